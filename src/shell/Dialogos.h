@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// Every message box and common dialog of the program goes through here, so
+// that tests can answer them.
+class Dialogos
+{
+public:
+    virtual ~Dialogos() = default;
+
+    // Message box captioned "Tolerancia del Método", one OK button, no icon.
+    virtual void mensaje(const QString &texto) = 0;
+    // Yes/No box with the question icon; true for Yes.
+    virtual bool pregunta(const QString &titulo, const QString &texto) = 0;
+    // The open dialog of study files; empty when cancelled.
+    virtual QString abreArchivo(QWidget *padre) = 0;
+    // The save dialog of study files, "Guardar como", starting at `nombre`;
+    // empty when cancelled.
+    virtual QString guardaArchivo(QWidget *padre, const QString &nombre) = 0;
+    // The print dialog on `impresora`; false when cancelled.
+    virtual bool imprime(QPrinter *impresora, QWidget *padre) = 0;
+
+    // The dialogs in use (the real ones unless a test installed its own).
+    static Dialogos &actual();
+    // Installs `dialogos` (not owned); nullptr goes back to the real ones.
+    static void instala(Dialogos *dialogos);
+};
+
+// Runs one user command; an error escaping from it is shown with its text
+// in the application's message box, and the program goes on.
+void EjecutaComando(const std::function<void()> &comando);

@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::fputs("uso: tolerancia --informe ARCHIVO.w1e\n", stderr);
+    return 2;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+// Errors that end a user command. Each carries the exact text the user sees;
+// the general command handler shows it in the application's message box.
+class ErrorTolerancia : public std::exception
+{
+public:
+    explicit ErrorTolerancia(const QString &texto) : m_texto(texto), m_utf8(texto.toUtf8()) {}
+    const QString &texto() const noexcept { return m_texto; }
+    const char *what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_texto;
+    QByteArray m_utf8;
+};
+
+// A text that is not the number it should be (count or cell).
+class ErrorConversion : public ErrorTolerancia
+{
+public:
+    using ErrorTolerancia::ErrorTolerancia;
+};
+
+// An arithmetic fault of the statistics engine.
+class ErrorCalculo : public ErrorTolerancia
+{
+public:
+    using ErrorTolerancia::ErrorTolerancia;
+};
+
+// A study file that cannot be read or written.
+class ErrorArchivo : public ErrorTolerancia
+{
+public:
+    using ErrorTolerancia::ErrorTolerancia;
+};
