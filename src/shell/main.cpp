@@ -1,7 +1,9 @@
-#include <cstdio>
+#include "cli/LineaComandos.h"
+#include "shell/Zantu.h"
 
-int main()
+int main(int argc, char **argv)
 {
-    std::fputs("uso: tolerancia --informe ARCHIVO.w1e\n", stderr);
-    return 2;
+    if (EsLineaComandos(argc, argv))
+        return EjecutaLineaComandos(argc, argv);
+    return EjecutaPrograma(argc, argv);
 }

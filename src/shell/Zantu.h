@@ -1,0 +1,5 @@
+#pragma once
+
+// The program block: application, main window, splash and print options
+// windows, then the message loop. Returns the exit code.
+int EjecutaPrograma(int argc, char **argv);
