@@ -300,13 +300,6 @@ void TstArchivo::estudioAceptado()
     QCOMPARE(e.stgdatos.celda(2, 1), u"11"_s);
     QCOMPARE(e.stgdatos.celda(5, 10), u"50"_s);
     QCOMPARE(e.econdicion, u"5"_s);
-
-    // k = 2, n = 2: creation labels beyond the grid are gone with it.
-    const Estudio p = EstudioAceptado(LeeEstudio("a\r\nb\r\nc\r\nd\r\n2\r\n2\r\n1\r\n2\r\n3\r\n4\r\n"_ba));
-    QCOMPARE(p.stgdatos.columnas(), 3);
-    QCOMPARE(p.stgdatos.filas(), 3);
-    QCOMPARE(p.stgdatos.celda(2, 0), u"   2"_s);
-    QCOMPARE(p.stgdatos.celda(2, 2), u"4"_s);
 }
 
 void TstArchivo::archivos()
