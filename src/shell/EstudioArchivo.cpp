@@ -181,7 +181,9 @@ void GuardaArchivoEstudio(const QString &ruta, const Estudio &estudio)
     if (!archivo.open(QIODevice::WriteOnly))
         throw ErrorArchivo(QStringLiteral("No se puede crear el archivo «%1»: %2")
                                .arg(ruta, archivo.errorString()));
-    if (archivo.write(bytes) != bytes.size() || !archivo.commit())
+    // commit() loses an error of the final flush of its buffer and renames a
+    // truncated file into place; flushing first catches it (full disk).
+    if (archivo.write(bytes) != bytes.size() || !archivo.flush() || !archivo.commit())
         throw ErrorArchivo(QStringLiteral("No se puede escribir el archivo «%1»: %2")
                                .arg(ruta, archivo.errorString()));
 }
