@@ -1,3 +1,4 @@
+#include "TstResultados.h"
 #include "results/RejillaResultado.h"
 #include "results/Tablas.h"
 #include "stats/Pares.h"
@@ -9,23 +10,7 @@
 #include <cmath>
 #include <limits>
 
-class TstResults : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void encabezadosAnova();
-    void encabezadosEquiposYTotalesSegunK_data();
-    void encabezadosEquiposYTotalesSegunK();
-    void paresSegunK_data();
-    void paresSegunK();
-    void conclusionesYFormatoDeLimites();
-    void umbralDeSignificancia();
-    void tabSaleTrasTeclaEnUltimaCelda();
-    void tabSigueDentroFueraDeLaUltimaCelda();
-};
-
-void TstResults::encabezadosAnova()
+void TstTablas::encabezadosAnova()
 {
     AnovaResults r;
     r[Ranura::glfam] = 2;
@@ -51,7 +36,7 @@ void TstResults::encabezadosAnova()
             QCOMPARE(t.celda(col, fila), filas[fila][col]);
 }
 
-void TstResults::encabezadosEquiposYTotalesSegunK_data()
+void TstTablas::encabezadosEquiposYTotalesSegunK_data()
 {
     QTest::addColumn<int>("k");
     QTest::newRow("k = 2") << 2;
@@ -59,7 +44,7 @@ void TstResults::encabezadosEquiposYTotalesSegunK_data()
     QTest::newRow("k = 5") << 5;
 }
 
-void TstResults::encabezadosEquiposYTotalesSegunK()
+void TstTablas::encabezadosEquiposYTotalesSegunK()
 {
     QFETCH(int, k);
     JuegoResultados j;
@@ -105,7 +90,7 @@ void TstResults::encabezadosEquiposYTotalesSegunK()
             QVERIFY2(t.celda(col, fila).isEmpty(), qPrintable(QString::number(fila)));
 }
 
-void TstResults::paresSegunK_data()
+void TstTablas::paresSegunK_data()
 {
     QTest::addColumn<int>("k");
     QTest::addColumn<QStringList>("primeros");
@@ -122,7 +107,7 @@ void TstResults::paresSegunK_data()
                                           "    4", "    5", "    5", "    5", "    5"};
 }
 
-void TstResults::paresSegunK()
+void TstTablas::paresSegunK()
 {
     QFETCH(int, k);
     QFETCH(QStringList, primeros);
@@ -161,7 +146,7 @@ void TstResults::paresSegunK()
             QVERIFY2(t.celda(col, fila).isEmpty(), qPrintable(QString::number(fila)));
 }
 
-void TstResults::conclusionesYFormatoDeLimites()
+void TstTablas::conclusionesYFormatoDeLimites()
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     AnovaResults r;
@@ -205,7 +190,7 @@ void TstResults::conclusionesYFormatoDeLimites()
     QCOMPARE(t.celda(4, 11), QStringLiteral("sin Diferencia entre FAM "));
 }
 
-void TstResults::umbralDeSignificancia()
+void TstTablas::umbralDeSignificancia()
 {
     QVERIFY(EsSignificativo(0.00547427));
     QVERIFY(EsSignificativo(std::nextafter(0.05, 0.0)));
@@ -243,7 +228,7 @@ struct Anfitrion
 
 } // namespace
 
-void TstResults::tabSaleTrasTeclaEnUltimaCelda()
+void TstTablas::tabSaleTrasTeclaEnUltimaCelda()
 {
     Anfitrion a;
     QVERIFY(QTest::qWaitForWindowActive(&a.ventana));
@@ -272,7 +257,7 @@ void TstResults::tabSaleTrasTeclaEnUltimaCelda()
     QVERIFY(a.rejilla->tabKeyNavigation());
 }
 
-void TstResults::tabSigueDentroFueraDeLaUltimaCelda()
+void TstTablas::tabSigueDentroFueraDeLaUltimaCelda()
 {
     Anfitrion a;
     QVERIFY(QTest::qWaitForWindowActive(&a.ventana));
@@ -291,5 +276,3 @@ void TstResults::tabSigueDentroFueraDeLaUltimaCelda()
     QVERIFY(!a.rejilla->tabKeyNavigation());
 }
 
-QTEST_MAIN(TstResults)
-#include "tst_results.moc"
