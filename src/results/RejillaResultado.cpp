@@ -80,10 +80,14 @@ void TRejillaResultado::ponFilaActual(int fila)
 
 bool TRejillaResultado::event(QEvent *evento)
 {
-    // Tab reaches event() before keyPressEvent(), so the rule runs here to
-    // see every key, Tab included, before the grid moves.
-    if (evento->type() == QEvent::KeyPress)
-        emit teclaPulsada();
+    // A typed character, as opposed to a movement key. Tab itself moves by
+    // the rule and must not reset it.
+    if (evento->type() == QEvent::KeyPress) {
+        const auto *tecla = static_cast<QKeyEvent *>(evento);
+        if (!tecla->text().isEmpty() && tecla->key() != Qt::Key_Tab
+            && tecla->key() != Qt::Key_Backtab)
+            emit teclaPulsada();
+    }
     return QTableWidget::event(evento);
 }
 

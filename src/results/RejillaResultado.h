@@ -20,9 +20,9 @@ public:
     // The text of cell (column, row), the grid's own addressing.
     QString celda(int columna, int fila) const;
 
-    // The Tab rule, shared by every result grid. After a key pressed in the
-    // last column Tab moves between cells, except in the last row, where
-    // the next Tab leaves the grid.
+    // The Tab rule, shared by every result grid. After a character typed in
+    // the last column Tab moves between cells, except in the last row, where
+    // Tab leaves the grid from then on, until the grid is left.
     void aplicaTeclaTab();
     // On leaving the grid Tab moves between cells again.
     void restableceTab();
@@ -30,7 +30,8 @@ public:
     void ponFilaActual(int fila);
 
 signals:
-    // A key pressed while the grid has the focus, before the grid handles it.
+    // A character typed while the grid has the focus (not Tab, not a
+    // movement key), before the grid handles it.
     void teclaPulsada();
     // The focus went to another control of the window.
     void salida();

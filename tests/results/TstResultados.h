@@ -44,6 +44,7 @@ private slots:
     void informeSinIntervalos();
     void cierreDeVentanas();
     void informeSeCierraConTeclaOClic();
+    void tabEnRejillasDeResultados();
 
 private:
     TMainForm *principal = nullptr;

@@ -663,3 +663,40 @@ void TstComandos::informeSeCierraConTeclaOClic()
     QTRY_COMPARE(resultados(QStringLiteral("frminforme")).size(), 0);
     QCOMPARE(dialogos->mensajes, QStringList());
 }
+
+void TstComandos::tabEnRejillasDeResultados()
+{
+    tecleaEstudio(ejemplo);
+    accion(QStringLiteral("mnuanova"))->trigger();
+    accion(QStringLiteral("mnuconclu"))->trigger();
+
+    // Each grid: a key in its bottom-right cell, then Tab leaves it (even
+    // from the cell above) and Tab between cells is back for the next visit.
+    QWidget *a = resultados(QStringLiteral("finfoA")).value(0);
+    QWidget *b = resultados(QStringLiteral("finfoB")).value(0);
+    const QList<QPair<QWidget *, QString>> rejillas = {
+        {a, QStringLiteral("stganova")}, {a, QStringLiteral("stgeqpo")},
+        {b, QStringLiteral("stgconclu")}};
+    for (const auto &[ventana, nombre] : rejillas) {
+        MainForm->mdiArea()->setActiveSubWindow(marco(ventana));
+        auto *rejilla = hijo<TRejillaResultado>(ventana, nombre);
+        rejilla->setFocus(Qt::MouseFocusReason);
+        QVERIFY(rejilla->hasFocus());
+        const int ultimaFila = rejilla->rowCount() - 1;
+        const int ultimaColumna = rejilla->columnCount() - 1;
+        rejilla->setCurrentCell(ultimaFila - 1, ultimaColumna);
+        QTest::keyClick(rejilla, Qt::Key_Tab);
+        QVERIFY2(rejilla->hasFocus(), qPrintable(nombre));
+        rejilla->setCurrentCell(ultimaFila, ultimaColumna);
+        QTest::keyClick(rejilla, Qt::Key_Space);
+        QTest::keyClick(rejilla, Qt::Key_Up);
+        QCOMPARE(rejilla->currentRow(), ultimaFila - 1);
+        QTest::keyClick(rejilla, Qt::Key_Tab);
+        QVERIFY2(!rejilla->hasFocus(), qPrintable(nombre));
+        QVERIFY(rejilla->tabKeyNavigation());
+    }
+    // Leaving the confidence-interval grid also takes it back to row 0.
+    auto *stgconclu = hijo<TRejillaResultado>(b, QStringLiteral("stgconclu"));
+    QCOMPARE(stgconclu->currentRow(), 0);
+    QCOMPARE(stgconclu->currentColumn(), 4);
+}

@@ -248,13 +248,22 @@ void TstTablas::tabSaleTrasTeclaEnUltimaCelda()
     QCOMPARE(a.rejilla->currentColumn(), 2);
     QVERIFY(a.rejilla->hasFocus());
 
-    // A key in the bottom-right cell: the next Tab leaves the grid.
+    // A key in the bottom-right cell: Tab leaves the grid, even after the
+    // cursor has moved up again.
     QTest::keyClick(a.rejilla, Qt::Key_A);
     QVERIFY(!a.rejilla->tabKeyNavigation());
+    QTest::keyClick(a.rejilla, Qt::Key_Up);
+    QCOMPARE(a.rejilla->currentRow(), 2);
+    QCOMPARE(a.rejilla->currentColumn(), 2);
     QTest::keyClick(a.rejilla, Qt::Key_Tab);
     QVERIFY(a.despues->hasFocus());
     // Leaving restores Tab between cells for the next visit.
     QVERIFY(a.rejilla->tabKeyNavigation());
+    a.rejilla->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(a.rejilla, Qt::Key_Tab);
+    QVERIFY(a.rejilla->hasFocus());
+    QCOMPARE(a.rejilla->currentRow(), 3);
+    QCOMPARE(a.rejilla->currentColumn(), 1);
 }
 
 void TstTablas::tabSigueDentroFueraDeLaUltimaCelda()
