@@ -716,5 +716,10 @@ void TstPaginas::camposVacios()
     QVERIFY(textosDe(trabajo).contains(clave(540, 1900, 10, "Fecha: ")));
 }
 
-QTEST_APPLESS_MAIN(TstPaginas)
+int PruebaPaginas(int argc, char **argv)
+{
+    TstPaginas prueba;
+    return QTest::qExec(&prueba, argc, argv);
+}
+
 #include "tst_paginas.moc"
