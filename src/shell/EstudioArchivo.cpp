@@ -203,7 +203,7 @@ Estudio EstudioAceptado(const ArchivoEstudio &archivo)
     estudio.stgdatos.redimensiona(archivo.k + 1, archivo.n + 1);
     for (int i = 1; i <= archivo.k; ++i) {
         for (int j = 1; j <= archivo.n; ++j)
-            estudio.stgdatos.ponCelda(i, j, archivo.valores[i - 1][j - 1]);
+            estudio.stgdatos.ponCelda(i, j, archivo.valores.value(i - 1).value(j - 1));
     }
     AceptaRejilla(estudio.stgdatos, archivo.k, archivo.n);
     return estudio;
