@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -441,6 +442,35 @@ private slots:
         tecla(Qt::Key_Tab);
         QCOMPARE(dialogos.mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
         QCOMPARE(this->foco(), foco);
+    }
+
+    // The real message box takes the focus while it is open; answering it
+    // runs no check again and leaves the focus on the field at fault.
+    void mensajeReal()
+    {
+        nuevo();
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        reemplaza(u"7"_s);
+        QStringList vistos;
+        QTimer responde;
+        responde.setInterval(20);
+        connect(&responde, &QTimer::timeout, this, [&vistos] {
+            if (auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                vistos << caja->windowTitle() + u'|' + caja->text();
+                caja->accept();
+            }
+        });
+        responde.start();
+        Dialogos::instala(nullptr);
+        tecla(Qt::Key_Tab);
+        Dialogos::instala(&dialogos);
+        // The window manager gives the main window back its activation.
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+        QTest::qWait(100);
+        QCOMPARE(vistos, QStringList{u"Tolerancia del Método|Datos fuera de límite, 2-5 FAM."_s});
+        QCOMPARE(foco(), u"econdicion"_s);
     }
 
     void enterEnConteo()
@@ -904,6 +934,60 @@ private slots:
         const int ventanas = ventana->mdiArea()->subWindowList().size();
         QTest::keyClick(ventana, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(ventana->mdiArea()->subWindowList().size(), ventanas);
+    }
+
+    void menuDeRejilla()
+    {
+        nuevoAceptado(u"2"_s, u"3"_s);
+        auto *pmenu = Finforma->findChild<QMenu *>(u"pmenu"_s);
+        QContextMenuEvent derecho(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  editor()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(editor(), &derecho);
+        QVERIFY(pmenu->isVisible());
+        pmenu->close();
+        // "&t de Dunnett" does nothing.
+        ventana->ponEstado(QString());
+        const Estudio antes = Finforma->estudio();
+        accion(u"pmnudunet"_s)->trigger();
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QCOMPARE(estado(), QString());
+        QCOMPARE(ventana->mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(Finforma->estudio().stgdatos.celda(1, 1), antes.stgdatos.celda(1, 1));
+    }
+
+    // Counts the field checks would refuse still reach the accept button
+    // (through its shortcut, or from a file): the grid follows without harm.
+    void conteosExtremosAceptados_data()
+    {
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<int>("columnas");
+        QTest::addColumn<int>("filas");
+        QTest::newRow("cero") << u"0"_s << u"0"_s << 0 << 0;
+        QTest::newRow("negativos") << u"-5"_s << u"-9"_s << 0 << 0;
+        QTest::newRow("grandes") << u"99"_s << u"99"_s << 99 << 99;
+    }
+    void conteosExtremosAceptados()
+    {
+        QFETCH(QString, k);
+        QFETCH(QString, n);
+        QFETCH(int, columnas);
+        QFETCH(int, filas);
+        nuevo();
+        campo(u"econdicion"_s)->setText(k);
+        campo(u"ereplica"_s)->setText(n);
+        de<QPushButton>(u"botonok"_s)->click();
+        QCOMPARE(rejilla()->columnCount(), columnas);
+        QCOMPARE(rejilla()->rowCount(), filas);
+        rejilla()->setFocus();
+        teclea(u"1"_s);
+        tecla(Qt::Key_Tab);
+        campo(u"etole"_s)->setFocus();
+        QVERIFY(Finforma);
+        // The study can still be written when it is valid again.
+        campo(u"econdicion"_s)->setText(u"2"_s);
+        campo(u"ereplica"_s)->setText(u"2"_s);
+        QVERIFY(ValidaCaptura());
     }
 
     void ayudaDeMenu()
