@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,7 +29,6 @@ TFinforma *Finforma = nullptr;
 
 namespace {
 
-const char *propiedadLimite = "limite";
 constexpr int anchoColumna = 110;
 constexpr int altoFila = 24;
 
@@ -60,18 +60,36 @@ void aplica(Evento evento)
 }
 
 // A field's limit binds typing only: a longer text loaded from a file stays
-// whole and can only shrink until it fits.
-void ajustaLimite(QLineEdit *campo)
+// whole, typing cannot make it longer, deleting makes room down to the limit.
+class LimiteDeTecleo : public QValidator
 {
-    const int limite = campo->property(propiedadLimite).toInt();
-    campo->setMaxLength(std::max(limite, static_cast<int>(campo->text().size())));
-}
+public:
+    LimiteDeTecleo(QLineEdit *campo, int limite) : QValidator(campo), m_limite(limite)
+    {
+        // The field has already taken the edit when it asks: remember the
+        // length before it.
+        connect(campo, &QLineEdit::textChanged, this,
+                [this](const QString &texto) { m_largo = texto.size(); });
+    }
 
+    State validate(QString &texto, int &) const override
+    {
+        return texto.size() <= std::max<qsizetype>(m_limite, m_largo) ? Acceptable : Invalid;
+    }
+
+private:
+    int m_limite;
+    qsizetype m_largo = 0;
+};
+
+// Texts loaded from a file are taken whole: the typing limit is not asked,
+// so the field keeps counting the text as valid input.
 void ponTextoEntero(QLineEdit *campo, const QString &texto)
 {
-    campo->setMaxLength(std::max(campo->maxLength(), static_cast<int>(texto.size())));
+    const QValidator *limite = campo->validator();
+    campo->setValidator(nullptr);
     campo->setText(texto);
-    ajustaLimite(campo);
+    campo->setValidator(limite);
 }
 
 } // namespace
@@ -108,11 +126,9 @@ void TFinforma::creaComponentes()
     auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
         auto *e = new QLineEdit(pagina);
         e->setObjectName(nombre);
-        e->setProperty(propiedadLimite, limite);
-        e->setMaxLength(limite);
+        e->setValidator(new LimiteDeTecleo(e, limite));
         e->setFixedWidth(ancho);
         e->installEventFilter(this);
-        connect(e, &QLineEdit::textChanged, e, [e] { ajustaLimite(e); });
         // Also edits made without a typed character (Delete, cut, paste, undo)
         // change the study.
         connect(e, &QLineEdit::textEdited, this, [] { marcaModificado(); });
