@@ -3,12 +3,13 @@
 
 int PruebaPaginas(int argc, char **argv);
 int PruebaPdf(int argc, char **argv);
+int PruebaOpciones(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
     QApplication aplicacion(argc, argv);
     int fallos = 0;
-    for (auto prueba : {PruebaPaginas, PruebaPdf})
+    for (auto prueba : {PruebaPaginas, PruebaPdf, PruebaOpciones})
         fallos += prueba(argc, argv);
     return fallos;
 }
