@@ -6,7 +6,6 @@
 #include "stats/Estudio.h"
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -24,9 +23,6 @@ public:
          const std::array<QString, 4> &encabezado, int primeraLinea);
 
     int renglon() const { return m_renglon; }
-    int columna() const { return m_columna; }
-    int tamanoEncabezado() const { return m_tamanoEncabezado; }
-    int tamanoTexto() const { return m_tamanoTexto; }
 
     // Switches to the body font; the units keep their header values.
     void letraTexto();

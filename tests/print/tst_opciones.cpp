@@ -13,7 +13,6 @@
 #include "shell/Main.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPainter>
@@ -141,7 +140,6 @@ private slots:
     void cleanup();
     void cleanupTestCase();
 
-    void ventanasOcultasAlEmpezar();
     void copiasDeResultados();
     void copiasDeInformacion();
     void dialogoCancelado();
@@ -189,17 +187,6 @@ void TstOpciones::cleanupTestCase()
 {
     InstalaFabricaLienzo({});
     Dialogos::instala(nullptr);
-}
-
-void TstOpciones::ventanasOcultasAlEmpezar()
-{
-    QVERIFY(Foppr1->isHidden() && Foppr->isHidden() && FOPRT->isHidden());
-    QCOMPARE(hijo<QGroupBox>(Foppr1, "opcion")->title(), QStringLiteral("Imprimir en Lasser:"));
-    QCOMPARE(hijo<QGroupBox>(Foppr, "opcion")->title(), QStringLiteral("Imprimir:"));
-    QCOMPARE(Foppr1->seleccion(), 0);
-    QVERIFY(hijo<QPushButton>(Foppr1, "BitBtn1")->isDefault());
-    QVERIFY(hijo<QRadioButton>(FOPRT, "SELECPRT0")->isChecked());
-    QVERIFY(hijo<QRadioButton>(FOPRT, "SELECMAR1")->isChecked());
 }
 
 // Three copies of the results: three jobs, each in portrait with a printer

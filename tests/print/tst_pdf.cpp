@@ -224,10 +224,7 @@ void TstPdf::uso_data()
     QTest::addColumn<QStringList>("argumentos");
     QTest::newRow("solo --pdf") << QStringList{"--pdf"};
     QTest::newRow("sin página") << QStringList{"--pdf", "x.pdf", ejemplo};
-    QTest::newRow("sin archivo") << QStringList{"--pdf", "x.pdf", "--pagina", "informacion"};
     QTest::newRow("página desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "portada", ejemplo};
-    QTest::newRow("impresora desconocida")
-        << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", "--impresora", "matriz", ejemplo};
     QTest::newRow("dos archivos") << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", ejemplo, ejemplo};
     QTest::newRow("página repetida")
         << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", "--pagina", "resultados", ejemplo};
