@@ -98,7 +98,7 @@ void VentanaOpcionesImpresion::BitBtn1Click()
     EjecutaComando([this] {
         if (!estudioImprimible())
             return;
-        if (!Dialogos::actual().imprime(&m_impresora, this) || !Finforma)
+        if (!Dialogos::actual().imprime(&m_impresora, this))
             return;
         m_impresora.setPageOrientation(QPageLayout::Portrait);
         const int copias = m_impresora.copyCount();
@@ -109,6 +109,9 @@ void VentanaOpcionesImpresion::BitBtn1Click()
             return;
         const std::unique_ptr<Lienzo> lienzo = CreaLienzo(m_impresora);
         for (int copia = 0; copia < copias; ++copia) {
+            // The dialogs and the printer may let the study window close.
+            if (!Finforma)
+                return;
             const Estudio estudio = Finforma->estudio();
             // Every copy of the results rests on its own calculation.
             if (pagina == 1)

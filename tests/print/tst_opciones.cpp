@@ -36,6 +36,7 @@ public:
     bool aceptaImpresion = true;
     int copias = 1;
     int vistas = 0;
+    std::function<void()> duranteDialogo;
 
     void mensaje(const QString &texto) override { mensajes << texto; }
     bool pregunta(const QString &, const QString &) override { return false; }
@@ -45,6 +46,8 @@ public:
     bool imprime(QPrinter *impresora, QWidget *) override
     {
         ++dialogosImpresion;
+        if (duranteDialogo)
+            duranteDialogo();
         impresora->setPageOrientation(QPageLayout::Landscape);
         impresora->setCopyCount(copias);
         return aceptaImpresion;
@@ -147,6 +150,7 @@ private slots:
     void conteosRechazados();
     void celdaVaciaDetieneLasCopias();
     void sinEstudio();
+    void estudioCerradoDuranteElDialogo();
     void cancelarOculta();
     void vistaPrevia();
     void tipoDeImpresora_data();
@@ -313,6 +317,19 @@ void TstOpciones::sinEstudio()
     QCOMPARE(dialogos.dialogosImpresion, 0);
     QCOMPARE(dialogos.vistas, 0);
     QVERIFY(lienzo->trabajos.isEmpty());
+}
+
+// The study goes while the print dialog is open: nothing is printed.
+void TstOpciones::estudioCerradoDuranteElDialogo()
+{
+    dialogos.duranteDialogo = [] { MainForm->mdiArea()->closeAllSubWindows(); };
+    MuestraFoppr1();
+    elige(Foppr1, "opcion1");
+    acepta(Foppr1);
+    QCOMPARE(dialogos.dialogosImpresion, 1);
+    QVERIFY(!Finforma);
+    QVERIFY(lienzo->trabajos.isEmpty());
+    QVERIFY(dialogos.mensajes.isEmpty());
 }
 
 void TstOpciones::cancelarOculta()
