@@ -265,6 +265,8 @@ void TFinforma::creaComponentes()
     c->addStretch();
     Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
 
+    botonok->installEventFilter(this);
+    boton1->installEventFilter(this);
     connect(botonok, &QPushButton::clicked, this, [this] { EjecutaComando([this] { botonokClick(); }); });
     connect(boton1, &QPushButton::clicked, this, &TFinforma::boton1Click);
 
@@ -695,6 +697,13 @@ bool TFinforma::eventFilter(QObject *objeto, QEvent *event)
         // Enter in a filled count field has moved the focus on.
         return !vacio && tecla->text().front() == u'\r'
                && (campo == econdicion || campo == ereplica);
+    }
+    // A button with the focus answers Enter as well as the space bar, so the
+    // keyboard road through the capture page goes on with the same key.
+    auto *boton = qobject_cast<QPushButton *>(objeto);
+    if (boton && (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)) {
+        boton->click();
+        return true;
     }
     return QWidget::eventFilter(objeto, event);
 }

@@ -488,6 +488,10 @@ private slots:
         tecla(Qt::Key_Return);
         QCOMPARE(foco(), u"botonok"_s);
         QVERIFY(dialogos.mensajes.isEmpty());
+        // And Enter presses the accept button.
+        tecla(Qt::Key_Return);
+        QCOMPARE(rejilla()->columnCount(), 4);
+        QCOMPARE(rejilla()->rowCount(), 3);
     }
 
     // Edits made without a typed character change the study too.
