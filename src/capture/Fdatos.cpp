@@ -195,8 +195,10 @@ void TFinforma::creaComponentes()
 
     botonok->installEventFilter(this);
     boton1->installEventFilter(this);
-    connect(botonok, &QPushButton::clicked, this, [this] { EjecutaComando([this] { botonokClick(); }); });
-    connect(boton1, &QPushButton::clicked, this, &TFinforma::boton1Click);
+    connect(botonok, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { botonokClick(); }); });
+    connect(boton1, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { boton1Click(); }); });
 
     setTabOrder(etole, emetodo);
     setTabOrder(emetodo, eanalista);
@@ -275,7 +277,8 @@ void TFinforma::creaRejilla(QWidget *pagina)
     pmnudunet->setObjectName(QStringLiteral("pmnudunet"));
     pmnudunet->setToolTip(QStringLiteral("Cálculos"));
     pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
-    connect(pmnudunet, &QAction::triggered, this, &TFinforma::pmnudunetClick);
+    connect(pmnudunet, &QAction::triggered, this,
+            [this] { EjecutaComando([this] { pmnudunetClick(); }); });
     stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
         pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));

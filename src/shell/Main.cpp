@@ -553,17 +553,17 @@ void TMainForm::mnucloseClick()
 
 void TMainForm::FileExit()
 {
-    close();
+    EjecutaComando([this] { close(); });
 }
 
 void TMainForm::WindowTile()
 {
-    m_mdi->tileSubWindows();
+    EjecutaComando([this] { m_mdi->tileSubWindows(); });
 }
 
 void TMainForm::WindowCascade()
 {
-    m_mdi->cascadeSubWindows();
+    EjecutaComando([this] { m_mdi->cascadeSubWindows(); });
 }
 
 void TMainForm::HelpContents()
@@ -583,7 +583,7 @@ void TMainForm::HelpHowToUse()
 
 void TMainForm::HelpAbout()
 {
-    (new TAboutBox(this))->show();
+    EjecutaComando([this] { (new TAboutBox(this))->show(); });
 }
 
 void TMainForm::mnudunetClick()
