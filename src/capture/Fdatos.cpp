@@ -183,7 +183,37 @@ void TFinforma::creaComponentes()
     conteos->addStretch();
     c->addLayout(conteos);
 
-    stgdatos = new QTableWidget(captura);
+    creaRejilla(captura);
+    c->addWidget(stgdatos);
+
+    boton1 = new QPushButton(QStringLiteral("&OK"), captura);
+    boton1->setObjectName(QStringLiteral("boton1"));
+    boton1->setAccessibleName(QStringLiteral("OK"));
+    c->addWidget(boton1, 0, Qt::AlignLeft);
+    c->addStretch();
+    Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
+
+    botonok->installEventFilter(this);
+    boton1->installEventFilter(this);
+    connect(botonok, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { botonokClick(); }); });
+    connect(boton1, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { boton1Click(); }); });
+
+    setTabOrder(etole, emetodo);
+    setTabOrder(emetodo, eanalista);
+    setTabOrder(eanalista, efecha);
+    setTabOrder(efecha, econdicion);
+    setTabOrder(econdicion, ereplica);
+    setTabOrder(ereplica, botonok);
+    setTabOrder(botonok, stgdatos);
+    setTabOrder(stgdatos, boton1);
+}
+
+// The grid with its editor, always shown on the current cell, and its menu.
+void TFinforma::creaRejilla(QWidget *pagina)
+{
+    stgdatos = new QTableWidget(pagina);
     stgdatos->setObjectName(QStringLiteral("stgdatos"));
     stgdatos->setAccessibleName(QStringLiteral("stgdatos"));
     stgdatos->setToolTip(QStringLiteral("opciones botón derecho"));
@@ -220,19 +250,15 @@ void TFinforma::creaComponentes()
             return;
         const int columna = stgdatos->currentColumn();
         const int fila = stgdatos->currentRow();
-        if (columna < 0 || fila < 0)
-            return;
-        QTableWidgetItem *item = stgdatos->item(fila, columna);
-        if (!item)
-            stgdatos->setItem(fila, columna, item = new QTableWidgetItem);
-        item->setText(texto);
+        if (columna >= 0 && fila >= 0)
+            itemCelda(columna + 1, fila + 1)->setText(texto);
     });
     connect(editor, &QLineEdit::textEdited, this, [] { marcaModificado(); });
     connect(stgdatos, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
-        QTableWidgetItem *item = stgdatos->item(fila, columna);
         {
+            const QTableWidgetItem *actual = stgdatos->item(fila, columna);
             QScopedValueRollback cargando(m_cargandoEditor, true);
-            editor->setText(item ? item->text() : QString());
+            editor->setText(actual ? actual->text() : QString());
         }
         editor->selectAll();
         colocaEditor();
@@ -244,7 +270,6 @@ void TFinforma::creaComponentes()
     connect(stgdatos->horizontalHeader(), &QHeaderView::sectionResized, this,
             &TFinforma::colocaEditor);
     stgdatos->viewport()->installEventFilter(this);
-    c->addWidget(stgdatos);
 
     pmenu = new QMenu(this);
     pmenu->setObjectName(QStringLiteral("pmenu"));
@@ -252,30 +277,12 @@ void TFinforma::creaComponentes()
     pmnudunet->setObjectName(QStringLiteral("pmnudunet"));
     pmnudunet->setToolTip(QStringLiteral("Cálculos"));
     pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
-    connect(pmnudunet, &QAction::triggered, this, &TFinforma::pmnudunetClick);
+    connect(pmnudunet, &QAction::triggered, this,
+            [this] { EjecutaComando([this] { pmnudunetClick(); }); });
     stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
         pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));
     });
-
-    boton1 = new QPushButton(QStringLiteral("&OK"), captura);
-    boton1->setObjectName(QStringLiteral("boton1"));
-    boton1->setAccessibleName(QStringLiteral("OK"));
-    c->addWidget(boton1, 0, Qt::AlignLeft);
-    c->addStretch();
-    Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
-
-    connect(botonok, &QPushButton::clicked, this, [this] { EjecutaComando([this] { botonokClick(); }); });
-    connect(boton1, &QPushButton::clicked, this, &TFinforma::boton1Click);
-
-    setTabOrder(etole, emetodo);
-    setTabOrder(emetodo, eanalista);
-    setTabOrder(eanalista, efecha);
-    setTabOrder(efecha, econdicion);
-    setTabOrder(econdicion, ereplica);
-    setTabOrder(ereplica, botonok);
-    setTabOrder(botonok, stgdatos);
-    setTabOrder(stgdatos, boton1);
 }
 
 void TFinforma::FormCreate()
@@ -356,15 +363,20 @@ void TFinforma::muestraRejilla(const Rejilla &r)
     colocaEditor();
 }
 
+QTableWidgetItem *TFinforma::itemCelda(int columna, int fila)
+{
+    QTableWidgetItem *celda = stgdatos->item(fila - 1, columna - 1);
+    if (!celda) {
+        celda = new QTableWidgetItem;
+        celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        stgdatos->setItem(fila - 1, columna - 1, celda);
+    }
+    return celda;
+}
+
 void TFinforma::ponCelda(int columna, int fila, const QString &texto)
 {
-    QTableWidgetItem *item = stgdatos->item(fila - 1, columna - 1);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        stgdatos->setItem(fila - 1, columna - 1, item);
-    }
-    item->setText(texto);
+    itemCelda(columna, fila)->setText(texto);
     if (fila == filaActual() && columna == columnaActual()) {
         QScopedValueRollback cargando(m_cargandoEditor, true);
         editor->setText(texto);
@@ -695,6 +707,13 @@ bool TFinforma::eventFilter(QObject *objeto, QEvent *event)
         // Enter in a filled count field has moved the focus on.
         return !vacio && tecla->text().front() == u'\r'
                && (campo == econdicion || campo == ereplica);
+    }
+    // A button with the focus answers Enter as well as the space bar, so the
+    // keyboard road through the capture page goes on with the same key.
+    auto *boton = qobject_cast<QPushButton *>(objeto);
+    if (boton && (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)) {
+        boton->click();
+        return true;
     }
     return QWidget::eventFilter(objeto, event);
 }

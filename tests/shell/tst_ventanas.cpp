@@ -488,6 +488,10 @@ private slots:
         tecla(Qt::Key_Return);
         QCOMPARE(foco(), u"botonok"_s);
         QVERIFY(dialogos.mensajes.isEmpty());
+        // And Enter presses the accept button.
+        tecla(Qt::Key_Return);
+        QCOMPARE(rejilla()->columnCount(), 4);
+        QCOMPARE(rejilla()->rowCount(), 3);
     }
 
     // Edits made without a typed character change the study too.
@@ -943,7 +947,9 @@ private slots:
 
     void menuDeshabilitado()
     {
-        nuevo();
+        // The shortcut of a usable item works...
+        QTest::keyClick(ventana, Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(Finforma);
         campo(u"econdicion"_s)->setText(QString());
         // "Deskjet" usable while "&Imprimir..." is not: unreachable. (Shown
         // here, since a hidden action never triggers at all.)
