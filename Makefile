@@ -1,6 +1,7 @@
 # make run   installs what is missing, builds and starts the program
 # make test  installs what is missing, builds and runs every test
 BUILD ?= build
+PREFIX ?= /usr/local
 CMAKE_OPCIONES ?=
 NPROC := $(shell nproc 2>/dev/null || echo 2)
 
@@ -20,6 +21,15 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(NPROC)
+
+# Builds, then installs under PREFIX. Under sudo, a build tree that belongs
+# to a user is installed as it stands and left that user's.
+install:
+	@if [ "$$(id -u)" -eq 0 ] && [ -d $(BUILD) ] && [ "$$(stat -c %u $(BUILD))" -ne 0 ]; then \
+	    test -x $(BUILD)/tolerancia || { echo "Compile primero sin sudo: make build" >&2; exit 1; }; \
+	else $(MAKE) --no-print-directory build; fi
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	@chown --reference=$(BUILD) $(BUILD)/install_manifest.txt 2>/dev/null || true
 
 clean:
 	rm -rf $(BUILD) build-fuzz build-san
