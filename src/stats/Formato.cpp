@@ -31,8 +31,8 @@ QString FormatoGeneral(double valor, QChar separador)
     const std::size_t posE = exacto.find('e');
     std::string digitos;
     digitos += exacto[0];
-    digitos += exacto.substr(2, 6);
-    const char septimo = exacto[8];
+    digitos += exacto.substr(2, 5);
+    const char septimo = exacto[7];
     // magnitude = 0.d1d2… × 10^e
     int e = std::atoi(exacto.data() + posE + 1) + 1;
 

@@ -1,13 +1,565 @@
+// The statistics engine, its number format and its conversions.
+#include "capture/ReglasCaptura.h"
+#include "stats/Conversiones.h"
+#include "stats/Errores.h"
 #include "stats/Formato.h"
+#include "stats/Pares.h"
+#include "stats/UTs.h"
+#include "stats/Uanova.h"
+#include "stats/Ucalculo.h"
 
 #include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A study with k FAM of n values each, grid accepted.
+Estudio estudio(const QList<QStringList> &fams)
+{
+    Estudio e;
+    e.econdicion = QString::number(fams.size());
+    e.ereplica = QString::number(fams.constFirst().size());
+    AceptaRejilla(e.stgdatos, int(fams.size()), int(fams.constFirst().size()));
+    for (int i = 0; i < fams.size(); ++i)
+        for (int j = 0; j < fams[i].size(); ++j)
+            e.stgdatos.ponCelda(i + 1, j + 1, fams[i][j]);
+    return e;
+}
+
+const QList<QStringList> ejemploTrabajado = {
+    {"99.2", "100.1", "99.8", "100.5"},
+    {"100.9", "101.3", "100.6", "101.0"},
+    {"99.5", "99.9", "100.2", "99.7"},
+};
+
+QString f6(double v)
+{
+    return FormatoGeneral(v, u'.');
+}
+
+QString textoDeError(const std::function<void()> &accion)
+{
+    try {
+        accion();
+    } catch (const ErrorTolerancia &error) {
+        return error.texto();
+    }
+    return QStringLiteral("(sin error)");
+}
+
+} // namespace
 
 class TstStats : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void arranque() { QCOMPARE(FormatoGeneral(2.5, u'.'), QStringLiteral("2.5")); }
+    void formatoGeneral_data();
+    void formatoGeneral();
+    void formatoGeneralComaDecimal();
+
+    void enteros_data();
+    void enteros();
+    void reales_data();
+    void reales();
+    void separadorDeLocale();
+    void separadorDelEntorno();
+
+    void probabilidadF_data();
+    void probabilidadF();
+    void potenciaFuera();
+    void tablaT();
+
+    void ejemploTrabajadoCompleto();
+    void arreglosYRanuras();
+    void errores_data();
+    void errores();
+    void valoresIdenticosNoEnteros();
+    void cincoFamLuegoTres();
+    void conclusion();
+
+    void revisaConteos_data();
+    void revisaConteos();
+    void revisaConteosNoEntero();
+    void rejilla();
 };
+
+void TstStats::formatoGeneral_data()
+{
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<QString>("texto");
+    // The documented examples.
+    QTest::newRow("2.50") << 2.50 << "2.5";
+    QTest::newRow("100") << 100.0 << "100";
+    QTest::newRow("0.0123456789") << 0.0123456789 << "0.0123457";
+    QTest::newRow("0.000123456") << 0.000123456 << "0.000123456";
+    QTest::newRow("0.00001") << 0.00001 << "1E-5";
+    QTest::newRow("123456.7") << 123456.7 << "123457";
+    QTest::newRow("1234567") << 1234567.0 << "1.23457E6";
+    QTest::newRow("999999.7") << 999999.7 << "1E6";
+    // Zero, signs, non-finite values.
+    QTest::newRow("cero") << 0.0 << "0";
+    QTest::newRow("menos cero") << -0.0 << "0";
+    QTest::newRow("negativo") << -0.0123456789 << "-0.0123457";
+    QTest::newRow("inf") << std::numeric_limits<double>::infinity() << "INF";
+    QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << "-INF";
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "NAN";
+    QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << "-NAN";
+    // Half-up on the seventh digit of the exact value; printf's %g rounds
+    // exact ties to even.
+    QTest::newRow("empate 1234565") << 1234565.0 << "1.23457E6";
+    QTest::newRow("empate 123456.5") << 123456.5 << "123457";
+    QTest::newRow("0.1234565 es 0.12345649…") << 0.1234565 << "0.123456";
+    QTest::newRow("1.234565 es 1.2345649999…") << 1.234565 << "1.23456";
+    QTest::newRow("acarreo 999999.5") << 999999.5 << "1E6";
+    QTest::newRow("acarreo 0.09999996") << 0.09999996 << "0.1";
+    QTest::newRow("acarreo -9.9999999") << -9.9999999 << "-10";
+    QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0.3";
+    // Edges of the plain notation: e from -3 to 6.
+    QTest::newRow("0.0001") << 0.0001 << "0.0001";
+    QTest::newRow("0.001") << 0.001 << "0.001";
+    QTest::newRow("0.00009999996") << 0.00009999996 << "0.0001";
+    QTest::newRow("999999") << 999999.0 << "999999";
+    QTest::newRow("1000000") << 1000000.0 << "1E6";
+    QTest::newRow("100000") << 100000.0 << "100000";
+    QTest::newRow("120000") << 120000.0 << "120000";
+    QTest::newRow("12345678") << 12345678.0 << "1.23457E7";
+    QTest::newRow("1.5E-7") << 1.5e-7 << "1.5E-7";
+    QTest::newRow("-2.5E20") << -2.5e20 << "-2.5E20";
+    QTest::newRow("máximo") << std::numeric_limits<double>::max() << "1.79769E308";
+    QTest::newRow("subnormal mínimo") << std::numeric_limits<double>::denorm_min() << "4.94066E-324";
+}
+
+void TstStats::formatoGeneral()
+{
+    QFETCH(double, valor);
+    QFETCH(QString, texto);
+    QCOMPARE(FormatoGeneral(valor, u'.'), texto);
+}
+
+void TstStats::formatoGeneralComaDecimal()
+{
+    QCOMPARE(FormatoGeneral(2.5, u','), QStringLiteral("2,5"));
+    QCOMPARE(FormatoGeneral(-0.0123456789, u','), QStringLiteral("-0,0123457"));
+    QCOMPARE(FormatoGeneral(1234567.0, u','), QStringLiteral("1,23457E6"));
+    QCOMPARE(FormatoGeneral(1234.0, u','), QStringLiteral("1234"));
+}
+
+void TstStats::enteros_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("valido");
+    QTest::addColumn<int>("valor");
+    QTest::newRow("simple") << "5" << true << 5;
+    QTest::newRow("blancos") << "  12 " << true << 12;
+    QTest::newRow("más") << "+3" << true << 3;
+    QTest::newRow("menos") << "-7" << true << -7;
+    QTest::newRow("ceros") << "007" << true << 7;
+    QTest::newRow("máximo") << "2147483647" << true << 2147483647;
+    QTest::newRow("mínimo") << "-2147483648" << true << int(-2147483647 - 1);
+    QTest::newRow("desborde") << "2147483648" << false << 0;
+    QTest::newRow("desborde largo") << "99999999999999999999999" << false << 0;
+    QTest::newRow("vacío") << "" << false << 0;
+    QTest::newRow("blanco") << " " << false << 0;
+    QTest::newRow("signo solo") << "-" << false << 0;
+    QTest::newRow("decimal") << "2.0" << false << 0;
+    QTest::newRow("hexadecimal") << "0x10" << false << 0;
+    QTest::newRow("letra") << "a" << false << 0;
+    QTest::newRow("blanco interior") << "1 2" << false << 0;
+    QTest::newRow("dígitos árabes") << QString::fromUtf8("\u0663") << false << 0;
+    QTest::newRow("tabulador") << "\t3" << false << 0;
+}
+
+void TstStats::enteros()
+{
+    QFETCH(QString, texto);
+    QFETCH(bool, valido);
+    QFETCH(int, valor);
+    QCOMPARE(EsEntero(texto), valido);
+    if (valido)
+        QCOMPARE(StrToInt(texto), valor);
+    else
+        QCOMPARE(textoDeError([&] { StrToInt(texto); }),
+                 QStringLiteral("'%1' is not a valid integer value").arg(texto));
+}
+
+void TstStats::reales_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QChar>("separador");
+    QTest::addColumn<bool>("valido");
+    QTest::addColumn<double>("valor");
+    QTest::newRow("punto") << "99.2" << QChar(u'.') << true << 99.2;
+    QTest::newRow("coma") << "99,2" << QChar(u',') << true << 99.2;
+    QTest::newRow("coma con punto") << "99,2" << QChar(u'.') << false << 0.0;
+    QTest::newRow("punto con coma") << "99.2" << QChar(u',') << false << 0.0;
+    QTest::newRow("entero") << "100" << QChar(u'.') << true << 100.0;
+    QTest::newRow("blancos") << " 3.5  " << QChar(u'.') << true << 3.5;
+    QTest::newRow("signo y sin entero") << "-.5" << QChar(u'.') << true << -0.5;
+    QTest::newRow("sin decimales") << "+5." << QChar(u'.') << true << 5.0;
+    QTest::newRow("exponente") << "1.5E3" << QChar(u'.') << true << 1500.0;
+    QTest::newRow("exponente negativo") << "25e-2" << QChar(u'.') << true << 0.25;
+    QTest::newRow("subdesborde") << "1e-400" << QChar(u'.') << true << 0.0;
+    QTest::newRow("desborde") << "1e309" << QChar(u'.') << false << 0.0;
+    QTest::newRow("vacío") << "" << QChar(u'.') << false << 0.0;
+    QTest::newRow("separador solo") << "." << QChar(u'.') << false << 0.0;
+    QTest::newRow("dos separadores") << "1.2.3" << QChar(u'.') << false << 0.0;
+    QTest::newRow("miles") << "1,000.5" << QChar(u'.') << false << 0.0;
+    QTest::newRow("exponente vacío") << "1e" << QChar(u'.') << false << 0.0;
+    QTest::newRow("exponente sin dígitos") << "1e+" << QChar(u'.') << false << 0.0;
+    QTest::newRow("inf") << "inf" << QChar(u'.') << false << 0.0;
+    QTest::newRow("nan") << "nan" << QChar(u'.') << false << 0.0;
+    QTest::newRow("hexadecimal") << "0x1p3" << QChar(u'.') << false << 0.0;
+    QTest::newRow("blanco interior") << "3 .5" << QChar(u'.') << false << 0.0;
+    QTest::newRow("letra") << "9a" << QChar(u'.') << false << 0.0;
+}
+
+void TstStats::reales()
+{
+    QFETCH(QString, texto);
+    QFETCH(QChar, separador);
+    QFETCH(bool, valido);
+    QFETCH(double, valor);
+    QCOMPARE(EsReal(texto, separador), valido);
+    if (valido)
+        QCOMPARE(StrToFloat(texto, separador), valor);
+    else
+        QCOMPARE(textoDeError([&] { StrToFloat(texto, separador); }),
+                 QStringLiteral("'%1' is not a valid floating point value").arg(texto));
+}
+
+void TstStats::separadorDeLocale()
+{
+    QCOMPARE(SeparadorDeLocale("es_ES.UTF-8"), QChar(u','));
+    QCOMPARE(SeparadorDeLocale("es_MX.UTF-8"), QChar(u'.'));
+    QCOMPARE(SeparadorDeLocale("de_DE@euro"), QChar(u','));
+    QCOMPARE(SeparadorDeLocale("en_US"), QChar(u'.'));
+    QCOMPARE(SeparadorDeLocale("C.UTF-8"), QChar(u'.'));
+    QCOMPARE(SeparadorDeLocale("POSIX"), QChar(u'.'));
+    QCOMPARE(SeparadorDeLocale(""), QChar(u'.'));
+}
+
+void TstStats::separadorDelEntorno()
+{
+    const QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC"), lang = qgetenv("LANG");
+    qunsetenv("LC_ALL");
+    qputenv("LC_NUMERIC", "es_ES.UTF-8");
+    qputenv("LANG", "en_US.UTF-8");
+    QCOMPARE(SeparadorDecimal(), QChar(u','));
+    qputenv("LC_ALL", "en_US.UTF-8");
+    QCOMPARE(SeparadorDecimal(), QChar(u'.'));
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_NUMERIC");
+    qputenv("LANG", "fr_FR.UTF-8");
+    QCOMPARE(SeparadorDecimal(), QChar(u','));
+    qunsetenv("LANG");
+    QCOMPARE(SeparadorDecimal(), QChar(u'.'));
+    qputenv("LC_ALL", all);
+    qputenv("LC_NUMERIC", numeric);
+    qputenv("LANG", lang);
+}
+
+void TstStats::probabilidadF_data()
+{
+    QTest::addColumn<double>("f");
+    QTest::addColumn<double>("df1");
+    QTest::addColumn<double>("df2");
+    QTest::addColumn<double>("p");
+    QTest::newRow("4.26, 2, 9") << 4.26 << 2.0 << 9.0 << 0.04945291548;
+    QTest::newRow("F = 1") << 1.0 << 2.0 << 9.0 << 0.40736002;
+    QTest::newRow("F < 1") << 0.5 << 2.0 << 9.0 << 0.626384981;
+    QTest::newRow("corrección d2 = 2") << 10.0 << 1.0 << 2.0 << 0.08643188583;
+    QTest::newRow("corrección d2 = 3") << 3.0 << 4.0 << 3.0 << 0.1965538502;
+    QTest::newRow("2.5, 2, 3") << 2.5 << 2.0 << 3.0 << 0.2298716209;
+    QTest::newRow("d2 = 4 sin corrección") << 3.0 << 2.0 << 4.0 << 0.1605437091;
+    QTest::newRow("F = 0") << 0.0 << 2.0 << 9.0 << 1.0;
+    QTest::newRow("F negativa") << -3.0 << 2.0 << 9.0 << 1.0;
+}
+
+void TstStats::probabilidadF()
+{
+    QFETCH(double, f);
+    QFETCH(double, df1);
+    QFETCH(double, df2);
+    QFETCH(double, p);
+    QVERIFY2(std::fabs(ProbabilidadF(f, df1, df2) - p) < 1e-9,
+             qPrintable(QString::number(ProbabilidadF(f, df1, df2), 'g', 12)));
+}
+
+void TstStats::potenciaFuera()
+{
+    QCOMPARE(Potencia(2.0, 10.0), 1024.0000000000002);
+    QCOMPARE(textoDeError([] { Potencia(0.0, 4.0); }), QStringLiteral("Floating point division by zero"));
+    QCOMPARE(textoDeError([] { Potencia(-1.0, 2.0); }), QStringLiteral("Invalid floating point operation"));
+    QCOMPARE(textoDeError([] { Potencia(1e300, 4.0); }), QStringLiteral("Floating point overflow"));
+    // z = 0 with d2 < 4: the small-df correction takes ln 0.
+    const double uno = 1.0;
+    QCOMPARE(textoDeError([&] {
+                 // (1 - a2)·X^0.333 = 1 - a1 with d1 = d2 needs X = 1.
+                 ProbabilidadF(uno, 2.0, 2.0);
+             }),
+             QStringLiteral("Floating point division by zero"));
+}
+
+void TstStats::tablaT()
+{
+    QCOMPARE(ValorTablaT(1), 12.706);
+    QCOMPARE(ValorTablaT(2), 4.3027);
+    QCOMPARE(ValorTablaT(9), 2.2622);
+    QCOMPARE(ValorTablaT(29), 2.0452);
+    QCOMPARE(ValorTablaT(30), 2.0423);
+    QCOMPARE(ValorTablaT(34), 2.0423);
+    QCOMPARE(ValorTablaT(45), 2.0141);
+    QCOMPARE(ValorTablaT(119), 1.984);
+    QCOMPARE(ValorTablaT(200), 1.9719);
+    QCOMPARE(ValorTablaT(324), 1.9719);
+    QCOMPARE(textoDeError([] { ValorTablaT(0); }), QStringLiteral("Range check error"));
+    QCOMPARE(textoDeError([] { ValorTablaT(325); }), QStringLiteral("Range check error"));
+
+    JuegoResultados juego;
+    CalculaAnova(estudio({{"1", "2"}, {"3", "5"}}), u'.', juego);
+    QCOMPARE(juego.resultados[Ranura::glerror], 2.0);
+    QCOMPARE(juego.ttabla, 4.3027);
+    QList<QStringList> grande;
+    for (int i = 0; i < 5; ++i) {
+        QStringList fam;
+        for (int j = 0; j < 10; ++j)
+            fam << QString::number(100 + i + (j * 7 % 10) / 10.0);
+        grande << fam;
+    }
+    CalculaAnova(estudio(grande), u'.', juego);
+    QCOMPARE(juego.resultados[Ranura::glerror], 45.0);
+    QCOMPARE(juego.ttabla, 2.0141);
+}
+
+void TstStats::ejemploTrabajadoCompleto()
+{
+    JuegoResultados juego;
+    CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+    const AnovaResults &r = juego.resultados;
+    QCOMPARE(f6(r[Ranura::glfam]), QStringLiteral("2"));
+    QCOMPARE(f6(r[Ranura::glerror]), QStringLiteral("9"));
+    QCOMPARE(f6(r[Ranura::scfam]), QStringLiteral("3.165"));
+    QCOMPARE(f6(r[Ranura::scerror]), QStringLiteral("1.4175"));
+    QCOMPARE(f6(r[Ranura::mcfam]), QStringLiteral("1.5825"));
+    QCOMPARE(f6(r[Ranura::mcerror]), QStringLiteral("0.1575"));
+    QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("10.0476"));
+    QCOMPARE(f6(r[Ranura::pfcal]), QStringLiteral("0.00547427"));
+    QCOMPARE(f6(r[Ranura::promedio1]), QStringLiteral("99.9"));
+    QCOMPARE(f6(r[Ranura::promedio2]), QStringLiteral("100.95"));
+    QCOMPARE(f6(r[Ranura::promedio3]), QStringLiteral("99.825"));
+    QCOMPARE(f6(r[Ranura::desvest1]), QStringLiteral("0.547723"));
+    QCOMPARE(f6(r[Ranura::desvest2]), QStringLiteral("0.288675"));
+    QCOMPARE(f6(r[Ranura::desvest3]), QStringLiteral("0.298608"));
+    QCOMPARE(f6(r[Ranura::coefvar1]), QStringLiteral("0.548271"));
+    QCOMPARE(f6(r[Ranura::coefvar2]), QStringLiteral("0.285959"));
+    QCOMPARE(f6(r[Ranura::coefvar3]), QStringLiteral("0.299131"));
+    QCOMPARE(f6(r[Ranura::promediototal]), QStringLiteral("100.225"));
+    QCOMPARE(f6(r[Ranura::desvesttotal]), QStringLiteral("0.645439"));
+    QCOMPARE(f6(r[Ranura::coefvartotal]), QStringLiteral("0.64399"));
+    QCOMPARE(juego.ttabla, 2.2622);
+    QCOMPARE(f6(r[Ranura::liminf12]), QStringLiteral("-1.68483"));
+    QCOMPARE(f6(r[Ranura::limsup12]), QStringLiteral("-0.415172"));
+    QCOMPARE(f6(r[Ranura::liminf13]), QStringLiteral("-0.559828"));
+    QCOMPARE(f6(r[Ranura::limsup13]), QStringLiteral("0.709828"));
+    QCOMPARE(f6(r[Ranura::liminf23]), QStringLiteral("0.490172"));
+    QCOMPARE(f6(r[Ranura::limsup23]), QStringLiteral("1.75983"));
+    // One half-width for every pair.
+    QCOMPARE(f6((r[Ranura::limsup13] - r[Ranura::liminf13]) / 2), QStringLiteral("0.634828"));
+    QVERIFY(HayDiferencia(r[Ranura::liminf12], r[Ranura::limsup12]));
+    QVERIFY(!HayDiferencia(r[Ranura::liminf13], r[Ranura::limsup13]));
+    QVERIFY(HayDiferencia(r[Ranura::liminf23], r[Ranura::limsup23]));
+    // Slots of FAM 4 and 5 carry nothing for k = 3.
+    QCOMPARE(r[Ranura::promedio4], 0.0);
+    QCOMPARE(r[Ranura::promedio5], 0.0);
+    QCOMPARE(r[46], 0.0);
+    QCOMPARE(r[47], 0.0);
+}
+
+void TstStats::arreglosYRanuras()
+{
+    JuegoResultados juego;
+    juego.desviaciones.fill(42.0);
+    juego.coeficientes.fill(42.0);
+    juego.promedios.fill(42.0);
+    CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+    for (int i = 1; i <= 3; ++i) {
+        QCOMPARE(juego.desviaciones[i], juego.resultados[Ranura::desvest(i)]);
+        QCOMPARE(juego.coeficientes[i], juego.resultados[Ranura::coefvar(i)]);
+        QCOMPARE(juego.promedios[i], juego.resultados[Ranura::promedio(i)]);
+    }
+    // Elements beyond k keep what the holder's arrays held.
+    for (int i = 4; i <= 10; ++i) {
+        QCOMPARE(juego.desviaciones[i], 42.0);
+        QCOMPARE(juego.coeficientes[i], 42.0);
+        QCOMPARE(juego.promedios[i], 42.0);
+    }
+    QCOMPARE(juego.promedios[0], 42.0);
+}
+
+void TstStats::errores_data()
+{
+    QTest::addColumn<QList<QStringList>>("fams");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("enteros iguales por FAM")
+        << QList<QStringList>{{"5", "5", "5"}, {"7", "7", "7"}} << "Floating point division by zero";
+    QTest::newRow("todos iguales")
+        << QList<QStringList>{{"5", "5"}, {"5", "5"}} << "Invalid floating point operation";
+    QTest::newRow("total de FAM cero")
+        << QList<QStringList>{{"-1", "1", "-2", "2"}, {"3", "4", "3", "5"}}
+        << "Floating point division by zero";
+    QTest::newRow("total general cero")
+        << QList<QStringList>{{"-1", "-2"}, {"1", "2"}} << "Floating point division by zero";
+    QTest::newRow("celda vacía")
+        << QList<QStringList>{{"1", ""}, {"3", "4"}} << "'' is not a valid floating point value";
+    QTest::newRow("celda no numérica")
+        << QList<QStringList>{{"1", "2"}, {"3", "4,5"}} << "'4,5' is not a valid floating point value";
+    QTest::newRow("desborde")
+        << QList<QStringList>{{"1e200", "2"}, {"3", "4"}} << "Floating point overflow";
+}
+
+void TstStats::errores()
+{
+    QFETCH(QList<QStringList>, fams);
+    QFETCH(QString, texto);
+    JuegoResultados juego;
+    QCOMPARE(textoDeError([&] { CalculaAnova(estudio(fams), u'.', juego); }), texto);
+}
+
+void TstStats::valoresIdenticosNoEnteros()
+{
+    // 99.9 three times leaves Q − T²/n a tiny negative number in doubles;
+    // it is a standard deviation of 0, not an invalid operation.
+    JuegoResultados juego;
+    CalculaAnova(estudio({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
+    const AnovaResults &r = juego.resultados;
+    QCOMPARE(r[Ranura::desvest1], 0.0);
+    QCOMPARE(r[Ranura::coefvar1], 0.0);
+    QCOMPARE(f6(r[Ranura::desvest2]), QStringLiteral("0.152753"));
+    QCOMPARE(f6(r[Ranura::scerror]), QStringLiteral("0.0466667"));
+    QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
+    QCOMPARE(f6(r[Ranura::desvesttotal]), QStringLiteral("0.206559"));
+
+    // Every FAM identical and not whole: both residues are negative in
+    // doubles and count as 0, so the call fails at fcal (mcerror = 0), not
+    // at a square root.
+    QCOMPARE(textoDeError([&] {
+                 CalculaAnova(estudio({{"0.1", "0.1", "0.1"}, {"0.2", "0.2", "0.2"}}), u'.', juego);
+             }),
+             QStringLiteral("Floating point division by zero"));
+}
+
+void TstStats::cincoFamLuegoTres()
+{
+    JuegoResultados fresco;
+    CalculaAnova(estudio(ejemploTrabajado), u'.', fresco);
+
+    JuegoResultados juego;
+    CalculaAnova(estudio({{"1", "2", "4"}, {"3", "5", "4"}, {"9", "8", "7"}, {"2", "2", "3"},
+                          {"6", "6.5", "7"}}),
+                 u'.', juego);
+    CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+    for (int s = 0; s <= Ranura::coefvartotal; ++s) {
+        if (s == Ranura::promedio4 || s == Ranura::desvest4 || s == Ranura::coefvar4)
+            continue;
+        QCOMPARE(juego.resultados[s], fresco.resultados[s]);
+    }
+    for (const ParFam &par : OrdenPares) {
+        if (par.mayor > 3)
+            break;
+        QCOMPARE(juego.resultados[par.liminf], fresco.resultados[par.liminf]);
+        QCOMPARE(juego.resultados[par.limsup], fresco.resultados[par.limsup]);
+    }
+    QCOMPARE(juego.ttabla, fresco.ttabla);
+}
+
+void TstStats::conclusion()
+{
+    QVERIFY(HayDiferencia(0.0, 1.0));
+    QVERIFY(HayDiferencia(-1.0, 0.0));
+    QVERIFY(HayDiferencia(-2.0, -1.0));
+    QVERIFY(HayDiferencia(1.0, 2.0));
+    QVERIFY(!HayDiferencia(-1.0, 1.0));
+    QVERIFY(!HayDiferencia(std::numeric_limits<double>::quiet_NaN(), 1.0));
+    // The product underflows to -0 or 0: the signs still decide.
+    QVERIFY(!HayDiferencia(-1e-200, 1e-200));
+    QVERIFY(HayDiferencia(1e-200, 1e-200));
+    QVERIFY(HayDiferencia(-1e-200, -1e-200));
+
+    QCOMPARE(NumeroPares(2), 1);
+    QCOMPARE(NumeroPares(3), 3);
+    QCOMPARE(NumeroPares(4), 6);
+    QCOMPARE(NumeroPares(5), 10);
+    QCOMPARE(NumeroPares(6), 0);
+    // Pair order: by the higher FAM, then the lower.
+    QCOMPARE(OrdenPares[2].menor, 2);
+    QCOMPARE(OrdenPares[2].mayor, 3);
+    QCOMPARE(OrdenPares[3].liminf, Ranura::liminf14);
+    QCOMPARE(OrdenPares[9].limsup, Ranura::limsup45);
+}
+
+void TstStats::revisaConteos_data()
+{
+    QTest::addColumn<QString>("k");
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<int>("campo");
+    const int fam = int(CampoConteo::econdicion), rep = int(CampoConteo::ereplica);
+    QTest::newRow("2 y 2") << "2" << "2" << "" << -1;
+    QTest::newRow("5 y 10") << "5" << "10" << "" << -1;
+    QTest::newRow("ambos vacíos") << "" << "" << "Falta capturar el número de FAM." << fam;
+    QTest::newRow("k = 1") << "1" << "3" << "Datos fuera de límite, 2-5 FAM." << fam;
+    QTest::newRow("k = 6, n no se mira") << "6" << "x" << "Datos fuera de límite, 2-5 FAM." << fam;
+    QTest::newRow("n vacío") << "3" << "" << "Falta capturar el número de valoraciones(replicaciones)." << rep;
+    QTest::newRow("n = 11") << "3" << "11" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
+    QTest::newRow("n = 1") << "3" << "1" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
+    QTest::newRow("n = -4") << "3" << "-4" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
+}
+
+void TstStats::revisaConteos()
+{
+    QFETCH(QString, k);
+    QFETCH(QString, n);
+    QFETCH(QString, mensaje);
+    QFETCH(int, campo);
+    const auto fallo = RevisaConteos(k, n);
+    QCOMPARE(fallo.has_value(), !mensaje.isEmpty());
+    if (fallo) {
+        QCOMPARE(fallo->mensaje, mensaje);
+        QCOMPARE(int(fallo->campo), campo);
+    }
+}
+
+void TstStats::revisaConteosNoEntero()
+{
+    QCOMPARE(textoDeError([] { RevisaConteos("a", "3"); }), QStringLiteral("'a' is not a valid integer value"));
+    QCOMPARE(textoDeError([] { RevisaConteos("3", " "); }), QStringLiteral("' ' is not a valid integer value"));
+}
+
+void TstStats::rejilla()
+{
+    Rejilla r = RejillaCreacion();
+    QCOMPARE(r.columnas(), 5);
+    QCOMPARE(r.filas(), 4);
+    QCOMPARE(r.celda(0, 0), QStringLiteral("  FAM"));
+    QCOMPARE(r.celda(4, 0), QStringLiteral(" 4"));
+    QCOMPARE(r.celda(0, 3), QStringLiteral("Muestra 3"));
+    r.ponCelda(2, 2, "7.5");
+    r.ponCelda(9, 9, "fuera");
+    QCOMPARE(r.celda(9, 9), QString());
+
+    AceptaRejilla(r, 2, 6);
+    QCOMPARE(r.columnas(), 3);
+    QCOMPARE(r.filas(), 7);
+    QCOMPARE(r.celda(0, 0), QStringLiteral(" FAM"));
+    QCOMPARE(r.celda(1, 0), QStringLiteral("   1"));
+    QCOMPARE(r.celda(2, 0), QStringLiteral("   2"));
+    QCOMPARE(r.celda(0, 6), QStringLiteral("Muestra 6"));
+    QCOMPARE(r.celda(2, 2), QStringLiteral("7.5"));
+    QCOMPARE(r.celda(3, 0), QString());
+}
 
 QTEST_APPLESS_MAIN(TstStats)
 #include "tst_stats.moc"
