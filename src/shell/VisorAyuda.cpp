@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <QSet>
 #include <QStyle>
@@ -43,6 +44,9 @@ TVisorAyuda::TVisorAyuda(QWidget *parent) : QMainWindow(parent)
     txtayuda->setAccessibleDescription(QStringLiteral("Texto de la ayuda"));
     txtayuda->setOpenLinks(true);
     txtayuda->setOpenExternalLinks(false);
+    QFile estilo(CarpetaAyuda() + QStringLiteral("/estilo.css"));
+    if (estilo.open(QIODevice::ReadOnly))
+        txtayuda->document()->setDefaultStyleSheet(QString::fromUtf8(estilo.readAll()));
     setCentralWidget(txtayuda);
 
     auto *barra = addToolBar(QStringLiteral("Navegación"));

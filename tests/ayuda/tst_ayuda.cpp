@@ -520,6 +520,31 @@ void TstAyuda::ejemplos()
     QVERIFY2(seccion.contains(QStringLiteral("PFcal = ") + FormatoGeneral(pfcal, u'.')),
              qPrintable(FormatoGeneral(pfcal, u'.')));
 
+    if (archivo == u"ejemplo-trabajado.w1e") {
+        // The worked figures of the pages on the analysis and the intervals.
+        const QString anova = leeTexto(CarpetaAyuda() + QStringLiteral("/anova.html"));
+        for (const int ranura : {Ranura::scfam, Ranura::scerror, Ranura::mcfam, Ranura::mcerror,
+                                 Ranura::fcal, Ranura::pfcal}) {
+            const QString cifra = FormatoGeneral(juego.resultados[ranura], u'.');
+            QVERIFY2(anova.contains(QStringLiteral("<td>") + cifra + QStringLiteral("</td>")), qPrintable(cifra));
+        }
+        const QString intervalos = leeTexto(CarpetaAyuda() + QStringLiteral("/intervalos.html"));
+        for (int p = 0; p < NumeroPares(k); ++p) {
+            const ParFam &par = OrdenPares.at(std::size_t(p));
+            const double inferior = juego.resultados[par.liminf];
+            const double superior = juego.resultados[par.limsup];
+            const QString renglon = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5 Diferencia entre FAM</td></tr>")
+                                        .arg(par.menor).arg(par.mayor)
+                                        .arg(FormatoGeneral(inferior, u'.'), FormatoGeneral(superior, u'.'),
+                                             HayDiferencia(inferior, superior) ? QStringLiteral("Hay") : QStringLiteral("Sin"));
+            QVERIFY2(intervalos.contains(renglon), qPrintable(renglon));
+        }
+        const double amplitud = (juego.resultados[Ranura::limsup12] - juego.resultados[Ranura::liminf12]) / 2;
+        QVERIFY(intervalos.contains(QStringLiteral("la amplitud es ") + FormatoGeneral(amplitud, u'.')));
+        // The approximation the help compares with the exact tail.
+        QVERIFY(anova.contains(QStringLiteral("da 0.04945")));
+        QCOMPARE(FormatoGeneral(ProbabilidadF(4.26, 2, 9), u'.').left(7), QStringLiteral("0.04945"));
+    }
     if (archivo == u"ejemplo-significativo.w1e") {
         // Only the pairs with level 3 differ, as the help says.
         for (int p = 0; p < NumeroPares(k); ++p) {
