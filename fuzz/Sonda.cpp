@@ -1,0 +1,120 @@
+#include "Sonda.h"
+
+#include "capture/ReglasCaptura.h"
+#include "results/Informe.h"
+#include "shell/EstudioArchivo.h"
+#include "shell/Windows1252.h"
+#include "stats/Conversiones.h"
+#include "stats/Errores.h"
+#include "stats/Formato.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+bool mismoArchivo(const ArchivoEstudio &a, const ArchivoEstudio &b)
+{
+    return a.etole == b.etole && a.emetodo == b.emetodo && a.eanalista == b.eanalista
+        && a.efecha == b.efecha && a.econdicion == b.econdicion && a.ereplica == b.ereplica
+        && a.k == b.k && a.n == b.n && a.valores == b.valores;
+}
+
+QString revisaArchivo(const QByteArray &datos)
+{
+    if (AWindows1252(DesdeWindows1252(datos)) != datos)
+        return QStringLiteral("los bytes no sobreviven a Windows-1252 ida y vuelta");
+
+    ArchivoEstudio archivo;
+    try {
+        archivo = LeeEstudio(datos);
+    } catch (const ErrorConversion &) {
+        return {};
+    } catch (const ErrorArchivo &) {
+        return {};
+    }
+    if (archivo.k < 0 || archivo.k > MaxFamArchivo || archivo.n < 0
+        || archivo.n > MaxMuestrasArchivo || archivo.valores.size() != archivo.k)
+        return QStringLiteral("conteos fuera de la tabla: %1 × %2").arg(archivo.k).arg(archivo.n);
+    for (const QVector<QString> &fam : archivo.valores) {
+        if (fam.size() != archivo.n)
+            return QStringLiteral("una columna de valores sin n textos");
+    }
+
+    // Whatever the reader accepts, the writer must write and the reader
+    // must read back unchanged.
+    const Estudio estudio = EstudioAceptado(archivo);
+    const QByteArray escrito = EscribeEstudio(estudio);
+    if (!mismoArchivo(LeeEstudio(escrito), archivo))
+        return QStringLiteral("el estudio escrito no se lee igual");
+
+    // And the report of a study the capture rules let through either ends
+    // or stops with an error after its first block.
+    if (RevisaConteos(estudio.econdicion, estudio.ereplica))
+        return {};
+    for (const QChar separador : {QChar(u'.'), QChar(u',')}) {
+        JuegoResultados juego;
+        int lineas = 0;
+        try {
+            ComponeInforme(estudio, separador, juego, [&lineas](const QString &) { ++lineas; });
+        } catch (const ErrorConversion &) {
+        } catch (const ErrorCalculo &) {
+        }
+        if (lineas < 9)
+            return QStringLiteral("informe de %1 líneas").arg(lineas);
+    }
+    return {};
+}
+
+QString revisaEntero(const QString &texto)
+{
+    int valor = 0;
+    try {
+        valor = StrToInt(texto);
+    } catch (const ErrorConversion &error) {
+        if (EsEntero(texto))
+            return QStringLiteral("StrToInt rechaza lo que EsEntero acepta: ") + error.texto();
+        return {};
+    }
+    if (!EsEntero(texto) || StrToInt(QString::number(valor)) != valor
+        || QString::number(valor) != QString::number(texto.trimmed().toLongLong()))
+        return QStringLiteral("StrToInt(%1) = %2 incoherente").arg(texto).arg(valor);
+    return {};
+}
+
+QString revisaReal(const QString &texto, QChar separador)
+{
+    double valor = 0.0;
+    try {
+        valor = StrToFloat(texto, separador);
+    } catch (const ErrorConversion &) {
+        if (EsReal(texto, separador))
+            return QStringLiteral("StrToFloat rechaza lo que EsReal acepta");
+        return {};
+    }
+    if (!EsReal(texto, separador) || !std::isfinite(valor))
+        return QStringLiteral("StrToFloat(%1) = %2 incoherente").arg(texto).arg(valor);
+    // Six significant digits, so a normal number comes back within half a
+    // unit of the sixth digit.
+    const QString formato = FormatoGeneral(valor, separador);
+    const double vuelta = StrToFloat(formato, separador);
+    if (std::fabs(valor) >= DBL_MIN && std::fabs(vuelta - valor) > 5.0000001e-6 * std::fabs(valor))
+        return QStringLiteral("FormatoGeneral(%1) = %2 se aleja del valor").arg(valor).arg(formato);
+    return {};
+}
+
+} // namespace
+
+QString RevisaEntrada(const QByteArray &datos)
+{
+    QString fallo = revisaArchivo(datos);
+    for (const QString &texto : {DesdeWindows1252(datos), QString::fromUtf8(datos)}) {
+        if (fallo.isEmpty())
+            fallo = revisaEntero(texto);
+        if (fallo.isEmpty())
+            fallo = revisaReal(texto, u'.');
+        if (fallo.isEmpty())
+            fallo = revisaReal(texto, u',');
+    }
+    return fallo;
+}

@@ -1,0 +1,398 @@
+#include "../../fuzz/Sonda.h"
+#include "shell/EstudioArchivo.h"
+#include "shell/Windows1252.h"
+#include "stats/Errores.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Estudio estudioDe(int k, int n, const QStringList &valores)
+{
+    Estudio e;
+    e.etole = u"Equipo de disolución"_s;
+    e.emetodo = u"Método"_s;
+    e.eanalista = u"Ana"_s;
+    e.efecha = u"06/12/2026"_s;
+    e.econdicion = QString::number(k);
+    e.ereplica = QString::number(n);
+    AceptaRejilla(e.stgdatos, k, n);
+    for (int i = 1; i <= k; ++i)
+        for (int j = 1; j <= n; ++j)
+            e.stgdatos.ponCelda(i, j, valores.value((i - 1) * n + j - 1));
+    return e;
+}
+
+QByteArray contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
+}
+
+void escribe(const QString &ruta, const QByteArray &bytes)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+template<typename Error, typename Accion>
+QString errorDe(Accion accion)
+{
+    try {
+        accion();
+    } catch (const Error &error) {
+        return error.texto();
+    }
+    return u"<sin error>"_s;
+}
+
+} // namespace
+
+class TstArchivo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windows1252();
+    void windows1252SinByte_data();
+    void windows1252SinByte();
+    void escrituraExacta();
+    void escrituraRechaza_data();
+    void escrituraRechaza();
+    void lectura_data();
+    void lectura();
+    void conteosRechazados_data();
+    void conteosRechazados();
+    void tablaCompleta();
+    void idaYVuelta();
+    void estudioAceptado();
+    void archivos();
+    void guardadoFallidoConservaElArchivo();
+    void corpus();
+};
+
+void TstArchivo::windows1252()
+{
+    QByteArray todos;
+    for (int b = 0; b < 256; ++b)
+        todos += static_cast<char>(b);
+    const QString texto = DesdeWindows1252(todos);
+    QCOMPARE(texto.size(), 256);
+    QCOMPARE(texto[0x80], QChar(0x20AC));
+    QCOMPARE(texto[0x8A], QChar(0x0160));
+    QCOMPARE(texto[0x9F], QChar(0x0178));
+    QCOMPARE(texto[0xF3], QChar(u'ó'));
+    QCOMPARE(texto[0x1A], QChar(0x1A));
+    // The undefined bytes stay themselves, so every byte survives.
+    for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        QCOMPARE(texto[b], QChar(b));
+    QCOMPARE(AWindows1252(texto), std::optional<QByteArray>(todos));
+    QCOMPARE(AWindows1252(u"Análisis – “Ñ” €"_s),
+             std::optional<QByteArray>("An\xE1lisis \x96 \x93\xD1\x94 \x80"));
+}
+
+void TstArchivo::windows1252SinByte_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("distinto") << u"a ≠ b"_s;
+    QTest::newRow("cirílico") << u"Ж"_s;
+    QTest::newRow("fuera del plano básico") << u"x😀"_s;
+    QTest::newRow("control C1 sin byte") << QString(QChar(0x80));
+    QTest::newRow("sustituto suelto") << QString(QChar(0xD800));
+}
+
+void TstArchivo::windows1252SinByte()
+{
+    QFETCH(QString, texto);
+    QVERIFY(!AWindows1252(texto).has_value());
+}
+
+void TstArchivo::escrituraExacta()
+{
+    Estudio e = estudioDe(2, 3, {u"99.2"_s, u""_s, u"99,8"_s, u"100.9"_s, u"101.3"_s, u"100.6"_s});
+    QCOMPARE(EscribeEstudio(e),
+             QByteArray("Equipo de disoluci\xF3n\r\nM\xE9todo\r\nAna\r\n06/12/2026\r\n2\r\n3\r\n"
+                        "99.2\r\n\r\n99,8\r\n100.9\r\n101.3\r\n100.6\r\n"));
+
+    // Counts are written as typed; a cell outside the grid is an empty line.
+    e.econdicion = u" 2"_s;
+    e.stgdatos.redimensiona(3, 3);
+    QCOMPARE(EscribeEstudio(e),
+             QByteArray("Equipo de disoluci\xF3n\r\nM\xE9todo\r\nAna\r\n06/12/2026\r\n 2\r\n3\r\n"
+                        "99.2\r\n\r\n\r\n100.9\r\n101.3\r\n\r\n"));
+
+    // A lone LF is text to the reader, so it may be stored.
+    e.emetodo = u"dos\nlíneas"_s;
+    QCOMPARE(LeeEstudio(EscribeEstudio(e)).emetodo, u"dos\nlíneas"_s);
+}
+
+void TstArchivo::escrituraRechaza_data()
+{
+    QTest::addColumn<int>("campo");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("retorno de carro") << 1 << u"a\rb"_s
+        << u"El campo «Nombre del método» contiene un salto de línea (retorno de carro) y no se puede guardar."_s;
+    QTest::newRow("Ctrl+Z") << 3 << u"06/12\x1a"_s
+        << u"El campo «Fecha» contiene el carácter de control Ctrl+Z y no se puede guardar."_s;
+    QTest::newRow("sin byte en el campo") << 0 << u"Equipo ≠ 2"_s
+        << u"El campo «Factores Ajenos al Método (FAM)» contiene el carácter «≠», que no se puede guardar en un archivo de estudio (Windows-1252)."_s;
+    QTest::newRow("sin byte en una celda") << 6 << u"99😀"_s
+        << u"El campo «FAM 2, muestra 3» contiene el carácter «😀», que no se puede guardar en un archivo de estudio (Windows-1252)."_s;
+    QTest::newRow("demasiados FAM") << 4 << u"11"_s
+        << u"No se puede guardar un estudio de 11 FAM: un archivo de estudio admite de 0 a 10."_s;
+    QTest::newRow("muestras negativas") << 5 << u"-3"_s
+        << u"No se puede guardar un estudio de -3 muestras por FAM: un archivo de estudio admite de 0 a 20."_s;
+}
+
+void TstArchivo::escrituraRechaza()
+{
+    QFETCH(int, campo);
+    QFETCH(QString, texto);
+    QFETCH(QString, mensaje);
+    Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    QString *campos[] = {&e.etole, &e.emetodo, &e.eanalista, &e.efecha, &e.econdicion, &e.ereplica};
+    if (campo < 6)
+        *campos[campo] = texto;
+    else
+        e.stgdatos.ponCelda(2, 3, texto);
+    QCOMPARE(errorDe<ErrorArchivo>([&] { EscribeEstudio(e); }), mensaje);
+}
+
+void TstArchivo::lectura_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("textos");  // the six fields, then the cells FAM by FAM
+    const QStringList seis{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"2"_s, u"2"_s};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\nc\r\nd\r\n2\r\n2\r\n1\r\n2\r\n3\r\n4\r\n")
+                           << seis + QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s};
+    QTest::newRow("CR solo") << QByteArray("a\rb\rc\rd\r2\r2\r1\r2\r3\r4")
+                             << seis + QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s};
+    QTest::newRow("LF suelto es texto") << QByteArray("a\nx\r\nb\r\nc\r\nd\r\n2\r\n2\r\n\n1\r\n2\r\n3\r\n4\r\n")
+        << QStringList{u"a\nx"_s, u"b"_s, u"c"_s, u"d"_s, u"2"_s, u"2"_s, u"\n1"_s, u"2"_s, u"3"_s, u"4"_s};
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb\r\nc\r\n2\r\n2\r\n1\r\n2\r\n3\r\n4\r\n")
+        << QStringList{u"a"_s, u""_s, u"b"_s, u"c"_s, u"2"_s, u"2"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s};
+    QTest::newRow("Ctrl+Z termina") << QByteArray("a\r\nb\r\nc\r\nd\r\n2\r\n2\r\n1\r\n2\x1a\r\n3\r\n4\r\n")
+                                    << seis + QStringList{u"1"_s, u"2"_s, u""_s, u""_s};
+    QTest::newRow("archivo corto") << QByteArray("a\r\nb\r\nc\r\nd\r\n2\r\n2\r\n1")
+                                   << seis + QStringList{u"1"_s, u""_s, u""_s, u""_s};
+    QTest::newRow("líneas de más") << QByteArray("a\r\nb\r\nc\r\nd\r\n2\r\n2\r\n1\r\n2\r\n3\r\n4\r\n5\r\nfin\r\n")
+                                   << seis + QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s};
+    QTest::newRow("cero FAM") << QByteArray("a\r\nb\r\nc\r\nd\r\n0\r\n2\r\n1\r\n")
+                              << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"0"_s, u"2"_s};
+    const QString largo = u"Descripción de un factor ajeno al método que ocupa más de sesenta caracteres"_s;
+    QTest::newRow("descripción larga") << ("Descripci\xF3n de un factor ajeno al m\xE9todo que ocupa m\xE1s de sesenta "
+                                           "caracteres\r\nb\r\nc\r\nd\r\n2\r\n2\r\n1\r\n2\r\n3\r\n4\r\n"_ba)
+        << QStringList{largo, u"b"_s, u"c"_s, u"d"_s, u"2"_s, u"2"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s};
+}
+
+void TstArchivo::lectura()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, textos);
+    const ArchivoEstudio a = LeeEstudio(bytes);
+    QStringList leidos{a.etole, a.emetodo, a.eanalista, a.efecha, a.econdicion, a.ereplica};
+    for (const QVector<QString> &fam : a.valores)
+        leidos += QStringList(fam.begin(), fam.end());
+    QCOMPARE(leidos, textos);
+    QCOMPARE(a.k, a.econdicion.trimmed().toInt());
+    QCOMPARE(a.n, a.ereplica.trimmed().toInt());
+}
+
+void TstArchivo::conteosRechazados_data()
+{
+    QTest::addColumn<QByteArray>("conteos");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("11 FAM") << "11\r\n3\r\n"_ba << u"El archivo indica 11 FAM: un archivo de estudio admite de 0 a 10."_s;
+    QTest::newRow("-1 FAM") << "-1\r\n3\r\n"_ba << u"El archivo indica -1 FAM: un archivo de estudio admite de 0 a 10."_s;
+    QTest::newRow("21 muestras") << "2\r\n21\r\n"_ba
+        << u"El archivo indica 21 muestras por FAM: un archivo de estudio admite de 0 a 20."_s;
+    QTest::newRow("enorme") << "2\r\n2147483647\r\n"_ba
+        << u"El archivo indica 2147483647 muestras por FAM: un archivo de estudio admite de 0 a 20."_s;
+    QTest::newRow("no entero") << "dos\r\n3\r\n"_ba << u"'dos' is not a valid integer value"_s;
+    QTest::newRow("desborda") << "2\r\n2147483648\r\n"_ba << u"'2147483648' is not a valid integer value"_s;
+    QTest::newRow("vacío") << "2\r\n\r\n"_ba << u"'' is not a valid integer value"_s;
+}
+
+void TstArchivo::conteosRechazados()
+{
+    QFETCH(QByteArray, conteos);
+    QFETCH(QString, mensaje);
+    const QByteArray bytes = "a\r\nb\r\nc\r\nd\r\n"_ba + conteos + "1\r\n2\r\n"_ba;
+    QString texto;
+    bool conversion = false;
+    try {
+        LeeEstudio(bytes);
+    } catch (const ErrorConversion &error) {
+        conversion = true;
+        texto = error.texto();
+    } catch (const ErrorArchivo &error) {
+        texto = error.texto();
+    }
+    QCOMPARE(texto, mensaje);
+    // The runtime's error for a count that is no integer, the file's own
+    // for one the table cannot hold.
+    QCOMPARE(conversion, mensaje.startsWith(u'\''));
+}
+
+void TstArchivo::tablaCompleta()
+{
+    QByteArray lleno = "a\r\nb\r\nc\r\nd\r\n10\r\n20\r\n"_ba;
+    for (int v = 1; v <= 200; ++v)
+        lleno += QByteArray::number(v) + "\r\n";
+    const ArchivoEstudio a = LeeEstudio(lleno);
+    QCOMPARE(a.valores.size(), 10);
+    QCOMPARE(a.valores[0][0], u"1"_s);
+    QCOMPARE(a.valores[1][0], u"21"_s);
+    QCOMPARE(a.valores[9][19], u"200"_s);
+}
+
+void TstArchivo::idaYVuelta()
+{
+    QString todos;
+    for (int b = 1; b < 256; ++b) {
+        if (b != 13 && b != 26)
+            todos += DesdeWindows1252(QByteArray(1, static_cast<char>(b)));
+    }
+    Estudio e = estudioDe(5, 10, {});
+    e.etole = todos;
+    e.efecha = QString();
+    for (int i = 1; i <= 5; ++i)
+        for (int j = 1; j <= 10; ++j)
+            e.stgdatos.ponCelda(i, j, (i + j) % 7 ? QString::number(i * 100 + j) + u".5"_s : QString());
+    const QByteArray bytes = EscribeEstudio(e);
+    QCOMPARE(bytes.count("\r\n"), 56);
+    QVERIFY(bytes.endsWith("\r\n"));
+
+    const Estudio leido = EstudioAceptado(LeeEstudio(bytes));
+    QCOMPARE(leido.etole, todos);
+    QCOMPARE(leido.efecha, QString());
+    for (int i = 1; i <= 5; ++i)
+        for (int j = 1; j <= 10; ++j)
+            QCOMPARE(leido.stgdatos.celda(i, j), e.stgdatos.celda(i, j));
+    QCOMPARE(EscribeEstudio(leido), bytes);
+}
+
+void TstArchivo::estudioAceptado()
+{
+    // k = 5, n = 10: more columns and rows than the grid has at creation.
+    QByteArray bytes = "a\r\nb\r\nc\r\nd\r\n5\r\n10\r\n"_ba;
+    for (int v = 1; v <= 50; ++v)
+        bytes += QByteArray::number(v) + "\r\n";
+    const Estudio e = EstudioAceptado(LeeEstudio(bytes));
+    QCOMPARE(e.stgdatos.columnas(), 6);
+    QCOMPARE(e.stgdatos.filas(), 11);
+    QCOMPARE(e.stgdatos.celda(0, 0), u" FAM"_s);
+    QCOMPARE(e.stgdatos.celda(5, 0), u"   5"_s);
+    QCOMPARE(e.stgdatos.celda(0, 10), u"Muestra 10"_s);
+    QCOMPARE(e.stgdatos.celda(1, 1), u"1"_s);
+    QCOMPARE(e.stgdatos.celda(1, 10), u"10"_s);
+    QCOMPARE(e.stgdatos.celda(2, 1), u"11"_s);
+    QCOMPARE(e.stgdatos.celda(5, 10), u"50"_s);
+    QCOMPARE(e.econdicion, u"5"_s);
+}
+
+void TstArchivo::archivos()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(u"estudio.w1e"_s);
+    const Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    GuardaArchivoEstudio(ruta, e);
+    QCOMPARE(contenido(ruta), EscribeEstudio(e));
+    QCOMPARE(LeeArchivoEstudio(ruta).valores, (QVector<QVector<QString>>{{u"1"_s, u"2"_s, u"3"_s},
+                                                                       {u"4"_s, u"5"_s, u"6"_s}}));
+    // Saving again replaces the file whole.
+    const Estudio otro = estudioDe(2, 2, {u"7"_s, u"8"_s, u"9"_s, u"10"_s});
+    GuardaArchivoEstudio(ruta, otro);
+    QCOMPARE(contenido(ruta), EscribeEstudio(otro));
+
+    const QString falta = dir.filePath(u"no-existe.w1e"_s);
+    QVERIFY(errorDe<ErrorArchivo>([&] { LeeArchivoEstudio(falta); })
+                .startsWith(u"No se puede abrir el archivo «%1»: "_s.arg(falta)));
+    QVERIFY(errorDe<ErrorArchivo>([&] { LeeArchivoEstudio(dir.path()); })
+                .contains(u"«%1»"_s.arg(dir.path())));
+    // A device never ends: it is refused instead of exhausting the memory.
+    QCOMPARE(errorDe<ErrorArchivo>([&] { LeeArchivoEstudio(u"/dev/zero"_s); }),
+             u"El archivo «/dev/zero» es demasiado grande para ser un estudio (más de 16 MiB)."_s);
+}
+
+void TstArchivo::guardadoFallidoConservaElArchivo()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(u"estudio.w1e"_s);
+    const QByteArray viejo = "contenido anterior\r\n";
+    escribe(ruta, viejo);
+    const Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    const auto sinRestos = [&] { return QDir(dir.path()).entryList(QDir::Files) == QStringList{u"estudio.w1e"_s}; };
+
+    // A text the file cannot hold: nothing is written.
+    Estudio malo = e;
+    malo.eanalista = u"Ж"_s;
+    QVERIFY(errorDe<ErrorArchivo>([&] { GuardaArchivoEstudio(ruta, malo); }).contains(u"Nombre del Analista"_s));
+    QCOMPARE(contenido(ruta), viejo);
+
+    // The disk refuses the data part-way (file size limit of the process).
+    struct rlimit anterior;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &anterior), 0);
+    struct rlimit limite = anterior;
+    limite.rlim_cur = 10;
+    const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const QString error = errorDe<ErrorArchivo>([&] { GuardaArchivoEstudio(ruta, e); });
+    setrlimit(RLIMIT_FSIZE, &anterior);
+    std::signal(SIGXFSZ, senal);
+    QCOMPARE(contenido(ruta), viejo);
+    QVERIFY2(error.startsWith(u"No se puede escribir el archivo «%1»: "_s.arg(ruta)), qPrintable(error));
+    QVERIFY(sinRestos());
+
+    // A folder that does not exist.
+    const QString sinCarpeta = dir.filePath(u"no/estudio.w1e"_s);
+    QVERIFY(errorDe<ErrorArchivo>([&] { GuardaArchivoEstudio(sinCarpeta, e); })
+                .startsWith(u"No se puede crear el archivo «%1»: "_s.arg(sinCarpeta)));
+
+    // A pipe would be replaced by a plain file: refused, the pipe stays.
+    const QString tubo = dir.filePath(u"tubo"_s);
+    QCOMPARE(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    QCOMPARE(errorDe<ErrorArchivo>([&] { GuardaArchivoEstudio(tubo, e); }),
+             u"No se puede guardar en «%1»: no es un archivo normal."_s.arg(tubo));
+    struct stat info;
+    QCOMPARE(stat(QFile::encodeName(tubo).constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
+    QFile::remove(tubo);
+
+    // A read-only folder (the superuser writes anyway, so only for others).
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(errorDe<ErrorArchivo>([&] { GuardaArchivoEstudio(ruta, e); })
+                    .startsWith(u"No se puede crear el archivo «%1»: "_s.arg(ruta)));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(contenido(ruta), viejo);
+        QVERIFY(sinRestos());
+    }
+}
+
+void TstArchivo::corpus()
+{
+    const QDir dir(QStringLiteral(TOLERANCIA_FUENTES "/fuzz/corpus"));
+    const QStringList nombres = dir.entryList(QDir::Files);
+    QVERIFY(nombres.size() >= 10);
+    for (const QString &nombre : nombres) {
+        const QString fallo = RevisaEntrada(contenido(dir.filePath(nombre)));
+        QVERIFY2(fallo.isEmpty(), qPrintable(nombre + u": "_s + fallo));
+    }
+}
+
+QTEST_APPLESS_MAIN(TstArchivo)
+#include "tst_archivo.moc"

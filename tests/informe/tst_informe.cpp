@@ -1,0 +1,151 @@
+#include "results/Informe.h"
+#include "shell/EstudioArchivo.h"
+#include "stats/Errores.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/informe/casos/");
+
+QStringList informe(const Estudio &estudio, QChar separador)
+{
+    QStringList lineas;
+    JuegoResultados juego;
+    ComponeInforme(estudio, separador, juego, [&](const QString &linea) { lineas += linea; });
+    return lineas;
+}
+
+// The expected report, one line per text line (UTF-8, LF).
+QStringList esperado(const QString &nombre)
+{
+    QFile f(casos + nombre + u".txt"_s);
+    if (!f.open(QIODevice::ReadOnly))
+        return {u"<falta %1>"_s.arg(f.fileName())};
+    QStringList lineas = QString::fromUtf8(f.readAll()).split(u'\n');
+    lineas.removeLast();
+    return lineas;
+}
+
+Estudio estudioDe(const QString &k, const QString &n, const QList<QStringList> &filas)
+{
+    Estudio e;
+    e.etole = u"Equipo"_s;
+    e.econdicion = k;
+    e.ereplica = n;
+    AceptaRejilla(e.stgdatos, k.toInt(), n.toInt());
+    e.stgdatos.redimensiona(k.toInt() + 1, static_cast<int>(filas.size()) + 1);
+    for (int j = 1; j <= filas.size(); ++j) {
+        e.stgdatos.ponCelda(0, j, u"Muestra %1"_s.arg(j));
+        for (int i = 1; i <= filas[j - 1].size(); ++i)
+            e.stgdatos.ponCelda(i, j, filas[j - 1][i - 1]);
+    }
+    return e;
+}
+
+} // namespace
+
+class TstInforme : public QObject
+{
+    Q_OBJECT
+private slots:
+    void casosCompletos_data();
+    void casosCompletos();
+    void textosCopiadosTalCual();
+    void tablaSigueLaRejilla();
+    void errorTrasElPrimerBloque_data();
+    void errorTrasElPrimerBloque();
+};
+
+void TstInforme::casosCompletos_data()
+{
+    QTest::addColumn<QString>("archivo");
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QChar>("separador");
+    const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
+    QTest::newRow("ejemplo trabajado, k = 3") << ejemplo << u"ejemplo-trabajado"_s << QChar(u'.');
+    for (const char *nombre : {"k2-intervalos", "k2-sin-intervalos", "k3-sin-intervalos", "k4-intervalos",
+                               "k4-sin-intervalos", "k5-intervalos", "k5-sin-intervalos"})
+        QTest::newRow(nombre) << casos + QLatin1String(nombre) + u".w1e"_s << QString::fromLatin1(nombre)
+                              << QChar(u'.');
+    QTest::newRow("coma decimal") << casos + u"coma.w1e"_s << u"coma"_s << QChar(u',');
+}
+
+void TstInforme::casosCompletos()
+{
+    QFETCH(QString, archivo);
+    QFETCH(QString, nombre);
+    QFETCH(QChar, separador);
+    const QStringList lineas = informe(EstudioAceptado(LeeArchivoEstudio(archivo)), separador);
+    const QStringList previstas = esperado(nombre);
+    for (int i = 0; i < std::min(lineas.size(), previstas.size()); ++i)
+        QCOMPARE(lineas[i], previstas[i]);
+    QCOMPARE(lineas.size(), previstas.size());
+}
+
+void TstInforme::textosCopiadosTalCual()
+{
+    const QStringList lineas =
+        informe(EstudioAceptado(LeeArchivoEstudio(casos + u"k2-intervalos.w1e"_s)), u'.');
+    QCOMPARE(lineas[1], u"FAM: "_s);
+    QCOMPARE(lineas[10], u"Muestra 1         98.50           100.1"_s);
+    QCOMPARE(lineas.last(), u"Conclusión = Hay diferencia entre FAM 1 y 2 "_s);
+}
+
+void TstInforme::tablaSigueLaRejilla()
+{
+    // Four grid rows for three samples: every row is listed; cells are
+    // neither widened nor cut, so a long cell shifts the rest of its line.
+    Estudio e = estudioDe(u"2"_s, u"3"_s, {{u"1"_s, u"4"_s}, {u"2.000001"_s, u"5"_s}, {u"3"_s, u"6"_s},
+                                           {u"x"_s, u""_s}});
+    const QStringList lineas = informe(e, u'.');
+    QCOMPARE(lineas.mid(9, 5), (QStringList{u" FAM                1                   2"_s,
+                                            u"Muestra 1         1           4"_s,
+                                            u"Muestra 2         2.000001           5"_s,
+                                            u"Muestra 3         3           6"_s,
+                                            u"Muestra 4         x           "_s}));
+    QCOMPARE(lineas[14], u" "_s);
+    QCOMPARE(lineas[15], u"ANÁLISIS DE LA VARIANZA"_s);
+}
+
+void TstInforme::errorTrasElPrimerBloque_data()
+{
+    QTest::addColumn<QList<QStringList>>("filas");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("celda no numérica") << QList<QStringList>{{u"1"_s, u"4"_s}, {u"2"_s, u"5,0"_s}}
+                                       << u"'5,0' is not a valid floating point value"_s;
+    QTest::newRow("celda vacía") << QList<QStringList>{{u"1"_s, u"4"_s}, {u""_s, u"5"_s}}
+                                 << u"'' is not a valid floating point value"_s;
+    QTest::newRow("iguales dentro de cada FAM") << QList<QStringList>{{u"1"_s, u"4"_s}, {u"1"_s, u"4"_s}}
+                                                << u"Floating point division by zero"_s;
+    QTest::newRow("todos iguales") << QList<QStringList>{{u"3"_s, u"3"_s}, {u"3"_s, u"3"_s}}
+                                   << u"Invalid floating point operation"_s;
+    QTest::newRow("FAM de total cero") << QList<QStringList>{{u"-1"_s, u"4"_s}, {u"1"_s, u"5"_s}}
+                                       << u"Floating point division by zero"_s;
+}
+
+void TstInforme::errorTrasElPrimerBloque()
+{
+    QFETCH(QList<QStringList>, filas);
+    QFETCH(QString, mensaje);
+    Estudio e = estudioDe(u"2"_s, u"2"_s, filas);
+    e.emetodo = u"M"_s;
+    QStringList lineas;
+    JuegoResultados juego;
+    QString error;
+    try {
+        ComponeInforme(e, u'.', juego, [&](const QString &linea) { lineas += linea; });
+    } catch (const ErrorTolerancia &fallo) {
+        error = fallo.texto();
+    }
+    QCOMPARE(error, mensaje);
+    QCOMPARE(lineas, (QStringList{u"TOLERANCIA DEL MÉTODO"_s, u"FAM: Equipo"_s, u"Nombre del método: M"_s,
+                                  u"Nombre del Analista: "_s, u"Fecha: "_s, u"Número de FAM:"_s, u"2"_s,
+                                  u"Número de Muestras (Replicaciones):"_s, u"2"_s}));
+}
+
+QTEST_APPLESS_MAIN(TstInforme)
+#include "tst_informe.moc"
