@@ -1,5 +1,6 @@
 #include "capture/ReglasCaptura.h"
 #include "shell/Ayuda.h"
+#include "shell/Main.h"
 #include "shell/BuscarAyuda.h"
 #include "shell/TemasAyuda.h"
 #include "shell/VisorAyuda.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -130,6 +132,7 @@ private slots:
     void visorBusquedaDobleClicYTeclas();
     void visorClaveUnica();
     void visorAccesible();
+    void desdeLaVentanaPrincipal();
 
     // Example studies and the figures the help quotes.
     void ejemplos_data();
@@ -485,6 +488,35 @@ void TstAyuda::visorAccesible()
     QVERIFY(conEtiqueta.contains(buscar->findChild<QListWidget *>(QStringLiteral("lsttemas"))));
     for (QPushButton *boton : buscar->findChildren<QPushButton *>())
         QVERIFY(!boton->accessibleName().isEmpty());
+}
+
+void TstAyuda::desdeLaVentanaPrincipal()
+{
+    TMainForm ventana;
+    ventana.show();
+
+    // F1 on a highlighted menu item shows that item's topic; an item of a
+    // submenu without a number of its own takes its submenu's.
+    const auto f1En = [&](const char *menu, const char *item) {
+        auto *m = ventana.findChild<QMenu *>(QString::fromLatin1(menu));
+        m->popup(QPoint(10, 10));
+        m->setActiveAction(ventana.findChild<QAction *>(QString::fromLatin1(item)));
+        QTest::keyClick(m, Qt::Key_F1);
+        m->hide();
+        return VisorAyuda()->paginaActual();
+    };
+    QCOMPARE(f1En("FileMenu", "FileOpenItem"), QStringLiteral("abrir.html"));
+    QCOMPARE(f1En("FileMenu", "FileExitItem"), QStringLiteral("salir.html"));
+    QCOMPARE(f1En("HelpMenu", "HelpSearchItem"), QStringLiteral("menu-ayuda.html#buscar"));
+    QCOMPARE(f1En("HelpMenu", "HelpAboutItem"), QStringLiteral("acerca.html"));
+
+    // The commands of the help menu.
+    ventana.findChild<QAction *>(QStringLiteral("HelpHowToUseItem"))->trigger();
+    QCOMPARE(VisorAyuda()->paginaActual(), QStringLiteral("usar-ayuda.html"));
+    ventana.findChild<QAction *>(QStringLiteral("HelpContentsItem"))->trigger();
+    QCOMPARE(VisorAyuda()->paginaActual(), QStringLiteral("indice.html"));
+    ventana.findChild<QAction *>(QStringLiteral("HelpSearchItem"))->trigger();
+    QVERIFY(VisorAyuda()->buscarAyuda() && VisorAyuda()->buscarAyuda()->isVisible());
 }
 
 void TstAyuda::ejemplos_data()
