@@ -2,7 +2,6 @@
 
 #include "shell/Ayuda.h"
 #include "shell/BuscarAyuda.h"
-#include "shell/TemasAyuda.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +30,7 @@ void destruyeVisor()
 
 } // namespace
 
-TVisorAyuda::TVisorAyuda(QWidget *parent) : QMainWindow(parent)
+TVisorAyuda::TVisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAyuda(LeeTemasAyuda()))
 {
     setObjectName(QStringLiteral("VisorAyuda"));
     setWindowTitle(tituloVisor);
@@ -103,7 +102,7 @@ void TVisorAyuda::buscaClave(const QString &clave)
 {
     if (!clave.isEmpty()) {
         QSet<QString> paginas;
-        const QVector<EntradaIndice> encontradas = FiltraIndice(IndiceAyuda(LeeTemasAyuda()), clave);
+        const QVector<EntradaIndice> encontradas = FiltraIndice(m_indice, clave);
         for (const EntradaIndice &entrada : encontradas)
             paginas.insert(entrada.pagina);
         if (paginas.size() == 1) {
@@ -115,7 +114,7 @@ void TVisorAyuda::buscaClave(const QString &clave)
         muestraPagina(PaginaDeComando(ComandoAyuda::contenido));
     presenta();
     if (!m_buscar) {
-        m_buscar = new TBuscarAyuda(IndiceAyuda(LeeTemasAyuda()), this);
+        m_buscar = new TBuscarAyuda(m_indice, this);
         connect(m_buscar, &TBuscarAyuda::temaElegido, this, &TVisorAyuda::muestraPagina);
     }
     m_buscar->ponClave(clave);
@@ -162,11 +161,7 @@ TVisorAyuda *VisorAyuda()
 {
     if (!visor) {
         visor = new TVisorAyuda;
-        static bool rutinaInstalada = false;
-        if (!rutinaInstalada) {
-            qAddPostRoutine(destruyeVisor);
-            rutinaInstalada = true;
-        }
+        qAddPostRoutine(destruyeVisor);
     }
     return visor;
 }

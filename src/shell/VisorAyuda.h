@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TemasAyuda.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -36,6 +38,7 @@ private:
     void txtayudaSourceChanged(const QUrl &url);
     void presenta();
 
+    const QVector<EntradaIndice> m_indice;
     QTextBrowser *txtayuda;
     QAction *actatras;
     QAction *actadelante;
