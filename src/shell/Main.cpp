@@ -446,6 +446,7 @@ TFinforma *TMainForm::creaDocumento()
 {
     auto *documento = new TFinforma;
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
+    ventana->resize(631, 476);
     ventana->show();
     m_mdi->setActiveSubWindow(ventana);
     documento->tomaFoco();
