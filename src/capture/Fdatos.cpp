@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,7 +29,6 @@ TFinforma *Finforma = nullptr;
 
 namespace {
 
-const char *propiedadLimite = "limite";
 constexpr int anchoColumna = 110;
 constexpr int altoFila = 24;
 
@@ -60,18 +60,36 @@ void aplica(Evento evento)
 }
 
 // A field's limit binds typing only: a longer text loaded from a file stays
-// whole and can only shrink until it fits.
-void ajustaLimite(QLineEdit *campo)
+// whole, typing cannot make it longer, deleting makes room down to the limit.
+class LimiteDeTecleo : public QValidator
 {
-    const int limite = campo->property(propiedadLimite).toInt();
-    campo->setMaxLength(std::max(limite, static_cast<int>(campo->text().size())));
-}
+public:
+    LimiteDeTecleo(QLineEdit *campo, int limite) : QValidator(campo), m_limite(limite)
+    {
+        // The field has already taken the edit when it asks: remember the
+        // length before it.
+        connect(campo, &QLineEdit::textChanged, this,
+                [this](const QString &texto) { m_largo = texto.size(); });
+    }
 
+    State validate(QString &texto, int &) const override
+    {
+        return texto.size() <= std::max<qsizetype>(m_limite, m_largo) ? Acceptable : Invalid;
+    }
+
+private:
+    int m_limite;
+    qsizetype m_largo = 0;
+};
+
+// Texts loaded from a file are taken whole: the typing limit is not asked,
+// so the field keeps counting the text as valid input.
 void ponTextoEntero(QLineEdit *campo, const QString &texto)
 {
-    campo->setMaxLength(std::max(campo->maxLength(), static_cast<int>(texto.size())));
+    const QValidator *limite = campo->validator();
+    campo->setValidator(nullptr);
     campo->setText(texto);
-    ajustaLimite(campo);
+    campo->setValidator(limite);
 }
 
 } // namespace
@@ -108,11 +126,9 @@ void TFinforma::creaComponentes()
     auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
         auto *e = new QLineEdit(pagina);
         e->setObjectName(nombre);
-        e->setProperty(propiedadLimite, limite);
-        e->setMaxLength(limite);
+        e->setValidator(new LimiteDeTecleo(e, limite));
         e->setFixedWidth(ancho);
         e->installEventFilter(this);
-        connect(e, &QLineEdit::textChanged, e, [e] { ajustaLimite(e); });
         // Also edits made without a typed character (Delete, cut, paste, undo)
         // change the study.
         connect(e, &QLineEdit::textEdited, this, [] { marcaModificado(); });
@@ -249,6 +265,8 @@ void TFinforma::creaComponentes()
     c->addStretch();
     Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
 
+    botonok->installEventFilter(this);
+    boton1->installEventFilter(this);
     connect(botonok, &QPushButton::clicked, this, [this] { EjecutaComando([this] { botonokClick(); }); });
     connect(boton1, &QPushButton::clicked, this, &TFinforma::boton1Click);
 
@@ -679,6 +697,13 @@ bool TFinforma::eventFilter(QObject *objeto, QEvent *event)
         // Enter in a filled count field has moved the focus on.
         return !vacio && tecla->text().front() == u'\r'
                && (campo == econdicion || campo == ereplica);
+    }
+    // A button with the focus answers Enter as well as the space bar, so the
+    // keyboard road through the capture page goes on with the same key.
+    auto *boton = qobject_cast<QPushButton *>(objeto);
+    if (boton && (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)) {
+        boton->click();
+        return true;
     }
     return QWidget::eventFilter(objeto, event);
 }

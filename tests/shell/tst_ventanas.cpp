@@ -490,6 +490,36 @@ private slots:
         tecla(Qt::Key_Return);
         QCOMPARE(foco(), u"botonok"_s);
         QVERIFY(dialogos.mensajes.isEmpty());
+        // And Enter presses the accept button.
+        tecla(Qt::Key_Return);
+        QCOMPARE(rejilla()->columnCount(), 4);
+        QCOMPARE(rejilla()->rowCount(), 3);
+    }
+
+    // Edits made without a typed character change the study too.
+    void modificadoSinCaracter()
+    {
+        nuevo();
+        teclea(u"abc"_s);
+        ventana->ponEstado(QString());
+        tecla(Qt::Key_Home);
+        QCOMPARE(estado(), QString());
+        tecla(Qt::Key_Delete);
+        QCOMPARE(campo(u"etole"_s)->text(), u"bc"_s);
+        QCOMPARE(estado(), u"Modificado"_s);
+        ventana->ponEstado(QString());
+        tecla(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(campo(u"etole"_s)->text(), u"abc"_s);
+        QCOMPARE(estado(), u"Modificado"_s);
+        // A Backspace that changes nothing is still a character typed.
+        ventana->ponEstado(QString());
+        tecla(Qt::Key_Home);
+        tecla(Qt::Key_Backspace);
+        QCOMPARE(estado(), u"Modificado"_s);
+        // Typing inside the text keeps the caret where it is.
+        teclea(u"x"_s);
+        teclea(u"y"_s);
+        QCOMPARE(campo(u"etole"_s)->text(), u"xyabc"_s);
     }
 
     void limitesDeTecleo()
@@ -860,6 +890,7 @@ private slots:
         QTest::newRow("sí, guardado") << true << u"cierre.w1e"_s << false;
         QTest::newRow("no") << false << QString() << false;
         QTest::newRow("sí, diálogo cancelado") << true << QString() << true;
+        QTest::newRow("sí, escritura fallida") << true << u"no-existe/cierre.w1e"_s << true;
     }
     void preguntaAlCerrar()
     {
@@ -876,8 +907,12 @@ private slots:
         QCOMPARE(bool(Finforma), sigueAbierta);
         QCOMPARE(estado(), sigueAbierta ? u"Modificado"_s : u" "_s);
         QCOMPARE(habilitado(u"FileNewItem"_s), !sigueAbierta);
-        if (!archivo.isEmpty())
+        if (!archivo.isEmpty() && !sigueAbierta)
             QVERIFY(contenido(dir.filePath(archivo)).startsWith("x\r\n"));
+        // Only the failed write has something to say.
+        QCOMPARE(dialogos.mensajes.size(), archivo.contains(u'/') ? 1 : 0);
+        if (sigueAbierta)
+            QCOMPARE(Finforma->windowTitle(), u"Nuevo"_s);
     }
 
     void cierreSinCambios()
