@@ -34,3 +34,9 @@ constexpr int NumeroPares(int k) { return (k >= 2 && k <= 5) ? k * (k - 1) / 2 :
 // Conclusion rule: lower × upper ≥ 0 means the two levels differ; a product
 // that is not a number means they do not.
 bool HayDiferencia(double liminf, double limsup);
+
+// Significance of the FAM effect: pfcal strictly below 0.05. The threshold
+// is compared as 0.05 in extended precision, which lies just below the
+// double nearest 0.05, so that double itself is not significant. A pfcal
+// that is not a number is not significant either.
+constexpr bool EsSignificativo(double pfcal) { return pfcal < 0.05; }
