@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <QStringList>
@@ -21,6 +22,7 @@ int EjecutaPrograma(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
     // The program ends when the main window closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolerancia.svg")));
 
     auto principal = std::make_unique<TMainForm>();
     QObject::connect(principal.get(), &TMainForm::cerrada, &aplicacion, &QApplication::quit,
