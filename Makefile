@@ -3,6 +3,7 @@
 # make fuzz  fuzzes the study file reader and the conversions for
 #            FUZZ_SEGUNDOS seconds (new inputs go to fuzz/corpus-trabajo)
 BUILD ?= build
+PREFIX ?= /usr/local
 CMAKE_OPCIONES ?=
 NPROC := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SEGUNDOS ?= 60
@@ -23,6 +24,15 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(NPROC)
+
+# Builds, then installs under PREFIX. Under sudo, a build tree that belongs
+# to a user is installed as it stands and left that user's.
+install:
+	@if [ "$$(id -u)" -eq 0 ] && [ -d $(BUILD) ] && [ "$$(stat -c %u $(BUILD))" -ne 0 ]; then \
+	    test -x $(BUILD)/tolerancia || { echo "Compile primero sin sudo: make build" >&2; exit 1; }; \
+	else $(MAKE) --no-print-directory build; fi
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	@chown --reference=$(BUILD) $(BUILD)/install_manifest.txt 2>/dev/null || true
 
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTOLERANCIA_FUZZ=ON

@@ -66,6 +66,30 @@ QString revisaArchivo(const QByteArray &datos)
     return {};
 }
 
+// A typed text goes into a field and a cell: the writer refuses it exactly
+// when the file could not give it back, and otherwise it reads back whole.
+QString revisaEscritura(const QString &texto)
+{
+    Estudio estudio;
+    estudio.etole = texto;
+    AceptaRejilla(estudio.stgdatos, 2, 3);
+    estudio.stgdatos.ponCelda(2, 3, texto);
+    const bool cabe = !texto.contains(QChar(13)) && !texto.contains(QChar(26))
+                      && AWindows1252(texto).has_value();
+    QByteArray bytes;
+    try {
+        bytes = EscribeEstudio(estudio);
+    } catch (const ErrorArchivo &) {
+        return cabe ? QStringLiteral("el escritor rechaza un texto que cabe") : QString();
+    }
+    if (!cabe)
+        return QStringLiteral("el escritor acepta un texto que no se puede leer igual");
+    const ArchivoEstudio leido = LeeEstudio(bytes);
+    if (leido.etole != texto || leido.valores.value(1).value(2) != texto)
+        return QStringLiteral("un texto escrito no se lee igual");
+    return {};
+}
+
 QString revisaEntero(const QString &texto)
 {
     int valor = 0;
@@ -109,6 +133,8 @@ QString RevisaEntrada(const QByteArray &datos)
 {
     QString fallo = revisaArchivo(datos);
     for (const QString &texto : {DesdeWindows1252(datos), QString::fromUtf8(datos)}) {
+        if (fallo.isEmpty())
+            fallo = revisaEscritura(texto);
         if (fallo.isEmpty())
             fallo = revisaEntero(texto);
         if (fallo.isEmpty())

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,7 +29,6 @@ TFinforma *Finforma = nullptr;
 
 namespace {
 
-const char *propiedadLimite = "limite";
 constexpr int anchoColumna = 110;
 constexpr int altoFila = 24;
 
@@ -60,18 +60,36 @@ void aplica(Evento evento)
 }
 
 // A field's limit binds typing only: a longer text loaded from a file stays
-// whole and can only shrink until it fits.
-void ajustaLimite(QLineEdit *campo)
+// whole, typing cannot make it longer, deleting makes room down to the limit.
+class LimiteDeTecleo : public QValidator
 {
-    const int limite = campo->property(propiedadLimite).toInt();
-    campo->setMaxLength(std::max(limite, static_cast<int>(campo->text().size())));
-}
+public:
+    LimiteDeTecleo(QLineEdit *campo, int limite) : QValidator(campo), m_limite(limite)
+    {
+        // The field has already taken the edit when it asks: remember the
+        // length before it.
+        connect(campo, &QLineEdit::textChanged, this,
+                [this](const QString &texto) { m_largo = texto.size(); });
+    }
 
+    State validate(QString &texto, int &) const override
+    {
+        return texto.size() <= std::max<qsizetype>(m_limite, m_largo) ? Acceptable : Invalid;
+    }
+
+private:
+    int m_limite;
+    qsizetype m_largo = 0;
+};
+
+// Texts loaded from a file are taken whole: the typing limit is not asked,
+// so the field keeps counting the text as valid input.
 void ponTextoEntero(QLineEdit *campo, const QString &texto)
 {
-    campo->setMaxLength(std::max(campo->maxLength(), static_cast<int>(texto.size())));
+    const QValidator *limite = campo->validator();
+    campo->setValidator(nullptr);
     campo->setText(texto);
-    ajustaLimite(campo);
+    campo->setValidator(limite);
 }
 
 } // namespace
@@ -108,11 +126,9 @@ void TFinforma::creaComponentes()
     auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
         auto *e = new QLineEdit(pagina);
         e->setObjectName(nombre);
-        e->setProperty(propiedadLimite, limite);
-        e->setMaxLength(limite);
+        e->setValidator(new LimiteDeTecleo(e, limite));
         e->setFixedWidth(ancho);
         e->installEventFilter(this);
-        connect(e, &QLineEdit::textChanged, e, [e] { ajustaLimite(e); });
         // Also edits made without a typed character (Delete, cut, paste, undo)
         // change the study.
         connect(e, &QLineEdit::textEdited, this, [] { marcaModificado(); });
@@ -167,7 +183,37 @@ void TFinforma::creaComponentes()
     conteos->addStretch();
     c->addLayout(conteos);
 
-    stgdatos = new QTableWidget(captura);
+    creaRejilla(captura);
+    c->addWidget(stgdatos);
+
+    boton1 = new QPushButton(QStringLiteral("&OK"), captura);
+    boton1->setObjectName(QStringLiteral("boton1"));
+    boton1->setAccessibleName(QStringLiteral("OK"));
+    c->addWidget(boton1, 0, Qt::AlignLeft);
+    c->addStretch();
+    Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
+
+    botonok->installEventFilter(this);
+    boton1->installEventFilter(this);
+    connect(botonok, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { botonokClick(); }); });
+    connect(boton1, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { boton1Click(); }); });
+
+    setTabOrder(etole, emetodo);
+    setTabOrder(emetodo, eanalista);
+    setTabOrder(eanalista, efecha);
+    setTabOrder(efecha, econdicion);
+    setTabOrder(econdicion, ereplica);
+    setTabOrder(ereplica, botonok);
+    setTabOrder(botonok, stgdatos);
+    setTabOrder(stgdatos, boton1);
+}
+
+// The grid with its editor, always shown on the current cell, and its menu.
+void TFinforma::creaRejilla(QWidget *pagina)
+{
+    stgdatos = new QTableWidget(pagina);
     stgdatos->setObjectName(QStringLiteral("stgdatos"));
     stgdatos->setAccessibleName(QStringLiteral("stgdatos"));
     stgdatos->setToolTip(QStringLiteral("opciones botón derecho"));
@@ -204,19 +250,15 @@ void TFinforma::creaComponentes()
             return;
         const int columna = stgdatos->currentColumn();
         const int fila = stgdatos->currentRow();
-        if (columna < 0 || fila < 0)
-            return;
-        QTableWidgetItem *item = stgdatos->item(fila, columna);
-        if (!item)
-            stgdatos->setItem(fila, columna, item = new QTableWidgetItem);
-        item->setText(texto);
+        if (columna >= 0 && fila >= 0)
+            itemCelda(columna + 1, fila + 1)->setText(texto);
     });
     connect(editor, &QLineEdit::textEdited, this, [] { marcaModificado(); });
     connect(stgdatos, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
-        QTableWidgetItem *item = stgdatos->item(fila, columna);
         {
+            const QTableWidgetItem *actual = stgdatos->item(fila, columna);
             QScopedValueRollback cargando(m_cargandoEditor, true);
-            editor->setText(item ? item->text() : QString());
+            editor->setText(actual ? actual->text() : QString());
         }
         editor->selectAll();
         colocaEditor();
@@ -228,7 +270,6 @@ void TFinforma::creaComponentes()
     connect(stgdatos->horizontalHeader(), &QHeaderView::sectionResized, this,
             &TFinforma::colocaEditor);
     stgdatos->viewport()->installEventFilter(this);
-    c->addWidget(stgdatos);
 
     pmenu = new QMenu(this);
     pmenu->setObjectName(QStringLiteral("pmenu"));
@@ -236,30 +277,12 @@ void TFinforma::creaComponentes()
     pmnudunet->setObjectName(QStringLiteral("pmnudunet"));
     pmnudunet->setToolTip(QStringLiteral("Cálculos"));
     pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
-    connect(pmnudunet, &QAction::triggered, this, &TFinforma::pmnudunetClick);
+    connect(pmnudunet, &QAction::triggered, this,
+            [this] { EjecutaComando([this] { pmnudunetClick(); }); });
     stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
         pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));
     });
-
-    boton1 = new QPushButton(QStringLiteral("&OK"), captura);
-    boton1->setObjectName(QStringLiteral("boton1"));
-    boton1->setAccessibleName(QStringLiteral("OK"));
-    c->addWidget(boton1, 0, Qt::AlignLeft);
-    c->addStretch();
-    Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
-
-    connect(botonok, &QPushButton::clicked, this, [this] { EjecutaComando([this] { botonokClick(); }); });
-    connect(boton1, &QPushButton::clicked, this, &TFinforma::boton1Click);
-
-    setTabOrder(etole, emetodo);
-    setTabOrder(emetodo, eanalista);
-    setTabOrder(eanalista, efecha);
-    setTabOrder(efecha, econdicion);
-    setTabOrder(econdicion, ereplica);
-    setTabOrder(ereplica, botonok);
-    setTabOrder(botonok, stgdatos);
-    setTabOrder(stgdatos, boton1);
 }
 
 void TFinforma::FormCreate()
@@ -340,15 +363,20 @@ void TFinforma::muestraRejilla(const Rejilla &r)
     colocaEditor();
 }
 
+QTableWidgetItem *TFinforma::itemCelda(int columna, int fila)
+{
+    QTableWidgetItem *celda = stgdatos->item(fila - 1, columna - 1);
+    if (!celda) {
+        celda = new QTableWidgetItem;
+        celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        stgdatos->setItem(fila - 1, columna - 1, celda);
+    }
+    return celda;
+}
+
 void TFinforma::ponCelda(int columna, int fila, const QString &texto)
 {
-    QTableWidgetItem *item = stgdatos->item(fila - 1, columna - 1);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        stgdatos->setItem(fila - 1, columna - 1, item);
-    }
-    item->setText(texto);
+    itemCelda(columna, fila)->setText(texto);
     if (fila == filaActual() && columna == columnaActual()) {
         QScopedValueRollback cargando(m_cargandoEditor, true);
         editor->setText(texto);
@@ -679,6 +707,13 @@ bool TFinforma::eventFilter(QObject *objeto, QEvent *event)
         // Enter in a filled count field has moved the focus on.
         return !vacio && tecla->text().front() == u'\r'
                && (campo == econdicion || campo == ereplica);
+    }
+    // A button with the focus answers Enter as well as the space bar, so the
+    // keyboard road through the capture page goes on with the same key.
+    auto *boton = qobject_cast<QPushButton *>(objeto);
+    if (boton && (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)) {
+        boton->click();
+        return true;
     }
     return QWidget::eventFilter(objeto, event);
 }

@@ -11,6 +11,7 @@ class QMenu;
 class QAction;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QTabWidget;
 struct ArchivoEstudio;
 
@@ -50,6 +51,7 @@ protected:
 
 private:
     void creaComponentes();
+    void creaRejilla(QWidget *pagina);
     void FormCreate();
 
     void ThojasEnter();
@@ -77,6 +79,7 @@ private:
     // column 0 and row 0 are its headers.
     Rejilla rejilla() const;
     void muestraRejilla(const Rejilla &rejilla);
+    QTableWidgetItem *itemCelda(int columna, int fila);  // created when missing
     void ponCelda(int columna, int fila, const QString &texto);
     int columnaActual() const;
     int filaActual() const;

@@ -1,8 +1,55 @@
 #include "Impresion.h"
 
-// Replaced by the print options windows.
-void CreaVentanasImpresion() {}
-void MuestraFoppr1() {}
-void MuestraFoppr() {}
-void MuestraFOPRT() {}
-void OcultaVentanasImpresion() {}
+#include "Uoppr.h"
+#include "Uoppr1.h"
+#include "Uoprt.h"
+
+#include "shell/Main.h"
+
+void CreaVentanasImpresion()
+{
+    // Owned by the main window, so they go with it; each clears its own
+    // instance variable when destroyed.
+    if (!Foppr1)
+        Foppr1 = new TFoppr1(MainForm);
+    if (!FOPRT)
+        FOPRT = new TFOPRT(MainForm);
+    if (!Foppr)
+        Foppr = new TFoppr(MainForm);
+}
+
+namespace {
+
+void Muestra(QWidget *ventana)
+{
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
+}
+
+} // namespace
+
+void MuestraFoppr1()
+{
+    CreaVentanasImpresion();
+    Muestra(Foppr1);
+}
+
+void MuestraFoppr()
+{
+    CreaVentanasImpresion();
+    Muestra(Foppr);
+}
+
+void MuestraFOPRT()
+{
+    CreaVentanasImpresion();
+    FOPRT->exec();
+}
+
+void OcultaVentanasImpresion()
+{
+    for (QWidget *ventana : std::initializer_list<QWidget *>{Foppr1, Foppr, FOPRT})
+        if (ventana)
+            ventana->hide();
+}

@@ -1,5 +1,21 @@
 #include "Ayuda.h"
 
-// Replaced by the help viewer.
-void PideAyuda(int, const QString &) {}
-void AyudaContexto(int) {}
+#include "shell/TemasAyuda.h"
+#include "shell/VisorAyuda.h"
+
+void PideAyuda(int comando, const QString &dato)
+{
+    TVisorAyuda *visor = VisorAyuda();
+    if (comando == ComandoAyuda::buscar) {
+        visor->buscaClave(dato);
+        return;
+    }
+    const QString pagina = PaginaDeComando(comando);
+    visor->muestraPagina(pagina.isEmpty() ? PaginaDeComando(ComandoAyuda::contenido) : pagina);
+}
+
+void AyudaContexto(int numero)
+{
+    const QString pagina = PaginaDeContexto(numero);
+    VisorAyuda()->muestraPagina(pagina.isEmpty() ? PaginaDeComando(ComandoAyuda::contenido) : pagina);
+}

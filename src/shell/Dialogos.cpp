@@ -2,10 +2,12 @@
 
 #include "stats/Errores.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
@@ -65,6 +67,23 @@ public:
 Dialogos *instalados = nullptr;
 
 } // namespace
+
+void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,
+                           const std::function<void(QPrinter *)> &dibuja)
+{
+    QPrintPreviewDialog dialogo(impresora, padre);
+    // The preview's own print and page setup commands would bypass the print
+    // run (one job per copy, a fresh calculation for each), and the pages
+    // are always printed in portrait.
+    QStringList ocultas;
+    for (const char *texto : {"Print", "Page setup", "Portrait", "Landscape"})
+        ocultas << QCoreApplication::translate("QPrintPreviewDialog", texto);
+    for (QAction *accion : dialogo.findChildren<QAction *>())
+        if (ocultas.contains(accion->text()))
+            accion->setVisible(false);
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, dibuja);
+    dialogo.exec();
+}
 
 Dialogos &Dialogos::actual()
 {

@@ -24,6 +24,11 @@ public:
     virtual QString guardaArchivo(QWidget *padre, const QString &nombre) = 0;
     // The print dialog on `impresora`; false when cancelled.
     virtual bool imprime(QPrinter *impresora, QWidget *padre) = 0;
+    // The print preview of `impresora`, modal; `dibuja` draws the page on the
+    // printer it is given whenever the preview asks. Printing is left to the
+    // print run, so the preview offers no print command of its own.
+    virtual void vistaPrevia(QPrinter *impresora, QWidget *padre,
+                             const std::function<void(QPrinter *)> &dibuja);
 
     // The dialogs in use (the real ones unless a test installed its own).
     static Dialogos &actual();

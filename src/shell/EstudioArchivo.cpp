@@ -38,11 +38,11 @@ void revisaConteos(int k, int n, const QString &contexto)
 {
     if (k < 0 || k > MaxFamArchivo)
         throw ErrorArchivo(QStringLiteral("%1 %2 FAM: un archivo de estudio admite de 0 a %3.")
-                               .arg(contexto).arg(k).arg(MaxFamArchivo));
+                               .arg(contexto, QString::number(k), QString::number(MaxFamArchivo)));
     if (n < 0 || n > MaxMuestrasArchivo)
         throw ErrorArchivo(
             QStringLiteral("%1 %2 muestras por FAM: un archivo de estudio admite de 0 a %3.")
-                .arg(contexto).arg(n).arg(MaxMuestrasArchivo));
+                .arg(contexto, QString::number(n), QString::number(MaxMuestrasArchivo)));
 }
 
 // Reads lines as the runtime's text files do: a line ends at CR, an LF
@@ -161,7 +161,7 @@ ArchivoEstudio LeeArchivoEstudio(const QString &ruta)
     if (bytes.size() > MaxBytesArchivo && !bytes.contains(FinDeTexto))
         throw ErrorArchivo(QStringLiteral("El archivo «%1» es demasiado grande para ser un "
                                           "estudio (más de %2 MiB).")
-                               .arg(ruta).arg(MaxBytesArchivo / (1024 * 1024)));
+                               .arg(ruta, QString::number(MaxBytesArchivo / (1024 * 1024))));
     return LeeEstudio(bytes);
 }
 
@@ -203,7 +203,7 @@ Estudio EstudioAceptado(const ArchivoEstudio &archivo)
     estudio.stgdatos.redimensiona(archivo.k + 1, archivo.n + 1);
     for (int i = 1; i <= archivo.k; ++i) {
         for (int j = 1; j <= archivo.n; ++j)
-            estudio.stgdatos.ponCelda(i, j, archivo.valores[i - 1][j - 1]);
+            estudio.stgdatos.ponCelda(i, j, archivo.valores.value(i - 1).value(j - 1));
     }
     AceptaRejilla(estudio.stgdatos, archivo.k, archivo.n);
     return estudio;

@@ -46,18 +46,12 @@ public:
 
 // A hint is "short|long": the short part is the tooltip, the long part goes
 // to the status line; without "|" the text serves as both.
-void ponHint(QAction *accion, const QString &hint)
+template<typename Componente>
+void ponHint(Componente *componente, const QString &hint)
 {
     const qsizetype barra = hint.indexOf(u'|');
-    accion->setToolTip(barra < 0 ? hint : hint.left(barra));
-    accion->setStatusTip(barra < 0 ? hint : hint.mid(barra + 1));
-}
-
-void ponHint(QWidget *widget, const QString &hint)
-{
-    const qsizetype barra = hint.indexOf(u'|');
-    widget->setToolTip(barra < 0 ? hint : hint.left(barra));
-    widget->setStatusTip(barra < 0 ? hint : hint.mid(barra + 1));
+    componente->setToolTip(barra < 0 ? hint : hint.left(barra));
+    componente->setStatusTip(barra < 0 ? hint : hint.mid(barra + 1));
 }
 
 // Glyphs the style has no standard icon for.
@@ -324,7 +318,7 @@ void TMainForm::creaEstado()
     };
     StatusLine = panel(QStringLiteral("StatusLine"), QString());
     StatusLine->setFixedWidth(380);
-    Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("F1 <Ayuda>"));
+    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("F1 <Ayuda>"));
     estadoPanel = panel(QStringLiteral("estado"), QString());
     estadoPanel->setFixedWidth(132);
     estadoPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -418,12 +412,10 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     // The document window puts its close question first. It refuses to
     // close only when the user wanted the study saved and it was not.
-    if (Finforma) {
-        auto *ventana = qobject_cast<QMdiSubWindow *>(Finforma->parentWidget());
-        if (!(ventana ? ventana->close() : Finforma->close())) {
-            event->ignore();
-            return;
-        }
+    // (Its frame is the sub-window that holds it.)
+    if (Finforma && !Finforma->parentWidget()->close()) {
+        event->ignore();
+        return;
     }
     QMainWindow::closeEvent(event);
     emit cerrada();
@@ -446,6 +438,7 @@ TFinforma *TMainForm::creaDocumento()
 {
     auto *documento = new TFinforma;
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
+    ventana->resize(631, 476);
     ventana->show();
     m_mdi->setActiveSubWindow(ventana);
     documento->tomaFoco();
@@ -560,17 +553,17 @@ void TMainForm::mnucloseClick()
 
 void TMainForm::FileExit()
 {
-    close();
+    EjecutaComando([this] { close(); });
 }
 
 void TMainForm::WindowTile()
 {
-    m_mdi->tileSubWindows();
+    EjecutaComando([this] { m_mdi->tileSubWindows(); });
 }
 
 void TMainForm::WindowCascade()
 {
-    m_mdi->cascadeSubWindows();
+    EjecutaComando([this] { m_mdi->cascadeSubWindows(); });
 }
 
 void TMainForm::HelpContents()
@@ -590,7 +583,7 @@ void TMainForm::HelpHowToUse()
 
 void TMainForm::HelpAbout()
 {
-    (new TAboutBox(this))->show();
+    EjecutaComando([this] { (new TAboutBox(this))->show(); });
 }
 
 void TMainForm::mnudunetClick()

@@ -104,7 +104,6 @@ private:
 
     QMdiArea *m_mdi = nullptr;
     QLabel *StatusLine = nullptr;
-    QLabel *Paneld = nullptr;
     QLabel *estadoPanel = nullptr;
     QHash<QAction *, QAction *> m_menuDe;  // item -> the menu item holding it
     QString m_archivo;                     // the save dialog's current file name

@@ -6,6 +6,10 @@
 #include "shell/Ufshow.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QScreen>
+#include <QTimer>
 #include <QStringList>
 
 #include <memory>
@@ -18,20 +22,29 @@ int EjecutaPrograma(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
     // The program ends when the main window closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolerancia.svg")));
 
     auto principal = std::make_unique<TMainForm>();
     QObject::connect(principal.get(), &TMainForm::cerrada, &aplicacion, &QApplication::quit,
                      Qt::QueuedConnection);
+    // Without a window manager "maximised" means nothing: start with the
+    // whole screen anyway.
+    if (const QScreen *pantalla = principal->screen())
+        principal->setGeometry(pantalla->availableGeometry());
     principal->showMaximized();
     auto splash = std::make_unique<TFshow>();
     Fshow = splash.get();
     Fshow->show();
+    // The main window is activated as it first shows; where no window
+    // manager activates it, the splash must still go after its three seconds.
+    Fshow->Timer1->start();
     CreaVentanasImpresion();
 
     // "tolerancia ARCHIVO.w1e" opens the study as "&Abrir..." would.
     const QStringList argumentos = QApplication::arguments();
     if (argumentos.size() > 1) {
-        const QString ruta = argumentos.at(1);
+        // The window's caption is the file's full path, as the open dialog gives it.
+        const QString ruta = QFileInfo(argumentos.at(1)).absoluteFilePath();
         EjecutaComando([&principal, &ruta] { principal->abreArchivo(ruta); });
     }
 

@@ -442,6 +442,16 @@ void TstStats::valoresIdenticosNoEnteros()
     QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
     QCOMPARE(f6(r[Ranura::desvesttotal]), QStringLiteral("0.206559"));
 
+    // Six times 0.7: each FAM keeps a tiny positive residue, but N·Q − G²
+    // comes out a tiny negative number in doubles; it is a total standard
+    // deviation of 0, not an invalid operation.
+    QCOMPARE(textoDeError([&] {
+                 CalculaAnova(estudio({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
+             }),
+             QStringLiteral("(sin error)"));
+    QCOMPARE(r[Ranura::desvesttotal], 0.0);
+    QCOMPARE(r[Ranura::coefvartotal], 0.0);
+
     // Every FAM identical and not whole: both residues are negative in
     // doubles and count as 0, so the call fails at fcal (mcerror = 0), not
     // at a square root.

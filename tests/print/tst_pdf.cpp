@@ -1,0 +1,297 @@
+// The printer canvas on a real (PDF) printer and the "--pdf" command line.
+#include "LienzoGrabador.h"
+
+#include "print/LienzoImpresora.h"
+#include "print/Uprint.h"
+#include "print/Uprint1.h"
+#include "shell/EstudioArchivo.h"
+#include "stats/Errores.h"
+#include "stats/Uanova.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
+
+struct Salida
+{
+    int codigo;
+    QString error;
+};
+
+Salida ejecuta(const QStringList &argumentos, const QProcessEnvironment &entorno = QProcessEnvironment::systemEnvironment())
+{
+    QProcess proceso;
+    proceso.setProcessEnvironment(entorno);
+    proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), argumentos);
+    if (!proceso.waitForFinished(60000))
+        return {-1, QStringLiteral("sin terminar")};
+    return {proceso.exitCode(), QString::fromUtf8(proceso.readAllStandardError())};
+}
+
+QString herramienta(const QString &programa, const QStringList &argumentos)
+{
+    QProcess proceso;
+    proceso.start(programa, argumentos);
+    proceso.waitForFinished(60000);
+    return QString::fromUtf8(proceso.readAllStandardOutput());
+}
+
+int paginasDe(const QString &pdf)
+{
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                       .match(herramienta(QStringLiteral("pdfinfo"), {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QStringList palabras(const QString &texto)
+{
+    QStringList lista = texto.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    lista.sort();
+    return lista;
+}
+
+// The characters of a text but its blanks, in order of code.
+QString caracteres(QString texto)
+{
+    texto.remove(QRegularExpression(QStringLiteral("\\s")));
+    std::sort(texto.begin(), texto.end());
+    return texto;
+}
+
+// A study file as the program writes it: Windows-1252, CR LF.
+void escribeEstudio(const QString &ruta, const QStringList &lineas)
+{
+    QFile archivo(ruta);
+    QVERIFY(archivo.open(QIODevice::WriteOnly));
+    archivo.write(lineas.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+}
+
+QStringList estudioDosPorDos(const QString &k, const QString &celda)
+{
+    return {QStringLiteral("Balanza"), QStringLiteral("Método"), QStringLiteral("Ana"),
+            QStringLiteral("01/01/2026"), k, QStringLiteral("2"),
+            QStringLiteral("10.1"), celda, QStringLiteral("10.4"), QStringLiteral("10.6")};
+}
+
+} // namespace
+
+class TstPdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void medidasDeLaImpresora_data();
+    void medidasDeLaImpresora();
+    void trabajoFallidoLiberaLaImpresora();
+    void pagina_data();
+    void pagina();
+    void sinPlataformaIndicada();
+    void uso_data();
+    void uso();
+    void rechazos_data();
+    void rechazos();
+    void destinoImposible();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TstPdf::medidasDeLaImpresora_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("renglon");
+    QTest::newRow("600 dpi") << 600 << 100;
+    QTest::newRow("300 dpi") << 300 << 50;
+}
+
+// The units and widths are those of the printer's resolution, and "ARIAL"
+// is drawn with its metric twin.
+void TstPdf::medidasDeLaImpresora()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, renglon);
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setResolution(dpi);
+    impresora.setOutputFileName(m_dir.filePath(QStringLiteral("medidas.pdf")));
+    LienzoImpresora lienzo(impresora);
+    lienzo.iniciaTrabajo();
+    lienzo.ponFuente(QStringLiteral("ARIAL"), 12);
+    QCOMPARE(lienzo.alturaFuente(), renglon);
+    QCOMPARE(lienzo.tamanoFuente(), 12);
+    QCOMPARE(lienzo.dpiVertical(), dpi);
+    QCOMPARE(lienzo.anchoPagina(), impresora.width());
+    // "Control de Calidad" in 12-point Liberation Sans is 1.38 inches wide
+    // at any resolution (measured at a screen's 96 dpi it would be 0.22 in).
+    const double pulgadas = lienzo.anchoTexto(QStringLiteral("Control de Calidad")) / double(dpi);
+    QVERIFY2(pulgadas > 1.33 && pulgadas < 1.43, qPrintable(QString::number(pulgadas)));
+    QFont fuente(QStringLiteral("ARIAL"));
+    QCOMPARE(QFontInfo(fuente).family(), QStringLiteral("Liberation Sans"));
+    lienzo.terminaTrabajo();
+}
+
+// A page that fails half-way leaves no job open: the same printer takes the
+// next page.
+void TstPdf::trabajoFallidoLiberaLaImpresora()
+{
+    const QString ruta = m_dir.filePath(QStringLiteral("abortado.pdf"));
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setResolution(600);
+    impresora.setOutputFileName(ruta);
+    LienzoImpresora lienzo(impresora);
+
+    Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ejemplo));
+    Estudio roto = estudio;
+    roto.econdicion = QStringLiteral("tres");
+    QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto));
+    QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio));
+    QCOMPARE(paginasDe(ruta), 1);
+    QVERIFY(herramienta(QStringLiteral("pdftotext"), {ruta, QStringLiteral("-")})
+                .contains(QStringLiteral("Muestra 4")));
+}
+
+void TstPdf::pagina_data()
+{
+    QTest::addColumn<QStringList>("opciones");
+    QTest::addColumn<int>("pagina");
+    QTest::newRow("información") << QStringList{"--pagina", "informacion"} << 0;
+    QTest::newRow("resultados láser") << QStringList{"--pagina", "resultados", "--impresora", "laser"} << 1;
+    QTest::newRow("información deskjet") << QStringList{"--impresora", "deskjet", "--pagina", "informacion"} << 2;
+    QTest::newRow("resultados deskjet") << QStringList{"--pagina", "resultados", "--impresora", "deskjet"} << 3;
+}
+
+// One page whose text is exactly the page's texts, from the study as read
+// and freshly calculated.
+void TstPdf::pagina()
+{
+    QFETCH(QStringList, opciones);
+    QFETCH(int, pagina);
+    const QString pdf = m_dir.filePath(QStringLiteral("pagina%1.pdf").arg(pagina));
+    const Salida salida = ejecuta(QStringList{"--pdf", pdf} + opciones + QStringList{ejemplo});
+    QVERIFY2(salida.codigo == 0, qPrintable(salida.error));
+    QCOMPARE(paginasDe(pdf), 1);
+
+    const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ejemplo));
+    JuegoResultados juego;
+    CalculaAnova(estudio, u'.', juego);
+    LienzoGrabador grabador(600, 4800);
+    switch (pagina) {
+    case 0: ImprimeInformacionLaser(grabador, estudio); break;
+    case 1: ImprimeToleranciaLaser(grabador, estudio, juego); break;
+    case 2: ImprimeInformacionDeskJet(grabador, estudio); break;
+    default: ImprimeToleranciaDeskJet(grabador, estudio, juego.resultados); break;
+    }
+    QString esperado;
+    for (const auto &t : grabador.trabajos.first().textos)
+        esperado += t.texto + u' ';
+    const QString texto = herramienta(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    // The ink-jet columns are 26 × 12 pixels apart, narrower at 600 dpi than
+    // "Muestra 1": the text extractor then runs neighbours together.
+    if (pagina < 2)
+        QCOMPARE(palabras(texto), palabras(esperado));
+    else
+        QCOMPARE(caracteres(texto), caracteres(esperado));
+    if (pagina == 1)
+        QVERIFY(texto.contains(QStringLiteral("Hay Diferencia entre FAM")));
+}
+
+void TstPdf::sinPlataformaIndicada()
+{
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    entorno.remove(QStringLiteral("DISPLAY"));
+    entorno.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    const QString pdf = m_dir.filePath(QStringLiteral("sinpantalla.pdf"));
+    const Salida salida = ejecuta({"--pdf", pdf, "--pagina", "resultados", ejemplo}, entorno);
+    QVERIFY2(salida.codigo == 0, qPrintable(salida.error));
+    QCOMPARE(paginasDe(pdf), 1);
+}
+
+void TstPdf::uso_data()
+{
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::newRow("solo --pdf") << QStringList{"--pdf"};
+    QTest::newRow("sin página") << QStringList{"--pdf", "x.pdf", ejemplo};
+    QTest::newRow("página desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "portada", ejemplo};
+    QTest::newRow("dos archivos") << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", ejemplo, ejemplo};
+    QTest::newRow("página repetida")
+        << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", "--pagina", "resultados", ejemplo};
+    QTest::newRow("opción desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", "--copias", ejemplo};
+    QTest::newRow("valor que falta") << QStringList{"--pdf", "x.pdf", ejemplo, "--pagina"};
+}
+
+void TstPdf::uso()
+{
+    QFETCH(QStringList, argumentos);
+    QDir::setCurrent(m_dir.path());
+    const Salida salida = ejecuta(argumentos);
+    QCOMPARE(salida.codigo, 2);
+    QVERIFY(salida.error.contains(QStringLiteral("Uso: tolerancia --pdf SALIDA.pdf")));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.pdf"))));
+}
+
+void TstPdf::rechazos_data()
+{
+    QTest::addColumn<QStringList>("estudio");
+    QTest::addColumn<QString>("pagina");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("seis FAM") << QStringList{"B", "M", "A", "F", "6", "2"} + QStringList(12, "10")
+                              << "informacion" << "Datos fuera de límite, 2-5 FAM.";
+    QTest::newRow("una muestra") << QStringList{"B", "M", "A", "F", "2", "1", "10", "11"}
+                                 << "informacion" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones).";
+    QTest::newRow("celda no numérica") << estudioDosPorDos("2", "10,3") << "resultados"
+                                       << "'10,3' is not a valid floating point value";
+    QTest::newRow("archivo inexistente") << QStringList() << "informacion" << "No se puede abrir el archivo";
+}
+
+// A refused study writes nothing and leaves an existing file as it was.
+void TstPdf::rechazos()
+{
+    QFETCH(QStringList, estudio);
+    QFETCH(QString, pagina);
+    QFETCH(QString, mensaje);
+    const QString w1e = m_dir.filePath(QStringLiteral("rechazo.w1e"));
+    QFile::remove(w1e);
+    if (!estudio.isEmpty())
+        escribeEstudio(w1e, estudio);
+    const QString pdf = m_dir.filePath(QStringLiteral("previo.pdf"));
+    QFile previo(pdf);
+    QVERIFY(previo.open(QIODevice::WriteOnly));
+    previo.write("contenido anterior");
+    previo.close();
+
+    const Salida salida = ejecuta({"--pdf", pdf, "--pagina", pagina, w1e});
+    QCOMPARE(salida.codigo, 1);
+    QVERIFY2(salida.error.contains(mensaje), qPrintable(salida.error));
+    QVERIFY(previo.open(QIODevice::ReadOnly));
+    QCOMPARE(previo.readAll(), QByteArray("contenido anterior"));
+}
+
+void TstPdf::destinoImposible()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("no/existe/salida.pdf"));
+    const Salida salida = ejecuta({"--pdf", pdf, "--pagina", "informacion", ejemplo});
+    QCOMPARE(salida.codigo, 1);
+    QVERIFY2(salida.error.contains(QStringLiteral("No se pudo escribir")), qPrintable(salida.error));
+    QVERIFY(!QFile::exists(pdf));
+}
+
+int PruebaPdf(int argc, char **argv)
+{
+    TstPdf prueba;
+    return QTest::qExec(&prueba, argc, argv);
+}
+
+#include "tst_pdf.moc"

@@ -1,0 +1,1116 @@
+#include "capture/Fdatos.h"
+#include "shell/Dialogos.h"
+#include "shell/EstadoComandos.h"
+#include "shell/Main.h"
+#include "shell/TemasAyuda.h"
+#include "shell/Ufacerca.h"
+#include "shell/Ufshow.h"
+#include "shell/VisorAyuda.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Answers every box and dialog the way the test says, and remembers them.
+class DialogosFalsos : public Dialogos
+{
+public:
+    QStringList mensajes;
+    QStringList preguntas;
+    bool respuesta = false;
+    QString archivoAbrir;
+    QString archivoGuardar;
+    QStringList nombresGuardar;
+
+    void mensaje(const QString &texto) override { mensajes << texto; }
+    bool pregunta(const QString &titulo, const QString &texto) override
+    {
+        preguntas << titulo + u'|' + texto;
+        return respuesta;
+    }
+    QString abreArchivo(QWidget *) override { return archivoAbrir; }
+    QString guardaArchivo(QWidget *, const QString &nombre) override
+    {
+        nombresGuardar << nombre;
+        return archivoGuardar;
+    }
+    bool imprime(QPrinter *, QWidget *) override { return false; }
+};
+
+QByteArray contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
+}
+
+} // namespace
+
+class TstVentanas : public QObject
+{
+    Q_OBJECT
+
+    DialogosFalsos dialogos;
+    TMainForm *ventana = nullptr;
+    QTemporaryDir dir;
+
+    QAction *accion(const QString &nombre) const
+    {
+        QAction *a = ventana->findChild<QAction *>(nombre);
+        if (!a)
+            qFatal("no existe la acción %s", qPrintable(nombre));
+        return a;
+    }
+    QAbstractButton *boton(const QString &nombre) const
+    {
+        auto *b = ventana->findChild<QAbstractButton *>(nombre);
+        if (!b)
+            qFatal("no existe el botón %s", qPrintable(nombre));
+        return b;
+    }
+    // Usable as the table means it: an action or a button, enabled.
+    bool habilitado(const QString &nombre) const
+    {
+        if (auto *a = ventana->findChild<QAction *>(nombre))
+            return a->isEnabled();
+        return boton(nombre)->isEnabled();
+    }
+    template<typename T = QWidget>
+    T *de(const QString &nombre) const
+    {
+        T *w = Finforma ? Finforma->findChild<T *>(nombre) : nullptr;
+        if (!w)
+            qFatal("no existe %s", qPrintable(nombre));
+        return w;
+    }
+    QLineEdit *campo(const QString &nombre) const { return de<QLineEdit>(nombre); }
+    QTableWidget *rejilla() const { return de<QTableWidget>(u"stgdatos"_s); }
+    QLineEdit *editor() const { return de<QLineEdit>(u"editorstgdatos"_s); }
+    int pagina() const { return de<QTabWidget>(u"Thojas"_s)->currentIndex(); }
+    QString estado() const { return ventana->estado(); }
+    QString statusLine() const { return ventana->findChild<QLabel *>(u"StatusLine"_s)->text(); }
+
+    // The component of the document window that has the focus.
+    QString foco() const
+    {
+        QWidget *w = QApplication::focusWidget();
+        if (!w)
+            return u"<nadie>"_s;
+        if (Finforma && Finforma->findChild<QTableWidget *>(u"stgdatos"_s)->isAncestorOf(w))
+            return u"stgdatos"_s;
+        return w->objectName();
+    }
+
+    void teclea(const QString &texto)
+    {
+        for (const QChar c : texto) {
+            if (c.unicode() < 128)
+                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                                    QString(c), Qt::NoModifier);
+        }
+    }
+    void tecla(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), k, m);
+    }
+    // Replaces the text of the focused field as a user would.
+    void reemplaza(const QString &texto)
+    {
+        tecla(Qt::Key_A, Qt::ControlModifier);
+        tecla(Qt::Key_Backspace);
+        teclea(texto);
+    }
+
+    void nuevo() { accion(u"FileNewItem"_s)->trigger(); }
+
+    // "&Nuevo", then the counts typed on the capture page and accepted, and
+    // the focus into the grid.
+    void nuevoAceptado(const QString &k, const QString &n)
+    {
+        nuevo();
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        reemplaza(k);
+        tecla(Qt::Key_Tab);
+        reemplaza(n);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"botonok"_s);
+        tecla(Qt::Key_Space);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"stgdatos"_s);
+    }
+
+    // Types the values into the grid from the current cell on, Tab between.
+    void llenaRejilla(const QStringList &valores)
+    {
+        for (qsizetype i = 0; i < valores.size(); ++i) {
+            teclea(valores.at(i));
+            if (i + 1 < valores.size())
+                tecla(Qt::Key_Tab);
+        }
+    }
+
+    QString celda(int columna, int fila) const
+    {
+        return Finforma->estudio().stgdatos.celda(columna, fila);
+    }
+
+    QString escribeArchivo(const QString &nombre, const QByteArray &bytes)
+    {
+        const QString ruta = dir.filePath(nombre);
+        QFile f(ruta);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("no se puede escribir %s", qPrintable(ruta));
+        return ruta;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setApplicationDisplayName(u"Tolerancia del Método"_s);
+        QVERIFY(dir.isValid());
+        Dialogos::instala(&dialogos);
+    }
+
+    void init()
+    {
+        dialogos = DialogosFalsos();
+        ventana = new TMainForm;
+        ventana->resize(1000, 750);
+        ventana->show();
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+    }
+
+    void cleanup()
+    {
+        delete ventana;
+        QVERIFY(!MainForm);
+        QVERIFY(!Finforma);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void cleanupTestCase() { Dialogos::instala(nullptr); }
+
+    void arranque()
+    {
+        QCOMPARE(ventana->windowTitle(), u"Tolerancia del Método, Factores Ajenos  al Método"_s);
+        QCOMPARE(ventana->findChild<QLabel *>(u"Paneld"_s)->text(), u"F1 <Ayuda>"_s);
+        QCOMPARE(ventana->findChild<QLabel *>(u"StatusLine"_s)->width(), 380);
+        QCOMPARE(ventana->findChild<QLabel *>(u"estado"_s)->width(), 132);
+        QVERIFY(ventana->findChild<QLabel *>(u"estado"_s)->alignment() & Qt::AlignRight);
+        QCOMPARE(estado(), QString());
+
+        const QStringList usables = {u"FileNewItem"_s, u"spdnuevo"_s, u"FileOpenItem"_s,
+                                     u"spdabrir"_s, u"FileExitItem"_s, u"spdexit"_s};
+        // Every study command but the grid menu's item, which comes with a
+        // document window.
+        for (const QString &nombre : ComandosDeEstudio())
+            if (nombre != u"pmnudunet"_s)
+                QVERIFY2(habilitado(nombre) == usables.contains(nombre), qPrintable(nombre));
+        for (const QString &nombre : usables)
+            QVERIFY2(habilitado(nombre), qPrintable(nombre));
+        QVERIFY(!accion(u"mnucalculos"_s)->isEnabled());
+        // The window and help menus and the help button are always usable.
+        for (const QString &nombre : {u"WindowMenu"_s, u"HelpMenu"_s, u"HelpContentsItem"_s,
+                                      u"HelpSearchItem"_s, u"HelpAboutItem"_s, u"spdcontenido"_s})
+            QVERIFY2(habilitado(nombre), qPrintable(nombre));
+        // Hidden ones, the ink-jet button keeping its place.
+        QVERIFY(!accion(u"PrintDeskjet"_s)->isVisible());
+        QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
+        QVERIFY(boton(u"spdprint1"_s)->isHidden());
+        QCOMPARE(boton(u"spdprint1"_s)->x(), 112);
+        QCOMPARE(boton(u"spdclose"_s)->x(), 140);
+
+        QCOMPARE(accion(u"FileNewItem"_s)->shortcut(), QKeySequence(u"Ctrl+N"_s));
+        QCOMPARE(accion(u"FileOpenItem"_s)->shortcut(), QKeySequence(u"Ctrl+A"_s));
+        QCOMPARE(accion(u"FileSaveItem"_s)->shortcut(), QKeySequence(u"Ctrl+G"_s));
+        QCOMPARE(accion(u"HelpContentsItem"_s)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(accion(u"HelpSearchItem"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+        QCOMPARE(accion(u"FileNewItem"_s)->toolTip(), u"Archivo"_s);
+        QCOMPARE(accion(u"FileNewItem"_s)->statusTip(), u"Crea un nuevo archivo"_s);
+        QCOMPARE(accion(u"HelpHowToUseItem"_s)->text(), u"Como &usar  la ayuda"_s);
+    }
+
+    // Every row of the table, through the widgets that carry the names.
+    void tablaDeEstados_data()
+    {
+        QTest::addColumn<int>("evento");
+        const QList<std::pair<const char *, Evento>> eventos = {
+            {"inicio", Evento::inicio},
+            {"nuevo", Evento::nuevo},
+            {"abrir", Evento::abrir},
+            {"documentoCierra", Evento::documentoCierra},
+            {"resultadoCierraUltima", Evento::resultadoCierraUltima},
+            {"focoEntraDocumento", Evento::focoEntraDocumento},
+            {"focoEntraRejilla", Evento::focoEntraRejilla},
+            {"teclaEnRejilla", Evento::teclaEnRejilla},
+            {"teclaEnUltimaCelda", Evento::teclaEnUltimaCelda},
+            {"botonOk", Evento::botonOk},
+            {"anovaSignificativo", Evento::anovaSignificativo},
+            {"anovaNoSignificativo", Evento::anovaNoSignificativo},
+        };
+        for (const auto &[nombre, evento] : eventos)
+            QTest::newRow(nombre) << static_cast<int>(evento);
+    }
+    void tablaDeEstados()
+    {
+        QFETCH(int, evento);
+        nuevo();  // the grid menu's item exists with a document window
+        const CambioComandos &cambios = CambiosDe(static_cast<Evento>(evento));
+        for (const bool antes : {false, true}) {
+            for (const QString &nombre : ComandosDeEstudio()) {
+                for (QAction *a : ventana->findChildren<QAction *>(nombre))
+                    a->setEnabled(antes);
+                for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>(nombre))
+                    b->setEnabled(antes);
+            }
+            ventana->aplicaEvento(static_cast<Evento>(evento));
+            for (const QString &nombre : ComandosDeEstudio()) {
+                const bool esperado = cambios.habilita.contains(nombre) ? true
+                                      : cambios.deshabilita.contains(nombre) ? false
+                                                                             : antes;
+                const auto acciones = ventana->findChildren<QAction *>(nombre);
+                const auto botones = ventana->findChildren<QAbstractButton *>(nombre);
+                QVERIFY2(!acciones.isEmpty() || !botones.isEmpty(), qPrintable(nombre));
+                // A hidden action reports itself disabled whatever its state.
+                for (QAction *a : acciones)
+                    QVERIFY2(a->isEnabled() == (esperado && a->isVisible()), qPrintable(nombre));
+                for (QAbstractButton *b : botones)
+                    QVERIFY2(b->isEnabled() == esperado, qPrintable(nombre));
+            }
+        }
+        QVERIFY(!accion(u"PrintDeskjet"_s)->isVisible());
+        QVERIFY(boton(u"spdprint1"_s)->isHidden());
+    }
+
+    void caminoTipico()
+    {
+        nuevo();
+        QVERIFY(Finforma);
+        QCOMPARE(Finforma->windowTitle(), u"Nuevo"_s);
+        QCOMPARE(pagina(), 0);
+        QCOMPARE(foco(), u"etole"_s);
+        QCOMPARE(campo(u"econdicion"_s)->text(), u"2"_s);
+        QCOMPARE(campo(u"ereplica"_s)->text(), u"3"_s);
+        for (const QString &nombre : {u"FileNewItem"_s, u"spdnuevo"_s, u"FileOpenItem"_s,
+                                      u"spdabrir"_s, u"FileSaveItem"_s, u"spdguardar"_s,
+                                      u"mnucalculos"_s, u"mnuanova"_s})
+            QVERIFY2(!habilitado(nombre), qPrintable(nombre));
+        for (const QString &nombre : {u"mnuclose"_s, u"spdclose"_s, u"spdmosaico"_s, u"spdcascada"_s})
+            QVERIFY2(habilitado(nombre), qPrintable(nombre));
+        QCOMPARE(estado(), QString());
+
+        teclea(u"Equipo de disolución"_s);
+        QCOMPARE(estado(), u"Modificado"_s);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"emetodo"_s);
+        teclea(u"Valoración por HPLC"_s);
+
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"ereplica"_s);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"botonok"_s);
+        tecla(Qt::Key_Space);
+        QCOMPARE(rejilla()->columnCount(), 2);
+        QCOMPARE(rejilla()->rowCount(), 3);
+        const Rejilla etiquetas = Finforma->estudio().stgdatos;
+        QCOMPARE(etiquetas.celda(0, 0), u" FAM"_s);
+        QCOMPARE(etiquetas.celda(1, 0), u"   1"_s);
+        QCOMPARE(etiquetas.celda(2, 0), u"   2"_s);
+        QCOMPARE(etiquetas.celda(0, 3), u"Muestra 3"_s);
+        QVERIFY(dialogos.mensajes.isEmpty());
+
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"stgdatos"_s);
+        for (const QString &nombre : {u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s,
+                                      u"mnucalculos"_s, u"mnuanova"_s, u"PrintLasser"_s, u"spdprint"_s})
+            QVERIFY2(habilitado(nombre), qPrintable(nombre));
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::inicial);
+
+        llenaRejilla({u"98.5"_s, u"99.1"_s, u"100.2"_s, u"98.7"_s, u"99.9"_s});
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::conTab);
+        QVERIFY(!habilitado(u"mnuinforme"_s));
+        tecla(Qt::Key_Tab);
+        accion(u"mnuconclu"_s)->setEnabled(true);
+        teclea(u"100.4"_s);
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QVERIFY(habilitado(u"mnuinforme"_s));
+        QVERIFY(!habilitado(u"mnuconclu"_s));
+
+        // Tab now leaves the grid; every cell is a number, so on to "&OK".
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"boton1"_s);
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::conTab);
+
+        const Estudio e = Finforma->estudio();
+        QCOMPARE(e.etole, u"Equipo de disolución"_s);
+        QCOMPARE(e.emetodo, u"Valoración por HPLC"_s);
+        QCOMPARE(e.stgdatos.celda(1, 1), u"98.5"_s);
+        QCOMPARE(e.stgdatos.celda(2, 1), u"99.1"_s);
+        QCOMPARE(e.stgdatos.celda(1, 2), u"100.2"_s);
+        QCOMPARE(e.stgdatos.celda(2, 3), u"100.4"_s);
+
+        ventana->aplicaEvento(Evento::focoEntraDocumento);
+        QVERIFY(!habilitado(u"mnucalculos"_s));
+        tecla(Qt::Key_Space);
+        QVERIFY(habilitado(u"mnucalculos"_s));
+        QVERIFY(ventana->alcanzable(accion(u"mnuanova"_s)));
+    }
+
+    void conteoFam_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("foco");
+        QTest::newRow("1") << u"1"_s << u"Datos fuera de límite, 2-5 FAM."_s << u"econdicion"_s;
+        QTest::newRow("6") << u"6"_s << u"Datos fuera de límite, 2-5 FAM."_s << u"econdicion"_s;
+        QTest::newRow("letra") << u"a"_s << u"El valor de captura no es un valor numérico."_s
+                               << u"econdicion"_s;
+        QTest::newRow("vacío") << u""_s << u"Falta capturar el número de FAM"_s << u"econdicion"_s;
+        QTest::newRow("5") << u"5"_s << QString() << u"ereplica"_s;
+    }
+    void conteoFam()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, foco);
+        nuevo();
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        reemplaza(texto);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(dialogos.mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(this->foco(), foco);
+        QCOMPARE(pagina(), 1);
+
+        // Leaving by the mouse for the other page runs the same check and
+        // brings the user back to the field at fault.
+        if (!mensaje.isEmpty()) {
+            campo(u"etole"_s)->setFocus();
+            QCOMPARE(this->foco(), u"econdicion"_s);
+            QCOMPARE(pagina(), 1);
+            QCOMPARE(dialogos.mensajes.size(), 2);
+        }
+    }
+
+    void conteoMuestras_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("foco");
+        QTest::newRow("1") << u"1"_s << u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s
+                           << u"ereplica"_s;
+        QTest::newRow("11") << u"11"_s << u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s
+                            << u"ereplica"_s;
+        QTest::newRow("letra") << u"b"_s << u"El valor de captura no es un valor numérico."_s
+                               << u"ereplica"_s;
+        QTest::newRow("vacío") << u""_s << u"Falta capturar el número de valoraciones replicaciones"_s
+                               << u"ereplica"_s;
+        QTest::newRow("10") << u"10"_s << QString() << u"botonok"_s;
+    }
+    void conteoMuestras()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, foco);
+        nuevo();
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"ereplica"_s)->setFocus();
+        reemplaza(texto);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(dialogos.mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(this->foco(), foco);
+    }
+
+    // The real message box takes the focus while it is open; answering it
+    // runs no check again and leaves the focus on the field at fault.
+    void mensajeReal()
+    {
+        nuevo();
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        reemplaza(u"7"_s);
+        QStringList vistos;
+        QTimer responde;
+        responde.setInterval(20);
+        connect(&responde, &QTimer::timeout, this, [&vistos] {
+            if (auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                vistos << caja->windowTitle() + u'|' + caja->text();
+                caja->accept();
+            }
+        });
+        responde.start();
+        Dialogos::instala(nullptr);
+        tecla(Qt::Key_Tab);
+        Dialogos::instala(&dialogos);
+        // The window manager gives the main window back its activation.
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+        QTest::qWait(100);
+        QCOMPARE(vistos, QStringList{u"Tolerancia del Método|Datos fuera de límite, 2-5 FAM."_s});
+        QCOMPARE(foco(), u"econdicion"_s);
+    }
+
+    void enterEnConteo()
+    {
+        nuevo();
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        reemplaza(QString());
+        QCOMPARE(estado(), u"Modificado"_s);
+        tecla(Qt::Key_Return);
+        QCOMPARE(foco(), u"econdicion"_s);
+        teclea(u"4"_s);
+        tecla(Qt::Key_Return);
+        QCOMPARE(foco(), u"ereplica"_s);
+        tecla(Qt::Key_Return);
+        QCOMPARE(foco(), u"botonok"_s);
+        QVERIFY(dialogos.mensajes.isEmpty());
+        // And Enter presses the accept button.
+        tecla(Qt::Key_Return);
+        QCOMPARE(rejilla()->columnCount(), 4);
+        QCOMPARE(rejilla()->rowCount(), 3);
+    }
+
+    // Edits made without a typed character change the study too.
+    void modificadoSinCaracter()
+    {
+        nuevo();
+        teclea(u"abc"_s);
+        ventana->ponEstado(QString());
+        tecla(Qt::Key_Home);
+        QCOMPARE(estado(), QString());
+        tecla(Qt::Key_Delete);
+        QCOMPARE(campo(u"etole"_s)->text(), u"bc"_s);
+        QCOMPARE(estado(), u"Modificado"_s);
+        ventana->ponEstado(QString());
+        tecla(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(campo(u"etole"_s)->text(), u"abc"_s);
+        QCOMPARE(estado(), u"Modificado"_s);
+        // A Backspace that changes nothing is still a character typed.
+        ventana->ponEstado(QString());
+        tecla(Qt::Key_Home);
+        tecla(Qt::Key_Backspace);
+        QCOMPARE(estado(), u"Modificado"_s);
+        // Typing inside the text keeps the caret where it is.
+        teclea(u"x"_s);
+        teclea(u"y"_s);
+        QCOMPARE(campo(u"etole"_s)->text(), u"xyabc"_s);
+    }
+
+    void limitesDeTecleo()
+    {
+        nuevo();
+        teclea(QString(70, u'x'));
+        QCOMPARE(campo(u"etole"_s)->text().size(), 60);
+        campo(u"efecha"_s)->setFocus();
+        teclea(QString(25, u'1'));
+        QCOMPARE(campo(u"efecha"_s)->text().size(), 20);
+        de<QTabWidget>(u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        teclea(u"345"_s);
+        QCOMPARE(campo(u"econdicion"_s)->text(), u"23"_s);
+    }
+
+    void tamanoDeRejilla()
+    {
+        nuevoAceptado(u"2"_s, u"3"_s);
+        llenaRejilla({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"boton1"_s);
+        QVERIFY(dialogos.mensajes.isEmpty());
+
+        // A new FAM count not accepted: back to the FAM count.
+        campo(u"econdicion"_s)->setFocus();
+        reemplaza(u"3"_s);
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"botonok"_s);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(dialogos.mensajes, QStringList{u" Falta aceptar el número de FAM y de Muestras"_s});
+        QCOMPARE(foco(), u"econdicion"_s);
+        QCOMPARE(pagina(), 1);
+
+        // Accepted, filled, then the sample count changed.
+        dialogos.mensajes.clear();
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Space);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"stgdatos"_s);
+        for (int fila = 0; fila < 3; ++fila) {
+            rejilla()->setCurrentCell(fila, 2);
+            teclea(QString::number(7 + fila));
+        }
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"boton1"_s);
+        campo(u"ereplica"_s)->setFocus();
+        reemplaza(u"4"_s);
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(dialogos.mensajes,
+                 QStringList{u"El número de celdas para las replicaciones, no coincide con el "
+                             "número de replicas(Muestras)."_s});
+        QCOMPARE(foco(), u"ereplica"_s);
+
+        // Leaving the grid with empty cells to change a count is not possible.
+        dialogos.mensajes.clear();
+        reemplaza(u"3"_s);
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"stgdatos"_s);
+        tecla(Qt::Key_Delete);
+        campo(u"econdicion"_s)->setFocus();
+        QCOMPARE(dialogos.mensajes, QStringList{u"Falta capturar la 1 ª muestra del FAM    1."_s});
+        QCOMPARE(foco(), u"stgdatos"_s);
+    }
+
+    void celdaFaltante()
+    {
+        nuevoAceptado(u"2"_s, u"3"_s);
+        // (1,1), (2,1), then (1,2) left empty.
+        llenaRejilla({u"1"_s, u"2"_s, QString(), u"4"_s, u"5"_s, u"6"_s});
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::sinTab);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(dialogos.mensajes, QStringList{u"Falta capturar la 2 ª muestra del FAM    1."_s});
+        QCOMPARE(foco(), u"stgdatos"_s);
+        QCOMPARE(pagina(), 1);
+        // The check starts over at the first cell, and Tab stays inside again.
+        QCOMPARE(rejilla()->currentRow(), 0);
+        QCOMPARE(rejilla()->currentColumn(), 0);
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::conTab);
+
+        dialogos.mensajes.clear();
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Tab);
+        teclea(u"1.2.3"_s);
+        campo(u"ereplica"_s)->setFocus();
+        QCOMPARE(dialogos.mensajes, QStringList{u"Algún dato capturado no es un valor numérico."_s});
+        QCOMPARE(foco(), u"stgdatos"_s);
+
+        // Mended, leaving by the mouse goes on to "&OK" whatever was clicked.
+        rejilla()->setCurrentCell(1, 0);
+        reemplaza(u"3"_s);
+        dialogos.mensajes.clear();
+        campo(u"econdicion"_s)->setFocus();
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QCOMPARE(foco(), u"boton1"_s);
+    }
+
+    void tabEnRejilla()
+    {
+        nuevoAceptado(u"2"_s, u"3"_s);
+        // Without typing, Tab walks the cells and wraps round: never leaves.
+        for (int i = 0; i < 7; ++i)
+            tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"stgdatos"_s);
+        QCOMPARE(rejilla()->currentRow(), 0);
+        QCOMPARE(rejilla()->currentColumn(), 1);
+        // Typing in the last column above the last row keeps Tab inside.
+        teclea(u"7"_s);
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::conTab);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"stgdatos"_s);
+        QCOMPARE(rejilla()->currentRow(), 1);
+        QCOMPARE(rejilla()->currentColumn(), 0);
+        // A character in the bottom-right cell lets the next Tab out.
+        rejilla()->setCurrentCell(2, 1);
+        tecla(Qt::Key_Backspace);
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::sinTab);
+        tecla(Qt::Key_Tab);
+        QCOMPARE(dialogos.mensajes, QStringList{u"Falta capturar la 1 ª muestra del FAM    1."_s});
+        QCOMPARE(foco(), u"stgdatos"_s);
+        // Shift+Tab inside the grid goes back and wraps too.
+        tecla(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(foco(), u"stgdatos"_s);
+        QCOMPARE(rejilla()->currentRow(), 2);
+        QCOMPARE(rejilla()->currentColumn(), 1);
+    }
+
+    void celdasFueraDeTamano()
+    {
+        nuevoAceptado(u"3"_s, u"2"_s);
+        llenaRejilla({u"11"_s, u"21"_s, u"31"_s, u"12"_s, u"22"_s, u"32"_s});
+        tecla(Qt::Key_Tab);
+        QCOMPARE(foco(), u"boton1"_s);
+        const auto acepta = [this](const QString &k) {
+            campo(u"econdicion"_s)->setFocus();
+            reemplaza(k);
+            tecla(Qt::Key_Tab);
+            tecla(Qt::Key_Tab);
+            tecla(Qt::Key_Space);
+            // Leaving the accept button goes into the grid, and leaving the
+            // grid with every cell valid on to "&OK".
+            campo(u"econdicion"_s)->setFocus();
+            QCOMPARE(foco(), u"stgdatos"_s);
+            campo(u"econdicion"_s)->setFocus();
+            QCOMPARE(foco(), u"boton1"_s);
+        };
+        acepta(u"2"_s);
+        QCOMPARE(Finforma->estudio().stgdatos.columnas(), 3);
+        QCOMPARE(celda(3, 2), QString());
+        acepta(u"3"_s);
+        QCOMPARE(Finforma->estudio().stgdatos.columnas(), 4);
+        QCOMPARE(celda(3, 1), u"31"_s);
+        QCOMPARE(celda(3, 2), u"32"_s);
+        QCOMPARE(celda(3, 0), u"   3"_s);
+        QVERIFY(dialogos.mensajes.isEmpty());
+    }
+
+    void pegar()
+    {
+        nuevoAceptado(u"2"_s, u"3"_s);
+        ventana->ponEstado(QString());
+        QApplication::clipboard()->setText(u"98.1\t99.2\n97.3\t98.4\n99.5\t100.6\n"_s);
+        tecla(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(celda(1, 1), u"98.1"_s);
+        QCOMPARE(celda(2, 1), u"99.2"_s);
+        QCOMPARE(celda(2, 3), u"100.6"_s);
+        QCOMPARE(editor()->text(), u"98.1"_s);
+        QCOMPARE(estado(), u"Modificado"_s);
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QVERIFY(habilitado(u"mnuinforme"_s));
+        tecla(Qt::Key_Tab);
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QCOMPARE(foco(), u"boton1"_s);
+
+        // Clipped to the grid; a block that misses the bottom-right cell
+        // leaves Tab inside.
+        rejilla()->setFocus();
+        rejilla()->setCurrentCell(1, 1);
+        QApplication::clipboard()->setText(u"1\t2\t3\n4\t5\t6\n7\t8\t9\n"_s);
+        tecla(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(celda(2, 2), u"1"_s);
+        QCOMPARE(celda(2, 3), u"4"_s);
+        QCOMPARE(celda(1, 2), u"97.3"_s);
+        QCOMPARE(Finforma->estudio().stgdatos.columnas(), 3);
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::sinTab);
+        rejilla()->setCurrentCell(0, 0);
+        QApplication::clipboard()->setText(u"5\n"_s);
+        tecla(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(celda(1, 1), u"5"_s);
+        QCOMPARE(Finforma->opciones(), TFinforma::OpcionesRejilla::sinTab);
+    }
+
+    void validaCaptura_data()
+    {
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("foco");
+        QTest::newRow("k vacío") << u""_s << u""_s << u"Falta capturar el número de FAM."_s
+                                 << u"econdicion"_s;
+        QTest::newRow("k 6") << u"6"_s << u"x"_s << u"Datos fuera de límite, 2-5 FAM."_s
+                             << u"econdicion"_s;
+        QTest::newRow("n vacío") << u"2"_s << u""_s
+                                 << u"Falta capturar el número de valoraciones(replicaciones)."_s
+                                 << u"ereplica"_s;
+        QTest::newRow("n 11") << u"5"_s << u"11"_s
+                              << u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s
+                              << u"ereplica"_s;
+        QTest::newRow("n 1") << u"5"_s << u"1"_s
+                             << u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s
+                             << u"ereplica"_s;
+        QTest::newRow("válidos") << u"5"_s << u"10"_s << QString() << u"etole"_s;
+    }
+    void validaCaptura()
+    {
+        QFETCH(QString, k);
+        QFETCH(QString, n);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, foco);
+        nuevo();
+        // Texts set behind the checks' back, as a file may bring them.
+        campo(u"econdicion"_s)->setText(k);
+        campo(u"ereplica"_s)->setText(n);
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        dialogos.archivoGuardar = dir.filePath(u"valida.w1e"_s);
+        accion(u"FileSaveAsItem"_s)->trigger();
+        QCOMPARE(dialogos.mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(this->foco(), foco);
+        QCOMPARE(pagina(), mensaje.isEmpty() ? 0 : 1);
+        // A failed validation stops the command before its dialog.
+        QCOMPARE(dialogos.nombresGuardar.size(), mensaje.isEmpty() ? 1 : 0);
+        QFile::remove(dialogos.archivoGuardar);
+    }
+
+    void validaCapturaConteoNoEntero()
+    {
+        nuevo();
+        campo(u"econdicion"_s)->setText(u"x"_s);
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        accion(u"FileSaveItem"_s)->trigger();
+        QCOMPARE(dialogos.mensajes, QStringList{u"'x' is not a valid integer value"_s});
+        QVERIFY(dialogos.nombresGuardar.isEmpty());
+    }
+
+    void guardarYAbrir()
+    {
+        nuevoAceptado(u"2"_s, u"5"_s);
+        campo(u"etole"_s)->setText(u"Columna de cromatografía"_s);
+        llenaRejilla({u"1.5"_s, u"2"_s, u"3"_s, u"4"_s, QString(), u"6"_s, u"7"_s, u"8"_s, u"9"_s,
+                      u"10"_s});
+        QCOMPARE(estado(), u"Modificado"_s);
+
+        const QString ruta = dir.filePath(u"estudio.w1e"_s);
+        dialogos.archivoGuardar = ruta;
+        accion(u"FileSaveItem"_s)->trigger();
+        QCOMPARE(dialogos.nombresGuardar, QStringList{u"Nuevo"_s});
+        QCOMPARE(Finforma->windowTitle(), ruta);
+        QCOMPARE(estado(), QString());
+        QCOMPARE(contenido(ruta), QByteArray("Columna de cromatograf\xed" "a\r\n\r\n\r\n\r\n2\r\n5\r\n"
+                                             "1.5\r\n3\r\n\r\n7\r\n9\r\n2\r\n4\r\n6\r\n8\r\n10\r\n"));
+
+        // A second save writes to the same file without a dialog.
+        teclea(u"1"_s);
+        accion(u"FileSaveItem"_s)->trigger();
+        QCOMPARE(dialogos.nombresGuardar.size(), 1);
+        QVERIFY(contenido(ruta).endsWith("\r\n101\r\n"));
+        QCOMPARE(estado(), QString());
+        QVERIFY(dialogos.preguntas.isEmpty());
+
+        accion(u"mnuclose"_s)->trigger();
+        QVERIFY(!Finforma);
+        QVERIFY(dialogos.preguntas.isEmpty());
+        QCOMPARE(estado(), u" "_s);
+        QVERIFY(habilitado(u"FileOpenItem"_s));
+
+        dialogos.archivoAbrir = ruta;
+        accion(u"FileOpenItem"_s)->trigger();
+        QVERIFY(Finforma);
+        QCOMPARE(Finforma->windowTitle(), ruta);
+        QCOMPARE(estado(), u" "_s);
+        const Estudio e = Finforma->estudio();
+        QCOMPARE(e.etole, u"Columna de cromatografía"_s);
+        QCOMPARE(e.econdicion, u"2"_s);
+        QCOMPARE(e.ereplica, u"5"_s);
+        QCOMPARE(e.stgdatos.columnas(), 3);
+        QCOMPARE(e.stgdatos.filas(), 6);
+        QCOMPARE(e.stgdatos.celda(1, 1), u"1.5"_s);
+        QCOMPARE(e.stgdatos.celda(1, 3), QString());
+        QCOMPARE(e.stgdatos.celda(2, 5), u"101"_s);
+        // Labels of creation: rows beyond the third have none yet.
+        QCOMPARE(e.stgdatos.celda(0, 0), u"  FAM"_s);
+        QCOMPARE(e.stgdatos.celda(1, 0), u" 1"_s);
+        QCOMPARE(e.stgdatos.celda(0, 3), u"Muestra 3"_s);
+        QCOMPARE(e.stgdatos.celda(0, 4), QString());
+        QCOMPARE(rejilla()->size(), QSize(3 * 110 + 20, 6 * 24 + 20));
+
+        // "&Abrir..." leaves the calculations behind the document's "&OK".
+        QVERIFY(!habilitado(u"mnucalculos"_s));
+        QVERIFY(habilitado(u"mnuanova"_s));
+        QVERIFY(habilitado(u"mnuinforme"_s));
+        QVERIFY(habilitado(u"pmnudunet"_s));
+        QVERIFY(!ventana->alcanzable(accion(u"mnuanova"_s)));
+        QVERIFY(!habilitado(u"FileSaveItem"_s));
+        QVERIFY(!habilitado(u"FileNewItem"_s));
+
+        // The save dialog remembers the opened file: "Guardar &como..."
+        // starts there.
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        dialogos.archivoGuardar.clear();
+        accion(u"FileSaveAsItem"_s)->trigger();
+        QCOMPARE(dialogos.nombresGuardar.last(), ruta);
+    }
+
+    void archivoIlegible()
+    {
+        dialogos.archivoAbrir = escribeArchivo(u"malo.w1e"_s, "a\r\nb\r\nc\r\nd\r\nx\r\n3\r\n");
+        accion(u"FileOpenItem"_s)->trigger();
+        QCOMPARE(dialogos.mensajes, QStringList{u"'x' is not a valid integer value"_s});
+        QVERIFY(!Finforma);
+        QVERIFY(ventana->mdiArea()->subWindowList().isEmpty());
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(habilitado(u"FileNewItem"_s));
+        QVERIFY(habilitado(u"FileOpenItem"_s));
+        QVERIFY(!habilitado(u"mnuclose"_s));
+
+        dialogos.mensajes.clear();
+        dialogos.archivoAbrir = dir.filePath(u"no-existe.w1e"_s);
+        accion(u"FileOpenItem"_s)->trigger();
+        QCOMPARE(dialogos.mensajes.size(), 1);
+        QVERIFY(!Finforma);
+
+        // Cancelling the dialog does nothing.
+        dialogos.mensajes.clear();
+        dialogos.archivoAbrir.clear();
+        accion(u"FileOpenItem"_s)->trigger();
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QVERIFY(!Finforma);
+    }
+
+    void textoLargoDeArchivo()
+    {
+        const QByteArray largo(75, 'L');
+        dialogos.archivoAbrir = escribeArchivo(u"largo.w1e"_s,
+                                               largo + "\r\nm\r\na\r\nf\r\n2\r\n2\r\n1\r\n2\r\n3\r\n4\r\n");
+        accion(u"FileOpenItem"_s)->trigger();
+        QCOMPARE(campo(u"etole"_s)->text(), QString::fromLatin1(largo));
+        // Typing cannot make it longer; deleting makes room down to the limit.
+        campo(u"etole"_s)->setFocus();
+        campo(u"etole"_s)->end(false);
+        teclea(u"x"_s);
+        QCOMPARE(campo(u"etole"_s)->text().size(), 75);
+        QCOMPARE(estado(), u"Modificado"_s);
+        for (int i = 0; i < 20; ++i)
+            tecla(Qt::Key_Backspace);
+        teclea(u"xxxxxxxxxx"_s);
+        QCOMPARE(campo(u"etole"_s)->text().size(), 60);
+    }
+
+    void preguntaAlCerrar_data()
+    {
+        QTest::addColumn<bool>("respuesta");
+        QTest::addColumn<QString>("archivo");  // the save dialog's answer
+        QTest::addColumn<bool>("sigueAbierta");
+        QTest::newRow("sí, guardado") << true << u"cierre.w1e"_s << false;
+        QTest::newRow("no") << false << QString() << false;
+        QTest::newRow("sí, diálogo cancelado") << true << QString() << true;
+        QTest::newRow("sí, escritura fallida") << true << u"no-existe/cierre.w1e"_s << true;
+    }
+    void preguntaAlCerrar()
+    {
+        QFETCH(bool, respuesta);
+        QFETCH(QString, archivo);
+        QFETCH(bool, sigueAbierta);
+        nuevo();
+        teclea(u"x"_s);
+        dialogos.respuesta = respuesta;
+        dialogos.archivoGuardar = archivo.isEmpty() ? QString() : dir.filePath(archivo);
+        accion(u"mnuclose"_s)->trigger();
+        QCOMPARE(dialogos.preguntas,
+                 QStringList{u"Guardar archivo?|Se realizaron cambios!\nQuiere guardar su información?"_s});
+        QCOMPARE(bool(Finforma), sigueAbierta);
+        QCOMPARE(estado(), sigueAbierta ? u"Modificado"_s : u" "_s);
+        QCOMPARE(habilitado(u"FileNewItem"_s), !sigueAbierta);
+        if (!archivo.isEmpty() && !sigueAbierta)
+            QVERIFY(contenido(dir.filePath(archivo)).startsWith("x\r\n"));
+        // Only the failed write has something to say.
+        QCOMPARE(dialogos.mensajes.size(), archivo.contains(u'/') ? 1 : 0);
+        if (sigueAbierta)
+            QCOMPARE(Finforma->windowTitle(), u"Nuevo"_s);
+    }
+
+    void cierreSinCambios()
+    {
+        nuevo();
+        QCOMPARE(estado(), QString());
+        Finforma->parentWidget()->close();
+        QVERIFY(!Finforma);
+        QVERIFY(dialogos.preguntas.isEmpty());
+        QCOMPARE(estado(), u" "_s);
+    }
+
+    void salirConGuardadoFallido()
+    {
+        nuevo();
+        teclea(u"x"_s);
+        dialogos.respuesta = true;
+        // A save that fails its validation keeps the program open.
+        campo(u"econdicion"_s)->setText(u"9"_s);
+        accion(u"FileExitItem"_s)->trigger();
+        QCOMPARE(dialogos.preguntas.size(), 1);
+        QCOMPARE(dialogos.mensajes, QStringList{u"Datos fuera de límite, 2-5 FAM."_s});
+        QVERIFY(ventana->isVisible());
+        QVERIFY(Finforma);
+        QCOMPARE(foco(), u"econdicion"_s);
+
+        // Answering No lets it go.
+        dialogos.respuesta = false;
+        QSignalSpy cerrada(ventana, &TMainForm::cerrada);
+        accion(u"FileExitItem"_s)->trigger();
+        QCOMPARE(cerrada.size(), 1);
+        QVERIFY(!Finforma);
+    }
+
+    void menuDeshabilitado()
+    {
+        // The shortcut of a usable item works...
+        QTest::keyClick(ventana, Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(Finforma);
+        campo(u"econdicion"_s)->setText(QString());
+        // "Deskjet" usable while "&Imprimir..." is not: unreachable. (Shown
+        // here, since a hidden action never triggers at all.)
+        QAction *deskjet = accion(u"PrintDeskjet"_s);
+        deskjet->setVisible(true);
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        ventana->aplicaEvento(Evento::nuevo);
+        QVERIFY(deskjet->isEnabled());
+        QVERIFY(!accion(u"FilePrintItem"_s)->isEnabled());
+        deskjet->trigger();
+        QVERIFY(dialogos.mensajes.isEmpty());
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        deskjet->trigger();
+        QCOMPARE(dialogos.mensajes, QStringList{u"Falta capturar el número de FAM."_s});
+
+        // A disabled item's own shortcut does nothing either.
+        ventana->aplicaEvento(Evento::nuevo);
+        QVERIFY(!accion(u"FileNewItem"_s)->isEnabled());
+        const int ventanas = ventana->mdiArea()->subWindowList().size();
+        QTest::keyClick(ventana, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(ventana->mdiArea()->subWindowList().size(), ventanas);
+    }
+
+    void menuDeRejilla()
+    {
+        nuevoAceptado(u"2"_s, u"3"_s);
+        auto *pmenu = Finforma->findChild<QMenu *>(u"pmenu"_s);
+        QContextMenuEvent derecho(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  editor()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(editor(), &derecho);
+        QVERIFY(pmenu->isVisible());
+        pmenu->close();
+        // "&t de Dunnett" does nothing.
+        ventana->ponEstado(QString());
+        const Estudio antes = Finforma->estudio();
+        accion(u"pmnudunet"_s)->trigger();
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QCOMPARE(estado(), QString());
+        QCOMPARE(ventana->mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(Finforma->estudio().stgdatos.celda(1, 1), antes.stgdatos.celda(1, 1));
+    }
+
+    // Counts the field checks would refuse still reach the accept button
+    // (through its shortcut, or from a file): the grid follows without harm.
+    void conteosExtremosAceptados_data()
+    {
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<int>("columnas");
+        QTest::addColumn<int>("filas");
+        QTest::newRow("cero") << u"0"_s << u"0"_s << 0 << 0;
+        QTest::newRow("negativos") << u"-5"_s << u"-9"_s << 0 << 0;
+        QTest::newRow("grandes") << u"99"_s << u"99"_s << 99 << 99;
+    }
+    void conteosExtremosAceptados()
+    {
+        QFETCH(QString, k);
+        QFETCH(QString, n);
+        QFETCH(int, columnas);
+        QFETCH(int, filas);
+        nuevo();
+        campo(u"econdicion"_s)->setText(k);
+        campo(u"ereplica"_s)->setText(n);
+        de<QPushButton>(u"botonok"_s)->click();
+        QCOMPARE(rejilla()->columnCount(), columnas);
+        QCOMPARE(rejilla()->rowCount(), filas);
+        rejilla()->setFocus();
+        teclea(u"1"_s);
+        tecla(Qt::Key_Tab);
+        campo(u"etole"_s)->setFocus();
+        QVERIFY(Finforma);
+        // The study can still be written when it is valid again.
+        campo(u"econdicion"_s)->setText(u"2"_s);
+        campo(u"ereplica"_s)->setText(u"2"_s);
+        QVERIFY(ValidaCaptura());
+    }
+
+    void ayudaDeMenu()
+    {
+        QCOMPARE(ventana->numeroAyuda(accion(u"FileSaveItem"_s)), 5);
+        QCOMPARE(ventana->numeroAyuda(accion(u"mnuinforme"_s)), 19);
+        // Items without a number of their own take their menu's.
+        QCOMPARE(ventana->numeroAyuda(accion(u"PrintLasser"_s)), 7);
+        QCOMPARE(ventana->numeroAyuda(accion(u"mnuanova"_s)), 10);
+        QCOMPARE(ventana->numeroAyuda(accion(u"HelpHowToUseItem"_s)), 30);
+
+        // F1 in an open menu stays with the menu: it asks for the item's
+        // topic, not for the contents (the help window that opens for it
+        // closes the menu, as any new window does).
+        auto *menu = ventana->findChild<QMenu *>(u"FileMenu"_s);
+        menu->popup(ventana->mapToGlobal(QPoint(10, 10)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->setActiveAction(accion(u"FileNewItem"_s));
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(menu, &f1);
+        QVERIFY(f1.isAccepted());
+        QCOMPARE(VisorAyuda()->paginaActual(), PaginaDeContexto(2));
+        VisorAyuda()->close();
+        menu->close();
+    }
+
+    void hints()
+    {
+        QEvent entra(QEvent::Enter);
+        QApplication::sendEvent(boton(u"spdguardar"_s), &entra);
+        QCOMPARE(statusLine(), u"Guarda un archivo de Tolerancia a equipos"_s);
+        QCOMPARE(boton(u"spdexit"_s)->toolTip(), u"Salir"_s);
+        accion(u"FileSaveAsItem"_s)->showStatusText(ventana);
+        QCOMPARE(statusLine(), u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s);
+        accion(u"FileExitItem"_s)->showStatusText(ventana);
+        QCOMPARE(statusLine(), u"Salir del módulo ZANTU"_s);
+        nuevo();
+        QApplication::sendEvent(rejilla(), &entra);
+        QCOMPARE(statusLine(), u"opciones botón derecho"_s);
+    }
+
+    void documentoCierraConResultadoAbierto()
+    {
+        nuevo();
+        auto *resultado = new QWidget;
+        resultado->setWindowTitle(u"Resultado"_s);
+        ventana->mdiArea()->addSubWindow(resultado)->show();
+        Finforma->parentWidget()->close();
+        QVERIFY(!Finforma);
+        QCOMPARE(ventana->mdiArea()->subWindowList().size(), 1);
+        QVERIFY(habilitado(u"FileNewItem"_s));
+        QVERIFY(habilitado(u"FileOpenItem"_s));
+        QVERIFY(!habilitado(u"mnuclose"_s));
+    }
+
+    void acercaDe()
+    {
+        accion(u"HelpAboutItem"_s)->trigger();
+        auto *caja = ventana->findChild<TAboutBox *>();
+        QVERIFY(caja);
+        QVERIFY(caja->isVisible());
+        QCOMPARE(caja->windowTitle(), u"Acerca de"_s);
+        QVERIFY(!caja->isModal());
+        QTest::mouseClick(caja->findChild<QPushButton *>(u"OKButton"_s), Qt::LeftButton);
+        QTRY_VERIFY(!ventana->findChild<TAboutBox *>());
+    }
+
+    void splash()
+    {
+        TFshow splash;
+        Fshow = &splash;
+        splash.show();
+        QCOMPARE(splash.size(), QSize(500, 421));
+        QVERIFY(!splash.Timer1->isActive());
+        QEvent activa(QEvent::WindowActivate);
+        QApplication::sendEvent(ventana, &activa);
+        QVERIFY(splash.Timer1->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 5000);
+        QApplication::sendEvent(ventana, &activa);
+        QTest::qWait(3300);
+        QVERIFY(!splash.isVisible());
+        Fshow = nullptr;
+    }
+};
+
+QTEST_MAIN(TstVentanas)
+#include "tst_ventanas.moc"
