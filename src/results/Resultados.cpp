@@ -16,11 +16,11 @@
 
 namespace {
 
-// The study to calculate, or nothing when there is none or the capture
-// validation failed (it has shown its message).
+// The study to calculate, or nothing when the capture validation failed
+// (it has shown its message; it also fails without a document window).
 std::optional<Estudio> EstudioValidado()
 {
-    if (!Finforma || !ValidaCaptura())
+    if (!ValidaCaptura())
         return std::nullopt;
     return Finforma->estudio();
 }
