@@ -99,11 +99,6 @@ void PieDePagina(Hoja &hoja, int linea, const QString &version)
     hoja.regla((linea + 1) * hoja.renglon());
 }
 
-bool ConIntervalos(const AnovaResults &resultados)
-{
-    return resultados[Ranura::pfcal] < 0.05;
-}
-
 int BloqueIntervalos(Hoja &hoja, const AnovaResults &resultados, int pares, int linea,
                      const ColumnasIntervalos &columnas)
 {

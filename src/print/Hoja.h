@@ -77,10 +77,6 @@ void ImprimeRejilla(Hoja &hoja, const Estudio &estudio, int x0, int dx, int y0);
 // Footer right-aligned on `linea` and the closing rule on the line below.
 void PieDePagina(Hoja &hoja, int linea, const QString &version);
 
-// Whether the confidence intervals are printed: pfcal strictly below 0.05
-// (a pfcal that is not a number leaves them out).
-bool ConIntervalos(const AnovaResults &resultados);
-
 // Where each layout puts the interval block: the x of each heading text
 // ("FAM", "FAM", lower, upper, conclusion) and of each value of a pair line.
 struct ColumnasIntervalos

@@ -100,7 +100,7 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResul
 
         const int base = fila + 4;
         int estudioBase = base;
-        if (ConIntervalos(r)) {
+        if (EsSignificativo(r[Ranura::pfcal])) {
             const bool variosPares = k >= 3 && k <= 5;
             const ColumnasIntervalos columnas{
                 {2, 25, 50, 75, 100},

@@ -105,7 +105,7 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, JuegoResulta
         hoja.numero(138, t, r[Ranura::desvesttotal]);
         hoja.numero(193, t, r[Ranura::coefvartotal]);
 
-        if (ConIntervalos(r)) {
+        if (EsSignificativo(r[Ranura::pfcal])) {
             const ColumnasIntervalos columnas{
                 {45, 90, 140, 195, 245},
                 {QStringLiteral("FAM"), QStringLiteral("FAM"), QStringLiteral("L.I.C."),

@@ -129,7 +129,7 @@ void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &ju
     grupo(Texto::total, r[Ranura::promediototal], r[Ranura::desvesttotal],
           r[Ranura::coefvartotal]);
 
-    if (!(r[Ranura::pfcal] < 0.05))
+    if (!EsSignificativo(r[Ranura::pfcal]))
         return;
     agrega(Texto::blanco);
     agrega(Texto::intervalo);
