@@ -4,6 +4,8 @@
 
 #include <QList>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 // A canvas that keeps what the pages draw, job by job. Texts measure
@@ -31,6 +33,21 @@ public:
         QList<Linea> lineas;
         bool terminado = false;
         bool abortado = false;
+
+        // The text drawn at (x, y), empty when there is none.
+        QString textoEn(int x, int y) const
+        {
+            for (const auto &t : textos)
+                if (t.x == x && t.y == y)
+                    return t.texto;
+            return {};
+        }
+        // How many texts hold `parte`.
+        int veces(const QString &parte) const
+        {
+            return int(std::count_if(textos.begin(), textos.end(),
+                                     [&](const Texto &t) { return t.texto.contains(parte); }));
+        }
     };
 
     LienzoGrabador(int dpi, int ancho) : m_dpi(dpi), m_ancho(ancho) {}
@@ -44,21 +61,63 @@ public:
     // Called when a job ends, as the printer takes it.
     std::function<void()> alTerminar;
 
-    void iniciaTrabajo() override;
-    void terminaTrabajo() override;
-    void abortaTrabajo() override;
-    void ponFuente(const QString &nombre, int puntos) override;
-    int alturaFuente() const override;
+    void iniciaTrabajo() override
+    {
+        fueraDeTrabajo += abierto();
+        trabajos.append(Trabajo{});
+    }
+    void terminaTrabajo() override
+    {
+        if (!abierto()) {
+            ++fueraDeTrabajo;
+            return;
+        }
+        trabajos.last().terminado = true;
+        if (alTerminar)
+            alTerminar();
+    }
+    void abortaTrabajo() override
+    {
+        if (abierto())
+            trabajos.last().abortado = true;
+    }
+    void ponFuente(const QString &nombre, int puntos) override
+    {
+        fuente = nombre;
+        m_puntos = puntos;
+    }
+    int alturaFuente() const override { return int(std::lround(m_puntos * m_dpi / 72.0)); }
     int tamanoFuente() const override { return m_puntos; }
-    int anchoTexto(const QString &texto) const override;
-    void escribe(int x, int y, const QString &texto) override;
-    void mueveA(int x, int y) override;
-    void lineaA(int x, int y) override;
+    int anchoTexto(const QString &texto) const override
+    {
+        fueraDeTrabajo += !abierto();
+        return anchoDe(texto, m_puntos);
+    }
+    void escribe(int x, int y, const QString &texto) override
+    {
+        if (abierto())
+            trabajos.last().textos.append({x, y, m_puntos, texto});
+        else
+            ++fueraDeTrabajo;
+    }
+    void mueveA(int x, int y) override
+    {
+        m_x = x;
+        m_y = y;
+    }
+    void lineaA(int x, int y) override
+    {
+        if (abierto())
+            trabajos.last().lineas.append({m_x, m_y, x, y});
+        else
+            ++fueraDeTrabajo;
+        mueveA(x, y);
+    }
     int anchoPagina() const override { return m_ancho; }
     int dpiVertical() const override { return m_dpi; }
 
 private:
-    bool abierto() const;
+    bool abierto() const { return !trabajos.isEmpty() && !trabajos.last().terminado && !trabajos.last().abortado; }
 
     int m_dpi;
     int m_ancho;

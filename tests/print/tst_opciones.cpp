@@ -60,54 +60,30 @@ public:
     }
 };
 
-// Lends the test's recording canvas to one print run, and notes the
-// printer's settings as each job begins.
-class LienzoPrestado : public Lienzo
+// The canvas of one print run: notes the printer's settings as each job
+// begins and hands its jobs to the test's canvas when the run is over.
+struct LienzoPrestado : LienzoGrabador
 {
-public:
-    LienzoPrestado(LienzoGrabador &lienzo, QPrinter &impresora, QStringList &ajustes)
-        : m_lienzo(lienzo), m_impresora(impresora), m_ajustes(ajustes) {}
-
+    LienzoPrestado(LienzoGrabador &d, QPrinter &i, QStringList &a) : LienzoGrabador(600, 4800), destino(d), impresora(i), ajustes(a)
+    {
+        alTerminar = destino.alTerminar;
+    }
+    ~LienzoPrestado() override
+    {
+        destino.trabajos += trabajos;
+        destino.fueraDeTrabajo += fueraDeTrabajo;
+    }
     void iniciaTrabajo() override
     {
-        m_ajustes << QStringLiteral("%1 %2").arg(
-            m_impresora.pageLayout().orientation() == QPageLayout::Portrait ? "vertical" : "horizontal")
-                         .arg(m_impresora.copyCount());
-        m_lienzo.iniciaTrabajo();
+        const bool vertical = impresora.pageLayout().orientation() == QPageLayout::Portrait;
+        ajustes << QStringLiteral("%1 %2").arg(vertical ? "vertical" : "horizontal").arg(impresora.copyCount());
+        LienzoGrabador::iniciaTrabajo();
     }
-    void terminaTrabajo() override { m_lienzo.terminaTrabajo(); }
-    void abortaTrabajo() override { m_lienzo.abortaTrabajo(); }
-    void ponFuente(const QString &nombre, int puntos) override { m_lienzo.ponFuente(nombre, puntos); }
-    int alturaFuente() const override { return m_lienzo.alturaFuente(); }
-    int tamanoFuente() const override { return m_lienzo.tamanoFuente(); }
-    int anchoTexto(const QString &texto) const override { return m_lienzo.anchoTexto(texto); }
-    void escribe(int x, int y, const QString &texto) override { m_lienzo.escribe(x, y, texto); }
-    void mueveA(int x, int y) override { m_lienzo.mueveA(x, y); }
-    void lineaA(int x, int y) override { m_lienzo.lineaA(x, y); }
-    int anchoPagina() const override { return m_lienzo.anchoPagina(); }
-    int dpiVertical() const override { return m_lienzo.dpiVertical(); }
 
-private:
-    LienzoGrabador &m_lienzo;
-    QPrinter &m_impresora;
-    QStringList &m_ajustes;
+    LienzoGrabador &destino;
+    QPrinter &impresora;
+    QStringList &ajustes;
 };
-
-QString textoEn(const LienzoGrabador::Trabajo &trabajo, int x, int y)
-{
-    for (const auto &t : trabajo.textos)
-        if (t.x == x && t.y == y)
-            return t.texto;
-    return {};
-}
-
-bool contiene(const LienzoGrabador::Trabajo &trabajo, const QString &texto)
-{
-    for (const auto &t : trabajo.textos)
-        if (t.texto == texto)
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -116,10 +92,10 @@ class TstOpciones : public QObject
     Q_OBJECT
 
     DialogosFalsos dialogos;
-    LienzoGrabador *lienzo = nullptr;
+    LienzoGrabador lienzo{600, 4800};
     QStringList ajustes;
 
-    template<typename T>
+    template<typename T = QPushButton>
     T *hijo(QWidget *ventana, const QString &nombre)
     {
         T *w = ventana->findChild<T *>(nombre);
@@ -133,9 +109,11 @@ class TstOpciones : public QObject
         auto *boton = hijo<QRadioButton>(ventana, radio);
         QTest::mouseClick(boton, Qt::LeftButton, {}, QPoint(8, boton->height() / 2));
     }
-    void acepta(QWidget *ventana) { QTest::mouseClick(hijo<QPushButton>(ventana, "BitBtn1"), Qt::LeftButton); }
+    void pulsa(QWidget *ventana, const QString &boton = QStringLiteral("BitBtn1"))
+    {
+        QTest::mouseClick(hijo(ventana, boton), Qt::LeftButton);
+    }
     QTableWidget *rejilla() { return hijo<QTableWidget>(Finforma, "stgdatos"); }
-    QLineEdit *campo(const QString &nombre) { return hijo<QLineEdit>(Finforma, nombre); }
 
 private slots:
     void initTestCase();
@@ -144,14 +122,12 @@ private slots:
     void cleanupTestCase();
 
     void copiasDeResultados();
-    void copiasDeInformacion();
-    void dialogoCancelado();
+    void dialogo_data();
+    void dialogo();
     void conteosRechazados_data();
     void conteosRechazados();
-    void celdaVaciaDetieneLasCopias();
     void sinEstudio();
     void estudioCerradoDuranteElDialogo();
-    void cancelarOculta();
     void vistaPrevia();
     void tipoDeImpresora_data();
     void tipoDeImpresora();
@@ -163,19 +139,18 @@ void TstOpciones::initTestCase()
     QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
     Dialogos::instala(&dialogos);
     InstalaFabricaLienzo([this](QPrinter &impresora) -> std::unique_ptr<Lienzo> {
-        return std::make_unique<LienzoPrestado>(*lienzo, impresora, ajustes);
+        return std::make_unique<LienzoPrestado>(lienzo, impresora, ajustes);
     });
 }
 
 void TstOpciones::init()
 {
     dialogos = DialogosFalsos();
-    lienzo = new LienzoGrabador(600, 4800);
+    lienzo = LienzoGrabador(600, 4800);
     ajustes.clear();
-    auto *principal = new TMainForm;
-    principal->show();
+    (new TMainForm)->show();
     CreaVentanasImpresion();
-    principal->abreArchivo(ejemplo);
+    MainForm->abreArchivo(ejemplo);
     QVERIFY(Finforma);
 }
 
@@ -183,8 +158,6 @@ void TstOpciones::cleanup()
 {
     delete MainForm;
     QVERIFY(!Foppr1 && !Foppr && !FOPRT);
-    delete lienzo;
-    lienzo = nullptr;
 }
 
 void TstOpciones::cleanupTestCase()
@@ -202,55 +175,66 @@ void TstOpciones::copiasDeResultados()
     elige(Foppr1, "opcion1");
     // Between jobs the first value of FAM 1 goes up by 10, so its mean by 2.5.
     int trabajo = 0;
-    lienzo->alTerminar = [&] {
+    lienzo.alTerminar = [&] {
         ++trabajo;
         rejilla()->item(0, 0)->setText(QString::number(99.2 + 10 * trabajo));
     };
-    acepta(Foppr1);
-
+    pulsa(Foppr1);
     QVERIFY2(dialogos.mensajes.isEmpty(), qPrintable(dialogos.mensajes.join(u'\n')));
     QCOMPARE(dialogos.dialogosImpresion, 1);
-    QCOMPARE(lienzo->trabajos.size(), 3);
     QCOMPARE(ajustes, (QStringList{"vertical 1", "vertical 1", "vertical 1"}));
+    QCOMPARE(lienzo.trabajos.size(), 3);
     const QStringList medias{"99.9", "102.4", "104.9"};
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(lienzo->trabajos[i].terminado);
-        QVERIFY(contiene(lienzo->trabajos[i], QStringLiteral("Resultados")));
+        QVERIFY(lienzo.trabajos[i].terminado && lienzo.trabajos[i].veces(QStringLiteral("Resultados")));
         // FAM 1's mean at (90 C, 25 L).
-        QCOMPARE(textoEn(lienzo->trabajos[i], 90 * 12, 2500), medias[i]);
+        QCOMPARE(lienzo.trabajos[i].textoEn(90 * 12, 2500), medias[i]);
     }
     // The window stays, with its choice; "Aceptar" prints again.
     QVERIFY(Foppr1->isVisible());
-    QCOMPARE(Foppr1->seleccion(), 1);
-    lienzo->alTerminar = {};
+    lienzo.alTerminar = {};
     dialogos.copias = 1;
-    acepta(Foppr1);
-    QCOMPARE(lienzo->trabajos.size(), 4);
+    pulsa(Foppr1);
+    QCOMPARE(lienzo.trabajos.size(), 4);
+    QVERIFY(lienzo.trabajos[3].veces(QStringLiteral("Resultados")));
 }
 
-void TstOpciones::copiasDeInformacion()
+void TstOpciones::dialogo_data()
 {
-    dialogos.copias = 2;
-    rejilla()->item(0, 0)->setText(QStringLiteral("98.50"));
-    MuestraFoppr1();
-    acepta(Foppr1);
-    QCOMPARE(lienzo->trabajos.size(), 2);
-    for (const auto &trabajo : lienzo->trabajos) {
-        QVERIFY(contiene(trabajo, QStringLiteral("Información General")));
-        QCOMPARE(textoEn(trabajo, (45 + 46) * 12, 2800), QStringLiteral("98.50"));
-    }
+    QTest::addColumn<bool>("acepta");
+    QTest::addColumn<QString>("celda");
+    QTest::addColumn<int>("trabajos");
+    QTest::addColumn<QStringList>("mensajes");
+    QTest::newRow("aceptado") << true << "98.50" << 2 << QStringList();
+    QTest::newRow("cancelado") << false << "98.50" << 0 << QStringList();
+    // The first calculation fails: its error is shown, no copy is tried.
+    QTest::newRow("celda vacía") << true << "" << 0 << QStringList{"'' is not a valid floating point value"};
 }
 
-void TstOpciones::dialogoCancelado()
+// Two copies of the information page, whose cell reads as typed; a
+// cancelled print dialog prints nothing.
+void TstOpciones::dialogo()
 {
-    dialogos.aceptaImpresion = false;
+    QFETCH(bool, acepta);
+    QFETCH(QString, celda);
+    QFETCH(int, trabajos);
+    QFETCH(QStringList, mensajes);
+    dialogos.aceptaImpresion = acepta;
     dialogos.copias = 2;
+    rejilla()->item(0, 0)->setText(celda);
     MuestraFoppr1();
-    elige(Foppr1, "opcion1");
-    acepta(Foppr1);
+    elige(Foppr1, celda.isEmpty() ? "opcion1" : "opcion0");
+    pulsa(Foppr1);
     QCOMPARE(dialogos.dialogosImpresion, 1);
-    QVERIFY(lienzo->trabajos.isEmpty());
-    QVERIFY(dialogos.mensajes.isEmpty());
+    QCOMPARE(dialogos.mensajes, mensajes);
+    QCOMPARE(lienzo.trabajos.size(), trabajos);
+    for (const auto &trabajo : lienzo.trabajos)
+        QCOMPARE(trabajo.textoEn((45 + 46) * 12, 2800), celda);
+    QVERIFY(Foppr1->isVisible());
+    // "Cancelar" only hides the window.
+    pulsa(Foppr1, "BitBtn2");
+    QVERIFY(Foppr1->isHidden());
+    QCOMPARE(lienzo.trabajos.size(), trabajos);
 }
 
 void TstOpciones::conteosRechazados_data()
@@ -271,52 +255,36 @@ void TstOpciones::conteosRechazados()
     QFETCH(QString, nombre);
     QFETCH(QString, texto);
     QFETCH(QString, mensaje);
-    campo(nombre)->setText(texto);
+    hijo<QLineEdit>(Finforma, nombre)->setText(texto);
     for (auto *ventana : std::initializer_list<VentanaOpcionesImpresion *>{Foppr1, Foppr}) {
         dialogos.mensajes.clear();
         ventana->show();
         elige(ventana, "opcion1");
-        acepta(ventana);
+        pulsa(ventana);
         QCOMPARE(dialogos.mensajes, QStringList{mensaje});
-        QCOMPARE(dialogos.dialogosImpresion, 0);
-        QVERIFY(lienzo->trabajos.isEmpty());
     }
-}
-
-// An empty cell fails the first calculation: the error is shown, nothing
-// is printed and the other copies are not tried.
-void TstOpciones::celdaVaciaDetieneLasCopias()
-{
-    rejilla()->item(1, 2)->setText(QString());
-    dialogos.copias = 3;
-    MuestraFoppr1();
-    elige(Foppr1, "opcion1");
-    acepta(Foppr1);
-    QCOMPARE(dialogos.mensajes, QStringList{"'' is not a valid floating point value"});
-    QVERIFY(lienzo->trabajos.isEmpty());
-    QVERIFY(Foppr1->isVisible());
+    QCOMPARE(dialogos.dialogosImpresion, 0);
+    QVERIFY(lienzo.trabajos.isEmpty());
 }
 
 // The study closes while the options window is open: the window goes, and
-// if it is reached again it refuses to print.
+// if it is reached again it refuses to print or preview.
 void TstOpciones::sinEstudio()
 {
     MuestraFoppr1();
     MainForm->mdiArea()->closeAllSubWindows();
     QVERIFY(!Finforma);
     QVERIFY(Foppr1->isHidden());
-
     for (auto *ventana : std::initializer_list<VentanaOpcionesImpresion *>{Foppr1, Foppr}) {
         dialogos.mensajes.clear();
         ventana->show();
-        acepta(ventana);
-        QTest::mouseClick(hijo<QPushButton>(ventana, "botonvista"), Qt::LeftButton);
+        pulsa(ventana);
+        pulsa(ventana, "botonvista");
         QCOMPARE(dialogos.mensajes, QStringList(2, "No hay ningún estudio abierto para imprimir."));
         QVERIFY(ventana->isHidden());
     }
-    QCOMPARE(dialogos.dialogosImpresion, 0);
-    QCOMPARE(dialogos.vistas, 0);
-    QVERIFY(lienzo->trabajos.isEmpty());
+    QCOMPARE(dialogos.dialogosImpresion + dialogos.vistas, 0);
+    QVERIFY(lienzo.trabajos.isEmpty());
 }
 
 // The study goes while the print dialog is open: nothing is printed.
@@ -325,40 +293,25 @@ void TstOpciones::estudioCerradoDuranteElDialogo()
     dialogos.duranteDialogo = [] { MainForm->mdiArea()->closeAllSubWindows(); };
     MuestraFoppr1();
     elige(Foppr1, "opcion1");
-    acepta(Foppr1);
+    pulsa(Foppr1);
     QCOMPARE(dialogos.dialogosImpresion, 1);
-    QVERIFY(!Finforma);
-    QVERIFY(lienzo->trabajos.isEmpty());
+    QVERIFY(lienzo.trabajos.isEmpty());
     QVERIFY(dialogos.mensajes.isEmpty());
 }
 
-void TstOpciones::cancelarOculta()
-{
-    MuestraFoppr1();
-    elige(Foppr1, "opcion1");
-    QTest::mouseClick(hijo<QPushButton>(Foppr1, "BitBtn2"), Qt::LeftButton);
-    QVERIFY(Foppr1->isHidden());
-    // The choice outlives the window's hiding; Esc hides it too.
-    MuestraFoppr1();
-    QCOMPARE(Foppr1->seleccion(), 1);
-    QTest::keyClick(Foppr1, Qt::Key_Escape);
-    QVERIFY(Foppr1->isHidden());
-    QVERIFY(lienzo->trabajos.isEmpty());
-}
-
+// The preview draws the ink-jet results page, in portrait, with the
+// study's figures; no print dialog.
 void TstOpciones::vistaPrevia()
 {
     MuestraFoppr();
     elige(Foppr, "opcion1");
-    QTest::mouseClick(hijo<QPushButton>(Foppr, "botonvista"), Qt::LeftButton);
+    pulsa(Foppr, "botonvista");
     QCOMPARE(dialogos.vistas, 1);
     QCOMPARE(dialogos.dialogosImpresion, 0);
-    QCOMPARE(lienzo->trabajos.size(), 1);
+    QCOMPARE(lienzo.trabajos.size(), 1);
     QCOMPARE(ajustes.first().section(u' ', 0, 0), QStringLiteral("vertical"));
-    // The ink-jet results page, with the study's figures.
-    QVERIFY(contiene(lienzo->trabajos[0], QStringLiteral("QUORIX v. w 3.0")));
-    QCOMPARE(textoEn(lienzo->trabajos[0], 27 * 12, 2500), QStringLiteral("99.9"));
-    QVERIFY(Foppr->isVisible());
+    QVERIFY(lienzo.trabajos[0].veces(QStringLiteral("QUORIX v. w 3.0")));
+    QCOMPARE(lienzo.trabajos[0].textoEn(27 * 12, 2500), QStringLiteral("99.9"));
 }
 
 void TstOpciones::tipoDeImpresora_data()
@@ -378,25 +331,21 @@ void TstOpciones::tipoDeImpresora()
     QTimer::singleShot(0, this, [&] {
         elige(FOPRT, "SELECMAR0");
         elige(FOPRT, radio);
-        acepta(FOPRT);
+        pulsa(FOPRT);
     });
     MuestraFOPRT();
     QVERIFY(FOPRT->isHidden());
-    VentanaOpcionesImpresion *abierta = deskjet ? static_cast<VentanaOpcionesImpresion *>(Foppr) : Foppr1;
-    VentanaOpcionesImpresion *cerrada = deskjet ? static_cast<VentanaOpcionesImpresion *>(Foppr1) : Foppr;
-    QVERIFY(abierta->isVisible());
-    QVERIFY(cerrada->isHidden());
+    QCOMPARE(Foppr->isVisible(), deskjet);
+    QCOMPARE(Foppr1->isVisible(), !deskjet);
 
-    acepta(abierta);
-    QCOMPARE(lienzo->trabajos.size(), 1);
-    const auto &trabajo = lienzo->trabajos[0];
-    QVERIFY(contiene(trabajo, deskjet ? QStringLiteral("INFORMACIÓN GENERAL") : QStringLiteral("Información General")));
+    pulsa(deskjet ? static_cast<QWidget *>(Foppr) : Foppr1);
+    QCOMPARE(lienzo.trabajos.size(), 1);
+    const auto &trabajo = lienzo.trabajos[0];
+    QVERIFY(trabajo.veces(deskjet ? QStringLiteral("INFORMACIÓN GENERAL") : QStringLiteral("Información General")));
     // No margin: the body starts at its column and the rules at the edge.
-    QCOMPARE(textoEn(trabajo, (deskjet ? 2 : 45) * 12, (deskjet ? 13 : 16) * 100).left(9),
-             QStringLiteral("Factores "));
+    QCOMPARE(trabajo.textoEn((deskjet ? 2 : 45) * 12, (deskjet ? 13 : 16) * 100).left(9), QStringLiteral("Factores "));
     QCOMPARE(trabajo.lineas.first().x1, 0);
 }
-
 // The real preview draws the page and offers no printing of its own, which
 // would bypass the copies and calculations of the print run, nor landscape.
 void TstOpciones::vistaPreviaSinImprimir()
