@@ -1,6 +1,8 @@
 #pragma once
 
 #include "print/Lienzo.h"
+#include "print/Uprint.h"
+#include "print/Uprint1.h"
 
 #include <QList>
 #include <QString>
@@ -13,20 +15,8 @@
 class LienzoGrabador : public Lienzo
 {
 public:
-    struct Texto
-    {
-        int x;
-        int y;
-        int puntos;
-        QString texto;
-    };
-    struct Linea
-    {
-        int x1;
-        int y1;
-        int x2;
-        int y2;
-    };
+    struct Texto { int x, y, puntos; QString texto; };
+    struct Linea { int x1, y1, x2, y2; };
     struct Trabajo
     {
         QList<Texto> textos;
@@ -125,3 +115,14 @@ private:
     int m_x = 0;
     int m_y = 0;
 };
+
+// The four pages by number: laser information and results, then ink-jet.
+inline void ImprimePagina(int pagina, Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
+{
+    switch (pagina) {
+    case 0: ImprimeInformacionLaser(lienzo, estudio); break;
+    case 1: ImprimeToleranciaLaser(lienzo, estudio, juego); break;
+    case 2: ImprimeInformacionDeskJet(lienzo, estudio); break;
+    default: ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados); break;
+    }
+}

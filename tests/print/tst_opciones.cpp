@@ -128,7 +128,6 @@ private slots:
     void conteosRechazados();
     void sinEstudio();
     void estudioCerradoDuranteElDialogo();
-    void vistaPrevia();
     void tipoDeImpresora_data();
     void tipoDeImpresora();
     void vistaPreviaSinImprimir();
@@ -299,21 +298,6 @@ void TstOpciones::estudioCerradoDuranteElDialogo()
     QVERIFY(dialogos.mensajes.isEmpty());
 }
 
-// The preview draws the ink-jet results page, in portrait, with the
-// study's figures; no print dialog.
-void TstOpciones::vistaPrevia()
-{
-    MuestraFoppr();
-    elige(Foppr, "opcion1");
-    pulsa(Foppr, "botonvista");
-    QCOMPARE(dialogos.vistas, 1);
-    QCOMPARE(dialogos.dialogosImpresion, 0);
-    QCOMPARE(lienzo.trabajos.size(), 1);
-    QCOMPARE(ajustes.first().section(u' ', 0, 0), QStringLiteral("vertical"));
-    QVERIFY(lienzo.trabajos[0].veces(QStringLiteral("QUORIX v. w 3.0")));
-    QCOMPARE(lienzo.trabajos[0].textoEn(27 * 12, 2500), QStringLiteral("99.9"));
-}
-
 void TstOpciones::tipoDeImpresora_data()
 {
     QTest::addColumn<QString>("radio");
@@ -323,7 +307,9 @@ void TstOpciones::tipoDeImpresora_data()
 }
 
 // The printer kind window opens the options window of its choice and
-// closes; the margin choice changes nothing on paper.
+// closes; the margin choice changes nothing on paper. The ink-jet window
+// previews its results page (portrait, the study's figures, no print
+// dialog), the laser one prints its information page.
 void TstOpciones::tipoDeImpresora()
 {
     QFETCH(QString, radio);
@@ -337,15 +323,26 @@ void TstOpciones::tipoDeImpresora()
     QVERIFY(FOPRT->isHidden());
     QCOMPARE(Foppr->isVisible(), deskjet);
     QCOMPARE(Foppr1->isVisible(), !deskjet);
-
-    pulsa(deskjet ? static_cast<QWidget *>(Foppr) : Foppr1);
+    if (deskjet) {
+        elige(Foppr, "opcion1");
+        pulsa(Foppr, "botonvista");
+    } else {
+        pulsa(Foppr1);
+    }
+    QCOMPARE(dialogos.vistas, deskjet ? 1 : 0);
+    QCOMPARE(dialogos.dialogosImpresion, deskjet ? 0 : 1);
+    QCOMPARE(ajustes, QStringList{"vertical 1"});
     QCOMPARE(lienzo.trabajos.size(), 1);
     const auto &trabajo = lienzo.trabajos[0];
-    QVERIFY(trabajo.veces(deskjet ? QStringLiteral("INFORMACIÓN GENERAL") : QStringLiteral("Información General")));
     // No margin: the body starts at its column and the rules at the edge.
-    QCOMPARE(trabajo.textoEn((deskjet ? 2 : 45) * 12, (deskjet ? 13 : 16) * 100).left(9), QStringLiteral("Factores "));
+    if (deskjet)
+        QCOMPARE(trabajo.textoEn(27 * 12, 2500), QStringLiteral("99.9"));
+    else
+        QCOMPARE(trabajo.textoEn(45 * 12, 1600).left(9), QStringLiteral("Factores "));
+    QVERIFY(trabajo.veces(deskjet ? QStringLiteral("QUORIX v. w 3.0") : QStringLiteral("Información General")));
     QCOMPARE(trabajo.lineas.first().x1, 0);
 }
+
 // The real preview draws the page and offers no printing of its own, which
 // would bypass the copies and calculations of the print run, nor landscape.
 void TstOpciones::vistaPreviaSinImprimir()

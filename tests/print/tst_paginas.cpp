@@ -2,8 +2,6 @@
 // place, for both layouts, every FAM count and both kinds of result.
 #include "LienzoGrabador.h"
 
-#include "print/Uprint.h"
-#include "print/Uprint1.h"
 #include "stats/Errores.h"
 
 #include <QTest>
@@ -47,14 +45,8 @@ struct Esperado
         for (const Fila &f : filas)
             t(f.c, f.l, QString::fromUtf8(f.texto));
     }
-    void centrado(int l, const QString &texto)
-    {
-        textos << clave((W - LienzoGrabador::anchoDe(texto, puntos)) / 2, l * L, puntos, texto);
-    }
-    void derecha(int l, const QString &texto)
-    {
-        textos << clave(W - LienzoGrabador::anchoDe(texto, puntos), l * L, puntos, texto);
-    }
+    void centrado(int l, const QString &s) { textos << clave((W - LienzoGrabador::anchoDe(s, puntos)) / 2, l * L, puntos, s); }
+    void derecha(int l, const QString &s) { textos << clave(W - LienzoGrabador::anchoDe(s, puntos), l * L, puntos, s); }
 
     int L;
     int puntos = 12;
@@ -124,16 +116,6 @@ JuegoResultados resultadosDe(double pfcal)
     return juego;
 }
 
-void imprime(int pagina, Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
-{
-    switch (pagina) {
-    case 0: ImprimeInformacionLaser(lienzo, estudio); break;
-    case 1: ImprimeToleranciaLaser(lienzo, estudio, juego); break;
-    case 2: ImprimeInformacionDeskJet(lienzo, estudio); break;
-    default: ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados); break;
-    }
-}
-
 } // namespace
 
 class TstPaginas : public QObject
@@ -141,7 +123,6 @@ class TstPaginas : public QObject
     Q_OBJECT
 
 private slots:
-    void medidas();
     void resultados_data();
     void resultados();
     void informacion_data();
@@ -153,24 +134,7 @@ private slots:
     void famNoEntero();
     void famFueraDeLimites_data();
     void famFueraDeLimites();
-    void camposVacios();
 };
-
-// The units come from the 12-point "ARIAL" header font: on 600 dpi L is
-// 100 pixels, C 12 (the 300 dpi page is checked whole below).
-void TstPaginas::medidas()
-{
-    LienzoGrabador lienzo(600, W);
-    ImprimeToleranciaLaser(lienzo, estudioDe(3, 4), resultadosDe(0.01));
-    QCOMPARE(lienzo.fuente, QStringLiteral("ARIAL"));
-    const auto &textos = lienzo.trabajos.first().textos;
-    // "Dorvanta", 8 characters of 60 pixels: (4801 - 480) / 2 drops the half.
-    QCOMPARE(clave(textos[0].x, textos[0].y, textos[0].puntos, textos[0].texto), clave(2160, 400, 12, "Dorvanta"));
-    const auto revisado = std::find_if(textos.begin(), textos.end(),
-                                       [](const auto &t) { return t.texto.startsWith(QStringLiteral("Revisó:")); });
-    QVERIFY(revisado != textos.end());
-    QCOMPARE(QPoint(revisado->x, revisado->y), QPoint(2700, 5700));
-}
 
 void TstPaginas::resultados_data()
 {
@@ -212,7 +176,7 @@ void TstPaginas::resultados()
     QFETCH(QList<int>, reglas);
 
     LienzoGrabador lienzo(dpi, W);
-    imprime(laser ? 1 : 3, lienzo, estudioDe(k, 4), resultadosDe(intervalos ? 0.01 : 0.5));
+    ImprimePagina(laser ? 1 : 3, lienzo, estudioDe(k, 4), resultadosDe(intervalos ? 0.01 : 0.5));
     const QString pf = intervalos ? QStringLiteral("0.01") : QStringLiteral("0.5");
 
     Esperado e(laser, dpi / 6); // 12 points at the canvas's resolution
@@ -287,6 +251,14 @@ void TstPaginas::resultados()
     }
     const QString d = diferencias(lienzo, e, reglas);
     QVERIFY2(d.isEmpty(), qPrintable(d));
+    // The units come from the 12-point "ARIAL" header font; on 600 dpi L is
+    // 100 pixels, C 12. "Dorvanta", 8 characters of 60 pixels, is centred at
+    // (4801 - 480) / 2, the half pixel dropped.
+    QCOMPARE(lienzo.fuente, QStringLiteral("ARIAL"));
+    if (laser && dpi == 600) {
+        QCOMPARE(lienzo.trabajos[0].textoEn(2160, 400), QStringLiteral("Dorvanta"));
+        QCOMPARE(lienzo.trabajos[0].textoEn(2700, 5700), QStringLiteral("Revisó:_______________________"));
+    }
 }
 
 void TstPaginas::informacion_data()
@@ -312,7 +284,7 @@ void TstPaginas::informacion()
     // Typed texts are printed as they stand, trailing zero included.
     estudio.stgdatos.ponCelda(k, n, QStringLiteral("98.50"));
     LienzoGrabador lienzo(600, W);
-    imprime(laser ? 0 : 2, lienzo, estudio, {});
+    ImprimePagina(laser ? 0 : 2, lienzo, estudio, {});
 
     Esperado e(laser);
     e.centrado(laser ? 14 : 10, laser ? QStringLiteral("Información General") : QStringLiteral("INFORMACIÓN GENERAL"));
@@ -357,7 +329,7 @@ void TstPaginas::sinIntervalos()
     QFETCH(int, conclusiones);
     for (int pagina : {1, 3}) {
         LienzoGrabador lienzo(600, W);
-        imprime(pagina, lienzo, estudioDe(5, 3), resultadosDe(pfcal));
+        ImprimePagina(pagina, lienzo, estudioDe(5, 3), resultadosDe(pfcal));
         QCOMPARE(lienzo.trabajos.first().veces("Diferencia entre FAM"), conclusiones);
     }
 }
@@ -401,12 +373,12 @@ void TstPaginas::famNoEntero()
     Estudio estudio = estudioDe(2, 3);
     estudio.econdicion = QStringLiteral("2,5");
     LienzoGrabador lienzo(600, W);
-    QVERIFY_THROWS_EXCEPTION(ErrorConversion, imprime(pagina, lienzo, estudio, resultadosDe(0.01)));
+    QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01)));
     QCOMPARE(lienzo.trabajos.size(), 1);
     QVERIFY(lienzo.trabajos[0].abortado && !lienzo.trabajos[0].terminado);
     QCOMPARE(lienzo.trabajos[0].textos.last().texto, ultimoTexto);
 
-    imprime(pagina, lienzo, estudioDe(2, 3), resultadosDe(0.01));
+    ImprimePagina(pagina, lienzo, estudioDe(2, 3), resultadosDe(0.01));
     QCOMPARE(lienzo.trabajos.size(), 2);
     QVERIFY(lienzo.trabajos[1].terminado);
     QCOMPARE(lienzo.fueraDeTrabajo, 0);
@@ -428,7 +400,7 @@ void TstPaginas::famFueraDeLimites()
     estudio.econdicion = condicion;
     LienzoGrabador lienzo(600, W);
     for (int pagina = 0; pagina < 4; ++pagina)
-        imprime(pagina, lienzo, estudio, resultadosDe(0.01));
+        ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01));
     QCOMPARE(lienzo.trabajos.size(), 4);
     for (const auto &trabajo : lienzo.trabajos) {
         QVERIFY(trabajo.terminado);
@@ -439,25 +411,6 @@ void TstPaginas::famFueraDeLimites()
             QVERIFY(t.y < 6100);
         }
     }
-}
-
-// Empty fields print their label alone; empty cells print nothing.
-void TstPaginas::camposVacios()
-{
-    Estudio estudio = estudioDe(2, 2);
-    estudio.etole.clear();
-    estudio.stgdatos.ponCelda(1, 2, QString());
-    LienzoGrabador lienzo(600, W);
-    ImprimeInformacionLaser(lienzo, estudio);
-    QStringList columna1;
-    for (const auto &t : lienzo.trabajos.first().textos) {
-        QVERIFY(!t.texto.isEmpty());
-        if (t.x == (45 + 46) * 12)
-            columna1 << t.texto;
-        if (t.y == 1600)
-            QCOMPARE(t.texto, QStringLiteral("Factores Ajenos al Método (FAM): "));
-    }
-    QCOMPARE(columna1, (QStringList{"   1", "91.01"}));
 }
 
 int PruebaPaginas(int argc, char **argv)

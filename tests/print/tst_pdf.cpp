@@ -2,8 +2,6 @@
 #include "LienzoGrabador.h"
 
 #include "print/LienzoImpresora.h"
-#include "print/Uprint.h"
-#include "print/Uprint1.h"
 #include "shell/EstudioArchivo.h"
 #include "stats/Errores.h"
 #include "stats/Uanova.h"
@@ -150,12 +148,7 @@ void TstPdf::pagina()
     JuegoResultados juego;
     CalculaAnova(estudio, u'.', juego);
     LienzoGrabador grabador(600, 4800);
-    switch (pagina) {
-    case 0: ImprimeInformacionLaser(grabador, estudio); break;
-    case 1: ImprimeToleranciaLaser(grabador, estudio, juego); break;
-    case 2: ImprimeInformacionDeskJet(grabador, estudio); break;
-    default: ImprimeToleranciaDeskJet(grabador, estudio, juego.resultados); break;
-    }
+    ImprimePagina(pagina, grabador, estudio, juego);
     QString esperado;
     for (const auto &t : grabador.trabajos.first().textos)
         esperado += t.texto + u' ';
