@@ -71,11 +71,7 @@ public:
         if (abierto())
             trabajos.last().abortado = true;
     }
-    void ponFuente(const QString &nombre, int puntos) override
-    {
-        fuente = nombre;
-        m_puntos = puntos;
-    }
+    void ponFuente(const QString &nombre, int puntos) override { fuente = nombre; m_puntos = puntos; }
     int alturaFuente() const override { return int(std::lround(m_puntos * m_dpi / 72.0)); }
     int tamanoFuente() const override { return m_puntos; }
     int anchoTexto(const QString &texto) const override
@@ -90,11 +86,7 @@ public:
         else
             ++fueraDeTrabajo;
     }
-    void mueveA(int x, int y) override
-    {
-        m_x = x;
-        m_y = y;
-    }
+    void mueveA(int x, int y) override { m_x = x; m_y = y; }
     void lineaA(int x, int y) override
     {
         if (abierto())

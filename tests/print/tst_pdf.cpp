@@ -46,9 +46,9 @@ int paginasDe(const QString &pdf)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-QPrinter *impresoraPdf(const QString &ruta, int dpi)
+std::unique_ptr<QPrinter> impresoraPdf(const QString &ruta, int dpi)
 {
-    auto *impresora = new QPrinter(QPrinter::HighResolution);
+    auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
     impresora->setOutputFormat(QPrinter::PdfFormat);
     impresora->setResolution(dpi);
     impresora->setOutputFileName(ruta);
@@ -91,7 +91,7 @@ void TstPdf::medidasDeLaImpresora()
 {
     QFETCH(int, dpi);
     QFETCH(int, renglon);
-    std::unique_ptr<QPrinter> impresora(impresoraPdf(m_dir.filePath(QStringLiteral("medidas.pdf")), dpi));
+    const auto impresora = impresoraPdf(m_dir.filePath(QStringLiteral("medidas.pdf")), dpi);
     LienzoImpresora lienzo(*impresora);
     lienzo.iniciaTrabajo();
     lienzo.ponFuente(QStringLiteral("ARIAL"), 12);
@@ -112,7 +112,7 @@ void TstPdf::medidasDeLaImpresora()
 void TstPdf::trabajoFallidoLiberaLaImpresora()
 {
     const QString ruta = m_dir.filePath(QStringLiteral("abortado.pdf"));
-    std::unique_ptr<QPrinter> impresora(impresoraPdf(ruta, 600));
+    const auto impresora = impresoraPdf(ruta, 600);
     LienzoImpresora lienzo(*impresora);
     Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ejemplo));
     Estudio roto = estudio;
