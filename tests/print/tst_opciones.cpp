@@ -63,7 +63,8 @@ public:
 // begins and hands its jobs to the test's canvas when the run is over.
 struct LienzoPrestado : LienzoGrabador
 {
-    LienzoPrestado(LienzoGrabador &d, QPrinter &i, QStringList &a) : LienzoGrabador(600, 4800), destino(d), impresora(i), ajustes(a)
+    LienzoPrestado(LienzoGrabador &d, QPrinter &i, QStringList &a)
+        : LienzoGrabador(600, 4800), destino(d), impresora(i), ajustes(a)
     {
         alTerminar = destino.alTerminar;
     }
