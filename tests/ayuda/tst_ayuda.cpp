@@ -10,7 +10,6 @@
 #include "stats/Uanova.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -278,7 +277,6 @@ private slots:
 
         accionVisor("actcontenido")->trigger();
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
-        QCOMPARE(atras->shortcut(), QKeySequence(QKeySequence::Back));
     }
 
     void busquedaEnVivo()
