@@ -250,8 +250,11 @@ private slots:
         QEvent entra(QEvent::Enter);
         QApplication::sendEvent(hijo<QAbstractButton>(ventana, u"spdguardar"_s), &entra);
         QCOMPARE(linea->text(), u"Guarda un archivo de Tolerancia a equipos"_s);
+        QCOMPARE(hijo<QAbstractButton>(ventana, u"spdexit"_s)->toolTip(), u"Salir"_s);
         accion(u"FileNewItem"_s)->showStatusText(ventana);
         QCOMPARE(linea->text(), u"Crea un nuevo archivo"_s);
+        accion(u"FileSaveAsItem"_s)->showStatusText(ventana);
+        QCOMPARE(linea->text(), u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s);
         accion(u"FileExitItem"_s)->showStatusText(ventana);
         QCOMPARE(linea->text(), u"Salir del módulo ZANTU"_s);
         nuevo();
@@ -448,6 +451,11 @@ private slots:
         tecla(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(campo(u"etole"_s)->text(), u"abc"_s);
         QCOMPARE(estado(), u"Modificado"_s);
+        // A Backspace that changes nothing is still a character typed.
+        ventana->ponEstado(QString());
+        tecla(Qt::Key_Home);
+        tecla(Qt::Key_Backspace);
+        QCOMPARE(estado(), u"Modificado"_s);
         // Typing inside the text keeps the caret where it is.
         teclea(u"xy"_s);
         QCOMPARE(campo(u"etole"_s)->text(), u"xyabc"_s);
@@ -470,6 +478,9 @@ private slots:
             tecla(Qt::Key_Backspace);
         teclea(QString(10, u'x'));
         QCOMPARE(campo(u"etole"_s)->text().size(), 60);
+        campo(u"efecha"_s)->setFocus();
+        teclea(QString(25, u'1'));
+        QCOMPARE(campo(u"efecha"_s)->text().size(), 20);
         enCaptura(u"econdicion"_s);
         teclea(u"345"_s);
         QCOMPARE(campo(u"econdicion"_s)->text(), u"23"_s);
