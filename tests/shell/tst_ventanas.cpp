@@ -420,12 +420,14 @@ private slots:
         enCaptura(u"econdicion"_s);
         reemplaza(u"7"_s);
         QStringList vistos;
-        QTimer::singleShot(50, this, [&vistos] {
-            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            vistos << (caja ? caja->windowTitle() + u'|' + caja->text() : u"<ninguna>"_s);
-            if (caja)
+        QTimer responde;  // answers the box whenever one is open
+        connect(&responde, &QTimer::timeout, this, [&vistos] {
+            if (auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                vistos << caja->windowTitle() + u'|' + caja->text();
                 caja->accept();
+            }
         });
+        responde.start(20);
         Dialogos::instala(nullptr);
         tecla(Qt::Key_Tab);
         Dialogos::instala(&dialogos);
