@@ -85,6 +85,12 @@ bool VentanaOpcionesImpresion::estudioImprimible()
     return ValidaCaptura();
 }
 
+void VentanaOpcionesImpresion::preparaImpresora()
+{
+    m_impresora.setPageOrientation(QPageLayout::Portrait);
+    m_impresora.setResolution(m_paginas.resolucion);
+}
+
 void VentanaOpcionesImpresion::dibujaPagina(Lienzo &lienzo, const Estudio &estudio, int pagina)
 {
     if (pagina == 0)
@@ -100,7 +106,7 @@ void VentanaOpcionesImpresion::BitBtn1Click()
             return;
         if (!Dialogos::actual().imprime(&m_impresora, this))
             return;
-        m_impresora.setPageOrientation(QPageLayout::Portrait);
+        preparaImpresora();
         const int copias = m_impresora.copyCount();
         // Every copy is a job of its own; the printer must not multiply them.
         m_impresora.setCopyCount(1);
@@ -137,7 +143,7 @@ void VentanaOpcionesImpresion::botonvistaClick()
         const Estudio estudio = Finforma->estudio();
         if (pagina == 1)
             CalculaAnova(estudio, SeparadorDecimal(), m_resultados);
-        m_impresora.setPageOrientation(QPageLayout::Portrait);
+        preparaImpresora();
         Dialogos::actual().vistaPrevia(&m_impresora, this, [&](QPrinter *impresora) {
             // Called from the preview's own event handling: errors end here.
             EjecutaComando([&] {

@@ -27,11 +27,14 @@ class VentanaOpcionesImpresion : public QDialog
     Q_OBJECT
 
 public:
-    // The page routines of one printer kind.
+    // The page routines of one printer kind, and the resolution its layout
+    // was drawn for: positions are printer pixels, so the page only keeps
+    // its proportions at that resolution.
     struct Paginas
     {
         void (*informacion)(Lienzo &, const Estudio &);
         void (*tolerancia)(Lienzo &, const Estudio &, const JuegoResultados &);
+        int resolucion;
     };
 
     // The selected item of `opcion`: 0 general information, 1 results.
@@ -50,6 +53,8 @@ private:
     // The study may be printed: a document window exists and its counts pass
     // the capture validation (which shows its own message otherwise).
     bool estudioImprimible();
+    // Portrait, at the layout's resolution, whatever the dialog chose.
+    void preparaImpresora();
     void dibujaPagina(Lienzo &lienzo, const Estudio &estudio, int pagina);
 
     GrupoOpciones *opcion;

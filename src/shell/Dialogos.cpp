@@ -9,10 +9,22 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPointer>
 
 namespace {
 
 const QString filtroEstudios = QStringLiteral("Quorix v. w3.0 (*.w1e)");
+
+// Runs a modal dialog and gives the keyboard back to the window that had it:
+// without a window manager nobody else does.
+int ejecuta(QDialog &dialogo)
+{
+    const QPointer<QWidget> activa = QApplication::activeWindow();
+    const int resultado = dialogo.exec();
+    if (activa)
+        activa->activateWindow();
+    return resultado;
+}
 
 class DialogosQt : public Dialogos
 {
@@ -21,14 +33,14 @@ public:
     {
         QMessageBox caja(QMessageBox::NoIcon, QApplication::applicationDisplayName(), texto,
                          QMessageBox::Ok, QApplication::activeWindow());
-        caja.exec();
+        ejecuta(caja);
     }
 
     bool pregunta(const QString &titulo, const QString &texto) override
     {
         QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
                          QApplication::activeWindow());
-        return caja.exec() == QMessageBox::Yes;
+        return ejecuta(caja) == QMessageBox::Yes;
     }
 
     QString abreArchivo(QWidget *padre) override
@@ -39,7 +51,7 @@ public:
         dialogo.setNameFilter(filtroEstudios);
         dialogo.setDefaultSuffix(QStringLiteral("w1e"));
         dialogo.setOption(QFileDialog::ReadOnly, false);
-        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
             return {};
         return dialogo.selectedFiles().constFirst();
     }
@@ -52,7 +64,7 @@ public:
         dialogo.setNameFilter(filtroEstudios);
         dialogo.setDefaultSuffix(QStringLiteral("w1e"));
         dialogo.selectFile(nombre);
-        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
             return {};
         return dialogo.selectedFiles().constFirst();
     }
@@ -60,7 +72,7 @@ public:
     bool imprime(QPrinter *impresora, QWidget *padre) override
     {
         QPrintDialog dialogo(impresora, padre);
-        return dialogo.exec() == QDialog::Accepted;
+        return ejecuta(dialogo) == QDialog::Accepted;
     }
 };
 
@@ -82,7 +94,7 @@ void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,
         if (ocultas.contains(accion->text()))
             accion->setVisible(false);
     QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, dibuja);
-    dialogo.exec();
+    ejecuta(dialogo);
 }
 
 Dialogos &Dialogos::actual()

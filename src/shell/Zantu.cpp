@@ -8,8 +8,11 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <QStringList>
 
 #include <memory>
@@ -23,6 +26,12 @@ int EjecutaPrograma(int argc, char **argv)
     // The program ends when the main window closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolerancia.svg")));
+    // The program speaks Spanish whatever the user's language: so do the
+    // toolkit's own dialogs and buttons.
+    QTranslator traduccion;
+    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduccion);
 
     auto principal = std::make_unique<TMainForm>();
     QObject::connect(principal.get(), &TMainForm::cerrada, &aplicacion, &QApplication::quit,
@@ -32,6 +41,7 @@ int EjecutaPrograma(int argc, char **argv)
     if (const QScreen *pantalla = principal->screen())
         principal->setGeometry(pantalla->availableGeometry());
     principal->showMaximized();
+    principal->activateWindow();
     auto splash = std::make_unique<TFshow>();
     Fshow = splash.get();
     Fshow->show();

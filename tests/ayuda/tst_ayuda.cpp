@@ -1,22 +1,20 @@
 #include "capture/ReglasCaptura.h"
 #include "shell/Ayuda.h"
-#include "shell/Main.h"
 #include "shell/BuscarAyuda.h"
+#include "shell/EstudioArchivo.h"
+#include "shell/Main.h"
 #include "shell/TemasAyuda.h"
 #include "shell/VisorAyuda.h"
-#include "stats/Conversiones.h"
 #include "stats/Formato.h"
 #include "stats/Pares.h"
 #include "stats/Uanova.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -27,71 +25,24 @@
 #include <QToolBar>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString leeTexto(const QString &ruta)
 {
     QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(archivo.readAll());
+    return archivo.open(QIODevice::ReadOnly) ? QString::fromUtf8(archivo.readAll()) : QString();
 }
 
-QString paginaSinAncla(const QString &destino)
-{
-    return destino.section(u'#', 0, 0);
-}
+QString paginaDeAyuda(const QString &pagina) { return leeTexto(CarpetaAyuda() + u'/' + pagina); }
 
-// True when `pagina` of the help set defines the anchor `ancla`.
-bool tieneAncla(const QString &pagina, const QString &ancla)
+// True when the page of `destino` exists and defines its anchor, if any.
+bool destinoExiste(const QString &destino)
 {
-    return leeTexto(CarpetaAyuda() + u'/' + pagina).contains(QStringLiteral("name=\"%1\"").arg(ancla));
-}
-
-QString fuentes(const QString &relativa)
-{
-    return QStringLiteral(TOLERANCIA_FUENTES) + u'/' + relativa;
-}
-
-// A ".w1e" study as the program reads it after the accept button, checking
-// on the way that the bytes follow the file format to the letter.
-Estudio leeEjemplo(const QString &nombre)
-{
-    QFile archivo(fuentes(QStringLiteral("ejemplos/") + nombre));
-    if (!archivo.open(QIODevice::ReadOnly))
-        qFatal("falta el ejemplo %s", qPrintable(nombre));
-    const QByteArray bytes = archivo.readAll();
-    if (!bytes.endsWith("\r\n"))
-        qFatal("%s: la última línea no termina en CR LF", qPrintable(nombre));
-    QList<QByteArray> lineas = bytes.split('\n');
-    lineas.removeLast();  // after the final LF
-    Estudio estudio;
-    QStringList textos;
-    for (const QByteArray &linea : std::as_const(lineas)) {
-        if (!linea.endsWith('\r') || linea.count('\r') != 1)
-            qFatal("%s: línea sin CR LF", qPrintable(nombre));
-        for (const char c : linea)
-            if (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) < 0xA0)
-                qFatal("%s: byte fuera de Latin-1", qPrintable(nombre));
-        // Below 0x80 and from 0xA0 on, Windows-1252 and Latin-1 agree.
-        textos.append(QString::fromLatin1(linea.chopped(1)));
-    }
-    estudio.etole = textos.value(0);
-    estudio.emetodo = textos.value(1);
-    estudio.eanalista = textos.value(2);
-    estudio.efecha = textos.value(3);
-    estudio.econdicion = textos.value(4);
-    estudio.ereplica = textos.value(5);
-    const int k = estudio.econdicion.toInt();
-    const int n = estudio.ereplica.toInt();
-    if (textos.size() != 6 + k * n)
-        qFatal("%s: %lld líneas para k = %d y n = %d", qPrintable(nombre), qlonglong(textos.size()), k, n);
-    estudio.stgdatos = RejillaCreacion();
-    AceptaRejilla(estudio.stgdatos, k, n);
-    for (int i = 1; i <= k; ++i)
-        for (int j = 1; j <= n; ++j)
-            estudio.stgdatos.ponCelda(i, j, textos.at(6 + (i - 1) * n + j - 1));
-    return estudio;
+    const QString html = paginaDeAyuda(destino.section(u'#', 0, 0));
+    return !html.isEmpty()
+           && (!destino.contains(u'#') || html.contains(u"name=\"%1\""_s.arg(destino.section(u'#', 1))));
 }
 
 QString ejecuta(const QString &programa, const QStringList &argumentos, int *codigo)
@@ -99,13 +50,38 @@ QString ejecuta(const QString &programa, const QStringList &argumentos, int *cod
     QProcess proceso;
     proceso.setProcessChannelMode(QProcess::MergedChannels);
     proceso.start(programa, argumentos);
-    if (!proceso.waitForFinished(120000)) {
-        *codigo = -1;
-        return QStringLiteral("no terminó");
-    }
-    *codigo = proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1;
+    const bool termino = proceso.waitForFinished(120000);
+    *codigo = termino && proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1;
     return QString::fromUtf8(proceso.readAll());
 }
+
+// The root element with its namespace, then every "type" and "pattern"
+// attribute (sub-classes included) of a well-formed XML file; the parser's
+// error otherwise.
+QStringList xmlDe(const QString &ruta)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        return {u"falta "_s + ruta};
+    QXmlStreamReader xml(&archivo);
+    QStringList hallado;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (hallado.isEmpty())
+            hallado << xml.namespaceUri().toString() + u' ' + xml.name().toString();
+        for (const QString atributo : {u"type"_s, u"pattern"_s})
+            if (xml.attributes().hasAttribute(atributo))
+                hallado << xml.attributes().value(atributo).toString();
+    }
+    return xml.hasError() ? QStringList{xml.errorString()} : hallado;
+}
+
+TVisorAyuda *visor() { return VisorAyuda(); }
+QTextBrowser *texto() { return visor()->findChild<QTextBrowser *>(u"txtayuda"_s); }
+QAction *accionVisor(const char *nombre) { return visor()->findChild<QAction *>(QLatin1String(nombre)); }
+QLineEdit *campoBuscar() { return visor()->buscarAyuda()->findChild<QLineEdit *>(u"ebuscar"_s); }
+QListWidget *listaTemas() { return visor()->buscarAyuda()->findChild<QListWidget *>(u"lsttemas"_s); }
 
 } // namespace
 
@@ -114,565 +90,406 @@ class TstAyuda : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
-
-    // The help set.
-    void numerosDeAyuda_data();
-    void numerosDeAyuda();
-    void numerosDelMenuCubiertos();
-    void paginasCompletasYEnlazadas();
-    void textosDelProgramaCitadosTalCual();
-    void indiceYFiltro();
-
-    // The viewer through its widgets.
-    void visorContenidoYAyudaDeAyuda();
-    void visorContextos();
-    void visorEnlacesAtrasAdelante();
-    void visorBusquedaEnVivo();
-    void visorBusquedaDobleClicYTeclas();
-    void visorClaveUnica();
-    void visorAccesible();
-    void desdeLaVentanaPrincipal();
-
-    // Example studies and the figures the help quotes.
-    void ejemplos_data();
-    void ejemplos();
-    void separadoresDeLaAyuda();
-
-    // make install.
-    void instalacion();
-};
-
-void TstAyuda::cleanup()
-{
-    if (TVisorAyuda *visor = VisorAyuda()) {
-        if (visor->buscarAyuda())
-            visor->buscarAyuda()->hide();
-        visor->hide();
-    }
-}
-
-void TstAyuda::numerosDeAyuda_data()
-{
-    QTest::addColumn<QString>("destino");
-    QTest::newRow("contenido") << PaginaDeComando(ComandoAyuda::contenido);
-    QTest::newRow("ayuda de la ayuda") << PaginaDeComando(ComandoAyuda::ayudaDeAyuda);
-    for (const int numero : {1, 2, 3, 4, 5, 6, 7, 8, 10, 19, 20, 30, 31, 32, 33})
-        QTest::addRow("contexto %d", numero) << PaginaDeContexto(numero);
-}
-
-void TstAyuda::numerosDeAyuda()
-{
-    QFETCH(QString, destino);
-    QVERIFY(!destino.isEmpty());
-    const QString pagina = paginaSinAncla(destino);
-    const QString html = leeTexto(CarpetaAyuda() + u'/' + pagina);
-    QVERIFY2(!html.isEmpty(), qPrintable(pagina));
-    QVERIFY(!AnalizaPagina(pagina, html).titulo.isEmpty());
-    if (destino.contains(u'#'))
-        QVERIFY2(tieneAncla(pagina, destino.section(u'#', 1)), qPrintable(destino));
-}
-
-void TstAyuda::numerosDelMenuCubiertos()
-{
-    // The help numbers of the menu items and of the study window.
-    const QList<int> esperados = {1, 2, 3, 4, 5, 6, 7, 8, 10, 19, 20, 30, 31, 32, 33};
-    QList<int> numeros = NumerosDeContexto();
-    std::sort(numeros.begin(), numeros.end());
-    QCOMPARE(numeros, esperados);
-    QVERIFY(PaginaDeContexto(9).isEmpty());
-    QVERIFY(PaginaDeComando(261).isEmpty());  // the search has no page of its own
-}
-
-void TstAyuda::paginasCompletasYEnlazadas()
-{
-    const QVector<TemaAyuda> temas = LeeTemasAyuda();
-    QVERIFY(temas.size() >= 20);
-    QStringList paginas;
-    for (const TemaAyuda &tema : temas)
-        paginas.append(tema.pagina);
-
-    static const QRegularExpression enlace(QStringLiteral("href=\"([^\"]*)\""));
-    static const QRegularExpression encabezado(QStringLiteral("<h1>(.*?)</h1>"));
-    QSet<QString> alcanzadas;
-    for (const TemaAyuda &tema : temas) {
-        const QString html = leeTexto(CarpetaAyuda() + u'/' + tema.pagina);
-        QVERIFY2(!tema.titulo.isEmpty(), qPrintable(tema.pagina));
-        QVERIFY2(!tema.claves.isEmpty(), qPrintable(tema.pagina));
-        QCOMPARE(encabezado.match(html).captured(1), tema.titulo);
-        QVERIFY2(html.contains(QStringLiteral("href=\"indice.html\"")) || tema.pagina == u"indice.html",
-                 qPrintable(tema.pagina));
-        for (auto it = enlace.globalMatch(html); it.hasNext();) {
-            const QString destino = it.next().captured(1);
-            if (destino == u"estilo.css")
-                continue;
-            const QString pagina = paginaSinAncla(destino);
-            QVERIFY2(paginas.contains(pagina), qPrintable(tema.pagina + QStringLiteral(" -> ") + destino));
-            if (destino.contains(u'#'))
-                QVERIFY2(tieneAncla(pagina, destino.section(u'#', 1)),
-                         qPrintable(tema.pagina + QStringLiteral(" -> ") + destino));
-            if (tema.pagina == u"indice.html")
-                alcanzadas.insert(pagina);
+    void cleanup()
+    {
+        if (TVisorAyuda *v = VisorAyuda()) {
+            if (v->buscarAyuda())
+                v->buscarAyuda()->hide();
+            v->hide();
         }
     }
-    // The contents page leads to every topic.
-    for (const QString &pagina : std::as_const(paginas))
-        QVERIFY2(pagina == u"indice.html" || alcanzadas.contains(pagina), qPrintable(pagina));
-}
 
-void TstAyuda::textosDelProgramaCitadosTalCual()
-{
-    const QString mensajes = leeTexto(CarpetaAyuda() + QStringLiteral("/mensajes.html"));
-    for (const char *texto : {
-             "Falta capturar el número de FAM<",
-             "Falta capturar el número de FAM.<",
-             "Falta capturar el número de valoraciones replicaciones<",
-             "Falta capturar el número de valoraciones(replicaciones).<",
-             "El valor de captura no es un valor numérico.<",
-             "Datos fuera de límite, 2-5 FAM.<",
-             "Datos fuera de límite, 2-10 valoraciones (Replicaciones).<",
-             " Falta aceptar el número de FAM y de Muestras<",
-             "El número de celdas para las replicaciones, no coincide con el número de replicas(Muestras).<",
-             "Falta capturar la 2 ª muestra del FAM&nbsp;&nbsp;&nbsp;&nbsp;1.<",
-             "Algún dato capturado no es un valor numérico.<",
-             "Existió un error de cálculo, verificar valores de captura.<",
-             "Floating point division by zero<",
-             "Invalid floating point operation<",
-             "is not a valid floating point value<",
-             "is not a valid integer value<",
-             "Guardar archivo?<",
-             "Se realizaron cambios!\nQuiere guardar su información?<",
-         })
-        QVERIFY2(mensajes.contains(QString::fromUtf8(texto)), texto);
-
-    // The messages the capture rules really give, quoted as they are.
-    for (const auto &[condicion, replica] :
-         {std::pair{"", "3"}, {"6", "3"}, {"2", ""}, {"2", "11"}}) {
-        const auto fallo = RevisaConteos(QString::fromLatin1(condicion), QString::fromLatin1(replica));
-        QVERIFY(fallo);
-        QVERIFY2(mensajes.contains(fallo->mensaje + u'<'), qPrintable(fallo->mensaje));
+    // Every context number the program hands over, with its topic.
+    void contextos_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("pagina");
+        const QList<std::pair<int, QString>> esperados = {
+            {1, u"menu-archivo.html"_s},       {2, u"estudio.html"_s},
+            {3, u"abrir.html"_s},              {4, u"cerrar.html"_s},
+            {5, u"guardar.html"_s},            {6, u"guardar.html#como"_s},
+            {7, u"imprimir.html"_s},           {8, u"salir.html"_s},
+            {10, u"calculos.html"_s},          {19, u"informe.html"_s},
+            {20, u"ventana.html"_s},           {30, u"menu-ayuda.html"_s},
+            {31, u"menu-ayuda.html#contenido"_s}, {32, u"menu-ayuda.html#buscar"_s},
+            {33, u"acerca.html"_s}};
+        for (const auto &[numero, pagina] : esperados)
+            QTest::addRow("%d", numero) << numero << pagina;
     }
-}
 
-void TstAyuda::indiceYFiltro()
-{
-    const QVector<EntradaIndice> indice = IndiceAyuda(LeeTemasAyuda());
-    QVERIFY(!indice.isEmpty());
-    for (qsizetype i = 1; i < indice.size(); ++i)
-        QVERIFY(ClaveNormalizada(indice.at(i - 1).clave) <= ClaveNormalizada(indice.at(i).clave));
-
-    QCOMPARE(FiltraIndice(indice, QString()).size(), indice.size());
-    QVERIFY(FiltraIndice(indice, QStringLiteral("zzqx")).isEmpty());
-
-    // Case and accents do not matter; part of a word is enough.
-    const auto paginas = [&](const QString &parcial) {
-        QSet<QString> resultado;
-        for (const EntradaIndice &e : FiltraIndice(indice, parcial))
-            resultado.insert(e.pagina);
-        return resultado;
-    };
-    QVERIFY(paginas(QStringLiteral("analisis de la VARIANZA")).contains(QStringLiteral("anova.html")));
-    QVERIFY(paginas(QStringLiteral("pfca")).contains(QStringLiteral("anova.html")));
-    QVERIFY(paginas(QStringLiteral("separ")).contains(QStringLiteral("separador.html")));
-    QCOMPARE(paginas(QStringLiteral("lc_numeric")), QSet<QString>{QStringLiteral("separador.html")});
-    QCOMPARE(ClaveNormalizada(QStringLiteral("  Límite   INFERIOR ")), QStringLiteral("limite inferior"));
-
-    const TemaAyuda tema = AnalizaPagina(QStringLiteral("x.html"),
-                                         QStringLiteral("<title>A &amp; B</title>"
-                                                        "<meta name=\"keywords\" content=\"uno; dos ;;\">"));
-    QCOMPARE(tema.titulo, QStringLiteral("A & B"));
-    QCOMPARE(tema.claves, (QStringList{QStringLiteral("uno"), QStringLiteral("dos")}));
-}
-
-void TstAyuda::visorContenidoYAyudaDeAyuda()
-{
-    PideAyuda(ComandoAyuda::contenido);
-    TVisorAyuda *visor = VisorAyuda();
-    QVERIFY(visor->isVisible());
-    QCOMPARE(visor->paginaActual(), QStringLiteral("indice.html"));
-    auto *texto = visor->findChild<QTextBrowser *>(QStringLiteral("txtayuda"));
-    QVERIFY(texto);
-    QCOMPARE(texto->documentTitle(), QStringLiteral("Contenido de la ayuda"));
-    QVERIFY(visor->windowTitle().startsWith(QStringLiteral("Contenido de la ayuda")));
-    QVERIFY(texto->toPlainText().contains(QStringLiteral("Un estudio paso a paso")));
-
-    PideAyuda(ComandoAyuda::ayudaDeAyuda);
-    QCOMPARE(VisorAyuda(), visor);  // one viewer for every request
-    QCOMPARE(visor->paginaActual(), QStringLiteral("usar-ayuda.html"));
-    QCOMPARE(texto->documentTitle(), QStringLiteral("Cómo usar la ayuda"));
-
-    int visores = 0;
-    for (QWidget *ventana : QApplication::topLevelWidgets())
-        visores += qobject_cast<TVisorAyuda *>(ventana) != nullptr;
-    QCOMPARE(visores, 1);
-
-    // An unknown command still opens the help, on its contents.
-    PideAyuda(99);
-    QCOMPARE(visor->paginaActual(), QStringLiteral("indice.html"));
-
-    // Closing hides it; the next request brings it back.
-    visor->findChild<QAction *>(QStringLiteral("actcerrar"))->trigger();
-    QVERIFY(!visor->isVisible());
-    PideAyuda(ComandoAyuda::contenido);
-    QVERIFY(visor->isVisible());
-}
-
-void TstAyuda::visorContextos()
-{
-    const QList<std::pair<int, QString>> esperados = {
-        {1, QStringLiteral("menu-archivo.html")}, {2, QStringLiteral("estudio.html")},
-        {3, QStringLiteral("abrir.html")},        {4, QStringLiteral("cerrar.html")},
-        {5, QStringLiteral("guardar.html")},      {6, QStringLiteral("guardar.html#como")},
-        {7, QStringLiteral("imprimir.html")},     {8, QStringLiteral("salir.html")},
-        {10, QStringLiteral("calculos.html")},    {19, QStringLiteral("informe.html")},
-        {20, QStringLiteral("ventana.html")},     {30, QStringLiteral("menu-ayuda.html")},
-        {31, QStringLiteral("menu-ayuda.html#contenido")},
-        {32, QStringLiteral("menu-ayuda.html#buscar")},
-        {33, QStringLiteral("acerca.html")},
-    };
-    auto *texto = VisorAyuda()->findChild<QTextBrowser *>(QStringLiteral("txtayuda"));
-    for (const auto &[numero, pagina] : esperados) {
+    // Each resolves to a page (and anchor) with a title, shown in the viewer.
+    void contextos()
+    {
+        QFETCH(int, numero);
+        QFETCH(QString, pagina);
+        QVERIFY2(destinoExiste(pagina), qPrintable(pagina));
         AyudaContexto(numero);
-        QCOMPARE(VisorAyuda()->paginaActual(), pagina);
-        QVERIFY(VisorAyuda()->isVisible());
-        QVERIFY2(!texto->documentTitle().isEmpty(), qPrintable(pagina));
+        QVERIFY(visor()->isVisible());
+        QCOMPARE(visor()->paginaActual(), pagina);
+        QVERIFY(!texto()->documentTitle().isEmpty());
     }
-    AyudaContexto(2);
-    QCOMPARE(texto->documentTitle(), QStringLiteral("La ventana del estudio"));
-    AyudaContexto(12345);
-    QCOMPARE(VisorAyuda()->paginaActual(), QStringLiteral("indice.html"));
-}
 
-void TstAyuda::visorEnlacesAtrasAdelante()
-{
-    PideAyuda(ComandoAyuda::contenido);
-    TVisorAyuda *visor = VisorAyuda();
-    auto *texto = visor->findChild<QTextBrowser *>(QStringLiteral("txtayuda"));
-    QAction *atras = visor->findChild<QAction *>(QStringLiteral("actatras"));
-    QAction *adelante = visor->findChild<QAction *>(QStringLiteral("actadelante"));
-    QAction *contenido = visor->findChild<QAction *>(QStringLiteral("actcontenido"));
-
-    // Tab reaches the first link of the contents; Enter follows it.
-    texto->setFocus();
-    texto->moveCursor(QTextCursor::Start);
-    QTest::keyClick(texto, Qt::Key_Tab);
-    QTest::keyClick(texto, Qt::Key_Return);
-    QCOMPARE(visor->paginaActual(), QStringLiteral("introduccion.html"));
-    QVERIFY(atras->isEnabled());
-
-    atras->trigger();
-    QCOMPARE(visor->paginaActual(), QStringLiteral("indice.html"));
-    QVERIFY(adelante->isEnabled());
-    adelante->trigger();
-    QCOMPARE(visor->paginaActual(), QStringLiteral("introduccion.html"));
-    QVERIFY(!adelante->isEnabled());
-
-    contenido->trigger();
-    QCOMPARE(visor->paginaActual(), QStringLiteral("indice.html"));
-    QCOMPARE(atras->shortcut(), QKeySequence(QKeySequence::Back));
-}
-
-void TstAyuda::visorBusquedaEnVivo()
-{
-    PideAyuda(ComandoAyuda::buscar, QString());
-    TVisorAyuda *visor = VisorAyuda();
-    QVERIFY(visor->isVisible());
-    TBuscarAyuda *buscar = visor->buscarAyuda();
-    QVERIFY(buscar);
-    QVERIFY(buscar->isVisible());
-    auto *campo = buscar->findChild<QLineEdit *>(QStringLiteral("ebuscar"));
-    auto *lista = buscar->findChild<QListWidget *>(QStringLiteral("lsttemas"));
-    QVERIFY(campo && lista);
-    QVERIFY(campo->text().isEmpty());
-    const int todas = lista->count();
-    QCOMPARE(todas, IndiceAyuda(LeeTemasAyuda()).size());
-
-    // Each letter narrows the list to the keywords holding what was typed.
-    int antes = todas;
-    QString escrito;
-    for (const QChar letra : QStringLiteral("varianz")) {
-        QTest::keyClick(campo, letra.toLatin1());
-        escrito.append(letra);
-        QVERIFY(lista->count() <= antes);
-        QVERIFY(lista->count() > 0);
-        for (int i = 0; i < lista->count(); ++i)
-            QVERIFY2(ClaveNormalizada(lista->item(i)->text()).contains(escrito),
-                     qPrintable(lista->item(i)->text()));
-        antes = lista->count();
+    void contextosCubiertos()
+    {
+        QList<int> numeros = NumerosDeContexto();
+        std::sort(numeros.begin(), numeros.end());
+        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 19, 20, 30, 31, 32, 33}));
+        // An unknown number shows the contents.
+        AyudaContexto(12345);
+        QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
+        AyudaContexto(2);
+        QCOMPARE(texto()->documentTitle(), u"La ventana del estudio"_s);
     }
-    QVERIFY(antes < todas);
-    QCOMPARE(lista->currentRow(), 0);
 
-    // Backspace widens it again.
-    QTest::keyClick(campo, Qt::Key_Backspace);
-    QVERIFY(lista->count() >= antes);
+    void paginasCompletasYEnlazadas()
+    {
+        const QVector<TemaAyuda> temas = LeeTemasAyuda();
+        QVERIFY(temas.size() >= 20);
+        QStringList paginas;
+        for (const TemaAyuda &tema : temas)
+            paginas.append(tema.pagina);
 
-    // Enter opens the chosen topic and closes the dialog.
-    const QString pagina = lista->currentItem()->data(Qt::UserRole).toString();
-    QTest::keyClick(campo, Qt::Key_Return);
-    QVERIFY(!buscar->isVisible());
-    QCOMPARE(visor->paginaActual(), pagina);
-
-    // Nothing found: nothing to open.
-    PideAyuda(ComandoAyuda::buscar, QString());
-    QVERIFY(campo->text().isEmpty());
-    QTest::keyClicks(campo, QStringLiteral("qqqzz"));
-    QCOMPARE(lista->count(), 0);
-    QVERIFY(!buscar->findChild<QPushButton *>(QStringLiteral("botonmostrar"))->isEnabled());
-    QTest::keyClick(campo, Qt::Key_Return);
-    QCOMPARE(visor->paginaActual(), pagina);
-}
-
-void TstAyuda::visorBusquedaDobleClicYTeclas()
-{
-    PideAyuda(ComandoAyuda::buscar, QString());
-    TBuscarAyuda *buscar = VisorAyuda()->buscarAyuda();
-    auto *campo = buscar->findChild<QLineEdit *>(QStringLiteral("ebuscar"));
-    auto *lista = buscar->findChild<QListWidget *>(QStringLiteral("lsttemas"));
-    QTest::keyClicks(campo, QStringLiteral("imprim"));
-    QVERIFY(lista->count() >= 2);
-
-    // The arrows move through the list while typing goes on in the field.
-    QTest::keyClick(campo, Qt::Key_Down);
-    QCOMPARE(lista->currentRow(), 1);
-    QTest::keyClick(campo, Qt::Key_Up);
-    QCOMPARE(lista->currentRow(), 0);
-
-    // A double click opens the topic under the pointer.
-    QListWidgetItem *item = lista->item(lista->count() - 1);
-    const QString pagina = item->data(Qt::UserRole).toString();
-    lista->scrollToItem(item);
-    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
-    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
-    QVERIFY(!buscar->isVisible());
-    QCOMPARE(VisorAyuda()->paginaActual(), pagina);
-}
-
-void TstAyuda::visorClaveUnica()
-{
-    // A key of one topic only goes straight to it.
-    PideAyuda(ComandoAyuda::buscar, QStringLiteral("LC_NUMERIC"));
-    QCOMPARE(VisorAyuda()->paginaActual(), QStringLiteral("separador.html"));
-    QVERIFY(!VisorAyuda()->buscarAyuda() || !VisorAyuda()->buscarAyuda()->isVisible());
-
-    // A key of several topics opens the search with it typed.
-    PideAyuda(ComandoAyuda::buscar, QStringLiteral("guardar"));
-    TBuscarAyuda *buscar = VisorAyuda()->buscarAyuda();
-    QVERIFY(buscar && buscar->isVisible());
-    QCOMPARE(buscar->findChild<QLineEdit *>(QStringLiteral("ebuscar"))->text(), QStringLiteral("guardar"));
-    auto *lista = buscar->findChild<QListWidget *>(QStringLiteral("lsttemas"));
-    QVERIFY(lista->count() >= 2);
-    for (int i = 0; i < lista->count(); ++i)
-        QVERIFY(ClaveNormalizada(lista->item(i)->text()).contains(QStringLiteral("guardar")));
-}
-
-void TstAyuda::visorAccesible()
-{
-    PideAyuda(ComandoAyuda::buscar, QString());
-    TVisorAyuda *visor = VisorAyuda();
-    QVERIFY(!visor->findChild<QTextBrowser *>(QStringLiteral("txtayuda"))->accessibleName().isEmpty());
-    auto *barra = visor->findChild<QToolBar *>(QStringLiteral("barraayuda"));
-    QVERIFY(barra);
-    const QList<QAction *> acciones = barra->actions();
-    QCOMPARE(acciones.size(), 5);
-    for (QAction *accion : acciones) {
-        QVERIFY2(!accion->shortcut().isEmpty(), qPrintable(accion->objectName()));
-        QCOMPARE(barra->widgetForAction(accion)->accessibleName(), accion->objectName());
+        static const QRegularExpression enlace(u"href=\"([^\"]*)\""_s);
+        static const QRegularExpression encabezado(u"<h1>(.*?)</h1>"_s);
+        QSet<QString> alcanzadas;
+        for (const TemaAyuda &tema : temas) {
+            const QString html = paginaDeAyuda(tema.pagina);
+            QVERIFY2(!tema.titulo.isEmpty() && !tema.claves.isEmpty(), qPrintable(tema.pagina));
+            QCOMPARE(encabezado.match(html).captured(1), tema.titulo);
+            QVERIFY2(html.contains(u"href=\"indice.html\""_s) || tema.pagina == u"indice.html",
+                     qPrintable(tema.pagina));
+            for (auto it = enlace.globalMatch(html); it.hasNext();) {
+                const QString destino = it.next().captured(1);
+                if (destino == u"estilo.css")
+                    continue;
+                QVERIFY2(paginas.contains(destino.section(u'#', 0, 0)) && destinoExiste(destino),
+                         qPrintable(tema.pagina + u" -> "_s + destino));
+                if (tema.pagina == u"indice.html")
+                    alcanzadas.insert(destino.section(u'#', 0, 0));
+            }
+        }
+        // The contents page leads to every topic.
+        for (const QString &pagina : std::as_const(paginas))
+            QVERIFY2(pagina == u"indice.html" || alcanzadas.contains(pagina), qPrintable(pagina));
     }
-    TBuscarAyuda *buscar = visor->buscarAyuda();
-    QSet<QWidget *> conEtiqueta;
-    for (QLabel *etiqueta : buscar->findChildren<QLabel *>())
-        if (etiqueta->buddy())
+
+    void textosDelProgramaCitadosTalCual()
+    {
+        const QString mensajes = paginaDeAyuda(u"mensajes.html"_s);
+        for (const char *citado : {
+                 "Falta capturar el número de FAM<",
+                 "Falta capturar el número de FAM.<",
+                 "Falta capturar el número de valoraciones replicaciones<",
+                 "Falta capturar el número de valoraciones(replicaciones).<",
+                 "El valor de captura no es un valor numérico.<",
+                 "Datos fuera de límite, 2-5 FAM.<",
+                 "Datos fuera de límite, 2-10 valoraciones (Replicaciones).<",
+                 " Falta aceptar el número de FAM y de Muestras<",
+                 "El número de celdas para las replicaciones, no coincide con el número de replicas(Muestras).<",
+                 "Falta capturar la 2 ª muestra del FAM&nbsp;&nbsp;&nbsp;&nbsp;1.<",
+                 "Algún dato capturado no es un valor numérico.<",
+                 "Existió un error de cálculo, verificar valores de captura.<",
+                 "Floating point division by zero<",
+                 "Invalid floating point operation<",
+                 "is not a valid floating point value<",
+                 "is not a valid integer value<",
+                 "Guardar archivo?<",
+                 "Se realizaron cambios!\nQuiere guardar su información?<",
+             })
+            QVERIFY2(mensajes.contains(QString::fromUtf8(citado)), citado);
+
+        // The messages the capture rules really give, quoted as they are.
+        for (const auto &[condicion, replica] : {std::pair{"", "3"}, {"6", "3"}, {"2", ""}, {"2", "11"}}) {
+            const auto fallo = RevisaConteos(QString::fromLatin1(condicion), QString::fromLatin1(replica));
+            QVERIFY(fallo);
+            QVERIFY2(mensajes.contains(fallo->mensaje + u'<'), qPrintable(fallo->mensaje));
+        }
+    }
+
+    void indiceYFiltro()
+    {
+        const QVector<EntradaIndice> indice = IndiceAyuda(LeeTemasAyuda());
+        for (qsizetype i = 1; i < indice.size(); ++i)
+            QVERIFY(ClaveNormalizada(indice.at(i - 1).clave) <= ClaveNormalizada(indice.at(i).clave));
+        // Case, accents and extra blanks do not matter.
+        QCOMPARE(ClaveNormalizada(u"  Límite   INFERIOR "_s), u"limite inferior"_s);
+        const auto paginas = [&](const QString &parcial) {
+            QSet<QString> resultado;
+            for (const EntradaIndice &e : FiltraIndice(indice, parcial))
+                resultado.insert(e.pagina);
+            return resultado;
+        };
+        QVERIFY(paginas(u"analisis de la VARIANZA"_s).contains(u"anova.html"_s));
+        QCOMPARE(paginas(u"lc_numeric"_s), QSet<QString>{u"separador.html"_s});
+
+        const TemaAyuda tema = AnalizaPagina(
+            u"x.html"_s, u"<title>A &amp; B</title><meta name=\"keywords\" content=\"uno; dos ;;\">"_s);
+        QCOMPARE(tema.titulo, u"A & B"_s);
+        QCOMPARE(tema.claves, (QStringList{u"uno"_s, u"dos"_s}));
+    }
+
+    void contenidoYAyudaDeAyuda()
+    {
+        PideAyuda(ComandoAyuda::contenido);
+        TVisorAyuda *primero = visor();
+        QVERIFY(primero->isVisible());
+        QCOMPARE(primero->paginaActual(), u"indice.html"_s);
+        QCOMPARE(texto()->documentTitle(), u"Contenido de la ayuda"_s);
+        QVERIFY(primero->windowTitle().startsWith(u"Contenido de la ayuda"_s));
+        QVERIFY(texto()->toPlainText().contains(u"Un estudio paso a paso"_s));
+
+        PideAyuda(ComandoAyuda::ayudaDeAyuda);
+        QCOMPARE(visor(), primero);  // one viewer for every request
+        QCOMPARE(primero->paginaActual(), u"usar-ayuda.html"_s);
+        QCOMPARE(texto()->documentTitle(), u"Cómo usar la ayuda"_s);
+
+        // An unknown command still opens the help, on its contents.
+        PideAyuda(99);
+        QCOMPARE(primero->paginaActual(), u"indice.html"_s);
+
+        // Closing hides it; the next request brings it back.
+        accionVisor("actcerrar")->trigger();
+        QVERIFY(!primero->isVisible());
+        PideAyuda(ComandoAyuda::contenido);
+        QVERIFY(primero->isVisible());
+    }
+
+    void enlacesAtrasAdelante()
+    {
+        PideAyuda(ComandoAyuda::contenido);
+        QAction *atras = accionVisor("actatras");
+        QAction *adelante = accionVisor("actadelante");
+
+        // Tab reaches the first link of the contents; Enter follows it.
+        texto()->setFocus();
+        texto()->moveCursor(QTextCursor::Start);
+        QTest::keyClick(texto(), Qt::Key_Tab);
+        QTest::keyClick(texto(), Qt::Key_Return);
+        QCOMPARE(visor()->paginaActual(), u"introduccion.html"_s);
+        QVERIFY(atras->isEnabled());
+
+        atras->trigger();
+        QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
+        QVERIFY(adelante->isEnabled());
+        adelante->trigger();
+        QCOMPARE(visor()->paginaActual(), u"introduccion.html"_s);
+        QVERIFY(!adelante->isEnabled());
+
+        accionVisor("actcontenido")->trigger();
+        QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
+    }
+
+    void busquedaEnVivo()
+    {
+        PideAyuda(ComandoAyuda::buscar, QString());
+        QVERIFY(visor()->isVisible() && visor()->buscarAyuda()->isVisible());
+        QLineEdit *campo = campoBuscar();
+        QListWidget *lista = listaTemas();
+        QVERIFY(campo->text().isEmpty());
+        const int todas = lista->count();
+        QCOMPARE(todas, IndiceAyuda(LeeTemasAyuda()).size());
+
+        // Each letter narrows the list to the keywords holding what was typed.
+        int antes = todas;
+        for (const QChar letra : u"varianz"_s) {
+            QTest::keyClick(campo, letra.toLatin1());
+            QVERIFY(lista->count() > 0 && lista->count() <= antes);
+            for (int i = 0; i < lista->count(); ++i)
+                QVERIFY2(ClaveNormalizada(lista->item(i)->text()).contains(campo->text()),
+                         qPrintable(lista->item(i)->text()));
+            antes = lista->count();
+        }
+        QVERIFY(antes < todas);
+        QCOMPARE(lista->currentRow(), 0);
+        QTest::keyClick(campo, Qt::Key_Backspace);
+        QVERIFY(lista->count() >= antes);
+
+        // Enter opens the chosen topic and closes the dialog.
+        const QString pagina = lista->currentItem()->data(Qt::UserRole).toString();
+        QTest::keyClick(campo, Qt::Key_Return);
+        QVERIFY(!visor()->buscarAyuda()->isVisible());
+        QCOMPARE(visor()->paginaActual(), pagina);
+
+        // Nothing found: nothing to open.
+        PideAyuda(ComandoAyuda::buscar, QString());
+        QVERIFY(campo->text().isEmpty());
+        QTest::keyClicks(campo, u"qqqzz"_s);
+        QCOMPARE(lista->count(), 0);
+        QVERIFY(!visor()->buscarAyuda()->findChild<QPushButton *>(u"botonmostrar"_s)->isEnabled());
+        QTest::keyClick(campo, Qt::Key_Return);
+        QCOMPARE(visor()->paginaActual(), pagina);
+    }
+
+    void busquedaFlechasDobleClicYClave()
+    {
+        PideAyuda(ComandoAyuda::buscar, QString());
+        QListWidget *lista = listaTemas();
+        QTest::keyClicks(campoBuscar(), u"imprim"_s);
+        QVERIFY(lista->count() >= 2);
+
+        // The arrows move through the list while typing goes on in the field.
+        QTest::keyClick(campoBuscar(), Qt::Key_Down);
+        QCOMPARE(lista->currentRow(), 1);
+        QTest::keyClick(campoBuscar(), Qt::Key_Up);
+        QCOMPARE(lista->currentRow(), 0);
+
+        // A double click opens the topic under the pointer.
+        QListWidgetItem *item = lista->item(lista->count() - 1);
+        const QString pagina = item->data(Qt::UserRole).toString();
+        lista->scrollToItem(item);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
+        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
+        QVERIFY(!visor()->buscarAyuda()->isVisible());
+        QCOMPARE(visor()->paginaActual(), pagina);
+
+        // A key of one topic only goes straight to it.
+        PideAyuda(ComandoAyuda::buscar, u"LC_NUMERIC"_s);
+        QCOMPARE(visor()->paginaActual(), u"separador.html"_s);
+        QVERIFY(!visor()->buscarAyuda() || !visor()->buscarAyuda()->isVisible());
+
+        // A key of several topics opens the search with it typed.
+        PideAyuda(ComandoAyuda::buscar, u"guardar"_s);
+        QVERIFY(visor()->buscarAyuda()->isVisible());
+        QCOMPARE(campoBuscar()->text(), u"guardar"_s);
+        QVERIFY(listaTemas()->count() >= 2);
+        for (int i = 0; i < listaTemas()->count(); ++i)
+            QVERIFY(ClaveNormalizada(listaTemas()->item(i)->text()).contains(u"guardar"_s));
+    }
+
+    void accesible()
+    {
+        PideAyuda(ComandoAyuda::buscar, QString());
+        QVERIFY(!texto()->accessibleName().isEmpty());
+        auto *barra = visor()->findChild<QToolBar *>(u"barraayuda"_s);
+        QCOMPARE(barra->actions().size(), 5);
+        for (QAction *accion : barra->actions()) {
+            QVERIFY2(!accion->shortcut().isEmpty(), qPrintable(accion->objectName()));
+            QCOMPARE(barra->widgetForAction(accion)->accessibleName(), accion->objectName());
+        }
+        QSet<QWidget *> conEtiqueta;
+        for (QLabel *etiqueta : visor()->buscarAyuda()->findChildren<QLabel *>())
             conEtiqueta.insert(etiqueta->buddy());
-    QVERIFY(conEtiqueta.contains(buscar->findChild<QLineEdit *>(QStringLiteral("ebuscar"))));
-    QVERIFY(conEtiqueta.contains(buscar->findChild<QListWidget *>(QStringLiteral("lsttemas"))));
-    for (QPushButton *boton : buscar->findChildren<QPushButton *>())
-        QVERIFY(!boton->accessibleName().isEmpty());
-}
-
-void TstAyuda::desdeLaVentanaPrincipal()
-{
-    TMainForm ventana;
-    ventana.show();
-
-    // F1 on a highlighted menu item shows that item's topic; an item of a
-    // submenu without a number of its own takes its submenu's.
-    const auto f1En = [&](const char *menu, const char *item) {
-        auto *m = ventana.findChild<QMenu *>(QString::fromLatin1(menu));
-        m->popup(QPoint(10, 10));
-        m->setActiveAction(ventana.findChild<QAction *>(QString::fromLatin1(item)));
-        QTest::keyClick(m, Qt::Key_F1);
-        m->hide();
-        return VisorAyuda()->paginaActual();
-    };
-    QCOMPARE(f1En("FileMenu", "FileOpenItem"), QStringLiteral("abrir.html"));
-    QCOMPARE(f1En("FileMenu", "FileExitItem"), QStringLiteral("salir.html"));
-    QCOMPARE(f1En("HelpMenu", "HelpSearchItem"), QStringLiteral("menu-ayuda.html#buscar"));
-    QCOMPARE(f1En("HelpMenu", "HelpAboutItem"), QStringLiteral("acerca.html"));
-
-    // The commands of the help menu.
-    ventana.findChild<QAction *>(QStringLiteral("HelpHowToUseItem"))->trigger();
-    QCOMPARE(VisorAyuda()->paginaActual(), QStringLiteral("usar-ayuda.html"));
-    ventana.findChild<QAction *>(QStringLiteral("HelpContentsItem"))->trigger();
-    QCOMPARE(VisorAyuda()->paginaActual(), QStringLiteral("indice.html"));
-    ventana.findChild<QAction *>(QStringLiteral("HelpSearchItem"))->trigger();
-    QVERIFY(VisorAyuda()->buscarAyuda() && VisorAyuda()->buscarAyuda()->isVisible());
-}
-
-void TstAyuda::ejemplos_data()
-{
-    QTest::addColumn<QString>("archivo");
-    QTest::addColumn<int>("k");
-    QTest::addColumn<bool>("significativo");
-    QTest::newRow("trabajado") << QStringLiteral("ejemplo-trabajado.w1e") << 3 << true;
-    QTest::newRow("significativo") << QStringLiteral("ejemplo-significativo.w1e") << 5 << true;
-    QTest::newRow("no significativo") << QStringLiteral("ejemplo-no-significativo.w1e") << 5 << false;
-}
-
-void TstAyuda::ejemplos()
-{
-    QFETCH(QString, archivo);
-    QFETCH(int, k);
-    QFETCH(bool, significativo);
-
-    const Estudio estudio = leeEjemplo(archivo);
-    QCOMPARE(StrToInt(estudio.econdicion), k);
-    JuegoResultados juego;
-    CalculaAnova(estudio, u'.', juego);
-    const double pfcal = juego.resultados[Ranura::pfcal];
-    QCOMPARE(pfcal < 0.05, significativo);
-
-    // The help quotes each example's figures as the program prints them.
-    const QString ayuda = leeTexto(CarpetaAyuda() + QStringLiteral("/ejemplos.html"));
-    const int inicio = ayuda.indexOf(QStringLiteral("<h2>") + archivo);
-    QVERIFY(inicio >= 0);
-    const QString seccion = ayuda.mid(inicio, ayuda.indexOf(QStringLiteral("<h2>"), inicio + 4) - inicio);
-    QVERIFY2(seccion.contains(QStringLiteral("Fcal = ") + FormatoGeneral(juego.resultados[Ranura::fcal], u'.')),
-             qPrintable(FormatoGeneral(juego.resultados[Ranura::fcal], u'.')));
-    QVERIFY2(seccion.contains(QStringLiteral("PFcal = ") + FormatoGeneral(pfcal, u'.')),
-             qPrintable(FormatoGeneral(pfcal, u'.')));
-
-    if (archivo == u"ejemplo-trabajado.w1e") {
-        // The worked figures of the pages on the analysis and the intervals.
-        const QString anova = leeTexto(CarpetaAyuda() + QStringLiteral("/anova.html"));
-        for (const int ranura : {Ranura::scfam, Ranura::scerror, Ranura::mcfam, Ranura::mcerror,
-                                 Ranura::fcal, Ranura::pfcal}) {
-            const QString cifra = FormatoGeneral(juego.resultados[ranura], u'.');
-            QVERIFY2(anova.contains(QStringLiteral("<td>") + cifra + QStringLiteral("</td>")), qPrintable(cifra));
-        }
-        const QString intervalos = leeTexto(CarpetaAyuda() + QStringLiteral("/intervalos.html"));
-        for (int p = 0; p < NumeroPares(k); ++p) {
-            const ParFam &par = OrdenPares.at(std::size_t(p));
-            const double inferior = juego.resultados[par.liminf];
-            const double superior = juego.resultados[par.limsup];
-            const QString renglon = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5 Diferencia entre FAM</td></tr>")
-                                        .arg(par.menor).arg(par.mayor)
-                                        .arg(FormatoGeneral(inferior, u'.'), FormatoGeneral(superior, u'.'),
-                                             HayDiferencia(inferior, superior) ? QStringLiteral("Hay") : QStringLiteral("Sin"));
-            QVERIFY2(intervalos.contains(renglon), qPrintable(renglon));
-        }
-        const double amplitud = (juego.resultados[Ranura::limsup12] - juego.resultados[Ranura::liminf12]) / 2;
-        QVERIFY(intervalos.contains(QStringLiteral("la amplitud es ") + FormatoGeneral(amplitud, u'.')));
-        // The approximation the help compares with the exact tail.
-        QVERIFY(anova.contains(QStringLiteral("da 0.04945")));
-        QCOMPARE(FormatoGeneral(ProbabilidadF(4.26, 2, 9), u'.').left(7), QStringLiteral("0.04945"));
+        QVERIFY(conEtiqueta.contains(campoBuscar()) && conEtiqueta.contains(listaTemas()));
+        for (QPushButton *boton : visor()->buscarAyuda()->findChildren<QPushButton *>())
+            QVERIFY(!boton->accessibleName().isEmpty());
     }
-    if (archivo == u"ejemplo-significativo.w1e") {
-        // Only the pairs with level 3 differ, as the help says.
-        for (int p = 0; p < NumeroPares(k); ++p) {
-            const ParFam &par = OrdenPares.at(std::size_t(p));
-            const bool conTres = par.menor == 3 || par.mayor == 3;
-            QCOMPARE(HayDiferencia(juego.resultados[par.liminf], juego.resultados[par.limsup]), conTres);
+
+    // The help menu's commands (F1 on a menu item is tested with the main window).
+    void menuAyuda()
+    {
+        TMainForm ventana;
+        const auto elige = [&](const char *nombre) {
+            ventana.findChild<QAction *>(QLatin1String(nombre))->trigger();
+            return visor()->paginaActual();
+        };
+        QCOMPARE(elige("HelpHowToUseItem"), u"usar-ayuda.html"_s);
+        QCOMPARE(elige("HelpContentsItem"), u"indice.html"_s);
+        elige("HelpSearchItem");
+        QVERIFY(visor()->buscarAyuda() && visor()->buscarAyuda()->isVisible());
+    }
+
+    void ejemplos_data()
+    {
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<bool>("significativo");
+        QTest::newRow("trabajado") << u"ejemplo-trabajado.w1e"_s << true;
+        QTest::newRow("significativo") << u"ejemplo-significativo.w1e"_s << true;
+        QTest::newRow("no significativo") << u"ejemplo-no-significativo.w1e"_s << false;
+    }
+
+    // The shipped studies land on the side of 0.05 the help says, and the
+    // help quotes their figures as the program prints them.
+    void ejemplos()
+    {
+        QFETCH(QString, archivo);
+        QFETCH(bool, significativo);
+        const Estudio estudio =
+            EstudioAceptado(LeeArchivoEstudio(QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/") + archivo));
+        const int k = estudio.econdicion.toInt();
+        JuegoResultados juego;
+        CalculaAnova(estudio, u'.', juego);
+        const auto &r = juego.resultados;
+        QCOMPARE(EsSignificativo(r[Ranura::pfcal]), significativo);
+        const auto cifra = [&](double valor) { return FormatoGeneral(valor, u'.'); };
+
+        const QString ayuda = paginaDeAyuda(u"ejemplos.html"_s);
+        const auto inicio = ayuda.indexOf(u"<h2>"_s + archivo);
+        QVERIFY(inicio >= 0);
+        const QString seccion = ayuda.mid(inicio, ayuda.indexOf(u"<h2>"_s, inicio + 4) - inicio);
+        QVERIFY2(seccion.contains(u"Fcal = "_s + cifra(r[Ranura::fcal])), qPrintable(cifra(r[Ranura::fcal])));
+        QVERIFY2(seccion.contains(u"PFcal = "_s + cifra(r[Ranura::pfcal])), qPrintable(cifra(r[Ranura::pfcal])));
+
+        if (archivo == u"ejemplo-trabajado.w1e") {
+            // The worked figures of the pages on the analysis and the intervals.
+            const QString anova = paginaDeAyuda(u"anova.html"_s);
+            for (const int ranura : {Ranura::scfam, Ranura::scerror, Ranura::mcfam, Ranura::mcerror,
+                                     Ranura::fcal, Ranura::pfcal})
+                QVERIFY2(anova.contains(u"<td>"_s + cifra(r[ranura]) + u"</td>"_s), qPrintable(cifra(r[ranura])));
+            const QString intervalos = paginaDeAyuda(u"intervalos.html"_s);
+            for (int p = 0; p < NumeroPares(k); ++p) {
+                const ParFam &par = OrdenPares.at(std::size_t(p));
+                const QString renglon =
+                    u"<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5 Diferencia entre FAM</td></tr>"_s
+                        .arg(par.menor).arg(par.mayor)
+                        .arg(cifra(r[par.liminf]), cifra(r[par.limsup]),
+                             HayDiferencia(r[par.liminf], r[par.limsup]) ? u"Hay"_s : u"Sin"_s);
+                QVERIFY2(intervalos.contains(renglon), qPrintable(renglon));
+            }
+            QVERIFY(intervalos.contains(u"la amplitud es "_s + cifra((r[Ranura::limsup12] - r[Ranura::liminf12]) / 2)));
+            // The approximation the help compares with the exact tail.
+            QVERIFY(anova.contains(u"da 0.04945"_s));
+            QCOMPARE(cifra(ProbabilidadF(4.26, 2, 9)).left(7), u"0.04945"_s);
+        }
+        if (archivo == u"ejemplo-significativo.w1e") {
+            // Only the pairs with level 3 differ, as the help says.
+            for (int p = 0; p < NumeroPares(k); ++p) {
+                const ParFam &par = OrdenPares.at(std::size_t(p));
+                QCOMPARE(HayDiferencia(r[par.liminf], r[par.limsup]), par.menor == 3 || par.mayor == 3);
+            }
         }
     }
-}
 
-void TstAyuda::separadoresDeLaAyuda()
-{
-    // The table of regional settings in the help.
-    QCOMPARE(SeparadorDeLocale(QStringLiteral("es_ES.UTF-8")), QChar(u','));
-    QCOMPARE(SeparadorDeLocale(QStringLiteral("es_AR.UTF-8")), QChar(u','));
-    QCOMPARE(SeparadorDeLocale(QStringLiteral("de_DE.UTF-8")), QChar(u','));
-    QCOMPARE(SeparadorDeLocale(QStringLiteral("es_MX.UTF-8")), QChar(u'.'));
-    QCOMPARE(SeparadorDeLocale(QStringLiteral("en_US.UTF-8")), QChar(u'.'));
-    QCOMPARE(SeparadorDeLocale(QStringLiteral("C")), QChar(u'.'));
-    QCOMPARE(SeparadorDeLocale(QStringLiteral("POSIX")), QChar(u'.'));
-    QVERIFY(StrToFloat(QStringLiteral("1.5E2"), u'.') == 150.0);
-}
-
-void TstAyuda::instalacion()
-{
-    const QString cmake = QStandardPaths::findExecutable(QStringLiteral("cmake"));
-    if (cmake.isEmpty())
-        QSKIP("cmake no está instalado");
-    QTemporaryDir prefijo;
-    QVERIFY(prefijo.isValid());
-    int codigo = 0;
-    QString salida = ejecuta(cmake, {QStringLiteral("--install"), QStringLiteral(TOLERANCIA_CONSTRUCCION),
-                                     QStringLiteral("--prefix"), prefijo.path()},
-                             &codigo);
-    QVERIFY2(codigo == 0, qPrintable(salida));
-    const QDir raiz(prefijo.path());
-
-    const QFileInfo programa(raiz.filePath(QStringLiteral("bin/tolerancia")));
-    QVERIFY(programa.isFile() && programa.isExecutable());
-
-    // The desktop entry: valid, Spanish, opening studies with their path.
-    const QString entrada = raiz.filePath(QStringLiteral("share/applications/tolerancia.desktop"));
-    const QString validador = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
-    if (!validador.isEmpty()) {
-        salida = ejecuta(validador, {entrada}, &codigo);
-        QVERIFY2(codigo == 0 && !salida.contains(QStringLiteral("error")), qPrintable(salida));
-    }
-    const QStringList lineas = leeTexto(entrada).split(u'\n');
-    QVERIFY(lineas.contains(QStringLiteral("Name=Tolerancia del Método")));
-    QVERIFY(lineas.contains(QStringLiteral("Exec=tolerancia %f")));
-    QVERIFY(lineas.contains(QStringLiteral("Icon=tolerancia")));
-    QVERIFY(lineas.contains(QStringLiteral("Categories=Science;Education;")));
-    QVERIFY(lineas.contains(QStringLiteral("MimeType=application/x-tolerancia-estudio;")));
-
-    // The icon is an SVG document.
-    QFile icono(raiz.filePath(QStringLiteral("share/icons/hicolor/scalable/apps/tolerancia.svg")));
-    QVERIFY(icono.open(QIODevice::ReadOnly));
-    QXmlStreamReader svg(&icono);
-    QVERIFY(svg.readNextStartElement());
-    QCOMPARE(svg.name(), QStringLiteral("svg"));
-    while (!svg.atEnd())
-        svg.readNext();
-    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
-
-    // The study file type: *.w1e.
-    QFile tipo(raiz.filePath(QStringLiteral("share/mime/packages/tolerancia.xml")));
-    QVERIFY(tipo.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&tipo);
-    QString tipoMime;
-    QStringList patrones;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"mime-info")
-            QCOMPARE(xml.namespaceUri(), QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info"));
-        else if (xml.name() == u"mime-type")
-            tipoMime = xml.attributes().value(QStringLiteral("type")).toString();
-        else if (xml.name() == u"glob")
-            patrones.append(xml.attributes().value(QStringLiteral("pattern")).toString());
-    }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QCOMPARE(tipoMime, QStringLiteral("application/x-tolerancia-estudio"));
-    QCOMPARE(patrones, QStringList{QStringLiteral("*.w1e")});
-    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
-    if (!xmllint.isEmpty()) {
-        salida = ejecuta(xmllint, {QStringLiteral("--noout"), tipo.fileName(), icono.fileName()}, &codigo);
+    // `cmake --install` into a temporary prefix.
+    void instalacion()
+    {
+        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
+        if (cmake.isEmpty())
+            QSKIP("cmake no está instalado");
+        QTemporaryDir prefijo;
+        QVERIFY(prefijo.isValid());
+        int codigo = 0;
+        QString salida = ejecuta(cmake, {u"--install"_s, QStringLiteral(TOLERANCIA_CONSTRUCCION), u"--prefix"_s,
+                                         prefijo.path()}, &codigo);
         QVERIFY2(codigo == 0, qPrintable(salida));
-    }
-    // The install refreshed the type database when the tool is there.
-    if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
-        QVERIFY(leeTexto(raiz.filePath(QStringLiteral("share/mime/globs2")))
-                    .contains(QStringLiteral("application/x-tolerancia-estudio:*.w1e")));
+        const QDir raiz(prefijo.path());
+        const QFileInfo programa(raiz.filePath(u"bin/tolerancia"_s));
+        QVERIFY(programa.isFile() && programa.isExecutable());
+        for (const char *ejemplo : {"ejemplo-trabajado.w1e", "ejemplo-significativo.w1e", "ejemplo-no-significativo.w1e"})
+            QVERIFY(QFile::exists(raiz.filePath(u"share/tolerancia/ejemplos/"_s + QLatin1String(ejemplo))));
 
-    for (const char *ejemplo : {"ejemplo-trabajado.w1e", "ejemplo-significativo.w1e", "ejemplo-no-significativo.w1e"})
-        QVERIFY(QFile::exists(raiz.filePath(QStringLiteral("share/tolerancia/ejemplos/") + QLatin1String(ejemplo))));
-}
+        // The desktop entry: valid, Spanish, opening studies with their path.
+        const QString entrada = raiz.filePath(u"share/applications/tolerancia.desktop"_s);
+        const QString validador = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+        if (!validador.isEmpty()) {
+            salida = ejecuta(validador, {entrada}, &codigo);
+            QVERIFY2(codigo == 0 && !salida.contains(u"error"_s), qPrintable(salida));
+        }
+        const QStringList lineas = leeTexto(entrada).split(u'\n');
+        for (const char *linea : {"Name=Tolerancia del Método", "Exec=tolerancia %f", "Icon=tolerancia",
+                                  "Categories=Science;Education;", "MimeType=application/x-tolerancia-estudio;"})
+            QVERIFY2(lineas.contains(QString::fromUtf8(linea)), linea);
+
+        // The icon, an SVG document; the study file type, *.w1e.
+        QCOMPARE(xmlDe(raiz.filePath(u"share/icons/hicolor/scalable/apps/tolerancia.svg"_s)).value(0),
+                 u"http://www.w3.org/2000/svg svg"_s);
+        QCOMPARE(xmlDe(raiz.filePath(u"share/mime/packages/tolerancia.xml"_s)),
+                 (QStringList{u"http://www.freedesktop.org/standards/shared-mime-info mime-info"_s,
+                              u"application/x-tolerancia-estudio"_s, u"text/plain"_s, u"*.w1e"_s}));
+        // The install refreshed the type database when the tool is there.
+        if (!QStandardPaths::findExecutable(u"update-mime-database"_s).isEmpty())
+            QVERIFY(leeTexto(raiz.filePath(u"share/mime/globs2"_s)).contains(u"application/x-tolerancia-estudio:*.w1e"_s));
+    }
+};
 
 QTEST_MAIN(TstAyuda)
 #include "tst_ayuda.moc"

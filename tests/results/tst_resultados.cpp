@@ -1,9 +1,12 @@
 #include "capture/Fdatos.h"
+#include "results/Informe.h"
 #include "results/RejillaResultado.h"
 #include "results/Tablas.h"
 #include "shell/Dialogos.h"
 #include "shell/EstadoComandos.h"
 #include "shell/Main.h"
+#include "stats/Conversiones.h"
+#include "stats/Errores.h"
 #include "stats/Pares.h"
 
 #include <QAbstractButton>
@@ -18,7 +21,8 @@
 #include <QTest>
 
 #include <cmath>
-#include <limits>
+
+using namespace Qt::StringLiterals;
 
 // Answers every dialog: records the messages, says No to the close question.
 class FalsosDialogos : public Dialogos
@@ -33,43 +37,13 @@ public:
     bool imprime(QPrinter *, QWidget *) override { return false; }
 };
 
-// The "&Cálculos" commands driven through the main window's real menu on a
-// study typed into the document window, and the conclusion rule of the
-// confidence-interval grid on values no study produces.
-class TstResultados : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup();
-
-    void ejemploResuelto();
-    void dosFam();
-    void cincoFam();
-    void probabilidadAltaRetiraIntervalo();
-    void teclaEnUltimaCeldaRetiraIntervalo();
-    void errorDeCalculo();
-    void celdaNoNumerica();
-    void informeConIntervalos();
-    void informeSinIntervalos();
-    void cierreDeVentanas();
-    void informeSeCierraConTeclaOClic();
-    void tabEnRejillasDeResultados();
-    void conclusionesYFormatoDeLimites();
-    void umbralDeSignificancia();
-
-private:
-    TMainForm *principal = nullptr;
-    FalsosDialogos *dialogos = nullptr;
-};
-
 namespace {
 
-const QString errorCalculo =
-    QStringLiteral("Existió un error de cálculo, verificar valores de captura.");
+const QString errorCalculo = u"Existió un error de cálculo, verificar valores de captura."_s;
+const char *const hayDif = "Hay Diferencia entre FAM ";
+const char *const sinDif = "Sin Diferencia entre FAM ";
 
-// Values of a study, FAM by FAM.
+// Values of a study, FAM by FAM; also the rows of a result grid.
 using Valores = QList<QStringList>;
 
 // The worked example: k = 3, n = 4.
@@ -83,14 +57,20 @@ const Valores ejemplo = {{"99.2", "100.1", "99.8", "100.5"},
 const Valores limiteCero = {{"5.3027", "5.3027"}, {"0", "2"}};
 
 // k = 3, n = 3, all means close together: pfcal 0.967801.
-const Valores sinEfecto = {{"99.8", "100.4", "100.1"},
-                           {"100.2", "99.7", "100.3"},
-                           {"100.0", "100.5", "99.9"}};
+const Valores sinEfecto = {{"99.8", "100.4", "100.1"}, {"100.2", "99.7", "100.3"}, {"100.0", "100.5", "99.9"}};
 
-QAction *accion(const QString &nombre)
-{
-    return MainForm->findChild<QAction *>(nombre);
-}
+// The fixed headings of the three grids, the same for every k.
+const Valores titulosAnova = {
+    {"         FUENTE", "    GRADOS", "      SUMA", "     MEDIA", "", ""},
+    {"             DE", "        DE", "        DE", "        DE", "      Fcal", "      PFcal"},
+    {"      VARIACIÓN", "  LIBERTAD", " CUADRADOS", " CUADRADOS", "", ""}};
+const Valores titulosEqpo = {{"         FAM", "   PROMEDIO", "  DESVIACIÓN", " COEFICIENTE"},
+                             {"", "   ARITMÉTICO", "    ESTÁNDAR", "DE VARIACIÓN"}};
+const Valores titulosConclu = {{"FAM", "FAM", "     LÍMITE", "     LÍMITE", " CONCLUSIÓN"},
+                               {"", "", "   INFERIOR", "   SUPERIOR", ""}};
+
+QAction *accion(const QString &nombre) { return MainForm->findChild<QAction *>(nombre); }
+void ejecuta(const char *nombre) { accion(QString::fromLatin1(nombre))->trigger(); }
 
 bool habilitado(const QString &nombre)
 {
@@ -103,9 +83,8 @@ bool habilitado(const QString &nombre)
 QStringList habilitados()
 {
     QStringList lista;
-    const QStringList todos = ComandosDeEstudio();
-    for (const QString &nombre : todos)
-        if (nombre != QLatin1String("pmnudunet") && habilitado(nombre))
+    for (const QString &nombre : ComandosDeEstudio())
+        if (nombre != "pmnudunet"_L1 && habilitado(nombre))
             lista << nombre;
     return lista;
 }
@@ -118,32 +97,24 @@ template<typename T> T *hijo(QObject *padre, const QString &nombre)
     return w;
 }
 
-QList<QMdiSubWindow *> ventanas()
-{
-    return MainForm->mdiArea()->subWindowList();
-}
+QList<QMdiSubWindow *> ventanas() { return MainForm->mdiArea()->subWindowList(); }
+QMdiSubWindow *marco(QWidget *ventana) { return qobject_cast<QMdiSubWindow *>(ventana->parentWidget()); }
 
 // The result windows with `nombre` (finfoA, finfoB, frminforme), oldest first.
-QList<QWidget *> resultados(const QString &nombre)
+QList<QWidget *> resultados(const char *nombre)
 {
     QList<QWidget *> lista;
-    const auto hijas = ventanas();
-    for (QMdiSubWindow *v : hijas)
-        if (v->widget() && v->widget()->objectName() == nombre)
+    for (QMdiSubWindow *v : ventanas())
+        if (v->widget() && v->widget()->objectName() == QLatin1String(nombre))
             lista << v->widget();
     return lista;
 }
 
-QMdiSubWindow *marco(QWidget *ventana)
-{
-    return qobject_cast<QMdiSubWindow *>(ventana->parentWidget());
-}
+QWidget *resultado(const char *nombre) { return resultados(nombre).value(0); }
 
 QStringList lineasInforme(QWidget *ventana)
 {
-    return hijo<QPlainTextEdit>(ventana, QStringLiteral("mminforme"))
-        ->toPlainText()
-        .split(u'\n');
+    return hijo<QPlainTextEdit>(ventana, u"mminforme"_s)->toPlainText().split(u'\n');
 }
 
 void escribeCampo(const QString &nombre, const QString &texto)
@@ -159,526 +130,430 @@ void escribeCampo(const QString &nombre, const QString &texto)
 // Tab between them, Tab out of the grid and "&OK".
 void tecleaEstudio(const Valores &valores)
 {
-    accion(QStringLiteral("FileNewItem"))->trigger();
+    ejecuta("FileNewItem");
     QVERIFY(Finforma);
-    escribeCampo(QStringLiteral("etole"), QStringLiteral("Equipo HPLC"));
-    escribeCampo(QStringLiteral("emetodo"), QStringLiteral("Valoracion"));
-    escribeCampo(QStringLiteral("eanalista"), QStringLiteral("Ana"));
-    escribeCampo(QStringLiteral("efecha"), QStringLiteral("06/12/2026"));
+    escribeCampo(u"etole"_s, u"Equipo HPLC"_s);
+    escribeCampo(u"emetodo"_s, u"Valoracion"_s);
+    escribeCampo(u"eanalista"_s, u"Ana"_s);
+    escribeCampo(u"efecha"_s, u"06/12/2026"_s);
 
-    const int k = static_cast<int>(valores.size());
-    const int n = static_cast<int>(valores.front().size());
-    escribeCampo(QStringLiteral("econdicion"), QString::number(k));
+    const auto k = valores.size();
+    const auto n = valores.front().size();
+    escribeCampo(u"econdicion"_s, QString::number(k));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    auto *ereplica = hijo<QLineEdit>(Finforma, QStringLiteral("ereplica"));
+    auto *ereplica = hijo<QLineEdit>(Finforma, u"ereplica"_s);
     QVERIFY(ereplica->hasFocus());
     ereplica->selectAll();
     QTest::keyClicks(ereplica, QString::number(n));
     QTest::keyClick(ereplica, Qt::Key_Tab);
-    auto *botonok = hijo<QPushButton>(Finforma, QStringLiteral("botonok"));
+    auto *botonok = hijo<QPushButton>(Finforma, u"botonok"_s);
     QVERIFY(botonok->hasFocus());
     QTest::keyClick(botonok, Qt::Key_Space);
     QTest::keyClick(botonok, Qt::Key_Tab);
 
-    auto *editor = hijo<QLineEdit>(Finforma, QStringLiteral("editorstgdatos"));
+    auto *editor = hijo<QLineEdit>(Finforma, u"editorstgdatos"_s);
     QVERIFY(editor->hasFocus());
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < k; ++i) {
+    for (qsizetype j = 0; j < n; ++j) {
+        for (qsizetype i = 0; i < k; ++i) {
             QTest::keyClicks(editor, valores[i][j]);
             QTest::keyClick(editor, Qt::Key_Tab);
         }
     }
-    auto *boton1 = hijo<QPushButton>(Finforma, QStringLiteral("boton1"));
+    auto *boton1 = hijo<QPushButton>(Finforma, u"boton1"_s);
     QVERIFY(boton1->hasFocus());
     QTest::keyClick(boton1, Qt::Key_Space);
-    QVERIFY(accion(QStringLiteral("mnucalculos"))->isEnabled());
+    QVERIFY(habilitado(u"mnucalculos"_s));
 }
 
 // Types `texto` over cell (FAM i, sample j) of the document's grid.
 void cambiaCelda(int i, int j, const QString &texto)
 {
-    auto *stgdatos = hijo<QTableWidget>(Finforma, QStringLiteral("stgdatos"));
+    auto *stgdatos = hijo<QTableWidget>(Finforma, u"stgdatos"_s);
     const QRect rect = stgdatos->visualRect(stgdatos->model()->index(j - 1, i - 1));
     QTest::mouseClick(stgdatos->viewport(), Qt::LeftButton, {}, rect.center());
-    auto *editor = hijo<QLineEdit>(Finforma, QStringLiteral("editorstgdatos"));
     QCOMPARE(stgdatos->currentRow(), j - 1);
     QCOMPARE(stgdatos->currentColumn(), i - 1);
+    auto *editor = hijo<QLineEdit>(Finforma, u"editorstgdatos"_s);
     editor->selectAll();
     QTest::keyClicks(editor, texto);
 }
 
-// The rows of a result grid from `desde` on, cell by cell; the rows after
-// those given must be empty.
-void compruebaFilas(QWidget *ventana, const QString &nombre, int desde,
-                    const QList<QStringList> &filas)
+// Every cell of a result grid; rows after those given must be empty.
+void compruebaFilas(QWidget *ventana, const QString &nombre, const Valores &filas)
 {
     auto *rejilla = hijo<TRejillaResultado>(ventana, nombre);
-    for (int f = desde; f < rejilla->rowCount(); ++f)
+    for (int f = 0; f < rejilla->rowCount(); ++f)
         for (int c = 0; c < rejilla->columnCount(); ++c)
-            QCOMPARE(rejilla->celda(c, f), filas.value(f - desde).value(c));
+            QCOMPARE(rejilla->celda(c, f), filas.value(f).value(c));
+}
+
+QString pfcalDe(QWidget *ventana) { return hijo<TRejillaResultado>(ventana, u"stganova"_s)->celda(5, 3); }
+
+// The report lines the composer gives for the document's study, up to an
+// error if one stops it.
+QStringList informeCompuesto()
+{
+    QStringList lineas;
+    JuegoResultados juego;
+    try {
+        ComponeInforme(Finforma->estudio(), SeparadorDecimal(), juego,
+                       [&](const QString &linea) { lineas += linea; });
+    } catch (const ErrorTolerancia &) {
+    }
+    return lineas;
 }
 
 } // namespace
 
-void TstResultados::init()
+// The "&Cálculos" commands driven through the main window's real menu on a
+// study typed into the document window.
+class TstResultados : public QObject
 {
-    dialogos = new FalsosDialogos;
-    Dialogos::instala(dialogos);
-    principal = new TMainForm;
-    principal->show();
-    principal->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(principal));
-}
+    Q_OBJECT
 
-void TstResultados::cleanup()
-{
-    delete principal;
-    principal = nullptr;
-    Dialogos::instala(nullptr);
-    delete dialogos;
-    dialogos = nullptr;
-}
+    TMainForm *principal = nullptr;
+    FalsosDialogos *dialogos = nullptr;
 
-void TstResultados::ejemploResuelto()
-{
-    tecleaEstudio(ejemplo);
-    QVERIFY(!habilitado(QStringLiteral("mnuconclu")));
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList());
-    QVERIFY(habilitado(QStringLiteral("mnuconclu")));
+private slots:
+    void init()
+    {
+        dialogos = new FalsosDialogos;
+        Dialogos::instala(dialogos);
+        principal = new TMainForm;
+        principal->show();
+        principal->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(principal));
+    }
 
-    QWidget *a = resultados(QStringLiteral("finfoA")).value(0);
-    QVERIFY(a);
-    QCOMPARE(marco(a)->windowTitle(), QStringLiteral("Análisis de la varianza"));
-    compruebaFilas(a, QStringLiteral("stganova"), 0,
-                   {{"         FUENTE", "    GRADOS", "      SUMA", "     MEDIA", "", ""},
-                    {"             DE", "        DE", "        DE", "        DE", "      Fcal",
-                     "      PFcal"},
-                    {"      VARIACIÓN", "  LIBERTAD", " CUADRADOS", " CUADRADOS", "", ""},
-                    {"FAM", "2", "3.165", "1.5825", "10.0476", "0.00547427"},
-                    {"ERROR DE MÉTODO", "9", "1.4175", "0.1575", "", ""}});
-    compruebaFilas(a, QStringLiteral("stgeqpo"), 0,
-                   {{"         FAM", "   PROMEDIO", "  DESVIACIÓN", " COEFICIENTE"},
-                    {"", "   ARITMÉTICO", "    ESTÁNDAR", "DE VARIACIÓN"},
-                    {"             1", "99.9", "0.547723", "0.548271"},
-                    {"             2", "100.95", "0.288675", "0.285959"},
-                    {"             3", "99.825", "0.298608", "0.299131"},
-                    {"          TOTAL", "100.225", "0.645439", "0.64399"}});
-    auto *stganova = hijo<TRejillaResultado>(a, QStringLiteral("stganova"));
-    QCOMPARE(stganova->columnWidth(0), 175);
-    QCOMPARE(stganova->columnWidth(5), 140);
-    QCOMPARE(hijo<TRejillaResultado>(a, QStringLiteral("stgeqpo"))->columnWidth(0), 170);
+    void cleanup()
+    {
+        delete principal;
+        Dialogos::instala(nullptr);
+        delete dialogos;
+    }
 
-    accion(QStringLiteral("mnuconclu"))->trigger();
-    QWidget *b = resultados(QStringLiteral("finfoB")).value(0);
-    QVERIFY(b);
-    QCOMPARE(marco(b)->windowTitle(), QStringLiteral("Intervalo de Confianza"));
-    compruebaFilas(b, QStringLiteral("stgconclu"), 0,
-                   {{"FAM", "FAM", "     LÍMITE", "     LÍMITE", " CONCLUSIÓN"},
-                    {"", "", "   INFERIOR", "   SUPERIOR", ""},
-                    {"    1", "    2", "-1.68483", "-0.415172", "Hay Diferencia entre FAM "},
-                    {"    1", "    3", "-0.559828", "0.709828", "Sin Diferencia entre FAM "},
-                    {"    2", "    3", "0.490172", "1.75983", "Hay Diferencia entre FAM "}});
-    auto *stgconclu = hijo<TRejillaResultado>(b, QStringLiteral("stgconclu"));
-    QCOMPARE(stgconclu->columnWidth(1), 70);
-    QCOMPARE(stgconclu->columnWidth(2), 100);
-    QCOMPARE(stgconclu->columnWidth(4), 250);
+    void ventanasDeResultados_data()
+    {
+        QTest::addColumn<Valores>("valores");
+        QTest::addColumn<Valores>("anova");   // rows 3 and 4
+        QTest::addColumn<Valores>("eqpo");    // from row 2
+        QTest::addColumn<Valores>("conclu");  // from row 2
 
-    // Every use opens one more window with the same figures.
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QWidget *otra = resultados(QStringLiteral("finfoA")).value(1);
-    QVERIFY(otra);
-    compruebaFilas(otra, QStringLiteral("stganova"), 3,
-                   {{"FAM", "2", "3.165", "1.5825", "10.0476", "0.00547427"},
-                    {"ERROR DE MÉTODO", "9", "1.4175", "0.1575", "", ""}});
-    QCOMPARE(dialogos->mensajes, QStringList());
-}
+        QTest::newRow("ejemplo trabajado, k = 3")
+            << ejemplo
+            << Valores{{"FAM", "2", "3.165", "1.5825", "10.0476", "0.00547427"},
+                       {"ERROR DE MÉTODO", "9", "1.4175", "0.1575", "", ""}}
+            << Valores{{"             1", "99.9", "0.547723", "0.548271"},
+                       {"             2", "100.95", "0.288675", "0.285959"},
+                       {"             3", "99.825", "0.298608", "0.299131"},
+                       {"          TOTAL", "100.225", "0.645439", "0.64399"}}
+            << Valores{{"    1", "    2", "-1.68483", "-0.415172", hayDif},
+                       {"    1", "    3", "-0.559828", "0.709828", sinDif},
+                       {"    2", "    3", "0.490172", "1.75983", hayDif}};
+        // A lower limit of exactly 0 is a difference.
+        QTest::newRow("k = 2, límite 0")
+            << limiteCero
+            << Valores{{"FAM", "1", "18.5132", "18.5132", "18.5132", "0.0473623"},
+                       {"ERROR DE MÉTODO", "2", "2", "1", "", ""}}
+            << Valores{{"             1", "5.3027", "0", "0"},
+                       {"             2", "1", "1.41421", "141.421"},
+                       {"          TOTAL", "3.15135", "2.61491", "82.9774"}}
+            << Valores{{"    1", "    2", "0", "8.6054", hayDif}};
+        // The totals fill the last row; row 11 has its text in lower case.
+        QTest::newRow("k = 5")
+            << Valores{{"10.1", "10.3", "10.2"}, {"10.9", "11.1", "11.0"}, {"10.0", "10.2", "10.1"},
+                       {"10.2", "10.4", "10.3"}, {"10.3", "10.1", "10.2"}}
+            << Valores{{"FAM", "4", "1.596", "0.399", "39.9", "4.21191E-5"},
+                       {"ERROR DE MÉTODO", "10", "0.1", "0.01", "", ""}}
+            << Valores{{"             1", "10.2", "0.1", "0.980392"},
+                       {"             2", "11", "0.1", "0.909091"},
+                       {"             3", "10.1", "0.1", "0.990099"},
+                       {"             4", "10.3", "0.1", "0.970874"},
+                       {"             5", "10.2", "0.1", "0.980392"},
+                       {"          TOTAL", "10.36", "0.348056", "3.35961"}}
+            << Valores{{"    1", "    2", "-0.981924", "-0.618076", hayDif},
+                       {"    1", "    3", "-0.0819236", "0.281924", sinDif},
+                       {"    2", "    3", "0.718076", "1.08192", hayDif},
+                       {"    1", "    4", "-0.281924", "0.0819236", sinDif},
+                       {"    2", "    4", "0.518076", "0.881924", hayDif},
+                       {"    3", "    4", "-0.381924", "-0.0180764", hayDif},
+                       {"    1", "    5", "-0.181924", "0.181924", sinDif},
+                       {"    2", "    5", "0.618076", "0.981924", hayDif},
+                       {"    3", "    5", "-0.281924", "0.0819236", sinDif},
+                       {"    4", "    5", "-0.0819236", "0.281924", "sin Diferencia entre FAM "}};
+    }
 
-void TstResultados::dosFam()
-{
-    tecleaEstudio(limiteCero);
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList());
-    QWidget *a = resultados(QStringLiteral("finfoA")).value(0);
-    QVERIFY(a);
-    compruebaFilas(a, QStringLiteral("stganova"), 3,
-                   {{"FAM", "1", "18.5132", "18.5132", "18.5132", "0.0473623"},
-                    {"ERROR DE MÉTODO", "2", "2", "1", "", ""}});
-    compruebaFilas(a, QStringLiteral("stgeqpo"), 2,
-                   {{"             1", "5.3027", "0", "0"},
-                    {"             2", "1", "1.41421", "141.421"},
-                    {"          TOTAL", "3.15135", "2.61491", "82.9774"}});
-    QVERIFY(habilitado(QStringLiteral("mnuconclu")));
+    void ventanasDeResultados()
+    {
+        QFETCH(Valores, valores);
+        QFETCH(Valores, anova);
+        QFETCH(Valores, eqpo);
+        QFETCH(Valores, conclu);
+        tecleaEstudio(valores);
+        QVERIFY(!habilitado(u"mnuconclu"_s));
+        ejecuta("mnuanova");
+        QVERIFY(habilitado(u"mnuconclu"_s));
+        ejecuta("mnuconclu");
+        QCOMPARE(dialogos->mensajes, QStringList());
 
-    accion(QStringLiteral("mnuconclu"))->trigger();
-    QWidget *b = resultados(QStringLiteral("finfoB")).value(0);
-    QVERIFY(b);
-    // A lower limit of exactly 0 is a difference.
-    compruebaFilas(b, QStringLiteral("stgconclu"), 2,
-                   {{"    1", "    2", "0", "8.6054", "Hay Diferencia entre FAM "}});
-}
+        QWidget *a = resultado("finfoA");
+        QWidget *b = resultado("finfoB");
+        QVERIFY(a && b);
+        QCOMPARE(marco(a)->windowTitle(), u"Análisis de la varianza"_s);
+        QCOMPARE(marco(b)->windowTitle(), u"Intervalo de Confianza"_s);
+        compruebaFilas(a, u"stganova"_s, titulosAnova + anova);
+        compruebaFilas(a, u"stgeqpo"_s, titulosEqpo + eqpo);
+        compruebaFilas(b, u"stgconclu"_s, titulosConclu + conclu);
 
-void TstResultados::cincoFam()
-{
-    tecleaEstudio({{"10.1", "10.3", "10.2"},
-                   {"10.9", "11.1", "11.0"},
-                   {"10.0", "10.2", "10.1"},
-                   {"10.2", "10.4", "10.3"},
-                   {"10.3", "10.1", "10.2"}});
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList());
-    QWidget *a = resultados(QStringLiteral("finfoA")).value(0);
-    QVERIFY(a);
-    compruebaFilas(a, QStringLiteral("stganova"), 3,
-                   {{"FAM", "4", "1.596", "0.399", "39.9", "4.21191E-5"},
-                    {"ERROR DE MÉTODO", "10", "0.1", "0.01", "", ""}});
-    // The totals fill the last row.
-    compruebaFilas(a, QStringLiteral("stgeqpo"), 2,
-                   {{"             1", "10.2", "0.1", "0.980392"},
-                    {"             2", "11", "0.1", "0.909091"},
-                    {"             3", "10.1", "0.1", "0.990099"},
-                    {"             4", "10.3", "0.1", "0.970874"},
-                    {"             5", "10.2", "0.1", "0.980392"},
-                    {"          TOTAL", "10.36", "0.348056", "3.35961"}});
+        auto *stganova = hijo<TRejillaResultado>(a, u"stganova"_s);
+        auto *stgconclu = hijo<TRejillaResultado>(b, u"stgconclu"_s);
+        QCOMPARE(stganova->columnWidth(0), 175);
+        QCOMPARE(stganova->columnWidth(5), 140);
+        QCOMPARE(hijo<TRejillaResultado>(a, u"stgeqpo"_s)->columnWidth(0), 170);
+        QCOMPARE(stgconclu->columnWidth(1), 70);
+        QCOMPARE(stgconclu->columnWidth(2), 100);
+        QCOMPARE(stgconclu->columnWidth(4), 250);
+    }
 
-    accion(QStringLiteral("mnuconclu"))->trigger();
-    QWidget *b = resultados(QStringLiteral("finfoB")).value(0);
-    QVERIFY(b);
-    const QString hay = QStringLiteral("Hay Diferencia entre FAM ");
-    const QString sin = QStringLiteral("Sin Diferencia entre FAM ");
-    compruebaFilas(b, QStringLiteral("stgconclu"), 2,
-                   {{"    1", "    2", "-0.981924", "-0.618076", hay},
-                    {"    1", "    3", "-0.0819236", "0.281924", sin},
-                    {"    2", "    3", "0.718076", "1.08192", hay},
-                    {"    1", "    4", "-0.281924", "0.0819236", sin},
-                    {"    2", "    4", "0.518076", "0.881924", hay},
-                    {"    3", "    4", "-0.381924", "-0.0180764", hay},
-                    {"    1", "    5", "-0.181924", "0.181924", sin},
-                    {"    2", "    5", "0.618076", "0.981924", hay},
-                    {"    3", "    5", "-0.281924", "0.0819236", sin},
-                    {"    4", "    5", "-0.0819236", "0.281924", "sin Diferencia entre FAM "}});
-}
+    void probabilidadAltaRetiraIntervalo()
+    {
+        tecleaEstudio(ejemplo);
+        ejecuta("mnuanova");
+        QVERIFY(habilitado(u"mnuconclu"_s));
+        QWidget *primera = resultado("finfoA");
 
-void TstResultados::probabilidadAltaRetiraIntervalo()
-{
-    tecleaEstudio(ejemplo);
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QVERIFY(habilitado(QStringLiteral("mnuconclu")));
-    QWidget *primera = resultados(QStringLiteral("finfoA")).value(0);
+        // FAM 2 made equal to FAM 1; the bottom-right cell is not touched.
+        for (int j = 1; j <= 4; ++j)
+            cambiaCelda(2, j, ejemplo[0][j - 1]);
+        QVERIFY(habilitado(u"mnuconclu"_s));
+        ejecuta("mnuanova");
+        QCOMPARE(dialogos->mensajes, QStringList());
+        QVERIFY(!habilitado(u"mnuconclu"_s));
 
-    // FAM 2 made equal to FAM 1; the bottom-right cell is not touched.
-    const QStringList fam1 = ejemplo[0];
-    for (int j = 1; j <= 4; ++j)
-        cambiaCelda(2, j, fam1[j - 1]);
-    QVERIFY(habilitado(QStringLiteral("mnuconclu")));
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList());
-    QVERIFY(!habilitado(QStringLiteral("mnuconclu")));
+        // A new window for the new figures; the first keeps its own.
+        const auto anova = resultados("finfoA");
+        QCOMPARE(anova.size(), 2);
+        QCOMPARE(anova[0], primera);
+        QCOMPARE(pfcalDe(anova[1]), u"0.96863"_s);
+        QCOMPARE(pfcalDe(primera), u"0.00547427"_s);
 
-    const auto anova = resultados(QStringLiteral("finfoA"));
-    QCOMPARE(anova.size(), 2);
-    compruebaFilas(anova[1], QStringLiteral("stganova"), 3,
-                   {{"FAM", "2", "0.015", "0.0075", "0.0326481", "0.96863"},
-                    {"ERROR DE MÉTODO", "9", "2.0675", "0.229722", "", ""}});
-    compruebaFilas(anova[1], QStringLiteral("stgeqpo"), 2,
-                   {{"             1", "99.9", "0.547723", "0.548271"},
-                    {"             2", "99.9", "0.547723", "0.548271"},
-                    {"             3", "99.825", "0.298608", "0.299131"},
-                    {"          TOTAL", "99.875", "0.435107", "0.435652"}});
-    // The first window is a snapshot of the first calculation.
-    QCOMPARE(anova[0], primera);
-    compruebaFilas(primera, QStringLiteral("stganova"), 3,
-                   {{"FAM", "2", "3.165", "1.5825", "10.0476", "0.00547427"},
-                    {"ERROR DE MÉTODO", "9", "1.4175", "0.1575", "", ""}});
-}
+        // 0.05 itself is not significant; no typed study lands on it.
+        QVERIFY(!EsSignificativo(0.05));
+        QVERIFY(EsSignificativo(std::nextafter(0.05, 0.0)));
+    }
 
-void TstResultados::teclaEnUltimaCeldaRetiraIntervalo()
-{
-    tecleaEstudio(ejemplo);
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QVERIFY(habilitado(QStringLiteral("mnuconclu")));
-    cambiaCelda(3, 4, QStringLiteral("99.7"));
-    QVERIFY(!habilitado(QStringLiteral("mnuconclu")));
-    accion(QStringLiteral("mnuconclu"))->trigger();
-    QVERIFY(resultados(QStringLiteral("finfoB")).isEmpty());
-}
+    void teclaEnUltimaCeldaRetiraIntervalo()
+    {
+        tecleaEstudio(ejemplo);
+        ejecuta("mnuanova");
+        QVERIFY(habilitado(u"mnuconclu"_s));
+        cambiaCelda(3, 4, u"99.7"_s);
+        QVERIFY(!habilitado(u"mnuconclu"_s));
+        ejecuta("mnuconclu");
+        QVERIFY(resultados("finfoB").isEmpty());
+    }
 
-void TstResultados::errorDeCalculo()
-{
-    tecleaEstudio(limiteCero);
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QVERIFY(habilitado(QStringLiteral("mnuconclu")));
-    const int abiertas = static_cast<int>(ventanas().size());
+    void errores_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("mensaje");
+        // Every FAM's values equal (cell 2,1 typed "2"): mcerror is 0.
+        QTest::newRow("cálculo, análisis") << "mnuanova" << errorCalculo;
+        QTest::newRow("cálculo, intervalo") << "mnuconclu" << errorCalculo;
+        // Typed, and the command chosen before the grid is left.
+        QTest::newRow("celda no numérica") << "mnuanova" << "'2x' is not a valid floating point value";
+        // A failed validation stops the command after its own message.
+        QTest::newRow("validación, análisis") << "mnuanova" << "Datos fuera de límite, 2-5 FAM.";
+        QTest::newRow("validación, informe") << "mnuinforme" << "Datos fuera de límite, 2-5 FAM.";
+    }
 
-    // Every FAM's values equal: mcerror is 0 and F divides by it.
-    cambiaCelda(2, 1, QStringLiteral("2"));
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList{errorCalculo});
-    QCOMPARE(ventanas().size(), abiertas);
-    QVERIFY(habilitado(QStringLiteral("mnuconclu")));
+    // An error opens no window and leaves the commands as they were.
+    void errores()
+    {
+        QFETCH(QString, comando);
+        QFETCH(QString, mensaje);
+        tecleaEstudio(limiteCero);
+        ejecuta("mnuanova");
+        const QStringList estado = habilitados();
+        const auto abiertas = ventanas().size();
+        if (mensaje.startsWith(u"Datos"))
+            escribeCampo(u"econdicion"_s, u"6"_s);
+        else
+            cambiaCelda(2, 1, mensaje.startsWith(u'\'') ? u"2x"_s : u"2"_s);
+        dialogos->mensajes.clear();
+        accion(comando)->trigger();
+        QCOMPARE(dialogos->mensajes, QStringList{mensaje});
+        QCOMPARE(ventanas().size(), abiertas);
+        if (mensaje == errorCalculo)
+            QCOMPARE(habilitados(), estado);
+    }
 
-    dialogos->mensajes.clear();
-    accion(QStringLiteral("mnuconclu"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList{errorCalculo});
-    QCOMPARE(ventanas().size(), abiertas);
+    void informe_data()
+    {
+        QTest::addColumn<Valores>("valores");
+        QTest::addColumn<QString>("celda21");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<bool>("intervalos");
+        QTest::newRow("con intervalos") << limiteCero << QString() << QString() << true;
+        QTest::newRow("sin intervalos") << sinEfecto << QString() << QString() << false;
+        // The report has no message of its own: the error's text, and its
+        // window stays with the general information only.
+        QTest::newRow("error de cálculo") << limiteCero << "2" << "Floating point division by zero" << false;
+    }
 
-    // The report has no message of its own: the error's text, and its
-    // window stays with the general information only.
-    dialogos->mensajes.clear();
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList{QStringLiteral("Floating point division by zero")});
-    const auto informes = resultados(QStringLiteral("frminforme"));
-    QCOMPARE(informes.size(), 1);
-    QCOMPARE(lineasInforme(informes[0]),
-             (QStringList{"TOLERANCIA DEL MÉTODO", "FAM: Equipo HPLC",
-                          "Nombre del método: Valoracion",
-                          "Nombre del Analista: Ana", "Fecha: 06/12/2026", "Número de FAM:", "2",
-                          "Número de Muestras (Replicaciones):", "2"}));
-}
+    // The window holds the composer's lines for the typed study.
+    void informe()
+    {
+        QFETCH(Valores, valores);
+        QFETCH(QString, celda21);
+        QFETCH(QString, mensaje);
+        QFETCH(bool, intervalos);
+        tecleaEstudio(valores);
+        if (!celda21.isEmpty())
+            cambiaCelda(2, 1, celda21);
+        ejecuta("mnuinforme");
+        QCOMPARE(dialogos->mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        const auto informes = resultados("frminforme");
+        QCOMPARE(informes.size(), 1);
+        QCOMPARE(marco(informes[0])->windowTitle(), u"Informe"_s);
 
-void TstResultados::celdaNoNumerica()
-{
-    tecleaEstudio(ejemplo);
-    // Typed, and the command chosen before the grid is left.
-    cambiaCelda(1, 2, QStringLiteral("1x"));
-    const int abiertas = static_cast<int>(ventanas().size());
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QCOMPARE(dialogos->mensajes,
-             QStringList{QStringLiteral("'1x' is not a valid floating point value")});
-    QCOMPARE(ventanas().size(), abiertas);
+        const QStringList lineas = lineasInforme(informes[0]);
+        QCOMPARE(lineas, informeCompuesto());
+        QCOMPARE(lineas.mid(1, 4), (QStringList{u"FAM: Equipo HPLC"_s, u"Nombre del método: Valoracion"_s,
+                                                u"Nombre del Analista: Ana"_s, u"Fecha: 06/12/2026"_s}));
+        QCOMPARE(lineas.size() == 9, !mensaje.isEmpty());
+        QCOMPARE(lineas.contains(u"INTERVALO DE CONFIANZA"_s), intervalos);
+    }
 
-    // A failed validation stops the command silently after its own message.
-    escribeCampo(QStringLiteral("econdicion"), QStringLiteral("6"));
-    dialogos->mensajes.clear();
-    accion(QStringLiteral("mnuanova"))->trigger();
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    QCOMPARE(dialogos->mensajes, (QStringList{QStringLiteral("Datos fuera de límite, 2-5 FAM."),
-                                              QStringLiteral("Datos fuera de límite, 2-5 FAM.")}));
-    QCOMPARE(ventanas().size(), abiertas);
-}
-
-void TstResultados::informeConIntervalos()
-{
-    tecleaEstudio(limiteCero);
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList());
-    QWidget *informe = resultados(QStringLiteral("frminforme")).value(0);
-    QVERIFY(informe);
-    QCOMPARE(marco(informe)->windowTitle(), QStringLiteral("Informe"));
-    const QStringList lineas = lineasInforme(informe);
-    QCOMPARE(lineas.size(), 49);
-    QCOMPARE(lineas.mid(0, 12),
-             (QStringList{"TOLERANCIA DEL MÉTODO", "FAM: Equipo HPLC",
-                          "Nombre del método: Valoracion",
-                          "Nombre del Analista: Ana", "Fecha: 06/12/2026", "Número de FAM:", "2",
-                          "Número de Muestras (Replicaciones):", "2",
-                          " FAM                1                   2",
-                          "Muestra 1         5.3027           0",
-                          "Muestra 2         5.3027           2"}));
-    QCOMPARE(lineas.value(20), QStringLiteral("Pfcal = 0.0473623"));
-    QCOMPARE(lineas.mid(41),
-             (QStringList{" ", " ", "INTERVALO DE CONFIANZA", " ", "FAM 1 Vs FAM 2",
-                          "Límite Inferior de Confianza = 0",
-                          "Límite Superior de Confianza = 8.6054",
-                          "Conclusión = Hay diferencia entre FAM 1 y 2 "}));
-}
-
-void TstResultados::informeSinIntervalos()
-{
-    tecleaEstudio(sinEfecto);
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    QCOMPARE(dialogos->mensajes, QStringList());
-    QWidget *informe = resultados(QStringLiteral("frminforme")).value(0);
-    QVERIFY(informe);
-    const QStringList lineas = lineasInforme(informe);
-    QVERIFY(!lineas.contains(QStringLiteral("INTERVALO DE CONFIANZA")));
-    QCOMPARE(lineas.mid(lineas.size() - 7),
-             (QStringList{"Coeficiente de Variación = 0.321027", " ", "TOTAL",
-                          "Promedio                        = 100.1",
-                          "Desviación Estándar      = 0.273861",
-                          "Coeficiente de Variación = 0.273588", " "}));
-    QVERIFY(lineas.contains(QStringLiteral("Pfcal = 0.967801")));
-    // Cells as typed, joined by runs of 11, 11 and 8 blanks.
-    QCOMPARE(lineas.value(9),
-             QStringLiteral(" FAM                  1                    2                3"));
-    QCOMPARE(lineas.value(12), QStringLiteral("Muestra 3") + QString(11, u' ') + "100.1"
-                                   + QString(11, u' ') + "100.3" + QString(8, u' ') + "99.9");
-}
-
-void TstResultados::cierreDeVentanas()
-{
-    tecleaEstudio(ejemplo);
-    accion(QStringLiteral("mnuanova"))->trigger();
-    accion(QStringLiteral("mnuconclu"))->trigger();
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    accion(QStringLiteral("mnuanova"))->trigger();
-    QCOMPARE(ventanas().size(), 5);
-    const QStringList todo = habilitados();
-    QVERIFY(todo.contains(QStringLiteral("mnuclose")));
-    QVERIFY(!todo.contains(QStringLiteral("FileNewItem")));
+    void cierreDeVentanas_data()
+    {
+        // The order in which the document (D), the analysis (A), the
+        // interval (B) and the report (I) windows close: every one.
+        QTest::addColumn<QString>("orden");
+        QString orden = u"ABDI"_s;
+        do
+            QTest::newRow(qPrintable(orden)) << orden;
+        while (std::next_permutation(orden.begin(), orden.end()));
+    }
 
     // While the document window is open no result window is the last one:
-    // closing them changes nothing, whatever the means.
-    QWidget *a1 = resultados(QStringLiteral("finfoA")).value(0);
-    marco(a1)->close();
-    QCOMPARE(ventanas().size(), 4);
-    QCOMPARE(habilitados(), todo);
+    // closing one changes nothing. Once it is closed, the commands are set
+    // as with a study so that the last-window rule shows: closing the last
+    // result window gives the state without a study.
+    void cierreDeVentanas()
+    {
+        QFETCH(QString, orden);
+        tecleaEstudio(ejemplo);
+        ejecuta("mnuanova");
+        ejecuta("mnuconclu");
+        ejecuta("mnuinforme");
+        QStringList esperado = habilitados();
+        QVERIFY(esperado.contains(u"mnuclose"_s));
+        QVERIFY(!esperado.contains(u"FileNewItem"_s));
 
-    QWidget *b = resultados(QStringLiteral("finfoB")).value(0);
-    QVERIFY(b);
-    hijo<QAction>(b, QStringLiteral("Cerrar1"))->trigger();
-    QTRY_COMPARE(ventanas().size(), 3);
-    QCOMPARE(habilitados(), todo);
-
-    // "C&errar" on the active result window.
-    QWidget *i = resultados(QStringLiteral("frminforme")).value(0);
-    MainForm->mdiArea()->setActiveSubWindow(marco(i));
-    accion(QStringLiteral("mnuclose"))->trigger();
-    QCOMPARE(ventanas().size(), 2);
-    QCOMPARE(habilitados(), todo);
-
-    // The document window closes: the state without a study.
-    MainForm->mdiArea()->setActiveSubWindow(marco(Finforma));
-    accion(QStringLiteral("mnuclose"))->trigger();
-    QCOMPARE(ventanas().size(), 1);
-    QVERIFY(!Finforma);
-    const QStringList sinEstudio = habilitados();
-    QVERIFY(sinEstudio.contains(QStringLiteral("FileNewItem")));
-    QVERIFY(!sinEstudio.contains(QStringLiteral("mnuclose")));
-
-    // A new study beside the remaining result window, then more results.
-    tecleaEstudio(ejemplo);
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    QCOMPARE(ventanas().size(), 3);
-    MainForm->mdiArea()->setActiveSubWindow(marco(Finforma));
-    accion(QStringLiteral("mnuclose"))->trigger();
-    QCOMPARE(habilitados(), sinEstudio);
-
-    // Two result windows left. The closing commands are set as with a study
-    // so that the last-window rule shows when it applies.
-    MainForm->aplicaEvento(Evento::nuevo);
-    const QStringList marcado = habilitados();
-    QVERIFY(marcado != sinEstudio);
-    QWidget *a2 = resultados(QStringLiteral("finfoA")).value(0);
-    QWidget *i2 = resultados(QStringLiteral("frminforme")).value(0);
-    QVERIFY(a2 && i2);
-    marco(i2)->close();
-    QCOMPARE(ventanas().size(), 1);
-    QCOMPARE(habilitados(), marcado);
-    hijo<QAction>(a2, QStringLiteral("Cerrar1"))->trigger();
-    QTRY_COMPARE(ventanas().size(), 0);
-    // Back to the state without a study.
-    QCOMPARE(habilitados(), sinEstudio);
-}
-
-void TstResultados::informeSeCierraConTeclaOClic()
-{
-    tecleaEstudio(ejemplo);
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    accion(QStringLiteral("mnuinforme"))->trigger();
-    const auto informes = resultados(QStringLiteral("frminforme"));
-    QCOMPARE(informes.size(), 2);
-
-    auto *memo = hijo<QPlainTextEdit>(informes[0], QStringLiteral("mminforme"));
-    QVERIFY(memo->isReadOnly());
-    QTest::keyClick(memo, Qt::Key_Down);
-    QTRY_COMPARE(resultados(QStringLiteral("frminforme")).size(), 1);
-
-    memo = hijo<QPlainTextEdit>(informes[1], QStringLiteral("mminforme"));
-    QTest::mouseClick(memo->viewport(), Qt::RightButton, {}, QPoint(20, 20));
-    QTRY_COMPARE(resultados(QStringLiteral("frminforme")).size(), 0);
-    QCOMPARE(dialogos->mensajes, QStringList());
-}
-
-void TstResultados::tabEnRejillasDeResultados()
-{
-    tecleaEstudio(ejemplo);
-    accion(QStringLiteral("mnuanova"))->trigger();
-    accion(QStringLiteral("mnuconclu"))->trigger();
-
-    // Each grid: a key in its bottom-right cell, then Tab leaves it (even
-    // from the cell above) and Tab between cells is back for the next visit.
-    QWidget *a = resultados(QStringLiteral("finfoA")).value(0);
-    QWidget *b = resultados(QStringLiteral("finfoB")).value(0);
-    const QList<QPair<QWidget *, QString>> rejillas = {
-        {a, QStringLiteral("stganova")}, {a, QStringLiteral("stgeqpo")},
-        {b, QStringLiteral("stgconclu")}};
-    for (const auto &[ventana, nombre] : rejillas) {
-        MainForm->mdiArea()->setActiveSubWindow(marco(ventana));
-        auto *rejilla = hijo<TRejillaResultado>(ventana, nombre);
-        rejilla->setFocus(Qt::MouseFocusReason);
-        QVERIFY(rejilla->hasFocus());
-        const int ultimaFila = rejilla->rowCount() - 1;
-        const int ultimaColumna = rejilla->columnCount() - 1;
-        rejilla->setCurrentCell(ultimaFila - 1, ultimaColumna);
-        QTest::keyClick(rejilla, Qt::Key_Tab);
-        QVERIFY2(rejilla->hasFocus(), qPrintable(nombre));
-        rejilla->setCurrentCell(ultimaFila, ultimaColumna);
-        QTest::keyClick(rejilla, Qt::Key_Space);
-        QTest::keyClick(rejilla, Qt::Key_Up);
-        QCOMPARE(rejilla->currentRow(), ultimaFila - 1);
-        QTest::keyClick(rejilla, Qt::Key_Tab);
-        QVERIFY2(!rejilla->hasFocus(), qPrintable(nombre));
-        QVERIFY(rejilla->tabKeyNavigation());
+        QStringList sinEstudio;
+        int paso = 0;
+        for (const QChar letra : orden) {
+            QWidget *ventana = letra == u'D'   ? static_cast<QWidget *>(Finforma)
+                               : letra == u'A' ? resultado("finfoA")
+                               : letra == u'B' ? resultado("finfoB")
+                                               : resultado("frminforme");
+            QVERIFY(ventana);
+            // Each way of closing in turn: the frame, the popup's "Cerrar"
+            // (the report has none), "C&errar" on the active window.
+            const int medio = paso++ % 3;
+            auto *cerrar = ventana->findChild<QAction *>(u"Cerrar1"_s);
+            if (medio == 1 && cerrar) {
+                cerrar->trigger();
+            } else if (medio == 2 && habilitado(u"mnuclose"_s)) {
+                MainForm->mdiArea()->setActiveSubWindow(marco(ventana));
+                ejecuta("mnuclose");
+            } else {
+                marco(ventana)->close();
+            }
+            QTRY_COMPARE(ventanas().size(), 4 - paso);
+            if (letra == u'D') {
+                QVERIFY(!Finforma);
+                sinEstudio = esperado = habilitados();
+                QVERIFY(sinEstudio.contains(u"FileNewItem"_s));
+                QVERIFY(!sinEstudio.contains(u"mnuclose"_s));
+                if (paso < 4) {
+                    MainForm->aplicaEvento(Evento::nuevo);
+                    esperado = habilitados();
+                    QVERIFY(esperado != sinEstudio);
+                }
+            } else if (paso == 4) {
+                esperado = sinEstudio;
+            }
+            QCOMPARE(habilitados(), esperado);
+        }
+        QCOMPARE(dialogos->mensajes, QStringList());
     }
-    // Leaving the confidence-interval grid also takes it back to row 0.
-    auto *stgconclu = hijo<TRejillaResultado>(b, QStringLiteral("stgconclu"));
-    QCOMPARE(stgconclu->currentRow(), 0);
-    QCOMPARE(stgconclu->currentColumn(), 4);
-}
 
-void TstResultados::conclusionesYFormatoDeLimites()
-{
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    AnovaResults r;
-    r[Ranura::liminf12] = 0.0;            // exactly 0: a difference
-    r[Ranura::limsup12] = 2.50;
-    r[Ranura::liminf13] = -0.0123456789;  // straddles 0: none
-    r[Ranura::limsup13] = 1234567.0;
-    r[Ranura::liminf23] = -3.0;           // both negative: a difference
-    r[Ranura::limsup23] = -0.00001;
-    r[Ranura::liminf14] = nan;            // not a number: none
-    r[Ranura::limsup14] = 1.0;
-    r[Ranura::liminf24] = -1.0;
-    r[Ranura::limsup24] = 0.0;            // upper exactly 0: a difference
-    r[Ranura::liminf45] = 0.5;
-    r[Ranura::limsup45] = 0.75;
+    void informeSeCierraConTeclaOClic()
+    {
+        tecleaEstudio(ejemplo);
+        ejecuta("mnuinforme");
+        ejecuta("mnuinforme");
+        const auto informes = resultados("frminforme");
+        QCOMPARE(informes.size(), 2);
 
-    Rejilla t = TablaConclusiones(r, 5, u'.');
-    const QString hay = QStringLiteral("Hay Diferencia entre FAM ");
-    const QString sin = QStringLiteral("Sin Diferencia entre FAM ");
-    QCOMPARE(t.celda(2, 2), QStringLiteral("0"));
-    QCOMPARE(t.celda(3, 2), QStringLiteral("2.5"));
-    QCOMPARE(t.celda(4, 2), hay);
-    QCOMPARE(t.celda(2, 3), QStringLiteral("-0.0123457"));
-    QCOMPARE(t.celda(3, 3), QStringLiteral("1.23457E6"));
-    QCOMPARE(t.celda(4, 3), sin);
-    QCOMPARE(t.celda(2, 4), QStringLiteral("-3"));
-    QCOMPARE(t.celda(3, 4), QStringLiteral("-1E-5"));
-    QCOMPARE(t.celda(4, 4), hay);
-    QCOMPARE(t.celda(2, 5), QStringLiteral("NAN"));
-    QCOMPARE(t.celda(4, 5), sin);
-    QCOMPARE(t.celda(4, 6), hay);
-    // Rows 8 to 10 hold zero limits here: a difference, in capitals.
-    QCOMPARE(t.celda(4, 10), hay);
-    QCOMPARE(t.celda(4, 11), QStringLiteral("hay Diferencia entre FAM "));
+        auto *memo = hijo<QPlainTextEdit>(informes[0], u"mminforme"_s);
+        QVERIFY(memo->isReadOnly());
+        QTest::keyClick(memo, Qt::Key_Down);
+        QTRY_COMPARE(resultados("frminforme").size(), 1);
+        memo = hijo<QPlainTextEdit>(informes[1], u"mminforme"_s);
+        QTest::mouseClick(memo->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+        QTRY_COMPARE(resultados("frminforme").size(), 0);
+        QCOMPARE(dialogos->mensajes, QStringList());
+    }
 
-    r[Ranura::liminf45] = -0.5;
-    t = TablaConclusiones(r, 5, u'.');
-    QCOMPARE(t.celda(4, 11), QStringLiteral("sin Diferencia entre FAM "));
-    r[Ranura::liminf45] = nan;
-    t = TablaConclusiones(r, 5, u'.');
-    QCOMPARE(t.celda(4, 11), QStringLiteral("sin Diferencia entre FAM "));
-}
+    void tabEnRejillasDeResultados()
+    {
+        tecleaEstudio(ejemplo);
+        ejecuta("mnuanova");
+        ejecuta("mnuconclu");
 
-void TstResultados::umbralDeSignificancia()
-{
-    QVERIFY(EsSignificativo(0.00547427));
-    QVERIFY(EsSignificativo(std::nextafter(0.05, 0.0)));
-    QVERIFY(!EsSignificativo(0.05));
-    QVERIFY(!EsSignificativo(0.967801));
-    QVERIFY(!EsSignificativo(std::numeric_limits<double>::quiet_NaN()));
-}
+        // Each grid: a key in its bottom-right cell, then Tab leaves it (even
+        // from the cell above) and Tab between cells is back for the next visit.
+        QWidget *a = resultado("finfoA");
+        QWidget *b = resultado("finfoB");
+        const QList<QPair<QWidget *, QString>> rejillas = {
+            {a, u"stganova"_s}, {a, u"stgeqpo"_s}, {b, u"stgconclu"_s}};
+        for (const auto &[ventana, nombre] : rejillas) {
+            MainForm->mdiArea()->setActiveSubWindow(marco(ventana));
+            auto *rejilla = hijo<TRejillaResultado>(ventana, nombre);
+            rejilla->setFocus(Qt::MouseFocusReason);
+            QVERIFY(rejilla->hasFocus());
+            const int ultimaFila = rejilla->rowCount() - 1;
+            const int ultimaColumna = rejilla->columnCount() - 1;
+            rejilla->setCurrentCell(ultimaFila - 1, ultimaColumna);
+            QTest::keyClick(rejilla, Qt::Key_Tab);
+            QVERIFY2(rejilla->hasFocus(), qPrintable(nombre));
+            rejilla->setCurrentCell(ultimaFila, ultimaColumna);
+            QTest::keyClick(rejilla, Qt::Key_Space);
+            QTest::keyClick(rejilla, Qt::Key_Up);
+            QCOMPARE(rejilla->currentRow(), ultimaFila - 1);
+            QTest::keyClick(rejilla, Qt::Key_Tab);
+            QVERIFY2(!rejilla->hasFocus(), qPrintable(nombre));
+            QVERIFY(rejilla->tabKeyNavigation());
+        }
+        // Leaving the confidence-interval grid also takes it back to row 0.
+        auto *stgconclu = hijo<TRejillaResultado>(b, u"stgconclu"_s);
+        QCOMPARE(stgconclu->currentRow(), 0);
+        QCOMPARE(stgconclu->currentColumn(), 4);
+    }
+
+    // Row 11, the last pair's, has its texts in lower case: "sin" is shown
+    // by the k = 5 study above, "hay" needs limits no such study gives.
+    void ultimaFilaEnMinusculas()
+    {
+        AnovaResults r;
+        r[Ranura::liminf45] = 0.5;
+        r[Ranura::limsup45] = 0.75;
+        QCOMPARE(TablaConclusiones(r, 5, u'.').celda(4, 11), u"hay Diferencia entre FAM "_s);
+    }
+};
 
 QTEST_MAIN(TstResultados)
 #include "tst_resultados.moc"
