@@ -41,13 +41,14 @@ public:
     bool pregunta(const QString &, const QString &) override { return false; }
     QString abreArchivo(QWidget *) override { return {}; }
     QString guardaArchivo(QWidget *, const QString &) override { return {}; }
-    // The user chooses landscape and a number of copies, then answers.
+    // The user chooses landscape, a resolution and a number of copies, then answers.
     bool imprime(QPrinter *impresora, QWidget *) override
     {
         ++dialogosImpresion;
         if (duranteDialogo)
             duranteDialogo();
         impresora->setPageOrientation(QPageLayout::Landscape);
+        impresora->setResolution(1200);
         impresora->setCopyCount(copias);
         return aceptaImpresion;
     }
@@ -76,7 +77,10 @@ struct LienzoPrestado : LienzoGrabador
     void iniciaTrabajo() override
     {
         const bool vertical = impresora.pageLayout().orientation() == QPageLayout::Portrait;
-        ajustes << QStringLiteral("%1 %2").arg(vertical ? "vertical" : "horizontal").arg(impresora.copyCount());
+        ajustes << QStringLiteral("%1 %2 %3 dpi")
+                       .arg(vertical ? "vertical" : "horizontal")
+                       .arg(impresora.copyCount())
+                       .arg(impresora.resolution());
         LienzoGrabador::iniciaTrabajo();
     }
 
@@ -165,8 +169,8 @@ void TstOpciones::cleanupTestCase()
     Dialogos::instala(nullptr);
 }
 
-// Three copies of the results: three jobs, each in portrait with a printer
-// copy count of 1, each on a calculation of the study as it stands.
+// Three copies of the results: three jobs, each in portrait at 600 dpi with
+// a printer copy count of 1, each on a calculation of the study as it stands.
 void TstOpciones::copiasDeResultados()
 {
     dialogos.copias = 3;
@@ -181,7 +185,7 @@ void TstOpciones::copiasDeResultados()
     pulsa(Foppr1);
     QVERIFY2(dialogos.mensajes.isEmpty(), qPrintable(dialogos.mensajes.join(u'\n')));
     QCOMPARE(dialogos.dialogosImpresion, 1);
-    QCOMPARE(ajustes, (QStringList{"vertical 1", "vertical 1", "vertical 1"}));
+    QCOMPARE(ajustes, QStringList(3, "vertical 1 600 dpi"));
     QCOMPARE(lienzo.trabajos.size(), 3);
     const QStringList medias{"99.9", "102.4", "104.9"};
     for (int i = 0; i < 3; ++i) {
@@ -331,7 +335,8 @@ void TstOpciones::tipoDeImpresora()
     }
     QCOMPARE(dialogos.vistas, deskjet ? 1 : 0);
     QCOMPARE(dialogos.dialogosImpresion, deskjet ? 0 : 1);
-    QCOMPARE(ajustes, QStringList{"vertical 1"});
+    // Each layout at the resolution it was drawn for.
+    QCOMPARE(ajustes, QStringList{deskjet ? "vertical 1 300 dpi" : "vertical 1 600 dpi"});
     QCOMPARE(lienzo.trabajos.size(), 1);
     const auto &trabajo = lienzo.trabajos[0];
     // No margin: the body starts at its column and the rules at the edge.
