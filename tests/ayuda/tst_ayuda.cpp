@@ -70,7 +70,7 @@ QStringList xmlDe(const QString &ruta)
             continue;
         if (hallado.isEmpty())
             hallado << xml.namespaceUri().toString() + u' ' + xml.name().toString();
-        for (const QString atributo : {u"type"_s, u"pattern"_s})
+        for (const QString &atributo : {u"type"_s, u"pattern"_s})
             if (xml.attributes().hasAttribute(atributo))
                 hallado << xml.attributes().value(atributo).toString();
     }
