@@ -11,7 +11,6 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -64,8 +63,6 @@ class TstArchivo : public QObject
     Q_OBJECT
 private slots:
     void windows1252();
-    void windows1252SinByte_data();
-    void windows1252SinByte();
     void escrituraExacta();
     void escrituraRechaza_data();
     void escrituraRechaza();
@@ -73,9 +70,7 @@ private slots:
     void lectura();
     void conteosRechazados_data();
     void conteosRechazados();
-    void tablaCompleta();
     void idaYVuelta();
-    void estudioAceptado();
     void archivos();
     void guardadoFallidoConservaElArchivo();
     void corpus();
@@ -83,38 +78,16 @@ private slots:
 
 void TstArchivo::windows1252()
 {
+    // Every byte survives, the five undefined ones too.
     QByteArray todos;
     for (int b = 0; b < 256; ++b)
         todos += static_cast<char>(b);
-    const QString texto = DesdeWindows1252(todos);
-    QCOMPARE(texto.size(), 256);
-    QCOMPARE(texto[0x80], QChar(0x20AC));
-    QCOMPARE(texto[0x8A], QChar(0x0160));
-    QCOMPARE(texto[0x9F], QChar(0x0178));
-    QCOMPARE(texto[0xF3], QChar(u'ó'));
-    QCOMPARE(texto[0x1A], QChar(0x1A));
-    // The undefined bytes stay themselves, so every byte survives.
-    for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
-        QCOMPARE(texto[b], QChar(b));
-    QCOMPARE(AWindows1252(texto), std::optional<QByteArray>(todos));
+    QCOMPARE(AWindows1252(DesdeWindows1252(todos)), std::optional<QByteArray>(todos));
     QCOMPARE(AWindows1252(u"Análisis – “Ñ” €"_s),
              std::optional<QByteArray>("An\xE1lisis \x96 \x93\xD1\x94 \x80"));
-}
-
-void TstArchivo::windows1252SinByte_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::newRow("distinto") << u"a ≠ b"_s;
-    QTest::newRow("cirílico") << u"Ж"_s;
-    QTest::newRow("fuera del plano básico") << u"x😀"_s;
-    QTest::newRow("control C1 sin byte") << QString(QChar(0x80));
-    QTest::newRow("sustituto suelto") << QString(QChar(0xD800));
-}
-
-void TstArchivo::windows1252SinByte()
-{
-    QFETCH(QString, texto);
-    QVERIFY(!AWindows1252(texto).has_value());
+    // No byte: outside the code page, a C1 control, a lone surrogate.
+    for (const QString &texto : {u"Ж"_s, u"x😀"_s, QString(QChar(0x80)), QString(QChar(0xD800))})
+        QVERIFY2(!AWindows1252(texto).has_value(), qPrintable(texto));
 }
 
 void TstArchivo::escrituraExacta()
@@ -130,10 +103,6 @@ void TstArchivo::escrituraExacta()
     QCOMPARE(EscribeEstudio(e),
              QByteArray("Equipo de disoluci\xF3n\r\nM\xE9todo\r\nAna\r\n06/12/2026\r\n 2\r\n3\r\n"
                         "99.2\r\n\r\n\r\n100.9\r\n101.3\r\n\r\n"));
-
-    // A lone LF is text to the reader, so it may be stored.
-    e.emetodo = u"dos\nlíneas"_s;
-    QCOMPARE(LeeEstudio(EscribeEstudio(e)).emetodo, u"dos\nlíneas"_s);
 }
 
 void TstArchivo::escrituraRechaza_data()
@@ -205,8 +174,6 @@ void TstArchivo::lectura()
     for (const QVector<QString> &fam : a.valores)
         leidos += QStringList(fam.begin(), fam.end());
     QCOMPARE(leidos, textos);
-    QCOMPARE(a.k, a.econdicion.trimmed().toInt());
-    QCOMPARE(a.n, a.ereplica.trimmed().toInt());
 }
 
 void TstArchivo::conteosRechazados_data()
@@ -229,36 +196,13 @@ void TstArchivo::conteosRechazados()
     QFETCH(QByteArray, conteos);
     QFETCH(QString, mensaje);
     const QByteArray bytes = "a\r\nb\r\nc\r\nd\r\n"_ba + conteos + "1\r\n2\r\n"_ba;
-    QString texto;
-    bool conversion = false;
-    try {
-        LeeEstudio(bytes);
-    } catch (const ErrorConversion &error) {
-        conversion = true;
-        texto = error.texto();
-    } catch (const ErrorArchivo &error) {
-        texto = error.texto();
-    }
-    QCOMPARE(texto, mensaje);
-    // The runtime's error for a count that is no integer, the file's own
-    // for one the table cannot hold.
-    QCOMPARE(conversion, mensaje.startsWith(u'\''));
-}
-
-void TstArchivo::tablaCompleta()
-{
-    QByteArray lleno = "a\r\nb\r\nc\r\nd\r\n10\r\n20\r\n"_ba;
-    for (int v = 1; v <= 200; ++v)
-        lleno += QByteArray::number(v) + "\r\n";
-    const ArchivoEstudio a = LeeEstudio(lleno);
-    QCOMPARE(a.valores.size(), 10);
-    QCOMPARE(a.valores[0][0], u"1"_s);
-    QCOMPARE(a.valores[1][0], u"21"_s);
-    QCOMPARE(a.valores[9][19], u"200"_s);
+    QCOMPARE(errorDe<ErrorTolerancia>([&] { LeeEstudio(bytes); }), mensaje);
 }
 
 void TstArchivo::idaYVuelta()
 {
+    // Every byte but CR and Ctrl+Z in a field, k = 5 and n = 10 (more than
+    // the grid has at creation), some cells empty.
     QString todos;
     for (int b = 1; b < 256; ++b) {
         if (b != 13 && b != 26)
@@ -266,40 +210,22 @@ void TstArchivo::idaYVuelta()
     }
     Estudio e = estudioDe(5, 10, {});
     e.etole = todos;
-    e.efecha = QString();
     for (int i = 1; i <= 5; ++i)
         for (int j = 1; j <= 10; ++j)
-            e.stgdatos.ponCelda(i, j, (i + j) % 7 ? QString::number(i * 100 + j) + u".5"_s : QString());
+            e.stgdatos.ponCelda(i, j, (i + j) % 7 ? QString::number(i * 100 + j) : QString());
     const QByteArray bytes = EscribeEstudio(e);
     QCOMPARE(bytes.count("\r\n"), 56);
-    QVERIFY(bytes.endsWith("\r\n"));
 
     const Estudio leido = EstudioAceptado(LeeEstudio(bytes));
     QCOMPARE(leido.etole, todos);
-    QCOMPARE(leido.efecha, QString());
-    for (int i = 1; i <= 5; ++i)
-        for (int j = 1; j <= 10; ++j)
-            QCOMPARE(leido.stgdatos.celda(i, j), e.stgdatos.celda(i, j));
+    QCOMPARE(leido.stgdatos.columnas(), 6);
+    QCOMPARE(leido.stgdatos.filas(), 11);
+    QCOMPARE(leido.stgdatos.celda(0, 0), u" FAM"_s);
+    QCOMPARE(leido.stgdatos.celda(5, 0), u"   5"_s);
+    QCOMPARE(leido.stgdatos.celda(0, 10), u"Muestra 10"_s);
+    QCOMPARE(leido.stgdatos.celda(2, 1), u"201"_s);
+    QCOMPARE(leido.stgdatos.celda(5, 10), u"510"_s);
     QCOMPARE(EscribeEstudio(leido), bytes);
-}
-
-void TstArchivo::estudioAceptado()
-{
-    // k = 5, n = 10: more columns and rows than the grid has at creation.
-    QByteArray bytes = "a\r\nb\r\nc\r\nd\r\n5\r\n10\r\n"_ba;
-    for (int v = 1; v <= 50; ++v)
-        bytes += QByteArray::number(v) + "\r\n";
-    const Estudio e = EstudioAceptado(LeeEstudio(bytes));
-    QCOMPARE(e.stgdatos.columnas(), 6);
-    QCOMPARE(e.stgdatos.filas(), 11);
-    QCOMPARE(e.stgdatos.celda(0, 0), u" FAM"_s);
-    QCOMPARE(e.stgdatos.celda(5, 0), u"   5"_s);
-    QCOMPARE(e.stgdatos.celda(0, 10), u"Muestra 10"_s);
-    QCOMPARE(e.stgdatos.celda(1, 1), u"1"_s);
-    QCOMPARE(e.stgdatos.celda(1, 10), u"10"_s);
-    QCOMPARE(e.stgdatos.celda(2, 1), u"11"_s);
-    QCOMPARE(e.stgdatos.celda(5, 10), u"50"_s);
-    QCOMPARE(e.econdicion, u"5"_s);
 }
 
 void TstArchivo::archivos()
@@ -335,7 +261,6 @@ void TstArchivo::guardadoFallidoConservaElArchivo()
     const QByteArray viejo = "contenido anterior\r\n";
     escribe(ruta, viejo);
     const Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
-    const auto sinRestos = [&] { return QDir(dir.path()).entryList(QDir::Files) == QStringList{u"estudio.w1e"_s}; };
 
     // A text the file cannot hold: nothing is written.
     Estudio malo = e;
@@ -355,7 +280,8 @@ void TstArchivo::guardadoFallidoConservaElArchivo()
     std::signal(SIGXFSZ, senal);
     QCOMPARE(contenido(ruta), viejo);
     QVERIFY2(error.startsWith(u"No se puede escribir el archivo «%1»: "_s.arg(ruta)), qPrintable(error));
-    QVERIFY(sinRestos());
+    // No temporary file left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"estudio.w1e"_s});
 
     // A folder that does not exist.
     const QString sinCarpeta = dir.filePath(u"no/estudio.w1e"_s);
@@ -371,16 +297,6 @@ void TstArchivo::guardadoFallidoConservaElArchivo()
     QCOMPARE(stat(QFile::encodeName(tubo).constData(), &info), 0);
     QVERIFY(S_ISFIFO(info.st_mode));
     QFile::remove(tubo);
-
-    // A read-only folder (the superuser writes anyway, so only for others).
-    if (geteuid() != 0) {
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QVERIFY(errorDe<ErrorArchivo>([&] { GuardaArchivoEstudio(ruta, e); })
-                    .startsWith(u"No se puede crear el archivo «%1»: "_s.arg(ruta)));
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(contenido(ruta), viejo);
-        QVERIFY(sinRestos());
-    }
 }
 
 void TstArchivo::corpus()
