@@ -83,6 +83,7 @@ void TstArchivo::windows1252()
     for (int b = 0; b < 256; ++b)
         todos += static_cast<char>(b);
     QCOMPARE(AWindows1252(DesdeWindows1252(todos)), std::optional<QByteArray>(todos));
+    QCOMPARE(DesdeWindows1252("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D"_s);
     QCOMPARE(AWindows1252(u"Análisis – “Ñ” €"_s),
              std::optional<QByteArray>("An\xE1lisis \x96 \x93\xD1\x94 \x80"));
     // No byte: outside the code page, a C1 control, a lone surrogate.
