@@ -66,7 +66,6 @@ private slots:
     void enteros();
     void reales_data();
     void reales();
-    void separadorDeLocale();
     void separadorDelEntorno();
 
     void probabilidadF_data();
@@ -75,7 +74,6 @@ private slots:
     void tablaT();
 
     void ejemploTrabajadoCompleto();
-    void arreglosYRanuras();
     void errores_data();
     void errores();
     void valoresIdenticosNoEnteros();
@@ -209,13 +207,6 @@ void TstStats::reales()
              valido ? u"(sin error)"_s : u"'%1' is not a valid floating point value"_s.arg(texto));
 }
 
-void TstStats::separadorDeLocale()
-{
-    QCOMPARE(SeparadorDeLocale("es_MX.UTF-8"), QChar(u'.'));
-    QCOMPARE(SeparadorDeLocale("de_DE@euro"), QChar(u','));
-    QCOMPARE(SeparadorDeLocale("POSIX"), QChar(u'.'));
-}
-
 void TstStats::separadorDelEntorno()
 {
     const QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC"), lang = qgetenv("LANG");
@@ -234,6 +225,10 @@ void TstStats::separadorDelEntorno()
     qputenv("LC_ALL", all);
     qputenv("LC_NUMERIC", numeric);
     qputenv("LANG", lang);
+
+    QCOMPARE(SeparadorDeLocale("es_MX.UTF-8"), QChar(u'.'));
+    QCOMPARE(SeparadorDeLocale("de_DE@euro"), QChar(u','));
+    QCOMPARE(SeparadorDeLocale("POSIX"), QChar(u'.'));
 }
 
 void TstStats::probabilidadF_data()
@@ -286,6 +281,9 @@ void TstStats::tablaT()
 void TstStats::ejemploTrabajadoCompleto()
 {
     JuegoResultados juego;
+    juego.desviaciones.fill(42.0);
+    juego.coeficientes.fill(42.0);
+    juego.promedios.fill(42.0);
     CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
     const AnovaResults &r = juego.resultados;
     using namespace Ranura;
@@ -302,21 +300,14 @@ void TstStats::ejemploTrabajadoCompleto()
     for (const auto &[ranura, texto] : esperado)
         QVERIFY2(f6(r[ranura]) == QLatin1String(texto), qPrintable(QString::number(ranura)));
     QCOMPARE(juego.ttabla, 2.2622);
-}
 
-void TstStats::arreglosYRanuras()
-{
-    JuegoResultados juego;
-    juego.desviaciones.fill(42.0);
-    juego.coeficientes.fill(42.0);
-    juego.promedios.fill(42.0);
-    CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+    // The arrays hold what the slots hold; elements beyond k keep what the
+    // holder's arrays held.
     for (int i = 1; i <= 3; ++i) {
-        QCOMPARE(juego.desviaciones[i], juego.resultados[Ranura::desvest(i)]);
-        QCOMPARE(juego.coeficientes[i], juego.resultados[Ranura::coefvar(i)]);
-        QCOMPARE(juego.promedios[i], juego.resultados[Ranura::promedio(i)]);
+        QCOMPARE(juego.desviaciones[i], r[desvest(i)]);
+        QCOMPARE(juego.coeficientes[i], r[coefvar(i)]);
+        QCOMPARE(juego.promedios[i], r[promedio(i)]);
     }
-    // Elements beyond k keep what the holder's arrays held.
     for (int i : {0, 4, 10})
         QVERIFY(juego.desviaciones[i] == 42.0 && juego.coeficientes[i] == 42.0 && juego.promedios[i] == 42.0);
 }
