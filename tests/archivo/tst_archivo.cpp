@@ -38,13 +38,6 @@ QByteArray contenido(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
 }
 
-void escribe(const QString &ruta, const QByteArray &bytes)
-{
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 template<typename Error, typename Accion>
 QString errorDe(Accion accion)
 {
@@ -260,7 +253,10 @@ void TstArchivo::guardadoFallidoConservaElArchivo()
     QVERIFY(dir.isValid());
     const QString ruta = dir.filePath(u"estudio.w1e"_s);
     const QByteArray viejo = "contenido anterior\r\n";
-    escribe(ruta, viejo);
+    {
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(viejo) == viejo.size());
+    }
     const Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
 
     // A text the file cannot hold: nothing is written.

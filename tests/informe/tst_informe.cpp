@@ -1,6 +1,5 @@
 #include "results/Informe.h"
 #include "shell/EstudioArchivo.h"
-#include "stats/Errores.h"
 
 #include <QFile>
 #include <QTest>
@@ -55,8 +54,6 @@ private slots:
     void casosCompletos_data();
     void casosCompletos();
     void tablaSigueLaRejilla();
-    void errorTrasElPrimerBloque_data();
-    void errorTrasElPrimerBloque();
 };
 
 void TstInforme::casosCompletos_data()
@@ -101,36 +98,6 @@ void TstInforme::tablaSigueLaRejilla()
                                             u"Muestra 4         x           "_s}));
     QCOMPARE(lineas[14], u" "_s);
     QCOMPARE(lineas[15], u"ANÁLISIS DE LA VARIANZA"_s);
-}
-
-void TstInforme::errorTrasElPrimerBloque_data()
-{
-    QTest::addColumn<QList<QStringList>>("filas");
-    QTest::addColumn<QString>("mensaje");
-    QTest::newRow("celda no numérica") << QList<QStringList>{{u"1"_s, u"4"_s}, {u"2"_s, u"5,0"_s}}
-                                       << u"'5,0' is not a valid floating point value"_s;
-    QTest::newRow("iguales dentro de cada FAM") << QList<QStringList>{{u"1"_s, u"4"_s}, {u"1"_s, u"4"_s}}
-                                                << u"Floating point division by zero"_s;
-}
-
-void TstInforme::errorTrasElPrimerBloque()
-{
-    QFETCH(QList<QStringList>, filas);
-    QFETCH(QString, mensaje);
-    Estudio e = estudioDe(u"2"_s, u"2"_s, filas);
-    e.emetodo = u"M"_s;
-    QStringList lineas;
-    JuegoResultados juego;
-    QString error;
-    try {
-        ComponeInforme(e, u'.', juego, [&](const QString &linea) { lineas += linea; });
-    } catch (const ErrorTolerancia &fallo) {
-        error = fallo.texto();
-    }
-    QCOMPARE(error, mensaje);
-    QCOMPARE(lineas, (QStringList{u"TOLERANCIA DEL MÉTODO"_s, u"FAM: Equipo"_s, u"Nombre del método: M"_s,
-                                  u"Nombre del Analista: "_s, u"Fecha: "_s, u"Número de FAM:"_s, u"2"_s,
-                                  u"Número de Muestras (Replicaciones):"_s, u"2"_s}));
 }
 
 QTEST_APPLESS_MAIN(TstInforme)
