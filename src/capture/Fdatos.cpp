@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 TFinforma *Finforma = nullptr;
 
@@ -31,6 +32,9 @@ namespace {
 
 constexpr int anchoColumna = 110;
 constexpr int altoFila = 24;
+// A line edit cuts its text at 32767 characters unless told otherwise; the
+// texts of a study have no length limit of their own.
+constexpr int sinLimite = std::numeric_limits<int>::max();
 
 // A key that types a character, as the fields see it: text, Backspace,
 // Enter and Escape; not Tab, Delete or Ctrl combinations (editing commands).
@@ -126,6 +130,7 @@ void TFinforma::creaComponentes()
     auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
         auto *e = new QLineEdit(pagina);
         e->setObjectName(nombre);
+        e->setMaxLength(sinLimite);
         e->setValidator(new LimiteDeTecleo(e, limite));
         e->setFixedWidth(ancho);
         e->installEventFilter(this);
@@ -242,6 +247,7 @@ void TFinforma::creaRejilla(QWidget *pagina)
     editor->setObjectName(QStringLiteral("editorstgdatos"));
     editor->setAccessibleName(QStringLiteral("stgdatos"));
     editor->setFrame(false);
+    editor->setMaxLength(sinLimite);
     editor->setContextMenuPolicy(Qt::NoContextMenu);
     editor->installEventFilter(this);
     stgdatos->setFocusProxy(editor);

@@ -486,6 +486,20 @@ private slots:
         enCaptura(u"econdicion"_s);
         teclea(u"345"_s);
         QCOMPARE(campo(u"econdicion"_s)->text(), u"23"_s);
+
+        // Beyond a line edit's own default limit too, in the fields and in
+        // the grid's editor: nothing is cut on the way back to the file.
+        accion(u"mnuclose"_s)->trigger();
+        const QByteArray enorme(40000, 'E');
+        dialogos.archivoAbrir = escribeArchivo(u"enorme.w1e"_s, enorme + "\r\n\r\n\r\n\r\n2\r\n2\r\n"
+                                                                   + enorme + "\r\n2\r\n3\r\n4\r\n");
+        accion(u"FileOpenItem"_s)->trigger();
+        QCOMPARE(campo(u"etole"_s)->text().size(), 40000);
+        rejilla()->setFocus();
+        QCOMPARE(hijo<QLineEdit>(Finforma, u"editorstgdatos"_s)->text().size(), 40000);
+        tecla(Qt::Key_End);
+        teclea(u"5"_s);
+        QCOMPARE(celda(1, 1).size(), 40001);
     }
 
     // A count changed after the grid was filled: the grid's size is checked
