@@ -3,6 +3,7 @@
 #include "PaginaPdf.h"
 #include "capture/ReglasCaptura.h"
 #include "results/Informe.h"
+#include "shell/ArchivosSistema.h"
 #include "shell/EstudioArchivo.h"
 #include "stats/Conversiones.h"
 #include "stats/Errores.h"
@@ -26,6 +27,12 @@ void escribe(std::FILE *flujo, const QString &texto)
     std::fputc('\n', flujo);
 }
 
+// A batch over many studies must tell which one failed.
+void escribeError(const QString &ruta, const QString &texto)
+{
+    escribe(stderr, ruta + QStringLiteral(": ") + texto);
+}
+
 // Stdout may be a full disk or a closed pipe: a report that did not reach
 // it must not end as a success.
 bool salidaCompleta()
@@ -41,7 +48,7 @@ int informe(const QString &ruta)
         const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ruta));
         if (const std::optional<FalloCaptura> fallo =
                 RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            escribe(stderr, fallo->mensaje);
+            escribeError(ruta, fallo->mensaje);
             return 1;
         }
         JuegoResultados juego;
@@ -49,16 +56,16 @@ int informe(const QString &ruta)
                        [](const QString &linea) { escribe(stdout, linea); });
     } catch (const ErrorTolerancia &error) {
         std::fflush(stdout);
-        escribe(stderr, error.texto());
+        escribeError(ruta, error.texto());
         return 1;
     } catch (const std::exception &error) {
         std::fflush(stdout);
-        escribe(stderr, QString::fromLocal8Bit(error.what()));
+        escribeError(ruta, QString::fromLocal8Bit(error.what()));
         return 1;
     }
     if (!salidaCompleta()) {
-        escribe(stderr, QStringLiteral("No se pudo escribir el informe en la salida estándar: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        escribeError(ruta, QStringLiteral("No se pudo escribir el informe en la salida estándar: %1")
+                               .arg(TextoSistema(qt_error_string(errno))));
         return 1;
     }
     return 0;

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -65,38 +67,49 @@ void TstCli::ejecucion_data()
     // An error in the figures comes after the first block of the report.
     QTest::newRow("punto bajo coma decimal")
         << informe(ejemplo) << es << QString() << primerasLineas(contenido(casos + u"ejemplo-trabajado.txt"_s), 9)
-        << "'99.2' is not a valid floating point value\n"_ba << 1;
+        << (ejemplo + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
     QTest::newRow("coma bajo punto decimal")
         << informe(casos + u"coma.w1e"_s) << c << QString() << primerasLineas(contenido(casos + u"coma.txt"_s), 9)
-        << "'98,50' is not a valid floating point value\n"_ba << 1;
+        << (casos + u"coma.w1e: '98,50' is not a valid floating point value\n"_s).toUtf8() << 1;
 
     QVERIFY(m_dir.isValid());
     const QByteArray cabecera = "Equipo\r\nM\xE9todo\r\nAna\r\nhoy\r\n";
+    const auto ruta = [&](const char *nombre) { return m_dir.filePath(QLatin1String(nombre) + u".w1e"_s); };
     const auto estudio = [&](const char *nombre, const QByteArray &bytes) {
-        const QString ruta = m_dir.filePath(QLatin1String(nombre) + u".w1e"_s);
-        QFile f(ruta);
+        QFile f(ruta(nombre));
         if (f.open(QIODevice::WriteOnly))
             f.write(cabecera + bytes);
-        return informe(ruta);
+        return informe(ruta(nombre));
+    };
+    // Every error line begins with the study's name.
+    const auto fallo = [&](const QString &archivo, const QString &texto) {
+        return (archivo + u": "_s + texto + u'\n').toUtf8();
     };
     QTest::newRow("cálculo") << estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n") << c << QString()
         << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
            "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
-        << "Floating point division by zero\n"_ba << 1;
-    const QByteArray fueraMuestras = "Datos fuera de límite, 2-10 valoraciones (Replicaciones).\n";
+        << fallo(ruta("calculo"), u"Floating point division by zero"_s) << 1;
     QTest::newRow("6 FAM") << estudio("k6", "6\r\n2\r\n") << c << QString() << QByteArray()
-                           << "Datos fuera de límite, 2-5 FAM.\n"_ba << 1;
-    QTest::newRow("1 muestra") << estudio("n1", "2\r\n1\r\n") << c << QString() << QByteArray() << fueraMuestras << 1;
+                           << fallo(ruta("k6"), u"Datos fuera de límite, 2-5 FAM."_s) << 1;
+    QTest::newRow("1 muestra") << estudio("n1", "2\r\n1\r\n") << c << QString() << QByteArray()
+                               << fallo(ruta("n1"), u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s) << 1;
     QTest::newRow("conteo no entero") << estudio("tres", "2\r\ntres\r\n") << c << QString() << QByteArray()
-                                      << "'tres' is not a valid integer value\n"_ba << 1;
+                                      << fallo(ruta("tres"), u"'tres' is not a valid integer value"_s) << 1;
     QTest::newRow("fuera de la tabla") << estudio("k11", "11\r\n2\r\n") << c << QString() << QByteArray()
-        << "El archivo indica 11 FAM: un archivo de estudio admite de 0 a 10.\n"_ba << 1;
+        << fallo(ruta("k11"), u"El archivo indica 11 FAM: un archivo de estudio admite de 0 a 10."_s) << 1;
+    // System texts in Spanish; a pipe or a device is refused before it is opened.
     const QString falta = m_dir.filePath(u"no-existe.w1e"_s);
     QTest::newRow("archivo inexistente") << informe(falta) << c << QString() << QByteArray()
-        << u"No se puede abrir el archivo «%1»: No such file or directory\n"_s.arg(falta).toUtf8() << 1;
+        << fallo(falta, u"No se puede abrir el archivo «%1»: No existe el archivo o el directorio"_s.arg(falta)) << 1;
+    const QString tubo = ruta("tubo");
+    QVERIFY(mkfifo(QFile::encodeName(tubo).constData(), 0600) == 0);
+    for (const QString &raro : {tubo, u"/dev/null"_s, m_dir.path()})
+        QTest::addRow("no es un archivo: %s", qPrintable(raro)) << informe(raro) << c << QString() << QByteArray()
+            << fallo(raro, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(raro)) << 1;
     // A report that could not be written is no success.
     QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
-        << "No se pudo escribir el informe en la salida estándar: No space left on device\n"_ba << 1;
+        << fallo(ejemplo, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
+        << 1;
 
     for (const QStringList &mal : {QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
                                    QStringList{u"--ayuda"_s}, QStringList{u"--"_s, u"a.w1e"_s}})
