@@ -212,9 +212,10 @@ void TMainForm::creaMenus()
                                     QStringLiteral("Archivo|Imprime el archivo actual"));
     creaAccion(FilePrintItem, QStringLiteral("PrintLasser"), QStringLiteral("Lasser"), 0, {},
                &TMainForm::PrintLasserClick);
-    creaAccion(FilePrintItem, QStringLiteral("PrintDeskjet"), QStringLiteral("Deskjet"), 0, {},
-               &TMainForm::FilePrint)
-        ->setVisible(false);
+    // Hidden by keeping it out of the menu: an action made invisible can never
+    // be enabled, and this one follows the command table like its button.
+    FilePrintItem->removeAction(creaAccion(FilePrintItem, QStringLiteral("PrintDeskjet"),
+                                           QStringLiteral("Deskjet"), 0, {}, &TMainForm::FilePrint));
     FileMenu->addSeparator();
     creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &TMainForm::FileExit);
