@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
@@ -27,7 +28,11 @@ Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
 
 void Tfrminforme::agrega(const QString &linea)
 {
+    // The report fills after it is shown; it stays on its first line.
+    QScrollBar *barra = mminforme->verticalScrollBar();
+    const int arriba = barra->value();
     mminforme->appendPlainText(linea);
+    barra->setValue(arriba);
 }
 
 void Tfrminforme::muestra()

@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 TMainForm *MainForm = nullptr;
@@ -441,6 +442,7 @@ TFinforma *TMainForm::creaDocumento()
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
     ventana->resize(631, 476);
     ventana->show();
+    AjustaAlMarco(ventana);
     m_mdi->setActiveSubWindow(ventana);
     documento->tomaFoco();
     return documento;
@@ -604,6 +606,21 @@ void TMainForm::mnuconcluClick()
 void TMainForm::mnuinformeClick()
 {
     EjecutaComando(ComandoInforme);
+}
+
+// --- Child windows -------------------------------------------------------
+
+void AjustaAlMarco(QMdiSubWindow *hija)
+{
+    // The frame places a new child before its size is set, so a child may
+    // hang over the right or bottom edge; on a small screen it may even be
+    // larger than the workspace.
+    const QSize libre = hija->mdiArea()->viewport()->size();
+    QRect zona = hija->geometry();
+    zona.setSize(zona.size().boundedTo(libre));
+    zona.moveTo(std::clamp(zona.x(), 0, libre.width() - zona.width()),
+                std::clamp(zona.y(), 0, libre.height() - zona.height()));
+    hija->setGeometry(zona);
 }
 
 // --- Capture validation --------------------------------------------------
