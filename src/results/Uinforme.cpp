@@ -11,7 +11,7 @@ Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
 
     mminforme = new QPlainTextEdit(this);
     mminforme->setObjectName(QStringLiteral("mminforme"));
-    mminforme->setAccessibleName(QStringLiteral("mminforme"));
+    mminforme->setAccessibleName(QStringLiteral("Informe"));
     mminforme->setReadOnly(true);
     mminforme->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     mminforme->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -10,6 +10,7 @@
 #include "shell/Ufacerca.h"
 #include "shell/Ufshow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -104,6 +105,16 @@ QIcon glifoCascada()
     });
 }
 
+// A status panel is named by its role; its text, which changes, is its
+// description, so that a screen reader can read it out.
+void ponTextoPanel(QLabel *panel, const QString &texto)
+{
+    panel->setText(texto);
+    panel->setAccessibleDescription(texto);
+    QAccessibleEvent cambio(panel, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&cambio);
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
@@ -152,7 +163,7 @@ QString TMainForm::estado() const
 
 void TMainForm::ponEstado(const QString &texto)
 {
-    estadoPanel->setText(texto);
+    ponTextoPanel(estadoPanel, texto);
 }
 
 // --- Building the window -------------------------------------------------
@@ -311,17 +322,19 @@ void TMainForm::creaEstado()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(33);
     Panel1->setSizeGripEnabled(false);
-    auto panel = [Panel1](const QString &nombre, const QString &texto) {
-        auto *etiqueta = new QLabel(texto, Panel1);
+    auto panel = [Panel1](const QString &nombre, const QString &papel, const QString &texto) {
+        auto *etiqueta = new QLabel(Panel1);
         etiqueta->setObjectName(nombre);
-        etiqueta->setAccessibleName(nombre);
+        etiqueta->setAccessibleName(papel);
+        ponTextoPanel(etiqueta, texto);
         etiqueta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return etiqueta;
     };
-    StatusLine = panel(QStringLiteral("StatusLine"), QString());
+    StatusLine = panel(QStringLiteral("StatusLine"), QStringLiteral("Ayuda de la orden"), QString());
     StatusLine->setFixedWidth(380);
-    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("F1 <Ayuda>"));
-    estadoPanel = panel(QStringLiteral("estado"), QString());
+    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("Tecla de ayuda"),
+                           QStringLiteral("F1 <Ayuda>"));
+    estadoPanel = panel(QStringLiteral("estado"), QStringLiteral("Estado del estudio"), QString());
     estadoPanel->setFixedWidth(132);
     estadoPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Panel1->addWidget(StatusLine);
@@ -427,7 +440,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::ShowHint(const QString &hint)
 {
-    StatusLine->setText(hint);
+    ponTextoPanel(StatusLine, hint);
 }
 
 void TMainForm::FormActivate()
