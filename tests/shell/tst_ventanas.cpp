@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -1062,6 +1063,33 @@ private slots:
         QCOMPARE(w->windowTitle(), titulo);
         QCOMPARE(w->windowHandle()->title(), titulo);
         w->hide();
+    }
+
+    // The names the X server holds for the program's windows at start (the
+    // main window, the splash and the message box of a file that cannot be
+    // read), which is what window lists and screen readers show.
+    void nombresEnX()
+    {
+        for (const char *herramienta : {"xvfb-run", "xwininfo"})
+            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(herramienta)).isEmpty(), herramienta);
+        // Waits for the three windows, lists the top-level ones, ends the program.
+        const QString guion = uR"sh(QT_QPA_PLATFORM=xcb "$0" "$1" & p=$!
+for i in $(seq 60); do
+    sleep 0.25
+    [ "$(xwininfo -root -children | grep -c '("tolerancia" "tolerancia")')" -ge 3 ] && break
+done
+xwininfo -root -children; kill $p)sh"_s;
+        QProcess x;
+        x.start(u"xvfb-run"_s, {u"-a"_s, u"sh"_s, u"-c"_s, guion, QStringLiteral(TOLERANCIA_EJECUTABLE),
+                                dir.filePath(u"no-existe.w1e"_s)});
+        QVERIFY(x.waitForFinished(60000));
+        QStringList nombres;
+        for (const QString &linea : QString::fromUtf8(x.readAllStandardOutput()).split(u'\n'))
+            if (linea.contains(u"(\"tolerancia\" \"tolerancia\")"_s))
+                nombres << linea.section(u'"', 1, 1);
+        nombres.sort();
+        QCOMPARE(nombres, (QStringList{u"Tolerancia del Método"_s, u"Tolerancia del Método"_s,
+                                       u"Tolerancia del Método, Factores Ajenos  al Método"_s}));
     }
 
     void splash()
