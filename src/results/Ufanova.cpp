@@ -13,7 +13,8 @@ TfinfoA::TfinfoA(QWidget *parent) : TVentanaResultado(parent)
     setObjectName(QStringLiteral("finfoA"));
 
     stganova = new TRejillaResultado(QStringLiteral("stganova"),
-                                     QStringLiteral("Análisis de la varianza"), 6, 5, 1, 3, 140, this);
+                                     QStringLiteral("Análisis de la varianza"), 6, 5, 1, 3, 140,
+                                     this);
     stganova->setFixedHeight(145);
     stganova->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stganova->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -22,7 +22,8 @@ TfinfoB::TfinfoB(QWidget *parent) : TVentanaResultado(parent)
     fondo->addWidget(memoB);
 
     stgconclu = new TRejillaResultado(QStringLiteral("stgconclu"),
-                                      QStringLiteral("Intervalos de confianza"), 5, 12, 2, 2, 100, this);
+                                      QStringLiteral("Intervalos de confianza"), 5, 12, 2, 2, 100,
+                                      this);
     stgconclu->setGeometry(0, 0, 649, 337);
     stgconclu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stgconclu->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

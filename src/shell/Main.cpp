@@ -226,8 +226,9 @@ void TMainForm::creaMenus()
                &TMainForm::PrintLasserClick);
     // Hidden by keeping it out of the menu: an action made invisible can never
     // be enabled, and this one follows the command table like its button.
-    FilePrintItem->removeAction(creaAccion(FilePrintItem, QStringLiteral("PrintDeskjet"),
-                                           QStringLiteral("Deskjet"), 0, {}, &TMainForm::FilePrint));
+    QAction *PrintDeskjet = creaAccion(FilePrintItem, QStringLiteral("PrintDeskjet"),
+                                       QStringLiteral("Deskjet"), 0, {}, &TMainForm::FilePrint);
+    FilePrintItem->removeAction(PrintDeskjet);
     FileMenu->addSeparator();
     creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &TMainForm::FileExit);
@@ -330,7 +331,8 @@ void TMainForm::creaEstado()
         etiqueta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return etiqueta;
     };
-    StatusLine = panel(QStringLiteral("StatusLine"), QStringLiteral("Ayuda de la orden"), QString());
+    StatusLine = panel(QStringLiteral("StatusLine"), QStringLiteral("Ayuda de la orden"),
+                       QString());
     StatusLine->setFixedWidth(380);
     QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("Tecla de ayuda"),
                            QStringLiteral("F1 <Ayuda>"));

@@ -1005,7 +1005,8 @@ private slots:
         QFETCH(QString, objeto);
         QFETCH(QString, nombre);
         abreConResultados();
-        QAccessibleInterface *interfaz = QAccessible::queryAccessibleInterface(hijo<QWidget>(ventana, objeto));
+        QAccessibleInterface *interfaz =
+            QAccessible::queryAccessibleInterface(hijo<QWidget>(ventana, objeto));
         QVERIFY(interfaz);
         QCOMPARE(interfaz->text(QAccessible::Name), nombre);
     }
@@ -1071,7 +1072,8 @@ private slots:
     void nombresEnX()
     {
         for (const char *herramienta : {"xvfb-run", "xwininfo"})
-            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(herramienta)).isEmpty(), herramienta);
+            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(herramienta)).isEmpty(),
+                     herramienta);
         // Waits for the three windows, lists the top-level ones, ends the program.
         const QString guion = uR"sh(QT_QPA_PLATFORM=xcb "$0" "$1" & p=$!
 for i in $(seq 60); do
