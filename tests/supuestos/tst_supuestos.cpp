@@ -1,5 +1,9 @@
 #include "core/motor/Supuestos.h"
+#include "shell/EstudioArchivo.h"
 #include "stats/Errores.h"
+#include "stats/Formato.h"
+
+#include <QFile>
 
 #include <QTest>
 
@@ -64,6 +68,7 @@ private slots:
     void textos();
     void cochranSinVarianza();
     void errorDelAnalisis();
+    void ayudaCitaLosEjemplos();
 };
 
 // Published tables: Cochran's C for k variances of n − 1 degrees of freedom
@@ -240,6 +245,27 @@ void TstSupuestos::errorDelAnalisis()
     };
     QCOMPARE(mensaje({{u"5"_s, u"5"_s}, {u"7"_s, u"7"_s}}, u'.'), u"Floating point division by zero"_s);
     QCOMPARE(mensaje(trabajado, u','), u"'99.2' is not a valid floating point value"_s);
+}
+
+// The help page's worked examples are the program's own output for the
+// shipped studies, and its repeatability figure the worked example's.
+void TstSupuestos::ayudaCitaLosEjemplos()
+{
+    QFile archivo(QStringLiteral(TOLERANCIA_FUENTES "/ayuda/supuestos.html"));
+    QVERIFY(archivo.open(QIODevice::ReadOnly));
+    const QString pagina = QString::fromUtf8(archivo.readAll());
+    const auto calcula = [](const QString &nombre) {
+        return CalculaSupuestos(
+            EstudioAceptado(LeeArchivoEstudio(QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/") + nombre + u".w1e"_s)),
+            u'.');
+    };
+    for (const QString &nombre : {u"ejemplo-varianza-aberrante"_s, u"ejemplo-valor-atipico"_s}) {
+        const QString bloque = u"<pre id=\"%1\">\n%2\n</pre>"_s.arg(nombre, LineasSupuestos(calcula(nombre), u'.').join(u'\n'));
+        QVERIFY2(pagina.contains(bloque), qPrintable(nombre));
+    }
+    const Supuestos trabajado = calcula(u"ejemplo-trabajado"_s);
+    QVERIFY(pagina.contains(u"√0.1575 = %1, una DER de %2 %"_s.arg(FormatoGeneral(trabajado.repetibilidad, u'.'),
+                                                                   FormatoGeneral(trabajado.derRepetibilidad, u'.'))));
 }
 
 QTEST_MAIN(TstSupuestos)
