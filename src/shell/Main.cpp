@@ -243,6 +243,9 @@ void TMainForm::creaMenus()
                {}, &TMainForm::mnuconcluClick);
     creaAccion(mnucalculos, QStringLiteral("mnuinforme"), QStringLiteral("&Informe"), 19,
                QStringLiteral("Cálculo|Presenta datos y resultados"), &TMainForm::mnuinformeClick);
+    creaAccion(mnucalculos, QStringLiteral("mnusupuestos"), QStringLiteral("Supuestos del análisis"), 14,
+               QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
+               &TMainForm::mnusupuestosClick);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
     QMenu *WindowMenu = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
@@ -621,6 +624,11 @@ void TMainForm::mnuconcluClick()
 void TMainForm::mnuinformeClick()
 {
     EjecutaComando(ComandoInforme);
+}
+
+void TMainForm::mnusupuestosClick()
+{
+    EjecutaComando(ComandoSupuestos);
 }
 
 // --- Child windows -------------------------------------------------------

@@ -102,6 +102,7 @@ private:
     void mnuanovaClick();
     void mnuconcluClick();
     void mnuinformeClick();
+    void mnusupuestosClick();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *StatusLine = nullptr;
