@@ -210,7 +210,6 @@ private slots:
 
 void TstOpciones::initTestCase()
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
     Dialogos::instala(&dialogos);
     instalaGrabador();
 }
