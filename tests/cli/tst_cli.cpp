@@ -16,7 +16,8 @@ const QString casos = fuentes + u"/tests/informe/casos/"_s;
 const QByteArray uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
-    " [--impresora laser|deskjet] ARCHIVO.w1e\n";
+    " [--impresora laser|deskjet] ARCHIVO.w1e\n"
+    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
 
 QByteArray contenido(const QString &ruta)
 {
