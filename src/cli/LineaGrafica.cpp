@@ -16,8 +16,7 @@
 
 namespace {
 
-const char *const uso =
-    "Uso: tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
+const char *const uso = "Uso: tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
 
 // Beyond these a picture is useless or too big to hold in memory.
 constexpr int ladoMinimo = 200;

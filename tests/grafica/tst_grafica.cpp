@@ -76,11 +76,21 @@ QByteArray contenido(const QString &ruta)
 // The worked example by hand: means 99.9, 100.95, 99.825, grand mean
 // 100.225, MSE 0.1575 and t(9) = 2.2622 give intervals from 99.376 to
 // 101.399, so the axis runs from 99 to 101.5 in halves.
-const QStringList textosEjemplo = {
-    u"FAM: Equipo de disolución (3 equipos)"_s, u"Método: Valoración de paracetamol por UV"_s,
-    u"FAM 1"_s, u"FAM 2"_s, u"FAM 3"_s,
-    u"promedio 99.9"_s, u"promedio 100.95"_s, u"promedio 99.825"_s, u"Promedio general 100.225"_s,
-    u"99.0"_s, u"99.5"_s, u"100.0"_s, u"100.5"_s, u"101.0"_s, u"101.5"_s};
+const QStringList textosEjemplo = {u"FAM: Equipo de disolución (3 equipos)"_s,
+                                   u"Método: Valoración de paracetamol por UV"_s,
+                                   u"FAM 1"_s,
+                                   u"FAM 2"_s,
+                                   u"FAM 3"_s,
+                                   u"promedio 99.9"_s,
+                                   u"promedio 100.95"_s,
+                                   u"promedio 99.825"_s,
+                                   u"Promedio general 100.225"_s,
+                                   u"99.0"_s,
+                                   u"99.5"_s,
+                                   u"100.0"_s,
+                                   u"100.5"_s,
+                                   u"101.0"_s,
+                                   u"101.5"_s};
 
 } // namespace
 
@@ -152,7 +162,8 @@ void TstGrafica::marcas_data()
     QTest::newRow("miles") << 1200.0 << 5600.0 << QChar(u'.')
                            << QStringList{"1000", "2000", "3000", "4000", "5000", "6000"};
     QTest::newRow("centésimas") << 0.013 << 0.087 << QChar(u',')
-                                << QStringList{"0,01", "0,02", "0,03", "0,04", "0,05", "0,06", "0,07", "0,08", "0,09"};
+                                << QStringList{"0,01", "0,02", "0,03", "0,04", "0,05",
+                                               "0,06", "0,07", "0,08", "0,09"};
     QTest::newRow("sin amplitud") << 5.0 << 5.0 << QChar(u'.') << QStringList{"5.0", "5.1"};
 }
 
@@ -226,8 +237,8 @@ void TstGrafica::archivos()
         const QString info = herramienta(u"pdfinfo"_s, {ruta});
         QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
         // 150 pixels to the inch.
-        const QRegularExpression pagina(u"Page size:\\s+%1 x %2 pts"_s.arg(tamano.width() * 72 / 150)
-                                            .arg(tamano.height() * 72 / 150));
+        const QRegularExpression pagina(
+            u"Page size:\\s+%1 x %2 pts"_s.arg(tamano.width() * 72 / 150).arg(tamano.height() * 72 / 150));
         QVERIFY2(info.contains(pagina), qPrintable(info));
         textos = herramienta(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s}).split(u'\n');
         for (QString &t : textos)
@@ -243,7 +254,7 @@ void TstGrafica::fallos_data()
     QTest::addColumn<QStringList>("argumentos");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("codigo");
-    QTest::addColumn<QString>("mensaje");  // %1: the output file
+    QTest::addColumn<QString>("mensaje"); // %1: the output file
     const QString uso = u"Uso: tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e"_s;
     const auto orden = [](const QString &salida, const QString &estudio) {
         return QStringList{u"--grafica"_s, salida, estudio};
@@ -259,14 +270,15 @@ void TstGrafica::fallos_data()
                               << u"Datos fuera de límite, 2-5 FAM."_s;
     QTest::newRow("valores iguales") << orden(u"previo.svg"_s, u"iguales.w1e"_s) << u"C.UTF-8"_s << 1
                                      << u"Floating point division by zero"_s;
-    QTest::newRow("archivo inexistente") << orden(u"previo.png"_s, u"nada.w1e"_s) << u"C.UTF-8"_s << 1
-                                         << u"No se puede abrir el archivo"_s;
+    QTest::newRow("archivo inexistente")
+        << orden(u"previo.png"_s, u"nada.w1e"_s) << u"C.UTF-8"_s << 1 << u"No se puede abrir el archivo"_s;
     QTest::newRow("formato desconocido") << orden(u"g.jpg"_s, ejemplo) << u"C.UTF-8"_s << 2 << uso;
-    QTest::newRow("ancho no numérico") << orden(u"g.png"_s, ejemplo) + QStringList{"--ancho", "ancho"}
-                                       << u"C.UTF-8"_s << 2 << uso;
-    QTest::newRow("alto diminuto") << orden(u"g.png"_s, ejemplo) + QStringList{"--alto", "10"}
-                                   << u"C.UTF-8"_s << 2 << uso;
-    QTest::newRow("dos estudios") << orden(u"g.png"_s, ejemplo) + QStringList{ejemplo} << u"C.UTF-8"_s << 2 << uso;
+    QTest::newRow("ancho no numérico")
+        << orden(u"g.png"_s, ejemplo) + QStringList{"--ancho", "ancho"} << u"C.UTF-8"_s << 2 << uso;
+    QTest::newRow("alto diminuto") << orden(u"g.png"_s, ejemplo) + QStringList{"--alto", "10"} << u"C.UTF-8"_s
+                                   << 2 << uso;
+    QTest::newRow("dos estudios") << orden(u"g.png"_s, ejemplo) + QStringList{ejemplo} << u"C.UTF-8"_s << 2
+                                  << uso;
     QTest::newRow("sin estudio") << QStringList{"--grafica", "g.png"} << u"C.UTF-8"_s << 2 << uso;
 }
 
@@ -278,8 +290,9 @@ void TstGrafica::fallos()
     QFETCH(QString, mensaje);
     QDir::setCurrent(m_dir.path());
     const QByteArray cabecera = "B\r\nM\r\nA\r\nF\r\n";
-    for (const auto &[nombre, cuerpo] : {std::pair{"seis.w1e", QByteArray("6\r\n2\r\n") + QByteArray("10\r\n").repeated(12)},
-                                         std::pair{"iguales.w1e", QByteArray("2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n")}}) {
+    for (const auto &[nombre, cuerpo] :
+         {std::pair{"seis.w1e", QByteArray("6\r\n2\r\n") + QByteArray("10\r\n").repeated(12)},
+          std::pair{"iguales.w1e", QByteArray("2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n")}}) {
         QFile f(QString::fromLatin1(nombre));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(cabecera + cuerpo) > 0);
     }

@@ -67,8 +67,8 @@ QByteArray pdf(const ModeloGrafica &modelo, QSize tamano)
     {
         QPdfWriter escritor(&buffer);
         escritor.setResolution(ResolucionGrafica * 4);
-        escritor.setPageSize(QPageSize(QSizeF(tamano) * (pulgadaMm / ResolucionGrafica), QPageSize::Millimeter,
-                                       QString(), QPageSize::ExactMatch));
+        escritor.setPageSize(QPageSize(QSizeF(tamano) * (pulgadaMm / ResolucionGrafica),
+                                       QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         escritor.setPageMargins(QMarginsF(0, 0, 0, 0));
         escritor.setTitle(tituloDocumento(modelo));
         escritor.setCreator(QStringLiteral("Tolerancia del Método"));
@@ -112,9 +112,10 @@ void GuardaGrafica(const QString &ruta, const ModeloGrafica &modelo, QSize taman
 {
     const std::optional<FormatoGrafica> formato = FormatoDeRuta(ruta);
     if (!formato)
-        throw ErrorArchivo(QStringLiteral("No se puede guardar la gráfica en «%1»: el nombre debe terminar en "
-                                          ".png, .svg o .pdf.")
-                               .arg(ruta));
+        throw ErrorArchivo(
+            QStringLiteral("No se puede guardar la gráfica en «%1»: el nombre debe terminar en "
+                           ".png, .svg o .pdf.")
+                .arg(ruta));
     // Composed whole in memory first: a plot that cannot be drawn leaves the
     // file alone.
     const QByteArray bytes = ExportaGrafica(modelo, *formato, tamano);
@@ -125,8 +126,10 @@ void GuardaGrafica(const QString &ruta, const ModeloGrafica &modelo, QSize taman
         throw ErrorArchivo(QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.").arg(ruta));
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly))
-        throw ErrorArchivo(QStringLiteral("No se puede crear el archivo «%1»: %2").arg(ruta, archivo.errorString()));
+        throw ErrorArchivo(
+            QStringLiteral("No se puede crear el archivo «%1»: %2").arg(ruta, archivo.errorString()));
     // commit() would rename a file whose last buffered bytes were lost.
     if (archivo.write(bytes) != bytes.size() || !archivo.flush() || !archivo.commit())
-        throw ErrorArchivo(QStringLiteral("No se puede escribir el archivo «%1»: %2").arg(ruta, archivo.errorString()));
+        throw ErrorArchivo(
+            QStringLiteral("No se puede escribir el archivo «%1»: %2").arg(ruta, archivo.errorString()));
 }

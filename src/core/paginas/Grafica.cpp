@@ -263,8 +263,8 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
     // Title block.
     pintor.setPen(tinta);
     const double alto1 = u * 1.45, alto2 = u * 1.3, alto3 = u * 1.15;
-    textoAjustado(pintor, QRectF(libre.left(), libre.top(), libre.width(), alto1), Qt::AlignHCenter | Qt::AlignVCenter,
-                  modelo.titulo, fuente(u * 1.15, true));
+    textoAjustado(pintor, QRectF(libre.left(), libre.top(), libre.width(), alto1),
+                  Qt::AlignHCenter | Qt::AlignVCenter, modelo.titulo, fuente(u * 1.15, true));
     textoAjustado(pintor, QRectF(libre.left(), libre.top() + alto1, libre.width(), alto2),
                   Qt::AlignHCenter | Qt::AlignVCenter, modelo.subtitulo, fuente(u));
     textoAjustado(pintor, QRectF(libre.left(), libre.top() + alto1 + alto2, libre.width(), alto3),
@@ -325,7 +325,8 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
 
     // The grand mean first, so points and bars stay on top of it.
     pintor.setPen(pluma(QColor(0x55, 0x55, 0x55), u * 0.1, Qt::DashLine));
-    pintor.drawLine(QPointF(area.left(), y(modelo.promedioGeneral)), QPointF(area.right(), y(modelo.promedioGeneral)));
+    pintor.drawLine(QPointF(area.left(), y(modelo.promedioGeneral)),
+                    QPointF(area.right(), y(modelo.promedioGeneral)));
 
     for (int i = 0; i < k; ++i) {
         const NivelGrafica &nivel = modelo.niveles[i];
@@ -361,10 +362,11 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
 
         // Level label and its mean below the axis.
         pintor.setPen(tinta);
-        textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 0.3, columna, u * 1.2), Qt::AlignCenter,
-                      nivel.etiqueta, fuente(u, true));
-        textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 1.45, columna, u * 1.1), Qt::AlignCenter,
-                      QStringLiteral("promedio ") + numero(nivel.promedio, modelo.separador), fuente(u * 0.85));
+        textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 0.3, columna, u * 1.2),
+                      Qt::AlignCenter, nivel.etiqueta, fuente(u, true));
+        textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 1.45, columna, u * 1.1),
+                      Qt::AlignCenter, QStringLiteral("promedio ") + numero(nivel.promedio, modelo.separador),
+                      fuente(u * 0.85));
     }
 
     pintor.setPen(pluma(tinta, u * 0.1));
@@ -373,9 +375,9 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
     // Legend: what each mark means, drawn with the mark itself.
     const double yl = area.bottom() + altoEtiquetas + altoLeyenda / 2;
     const QFont fuenteLeyenda = fuente(u * 0.85);
-    const QString textos[] = {QStringLiteral("Valor de una muestra"),
-                              QStringLiteral("Promedio e intervalo del 95 %"),
-                              QStringLiteral("Promedio general ") + numero(modelo.promedioGeneral, modelo.separador)};
+    const QString textos[] = {
+        QStringLiteral("Valor de una muestra"), QStringLiteral("Promedio e intervalo del 95 %"),
+        QStringLiteral("Promedio general ") + numero(modelo.promedioGeneral, modelo.separador)};
     const double muestra = u * 1.6, hueco = u * 0.4, separacion = u * 1.5;
     double total = 0.0;
     for (const QString &t : textos)

@@ -27,7 +27,7 @@ struct NivelGrafica
     QString etiqueta;           // "FAM 1", or the level's header text
     QList<PuntoGrafica> puntos; // in sample order
     double promedio = 0.0;
-    double inferior = 0.0;      // mean ± t·sqrt(MSE/n)
+    double inferior = 0.0; // mean ± t·sqrt(MSE/n)
     double superior = 0.0;
 };
 
@@ -39,15 +39,15 @@ struct MarcaEje
 
 struct ModeloGrafica
 {
-    QString titulo;     // "FAM: …"
-    QString subtitulo;  // "Método: …"
-    QString detalle;    // "Fecha: … · Analista: …"
+    QString titulo;    // "FAM: …"
+    QString subtitulo; // "Método: …"
+    QString detalle;   // "Fecha: … · Analista: …"
     QList<NivelGrafica> niveles;
     double promedioGeneral = 0.0;
-    double semiamplitud = 0.0;   // t·sqrt(MSE/n), the same for every level
-    double ejeMinimo = 0.0;      // the vertical axis' ends, on ticks
+    double semiamplitud = 0.0; // t·sqrt(MSE/n), the same for every level
+    double ejeMinimo = 0.0;    // the vertical axis' ends, on ticks
     double ejeMaximo = 1.0;
-    QList<MarcaEje> marcas;      // from the bottom up
+    QList<MarcaEje> marcas; // from the bottom up
     QChar separador = u'.';
 };
 
