@@ -5,6 +5,7 @@
 #include "Ufconclu.h"
 #include "Uinforme.h"
 #include "capture/Fdatos.h"
+#include "gui/VentanaGrafica.h"
 #include "shell/Dialogos.h"
 #include "shell/Main.h"
 #include "stats/Conversiones.h"
@@ -63,6 +64,15 @@ void ComandoIntervaloConfianza()
         return;
     auto *ventana = new TfinfoB;
     ventana->llena(MainForm->resultados().resultados, StrToInt(estudio->econdicion));
+    ventana->muestra();
+}
+
+void ComandoGrafica()
+{
+    const auto estudio = EstudioValidado();
+    if (!estudio || !Calcula(*estudio))
+        return;
+    auto *ventana = new VentanaGrafica(ModeloDeGrafica(*estudio, MainForm->resultados(), SeparadorDecimal()));
     ventana->muestra();
 }
 

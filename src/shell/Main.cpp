@@ -103,6 +103,22 @@ QIcon glifoCascada()
     });
 }
 
+// Three columns of points, each with its mean.
+QIcon glifoGrafica()
+{
+    return dibujaGlifo([](QPainter &p) {
+        p.setPen(Qt::black);
+        p.drawLine(1, 1, 1, 14);
+        p.drawLine(1, 14, 14, 14);
+        p.fillRect(3, 9, 2, 2, Qt::darkBlue);
+        p.fillRect(3, 6, 2, 2, Qt::darkBlue);
+        p.fillRect(7, 4, 2, 2, Qt::darkRed);
+        p.fillRect(7, 7, 2, 2, Qt::darkRed);
+        p.fillRect(11, 8, 2, 2, Qt::darkGreen);
+        p.fillRect(11, 11, 2, 2, Qt::darkGreen);
+    });
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
@@ -227,6 +243,9 @@ void TMainForm::creaMenus()
                &TMainForm::mnuanovaClick);
     creaAccion(mnucalculos, QStringLiteral("mnuconclu"), QStringLiteral("Intervalo de Confianza"), 0,
                {}, &TMainForm::mnuconcluClick);
+    creaAccion(mnucalculos, QStringLiteral("mnugrafica"), QStringLiteral("Gráfica"), 15,
+               QStringLiteral("Cálculos|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+               &TMainForm::mnugraficaClick);
     creaAccion(mnucalculos, QStringLiteral("mnuinforme"), QStringLiteral("&Informe"), 19,
                QStringLiteral("Cálculo|Presenta datos y resultados"), &TMainForm::mnuinformeClick);
 
@@ -301,6 +320,9 @@ void TMainForm::creaBarra()
     creaBoton(QStringLiteral("spdcontenido"), 244, s->standardIcon(QStyle::SP_DialogHelpButton),
               QStringLiteral("Contenido|Presenta el contenido de la ayuda"),
               &TMainForm::HelpContents);
+    creaBoton(QStringLiteral("spdgrafica"), 276, glifoGrafica(),
+              QStringLiteral("Gráfica|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+              &TMainForm::mnugraficaClick);
 }
 
 void TMainForm::creaEstado()
@@ -593,6 +615,11 @@ void TMainForm::mnudunetClick()
 void TMainForm::mnuanovaClick()
 {
     EjecutaComando(ComandoAnalisisVarianza);
+}
+
+void TMainForm::mnugraficaClick()
+{
+    EjecutaComando(ComandoGrafica);
 }
 
 void TMainForm::mnuconcluClick()

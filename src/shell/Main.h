@@ -99,6 +99,7 @@ private:
     void HelpHowToUse();
     void HelpAbout();
     void mnuanovaClick();
+    void mnugraficaClick();
     void mnuconcluClick();
     void mnuinformeClick();
 
