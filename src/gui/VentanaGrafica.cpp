@@ -24,7 +24,8 @@ public:
         setAccessibleDescription(DescripcionGrafica(modelo));
         // Reachable with the keyboard, so a screen reader reads it.
         setFocusPolicy(Qt::StrongFocus);
-        setMinimumSize(360, 240);
+        // Below this the texts, which scale with the plot, get too small to read.
+        setMinimumSize(520, 340);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
 
