@@ -1,5 +1,6 @@
 #include "LineaComandos.h"
 
+#include "LineaGrafica.h"
 #include "PaginaPdf.h"
 #include "capture/ReglasCaptura.h"
 #include "core/motor/ResultadosJson.h"
@@ -23,7 +24,8 @@ const char *const uso =
     "     tolerancia --supuestos ARCHIVO.w1e\n"
     "     tolerancia --json ARCHIVO.w1e\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
-    " [--impresora laser|deskjet] ARCHIVO.w1e\n";
+    " [--impresora laser|deskjet] ARCHIVO.w1e\n"
+    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
 
 void escribe(std::FILE *flujo, const QString &texto)
 {
@@ -141,6 +143,8 @@ int EjecutaLineaComandos(int argc, char **argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "--pdf") == 0)
         return EjecutaPdf(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--grafica") == 0)
+        return EjecutaGrafica(argc, argv);
     if (std::strcmp(argv[1], "--informe") == 0 && argc == 3)
         return informe(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "--supuestos") == 0 && argc == 3)

@@ -6,6 +6,7 @@
 #include "Uinforme.h"
 #include "capture/Fdatos.h"
 #include "core/motor/Supuestos.h"
+#include "gui/VentanaGrafica.h"
 #include "gui/VentanaSupuestos.h"
 #include "shell/Dialogos.h"
 #include "shell/Main.h"
@@ -72,6 +73,15 @@ void ComandoIntervaloConfianza()
         return;
     auto *ventana = new TfinfoB;
     ventana->llena(MainForm->resultados().resultados, StrToInt(estudio->econdicion));
+    ventana->muestra();
+}
+
+void ComandoGrafica()
+{
+    const auto estudio = EstudioValidado();
+    if (!estudio || !Calcula(*estudio))
+        return;
+    auto *ventana = new VentanaGrafica(ModeloDeGrafica(*estudio, MainForm->resultados(), SeparadorDecimal()));
     ventana->muestra();
 }
 

@@ -105,6 +105,22 @@ QIcon glifoCascada()
     });
 }
 
+// Three columns of points, each with its mean.
+QIcon glifoGrafica()
+{
+    return dibujaGlifo([](QPainter &p) {
+        p.setPen(Qt::black);
+        p.drawLine(1, 1, 1, 14);
+        p.drawLine(1, 14, 14, 14);
+        p.fillRect(3, 9, 2, 2, Qt::darkBlue);
+        p.fillRect(3, 6, 2, 2, Qt::darkBlue);
+        p.fillRect(7, 4, 2, 2, Qt::darkRed);
+        p.fillRect(7, 7, 2, 2, Qt::darkRed);
+        p.fillRect(11, 8, 2, 2, Qt::darkGreen);
+        p.fillRect(11, 11, 2, 2, Qt::darkGreen);
+    });
+}
+
 // A status panel is named by its role; its text, which changes, is its
 // description, so that a screen reader can read it out.
 void ponTextoPanel(QLabel *panel, const QString &texto)
@@ -241,6 +257,9 @@ void TMainForm::creaMenus()
                &TMainForm::mnuanovaClick);
     creaAccion(mnucalculos, QStringLiteral("mnuconclu"), QStringLiteral("Intervalo de Confianza"), 0,
                {}, &TMainForm::mnuconcluClick);
+    creaAccion(mnucalculos, QStringLiteral("mnugrafica"), QStringLiteral("Gráfica"), 15,
+               QStringLiteral("Cálculos|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+               &TMainForm::mnugraficaClick);
     creaAccion(mnucalculos, QStringLiteral("mnuinforme"), QStringLiteral("&Informe"), 19,
                QStringLiteral("Cálculo|Presenta datos y resultados"), &TMainForm::mnuinformeClick);
     creaAccion(mnucalculos, QStringLiteral("mnusupuestos"), QStringLiteral("Supuestos del análisis"), 14,
@@ -318,6 +337,9 @@ void TMainForm::creaBarra()
     creaBoton(QStringLiteral("spdcontenido"), 244, s->standardIcon(QStyle::SP_DialogHelpButton),
               QStringLiteral("Contenido|Presenta el contenido de la ayuda"),
               &TMainForm::HelpContents);
+    creaBoton(QStringLiteral("spdgrafica"), 276, glifoGrafica(),
+              QStringLiteral("Gráfica|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+              &TMainForm::mnugraficaClick);
 }
 
 void TMainForm::creaEstado()
@@ -614,6 +636,11 @@ void TMainForm::mnudunetClick()
 void TMainForm::mnuanovaClick()
 {
     EjecutaComando(ComandoAnalisisVarianza);
+}
+
+void TMainForm::mnugraficaClick()
+{
+    EjecutaComando(ComandoGrafica);
 }
 
 void TMainForm::mnuconcluClick()

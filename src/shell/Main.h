@@ -100,6 +100,7 @@ private:
     void HelpHowToUse();
     void HelpAbout();
     void mnuanovaClick();
+    void mnugraficaClick();
     void mnuconcluClick();
     void mnuinformeClick();
     void mnusupuestosClick();

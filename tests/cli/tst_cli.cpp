@@ -20,7 +20,8 @@ const QByteArray uso =
     "     tolerancia --supuestos ARCHIVO.w1e\n"
     "     tolerancia --json ARCHIVO.w1e\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
-    " [--impresora laser|deskjet] ARCHIVO.w1e\n";
+    " [--impresora laser|deskjet] ARCHIVO.w1e\n"
+    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
 
 QByteArray contenido(const QString &ruta)
 {
