@@ -1,11 +1,11 @@
 #include "LineaComandos.h"
 
 #include "PaginaPdf.h"
-#include "capture/ReglasCaptura.h"
-#include "results/Informe.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/informe/Informe.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,13 +1,13 @@
-#include "capture/ReglasCaptura.h"
-#include "shell/Ayuda.h"
-#include "shell/BuscarAyuda.h"
-#include "shell/EstudioArchivo.h"
-#include "shell/Main.h"
-#include "shell/TemasAyuda.h"
-#include "shell/VisorAyuda.h"
-#include "stats/Formato.h"
-#include "stats/Pares.h"
-#include "stats/Uanova.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "gui/Ayuda.h"
+#include "gui/BuscarAyuda.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "gui/VentanaPrincipal.h"
+#include "core/ayuda/TemasAyuda.h"
+#include "gui/VisorAyuda.h"
+#include "core/motor/Formato.h"
+#include "core/motor/Pares.h"
+#include "core/motor/Anova.h"
 
 #include <QAction>
 #include <QDir>

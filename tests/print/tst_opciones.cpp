@@ -3,14 +3,14 @@
 // the jobs drawn on a recording canvas.
 #include "LienzoGrabador.h"
 
-#include "capture/Fdatos.h"
-#include "print/Impresion.h"
-#include "print/OpcionesImpresion.h"
-#include "print/Uoppr.h"
-#include "print/Uoppr1.h"
-#include "print/Uoprt.h"
-#include "shell/Dialogos.h"
-#include "shell/Main.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/Impresion.h"
+#include "gui/OpcionesImpresion.h"
+#include "gui/Uoppr.h"
+#include "gui/Uoppr1.h"
+#include "gui/VentanaTipoImpresora.h"
+#include "gui/Dialogos.h"
+#include "gui/VentanaPrincipal.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
-#include "capture/Fdatos.h"
-#include "results/Informe.h"
-#include "results/RejillaResultado.h"
-#include "results/Tablas.h"
-#include "shell/Dialogos.h"
-#include "shell/EstadoComandos.h"
-#include "shell/Main.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Pares.h"
+#include "gui/VentanaEstudio.h"
+#include "core/informe/Informe.h"
+#include "gui/RejillaResultado.h"
+#include "core/informe/TablasResultado.h"
+#include "gui/Dialogos.h"
+#include "core/comandos/EstadoComandos.h"
+#include "gui/VentanaPrincipal.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+#include "core/motor/Pares.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,11 +1,11 @@
-#include "capture/Fdatos.h"
-#include "shell/Dialogos.h"
-#include "shell/EstadoComandos.h"
-#include "shell/Main.h"
-#include "shell/TemasAyuda.h"
-#include "shell/Ufacerca.h"
-#include "shell/Ufshow.h"
-#include "shell/VisorAyuda.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/Dialogos.h"
+#include "core/comandos/EstadoComandos.h"
+#include "gui/VentanaPrincipal.h"
+#include "core/ayuda/TemasAyuda.h"
+#include "gui/AcercaDe.h"
+#include "gui/Presentacion.h"
+#include "gui/VisorAyuda.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,0 +1,120 @@
+#include "Dialogos.h"
+
+#include "core/motor/Errores.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPointer>
+
+namespace {
+
+const QString filtroEstudios = QStringLiteral("Quorix v. w3.0 (*.w1e)");
+
+// Runs a modal dialog and gives the keyboard back to the window that had it:
+// without a window manager nobody else does.
+int ejecuta(QDialog &dialogo)
+{
+    const QPointer<QWidget> activa = QApplication::activeWindow();
+    const int resultado = dialogo.exec();
+    if (activa)
+        activa->activateWindow();
+    return resultado;
+}
+
+class DialogosQt : public Dialogos
+{
+public:
+    void mensaje(const QString &texto) override
+    {
+        QMessageBox caja(QMessageBox::NoIcon, QApplication::applicationDisplayName(), texto,
+                         QMessageBox::Ok, QApplication::activeWindow());
+        ejecuta(caja);
+    }
+
+    bool pregunta(const QString &titulo, const QString &texto) override
+    {
+        QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
+                         QApplication::activeWindow());
+        return ejecuta(caja) == QMessageBox::Yes;
+    }
+
+    QString abreArchivo(QWidget *padre) override
+    {
+        QFileDialog dialogo(padre);
+        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+        dialogo.setNameFilter(filtroEstudios);
+        dialogo.setDefaultSuffix(QStringLiteral("w1e"));
+        dialogo.setOption(QFileDialog::ReadOnly, false);
+        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+            return {};
+        return dialogo.selectedFiles().constFirst();
+    }
+
+    QString guardaArchivo(QWidget *padre, const QString &nombre) override
+    {
+        QFileDialog dialogo(padre, QStringLiteral("Guardar como"));
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setFileMode(QFileDialog::AnyFile);
+        dialogo.setNameFilter(filtroEstudios);
+        dialogo.setDefaultSuffix(QStringLiteral("w1e"));
+        dialogo.selectFile(nombre);
+        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+            return {};
+        return dialogo.selectedFiles().constFirst();
+    }
+
+    bool imprime(QPrinter *impresora, QWidget *padre) override
+    {
+        QPrintDialog dialogo(impresora, padre);
+        return ejecuta(dialogo) == QDialog::Accepted;
+    }
+};
+
+Dialogos *instalados = nullptr;
+
+} // namespace
+
+void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,
+                           const std::function<void(QPrinter *)> &dibuja)
+{
+    QPrintPreviewDialog dialogo(impresora, padre);
+    // The preview's own print and page setup commands would bypass the print
+    // run (one job per copy, a fresh calculation for each), and the pages
+    // are always printed in portrait.
+    QStringList ocultas;
+    for (const char *texto : {"Print", "Page setup", "Portrait", "Landscape"})
+        ocultas << QCoreApplication::translate("QPrintPreviewDialog", texto);
+    for (QAction *accion : dialogo.findChildren<QAction *>())
+        if (ocultas.contains(accion->text()))
+            accion->setVisible(false);
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, dibuja);
+    ejecuta(dialogo);
+}
+
+Dialogos &Dialogos::actual()
+{
+    static DialogosQt reales;
+    return instalados ? *instalados : reales;
+}
+
+void Dialogos::instala(Dialogos *dialogos)
+{
+    instalados = dialogos;
+}
+
+void EjecutaComando(const std::function<void()> &comando)
+{
+    try {
+        comando();
+    } catch (const ErrorTolerancia &error) {
+        Dialogos::actual().mensaje(error.texto());
+    } catch (const std::exception &error) {
+        Dialogos::actual().mensaje(QString::fromLocal8Bit(error.what()));
+    }
+}

@@ -1,0 +1,64 @@
+#include "Programa.h"
+
+#include "gui/Impresion.h"
+#include "gui/Dialogos.h"
+#include "gui/VentanaPrincipal.h"
+#include "gui/Presentacion.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+#include <QStringList>
+
+#include <memory>
+
+int EjecutaPrograma(int argc, char **argv)
+{
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tolerancia"));
+    // The caption of every message box.
+    QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
+    // The program ends when the main window closes, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolerancia.svg")));
+    // The program speaks Spanish whatever the user's language: so do the
+    // toolkit's own dialogs and buttons.
+    QTranslator traduccion;
+    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduccion);
+
+    auto principal = std::make_unique<TMainForm>();
+    QObject::connect(principal.get(), &TMainForm::cerrada, &aplicacion, &QApplication::quit,
+                     Qt::QueuedConnection);
+    // Without a window manager "maximised" means nothing: start with the
+    // whole screen anyway.
+    if (const QScreen *pantalla = principal->screen())
+        principal->setGeometry(pantalla->availableGeometry());
+    principal->showMaximized();
+    principal->activateWindow();
+    auto splash = std::make_unique<TFshow>();
+    Fshow = splash.get();
+    Fshow->show();
+    // The main window is activated as it first shows; where no window
+    // manager activates it, the splash must still go after its three seconds.
+    Fshow->Timer1->start();
+    CreaVentanasImpresion();
+
+    // "tolerancia ARCHIVO.w1e" opens the study as "&Abrir..." would.
+    const QStringList argumentos = QApplication::arguments();
+    if (argumentos.size() > 1) {
+        // The window's caption is the file's full path, as the open dialog gives it.
+        const QString ruta = QFileInfo(argumentos.at(1)).absoluteFilePath();
+        EjecutaComando([&principal, &ruta] { principal->abreArchivo(ruta); });
+    }
+
+    const int salida = QApplication::exec();
+    Fshow = nullptr;
+    return salida;
+}

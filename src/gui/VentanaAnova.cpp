@@ -1,0 +1,83 @@
+#include "VentanaAnova.h"
+
+#include "gui/RejillaResultado.h"
+#include "core/informe/TablasResultado.h"
+#include "core/motor/Conversiones.h"
+
+#include <QHeaderView>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+TfinfoA::TfinfoA(QWidget *parent) : TVentanaResultado(parent)
+{
+    setObjectName(QStringLiteral("finfoA"));
+
+    stganova = new TRejillaResultado(QStringLiteral("stganova"), 6, 5, 1, 3, 140, this);
+    stganova->setFixedHeight(145);
+    stganova->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stganova->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stganova->setColumnWidth(0, 175);
+
+    // The memo only shows as the background around the statistics grid.
+    auto *zona = new QWidget(this);
+    zona->setMinimumHeight(232);
+    memoa = new QTextEdit(zona);
+    memoa->setObjectName(QStringLiteral("memoa"));
+    memoa->setAccessibleName(QStringLiteral("memoa"));
+    memoa->setReadOnly(true);
+    memoa->setAlignment(Qt::AlignCenter);
+    memoa->setContextMenuPolicy(Qt::NoContextMenu);
+    memoa->setGeometry(0, 0, 878, 232);
+
+    stgeqpo = new TRejillaResultado(QStringLiteral("stgeqpo"), 4, 8, 1, 2, 140, zona);
+    stgeqpo->setGeometry(0, 8, 713, 216);
+    stgeqpo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stgeqpo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    stgeqpo->setColumnWidth(0, 170);
+    stgeqpo->raise();
+
+    auto *columna = new QVBoxLayout(this);
+    columna->setContentsMargins(0, 0, 0, 0);
+    columna->setSpacing(0);
+    columna->addWidget(stganova);
+    columna->addWidget(zona, 1);
+
+    connect(stganova, &TRejillaResultado::teclaPulsada, this, &TfinfoA::stganovaKeyPress);
+    connect(stganova, &TRejillaResultado::salida, this, &TfinfoA::stganovaExit);
+    connect(stgeqpo, &TRejillaResultado::teclaPulsada, this, &TfinfoA::stgeqpoKeyPress);
+    connect(stgeqpo, &TRejillaResultado::salida, this, &TfinfoA::stgeqpoExit);
+
+    creaPopupMenu1();
+}
+
+void TfinfoA::llena(const JuegoResultados &juego, int k)
+{
+    const QChar separador = SeparadorDecimal();
+    stganova->ponCeldas(TablaAnova(juego.resultados, separador));
+    stgeqpo->ponCeldas(TablaEquipos(juego, k, separador));
+}
+
+void TfinfoA::muestra()
+{
+    TVentanaResultado::muestra(QStringLiteral("Análisis de la varianza"), {894, 603}, true);
+}
+
+void TfinfoA::stganovaKeyPress()
+{
+    stganova->aplicaTeclaTab();
+}
+
+void TfinfoA::stganovaExit()
+{
+    stganova->restableceTab();
+}
+
+void TfinfoA::stgeqpoKeyPress()
+{
+    stgeqpo->aplicaTeclaTab();
+}
+
+void TfinfoA::stgeqpoExit()
+{
+    stgeqpo->restableceTab();
+}
