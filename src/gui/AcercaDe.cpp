@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+AcercaDe::AcercaDe(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Acerca de"));
@@ -50,7 +50,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setAccessibleName(QStringLiteral("OK"));
     OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, &AcercaDe::close);
 
     auto *columna = new QVBoxLayout(this);
     columna->addWidget(Panel1, 1);
@@ -58,9 +58,4 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     if (const QScreen *pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().center() - rect().center());
-}
-
-void TAboutBox::OKButtonClick()
-{
-    close();
 }

@@ -3,13 +3,10 @@
 #include <QDialog>
 
 // The about box: a new one on every "&Acerca...", not modal.
-class TAboutBox : public QDialog
+class AcercaDe : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(QWidget *parent = nullptr);
-
-private:
-    void OKButtonClick();
+    explicit AcercaDe(QWidget *parent = nullptr);
 };

@@ -5,7 +5,7 @@
 
 void PideAyuda(int comando, const QString &dato)
 {
-    TVisorAyuda *visor = VisorAyuda();
+    VisorAyuda *visor = VisorDeAyuda();
     if (comando == ComandoAyuda::buscar) {
         visor->buscaClave(dato);
         return;
@@ -17,5 +17,5 @@ void PideAyuda(int comando, const QString &dato)
 void AyudaContexto(int numero)
 {
     const QString pagina = PaginaDeContexto(numero);
-    VisorAyuda()->muestraPagina(pagina.isEmpty() ? PaginaDeComando(ComandoAyuda::contenido) : pagina);
+    VisorDeAyuda()->muestraPagina(pagina.isEmpty() ? PaginaDeComando(ComandoAyuda::contenido) : pagina);
 }

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TBuscarAyuda::TBuscarAyuda(const QVector<EntradaIndice> &indice, QWidget *parent)
+BuscarAyuda::BuscarAyuda(const QVector<EntradaIndice> &indice, QWidget *parent)
     : QDialog(parent), m_indice(indice)
 {
     setObjectName(QStringLiteral("BuscarAyuda"));
@@ -45,23 +45,23 @@ TBuscarAyuda::TBuscarAyuda(const QVector<EntradaIndice> &indice, QWidget *parent
 
     // The arrow keys move through the list while the caret stays in the field.
     ebuscar->installEventFilter(this);
-    connect(ebuscar, &QLineEdit::textChanged, this, &TBuscarAyuda::ebuscarChange);
-    connect(lsttemas, &QListWidget::itemActivated, this, &TBuscarAyuda::lsttemasDblClick);
-    connect(botonmostrar, &QPushButton::clicked, this, &TBuscarAyuda::botonmostrarClick);
+    connect(ebuscar, &QLineEdit::textChanged, this, &BuscarAyuda::filtra);
+    connect(lsttemas, &QListWidget::itemActivated, this, &BuscarAyuda::muestraTema);
+    connect(botonmostrar, &QPushButton::clicked, this, &BuscarAyuda::muestraActual);
     connect(botoncerrar, &QPushButton::clicked, this, &QDialog::reject);
 
-    ebuscarChange(QString());
+    filtra(QString());
 }
 
-void TBuscarAyuda::ponClave(const QString &clave)
+void BuscarAyuda::ponClave(const QString &clave)
 {
     ebuscar->setText(clave);
-    ebuscarChange(clave);  // also when the text did not change
+    filtra(clave);  // also when the text did not change
     ebuscar->selectAll();
     ebuscar->setFocus();
 }
 
-void TBuscarAyuda::ebuscarChange(const QString &texto)
+void BuscarAyuda::filtra(const QString &texto)
 {
     lsttemas->clear();
     const QVector<EntradaIndice> encontradas = FiltraIndice(m_indice, texto);
@@ -77,7 +77,7 @@ void TBuscarAyuda::ebuscarChange(const QString &texto)
     botonmostrar->setEnabled(lsttemas->count() > 0);
 }
 
-bool TBuscarAyuda::eventFilter(QObject *objeto, QEvent *evento)
+bool BuscarAyuda::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (objeto == ebuscar && evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent *>(evento)->key();
@@ -90,7 +90,7 @@ bool TBuscarAyuda::eventFilter(QObject *objeto, QEvent *evento)
     return QDialog::eventFilter(objeto, evento);
 }
 
-void TBuscarAyuda::lsttemasDblClick(QListWidgetItem *item)
+void BuscarAyuda::muestraTema(QListWidgetItem *item)
 {
     // Enter in the list both activates the item and presses the default
     // button: the first one wins.
@@ -100,7 +100,7 @@ void TBuscarAyuda::lsttemasDblClick(QListWidgetItem *item)
     emit temaElegido(item->data(Qt::UserRole).toString());
 }
 
-void TBuscarAyuda::botonmostrarClick()
+void BuscarAyuda::muestraActual()
 {
-    lsttemasDblClick(lsttemas->currentItem());
+    muestraTema(lsttemas->currentItem());
 }

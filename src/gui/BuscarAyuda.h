@@ -11,12 +11,12 @@ class QPushButton;
 
 // The help search dialog: the list of keywords narrows as the user types
 // part of one; Enter, "Mostrar" or a double click opens the topic.
-class TBuscarAyuda : public QDialog
+class BuscarAyuda : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TBuscarAyuda(const QVector<EntradaIndice> &indice, QWidget *parent = nullptr);
+    explicit BuscarAyuda(const QVector<EntradaIndice> &indice, QWidget *parent = nullptr);
 
     // Puts `clave` in the search field (the list follows it).
     void ponClave(const QString &clave);
@@ -29,9 +29,9 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    void ebuscarChange(const QString &texto);
-    void lsttemasDblClick(QListWidgetItem *item);
-    void botonmostrarClick();
+    void filtra(const QString &texto);
+    void muestraTema(QListWidgetItem *item);
+    void muestraActual();
 
     QVector<EntradaIndice> m_indice;
     QLineEdit *ebuscar;

@@ -12,6 +12,7 @@
 
 class GrupoOpciones;
 class QPushButton;
+class VentanaEstudio;
 
 // Where the print runs draw: by default the canvas of the printer the print
 // dialog chose. Tests install a recording canvas; an empty function goes
@@ -19,14 +20,22 @@ class QPushButton;
 using FabricaLienzo = std::function<std::unique_ptr<Lienzo>(QPrinter &)>;
 void InstalaFabricaLienzo(FabricaLienzo fabrica);
 
-// What the two print options windows have in common: the choice of page,
-// "Aceptar" (the print run), "Cancelar" and "Vista previa". Each window
-// keeps its printer, its selection and its own result set for the run.
-class VentanaOpcionesImpresion : public QDialog
+// A print options window: the choice of page, "Aceptar" (the print run),
+// "Cancelar" and "Vista previa". The program has two, one per printer kind.
+// Each keeps its printer, its selection and its own result set for the run,
+// and reads the study from the study window it is handed at each command.
+class OpcionesImpresion : public QDialog
 {
     Q_OBJECT
 
 public:
+    // The study window of the moment; nullptr when none is open.
+    using FuenteDocumento = std::function<VentanaEstudio *()>;
+
+    // The laser window, "Imprimir en Lasser:", and the ink-jet one, "Imprimir:".
+    static OpcionesImpresion *laser(FuenteDocumento documento, QWidget *parent);
+    static OpcionesImpresion *tinta(FuenteDocumento documento, QWidget *parent);
+
     // The page routines of one printer kind, and the resolution its layout
     // was drawn for: positions are printer pixels, so the page only keeps
     // its proportions at that resolution.
@@ -40,16 +49,13 @@ public:
     // The selected item of `opcion`: 0 general information, 1 results.
     int seleccion() const;
 
-protected:
-    VentanaOpcionesImpresion(const QString &tituloGrupo, QSize tamano, Paginas paginas,
-                             QWidget *parent);
-
-private slots:
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void botonvistaClick();
-
 private:
+    OpcionesImpresion(const QString &tituloGrupo, QSize tamano, Paginas paginas,
+                      FuenteDocumento documento, QWidget *parent);
+
+    void imprime();
+    void vistaPrevia();
+
     // The study may be printed: a document window exists and its counts pass
     // the capture validation (which shows its own message otherwise).
     bool estudioImprimible();
@@ -62,6 +68,7 @@ private:
     QPushButton *BitBtn2;
     QPushButton *botonvista;
     Paginas m_paginas;
+    FuenteDocumento m_documento;
     QPrinter m_impresora;
     JuegoResultados m_resultados;
 };

@@ -9,8 +9,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TFshow *Fshow = nullptr;
-
 QPixmap FiguraProducto(const QSize &tamano)
 {
     // Drawn on a 377 × 289 canvas and scaled: a volumetric flask before a
@@ -60,7 +58,7 @@ QPixmap FiguraProducto(const QSize &tamano)
     return figura;
 }
 
-TFshow::TFshow(QWidget *parent)
+Presentacion::Presentacion(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Fshow"));
@@ -110,15 +108,9 @@ TFshow::TFshow(QWidget *parent)
     if (const QScreen *pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().center() - rect().center());
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(3000);
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &TFshow::Timer1Timer);
-}
-
-void TFshow::Timer1Timer()
-{
-    Timer1->stop();
-    close();
+    reloj = new QTimer(this);
+    reloj->setObjectName(QStringLiteral("Timer1"));
+    reloj->setInterval(3000);
+    reloj->setSingleShot(true);
+    connect(reloj, &QTimer::timeout, this, &Presentacion::close);
 }

@@ -1,9 +1,8 @@
 #include "Programa.h"
 
-#include "gui/Impresion.h"
 #include "gui/Dialogos.h"
-#include "gui/VentanaPrincipal.h"
 #include "gui/Presentacion.h"
+#include "gui/VentanaPrincipal.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,8 +32,8 @@ int EjecutaPrograma(int argc, char **argv)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduccion);
 
-    auto principal = std::make_unique<TMainForm>();
-    QObject::connect(principal.get(), &TMainForm::cerrada, &aplicacion, &QApplication::quit,
+    auto principal = std::make_unique<VentanaPrincipal>();
+    QObject::connect(principal.get(), &VentanaPrincipal::cerrada, &aplicacion, &QApplication::quit,
                      Qt::QueuedConnection);
     // Without a window manager "maximised" means nothing: start with the
     // whole screen anyway.
@@ -42,13 +41,14 @@ int EjecutaPrograma(int argc, char **argv)
         principal->setGeometry(pantalla->availableGeometry());
     principal->showMaximized();
     principal->activateWindow();
-    auto splash = std::make_unique<TFshow>();
-    Fshow = splash.get();
-    Fshow->show();
+    auto splash = std::make_unique<Presentacion>();
+    QObject::connect(principal.get(), &VentanaPrincipal::activada, splash->reloj,
+                     qOverload<>(&QTimer::start));
+    splash->show();
     // The main window is activated as it first shows; where no window
     // manager activates it, the splash must still go after its three seconds.
-    Fshow->Timer1->start();
-    CreaVentanasImpresion();
+    splash->reloj->start();
+    principal->creaVentanasImpresion();
 
     // "tolerancia ARCHIVO.w1e" opens the study as "&Abrir..." would.
     const QStringList argumentos = QApplication::arguments();
@@ -58,7 +58,5 @@ int EjecutaPrograma(int argc, char **argv)
         EjecutaComando([&principal, &ruta] { principal->abreArchivo(ruta); });
     }
 
-    const int salida = QApplication::exec();
-    Fshow = nullptr;
-    return salida;
+    return QApplication::exec();
 }

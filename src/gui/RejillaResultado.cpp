@@ -10,7 +10,7 @@ namespace {
 constexpr int altoFila = 24;
 }
 
-TRejillaResultado::TRejillaResultado(const QString &nombre, int columnas, int filas,
+RejillaResultado::RejillaResultado(const QString &nombre, int columnas, int filas,
                                      int columnasFijas, int filasFijas, int anchoColumna,
                                      QWidget *parent)
     : QTableWidget(filas, columnas, parent)
@@ -47,38 +47,38 @@ TRejillaResultado::TRejillaResultado(const QString &nombre, int columnas, int fi
         setCurrentCell(filasFijas, columnasFijas);
 }
 
-void TRejillaResultado::ponCeldas(const Rejilla &celdas)
+void RejillaResultado::ponCeldas(const Rejilla &celdas)
 {
     for (int fila = 0; fila < rowCount(); ++fila)
         for (int columna = 0; columna < columnCount(); ++columna)
             item(fila, columna)->setText(celdas.celda(columna, fila));
 }
 
-QString TRejillaResultado::celda(int columna, int fila) const
+QString RejillaResultado::celda(int columna, int fila) const
 {
     const QTableWidgetItem *i = item(fila, columna);
     return i ? i->text() : QString();
 }
 
-void TRejillaResultado::aplicaTeclaTab()
+void RejillaResultado::aplicaTeclaTab()
 {
     if (currentColumn() != columnCount() - 1)
         return;
     setTabKeyNavigation(currentRow() != rowCount() - 1);
 }
 
-void TRejillaResultado::restableceTab()
+void RejillaResultado::restableceTab()
 {
     setTabKeyNavigation(true);
 }
 
-void TRejillaResultado::ponFilaActual(int fila)
+void RejillaResultado::ponFilaActual(int fila)
 {
     selectionModel()->setCurrentIndex(model()->index(fila, currentColumn()),
                                       QItemSelectionModel::NoUpdate);
 }
 
-bool TRejillaResultado::event(QEvent *evento)
+bool RejillaResultado::event(QEvent *evento)
 {
     // A typed character, as opposed to a movement key. Tab itself moves by
     // the rule and must not reset it.
@@ -91,7 +91,7 @@ bool TRejillaResultado::event(QEvent *evento)
     return QTableWidget::event(evento);
 }
 
-void TRejillaResultado::focusOutEvent(QFocusEvent *evento)
+void RejillaResultado::focusOutEvent(QFocusEvent *evento)
 {
     QTableWidget::focusOutEvent(evento);
     // A menu opening or the window losing activation is not leaving the grid.

@@ -7,12 +7,12 @@ class Rejilla;
 // A read-only string grid of the result windows: fixed heading rows and
 // columns drawn like headers and never current, default row height 24 and
 // Tab moving between cells until a key is pressed in the bottom-right cell.
-class TRejillaResultado : public QTableWidget
+class RejillaResultado : public QTableWidget
 {
     Q_OBJECT
 
 public:
-    TRejillaResultado(const QString &nombre, int columnas, int filas, int columnasFijas,
+    RejillaResultado(const QString &nombre, int columnas, int filas, int columnasFijas,
                       int filasFijas, int anchoColumna, QWidget *parent = nullptr);
 
     // Writes every cell of `celdas` (same size as the grid).

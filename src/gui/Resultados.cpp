@@ -6,7 +6,6 @@
 #include "gui/VentanaInforme.h"
 #include "gui/VentanaEstudio.h"
 #include "gui/Dialogos.h"
-#include "gui/VentanaPrincipal.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
@@ -18,20 +17,20 @@ namespace {
 
 // The study to calculate, or nothing when the capture validation failed
 // (it has shown its message; it also fails without a document window).
-std::optional<Estudio> EstudioValidado()
+std::optional<Estudio> EstudioValidado(VentanaEstudio *documento)
 {
-    if (!ValidaCaptura())
+    if (!ValidaCaptura(documento))
         return std::nullopt;
-    return Finforma->estudio();
+    return documento->estudio();
 }
 
-// A fresh calculation into the main window's result set. A calculation
+// A fresh calculation into the destination's result set. A calculation
 // error gets the result windows' own message and false; a conversion error
 // goes on to the general handler.
-bool Calcula(const Estudio &estudio)
+bool Calcula(const Estudio &estudio, JuegoResultados &juego)
 {
     try {
-        CalculaAnova(estudio, SeparadorDecimal(), MainForm->resultados());
+        CalculaAnova(estudio, SeparadorDecimal(), juego);
         return true;
     } catch (const ErrorCalculo &) {
         Dialogos::actual().mensaje(
@@ -40,41 +39,49 @@ bool Calcula(const Estudio &estudio)
     }
 }
 
+// Result windows report the last child window closing.
+template<typename Ventana>
+Ventana *creaVentana(const DestinoResultados &destino)
+{
+    auto *ventana = new Ventana;
+    QObject::connect(ventana, &VentanaResultado::evento, ventana, destino.aplica);
+    return ventana;
+}
+
 } // namespace
 
-void ComandoAnalisisVarianza()
+void ComandoAnalisisVarianza(VentanaEstudio *documento, const DestinoResultados &destino)
 {
-    const auto estudio = EstudioValidado();
-    if (!estudio || !Calcula(*estudio))
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio || !Calcula(*estudio, destino.juego))
         return;
-    const JuegoResultados &juego = MainForm->resultados();
-    auto *ventana = new TfinfoA;
+    const JuegoResultados &juego = destino.juego;
+    auto *ventana = creaVentana<VentanaAnova>(destino);
     ventana->llena(juego, StrToInt(estudio->econdicion));
-    ventana->muestra();
-    MainForm->aplicaEvento(EsSignificativo(juego.resultados[Ranura::pfcal])
-                               ? Evento::anovaSignificativo
-                               : Evento::anovaNoSignificativo);
+    ventana->muestra(destino.marco);
+    destino.aplica(EsSignificativo(juego.resultados[Ranura::pfcal]) ? Evento::anovaSignificativo
+                                                                     : Evento::anovaNoSignificativo);
 }
 
-void ComandoIntervaloConfianza()
+void ComandoIntervaloConfianza(VentanaEstudio *documento, const DestinoResultados &destino)
 {
-    const auto estudio = EstudioValidado();
-    if (!estudio || !Calcula(*estudio))
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio || !Calcula(*estudio, destino.juego))
         return;
-    auto *ventana = new TfinfoB;
-    ventana->llena(MainForm->resultados().resultados, StrToInt(estudio->econdicion));
-    ventana->muestra();
+    auto *ventana = creaVentana<VentanaIntervalos>(destino);
+    ventana->llena(destino.juego.resultados, StrToInt(estudio->econdicion));
+    ventana->muestra(destino.marco);
 }
 
-void ComandoInforme()
+void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino)
 {
-    const auto estudio = EstudioValidado();
+    const auto estudio = EstudioValidado(documento);
     if (!estudio)
         return;
-    auto *ventana = new Tfrminforme;
-    ventana->muestra();
+    auto *ventana = creaVentana<VentanaInforme>(destino);
+    ventana->muestra(destino.marco);
     // Block 1 arrives before the calculation; an error after it leaves the
     // window open with what it already holds.
-    ComponeInforme(*estudio, SeparadorDecimal(), MainForm->resultados(),
+    ComponeInforme(*estudio, SeparadorDecimal(), destino.juego,
                    [ventana](const QString &linea) { ventana->agrega(linea); });
 }

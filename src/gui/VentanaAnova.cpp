@@ -8,11 +8,11 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TfinfoA::TfinfoA(QWidget *parent) : TVentanaResultado(parent)
+VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("finfoA"));
 
-    stganova = new TRejillaResultado(QStringLiteral("stganova"), 6, 5, 1, 3, 140, this);
+    stganova = new RejillaResultado(QStringLiteral("stganova"), 6, 5, 1, 3, 140, this);
     stganova->setFixedHeight(145);
     stganova->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stganova->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -29,7 +29,7 @@ TfinfoA::TfinfoA(QWidget *parent) : TVentanaResultado(parent)
     memoa->setContextMenuPolicy(Qt::NoContextMenu);
     memoa->setGeometry(0, 0, 878, 232);
 
-    stgeqpo = new TRejillaResultado(QStringLiteral("stgeqpo"), 4, 8, 1, 2, 140, zona);
+    stgeqpo = new RejillaResultado(QStringLiteral("stgeqpo"), 4, 8, 1, 2, 140, zona);
     stgeqpo->setGeometry(0, 8, 713, 216);
     stgeqpo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stgeqpo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -42,42 +42,23 @@ TfinfoA::TfinfoA(QWidget *parent) : TVentanaResultado(parent)
     columna->addWidget(stganova);
     columna->addWidget(zona, 1);
 
-    connect(stganova, &TRejillaResultado::teclaPulsada, this, &TfinfoA::stganovaKeyPress);
-    connect(stganova, &TRejillaResultado::salida, this, &TfinfoA::stganovaExit);
-    connect(stgeqpo, &TRejillaResultado::teclaPulsada, this, &TfinfoA::stgeqpoKeyPress);
-    connect(stgeqpo, &TRejillaResultado::salida, this, &TfinfoA::stgeqpoExit);
+    for (RejillaResultado *rejilla : {stganova, stgeqpo}) {
+        connect(rejilla, &RejillaResultado::teclaPulsada, rejilla,
+                &RejillaResultado::aplicaTeclaTab);
+        connect(rejilla, &RejillaResultado::salida, rejilla, &RejillaResultado::restableceTab);
+    }
 
-    creaPopupMenu1();
+    creaMenuCerrar();
 }
 
-void TfinfoA::llena(const JuegoResultados &juego, int k)
+void VentanaAnova::llena(const JuegoResultados &juego, int k)
 {
     const QChar separador = SeparadorDecimal();
     stganova->ponCeldas(TablaAnova(juego.resultados, separador));
     stgeqpo->ponCeldas(TablaEquipos(juego, k, separador));
 }
 
-void TfinfoA::muestra()
+void VentanaAnova::muestra(QMdiArea *marco)
 {
-    TVentanaResultado::muestra(QStringLiteral("Análisis de la varianza"), {894, 603}, true);
-}
-
-void TfinfoA::stganovaKeyPress()
-{
-    stganova->aplicaTeclaTab();
-}
-
-void TfinfoA::stganovaExit()
-{
-    stganova->restableceTab();
-}
-
-void TfinfoA::stgeqpoKeyPress()
-{
-    stgeqpo->aplicaTeclaTab();
-}
-
-void TfinfoA::stgeqpoExit()
-{
-    stgeqpo->restableceTab();
+    VentanaResultado::muestra(marco, QStringLiteral("Análisis de la varianza"), {894, 603}, true);
 }

@@ -1,9 +1,8 @@
 #include "VentanaEstudio.h"
 
-#include "gui/Dialogos.h"
 #include "core/estudio/ArchivoEstudio.h"
-#include "gui/VentanaPrincipal.h"
 #include "core/motor/Conversiones.h"
+#include "gui/Dialogos.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,8 +25,6 @@
 #include <algorithm>
 #include <limits>
 
-TFinforma *Finforma = nullptr;
-
 namespace {
 
 constexpr int anchoColumna = 110;
@@ -49,18 +46,6 @@ bool esCaracter(const QKeyEvent *tecla)
     if ((tecla->modifiers() & Qt::ControlModifier) && !(tecla->modifiers() & Qt::AltModifier))
         return false;
     return c.isPrint() || c == u'\b' || c == u'\r' || c == QChar(0x1b);
-}
-
-void marcaModificado()
-{
-    if (MainForm)
-        MainForm->ponEstado(QStringLiteral("Modificado"));
-}
-
-void aplica(Evento evento)
-{
-    if (MainForm)
-        MainForm->aplicaEvento(evento);
 }
 
 // A field's limit binds typing only: a longer text loaded from a file stays
@@ -98,29 +83,26 @@ void ponTextoEntero(QLineEdit *campo, const QString &texto)
 
 } // namespace
 
-TFinforma::TFinforma(QWidget *parent) : QWidget(parent)
+VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
 {
-    Finforma = this;
     setObjectName(QStringLiteral("Finforma"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Nuevo"));
     creaComponentes();
     resize(631, 476);
-    FormCreate();
+    inicia();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *ahora) { focoCambia(ahora); });
 }
 
-TFinforma::~TFinforma()
+VentanaEstudio::~VentanaEstudio()
 {
     // Children go after this destructor: their focus changes must not reach it.
     disconnect(qApp, nullptr, this, nullptr);
     m_cerrada = true;
-    if (Finforma == this)
-        Finforma = nullptr;
 }
 
-void TFinforma::creaComponentes()
+void VentanaEstudio::creaComponentes()
 {
     Thojas = new QTabWidget(this);
     Thojas->setObjectName(QStringLiteral("Thojas"));
@@ -136,7 +118,7 @@ void TFinforma::creaComponentes()
         e->installEventFilter(this);
         // Also edits made without a typed character (Delete, cut, paste, undo)
         // change the study.
-        connect(e, &QLineEdit::textEdited, this, [] { marcaModificado(); });
+        connect(e, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
         return e;
     };
     auto etiqueta = [](QWidget *pagina, const QString &texto, QWidget *buddy,
@@ -201,9 +183,9 @@ void TFinforma::creaComponentes()
     botonok->installEventFilter(this);
     boton1->installEventFilter(this);
     connect(botonok, &QPushButton::clicked, this,
-            [this] { EjecutaComando([this] { botonokClick(); }); });
+            [this] { EjecutaComando([this] { aceptaConteos(); }); });
     connect(boton1, &QPushButton::clicked, this,
-            [this] { EjecutaComando([this] { boton1Click(); }); });
+            [this] { EjecutaComando([this] { aceptaDatos(); }); });
 
     setTabOrder(etole, emetodo);
     setTabOrder(emetodo, eanalista);
@@ -216,7 +198,7 @@ void TFinforma::creaComponentes()
 }
 
 // The grid with its editor, always shown on the current cell, and its menu.
-void TFinforma::creaRejilla(QWidget *pagina)
+void VentanaEstudio::creaRejilla(QWidget *pagina)
 {
     stgdatos = new QTableWidget(pagina);
     stgdatos->setObjectName(QStringLiteral("stgdatos"));
@@ -259,7 +241,7 @@ void TFinforma::creaRejilla(QWidget *pagina)
         if (columna >= 0 && fila >= 0)
             itemCelda(columna + 1, fila + 1)->setText(texto);
     });
-    connect(editor, &QLineEdit::textEdited, this, [] { marcaModificado(); });
+    connect(editor, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
     connect(stgdatos, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
         {
             const QTableWidgetItem *actual = stgdatos->item(fila, columna);
@@ -270,11 +252,11 @@ void TFinforma::creaRejilla(QWidget *pagina)
         colocaEditor();
     });
     connect(stgdatos->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &TFinforma::colocaEditor);
+            &VentanaEstudio::colocaEditor);
     connect(stgdatos->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &TFinforma::colocaEditor);
+            &VentanaEstudio::colocaEditor);
     connect(stgdatos->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &TFinforma::colocaEditor);
+            &VentanaEstudio::colocaEditor);
     stgdatos->viewport()->installEventFilter(this);
 
     pmenu = new QMenu(this);
@@ -284,14 +266,14 @@ void TFinforma::creaRejilla(QWidget *pagina)
     pmnudunet->setToolTip(QStringLiteral("Cálculos"));
     pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
     connect(pmnudunet, &QAction::triggered, this,
-            [this] { EjecutaComando([this] { pmnudunetClick(); }); });
+            [this] { EjecutaComando([this] { emit dunnettPedido(); }); });
     stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
         pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));
     });
 }
 
-void TFinforma::FormCreate()
+void VentanaEstudio::inicia()
 {
     econdicion->setText(QStringLiteral("2"));
     ereplica->setText(QStringLiteral("3"));
@@ -300,7 +282,7 @@ void TFinforma::FormCreate()
     ponOpciones(OpcionesRejilla::inicial);
 }
 
-Estudio TFinforma::estudio() const
+Estudio VentanaEstudio::estudio() const
 {
     Estudio e;
     e.etole = etole->text();
@@ -309,16 +291,16 @@ Estudio TFinforma::estudio() const
     e.efecha = efecha->text();
     e.econdicion = econdicion->text();
     e.ereplica = ereplica->text();
-    e.stgdatos = rejilla();
+    e.stgdatos = rejillaMostrada();
     return e;
 }
 
-QString TFinforma::textoConteo(CampoConteo campo) const
+QString VentanaEstudio::textoConteo(CampoConteo campo) const
 {
     return campo == CampoConteo::econdicion ? econdicion->text() : ereplica->text();
 }
 
-void TFinforma::cargaArchivo(const ArchivoEstudio &archivo)
+void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta)
 {
     ponTextoEntero(etole, archivo.etole);
     ponTextoEntero(emetodo, archivo.emetodo);
@@ -329,11 +311,29 @@ void TFinforma::cargaArchivo(const ArchivoEstudio &archivo)
     m_memoria = RejillaDeArchivo(archivo);
     muestraRejilla(m_memoria);
     stgdatos->setFixedSize((archivo.k + 1) * anchoColumna + 20, (archivo.n + 1) * altoFila + 20);
+    ponRuta(ruta);
+}
+
+void VentanaEstudio::ponRuta(const QString &ruta)
+{
+    m_ruta = ruta;
+    setWindowTitle(ruta);
+}
+
+void VentanaEstudio::ponModificado(bool modificado)
+{
+    m_modificado = modificado;
+    emit modificadoCambia(modificado);
+}
+
+void VentanaEstudio::ponGuardado(std::function<bool()> guarda)
+{
+    m_guarda = std::move(guarda);
 }
 
 // --- The grid ------------------------------------------------------------
 
-Rejilla TFinforma::rejilla() const
+Rejilla VentanaEstudio::rejillaMostrada() const
 {
     Rejilla r(stgdatos->columnCount() + 1, stgdatos->rowCount() + 1);
     r.ponCelda(0, 0, esquina->text());
@@ -352,7 +352,7 @@ Rejilla TFinforma::rejilla() const
     return r;
 }
 
-void TFinforma::muestraRejilla(const Rejilla &r)
+void VentanaEstudio::muestraRejilla(const Rejilla &r)
 {
     stgdatos->setColumnCount(std::max(r.columnas() - 1, 0));
     stgdatos->setRowCount(std::max(r.filas() - 1, 0));
@@ -362,14 +362,14 @@ void TFinforma::muestraRejilla(const Rejilla &r)
     for (int f = 1; f < r.filas(); ++f) {
         stgdatos->setVerticalHeaderItem(f - 1, new QTableWidgetItem(r.celda(0, f)));
         for (int c = 1; c < r.columnas(); ++c)
-            ponCelda(c, f, r.celda(c, f));
+            muestraCelda(c, f, r.celda(c, f));
     }
     if (stgdatos->currentRow() < 0 && stgdatos->rowCount() > 0 && stgdatos->columnCount() > 0)
         stgdatos->setCurrentCell(0, 0);
     colocaEditor();
 }
 
-QTableWidgetItem *TFinforma::itemCelda(int columna, int fila)
+QTableWidgetItem *VentanaEstudio::itemCelda(int columna, int fila)
 {
     QTableWidgetItem *celda = stgdatos->item(fila - 1, columna - 1);
     if (!celda) {
@@ -380,7 +380,7 @@ QTableWidgetItem *TFinforma::itemCelda(int columna, int fila)
     return celda;
 }
 
-void TFinforma::ponCelda(int columna, int fila, const QString &texto)
+void VentanaEstudio::muestraCelda(int columna, int fila, const QString &texto)
 {
     itemCelda(columna, fila)->setText(texto);
     if (fila == filaActual() && columna == columnaActual()) {
@@ -389,24 +389,24 @@ void TFinforma::ponCelda(int columna, int fila, const QString &texto)
     }
 }
 
-int TFinforma::columnaActual() const
+int VentanaEstudio::columnaActual() const
 {
     return stgdatos->currentColumn() + 1;
 }
 
-int TFinforma::filaActual() const
+int VentanaEstudio::filaActual() const
 {
     return stgdatos->currentRow() + 1;
 }
 
-void TFinforma::ponCeldaActual(int columna, int fila)
+void VentanaEstudio::ponCeldaActual(int columna, int fila)
 {
     stgdatos->setCurrentCell(fila - 1, columna - 1);
     if (QTableWidgetItem *item = stgdatos->currentItem())
         stgdatos->scrollToItem(item);
 }
 
-void TFinforma::colocaEditor()
+void VentanaEstudio::colocaEditor()
 {
     const QModelIndex actual = stgdatos->currentIndex();
     if (!actual.isValid()) {
@@ -417,14 +417,14 @@ void TFinforma::colocaEditor()
     editor->show();
 }
 
-void TFinforma::mueveCelda(int columnas, int filas)
+void VentanaEstudio::mueveCelda(int columnas, int filas)
 {
     const int c = std::clamp(columnaActual() + columnas, 1, std::max(stgdatos->columnCount(), 1));
     const int f = std::clamp(filaActual() + filas, 1, std::max(stgdatos->rowCount(), 1));
     ponCeldaActual(c, f);
 }
 
-void TFinforma::ponOpciones(OpcionesRejilla opciones)
+void VentanaEstudio::ponOpciones(OpcionesRejilla opciones)
 {
     m_opciones = opciones;
     const bool inicial = opciones == OpcionesRejilla::inicial;
@@ -434,32 +434,32 @@ void TFinforma::ponOpciones(OpcionesRejilla opciones)
                                                                : QHeaderView::Fixed);
 }
 
-void TFinforma::saleDeRejilla(bool adelante)
+void VentanaEstudio::saleDeRejilla(bool adelante)
 {
     (adelante ? boton1 : botonok)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
-void TFinforma::pega()
+void VentanaEstudio::pega()
 {
-    Rejilla r = rejilla();
+    Rejilla r = rejillaMostrada();
     const QList<Celda> escritas =
         PegaBloque(r, columnaActual(), filaActual(), QApplication::clipboard()->text());
     for (const Celda &celda : escritas)
-        ponCelda(celda.columna, celda.fila, r.celda(celda.columna, celda.fila));
+        muestraCelda(celda.columna, celda.fila, r.celda(celda.columna, celda.fila));
     // As if each text had been typed into its cell.
     for (const Celda &celda : escritas)
         reglaDeTecla(celda.columna, celda.fila);
 }
 
-void TFinforma::reglaDeTecla(int columna, int fila)
+void VentanaEstudio::reglaDeTecla(int columna, int fila)
 {
-    marcaModificado();
-    aplica(Evento::teclaEnRejilla);
+    ponModificado(true);
+    emit evento(Evento::teclaEnRejilla);
     if (columna != stgdatos->columnCount())
         return;
     if (fila == stgdatos->rowCount()) {
         ponOpciones(OpcionesRejilla::sinTab);
-        aplica(Evento::teclaEnUltimaCelda);
+        emit evento(Evento::teclaEnUltimaCelda);
     } else {
         ponOpciones(OpcionesRejilla::conTab);
     }
@@ -467,22 +467,22 @@ void TFinforma::reglaDeTecla(int columna, int fila)
 
 // --- Focus ---------------------------------------------------------------
 
-QWidget *TFinforma::componente(QWidget *widget) const
+QWidget *VentanaEstudio::componente(QWidget *widget) const
 {
     if (widget && (widget == stgdatos || stgdatos->isAncestorOf(widget)))
         return stgdatos;
     return widget;
 }
 
-void TFinforma::tomaFoco()
+void VentanaEstudio::tomaFoco()
 {
     if (m_foco)
         return;
     QScopedValueRollback enfocando(m_enfocando, true);
-    ThojasEnter();
+    entraDocumento();
 }
 
-void TFinforma::enfoca(QWidget *widget)
+void VentanaEstudio::enfoca(QWidget *widget)
 {
     QScopedValueRollback enfocando(m_enfocando, true);
     for (int i = 0; i < Thojas->count(); ++i)
@@ -492,12 +492,12 @@ void TFinforma::enfoca(QWidget *widget)
     m_foco = componente(widget);
 }
 
-void TFinforma::enfocaConteo(CampoConteo campo)
+void VentanaEstudio::enfocaConteo(CampoConteo campo)
 {
     enfoca(campo == CampoConteo::econdicion ? econdicion : ereplica);
 }
 
-void TFinforma::focoCambia(QWidget *ahora)
+void VentanaEstudio::focoCambia(QWidget *ahora)
 {
     // Only moves between this window's own components count: the focus going
     // to a message box or another window and coming back is no exit.
@@ -512,41 +512,41 @@ void TFinforma::focoCambia(QWidget *ahora)
     // the checks cannot call one another.
     QScopedValueRollback enfocando(m_enfocando, true);
     if (!previo) {
-        ThojasEnter();
+        entraDocumento();
         return;
     }
     EjecutaComando([this, previo] { sale(previo); });
     m_foco = componente(focusWidget());
     if (m_foco == stgdatos && previo != stgdatos) {
-        EjecutaComando([this] { stgdatosEnter(); });
+        EjecutaComando([this] { entraRejilla(); });
         m_foco = componente(focusWidget());
     }
 }
 
-void TFinforma::sale(QWidget *componente)
+void VentanaEstudio::sale(QWidget *componente)
 {
     if (componente == econdicion)
-        econdicionExit();
+        saleConteoFam();
     else if (componente == ereplica)
-        ereplicaExit();
+        saleConteoMuestras();
     else if (componente == botonok)
-        botonokExit();
+        saleAceptar();
     else if (componente == stgdatos)
-        stgdatosExit();
+        saleRejilla();
 }
 
 // --- Handlers ------------------------------------------------------------
 
-void TFinforma::ThojasEnter()
+void VentanaEstudio::entraDocumento()
 {
     Thojas->setCurrentIndex(0);
     enfoca(etole);
-    aplica(Evento::focoEntraDocumento);
+    emit evento(Evento::focoEntraDocumento);
 }
 
-void TFinforma::camposKeyPress(QLineEdit *campo, QChar tecla)
+void VentanaEstudio::teclaEnCampo(QLineEdit *campo, QChar tecla)
 {
-    marcaModificado();
+    ponModificado(true);
     if (tecla != u'\r' || campo->text().isEmpty())
         return;
     if (campo == econdicion)
@@ -555,7 +555,7 @@ void TFinforma::camposKeyPress(QLineEdit *campo, QChar tecla)
         botonok->setFocus(Qt::OtherFocusReason);
 }
 
-void TFinforma::econdicionExit()
+void VentanaEstudio::saleConteoFam()
 {
     if (const auto mensaje = RevisaConteoFam(econdicion->text())) {
         Dialogos::actual().mensaje(*mensaje);
@@ -565,7 +565,7 @@ void TFinforma::econdicionExit()
     enfoca(ereplica);
 }
 
-void TFinforma::ereplicaExit()
+void VentanaEstudio::saleConteoMuestras()
 {
     if (const auto mensaje = RevisaConteoMuestras(ereplica->text())) {
         Dialogos::actual().mensaje(*mensaje);
@@ -575,13 +575,13 @@ void TFinforma::ereplicaExit()
     enfoca(botonok);
 }
 
-void TFinforma::botonokClick()
+void VentanaEstudio::aceptaConteos()
 {
     Thojas->setCurrentIndex(1);
     const int n = StrToInt(ereplica->text());
     const int k = StrToInt(econdicion->text());
     // Cells typed before stay, also those a smaller grid no longer shows.
-    const Rejilla actual = rejilla();
+    const Rejilla actual = rejillaMostrada();
     m_memoria.redimensiona(std::max(m_memoria.columnas(), actual.columnas()),
                            std::max(m_memoria.filas(), actual.filas()));
     for (int c = 1; c < actual.columnas(); ++c)
@@ -592,13 +592,13 @@ void TFinforma::botonokClick()
     muestraRejilla(aceptada);
 }
 
-void TFinforma::botonokExit()
+void VentanaEstudio::saleAceptar()
 {
     if (stgdatos->isEnabled())
         stgdatos->setFocus(Qt::OtherFocusReason);
 }
 
-void TFinforma::stgdatosEnter()
+void VentanaEstudio::entraRejilla()
 {
     if (const auto fallo = RevisaTamanoRejilla(econdicion->text(), ereplica->text(),
                                                stgdatos->columnCount() + 1,
@@ -607,20 +607,20 @@ void TFinforma::stgdatosEnter()
         enfocaConteo(fallo->campo);
         return;
     }
-    aplica(Evento::focoEntraRejilla);
+    emit evento(Evento::focoEntraRejilla);
 }
 
-void TFinforma::stgdatosKeyPress()
+void VentanaEstudio::teclaEnRejilla()
 {
     reglaDeTecla(columnaActual(), filaActual());
 }
 
-void TFinforma::stgdatosExit()
+void VentanaEstudio::saleRejilla()
 {
     ponOpciones(OpcionesRejilla::conTab);
     if (stgdatos->rowCount() > 0 && stgdatos->columnCount() > 0)
         ponCeldaActual(1, 1);
-    if (const auto fallo = RevisaCeldas(rejilla(), econdicion->text(), ereplica->text(),
+    if (const auto fallo = RevisaCeldas(rejillaMostrada(), econdicion->text(), ereplica->text(),
                                         SeparadorDecimal())) {
         Dialogos::actual().mensaje(fallo->mensaje);
         enfoca(stgdatos);
@@ -629,20 +629,14 @@ void TFinforma::stgdatosExit()
     enfoca(boton1);
 }
 
-void TFinforma::boton1Click()
+void VentanaEstudio::aceptaDatos()
 {
-    aplica(Evento::botonOk);
-}
-
-void TFinforma::pmnudunetClick()
-{
-    if (MainForm)
-        MainForm->mnudunetClick();
+    emit evento(Evento::botonOk);
 }
 
 // --- Events --------------------------------------------------------------
 
-bool TFinforma::eventFilter(QObject *objeto, QEvent *event)
+bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
 {
     if (stgdatos && objeto == stgdatos->viewport()) {
         if (event->type() == QEvent::Resize)
@@ -702,14 +696,14 @@ bool TFinforma::eventFilter(QObject *objeto, QEvent *event)
             return true;
         }
         if (esCaracter(tecla))
-            stgdatosKeyPress();
+            teclaEnRejilla();
         return false;
     }
 
     auto *campo = qobject_cast<QLineEdit *>(objeto);
     if (campo && esCaracter(tecla)) {
         const bool vacio = campo->text().isEmpty();
-        camposKeyPress(campo, tecla->text().front());
+        teclaEnCampo(campo, tecla->text().front());
         // Enter in a filled count field has moved the focus on.
         return !vacio && tecla->text().front() == u'\r'
                && (campo == econdicion || campo == ereplica);
@@ -724,41 +718,51 @@ bool TFinforma::eventFilter(QObject *objeto, QEvent *event)
     return QWidget::eventFilter(objeto, event);
 }
 
-void TFinforma::closeEvent(QCloseEvent *event)
+void VentanaEstudio::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    if (!puedeCerrar()) {
         event->ignore();
         return;
     }
-    FormClose();
+    avisaCierre();
     event->accept();
 }
 
-bool TFinforma::FormCloseQuery()
+bool VentanaEstudio::puedeCerrar()
 {
     bool cierra = true;
-    if (MainForm && MainForm->estado() == QStringLiteral("Modificado")
+    if (m_modificado
         && Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
                                        QStringLiteral("Se realizaron cambios!\n"
                                                       "Quiere guardar su información?"))) {
         // The user asked for the study to be kept: if it was not saved
         // (validation failed, dialog cancelled, write failed) the window stays.
         bool guardado = false;
-        EjecutaComando([&guardado] { guardado = MainForm->guardaEstudio(); });
+        EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
         cierra = guardado;
     }
-    if (cierra && MainForm)
-        MainForm->ponEstado(QStringLiteral(" "));
     return cierra;
 }
 
-void TFinforma::FormClose()
+void VentanaEstudio::avisaCierre()
 {
     if (m_cerrada)
         return;
     m_cerrada = true;
-    if (Finforma == this)
-        Finforma = nullptr;
-    if (MainForm)
-        MainForm->documentoCerrado();
+    emit cerrada();
+}
+
+// --- Capture validation --------------------------------------------------
+
+bool ValidaCaptura(VentanaEstudio *documento)
+{
+    if (!documento)
+        return false;
+    const auto fallo = RevisaConteos(documento->textoConteo(CampoConteo::econdicion),
+                                     documento->textoConteo(CampoConteo::ereplica));
+    if (!fallo)
+        return true;
+    Dialogos::actual().mensaje(fallo->mensaje);
+    documento->enfocaConteo(fallo->campo);
+    return false;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "core/estudio/ReglasCaptura.h"
+#include "core/comandos/EstadoComandos.h"
 #include "core/estudio/Estudio.h"
+#include "core/estudio/ReglasCaptura.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -16,14 +19,16 @@ class QTabWidget;
 struct ArchivoEstudio;
 
 // The study document window: general information, the two counts and the
-// data grid. Its components are the study.
-class TFinforma : public QWidget
+// data grid. Its components are the study; it also holds the study's file
+// path and whether it has unsaved changes, which the frame only displays.
+// It reports upward through its signals and never calls the frame.
+class VentanaEstudio : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TFinforma(QWidget *parent = nullptr);
-    ~TFinforma() override;
+    explicit VentanaEstudio(QWidget *parent = nullptr);
+    ~VentanaEstudio() override;
 
     // The study as the components hold it at this moment.
     Estudio estudio() const;
@@ -36,14 +41,41 @@ public:
     // The window takes the focus for the first time (inside "&Nuevo" and
     // "&Abrir...").
     void tomaFoco();
-    // Fills the window from a study file as read (texts whole, grid sized
-    // to the file's counts with the creation labels).
-    void cargaArchivo(const ArchivoEstudio &archivo);
+    // Fills the window from a study file read from `ruta` (texts whole,
+    // grid sized to the file's counts with the creation labels).
+    void cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta);
     // Shows the capture page and puts the focus in a count field, without
     // running the check of the field being left.
     void enfocaConteo(CampoConteo campo);
 
     QString textoConteo(CampoConteo campo) const;
+
+    // The study's file; empty while the study is untitled ("Nuevo").
+    QString ruta() const { return m_ruta; }
+    bool sinTitulo() const { return m_ruta.isEmpty(); }
+    // The study now lives at `ruta`: the caption shows it.
+    void ponRuta(const QString &ruta);
+
+    // Unsaved changes. Every change of the study sets it; a save clears it.
+    bool modificado() const { return m_modificado; }
+    void ponModificado(bool modificado);
+
+    // How the study is saved when the close question is answered "Yes":
+    // true when it was written. Handed by the frame.
+    void ponGuardado(std::function<bool()> guarda);
+
+    // The grid menu's item "&t de Dunnett", a command of the state table.
+    QAction *accionDunnett() const { return pmnudunet; }
+
+signals:
+    // An event of the command-state table.
+    void evento(Evento evento);
+    // Set on every change of the study and on every save.
+    void modificadoCambia(bool modificado);
+    // "&t de Dunnett" was chosen.
+    void dunnettPedido();
+    // The window has closed.
+    void cerrada();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,21 +84,20 @@ protected:
 private:
     void creaComponentes();
     void creaRejilla(QWidget *pagina);
-    void FormCreate();
+    void inicia();
 
-    void ThojasEnter();
-    void camposKeyPress(QLineEdit *campo, QChar tecla);
-    void econdicionExit();
-    void ereplicaExit();
-    void botonokClick();
-    void botonokExit();
-    void stgdatosEnter();
-    void stgdatosKeyPress();
-    void stgdatosExit();
-    void boton1Click();
-    void pmnudunetClick();
-    bool FormCloseQuery();
-    void FormClose();
+    void entraDocumento();
+    void teclaEnCampo(QLineEdit *campo, QChar tecla);
+    void saleConteoFam();
+    void saleConteoMuestras();
+    void aceptaConteos();
+    void saleAceptar();
+    void entraRejilla();
+    void teclaEnRejilla();
+    void saleRejilla();
+    void aceptaDatos();
+    bool puedeCerrar();
+    void avisaCierre();
 
     // Focus bookkeeping: enter and exit handlers run when the focus moves
     // from one component of this window to another.
@@ -77,10 +108,10 @@ private:
 
     // The grid: cells 1.. of the document map to the table's items 0..;
     // column 0 and row 0 are its headers.
-    Rejilla rejilla() const;
+    Rejilla rejillaMostrada() const;
     void muestraRejilla(const Rejilla &rejilla);
     QTableWidgetItem *itemCelda(int columna, int fila);  // created when missing
-    void ponCelda(int columna, int fila, const QString &texto);
+    void muestraCelda(int columna, int fila, const QString &texto);
     int columnaActual() const;
     int filaActual() const;
     void ponCeldaActual(int columna, int fila);
@@ -112,7 +143,14 @@ private:
     bool m_enfocando = false;      // a handler is moving the focus
     bool m_cerrada = false;
     bool m_cargandoEditor = false;
+    QString m_ruta;
+    bool m_modificado = false;
+    std::function<bool()> m_guarda;
 };
 
-// The current study document window; nullptr when none is open.
-extern TFinforma *Finforma;
+// Checks the two counts of the study window. On the first failure shows
+// its message, turns the notebook to "Captura de Datos", puts the focus in
+// the field and returns false; false also without a study window. A count
+// that is not an integer throws ErrorConversion (the command ends in the
+// general handler).
+bool ValidaCaptura(VentanaEstudio *documento);

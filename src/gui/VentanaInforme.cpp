@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
+VentanaInforme::VentanaInforme(QWidget *parent) : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("frminforme"));
 
@@ -25,35 +25,23 @@ Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
     relleno->addWidget(mminforme);
 }
 
-void Tfrminforme::agrega(const QString &linea)
+void VentanaInforme::agrega(const QString &linea)
 {
     mminforme->appendPlainText(linea);
 }
 
-void Tfrminforme::muestra()
+void VentanaInforme::muestra(QMdiArea *marco)
 {
-    TVentanaResultado::muestra(QStringLiteral("Informe"), {435, 300}, false);
+    VentanaResultado::muestra(marco, QStringLiteral("Informe"), {435, 300}, false);
 }
 
-bool Tfrminforme::eventFilter(QObject *objeto, QEvent *evento)
+bool VentanaInforme::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto == mminforme->viewport() && evento->type() == QEvent::MouseButtonPress) {
-        mminformeMouseDown();
+    // Any click or key closes the report.
+    if ((objeto == mminforme->viewport() && evento->type() == QEvent::MouseButtonPress)
+        || (objeto == mminforme && evento->type() == QEvent::KeyPress)) {
+        cierra();
         return true;
     }
-    if (objeto == mminforme && evento->type() == QEvent::KeyPress) {
-        mminformeKeyDown();
-        return true;
-    }
-    return TVentanaResultado::eventFilter(objeto, evento);
-}
-
-void Tfrminforme::mminformeMouseDown()
-{
-    cierra();
-}
-
-void Tfrminforme::mminformeKeyDown()
-{
-    cierra();
+    return VentanaResultado::eventFilter(objeto, evento);
 }

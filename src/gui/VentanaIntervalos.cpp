@@ -7,7 +7,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TfinfoB::TfinfoB(QWidget *parent) : TVentanaResultado(parent)
+VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("finfoB"));
 
@@ -21,7 +21,7 @@ TfinfoB::TfinfoB(QWidget *parent) : TVentanaResultado(parent)
     fondo->setContentsMargins(0, 0, 0, 0);
     fondo->addWidget(memoB);
 
-    stgconclu = new TRejillaResultado(QStringLiteral("stgconclu"), 5, 12, 2, 2, 100, this);
+    stgconclu = new RejillaResultado(QStringLiteral("stgconclu"), 5, 12, 2, 2, 100, this);
     stgconclu->setGeometry(0, 0, 649, 337);
     stgconclu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stgconclu->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -30,29 +30,23 @@ TfinfoB::TfinfoB(QWidget *parent) : TVentanaResultado(parent)
     stgconclu->setColumnWidth(4, 250);
     stgconclu->raise();
 
-    connect(stgconclu, &TRejillaResultado::teclaPulsada, this, &TfinfoB::stgconcluKeyPress);
-    connect(stgconclu, &TRejillaResultado::salida, this, &TfinfoB::stgconcluExit);
+    connect(stgconclu, &RejillaResultado::teclaPulsada, stgconclu,
+            &RejillaResultado::aplicaTeclaTab);
+    // Leaving the grid also takes it back to its first row.
+    connect(stgconclu, &RejillaResultado::salida, this, [this] {
+        stgconclu->restableceTab();
+        stgconclu->ponFilaActual(0);
+    });
 
-    creaPopupMenu1();
+    creaMenuCerrar();
 }
 
-void TfinfoB::llena(const AnovaResults &resultados, int k)
+void VentanaIntervalos::llena(const AnovaResults &resultados, int k)
 {
     stgconclu->ponCeldas(TablaConclusiones(resultados, k, SeparadorDecimal()));
 }
 
-void TfinfoB::muestra()
+void VentanaIntervalos::muestra(QMdiArea *marco)
 {
-    TVentanaResultado::muestra(QStringLiteral("Intervalo de Confianza"), {683, 414}, true);
-}
-
-void TfinfoB::stgconcluKeyPress()
-{
-    stgconclu->aplicaTeclaTab();
-}
-
-void TfinfoB::stgconcluExit()
-{
-    stgconclu->restableceTab();
-    stgconclu->ponFilaActual(0);
+    VentanaResultado::muestra(marco, QStringLiteral("Intervalo de Confianza"), {683, 414}, true);
 }

@@ -3,28 +3,25 @@
 #include "gui/VentanaResultado.h"
 #include "core/motor/AnovaResults.h"
 
+class QMdiArea;
 class QTextEdit;
-class TRejillaResultado;
+class RejillaResultado;
 
 // "Intervalo de Confianza": every pair of FAM levels of one calculation
 // with its confidence limits and conclusion. Holds only its cell texts.
-class TfinfoB : public TVentanaResultado
+class VentanaIntervalos : public VentanaResultado
 {
     Q_OBJECT
 
 public:
-    explicit TfinfoB(QWidget *parent = nullptr);
+    explicit VentanaIntervalos(QWidget *parent = nullptr);
 
     // Fills the grid with the pairs of k FAM levels.
     void llena(const AnovaResults &resultados, int k);
-    // Adds the window to the main window's frame and shows it.
-    void muestra();
-
-private slots:
-    void stgconcluKeyPress();
-    void stgconcluExit();
+    // Adds the window to the frame and shows it.
+    void muestra(QMdiArea *marco);
 
 private:
     QTextEdit *memoB;
-    TRejillaResultado *stgconclu;
+    RejillaResultado *stgconclu;
 };

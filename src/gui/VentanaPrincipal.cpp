@@ -1,14 +1,13 @@
 #include "VentanaPrincipal.h"
 
-#include "gui/VentanaEstudio.h"
-#include "core/estudio/ReglasCaptura.h"
-#include "gui/Impresion.h"
-#include "gui/Resultados.h"
-#include "gui/Ayuda.h"
-#include "gui/Dialogos.h"
 #include "core/estudio/ArchivoEstudio.h"
 #include "gui/AcercaDe.h"
-#include "gui/Presentacion.h"
+#include "gui/Ayuda.h"
+#include "gui/Dialogos.h"
+#include "gui/OpcionesImpresion.h"
+#include "gui/Resultados.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaTipoImpresora.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,8 +25,6 @@
 #include <QVBoxLayout>
 
 #include <functional>
-
-TMainForm *MainForm = nullptr;
 
 namespace {
 
@@ -103,11 +100,17 @@ QIcon glifoCascada()
     });
 }
 
+void muestraVentana(QWidget *ventana)
+{
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
+}
+
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
 {
-    MainForm = this;
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tolerancia del Método, Factores Ajenos  al Método"));
 
@@ -127,36 +130,26 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     aplicaEvento(Evento::inicio);
 }
 
-TMainForm::~TMainForm()
-{
-    // The document window goes with the frame; its own destructor forgets it.
-    if (MainForm == this)
-        MainForm = nullptr;
-}
+VentanaPrincipal::~VentanaPrincipal() = default;
 
-QMdiArea *TMainForm::mdiArea() const
+QMdiArea *VentanaPrincipal::mdiArea() const
 {
     return m_mdi;
 }
 
-JuegoResultados &TMainForm::resultados()
+VentanaEstudio *VentanaPrincipal::documento() const
 {
-    return m_resultados;
+    return m_documento;
 }
 
-QString TMainForm::estado() const
+QString VentanaPrincipal::estado() const
 {
     return estadoPanel->text();
 }
 
-void TMainForm::ponEstado(const QString &texto)
-{
-    estadoPanel->setText(texto);
-}
-
 // --- Building the window -------------------------------------------------
 
-QMenu *TMainForm::creaMenu(QMenu *padre, const QString &nombre, const QString &titulo, int ayuda,
+QMenu *VentanaPrincipal::creaMenu(QMenu *padre, const QString &nombre, const QString &titulo, int ayuda,
                            const QString &hint)
 {
     QMenu *menu = padre ? padre->addMenu(titulo) : menuBar()->addMenu(titulo);
@@ -170,8 +163,8 @@ QMenu *TMainForm::creaMenu(QMenu *padre, const QString &nombre, const QString &t
     return menu;
 }
 
-QAction *TMainForm::creaAccion(QMenu *menu, const QString &nombre, const QString &titulo,
-                               int ayuda, const QString &hint, void (TMainForm::*comando)())
+QAction *VentanaPrincipal::creaAccion(QMenu *menu, const QString &nombre, const QString &titulo,
+                               int ayuda, const QString &hint, void (VentanaPrincipal::*comando)())
 {
     QAction *accion = menu->addAction(titulo);
     accion->setObjectName(nombre);
@@ -185,78 +178,89 @@ QAction *TMainForm::creaAccion(QMenu *menu, const QString &nombre, const QString
     return accion;
 }
 
-void TMainForm::creaMenus()
+QAction *VentanaPrincipal::creaAccion(QMenu *menu, Comando comando, const QString &titulo,
+                                     int ayuda, const QString &hint,
+                                     void (VentanaPrincipal::*handler)())
+{
+    QAction *accion = creaAccion(menu, NombreComando(comando), titulo, ayuda, hint, handler);
+    m_comandos[comando] << accion;
+    return accion;
+}
+
+void VentanaPrincipal::creaMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu"));
 
     QMenu *FileMenu = creaMenu(nullptr, QStringLiteral("FileMenu"), QStringLiteral("&Archivo"), 1,
                                QStringLiteral("Crea,abre,guarda e imrpime un archivo"));
-    creaAccion(FileMenu, QStringLiteral("FileNewItem"), QStringLiteral("&Nuevo"), 2,
-               QStringLiteral("Archivo|Crea un nuevo archivo"), &TMainForm::FileNew)
+    creaAccion(FileMenu, Comando::FileNewItem, QStringLiteral("&Nuevo"), 2,
+               QStringLiteral("Archivo|Crea un nuevo archivo"), &VentanaPrincipal::nuevo)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    creaAccion(FileMenu, QStringLiteral("FileOpenItem"), QStringLiteral("&Abrir..."), 3,
-               QStringLiteral("Archivo|Abre un archivo ya existente"), &TMainForm::fileopen)
+    creaAccion(FileMenu, Comando::FileOpenItem, QStringLiteral("&Abrir..."), 3,
+               QStringLiteral("Archivo|Abre un archivo ya existente"), &VentanaPrincipal::abrir)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
-    creaAccion(FileMenu, QStringLiteral("mnuclose"), QStringLiteral("C&errar"), 4,
-               QStringLiteral("Archivo|Cierra la ventana activa"), &TMainForm::mnucloseClick);
+    creaAccion(FileMenu, Comando::mnuclose, QStringLiteral("C&errar"), 4,
+               QStringLiteral("Archivo|Cierra la ventana activa"), &VentanaPrincipal::cerrar);
     FileMenu->addSeparator();
-    creaAccion(FileMenu, QStringLiteral("FileSaveItem"), QStringLiteral("&Guardar"), 5,
-               QStringLiteral("Archivo|Guarda el archivo"), &TMainForm::FileSave)
+    creaAccion(FileMenu, Comando::FileSaveItem, QStringLiteral("&Guardar"), 5,
+               QStringLiteral("Archivo|Guarda el archivo"), &VentanaPrincipal::guardar)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
-    creaAccion(FileMenu, QStringLiteral("FileSaveAsItem"), QStringLiteral("Guardar &como..."), 6,
+    creaAccion(FileMenu, Comando::FileSaveAsItem, QStringLiteral("Guardar &como..."), 6,
                QStringLiteral("Archivo|Guarda el archivo con un nuevo nombre y/o trayectoria"),
-               &TMainForm::FileSaveAs);
+               &VentanaPrincipal::guardarComo);
     FileMenu->addSeparator();
     QMenu *FilePrintItem = creaMenu(FileMenu, QStringLiteral("FilePrintItem"),
                                     QStringLiteral("&Imprimir..."), 7,
                                     QStringLiteral("Archivo|Imprime el archivo actual"));
-    creaAccion(FilePrintItem, QStringLiteral("PrintLasser"), QStringLiteral("Lasser"), 0, {},
-               &TMainForm::PrintLasserClick);
-    creaAccion(FilePrintItem, QStringLiteral("PrintDeskjet"), QStringLiteral("Deskjet"), 0, {},
-               &TMainForm::FilePrint)
+    m_comandos[Comando::FilePrintItem] << FilePrintItem->menuAction();
+    creaAccion(FilePrintItem, Comando::PrintLasser, QStringLiteral("Lasser"), 0, {},
+               &VentanaPrincipal::imprimeLaser);
+    creaAccion(FilePrintItem, Comando::PrintDeskjet, QStringLiteral("Deskjet"), 0, {},
+               &VentanaPrincipal::imprimeTinta)
         ->setVisible(false);
     FileMenu->addSeparator();
     creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
-               QStringLiteral("Salir del módulo ZANTU"), &TMainForm::FileExit);
+               QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
 
     QMenu *mnucalculos = creaMenu(nullptr, QStringLiteral("mnucalculos"),
                                   QStringLiteral("&Cálculos"), 10,
                                   QStringLiteral("Cálculos de Precisión del sistema"));
-    creaAccion(mnucalculos, QStringLiteral("mnuanova"), QStringLiteral("Análisis de la varianza"), 0,
+    m_comandos[Comando::mnucalculos] << mnucalculos->menuAction();
+    creaAccion(mnucalculos, Comando::mnuanova, QStringLiteral("Análisis de la varianza"), 0,
                QStringLiteral("Calculos|Resultados de Análisis de la Varianza"),
-               &TMainForm::mnuanovaClick);
-    creaAccion(mnucalculos, QStringLiteral("mnuconclu"), QStringLiteral("Intervalo de Confianza"), 0,
-               {}, &TMainForm::mnuconcluClick);
-    creaAccion(mnucalculos, QStringLiteral("mnuinforme"), QStringLiteral("&Informe"), 19,
-               QStringLiteral("Cálculo|Presenta datos y resultados"), &TMainForm::mnuinformeClick);
+               &VentanaPrincipal::analisisVarianza);
+    creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 0,
+               {}, &VentanaPrincipal::intervalosConfianza);
+    creaAccion(mnucalculos, Comando::mnuinforme, QStringLiteral("&Informe"), 19,
+               QStringLiteral("Cálculo|Presenta datos y resultados"), &VentanaPrincipal::informe);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
     QMenu *WindowMenu = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
                                  20, QStringLiteral("Arregla las ventanas presentes"));
-    creaAccion(WindowMenu, QStringLiteral("WindowTileItem"), QStringLiteral("&Mosaico"), 20,
-               QStringLiteral("Ventana|Arregla las ventanas en mosaico"), &TMainForm::WindowTile);
-    creaAccion(WindowMenu, QStringLiteral("WindowCascadeItem"), QStringLiteral("&Cascada"), 20,
-               QStringLiteral("Ventana|Arregla las ventanas en cascada"), &TMainForm::WindowCascade);
+    creaAccion(WindowMenu, Comando::WindowTileItem, QStringLiteral("&Mosaico"), 20,
+               QStringLiteral("Ventana|Arregla las ventanas en mosaico"), &VentanaPrincipal::mosaico);
+    creaAccion(WindowMenu, Comando::WindowCascadeItem, QStringLiteral("&Cascada"), 20,
+               QStringLiteral("Ventana|Arregla las ventanas en cascada"), &VentanaPrincipal::cascada);
 
     QMenu *HelpMenu = creaMenu(nullptr, QStringLiteral("HelpMenu"), QStringLiteral("A&yuda"), 30,
                                QStringLiteral("Ayuda del módulo RUXW"));
     creaAccion(HelpMenu, QStringLiteral("HelpContentsItem"), QStringLiteral("&Contenido"), 31,
-               QStringLiteral("Ayuda|Presenta el contenido de la ayuda"), &TMainForm::HelpContents)
+               QStringLiteral("Ayuda|Presenta el contenido de la ayuda"), &VentanaPrincipal::ayudaContenido)
         ->setShortcut(QKeySequence(Qt::Key_F1));
     creaAccion(HelpMenu, QStringLiteral("HelpSearchItem"),
                QStringLiteral("&Buscar ayuda sobre..."), 32,
-               QStringLiteral("Ayuda|Busca ayuda sobre"), &TMainForm::HelpSearch)
+               QStringLiteral("Ayuda|Busca ayuda sobre"), &VentanaPrincipal::ayudaBuscar)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
     creaAccion(HelpMenu, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
-               0, QStringLiteral("Ayuda|Como usar la ayuda"), &TMainForm::HelpHowToUse)
+               0, QStringLiteral("Ayuda|Como usar la ayuda"), &VentanaPrincipal::ayudaDeAyuda)
         ->setVisible(false);
     HelpMenu->addSeparator();
     creaAccion(HelpMenu, QStringLiteral("HelpAboutItem"), QStringLiteral("&Acerca..."), 33,
-               QStringLiteral("Ayuda|Presenta información del programa"), &TMainForm::HelpAbout);
+               QStringLiteral("Ayuda|Presenta información del programa"), &VentanaPrincipal::acercaDe);
 }
 
-QAbstractButton *TMainForm::creaBoton(const QString &nombre, int izquierda, const QIcon &icono,
-                                      const QString &hint, void (TMainForm::*comando)())
+QAbstractButton *VentanaPrincipal::creaBoton(const QString &nombre, int izquierda, const QIcon &icono,
+                                      const QString &hint, void (VentanaPrincipal::*comando)())
 {
     auto *boton = new QToolButton(findChild<QWidget *>(QStringLiteral("SpeedBar")));
     boton->setObjectName(nombre);
@@ -270,40 +274,49 @@ QAbstractButton *TMainForm::creaBoton(const QString &nombre, int izquierda, cons
     return boton;
 }
 
-void TMainForm::creaBarra()
+QAbstractButton *VentanaPrincipal::creaBoton(Comando comando, int izquierda, const QIcon &icono,
+                                            const QString &hint,
+                                            void (VentanaPrincipal::*handler)())
+{
+    QAbstractButton *boton = creaBoton(NombreComando(comando), izquierda, icono, hint, handler);
+    m_comandos[comando] << boton;
+    return boton;
+}
+
+void VentanaPrincipal::creaBarra()
 {
     auto *SpeedBar = new QWidget(this);
     SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
     SpeedBar->setFixedHeight(33);
     const QStyle *s = style();
-    creaBoton(QStringLiteral("spdnuevo"), 8, s->standardIcon(QStyle::SP_FileIcon),
-              QStringLiteral("Nuevo|Crea un nuevo archivo"), &TMainForm::FileNew);
-    creaBoton(QStringLiteral("spdabrir"), 32, s->standardIcon(QStyle::SP_DialogOpenButton),
-              QStringLiteral("Abre un archivo de Tolerancia a equipos"), &TMainForm::fileopen);
-    creaBoton(QStringLiteral("spdguardar"), 56, s->standardIcon(QStyle::SP_DialogSaveButton),
-              QStringLiteral("Guarda un archivo de Tolerancia a equipos"), &TMainForm::FileSave);
-    creaBoton(QStringLiteral("spdprint"), 88, glifoImpresora(),
+    creaBoton(Comando::spdnuevo, 8, s->standardIcon(QStyle::SP_FileIcon),
+              QStringLiteral("Nuevo|Crea un nuevo archivo"), &VentanaPrincipal::nuevo);
+    creaBoton(Comando::spdabrir, 32, s->standardIcon(QStyle::SP_DialogOpenButton),
+              QStringLiteral("Abre un archivo de Tolerancia a equipos"), &VentanaPrincipal::abrir);
+    creaBoton(Comando::spdguardar, 56, s->standardIcon(QStyle::SP_DialogSaveButton),
+              QStringLiteral("Guarda un archivo de Tolerancia a equipos"), &VentanaPrincipal::guardar);
+    creaBoton(Comando::spdprint, 88, glifoImpresora(),
               QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"),
-              &TMainForm::PrintLasserClick);
+              &VentanaPrincipal::imprimeLaser);
     // Hidden, but it keeps its place on the bar.
-    creaBoton(QStringLiteral("spdprint1"), 112, glifoImpresora(),
-              QStringLiteral("Imprimir en Deskjet|Imprime el archivo actual"), &TMainForm::FilePrint)
+    creaBoton(Comando::spdprint1, 112, glifoImpresora(),
+              QStringLiteral("Imprimir en Deskjet|Imprime el archivo actual"), &VentanaPrincipal::imprimeTinta)
         ->setVisible(false);
-    creaBoton(QStringLiteral("spdclose"), 140, s->standardIcon(QStyle::SP_DialogCloseButton),
-              QStringLiteral("Cerrar|Cierra la ventana activa"), &TMainForm::mnucloseClick);
+    creaBoton(Comando::spdclose, 140, s->standardIcon(QStyle::SP_DialogCloseButton),
+              QStringLiteral("Cerrar|Cierra la ventana activa"), &VentanaPrincipal::cerrar);
     creaBoton(QStringLiteral("spdexit"), 166, s->standardIcon(QStyle::SP_BrowserStop),
               QStringLiteral("Salir|Salir del módulo Tolerancia de Método (Tolerancia a equipos)"),
-              &TMainForm::FileExit);
-    creaBoton(QStringLiteral("spdmosaico"), 188, glifoMosaico(),
-              QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), &TMainForm::WindowTile);
-    creaBoton(QStringLiteral("spdcascada"), 212, glifoCascada(),
-              QStringLiteral("Cascada|Arregla las ventanas en cascada"), &TMainForm::WindowCascade);
+              &VentanaPrincipal::salir);
+    creaBoton(Comando::spdmosaico, 188, glifoMosaico(),
+              QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), &VentanaPrincipal::mosaico);
+    creaBoton(Comando::spdcascada, 212, glifoCascada(),
+              QStringLiteral("Cascada|Arregla las ventanas en cascada"), &VentanaPrincipal::cascada);
     creaBoton(QStringLiteral("spdcontenido"), 244, s->standardIcon(QStyle::SP_DialogHelpButton),
               QStringLiteral("Contenido|Presenta el contenido de la ayuda"),
-              &TMainForm::HelpContents);
+              &VentanaPrincipal::ayudaContenido);
 }
 
-void TMainForm::creaEstado()
+void VentanaPrincipal::creaEstado()
 {
     auto *Panel1 = new QStatusBar(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -316,13 +329,13 @@ void TMainForm::creaEstado()
         etiqueta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return etiqueta;
     };
-    StatusLine = panel(QStringLiteral("StatusLine"), QString());
-    StatusLine->setFixedWidth(380);
+    lineaEstado = panel(QStringLiteral("StatusLine"), QString());
+    lineaEstado->setFixedWidth(380);
     QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("F1 <Ayuda>"));
     estadoPanel = panel(QStringLiteral("estado"), QString());
     estadoPanel->setFixedWidth(132);
     estadoPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Panel1->addWidget(StatusLine);
+    Panel1->addWidget(lineaEstado);
     Panel1->addWidget(Paneld, 1);
     Panel1->addPermanentWidget(estadoPanel);
     setStatusBar(Panel1);
@@ -330,28 +343,27 @@ void TMainForm::creaEstado()
 
 // --- Command states ------------------------------------------------------
 
-void TMainForm::aplicaEvento(Evento evento)
+void VentanaPrincipal::aplicaEvento(Evento evento)
 {
     const CambioComandos &cambios = CambiosDe(evento);
-    for (const QString &nombre : cambios.habilita)
-        ponHabilitado(nombre, true);
-    for (const QString &nombre : cambios.deshabilita)
-        ponHabilitado(nombre, false);
+    for (const Comando comando : cambios.habilita)
+        ponHabilitado(comando, true);
+    for (const Comando comando : cambios.deshabilita)
+        ponHabilitado(comando, false);
 }
 
-void TMainForm::ponHabilitado(const QString &nombre, bool habilitado)
+void VentanaPrincipal::ponHabilitado(Comando comando, bool habilitado)
 {
-    // Actions and buttons of this window and of its document window (the
-    // grid menu's item); visibility is never touched.
-    const auto acciones = findChildren<QAction *>(nombre);
-    for (QAction *accion : acciones)
-        accion->setEnabled(habilitado);
-    const auto botones = findChildren<QAbstractButton *>(nombre);
-    for (QAbstractButton *boton : botones)
-        boton->setEnabled(habilitado);
+    // Visibility is never touched.
+    for (QObject *objeto : std::as_const(m_comandos[comando])) {
+        if (auto *accion = qobject_cast<QAction *>(objeto))
+            accion->setEnabled(habilitado);
+        else if (auto *boton = qobject_cast<QAbstractButton *>(objeto))
+            boton->setEnabled(habilitado);
+    }
 }
 
-bool TMainForm::alcanzable(QAction *accion) const
+bool VentanaPrincipal::alcanzable(QAction *accion) const
 {
     for (QAction *menu = m_menuDe.value(accion); menu; menu = m_menuDe.value(menu))
         if (!menu->isEnabled())
@@ -359,7 +371,7 @@ bool TMainForm::alcanzable(QAction *accion) const
     return true;
 }
 
-int TMainForm::numeroAyuda(QAction *accion) const
+int VentanaPrincipal::numeroAyuda(QAction *accion) const
 {
     for (QAction *a = accion; a; a = m_menuDe.value(a)) {
         const int numero = a->property(propiedadAyuda).toInt();
@@ -371,14 +383,14 @@ int TMainForm::numeroAyuda(QAction *accion) const
 
 // --- Events --------------------------------------------------------------
 
-bool TMainForm::event(QEvent *event)
+bool VentanaPrincipal::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::StatusTip:
-        ShowHint(static_cast<QStatusTipEvent *>(event)->tip());
+        muestraPista(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     case QEvent::WindowActivate:
-        FormActivate();
+        emit activada();
         break;
     default:
         break;
@@ -386,7 +398,7 @@ bool TMainForm::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-bool TMainForm::eventFilter(QObject *objeto, QEvent *event)
+bool VentanaPrincipal::eventFilter(QObject *objeto, QEvent *event)
 {
     // F1 on a highlighted item of an open menu asks for that item's topic;
     // the menu keeps the key from the "&Contenido" shortcut.
@@ -408,12 +420,12 @@ bool TMainForm::eventFilter(QObject *objeto, QEvent *event)
     return QMainWindow::eventFilter(objeto, event);
 }
 
-void TMainForm::closeEvent(QCloseEvent *event)
+void VentanaPrincipal::closeEvent(QCloseEvent *event)
 {
     // The document window puts its close question first. It refuses to
     // close only when the user wanted the study saved and it was not.
     // (Its frame is the sub-window that holds it.)
-    if (Finforma && !Finforma->parentWidget()->close()) {
+    if (m_documento && !m_documento->parentWidget()->close()) {
         event->ignore();
         return;
     }
@@ -423,20 +435,25 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 // --- Handlers ------------------------------------------------------------
 
-void TMainForm::ShowHint(const QString &hint)
+void VentanaPrincipal::muestraPista(const QString &hint)
 {
-    StatusLine->setText(hint);
+    lineaEstado->setText(hint);
 }
 
-void TMainForm::FormActivate()
+VentanaEstudio *VentanaPrincipal::creaDocumento()
 {
-    if (Fshow)
-        Fshow->Timer1->start();
-}
-
-TFinforma *TMainForm::creaDocumento()
-{
-    auto *documento = new TFinforma;
+    auto *documento = new VentanaEstudio;
+    m_documento = documento;
+    // A closed study window lingers until deleted, and its item with it.
+    QList<QPointer<QObject>> &items = m_comandos[Comando::pmnudunet];
+    items.removeAll(nullptr);
+    items << documento->accionDunnett();
+    connect(documento, &VentanaEstudio::evento, this, &VentanaPrincipal::aplicaEvento);
+    connect(documento, &VentanaEstudio::modificadoCambia, this,
+            &VentanaPrincipal::muestraModificado);
+    connect(documento, &VentanaEstudio::dunnettPedido, this, &VentanaPrincipal::dunnett);
+    connect(documento, &VentanaEstudio::cerrada, this, &VentanaPrincipal::documentoCerrado);
+    documento->ponGuardado([this] { return guardaEstudio(); });
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
     ventana->resize(631, 476);
     ventana->show();
@@ -445,13 +462,21 @@ TFinforma *TMainForm::creaDocumento()
     return documento;
 }
 
-void TMainForm::documentoCerrado()
+void VentanaPrincipal::muestraModificado(bool modificado)
 {
-    aplicaEvento(Evento::documentoCierra);
-    OcultaVentanasImpresion();
+    estadoPanel->setText(modificado ? QStringLiteral("Modificado") : QString());
 }
 
-void TMainForm::FileNew()
+void VentanaPrincipal::documentoCerrado()
+{
+    // The window itself goes a moment later.
+    m_documento = nullptr;
+    estadoPanel->setText(QStringLiteral(" "));
+    aplicaEvento(Evento::documentoCierra);
+    ocultaVentanasImpresion();
+}
+
+void VentanaPrincipal::nuevo()
 {
     EjecutaComando([this] {
         creaDocumento();
@@ -459,7 +484,7 @@ void TMainForm::FileNew()
     });
 }
 
-void TMainForm::fileopen()
+void VentanaPrincipal::abrir()
 {
     EjecutaComando([this] {
         const QString ruta = Dialogos::actual().abreArchivo(this);
@@ -468,82 +493,126 @@ void TMainForm::fileopen()
     });
 }
 
-void TMainForm::abreArchivo(const QString &ruta)
+void VentanaPrincipal::abreArchivo(const QString &ruta)
 {
     CursorOcupado cursor;
     // The file is read before the window exists: a file that cannot be read
     // leaves the program as it was.
     const ArchivoEstudio archivo = LeeArchivoEstudio(ruta);
-    TFinforma *documento = creaDocumento();
-    documento->cargaArchivo(archivo);
-    documento->setWindowTitle(ruta);
+    VentanaEstudio *documento = creaDocumento();
+    documento->cargaArchivo(archivo, ruta);
     m_archivo = ruta;
     aplicaEvento(Evento::abrir);
 }
 
-void TMainForm::escribe(const QString &ruta)
+void VentanaPrincipal::escribeArchivo(const QString &ruta)
 {
     CursorOcupado cursor;
-    GuardaArchivoEstudio(ruta, Finforma->estudio());
+    GuardaArchivoEstudio(ruta, m_documento->estudio());
 }
 
-bool TMainForm::guardaComo()
+bool VentanaPrincipal::guardaConNombre()
 {
     const QString ruta = Dialogos::actual().guardaArchivo(this, m_archivo);
     if (ruta.isEmpty())
         return false;
-    escribe(ruta);
-    Finforma->setWindowTitle(ruta);
+    escribeArchivo(ruta);
+    m_documento->ponRuta(ruta);
     m_archivo = ruta;
-    ponEstado(QString());
+    m_documento->ponModificado(false);
     return true;
 }
 
-bool TMainForm::guardaEstudio()
+bool VentanaPrincipal::guardaEstudio()
 {
-    if (!ValidaCaptura())
+    if (!ValidaCaptura(m_documento))
         return false;
-    if (Finforma->windowTitle() == QStringLiteral("Nuevo")) {
+    if (m_documento->sinTitulo()) {
         m_archivo = QStringLiteral("Nuevo");
-        return guardaComo();
+        return guardaConNombre();
     }
-    escribe(m_archivo);
-    ponEstado(QString());
+    escribeArchivo(m_documento->ruta());
+    m_documento->ponModificado(false);
     return true;
 }
 
-void TMainForm::FileSave()
+void VentanaPrincipal::guardar()
 {
     EjecutaComando([this] { guardaEstudio(); });
 }
 
-void TMainForm::FileSaveAs()
+void VentanaPrincipal::guardarComo()
 {
     EjecutaComando([this] {
-        if (ValidaCaptura())
-            guardaComo();
+        if (ValidaCaptura(m_documento))
+            guardaConNombre();
     });
 }
 
-void TMainForm::PrintLasserClick()
+// --- Print options windows -----------------------------------------------
+
+void VentanaPrincipal::creaVentanasImpresion()
 {
-    EjecutaComando(MuestraFoppr1);
+    // Owned by this window, so they go with it.
+    const auto documento = [this] { return this->documento(); };
+    if (!m_opcionesLaser)
+        m_opcionesLaser = OpcionesImpresion::laser(documento, this);
+    if (!m_tipoImpresora) {
+        m_tipoImpresora = new VentanaTipoImpresora(this);
+        connect(m_tipoImpresora, &VentanaTipoImpresora::tintaElegida, this,
+                [this] { muestraVentana(opcionesTinta()); });
+        connect(m_tipoImpresora, &VentanaTipoImpresora::laserElegida, this,
+                [this] { muestraVentana(opcionesLaser()); });
+    }
+    if (!m_opcionesTinta)
+        m_opcionesTinta = OpcionesImpresion::tinta(documento, this);
 }
 
-void TMainForm::FilePrint()
+OpcionesImpresion *VentanaPrincipal::opcionesLaser()
 {
-    EjecutaComando([] {
-        if (ValidaCaptura())
-            MuestraFoppr();
+    creaVentanasImpresion();
+    return m_opcionesLaser;
+}
+
+OpcionesImpresion *VentanaPrincipal::opcionesTinta()
+{
+    creaVentanasImpresion();
+    return m_opcionesTinta;
+}
+
+VentanaTipoImpresora *VentanaPrincipal::tipoImpresora()
+{
+    creaVentanasImpresion();
+    return m_tipoImpresora;
+}
+
+void VentanaPrincipal::ocultaVentanasImpresion()
+{
+    for (QWidget *ventana : std::initializer_list<QWidget *>{m_opcionesLaser, m_opcionesTinta,
+                                                              m_tipoImpresora})
+        if (ventana)
+            ventana->hide();
+}
+
+void VentanaPrincipal::imprimeLaser()
+{
+    EjecutaComando([this] { muestraVentana(opcionesLaser()); });
+}
+
+void VentanaPrincipal::imprimeTinta()
+{
+    EjecutaComando([this] {
+        if (ValidaCaptura(m_documento))
+            muestraVentana(opcionesTinta());
     });
 }
 
-void TMainForm::mnuoprtClick()
+void VentanaPrincipal::eligeImpresora()
 {
-    EjecutaComando(MuestraFOPRT);
+    EjecutaComando([this] { tipoImpresora()->exec(); });
 }
 
-void TMainForm::mnucloseClick()
+void VentanaPrincipal::cerrar()
 {
     EjecutaComando([this] {
         if (QMdiSubWindow *activa = m_mdi->currentSubWindow())
@@ -551,71 +620,61 @@ void TMainForm::mnucloseClick()
     });
 }
 
-void TMainForm::FileExit()
+void VentanaPrincipal::salir()
 {
     EjecutaComando([this] { close(); });
 }
 
-void TMainForm::WindowTile()
+void VentanaPrincipal::mosaico()
 {
     EjecutaComando([this] { m_mdi->tileSubWindows(); });
 }
 
-void TMainForm::WindowCascade()
+void VentanaPrincipal::cascada()
 {
     EjecutaComando([this] { m_mdi->cascadeSubWindows(); });
 }
 
-void TMainForm::HelpContents()
+void VentanaPrincipal::ayudaContenido()
 {
     EjecutaComando([] { PideAyuda(ComandoAyuda::contenido); });
 }
 
-void TMainForm::HelpSearch()
+void VentanaPrincipal::ayudaBuscar()
 {
     EjecutaComando([] { PideAyuda(ComandoAyuda::buscar, QString()); });
 }
 
-void TMainForm::HelpHowToUse()
+void VentanaPrincipal::ayudaDeAyuda()
 {
     EjecutaComando([] { PideAyuda(ComandoAyuda::ayudaDeAyuda); });
 }
 
-void TMainForm::HelpAbout()
+void VentanaPrincipal::acercaDe()
 {
-    EjecutaComando([this] { (new TAboutBox(this))->show(); });
+    EjecutaComando([this] { (new AcercaDe(this))->show(); });
 }
 
-void TMainForm::mnudunetClick()
+void VentanaPrincipal::dunnett()
 {
 }
 
-void TMainForm::mnuanovaClick()
+void VentanaPrincipal::analisisVarianza()
 {
-    EjecutaComando(ComandoAnalisisVarianza);
+    EjecutaComando([this] { ComandoAnalisisVarianza(m_documento, destinoResultados()); });
 }
 
-void TMainForm::mnuconcluClick()
+void VentanaPrincipal::intervalosConfianza()
 {
-    EjecutaComando(ComandoIntervaloConfianza);
+    EjecutaComando([this] { ComandoIntervaloConfianza(m_documento, destinoResultados()); });
 }
 
-void TMainForm::mnuinformeClick()
+void VentanaPrincipal::informe()
 {
-    EjecutaComando(ComandoInforme);
+    EjecutaComando([this] { ComandoInforme(m_documento, destinoResultados()); });
 }
 
-// --- Capture validation --------------------------------------------------
-
-bool ValidaCaptura()
+DestinoResultados VentanaPrincipal::destinoResultados()
 {
-    if (!Finforma)
-        return false;
-    const auto fallo = RevisaConteos(Finforma->textoConteo(CampoConteo::econdicion),
-                                     Finforma->textoConteo(CampoConteo::ereplica));
-    if (!fallo)
-        return true;
-    Dialogos::actual().mensaje(fallo->mensaje);
-    Finforma->enfocaConteo(fallo->campo);
-    return false;
+    return {m_mdi, m_resultados, [this](Evento evento) { aplicaEvento(evento); }};
 }

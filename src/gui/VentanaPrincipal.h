@@ -2,53 +2,62 @@
 
 #include "core/comandos/EstadoComandos.h"
 #include "core/motor/AnovaResults.h"
+#include "gui/Resultados.h"
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
+class OpcionesImpresion;
 class QAbstractButton;
 class QAction;
 class QIcon;
 class QLabel;
 class QMdiArea;
 class QMenu;
-class TFinforma;
+class VentanaEstudio;
+class VentanaTipoImpresora;
 
 // The main window: multiple-document frame, menus, tool bar, status bar and
-// the commands of the program.
-class TMainForm : public QMainWindow
+// the commands of the program. It holds at most one study window, and the
+// print options windows for the run.
+class VentanaPrincipal : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
-    ~TMainForm() override;
+    explicit VentanaPrincipal(QWidget *parent = nullptr);
+    ~VentanaPrincipal() override;
 
     QMdiArea *mdiArea() const;
+    // The study window; nullptr when none is open.
+    VentanaEstudio *documento() const;
 
     // Applies one row of the command-state table.
     void aplicaEvento(Evento evento);
 
-    // The result set of the three result commands.
-    JuegoResultados &resultados();
-
-    // The modified mark: the caption of the status panel `estado`.
+    // The text of the status panel `estado`: "Modificado" while the study
+    // has unsaved changes, empty once saved, a blank once closed.
     QString estado() const;
-    void ponEstado(const QString &texto);
 
-    // "&Guardar" without the general handler: true when the study was
-    // written. Errors propagate.
-    bool guardaEstudio();
     // The reading of "&Abrir..." for a chosen file. Errors propagate; a file
     // that cannot be read leaves no document window.
     void abreArchivo(const QString &ruta);
-    // The document window has closed.
-    void documentoCerrado();
 
-    // "&t de Dunnett": no function in this program.
-    void mnudunetClick();
+    // The print options windows, created hidden and living with this window.
+    void creaVentanasImpresion();
+    OpcionesImpresion *opcionesLaser();
+    OpcionesImpresion *opcionesTinta();
+    VentanaTipoImpresora *tipoImpresora();
+
+    // "Lasser": the laser options window, not modal, no validation first.
+    void imprimeLaser();
+    // "Deskjet": the ink-jet options window after a passed validation.
+    void imprimeTinta();
     // The printer kind options window, modal; no menu item leads to it.
-    void mnuoprtClick();
+    void eligeImpresora();
+    // "&t de Dunnett": no function in this program.
+    void dunnett();
 
     // The help number of a menu item: its own, or that of the nearest menu
     // holding it when it has none; 0 when neither has one.
@@ -58,6 +67,8 @@ public:
     bool alcanzable(QAction *accion) const;
 
 signals:
+    // The window was activated (the splash counts its time from then).
+    void activada();
     // The window has closed: the program ends.
     void cerrada();
 
@@ -71,50 +82,54 @@ private:
     void creaBarra();
     void creaEstado();
     QAction *creaAccion(QMenu *menu, const QString &nombre, const QString &titulo, int ayuda,
-                        const QString &hint, void (TMainForm::*comando)());
+                        const QString &hint, void (VentanaPrincipal::*comando)());
+    QAction *creaAccion(QMenu *menu, Comando comando, const QString &titulo, int ayuda,
+                        const QString &hint, void (VentanaPrincipal::*handler)());
     QMenu *creaMenu(QMenu *padre, const QString &nombre, const QString &titulo, int ayuda,
                     const QString &hint);
+    QAbstractButton *creaBoton(Comando comando, int izquierda, const QIcon &icono,
+                               const QString &hint, void (VentanaPrincipal::*handler)());
     QAbstractButton *creaBoton(const QString &nombre, int izquierda, const QIcon &icono,
-                               const QString &hint, void (TMainForm::*comando)());
-    void ponHabilitado(const QString &nombre, bool habilitado);
-    TFinforma *creaDocumento();
-    bool guardaComo();
-    void escribe(const QString &ruta);
+                               const QString &hint, void (VentanaPrincipal::*handler)());
+    void ponHabilitado(Comando comando, bool habilitado);
+    VentanaEstudio *creaDocumento();
+    void documentoCerrado();
+    void muestraModificado(bool modificado);
+    // "&Guardar" without the general handler: true when the study was
+    // written. Errors propagate.
+    bool guardaEstudio();
+    bool guardaConNombre();
+    void escribeArchivo(const QString &ruta);
+    void ocultaVentanasImpresion();
+    DestinoResultados destinoResultados();
 
     // Handlers of the menu and tool bar.
-    void ShowHint(const QString &hint);
-    void FormActivate();
-    void FileNew();
-    void fileopen();
-    void FileSave();
-    void FileSaveAs();
-    void PrintLasserClick();
-    void FilePrint();
-    void mnucloseClick();
-    void FileExit();
-    void WindowTile();
-    void WindowCascade();
-    void HelpContents();
-    void HelpSearch();
-    void HelpHowToUse();
-    void HelpAbout();
-    void mnuanovaClick();
-    void mnuconcluClick();
-    void mnuinformeClick();
+    void muestraPista(const QString &hint);
+    void nuevo();
+    void abrir();
+    void guardar();
+    void guardarComo();
+    void cerrar();
+    void salir();
+    void mosaico();
+    void cascada();
+    void ayudaContenido();
+    void ayudaBuscar();
+    void ayudaDeAyuda();
+    void acercaDe();
+    void analisisVarianza();
+    void intervalosConfianza();
+    void informe();
 
     QMdiArea *m_mdi = nullptr;
-    QLabel *StatusLine = nullptr;
+    QLabel *lineaEstado = nullptr;
     QLabel *estadoPanel = nullptr;
     QHash<QAction *, QAction *> m_menuDe;  // item -> the menu item holding it
+    QHash<Comando, QList<QPointer<QObject>>> m_comandos;  // actions and buttons of each command
+    QPointer<VentanaEstudio> m_documento;
     QString m_archivo;                     // the save dialog's current file name
     JuegoResultados m_resultados;
+    OpcionesImpresion *m_opcionesLaser = nullptr;
+    OpcionesImpresion *m_opcionesTinta = nullptr;
+    VentanaTipoImpresora *m_tipoImpresora = nullptr;
 };
-
-// The main window of the run; nullptr before it exists and after it is gone.
-extern TMainForm *MainForm;
-
-// Checks the two counts of the document window. On the first failure shows
-// its message, turns the notebook to "Captura de Datos", puts the focus in
-// the field and returns false. A count that is not an integer throws
-// ErrorConversion (the command ends in the general handler).
-bool ValidaCaptura();

@@ -1,23 +1,22 @@
 #include "VentanaResultado.h"
 
-#include "gui/VentanaPrincipal.h"
-
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 
-TVentanaResultado::TVentanaResultado(QWidget *parent) : QWidget(parent)
+VentanaResultado::VentanaResultado(QWidget *parent) : QWidget(parent)
 {
     QFont letra = font();
     letra.setPixelSize(13);
     setFont(letra);
 }
 
-void TVentanaResultado::muestra(const QString &titulo, QSize tamano, bool centrada)
+void VentanaResultado::muestra(QMdiArea *marco, const QString &titulo, QSize tamano,
+                               bool centrada)
 {
-    QMdiArea *marco = MainForm->mdiArea();
+    m_marco = marco;
     QMdiSubWindow *hija = marco->addSubWindow(this);
     hija->setAttribute(Qt::WA_DeleteOnClose);
     hija->setWindowTitle(titulo);
@@ -29,7 +28,7 @@ void TVentanaResultado::muestra(const QString &titulo, QSize tamano, bool centra
     hija->show();
 }
 
-void TVentanaResultado::cierra()
+void VentanaResultado::cierra()
 {
     if (auto *hija = qobject_cast<QMdiSubWindow *>(parentWidget()))
         hija->close();
@@ -37,37 +36,27 @@ void TVentanaResultado::cierra()
         close();
 }
 
-void TVentanaResultado::Cerrar1Click()
+void VentanaResultado::creaMenuCerrar()
 {
-    cierra();
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction *cerrar = m_menu->addAction(QStringLiteral("Cerrar"));
+    cerrar->setObjectName(QStringLiteral("Cerrar1"));
+    connect(cerrar, &QAction::triggered, this, &VentanaResultado::cierra);
 }
 
-void TVentanaResultado::creaPopupMenu1()
+void VentanaResultado::closeEvent(QCloseEvent *evento)
 {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction *Cerrar1 = PopupMenu1->addAction(QStringLiteral("Cerrar"));
-    Cerrar1->setObjectName(QStringLiteral("Cerrar1"));
-    connect(Cerrar1, &QAction::triggered, this, &TVentanaResultado::Cerrar1Click);
-}
-
-void TVentanaResultado::closeEvent(QCloseEvent *evento)
-{
-    FormClose();
+    // The child window closing is still counted by the frame at this point.
+    if (m_marco && m_marco->subWindowList().size() == 1)
+        emit this->evento(Evento::resultadoCierraUltima);
     QWidget::closeEvent(evento);
 }
 
-void TVentanaResultado::contextMenuEvent(QContextMenuEvent *evento)
+void VentanaResultado::contextMenuEvent(QContextMenuEvent *evento)
 {
-    if (PopupMenu1)
-        PopupMenu1->exec(evento->globalPos());
+    if (m_menu)
+        m_menu->exec(evento->globalPos());
     else
         QWidget::contextMenuEvent(evento);
-}
-
-void TVentanaResultado::FormClose()
-{
-    // The child window closing is still counted by the frame at this point.
-    if (MainForm && MainForm->mdiArea()->subWindowList().size() == 1)
-        MainForm->aplicaEvento(Evento::resultadoCierraUltima);
 }

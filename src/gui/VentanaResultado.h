@@ -1,38 +1,42 @@
 #pragma once
 
+#include "core/comandos/EstadoComandos.h"
+
+#include <QPointer>
 #include <QWidget>
 
+class QMdiArea;
 class QMenu;
 
 // What the three result windows share: they live in the main window's
 // frame, are destroyed when closed, and the last child window to close
-// returns the main window to its state without a study.
-class TVentanaResultado : public QWidget
+// reports the event that returns the commands to their state without a study.
+class VentanaResultado : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Adds the window to the main window's frame with `titulo` as caption
-    // and `tamano` as outer size, centred in the frame or left to the
-    // frame's own placement, and shows it.
-    void muestra(const QString &titulo, QSize tamano, bool centrada);
+    // Adds the window to `marco` with `titulo` as caption and `tamano` as
+    // outer size, centred in the frame or left to the frame's own
+    // placement, and shows it.
+    void muestra(QMdiArea *marco, const QString &titulo, QSize tamano, bool centrada);
     // Closes the child window that holds this one.
     void cierra();
 
-public slots:
-    void Cerrar1Click();
+signals:
+    // An event of the command-state table.
+    void evento(Evento evento);
 
 protected:
-    explicit TVentanaResultado(QWidget *parent = nullptr);
+    explicit VentanaResultado(QWidget *parent = nullptr);
 
-    // The window's context menu `PopupMenu1` with its one item "Cerrar".
-    void creaPopupMenu1();
+    // The window's context menu with its one item "Cerrar".
+    void creaMenuCerrar();
 
     void closeEvent(QCloseEvent *evento) override;
     void contextMenuEvent(QContextMenuEvent *evento) override;
 
 private:
-    void FormClose();
-
-    QMenu *PopupMenu1 = nullptr;
+    QPointer<QMdiArea> m_marco;
+    QMenu *m_menu = nullptr;
 };

@@ -1,14 +1,11 @@
 #include "VentanaTipoImpresora.h"
 
 #include "gui/GrupoOpciones.h"
-#include "gui/Impresion.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-TFOPRT *FOPRT = nullptr;
-
-TFOPRT::TFOPRT(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+VentanaTipoImpresora::VentanaTipoImpresora(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FOPRT"));
     setWindowTitle(QStringLiteral("Opciones de impresión"));
@@ -32,21 +29,15 @@ TFOPRT::TFOPRT(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOn
     BitBtn1 = botones->button(QDialogButtonBox::Ok);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAccessibleName(BitBtn1->text().remove(u'&'));
-    connect(BitBtn1, &QPushButton::clicked, this, &TFOPRT::BitBtn1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &VentanaTipoImpresora::acepta);
 }
 
-TFOPRT::~TFOPRT()
-{
-    if (FOPRT == this)
-        FOPRT = nullptr;
-}
-
-void TFOPRT::BitBtn1Click()
+void VentanaTipoImpresora::acepta()
 {
     // No capture validation on this road; the print runs validate themselves.
     if (SELECPRT->itemIndex() == 0)
-        MuestraFoppr();
+        emit tintaElegida();
     else if (SELECPRT->itemIndex() == 1)
-        MuestraFoppr1();
+        emit laserElegida();
     accept();
 }

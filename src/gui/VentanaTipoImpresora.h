@@ -5,23 +5,25 @@
 class GrupoOpciones;
 class QPushButton;
 
-// The printer kind window, shown modally: opens the ink-jet or the laser
+// The printer kind window, shown modally: asks for the ink-jet or the laser
 // options window. Its margin choice is kept but nothing reads it.
-class TFOPRT : public QDialog
+class VentanaTipoImpresora : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFOPRT(QWidget *parent = nullptr);
-    ~TFOPRT() override;
+    explicit VentanaTipoImpresora(QWidget *parent = nullptr);
 
-private slots:
-    void BitBtn1Click();
+signals:
+    // "Aceptar" with the ink-jet or the laser printer chosen.
+    void tintaElegida();
+    void laserElegida();
 
 private:
+    void acepta();
+
     GrupoOpciones *SELECPRT;
     GrupoOpciones *SELECMAR;
     QPushButton *BitBtn1;
 };
 
-extern TFOPRT *FOPRT;

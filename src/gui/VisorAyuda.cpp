@@ -21,7 +21,7 @@ QUrl urlDePagina(const QString &pagina)
     return QUrl(QStringLiteral("qrc") + CarpetaAyuda() + u'/' + pagina);
 }
 
-QPointer<TVisorAyuda> visor;
+QPointer<VisorAyuda> visor;
 
 void destruyeVisor()
 {
@@ -30,7 +30,7 @@ void destruyeVisor()
 
 } // namespace
 
-TVisorAyuda::TVisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAyuda(LeeTemasAyuda()))
+VisorAyuda::VisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAyuda(LeeTemasAyuda()))
 {
     setObjectName(QStringLiteral("VisorAyuda"));
     setWindowTitle(tituloVisor);
@@ -78,19 +78,19 @@ TVisorAyuda::TVisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(Indice
     actatras->setEnabled(false);
     actadelante->setEnabled(false);
 
-    connect(actcontenido, &QAction::triggered, this, &TVisorAyuda::actcontenidoClick);
-    connect(actbuscar, &QAction::triggered, this, &TVisorAyuda::actbuscarClick);
+    connect(actcontenido, &QAction::triggered, this, &VisorAyuda::muestraContenido);
+    connect(actbuscar, &QAction::triggered, this, &VisorAyuda::abreBusqueda);
     connect(actatras, &QAction::triggered, txtayuda, &QTextBrowser::backward);
     connect(actadelante, &QAction::triggered, txtayuda, &QTextBrowser::forward);
     connect(actcerrar, &QAction::triggered, this, &QWidget::close);
     connect(txtayuda, &QTextBrowser::backwardAvailable, actatras, &QAction::setEnabled);
     connect(txtayuda, &QTextBrowser::forwardAvailable, actadelante, &QAction::setEnabled);
-    connect(txtayuda, &QTextBrowser::sourceChanged, this, &TVisorAyuda::txtayudaSourceChanged);
+    connect(txtayuda, &QTextBrowser::sourceChanged, this, &VisorAyuda::paginaCambiada);
 
     resize(760, 600);
 }
 
-void TVisorAyuda::muestraPagina(const QString &pagina)
+void VisorAyuda::muestraPagina(const QString &pagina)
 {
     // The same page again only scrolls back to its anchor; history is kept.
     txtayuda->setSource(urlDePagina(pagina));
@@ -98,7 +98,7 @@ void TVisorAyuda::muestraPagina(const QString &pagina)
     txtayuda->setFocus();
 }
 
-void TVisorAyuda::buscaClave(const QString &clave)
+void VisorAyuda::buscaClave(const QString &clave)
 {
     if (!clave.isEmpty()) {
         QSet<QString> paginas;
@@ -114,8 +114,8 @@ void TVisorAyuda::buscaClave(const QString &clave)
         muestraPagina(PaginaDeComando(ComandoAyuda::contenido));
     presenta();
     if (!m_buscar) {
-        m_buscar = new TBuscarAyuda(m_indice, this);
-        connect(m_buscar, &TBuscarAyuda::temaElegido, this, &TVisorAyuda::muestraPagina);
+        m_buscar = new BuscarAyuda(m_indice, this);
+        connect(m_buscar, &BuscarAyuda::temaElegido, this, &VisorAyuda::muestraPagina);
     }
     m_buscar->ponClave(clave);
     m_buscar->show();
@@ -123,7 +123,7 @@ void TVisorAyuda::buscaClave(const QString &clave)
     m_buscar->activateWindow();
 }
 
-QString TVisorAyuda::paginaActual() const
+QString VisorAyuda::paginaActual() const
 {
     const QUrl url = txtayuda->source();
     if (url.isEmpty())
@@ -132,23 +132,23 @@ QString TVisorAyuda::paginaActual() const
     return url.hasFragment() ? pagina + u'#' + url.fragment() : pagina;
 }
 
-void TVisorAyuda::actcontenidoClick()
+void VisorAyuda::muestraContenido()
 {
     muestraPagina(PaginaDeComando(ComandoAyuda::contenido));
 }
 
-void TVisorAyuda::actbuscarClick()
+void VisorAyuda::abreBusqueda()
 {
     buscaClave(QString());
 }
 
-void TVisorAyuda::txtayudaSourceChanged(const QUrl &)
+void VisorAyuda::paginaCambiada(const QUrl &)
 {
     const QString titulo = txtayuda->documentTitle();
     setWindowTitle(titulo.isEmpty() ? tituloVisor : titulo + QStringLiteral(" - ") + tituloVisor);
 }
 
-void TVisorAyuda::presenta()
+void VisorAyuda::presenta()
 {
     if (isMinimized())
         showNormal();
@@ -157,10 +157,10 @@ void TVisorAyuda::presenta()
     activateWindow();
 }
 
-TVisorAyuda *VisorAyuda()
+VisorAyuda *VisorDeAyuda()
 {
     if (!visor) {
-        visor = new TVisorAyuda;
+        visor = new VisorAyuda;
         qAddPostRoutine(destruyeVisor);
     }
     return visor;

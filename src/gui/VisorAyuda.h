@@ -7,17 +7,17 @@
 class QAction;
 class QTextBrowser;
 class QUrl;
-class TBuscarAyuda;
+class BuscarAyuda;
 
 // The help viewer: the program's help pages in a browser with back and
 // forward, the contents page and the keyword search. One instance serves
-// every request of the run (see VisorAyuda()).
-class TVisorAyuda : public QMainWindow
+// every request of the run (see VisorDeAyuda()).
+class VisorAyuda : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TVisorAyuda(QWidget *parent = nullptr);
+    explicit VisorAyuda(QWidget *parent = nullptr);
 
     // Shows a page of the help set, "guardar.html" or "guardar.html#como".
     void muestraPagina(const QString &pagina);
@@ -30,21 +30,21 @@ public:
     QString paginaActual() const;
 
     // The search dialog; nullptr until first opened.
-    TBuscarAyuda *buscarAyuda() const { return m_buscar; }
+    BuscarAyuda *buscarAyuda() const { return m_buscar; }
 
 private:
-    void actcontenidoClick();
-    void actbuscarClick();
-    void txtayudaSourceChanged(const QUrl &url);
+    void muestraContenido();
+    void abreBusqueda();
+    void paginaCambiada(const QUrl &url);
     void presenta();
 
     const QVector<EntradaIndice> m_indice;
     QTextBrowser *txtayuda;
     QAction *actatras;
     QAction *actadelante;
-    TBuscarAyuda *m_buscar = nullptr;
+    BuscarAyuda *m_buscar = nullptr;
 };
 
 // The viewer of the run, created (hidden) on first use and destroyed with
 // the application.
-TVisorAyuda *VisorAyuda();
+VisorAyuda *VisorDeAyuda();

@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -61,6 +62,14 @@ QByteArray contenido(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
 }
 
+QStringList nombresDeComandos()
+{
+    QStringList nombres;
+    for (const Comando comando : ComandosDeEstudio())
+        nombres << NombreComando(comando);
+    return nombres;
+}
+
 QStringList lista(const QString &mensaje)
 {
     return mensaje.isEmpty() ? QStringList() : QStringList{mensaje};
@@ -82,7 +91,7 @@ class TstVentanas : public QObject
     Q_OBJECT
 
     DialogosFalsos dialogos;
-    TMainForm *ventana = nullptr;
+    VentanaPrincipal *ventana = nullptr;
     QTemporaryDir dir;
 
     QAction *accion(const QString &nombre) const { return hijo<QAction>(ventana, nombre); }
@@ -99,12 +108,13 @@ class TstVentanas : public QObject
         for (const QString &nombre : si + no)
             QVERIFY2(habilitado(nombre) == si.contains(nombre), qPrintable(nombre));
     }
-    QLineEdit *campo(const QString &nombre) const { return hijo<QLineEdit>(Finforma, nombre); }
-    QTableWidget *rejilla() const { return hijo<QTableWidget>(Finforma, u"stgdatos"_s); }
-    int pagina() const { return hijo<QTabWidget>(Finforma, u"Thojas"_s)->currentIndex(); }
+    VentanaEstudio *documento() const { return ventana->documento(); }
+    QLineEdit *campo(const QString &nombre) const { return hijo<QLineEdit>(documento(), nombre); }
+    QTableWidget *rejilla() const { return hijo<QTableWidget>(documento(), u"stgdatos"_s); }
+    int pagina() const { return hijo<QTabWidget>(documento(), u"Thojas"_s)->currentIndex(); }
     QString estado() const { return ventana->estado(); }
-    QString celda(int columna, int fila) const { return Finforma->estudio().stgdatos.celda(columna, fila); }
-    TFinforma::OpcionesRejilla opciones() const { return Finforma->opciones(); }
+    QString celda(int columna, int fila) const { return documento()->estudio().stgdatos.celda(columna, fila); }
+    VentanaEstudio::OpcionesRejilla opciones() const { return documento()->opciones(); }
 
     // The component of the document window that has the focus.
     QString foco() const
@@ -112,7 +122,7 @@ class TstVentanas : public QObject
         QWidget *w = QApplication::focusWidget();
         if (!w)
             return u"<nadie>"_s;
-        return Finforma && rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
+        return documento() && rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
     }
 
     void teclea(const QString &texto)
@@ -138,7 +148,7 @@ class TstVentanas : public QObject
     }
     void enCaptura(const QString &nombre)
     {
-        hijo<QTabWidget>(Finforma, u"Thojas"_s)->setCurrentIndex(1);
+        hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
         campo(nombre)->setFocus();
     }
 
@@ -195,7 +205,7 @@ private slots:
     void init()
     {
         dialogos = DialogosFalsos();
-        ventana = new TMainForm;
+        ventana = new VentanaPrincipal;
         ventana->resize(1000, 750);
         ventana->show();
         ventana->activateWindow();
@@ -204,9 +214,9 @@ private slots:
 
     void cleanup()
     {
+        const QPointer<VentanaEstudio> estudio = documento();
         delete ventana;
-        QVERIFY(!MainForm);
-        QVERIFY(!Finforma);
+        QVERIFY(!estudio);
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -227,7 +237,7 @@ private slots:
                                 u"FileExitItem"_s, u"spdexit"_s, u"WindowMenu"_s, u"HelpMenu"_s,
                                 u"HelpContentsItem"_s, u"HelpSearchItem"_s, u"HelpAboutItem"_s,
                                 u"spdcontenido"_s};
-        QStringList no = ComandosDeEstudio();
+        QStringList no = nombresDeComandos();
         no.removeIf([&si](const QString &n) { return n == u"pmnudunet"_s || si.contains(n); });
         usables(si, no);
         // Hidden ones, the ink-jet button keeping its place.
@@ -279,16 +289,17 @@ private slots:
         nuevo();  // the grid menu's item exists with a document window
         const CambioComandos &cambios = CambiosDe(static_cast<Evento>(evento));
         for (const bool antes : {false, true}) {
-            for (const QString &nombre : ComandosDeEstudio()) {
+            for (const QString &nombre : nombresDeComandos()) {
                 for (QAction *a : ventana->findChildren<QAction *>(nombre))
                     a->setEnabled(antes);
                 for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>(nombre))
                     b->setEnabled(antes);
             }
             ventana->aplicaEvento(static_cast<Evento>(evento));
-            for (const QString &nombre : ComandosDeEstudio()) {
-                const bool esperado = cambios.habilita.contains(nombre) ? true
-                                      : cambios.deshabilita.contains(nombre) ? false
+            for (const Comando comando : ComandosDeEstudio()) {
+                const QString nombre = NombreComando(comando);
+                const bool esperado = cambios.habilita.contains(comando) ? true
+                                      : cambios.deshabilita.contains(comando) ? false
                                                                              : antes;
                 const auto acciones = ventana->findChildren<QAction *>(nombre);
                 const auto botones = ventana->findChildren<QAbstractButton *>(nombre);
@@ -307,7 +318,7 @@ private slots:
     void caminoTipico()
     {
         nuevo();
-        QCOMPARE(Finforma->windowTitle(), u"Nuevo"_s);
+        QCOMPARE(documento()->windowTitle(), u"Nuevo"_s);
         QCOMPARE(pagina(), 0);
         QCOMPARE(foco(), u"etole"_s);
         QCOMPARE(campo(u"econdicion"_s)->text(), u"2"_s);
@@ -331,15 +342,15 @@ private slots:
         QCOMPARE(celda(0, 3), u"Muestra 3"_s);
         usables({u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s, u"mnucalculos"_s,
                  u"mnuanova"_s, u"PrintLasser"_s, u"spdprint"_s});
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::inicial);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::inicial);
 
         llenaRejilla({u"98.5"_s, u"99.1"_s, u"100.2"_s, u"98.7"_s, u"99.9"_s});
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::conTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
         QVERIFY(!habilitado(u"mnuinforme"_s));
         tecla(Qt::Key_Tab);
         accion(u"mnuconclu"_s)->setEnabled(true);
         teclea(u"100.4"_s);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::sinTab);
         QVERIFY(habilitado(u"mnuinforme"_s));
         QVERIFY(!habilitado(u"mnuconclu"_s));
 
@@ -347,8 +358,8 @@ private slots:
         tecla(Qt::Key_Tab);
         QCOMPARE(foco(), u"boton1"_s);
         QVERIFY(dialogos.mensajes.isEmpty());
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::conTab);
-        const Estudio e = Finforma->estudio();
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
+        const Estudio e = documento()->estudio();
         QCOMPARE(e.etole, u"Equipo de disolución"_s);
         QCOMPARE(e.emetodo, u"Valoración por HPLC"_s);
         QCOMPARE(e.stgdatos.celda(1, 2), u"100.2"_s);
@@ -444,17 +455,17 @@ private slots:
     {
         nuevo();
         teclea(u"abc"_s);
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         tecla(Qt::Key_Home);
         QCOMPARE(estado(), QString());
         tecla(Qt::Key_Delete);
         QCOMPARE(estado(), u"Modificado"_s);
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         tecla(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(campo(u"etole"_s)->text(), u"abc"_s);
         QCOMPARE(estado(), u"Modificado"_s);
         // A Backspace that changes nothing is still a character typed.
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         tecla(Qt::Key_Home);
         tecla(Qt::Key_Backspace);
         QCOMPARE(estado(), u"Modificado"_s);
@@ -496,7 +507,7 @@ private slots:
         accion(u"FileOpenItem"_s)->trigger();
         QCOMPARE(campo(u"etole"_s)->text().size(), 40000);
         rejilla()->setFocus();
-        QCOMPARE(hijo<QLineEdit>(Finforma, u"editorstgdatos"_s)->text().size(), 40000);
+        QCOMPARE(hijo<QLineEdit>(documento(), u"editorstgdatos"_s)->text().size(), 40000);
         tecla(Qt::Key_End);
         teclea(u"5"_s);
         QCOMPARE(celda(1, 1).size(), 40001);
@@ -531,7 +542,7 @@ private slots:
             QCOMPARE(foco(), u"stgdatos"_s);
             campo(u"econdicion"_s)->setFocus();
             QCOMPARE(foco(), u"boton1"_s);
-            QCOMPARE(Finforma->estudio().stgdatos.columnas(), k.toInt() + 1);
+            QCOMPARE(documento()->estudio().stgdatos.columnas(), k.toInt() + 1);
         }
         QCOMPARE(celda(3, 1), u"31"_s);
         QCOMPARE(celda(3, 2), u"32"_s);
@@ -557,7 +568,7 @@ private slots:
         // The check starts over at the first cell, and Tab stays inside again.
         QCOMPARE(rejilla()->currentRow(), 0);
         QCOMPARE(rejilla()->currentColumn(), 0);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::conTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
 
         dialogos.mensajes.clear();
         tecla(Qt::Key_Tab);
@@ -594,7 +605,7 @@ private slots:
         // A key in the bottom-right cell lets the next Tab out.
         rejilla()->setCurrentCell(2, 1);
         tecla(Qt::Key_Backspace);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::sinTab);
         tecla(Qt::Key_Tab);
         QCOMPARE(dialogos.mensajes.size(), 1);  // the empty cells, see celdaFaltante
         // Shift+Tab inside the grid goes back and wraps too.
@@ -607,12 +618,12 @@ private slots:
     void pegar()
     {
         nuevoAceptado(u"2"_s, u"3"_s);
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         QApplication::clipboard()->setText(u"98.1\t99.2\n97.3\t98.4\n99.5\t100.6\n"_s);
         tecla(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(celda(2, 1), u"99.2"_s);
         QCOMPARE(celda(2, 3), u"100.6"_s);
-        QCOMPARE(hijo<QLineEdit>(Finforma, u"editorstgdatos"_s)->text(), u"98.1"_s);
+        QCOMPARE(hijo<QLineEdit>(documento(), u"editorstgdatos"_s)->text(), u"98.1"_s);
         QCOMPARE(estado(), u"Modificado"_s);
         QVERIFY(habilitado(u"mnuinforme"_s));
         tecla(Qt::Key_Tab);
@@ -627,8 +638,8 @@ private slots:
         QCOMPARE(celda(2, 2), u"1"_s);
         QCOMPARE(celda(2, 3), u"4"_s);
         QCOMPARE(celda(1, 2), u"97.3"_s);
-        QCOMPARE(Finforma->estudio().stgdatos.columnas(), 3);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QCOMPARE(documento()->estudio().stgdatos.columnas(), 3);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::sinTab);
     }
 
     void validaCaptura_data()
@@ -685,7 +696,7 @@ private slots:
         dialogos.archivoGuardar = ruta;
         accion(u"FileSaveItem"_s)->trigger();
         QCOMPARE(dialogos.nombresGuardar, QStringList{u"Nuevo"_s});
-        QCOMPARE(Finforma->windowTitle(), ruta);
+        QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), QString());
         QCOMPARE(contenido(ruta), QByteArray("Columna de cromatograf\xed" "a\r\n\r\n\r\n\r\n2\r\n5\r\n"
                                              "1.5\r\n3\r\n\r\n7\r\n9\r\n2\r\n4\r\n6\r\n8\r\n10\r\n"));
@@ -699,13 +710,13 @@ private slots:
 
         // Closing a saved study asks nothing.
         accion(u"mnuclose"_s)->trigger();
-        QVERIFY(!Finforma && dialogos.preguntas.isEmpty());
+        QVERIFY(!documento() && dialogos.preguntas.isEmpty());
 
         dialogos.archivoAbrir = ruta;
         accion(u"FileOpenItem"_s)->trigger();
-        QCOMPARE(Finforma->windowTitle(), ruta);
+        QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), u" "_s);
-        const Estudio e = Finforma->estudio();
+        const Estudio e = documento()->estudio();
         QCOMPARE(e.etole, u"Columna de cromatografía"_s);
         QCOMPARE(e.ereplica, u"5"_s);
         QCOMPARE(e.stgdatos.columnas(), 3);
@@ -747,7 +758,7 @@ private slots:
         dialogos.archivoAbrir.clear();
         accion(u"FileOpenItem"_s)->trigger();
         QCOMPARE(dialogos.mensajes.size(), 2);
-        QVERIFY(!Finforma);
+        QVERIFY(!documento());
     }
 
     // A modified study is never closed unsaved without the user's No.
@@ -784,18 +795,18 @@ private slots:
         campo(u"econdicion"_s)->setText(k);
         dialogos.respuesta = respuesta;
         dialogos.archivoGuardar = archivo.isEmpty() ? QString() : dir.filePath(archivo);
-        QSignalSpy cerrada(ventana, &TMainForm::cerrada);
+        QSignalSpy cerrada(ventana, &VentanaPrincipal::cerrada);
         accion(comando)->trigger();
         QCOMPARE(dialogos.preguntas,
                  QStringList{u"Guardar archivo?|Se realizaron cambios!\nQuiere guardar su información?"_s});
-        QCOMPARE(bool(Finforma), sigueAbierta);
+        QCOMPARE(bool(documento()), sigueAbierta);
         QCOMPARE(cerrada.size(), comando == u"FileExitItem"_s && !sigueAbierta ? 1 : 0);
         QCOMPARE(dialogos.mensajes.size(), mensaje.isEmpty() ? 0 : 1);
         if (!mensaje.isEmpty())
             QVERIFY2(dialogos.mensajes.first().startsWith(mensaje), qPrintable(dialogos.mensajes.first()));
         if (sigueAbierta) {
             QCOMPARE(estado(), u"Modificado"_s);
-            QCOMPARE(Finforma->windowTitle(), u"Nuevo"_s);
+            QCOMPARE(documento()->windowTitle(), u"Nuevo"_s);
             QVERIFY(ventana->isVisible());
             QVERIFY(!QFile::exists(dialogos.archivoGuardar));
         } else {
@@ -810,7 +821,7 @@ private slots:
     {
         // The shortcut of a usable item works...
         QTest::keyClick(ventana, Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(Finforma);
+        QVERIFY(documento());
         campo(u"econdicion"_s)->setText(QString());
         // "Deskjet" usable while "&Imprimir..." is not: unreachable. (Shown
         // here, since a hidden action never triggers at all.)
@@ -836,11 +847,11 @@ private slots:
     void menuDeRejilla()
     {
         nuevoAceptado(u"2"_s, u"3"_s);
-        auto *editor = hijo<QLineEdit>(Finforma, u"editorstgdatos"_s);
+        auto *editor = hijo<QLineEdit>(documento(), u"editorstgdatos"_s);
         QContextMenuEvent derecho(QContextMenuEvent::Mouse, QPoint(5, 5), editor->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(editor, &derecho);
-        QVERIFY(hijo<QMenu>(Finforma, u"pmenu"_s)->isVisible());
-        hijo<QMenu>(Finforma, u"pmenu"_s)->close();
+        QVERIFY(hijo<QMenu>(documento(), u"pmenu"_s)->isVisible());
+        hijo<QMenu>(documento(), u"pmenu"_s)->close();
     }
 
     // Counts the field checks would refuse still reach the accept button
@@ -860,7 +871,7 @@ private slots:
         nuevo();
         campo(u"econdicion"_s)->setText(k);
         campo(u"ereplica"_s)->setText(k);
-        hijo<QPushButton>(Finforma, u"botonok"_s)->click();
+        hijo<QPushButton>(documento(), u"botonok"_s)->click();
         QCOMPARE(rejilla()->columnCount(), lado);
         QCOMPARE(rejilla()->rowCount(), lado);
         rejilla()->setFocus();
@@ -870,7 +881,7 @@ private slots:
         // The study can still be written when it is valid again.
         campo(u"econdicion"_s)->setText(u"2"_s);
         campo(u"ereplica"_s)->setText(u"2"_s);
-        QVERIFY(ValidaCaptura());
+        QVERIFY(ValidaCaptura(documento()));
     }
 
     void ayudaDeMenu()
@@ -889,34 +900,33 @@ private slots:
         QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(menu, &f1);
         QVERIFY(f1.isAccepted());
-        QCOMPARE(VisorAyuda()->paginaActual(), PaginaDeContexto(2));
-        VisorAyuda()->close();
+        QCOMPARE(VisorDeAyuda()->paginaActual(), PaginaDeContexto(2));
+        VisorDeAyuda()->close();
         menu->close();
     }
 
     void acercaDe()
     {
         accion(u"HelpAboutItem"_s)->trigger();
-        auto *caja = ventana->findChild<TAboutBox *>();
+        auto *caja = ventana->findChild<AcercaDe *>();
         QVERIFY(caja && caja->isVisible() && !caja->isModal());
         QCOMPARE(caja->windowTitle(), u"Acerca de"_s);
         QTest::mouseClick(hijo<QPushButton>(caja, u"OKButton"_s), Qt::LeftButton);
-        QTRY_VERIFY(!ventana->findChild<TAboutBox *>());
+        QTRY_VERIFY(!ventana->findChild<AcercaDe *>());
     }
 
     void splash()
     {
-        TFshow splash;
-        Fshow = &splash;
+        Presentacion splash;
+        connect(ventana, &VentanaPrincipal::activada, splash.reloj, qOverload<>(&QTimer::start));
         splash.show();
         QCOMPARE(splash.size(), QSize(500, 421));
-        QVERIFY(!splash.Timer1->isActive());
+        QVERIFY(!splash.reloj->isActive());
         QEvent activa(QEvent::WindowActivate);
         QApplication::sendEvent(ventana, &activa);
         QTest::qWait(2500);
         QVERIFY(splash.isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 2000);
-        Fshow = nullptr;
     }
 };
 

@@ -2,62 +2,68 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace {
 
-const QStringList todos = {
+using C = Comando;
+
+// The object names, in the enumeration's order.
+constexpr std::array nombres = {
     "FileNewItem", "spdnuevo", "FileOpenItem", "spdabrir", "mnuclose", "spdclose",
     "FileSaveItem", "spdguardar", "FileSaveAsItem", "FilePrintItem", "PrintLasser",
     "PrintDeskjet", "spdprint", "spdprint1", "mnucalculos", "mnuanova", "mnuconclu",
     "mnuinforme", "WindowTileItem", "spdmosaico", "WindowCascadeItem", "spdcascada",
     "pmnudunet",
 };
+static_assert(nombres.size() == static_cast<std::size_t>(Comando::pmnudunet) + 1);
 
-const QStringList sinEstudio = {"FileNewItem", "spdnuevo", "FileOpenItem", "spdabrir"};
+const QList<Comando> sinEstudio = {C::FileNewItem, C::spdnuevo, C::FileOpenItem, C::spdabrir};
 
 const QHash<Evento, CambioComandos> &tabla()
 {
     static const QHash<Evento, CambioComandos> t = {
         {Evento::inicio,
          {sinEstudio,
-          {"mnuclose", "spdclose", "FileSaveItem", "spdguardar", "FileSaveAsItem",
-           "FilePrintItem", "PrintLasser", "PrintDeskjet", "spdprint", "spdprint1",
-           "mnucalculos", "mnuanova", "mnuconclu", "mnuinforme", "WindowTileItem",
-           "spdmosaico", "WindowCascadeItem", "spdcascada"}}},
+          {C::mnuclose, C::spdclose, C::FileSaveItem, C::spdguardar, C::FileSaveAsItem,
+           C::FilePrintItem, C::PrintLasser, C::PrintDeskjet, C::spdprint, C::spdprint1,
+           C::mnucalculos, C::mnuanova, C::mnuconclu, C::mnuinforme, C::WindowTileItem,
+           C::spdmosaico, C::WindowCascadeItem, C::spdcascada}}},
         {Evento::nuevo,
-         {{"mnuclose", "spdclose", "WindowTileItem", "spdmosaico", "WindowCascadeItem",
-           "spdcascada"},
-          {"FileNewItem", "spdnuevo", "FileOpenItem", "spdabrir", "FileSaveItem", "spdguardar",
-           "FileSaveAsItem", "FilePrintItem", "spdprint"}}},
+         {{C::mnuclose, C::spdclose, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
+           C::spdcascada},
+          {C::FileNewItem, C::spdnuevo, C::FileOpenItem, C::spdabrir, C::FileSaveItem, C::spdguardar,
+           C::FileSaveAsItem, C::FilePrintItem, C::spdprint}}},
         {Evento::abrir,
-         {{"mnuclose", "spdclose", "WindowTileItem", "spdmosaico", "WindowCascadeItem",
-           "spdcascada", "mnuanova", "mnuinforme", "pmnudunet"},
-          {"FileNewItem", "spdnuevo", "FileOpenItem", "spdabrir", "FileSaveItem", "spdguardar",
-           "FileSaveAsItem", "FilePrintItem", "PrintLasser", "PrintDeskjet", "spdprint",
-           "spdprint1", "mnuconclu"}}},
+         {{C::mnuclose, C::spdclose, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
+           C::spdcascada, C::mnuanova, C::mnuinforme, C::pmnudunet},
+          {C::FileNewItem, C::spdnuevo, C::FileOpenItem, C::spdabrir, C::FileSaveItem, C::spdguardar,
+           C::FileSaveAsItem, C::FilePrintItem, C::PrintLasser, C::PrintDeskjet, C::spdprint,
+           C::spdprint1, C::mnuconclu}}},
         {Evento::documentoCierra,
          {sinEstudio,
-          {"mnuclose", "spdclose", "FileSaveItem", "spdguardar", "FileSaveAsItem",
-           "FilePrintItem", "spdprint", "WindowTileItem", "spdmosaico", "WindowCascadeItem",
-           "spdcascada", "mnuanova", "mnuconclu", "mnuinforme", "pmnudunet"}}},
+          {C::mnuclose, C::spdclose, C::FileSaveItem, C::spdguardar, C::FileSaveAsItem,
+           C::FilePrintItem, C::spdprint, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
+           C::spdcascada, C::mnuanova, C::mnuconclu, C::mnuinforme, C::pmnudunet}}},
         {Evento::resultadoCierraUltima,
          {sinEstudio,
-          {"mnuclose", "spdclose", "FileSaveItem", "spdguardar", "FileSaveAsItem",
-           "FilePrintItem", "spdprint", "WindowTileItem", "spdmosaico", "WindowCascadeItem",
-           "spdcascada"}}},
-        {Evento::focoEntraDocumento, {{}, {"mnucalculos", "mnuanova"}}},
+          {C::mnuclose, C::spdclose, C::FileSaveItem, C::spdguardar, C::FileSaveAsItem,
+           C::FilePrintItem, C::spdprint, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
+           C::spdcascada}}},
+        {Evento::focoEntraDocumento, {{}, {C::mnucalculos, C::mnuanova}}},
         {Evento::focoEntraRejilla,
-         {{"FileSaveItem", "spdguardar", "FileSaveAsItem", "mnucalculos", "mnuanova",
-           "FilePrintItem", "PrintLasser", "spdprint", "PrintDeskjet", "spdprint1"},
+         {{C::FileSaveItem, C::spdguardar, C::FileSaveAsItem, C::mnucalculos, C::mnuanova,
+           C::FilePrintItem, C::PrintLasser, C::spdprint, C::PrintDeskjet, C::spdprint1},
           {}}},
-        {Evento::teclaEnRejilla, {{"FileSaveItem", "spdguardar", "FileSaveAsItem"}, {}}},
+        {Evento::teclaEnRejilla, {{C::FileSaveItem, C::spdguardar, C::FileSaveAsItem}, {}}},
         {Evento::teclaEnUltimaCelda,
-         {{"mnucalculos", "mnuanova", "mnuinforme", "FileSaveItem", "spdguardar",
-           "FileSaveAsItem", "FilePrintItem", "PrintLasser", "spdprint", "PrintDeskjet",
-           "spdprint1"},
-          {"mnuconclu"}}},
-        {Evento::botonOk, {{"mnucalculos"}, {}}},
-        {Evento::anovaSignificativo, {{"mnuconclu"}, {}}},
-        {Evento::anovaNoSignificativo, {{}, {"mnuconclu"}}},
+         {{C::mnucalculos, C::mnuanova, C::mnuinforme, C::FileSaveItem, C::spdguardar,
+           C::FileSaveAsItem, C::FilePrintItem, C::PrintLasser, C::spdprint, C::PrintDeskjet,
+           C::spdprint1},
+          {C::mnuconclu}}},
+        {Evento::botonOk, {{C::mnucalculos}, {}}},
+        {Evento::anovaSignificativo, {{C::mnuconclu}, {}}},
+        {Evento::anovaNoSignificativo, {{}, {C::mnuconclu}}},
     };
     return t;
 }
@@ -69,7 +75,15 @@ const CambioComandos &CambiosDe(Evento evento)
     return tabla().find(evento).value();
 }
 
-QStringList ComandosDeEstudio()
+QList<Comando> ComandosDeEstudio()
 {
+    QList<Comando> todos;
+    for (std::size_t i = 0; i < nombres.size(); ++i)
+        todos << static_cast<Comando>(i);
     return todos;
+}
+
+QString NombreComando(Comando comando)
+{
+    return QString::fromLatin1(nombres.at(static_cast<std::size_t>(comando)));
 }

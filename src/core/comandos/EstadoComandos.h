@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 // Events that change which study commands are usable.
 enum class Evento {
@@ -19,16 +19,33 @@ enum class Evento {
     anovaNoSignificativo,   // ... and otherwise
 };
 
+// Every command whose state the table sets: one menu item, menu or tool
+// bar button each, named as its object is.
+enum class Comando {
+    FileNewItem, spdnuevo,
+    FileOpenItem, spdabrir,
+    mnuclose, spdclose,
+    FileSaveItem, spdguardar,
+    FileSaveAsItem,
+    FilePrintItem, PrintLasser, PrintDeskjet, spdprint, spdprint1,
+    mnucalculos, mnuanova, mnuconclu, mnuinforme,
+    WindowTileItem, spdmosaico,
+    WindowCascadeItem, spdcascada,
+    pmnudunet,  // the grid menu's item, in the study window
+};
+
 // What one event sets; every command it does not name keeps its state.
-// Commands are named by the object names of their actions and buttons.
 struct CambioComandos
 {
-    QStringList habilita;
-    QStringList deshabilita;
+    QList<Comando> habilita;
+    QList<Comando> deshabilita;
 };
 
 // The one table of command-state rules.
 const CambioComandos &CambiosDe(Evento evento);
 
-// Every command name the table knows.
-QStringList ComandosDeEstudio();
+// Every command the table knows, in declaration order.
+QList<Comando> ComandosDeEstudio();
+
+// The object name of the command's action or button.
+QString NombreComando(Comando comando);
