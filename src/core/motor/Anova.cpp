@@ -2,17 +2,16 @@
 
 #include "core/motor/Aritmetica.h"
 #include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
-#include "core/motor/TablaT.h"
 #include "core/motor/Potencia.h"
-
-#include <stdexcept>
+#include "core/motor/TablaT.h"
 
 using namespace Aritmetica;
 
 namespace {
 
-// The engine's working values; LimpiaVariables clears them before each call.
+// The working values of one calculation.
 struct Trabajo
 {
     ArregloFam T{};      // totals per FAM
@@ -27,8 +26,6 @@ struct Trabajo
     double totalFam = 0.0;
     double cuadradosFam = 0.0;
 };
-
-Trabajo w;
 
 // Q[i] − T[i]²/n. With identical values that are not whole numbers the
 // computational form can leave a tiny negative residue; it is a zero.
@@ -60,11 +57,6 @@ double colaF(double x, double d1, double d2)
 
 } // namespace
 
-void LimpiaVariables()
-{
-    w = Trabajo{};
-}
-
 double ProbabilidadF(double f, double df1, double df2)
 {
     if (!(f > 0.0))
@@ -78,12 +70,12 @@ void CalculaAnova(const Estudio &estudio, QChar separador, AnovaResults &r,
                   ArregloFam &desviaciones, ArregloFam &coeficientes, ArregloFam &promedios,
                   double &ttabla)
 {
-    LimpiaVariables();
+    Trabajo w;
 
     const int n = StrToInt(estudio.ereplica);
     const int k = StrToInt(estudio.econdicion);
     if (k < 2 || k > 5 || n < 2 || n > 10)
-        throw std::invalid_argument("Datos fuera de límite: 2-5 FAM, 2-10 muestras.");
+        throw ErrorCalculo(QStringLiteral("Datos fuera de límite: 2-5 FAM, 2-10 muestras."));
     const double nd = n;
 
     for (int i = 1; i <= k; ++i) {

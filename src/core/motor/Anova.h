@@ -12,16 +12,14 @@
 // Throws ErrorConversion for a count or cell that is not a number and
 // ErrorCalculo for an arithmetic fault ("Floating point division by zero",
 // "Invalid floating point operation", "Floating point overflow").
-// The caller guarantees 2 <= k <= 5 and 2 <= n <= 10 (ValidaCaptura).
+// The caller guarantees 2 <= k <= 5 and 2 <= n <= 10 (ValidaCaptura); other
+// counts throw ErrorCalculo. No state is kept between calls.
 void CalculaAnova(const Estudio &estudio, QChar separador, AnovaResults &resultados,
                   ArregloFam &desviaciones, ArregloFam &coeficientes, ArregloFam &promedios,
                   double &ttabla);
 
 // The same into one holder's set.
 void CalculaAnova(const Estudio &estudio, QChar separador, JuegoResultados &juego);
-
-// Zeroes the engine's working values; the first step of every calculation.
-void LimpiaVariables();
 
 // Approximate upper-tail probability of F with (df1, df2) degrees of freedom.
 double ProbabilidadF(double f, double df1, double df2);
