@@ -1,6 +1,7 @@
 #include "Informe.h"
 
 #include "core/motor/Conversiones.h"
+#include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
 #include "core/motor/Anova.h"
@@ -102,18 +103,17 @@ void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &ju
     agrega(Texto::blanco);
     agrega(Texto::anova);
     agrega(Texto::blanco);
-    agrega(Texto::fuenteFam);
-    agrega(Texto::grados + F(r[Ranura::glfam]));
-    agrega(Texto::suma + F(r[Ranura::scfam]));
-    agrega(Texto::media + F(r[Ranura::mcfam]));
-    agrega(Texto::fcal + F(r[Ranura::fcal]));
-    agrega(Texto::pfcal + F(r[Ranura::pfcal]));
-    agrega(Texto::blanco);
-    agrega(Texto::fuenteError);
-    agrega(Texto::grados + F(r[Ranura::glerror]));
-    agrega(Texto::suma + F(r[Ranura::scerror]));
-    agrega(Texto::media + F(r[Ranura::mcerror]));
-    agrega(Texto::blanco);
+    for (const FilaAnova &fila : FilasAnova(r)) {
+        agrega(fila.fuente == FilaAnova::Fuente::fam ? Texto::fuenteFam : Texto::fuenteError);
+        agrega(Texto::grados + F(fila.gradosLibertad));
+        agrega(Texto::suma + F(fila.sumaCuadrados));
+        agrega(Texto::media + F(fila.mediaCuadrados));
+        if (fila.f)
+            agrega(Texto::fcal + F(*fila.f));
+        if (fila.probabilidad)
+            agrega(Texto::pfcal + F(*fila.probabilidad));
+        agrega(Texto::blanco);
+    }
 
     const auto grupo = [&](const QString &titulo, double promedio, double desviacion,
                            double coeficiente) {

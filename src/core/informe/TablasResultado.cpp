@@ -1,5 +1,6 @@
 #include "TablasResultado.h"
 
+#include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
 
@@ -36,17 +37,20 @@ Rejilla TablaAnova(const AnovaResults &r, QChar sep)
     t.ponCelda(3, 2, QStringLiteral(" CUADRADOS"));
     t.ponCelda(4, 1, QStringLiteral("      Fcal"));
     t.ponCelda(5, 1, QStringLiteral("      PFcal"));
-    t.ponCelda(0, 3, QStringLiteral("FAM"));
-    t.ponCelda(0, 4, QStringLiteral("ERROR DE MÉTODO"));
 
-    t.ponCelda(1, 3, FormatoGeneral(r[Ranura::glfam], sep));
-    t.ponCelda(1, 4, FormatoGeneral(r[Ranura::glerror], sep));
-    t.ponCelda(2, 3, FormatoGeneral(r[Ranura::scfam], sep));
-    t.ponCelda(2, 4, FormatoGeneral(r[Ranura::scerror], sep));
-    t.ponCelda(3, 3, FormatoGeneral(r[Ranura::mcfam], sep));
-    t.ponCelda(3, 4, FormatoGeneral(r[Ranura::mcerror], sep));
-    t.ponCelda(4, 3, FormatoGeneral(r[Ranura::fcal], sep));
-    t.ponCelda(5, 3, FormatoGeneral(r[Ranura::pfcal], sep));
+    int fila = 3;
+    for (const FilaAnova &f : FilasAnova(r)) {
+        t.ponCelda(0, fila, f.fuente == FilaAnova::Fuente::fam ? QStringLiteral("FAM")
+                                                               : QStringLiteral("ERROR DE MÉTODO"));
+        t.ponCelda(1, fila, FormatoGeneral(f.gradosLibertad, sep));
+        t.ponCelda(2, fila, FormatoGeneral(f.sumaCuadrados, sep));
+        t.ponCelda(3, fila, FormatoGeneral(f.mediaCuadrados, sep));
+        if (f.f)
+            t.ponCelda(4, fila, FormatoGeneral(*f.f, sep));
+        if (f.probabilidad)
+            t.ponCelda(5, fila, FormatoGeneral(*f.probabilidad, sep));
+        ++fila;
+    }
     return t;
 }
 

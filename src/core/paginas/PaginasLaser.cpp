@@ -1,6 +1,7 @@
 #include "PaginasLaser.h"
 
 #include "core/motor/Conversiones.h"
+#include "core/motor/FilasAnova.h"
 #include "core/motor/Pares.h"
 
 #include <algorithm>
@@ -67,17 +68,21 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, JuegoResulta
         hoja.escribe(135, 15, QStringLiteral("Cuadrados"));
         hoja.escribe(190, 15, QStringLiteral("Cuadrados"));
 
-        hoja.escribe(45, 17, QStringLiteral("FAM"));
-        hoja.numero(93, 17, r[Ranura::glfam]);
-        hoja.numero(138, 17, r[Ranura::scfam]);
-        hoja.numero(193, 17, r[Ranura::mcfam]);
-        hoja.numero(245, 17, r[Ranura::fcal]);
-        hoja.numero(280, 17, r[Ranura::pfcal]);
-        hoja.escribe(45, 18, QStringLiteral("Error de"));
-        hoja.numero(93, 18, r[Ranura::glerror]);
-        hoja.numero(138, 18, r[Ranura::scerror]);
-        hoja.numero(193, 18, r[Ranura::mcerror]);
-        hoja.escribe(45, 19, QStringLiteral("Método"));
+        int linea = 17;
+        for (const FilaAnova &fila : FilasAnova(r)) {
+            hoja.escribe(45, linea, fila.fuente == FilaAnova::Fuente::fam
+                                        ? QStringLiteral("FAM")
+                                        : QStringLiteral("Error de"));
+            hoja.numero(93, linea, fila.gradosLibertad);
+            hoja.numero(138, linea, fila.sumaCuadrados);
+            hoja.numero(193, linea, fila.mediaCuadrados);
+            if (fila.f)
+                hoja.numero(245, linea, *fila.f);
+            if (fila.probabilidad)
+                hoja.numero(280, linea, *fila.probabilidad);
+            ++linea;
+        }
+        hoja.escribe(45, linea, QStringLiteral("Método"));
 
         hoja.escribe(135, 22, QStringLiteral("Desviación"));
         hoja.escribe(190, 22, QStringLiteral("Coeficiente"));

@@ -1,6 +1,7 @@
 #include "PaginasTinta.h"
 
 #include "core/motor/Conversiones.h"
+#include "core/motor/FilasAnova.h"
 #include "core/motor/Pares.h"
 
 namespace {
@@ -58,17 +59,21 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResul
         hoja.escribe(50, 14, QStringLiteral("CUADRADOS"));
         hoja.escribe(80, 14, QStringLiteral("CUADRADOS"));
 
-        hoja.escribe(1, 16, QStringLiteral("FAM"));
-        hoja.numero(27, 16, r[Ranura::glfam]);
-        hoja.numero(52, 16, r[Ranura::scfam]);
-        hoja.numero(81, 16, r[Ranura::mcfam]);
-        hoja.numero(112, 16, r[Ranura::fcal]);
-        hoja.numero(137, 16, r[Ranura::pfcal]);
-        hoja.escribe(1, 17, QStringLiteral("ERROR DE"));
-        hoja.numero(27, 17, r[Ranura::glerror]);
-        hoja.numero(52, 17, r[Ranura::scerror]);
-        hoja.numero(81, 17, r[Ranura::mcerror]);
-        hoja.escribe(1, 18, QStringLiteral("MÉTODO"));
+        int linea = 16;
+        for (const FilaAnova &fila : FilasAnova(r)) {
+            hoja.escribe(1, linea, fila.fuente == FilaAnova::Fuente::fam
+                                       ? QStringLiteral("FAM")
+                                       : QStringLiteral("ERROR DE"));
+            hoja.numero(27, linea, fila.gradosLibertad);
+            hoja.numero(52, linea, fila.sumaCuadrados);
+            hoja.numero(81, linea, fila.mediaCuadrados);
+            if (fila.f)
+                hoja.numero(112, linea, *fila.f);
+            if (fila.probabilidad)
+                hoja.numero(137, linea, *fila.probabilidad);
+            ++linea;
+        }
+        hoja.escribe(1, linea, QStringLiteral("MÉTODO"));
 
         hoja.escribe(2, 22, QStringLiteral("FAM"));
         hoja.escribe(25, 22, QStringLiteral("PROMEDIO"));
