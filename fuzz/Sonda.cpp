@@ -1,9 +1,9 @@
 #include "Sonda.h"
 
-#include "core/estudio/ReglasCaptura.h"
-#include "core/informe/Informe.h"
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
 #include "core/estudio/Windows1252.h"
+#include "core/informe/Informe.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Formato.h"

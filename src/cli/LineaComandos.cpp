@@ -1,9 +1,9 @@
 #include "LineaComandos.h"
 
 #include "PaginaPdf.h"
+#include "core/estudio/ArchivoEstudio.h"
 #include "core/estudio/ReglasCaptura.h"
 #include "core/informe/Informe.h"
-#include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 

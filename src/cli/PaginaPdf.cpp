@@ -1,13 +1,13 @@
 #include "PaginaPdf.h"
 
-#include "core/estudio/ReglasCaptura.h"
-#include "gui/LienzoImpresora.h"
-#include "core/paginas/PaginasTinta.h"
-#include "core/paginas/PaginasLaser.h"
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
-#include "core/motor/Anova.h"
+#include "core/paginas/PaginasLaser.h"
+#include "core/paginas/PaginasTinta.h"
+#include "gui/LienzoImpresora.h"
 
 #include <QFile>
 #include <QGuiApplication>

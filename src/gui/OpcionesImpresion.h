@@ -2,8 +2,8 @@
 
 #include "core/paginas/Lienzo.h"
 
-#include "core/motor/AnovaResults.h"
 #include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
 
 #include <QDialog>
 #include <QPrinter>

@@ -1,15 +1,15 @@
 #include "Resultados.h"
 
 #include "core/informe/Informe.h"
-#include "gui/VentanaAnova.h"
-#include "gui/VentanaIntervalos.h"
-#include "gui/VentanaInforme.h"
-#include "gui/VentanaEstudio.h"
-#include "gui/Dialogos.h"
+#include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
-#include "core/motor/Anova.h"
+#include "gui/Dialogos.h"
+#include "gui/VentanaAnova.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaInforme.h"
+#include "gui/VentanaIntervalos.h"
 
 #include <optional>
 

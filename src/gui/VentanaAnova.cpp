@@ -1,8 +1,8 @@
 #include "VentanaAnova.h"
 
-#include "gui/RejillaResultado.h"
 #include "core/informe/TablasResultado.h"
 #include "core/motor/Conversiones.h"
+#include "gui/RejillaResultado.h"
 
 #include <QHeaderView>
 #include <QTextEdit>

@@ -1,8 +1,8 @@
 #include "VentanaIntervalos.h"
 
-#include "gui/RejillaResultado.h"
 #include "core/informe/TablasResultado.h"
 #include "core/motor/Conversiones.h"
+#include "gui/RejillaResultado.h"
 
 #include <QTextEdit>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/VentanaResultado.h"
 #include "core/motor/AnovaResults.h"
+#include "gui/VentanaResultado.h"
 
 class QMdiArea;
 class QTextEdit;

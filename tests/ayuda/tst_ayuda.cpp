@@ -1,13 +1,13 @@
-#include "core/estudio/ReglasCaptura.h"
-#include "gui/Ayuda.h"
-#include "gui/BuscarAyuda.h"
-#include "core/estudio/ArchivoEstudio.h"
-#include "gui/VentanaPrincipal.h"
 #include "core/ayuda/TemasAyuda.h"
-#include "gui/VisorAyuda.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
-#include "core/motor/Anova.h"
+#include "gui/Ayuda.h"
+#include "gui/BuscarAyuda.h"
+#include "gui/VentanaPrincipal.h"
+#include "gui/VisorAyuda.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "core/estudio/ReglasCaptura.h"
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
 #include "core/motor/Errores.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "core/informe/Informe.h"
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/informe/Informe.h"
 
 #include <QFile>
 #include <QTest>

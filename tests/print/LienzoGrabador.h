@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/paginas/Lienzo.h"
-#include "core/paginas/PaginasTinta.h"
 #include "core/paginas/PaginasLaser.h"
+#include "core/paginas/PaginasTinta.h"
 
 #include <QList>
 #include <QString>

@@ -1,13 +1,13 @@
-#include "gui/VentanaEstudio.h"
-#include "core/informe/Informe.h"
-#include "gui/RejillaResultado.h"
-#include "core/informe/TablasResultado.h"
-#include "gui/Dialogos.h"
 #include "core/comandos/EstadoComandos.h"
-#include "gui/VentanaPrincipal.h"
+#include "core/informe/Informe.h"
+#include "core/informe/TablasResultado.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
+#include "gui/Dialogos.h"
+#include "gui/RejillaResultado.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaPrincipal.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,10 +1,10 @@
-#include "gui/VentanaEstudio.h"
-#include "gui/Dialogos.h"
-#include "core/comandos/EstadoComandos.h"
-#include "gui/VentanaPrincipal.h"
 #include "core/ayuda/TemasAyuda.h"
+#include "core/comandos/EstadoComandos.h"
 #include "gui/AcercaDe.h"
+#include "gui/Dialogos.h"
 #include "gui/Presentacion.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaPrincipal.h"
 #include "gui/VisorAyuda.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 #include "Informe.h"
 
+#include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
-#include "core/motor/Anova.h"
 
 #include <array>
 

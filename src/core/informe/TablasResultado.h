@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/motor/AnovaResults.h"
 #include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
 
 #include <QChar>
 

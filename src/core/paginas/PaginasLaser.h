@@ -2,8 +2,8 @@
 
 #include "core/paginas/Hoja.h"
 
-#include "core/motor/AnovaResults.h"
 #include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
 
 // The laser layout of the two printed pages. Each page routine is one
 // complete print job on the canvas.

@@ -2,8 +2,8 @@
 
 #include "core/paginas/Hoja.h"
 
-#include "core/motor/AnovaResults.h"
 #include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
 
 // The ink-jet layout of the two printed pages: a header of its own, an
 // 11-point body, capital headings and a results page whose foot follows the
