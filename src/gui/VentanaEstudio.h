@@ -56,8 +56,8 @@ public:
     // The study now lives at `ruta`: the caption shows it.
     void ponRuta(const QString &ruta);
 
-    // Unsaved changes. Every change of the study sets it; a save clears it.
-    bool modificado() const { return m_modificado; }
+    // Unsaved changes: every change of the study sets the mark, a save
+    // clears it; the close question is asked while it is set.
     void ponModificado(bool modificado);
 
     // How the study is saved when the close question is answered "Yes":
