@@ -12,8 +12,10 @@ class RejillaResultado : public QTableWidget
     Q_OBJECT
 
 public:
-    RejillaResultado(const QString &nombre, int columnas, int filas, int columnasFijas,
-                      int filasFijas, int anchoColumna, QWidget *parent = nullptr);
+    // `nombreAccesible` is what a screen reader announces.
+    RejillaResultado(const QString &nombre, const QString &nombreAccesible, int columnas,
+                      int filas, int columnasFijas, int filasFijas, int anchoColumna,
+                      QWidget *parent = nullptr);
 
     // Writes every cell of `celdas` (same size as the grid).
     void ponCeldas(const Rejilla &celdas);

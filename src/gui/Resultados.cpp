@@ -5,12 +5,16 @@
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
+#include "core/motor/Supuestos.h"
 #include "gui/Dialogos.h"
 #include "gui/VentanaAnova.h"
 #include "gui/VentanaEstudio.h"
+#include "gui/VentanaGrafica.h"
 #include "gui/VentanaInforme.h"
 #include "gui/VentanaIntervalos.h"
+#include "gui/VentanaSupuestos.h"
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -24,13 +28,12 @@ std::optional<Estudio> EstudioValidado(VentanaEstudio *documento)
     return documento->estudio();
 }
 
-// A fresh calculation into the destination's result set. A calculation
-// error gets the result windows' own message and false; a conversion error
-// goes on to the general handler.
-bool Calcula(const Estudio &estudio, JuegoResultados &juego)
+// A calculation error gets the result windows' own message and false; a
+// conversion error goes on to the general handler.
+bool SinErrorDeCalculo(const std::function<void()> &calculo)
 {
     try {
-        CalculaAnova(estudio, SeparadorDecimal(), juego);
+        calculo();
         return true;
     } catch (const ErrorCalculo &) {
         Dialogos::actual().mensaje(
@@ -39,11 +42,17 @@ bool Calcula(const Estudio &estudio, JuegoResultados &juego)
     }
 }
 
-// Result windows report the last child window closing.
-template<typename Ventana>
-Ventana *creaVentana(const DestinoResultados &destino)
+// A fresh calculation into the destination's result set.
+bool Calcula(const Estudio &estudio, JuegoResultados &juego)
 {
-    auto *ventana = new Ventana;
+    return SinErrorDeCalculo([&] { CalculaAnova(estudio, SeparadorDecimal(), juego); });
+}
+
+// Result windows report the last child window closing.
+template<typename Ventana, typename... Datos>
+Ventana *creaVentana(const DestinoResultados &destino, const Datos &...datos)
+{
+    auto *ventana = new Ventana(datos...);
     QObject::connect(ventana, &VentanaResultado::evento, ventana, destino.aplica);
     return ventana;
 }
@@ -73,6 +82,16 @@ void ComandoIntervaloConfianza(VentanaEstudio *documento, const DestinoResultado
     ventana->muestra(destino.marco);
 }
 
+void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio || !Calcula(*estudio, destino.juego))
+        return;
+    auto *ventana = creaVentana<VentanaGrafica>(
+        destino, ModeloDeGrafica(*estudio, destino.juego, SeparadorDecimal()));
+    ventana->muestra(destino.marco);
+}
+
 void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino)
 {
     const auto estudio = EstudioValidado(documento);
@@ -84,4 +103,20 @@ void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino)
     // window open with what it already holds.
     ComponeInforme(*estudio, SeparadorDecimal(), destino.juego,
                    [ventana](const QString &linea) { ventana->agrega(linea); });
+}
+
+void ComandoSupuestos(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio)
+        return;
+    const QChar separador = SeparadorDecimal();
+    QStringList lineas;
+    const bool calculado = SinErrorDeCalculo([&] {
+        lineas = LineasSupuestos(CalculaSupuestos(*estudio, separador), separador);
+    });
+    if (!calculado)
+        return;
+    auto *ventana = creaVentana<VentanaSupuestos>(destino, lineas);
+    ventana->muestra(destino.marco);
 }

@@ -17,8 +17,10 @@ struct DestinoResultados
     std::function<void(Evento)> aplica;
 };
 
-// The three "&Cálculos" commands on the study of `documento` (nothing
-// without one); each runs inside the general handler.
+// The "&Cálculos" commands on the study of `documento` (nothing without
+// one); each runs inside the general handler.
 void ComandoAnalisisVarianza(VentanaEstudio *documento, const DestinoResultados &destino);    // "Análisis de la varianza"
 void ComandoIntervaloConfianza(VentanaEstudio *documento, const DestinoResultados &destino);  // "Intervalo de Confianza"
+void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino);             // "Gráfica"
 void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino);             // "&Informe"
+void ComandoSupuestos(VentanaEstudio *documento, const DestinoResultados &destino);           // "Supuestos del análisis"

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 VentanaInforme::VentanaInforme(QWidget *parent) : VentanaResultado(parent)
@@ -10,7 +11,7 @@ VentanaInforme::VentanaInforme(QWidget *parent) : VentanaResultado(parent)
 
     mminforme = new QPlainTextEdit(this);
     mminforme->setObjectName(QStringLiteral("mminforme"));
-    mminforme->setAccessibleName(QStringLiteral("mminforme"));
+    mminforme->setAccessibleName(QStringLiteral("Informe"));
     mminforme->setReadOnly(true);
     mminforme->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     mminforme->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -27,7 +28,11 @@ VentanaInforme::VentanaInforme(QWidget *parent) : VentanaResultado(parent)
 
 void VentanaInforme::agrega(const QString &linea)
 {
+    // The report fills after it is shown; it stays on its first line.
+    QScrollBar *barra = mminforme->verticalScrollBar();
+    const int arriba = barra->value();
     mminforme->appendPlainText(linea);
+    barra->setValue(arriba);
 }
 
 void VentanaInforme::muestra(QMdiArea *marco)

@@ -7,8 +7,10 @@
 #include "gui/OpcionesImpresion.h"
 #include "gui/Resultados.h"
 #include "gui/VentanaEstudio.h"
+#include "gui/VentanaResultado.h"
 #include "gui/VentanaTipoImpresora.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -24,6 +26,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -107,6 +110,32 @@ void muestraVentana(QWidget *ventana)
     ventana->activateWindow();
 }
 
+// Three columns of points, each with its mean.
+QIcon glifoGrafica()
+{
+    return dibujaGlifo([](QPainter &p) {
+        p.setPen(Qt::black);
+        p.drawLine(1, 1, 1, 14);
+        p.drawLine(1, 14, 14, 14);
+        p.fillRect(3, 9, 2, 2, Qt::darkBlue);
+        p.fillRect(3, 6, 2, 2, Qt::darkBlue);
+        p.fillRect(7, 4, 2, 2, Qt::darkRed);
+        p.fillRect(7, 7, 2, 2, Qt::darkRed);
+        p.fillRect(11, 8, 2, 2, Qt::darkGreen);
+        p.fillRect(11, 11, 2, 2, Qt::darkGreen);
+    });
+}
+
+// A status panel is named by its role; its text, which changes, is its
+// description, so that a screen reader can read it out.
+void ponTextoPanel(QLabel *panel, const QString &texto)
+{
+    panel->setText(texto);
+    panel->setAccessibleDescription(texto);
+    QAccessibleEvent cambio(panel, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&cambio);
+}
+
 } // namespace
 
 VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
@@ -132,7 +161,7 @@ VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
 
 VentanaPrincipal::~VentanaPrincipal() = default;
 
-QMdiArea *VentanaPrincipal::mdiArea() const
+QMdiArea *VentanaPrincipal::marco() const
 {
     return m_mdi;
 }
@@ -215,9 +244,12 @@ void VentanaPrincipal::creaMenus()
     m_comandos[Comando::FilePrintItem] << FilePrintItem->menuAction();
     creaAccion(FilePrintItem, Comando::PrintLasser, QStringLiteral("Lasser"), 0, {},
                &VentanaPrincipal::imprimeLaser);
-    creaAccion(FilePrintItem, Comando::PrintDeskjet, QStringLiteral("Deskjet"), 0, {},
-               &VentanaPrincipal::imprimeTinta)
-        ->setVisible(false);
+    // Hidden by keeping it out of the menu: an action made invisible can never
+    // be enabled, and this one follows the command table like its button.
+    QAction *PrintDeskjet = creaAccion(FilePrintItem, Comando::PrintDeskjet,
+                                       QStringLiteral("Deskjet"), 0, {},
+                                       &VentanaPrincipal::imprimeTinta);
+    FilePrintItem->removeAction(PrintDeskjet);
     FileMenu->addSeparator();
     creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
@@ -231,8 +263,14 @@ void VentanaPrincipal::creaMenus()
                &VentanaPrincipal::analisisVarianza);
     creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 0,
                {}, &VentanaPrincipal::intervalosConfianza);
+    creaAccion(mnucalculos, Comando::mnugrafica, QStringLiteral("Gráfica"), 15,
+               QStringLiteral("Cálculos|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+               &VentanaPrincipal::grafica);
     creaAccion(mnucalculos, Comando::mnuinforme, QStringLiteral("&Informe"), 19,
                QStringLiteral("Cálculo|Presenta datos y resultados"), &VentanaPrincipal::informe);
+    creaAccion(mnucalculos, Comando::mnusupuestos, QStringLiteral("Supuestos del análisis"), 14,
+               QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
+               &VentanaPrincipal::supuestos);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
     QMenu *WindowMenu = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
@@ -314,6 +352,9 @@ void VentanaPrincipal::creaBarra()
     creaBoton(QStringLiteral("spdcontenido"), 244, s->standardIcon(QStyle::SP_DialogHelpButton),
               QStringLiteral("Contenido|Presenta el contenido de la ayuda"),
               &VentanaPrincipal::ayudaContenido);
+    creaBoton(Comando::spdgrafica, 276, glifoGrafica(),
+              QStringLiteral("Gráfica|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+              &VentanaPrincipal::grafica);
 }
 
 void VentanaPrincipal::creaEstado()
@@ -322,17 +363,20 @@ void VentanaPrincipal::creaEstado()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(33);
     Panel1->setSizeGripEnabled(false);
-    auto panel = [Panel1](const QString &nombre, const QString &texto) {
-        auto *etiqueta = new QLabel(texto, Panel1);
+    auto panel = [Panel1](const QString &nombre, const QString &papel, const QString &texto) {
+        auto *etiqueta = new QLabel(Panel1);
         etiqueta->setObjectName(nombre);
-        etiqueta->setAccessibleName(nombre);
+        etiqueta->setAccessibleName(papel);
+        ponTextoPanel(etiqueta, texto);
         etiqueta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return etiqueta;
     };
-    lineaEstado = panel(QStringLiteral("StatusLine"), QString());
+    lineaEstado = panel(QStringLiteral("StatusLine"), QStringLiteral("Ayuda de la orden"),
+                        QString());
     lineaEstado->setFixedWidth(380);
-    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("F1 <Ayuda>"));
-    estadoPanel = panel(QStringLiteral("estado"), QString());
+    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("Tecla de ayuda"),
+                           QStringLiteral("F1 <Ayuda>"));
+    estadoPanel = panel(QStringLiteral("estado"), QStringLiteral("Estado del estudio"), QString());
     estadoPanel->setFixedWidth(132);
     estadoPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Panel1->addWidget(lineaEstado);
@@ -437,7 +481,7 @@ void VentanaPrincipal::closeEvent(QCloseEvent *event)
 
 void VentanaPrincipal::muestraPista(const QString &hint)
 {
-    lineaEstado->setText(hint);
+    ponTextoPanel(lineaEstado, hint);
 }
 
 VentanaEstudio *VentanaPrincipal::creaDocumento()
@@ -457,6 +501,7 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
     ventana->resize(631, 476);
     ventana->show();
+    AjustaAlMarco(ventana);
     m_mdi->setActiveSubWindow(ventana);
     documento->tomaFoco();
     return documento;
@@ -464,14 +509,14 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
 
 void VentanaPrincipal::muestraModificado(bool modificado)
 {
-    estadoPanel->setText(modificado ? QStringLiteral("Modificado") : QString());
+    ponTextoPanel(estadoPanel, modificado ? QStringLiteral("Modificado") : QString());
 }
 
 void VentanaPrincipal::documentoCerrado()
 {
     // The window itself goes a moment later.
     m_documento = nullptr;
-    estadoPanel->setText(QStringLiteral(" "));
+    ponTextoPanel(estadoPanel, QStringLiteral(" "));
     aplicaEvento(Evento::documentoCierra);
     ocultaVentanasImpresion();
 }
@@ -664,6 +709,11 @@ void VentanaPrincipal::analisisVarianza()
     EjecutaComando([this] { ComandoAnalisisVarianza(m_documento, destinoResultados()); });
 }
 
+void VentanaPrincipal::grafica()
+{
+    EjecutaComando([this] { ComandoGrafica(m_documento, destinoResultados()); });
+}
+
 void VentanaPrincipal::intervalosConfianza()
 {
     EjecutaComando([this] { ComandoIntervaloConfianza(m_documento, destinoResultados()); });
@@ -672,6 +722,11 @@ void VentanaPrincipal::intervalosConfianza()
 void VentanaPrincipal::informe()
 {
     EjecutaComando([this] { ComandoInforme(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::supuestos()
+{
+    EjecutaComando([this] { ComandoSupuestos(m_documento, destinoResultados()); });
 }
 
 DestinoResultados VentanaPrincipal::destinoResultados()

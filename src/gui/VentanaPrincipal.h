@@ -29,7 +29,7 @@ public:
     explicit VentanaPrincipal(QWidget *parent = nullptr);
     ~VentanaPrincipal() override;
 
-    QMdiArea *mdiArea() const;
+    QMdiArea *marco() const;
     // The study window; nullptr when none is open.
     VentanaEstudio *documento() const;
 
@@ -119,7 +119,9 @@ private:
     void acercaDe();
     void analisisVarianza();
     void intervalosConfianza();
+    void grafica();
     void informe();
+    void supuestos();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *lineaEstado = nullptr;

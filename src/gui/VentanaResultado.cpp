@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include <algorithm>
+
 VentanaResultado::VentanaResultado(QWidget *parent) : QWidget(parent)
 {
     QFont letra = font();
@@ -26,6 +28,7 @@ void VentanaResultado::muestra(QMdiArea *marco, const QString &titulo, QSize tam
         hija->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
     }
     hija->show();
+    AjustaAlMarco(hija);
 }
 
 void VentanaResultado::cierra()
@@ -59,4 +62,17 @@ void VentanaResultado::contextMenuEvent(QContextMenuEvent *evento)
         m_menu->exec(evento->globalPos());
     else
         QWidget::contextMenuEvent(evento);
+}
+
+void AjustaAlMarco(QMdiSubWindow *hija)
+{
+    // The frame places a new child before its size is set, so a child may
+    // hang over the right or bottom edge; on a small screen it may even be
+    // larger than the workspace.
+    const QSize libre = hija->mdiArea()->viewport()->size();
+    QRect zona = hija->geometry();
+    zona.setSize(zona.size().boundedTo(libre));
+    zona.moveTo(std::clamp(zona.x(), 0, libre.width() - zona.width()),
+                std::clamp(zona.y(), 0, libre.height() - zona.height()));
+    hija->setGeometry(zona);
 }

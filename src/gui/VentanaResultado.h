@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 // What the three result windows share: they live in the main window's
@@ -18,7 +19,7 @@ class VentanaResultado : public QWidget
 public:
     // Adds the window to `marco` with `titulo` as caption and `tamano` as
     // outer size, centred in the frame or left to the frame's own
-    // placement, and shows it.
+    // placement, and shows it, wholly inside the workspace.
     void muestra(QMdiArea *marco, const QString &titulo, QSize tamano, bool centrada);
     // Closes the child window that holds this one.
     void cierra();
@@ -40,3 +41,7 @@ private:
     QPointer<QMdiArea> m_marco;
     QMenu *m_menu = nullptr;
 };
+
+// Shrinks and moves a shown child window of the frame so that it lies wholly
+// inside the frame's visible workspace.
+void AjustaAlMarco(QMdiSubWindow *hija);

@@ -141,7 +141,6 @@ private slots:
 
 void TstOpciones::initTestCase()
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
     Dialogos::instala(&dialogos);
     InstalaFabricaLienzo([this](QPrinter &impresora) -> std::unique_ptr<Lienzo> {
         return std::make_unique<LienzoPrestado>(lienzo, impresora, ajustes);
@@ -281,7 +280,7 @@ void TstOpciones::conteosRechazados()
 void TstOpciones::sinEstudio()
 {
     principal->imprimeLaser();
-    principal->mdiArea()->closeAllSubWindows();
+    principal->marco()->closeAllSubWindows();
     QVERIFY(!principal->documento());
     QVERIFY(laser()->isHidden());
     for (auto *ventana : std::initializer_list<OpcionesImpresion *>{laser(), tinta()}) {
@@ -299,7 +298,7 @@ void TstOpciones::sinEstudio()
 // The study goes while the print dialog is open: nothing is printed.
 void TstOpciones::estudioCerradoDuranteElDialogo()
 {
-    dialogos.duranteDialogo = [this] { principal->mdiArea()->closeAllSubWindows(); };
+    dialogos.duranteDialogo = [this] { principal->marco()->closeAllSubWindows(); };
     principal->imprimeLaser();
     elige(laser(), "opcion1");
     pulsa(laser());

@@ -28,7 +28,7 @@ enum class Comando {
     FileSaveItem, spdguardar,
     FileSaveAsItem,
     FilePrintItem, PrintLasser, PrintDeskjet, spdprint, spdprint1,
-    mnucalculos, mnuanova, mnuconclu, mnuinforme,
+    mnucalculos, mnuanova, mnugrafica, spdgrafica, mnusupuestos, mnuconclu, mnuinforme,
     WindowTileItem, spdmosaico,
     WindowCascadeItem, spdcascada,
     pmnudunet,  // the grid menu's item, in the study window
