@@ -2,14 +2,14 @@
 
 #include "LineaGrafica.h"
 #include "PaginaPdf.h"
-#include "capture/ReglasCaptura.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/informe/Informe.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
 #include "core/motor/ResultadosJson.h"
 #include "core/motor/Supuestos.h"
-#include "results/Informe.h"
-#include "shell/ArchivosSistema.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,12 +1,12 @@
 #include "LineaGrafica.h"
 
-#include "capture/ReglasCaptura.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
 #include "core/paginas/Grafica.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Uanova.h"
 
 #include <QGuiApplication>
 

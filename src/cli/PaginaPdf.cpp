@@ -1,14 +1,14 @@
 #include "PaginaPdf.h"
 
-#include "capture/ReglasCaptura.h"
-#include "print/LienzoImpresora.h"
-#include "print/Uprint.h"
-#include "print/Uprint1.h"
-#include "shell/ArchivosSistema.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Uanova.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+#include "core/paginas/PaginasLaser.h"
+#include "core/paginas/PaginasTinta.h"
+#include "gui/LienzoImpresora.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

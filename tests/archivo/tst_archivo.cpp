@@ -1,8 +1,8 @@
 #include "../../fuzz/Sonda.h"
-#include "shell/ArchivosSistema.h"
-#include "shell/EstudioArchivo.h"
-#include "shell/Windows1252.h"
-#include "stats/Errores.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/Windows1252.h"
+#include "core/motor/Errores.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The study's plot: its model, its description and "--grafica".
+#include "core/motor/Anova.h"
 #include "core/paginas/Grafica.h"
-#include "stats/Uanova.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,20 +3,18 @@
 // the jobs drawn on a recording canvas.
 #include "LienzoGrabador.h"
 
-#include "capture/Fdatos.h"
-#include "print/Impresion.h"
-#include "print/LienzoImpresora.h"
-#include "print/OpcionesImpresion.h"
-#include "print/Uoppr.h"
-#include "print/Uoppr1.h"
-#include "print/Uoprt.h"
-#include "shell/Dialogos.h"
-#include "shell/Main.h"
+#include "gui/Dialogos.h"
+#include "gui/OpcionesImpresion.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaPrincipal.h"
+#include "gui/VentanaTipoImpresora.h"
+#include "gui/LienzoImpresora.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPaintEngine>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrintPreviewDialog>
@@ -163,6 +161,7 @@ class TstOpciones : public QObject
     Q_OBJECT
 
     DialogosFalsos dialogos;
+    VentanaPrincipal *principal = nullptr;
     LienzoGrabador lienzo{600, 4800};
     QStringList ajustes;
 
@@ -184,7 +183,10 @@ class TstOpciones : public QObject
     {
         QTest::mouseClick(hijo(ventana, boton), Qt::LeftButton);
     }
-    QTableWidget *rejilla() { return hijo<QTableWidget>(Finforma, "stgdatos"); }
+    QTableWidget *rejilla() { return hijo<QTableWidget>(principal->documento(), "stgdatos"); }
+    OpcionesImpresion *laser() { return principal->opcionesLaser(); }
+    OpcionesImpresion *tinta() { return principal->opcionesTinta(); }
+    VentanaTipoImpresora *tipo() { return principal->tipoImpresora(); }
     void instalaGrabador();
 
 private slots:
@@ -226,16 +228,20 @@ void TstOpciones::init()
     dialogos = DialogosFalsos();
     lienzo = LienzoGrabador(600, 4800);
     ajustes.clear();
-    (new TMainForm)->show();
-    CreaVentanasImpresion();
-    MainForm->abreArchivo(ejemplo);
-    QVERIFY(Finforma);
+    principal = new VentanaPrincipal;
+    principal->show();
+    principal->creaVentanasImpresion();
+    principal->abreArchivo(ejemplo);
+    QVERIFY(principal->documento());
 }
 
 void TstOpciones::cleanup()
 {
-    delete MainForm;
-    QVERIFY(!Foppr1 && !Foppr && !FOPRT);
+    // The options windows go with the main window.
+    const QPointer<QWidget> ventanas[] = {laser(), tinta(), tipo()};
+    delete principal;
+    for (const QPointer<QWidget> &ventana : ventanas)
+        QVERIFY(!ventana);
 }
 
 void TstOpciones::cleanupTestCase()
@@ -249,15 +255,15 @@ void TstOpciones::cleanupTestCase()
 void TstOpciones::copiasDeResultados()
 {
     dialogos.copias = 3;
-    MuestraFoppr1();
-    elige(Foppr1, "opcion1");
+    principal->imprimeLaser();
+    elige(laser(), "opcion1");
     // Between jobs the first value of FAM 1 goes up by 10, so its mean by 2.5.
     int trabajo = 0;
     lienzo.alTerminar = [&] {
         ++trabajo;
         rejilla()->item(0, 0)->setText(QString::number(99.2 + 10 * trabajo));
     };
-    pulsa(Foppr1);
+    pulsa(laser());
     QVERIFY2(dialogos.mensajes.isEmpty(), qPrintable(dialogos.mensajes.join(u'\n')));
     QCOMPARE(dialogos.dialogosImpresion, 1);
     QCOMPARE(ajustes, QStringList(3, "vertical 1 600 dpi"));
@@ -269,10 +275,10 @@ void TstOpciones::copiasDeResultados()
         QCOMPARE(lienzo.trabajos[i].textoEn(90 * 12, 2500), medias[i]);
     }
     // The window stays, with its choice; "Aceptar" prints again.
-    QVERIFY(Foppr1->isVisible());
+    QVERIFY(laser()->isVisible());
     lienzo.alTerminar = {};
     dialogos.copias = 1;
-    pulsa(Foppr1);
+    pulsa(laser());
     QCOMPARE(lienzo.trabajos.size(), 4);
     QVERIFY(lienzo.trabajos[3].veces(QStringLiteral("Resultados")));
 }
@@ -300,18 +306,18 @@ void TstOpciones::dialogo()
     dialogos.aceptaImpresion = acepta;
     dialogos.copias = 2;
     rejilla()->item(0, 0)->setText(celda);
-    MuestraFoppr1();
-    elige(Foppr1, celda.isEmpty() ? "opcion1" : "opcion0");
-    pulsa(Foppr1);
+    principal->imprimeLaser();
+    elige(laser(), celda.isEmpty() ? "opcion1" : "opcion0");
+    pulsa(laser());
     QCOMPARE(dialogos.dialogosImpresion, 1);
     QCOMPARE(dialogos.mensajes, mensajes);
     QCOMPARE(lienzo.trabajos.size(), trabajos);
     for (const auto &trabajo : lienzo.trabajos)
         QCOMPARE(trabajo.textoEn((45 + 46) * 12, 2800), celda);
-    QVERIFY(Foppr1->isVisible());
+    QVERIFY(laser()->isVisible());
     // "Cancelar" only hides the window.
-    pulsa(Foppr1, "BitBtn2");
-    QVERIFY(Foppr1->isHidden());
+    pulsa(laser(), "BitBtn2");
+    QVERIFY(laser()->isHidden());
     QCOMPARE(lienzo.trabajos.size(), trabajos);
 }
 
@@ -333,8 +339,8 @@ void TstOpciones::conteosRechazados()
     QFETCH(QString, nombre);
     QFETCH(QString, texto);
     QFETCH(QString, mensaje);
-    hijo<QLineEdit>(Finforma, nombre)->setText(texto);
-    for (auto *ventana : std::initializer_list<VentanaOpcionesImpresion *>{Foppr1, Foppr}) {
+    hijo<QLineEdit>(principal->documento(), nombre)->setText(texto);
+    for (auto *ventana : std::initializer_list<OpcionesImpresion *>{laser(), tinta()}) {
         dialogos.mensajes.clear();
         ventana->show();
         elige(ventana, "opcion1");
@@ -349,11 +355,11 @@ void TstOpciones::conteosRechazados()
 // if it is reached again it refuses to print or preview.
 void TstOpciones::sinEstudio()
 {
-    MuestraFoppr1();
-    MainForm->mdiArea()->closeAllSubWindows();
-    QVERIFY(!Finforma);
-    QVERIFY(Foppr1->isHidden());
-    for (auto *ventana : std::initializer_list<VentanaOpcionesImpresion *>{Foppr1, Foppr}) {
+    principal->imprimeLaser();
+    principal->marco()->closeAllSubWindows();
+    QVERIFY(!principal->documento());
+    QVERIFY(laser()->isHidden());
+    for (auto *ventana : std::initializer_list<OpcionesImpresion *>{laser(), tinta()}) {
         dialogos.mensajes.clear();
         ventana->show();
         pulsa(ventana);
@@ -368,10 +374,10 @@ void TstOpciones::sinEstudio()
 // The study goes while the print dialog is open: nothing is printed.
 void TstOpciones::estudioCerradoDuranteElDialogo()
 {
-    dialogos.duranteDialogo = [] { MainForm->mdiArea()->closeAllSubWindows(); };
-    MuestraFoppr1();
-    elige(Foppr1, "opcion1");
-    pulsa(Foppr1);
+    dialogos.duranteDialogo = [this] { principal->marco()->closeAllSubWindows(); };
+    principal->imprimeLaser();
+    elige(laser(), "opcion1");
+    pulsa(laser());
     QCOMPARE(dialogos.dialogosImpresion, 1);
     QVERIFY(lienzo.trabajos.isEmpty());
     QVERIFY(dialogos.mensajes.isEmpty());
@@ -394,19 +400,19 @@ void TstOpciones::tipoDeImpresora()
     QFETCH(QString, radio);
     QFETCH(bool, deskjet);
     QTimer::singleShot(0, this, [&] {
-        elige(FOPRT, "SELECMAR0");
-        elige(FOPRT, radio);
-        pulsa(FOPRT);
+        elige(tipo(), "SELECMAR0");
+        elige(tipo(), radio);
+        pulsa(tipo());
     });
-    MuestraFOPRT();
-    QVERIFY(FOPRT->isHidden());
-    QCOMPARE(Foppr->isVisible(), deskjet);
-    QCOMPARE(Foppr1->isVisible(), !deskjet);
+    principal->eligeImpresora();
+    QVERIFY(tipo()->isHidden());
+    QCOMPARE(tinta()->isVisible(), deskjet);
+    QCOMPARE(laser()->isVisible(), !deskjet);
     if (deskjet) {
-        elige(Foppr, "opcion1");
-        pulsa(Foppr, "botonvista");
+        elige(tinta(), "opcion1");
+        pulsa(tinta(), "botonvista");
     } else {
-        pulsa(Foppr1);
+        pulsa(laser());
     }
     QCOMPARE(dialogos.vistas, deskjet ? 1 : 0);
     QCOMPARE(dialogos.dialogosImpresion, deskjet ? 0 : 1);
@@ -438,8 +444,8 @@ void TstOpciones::vistaPreviaSinImprimir()
             vista->reject();
         }
     });
-    MuestraFoppr();
-    pulsa(Foppr, "botonvista");
+    principal->imprimeTinta();
+    pulsa(tinta(), "botonvista");
     Dialogos::instala(&dialogos);
     QVERIFY(!lienzo.trabajos.isEmpty());
     const auto traduce = [](const char *texto) { return QCoreApplication::translate("QPrintPreviewDialog", texto); };
@@ -474,9 +480,9 @@ void TstOpciones::impresoraQueFalla()
         return std::make_unique<LienzoImpresora>(impresora);
     });
     dialogos.copias = 2;
-    MuestraFoppr1();
-    elige(Foppr1, "opcion1");
-    pulsa(Foppr1);
+    principal->imprimeLaser();
+    elige(laser(), "opcion1");
+    pulsa(laser());
     instalaGrabador();
     QCOMPARE(dialogos.mensajes, mensajes);
     QTEST(impresora.trabajos(), "trabajos");
@@ -499,7 +505,7 @@ void TstOpciones::dialogoSinIntervaloDePaginas()
             dialogo->reject();
         }
     });
-    Dialogos::actual().imprime(&impresora, Foppr1);
+    Dialogos::actual().imprime(&impresora, laser());
     Dialogos::instala(&dialogos);
     QVERIFY(visto);
     for (auto opcion : {QAbstractPrintDialog::PrintPageRange, QAbstractPrintDialog::PrintCurrentPage,

@@ -1,10 +1,10 @@
 // The printer canvas on a real (PDF) printer and the "--pdf" command line.
 #include "LienzoGrabador.h"
 
-#include "print/LienzoImpresora.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Errores.h"
-#include "stats/Uanova.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Errores.h"
+#include "gui/LienzoImpresora.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -1,8 +1,8 @@
 #include "ArchivoGrafica.h"
 
 #include "Grafica.h"
-#include "shell/ArchivosSistema.h"
-#include "stats/Errores.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/motor/Errores.h"
 
 #include <QBuffer>
 #include <QFileInfo>
