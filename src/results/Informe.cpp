@@ -75,8 +75,7 @@ QString lineaDatos(const Tabla &tabla, const Rejilla &rejilla, int k, int fila)
 
 } // namespace
 
-void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
-                    const std::function<void(const QString &)> &agrega)
+void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QString &)> &agrega)
 {
     agrega(Texto::titulo);
     agrega(Texto::fam + estudio.etole);
@@ -87,7 +86,12 @@ void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &ju
     agrega(estudio.econdicion);
     agrega(Texto::numeroMuestras);
     agrega(estudio.ereplica);
+}
 
+void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
+                    const std::function<void(const QString &)> &agrega)
+{
+    ComponeEncabezado(estudio, agrega);
     CalculaAnova(estudio, separador, juego);
     const AnovaResults &r = juego.resultados;
     const auto F = [separador](double valor) { return FormatoGeneral(valor, separador); };

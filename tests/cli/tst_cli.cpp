@@ -15,6 +15,7 @@ const QString casos = fuentes + u"/tests/informe/casos/"_s;
 
 const QByteArray uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
+    "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n";
 
@@ -79,7 +80,23 @@ void TstCli::ejecucion_data()
             f.write(cabecera + bytes);
         return informe(ruta);
     };
+    const auto dunnett = [](const QString &ruta, const QString &control) {
+        return QStringList{u"--dunnett"_s, ruta, u"--control"_s, control};
+    };
+    QTest::newRow("dunnett") << dunnett(ejemplo, u"2"_s) << c << QString()
+                             << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
+    QTest::newRow("dunnett, control antes") << QStringList{u"--dunnett"_s, u"--control"_s, u"2"_s, ejemplo} << c
+        << QString() << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
+    QTest::newRow("dunnett, control 4 de 3") << dunnett(ejemplo, u"4"_s) << c << QString() << QByteArray()
+        << "El FAM de control debe estar entre 1 y 3: el estudio tiene 3 FAM.\n"_ba << 2;
+    for (const QString &mal : {u"0"_s, u"6"_s, u"x"_s})
+        QTest::addRow("dunnett, control %s", qPrintable(mal)) << dunnett(ejemplo, mal) << c << QString() << QByteArray()
+            << u"El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.\n"_s.arg(mal).toUtf8() << 2;
     QTest::newRow("cálculo") << estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n") << c << QString()
+        << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
+           "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
+        << "Floating point division by zero\n"_ba << 1;
+    QTest::newRow("dunnett, variación nula") << dunnett(m_dir.filePath(u"calculo.w1e"_s), u"1"_s) << c << QString()
         << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
            "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
         << "Floating point division by zero\n"_ba << 1;
@@ -98,7 +115,8 @@ void TstCli::ejecucion_data()
     QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
         << "No se pudo escribir el informe en la salida estándar: No space left on device\n"_ba << 1;
 
-    for (const QStringList &mal : {QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
+    for (const QStringList &mal : {QStringList{u"--dunnett"_s}, QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
+                                   QStringList{u"--dunnett"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
                                    QStringList{u"--ayuda"_s}, QStringList{u"--"_s, u"a.w1e"_s}})
         QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;
 }
