@@ -56,6 +56,8 @@ private slots:
     void valorCritico();
     void colaEnElValorCritico_data();
     void colaEnElValorCritico();
+    void cola_data();
+    void cola();
     void colaConUnaComparacionEsLaDeStudent();
     void ejemploTrabajado();
     void variacionNula();
@@ -109,6 +111,28 @@ void TstDunnett::colaEnElValorCritico()
     // dP/dd is above 0.01 here, so 1e-9 in probability is 1e-7 in d.
     QVERIFY2(std::fabs(probabilidadTrapecios(d, k, nu) - 0.95) < 1e-9, qPrintable(QString::number(d, 'g', 12)));
     QVERIFY2(std::fabs(ColaDunnett(d, k, nu) - 0.05) < 1e-10, qPrintable(QString::number(d, 'g', 12)));
+}
+
+// Small |t| are integrated, larger ones summed from a table: both against
+// the independent evaluation, relative to the tail.
+void TstDunnett::cola_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("nu");
+    QTest::addColumn<double>("t");
+    for (int nu : {2, 9, 45})
+        for (double t : {0.05, 0.6, 0.9, 1.5, 4.0, 7.0})
+            QTest::addRow("k=4 nu=%d t=%g", nu, t) << 4 << nu << t;
+}
+
+void TstDunnett::cola()
+{
+    QFETCH(int, k);
+    QFETCH(int, nu);
+    QFETCH(double, t);
+    const double esperado = 1.0 - probabilidadTrapecios(t, k, nu);
+    const double cola = ColaDunnett(t, k, nu);
+    QVERIFY2(std::fabs(cola - esperado) <= 1e-7 * esperado, qPrintable(QString::number(cola, 'g', 12)));
 }
 
 void TstDunnett::colaConUnaComparacionEsLaDeStudent()

@@ -6,19 +6,46 @@
 #include <QChar>
 #include <QList>
 
+#include <vector>
+
 // Many-to-one comparisons of a balanced one-way design: k − 1 levels, each
 // against one control level, with k(n − 1) error degrees of freedom. The
 // statistics T_i = (mean_i − mean_c) / sqrt(2·MSE/n) follow a multivariate
 // t distribution whose correlations are all ½.
 
-// Probability that the largest |T_i| of k levels (2..5) with `gl` error
-// degrees of freedom (at least 1) exceeds t ≥ 0: the adjusted p-value of an
-// observed |t|. Computed directly as a tail, so small values keep their
-// relative precision.
-double ColaDunnett(double t, int k, int gl);
+// The distribution of max |T_i| for k levels (2..5) and `gl` error degrees
+// of freedom (at least 1). Building it evaluates a fixed table once; each
+// tail after that is cheap.
+class DistribucionDunnett
+{
+public:
+    DistribucionDunnett(int k, int gl);
 
-// Two-sided 95 % critical value d: ColaDunnett(d, k, gl) = 0.05. For k = 2
-// it is the two-sided Student t quantile.
+    // Probability that max |T_i| exceeds t: the adjusted p-value of an
+    // observed |t|. Computed directly as a tail, so small values keep their
+    // relative precision. 1 for t ≤ 0.
+    double cola(double t) const;
+
+    // Two-sided 95 % critical value d: cola(d) = 0.05. For k = 2 it is the
+    // two-sided Student t quantile.
+    double critico() const;
+
+private:
+    double colaIntegrada(double t) const;
+    double colaTabulada(double t) const;
+
+    struct Nodo
+    {
+        double u;
+        double pesoCola;
+    };
+    int m_k;
+    int m_gl;
+    std::vector<Nodo> m_nodos;
+};
+
+// The same for a single value.
+double ColaDunnett(double t, int k, int gl);
 double ValorCriticoDunnett(int k, int gl);
 
 // One level compared with the control.
