@@ -285,6 +285,8 @@ void TFinforma::creaRejilla(QWidget *pagina)
     pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
     connect(pmnudunet, &QAction::triggered, this,
             [this] { EjecutaComando([this] { pmnudunetClick(); }); });
+    if (MainForm)
+        MainForm->ponAyuda(pmenu, pmnudunet, 13);
     stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
         pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));

@@ -2,6 +2,7 @@
 
 #include "capture/Fdatos.h"
 #include "capture/ReglasCaptura.h"
+#include "gui/VentanaDunnett.h"
 #include "print/Impresion.h"
 #include "results/Resultados.h"
 #include "shell/Ayuda.h"
@@ -359,6 +360,12 @@ bool TMainForm::alcanzable(QAction *accion) const
     return true;
 }
 
+void TMainForm::ponAyuda(QMenu *menu, QAction *accion, int numero)
+{
+    accion->setProperty(propiedadAyuda, numero);
+    menu->installEventFilter(this);
+}
+
 int TMainForm::numeroAyuda(QAction *accion) const
 {
     for (QAction *a = accion; a; a = m_menuDe.value(a)) {
@@ -588,6 +595,7 @@ void TMainForm::HelpAbout()
 
 void TMainForm::mnudunetClick()
 {
+    EjecutaComando(ComandoDunnett);
 }
 
 void TMainForm::mnuanovaClick()

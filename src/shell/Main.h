@@ -45,11 +45,14 @@ public:
     // The document window has closed.
     void documentoCerrado();
 
-    // "&t de Dunnett": no function in this program.
+    // "&t de Dunnett": each level compared with a control level.
     void mnudunetClick();
     // The printer kind options window, modal; no menu item leads to it.
     void mnuoprtClick();
 
+    // Gives an item of a menu outside the menu bar its help number, which
+    // F1 asks for while the item is highlighted.
+    void ponAyuda(QMenu *menu, QAction *accion, int numero);
     // The help number of a menu item: its own, or that of the nearest menu
     // holding it when it has none; 0 when neither has one.
     int numeroAyuda(QAction *accion) const;
