@@ -20,9 +20,9 @@ double probabilidadTrapecios(double d, int k, int nu)
 {
     const boost::math::normal normal;
     const boost::math::chi_squared chi(nu);
-    constexpr double hw = 0.02, hz = 0.125;
+    constexpr double hw = 0.04, hz = 0.25;
     double total = 0.0;
-    for (double w = -40.0; w < 7.0; w += hw) {
+    for (double w = -30.0; w < 7.0; w += hw) {
         const double x = std::exp(w);
         const double a = d * std::sqrt(2.0 * x / nu);
         double interior = 0.0;
