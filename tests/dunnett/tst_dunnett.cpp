@@ -88,7 +88,7 @@ void TstDunnett::valorCritico()
     QFETCH(int, k);
     QFETCH(int, nu);
     QFETCH(double, publicado);
-    const double d = ValorCriticoDunnett(k, nu);
+    const double d = DistribucionDunnett(k, nu).critico();
     QVERIFY2(std::fabs(d - publicado) <= 0.005 + 1e-9, qPrintable(QString::number(d, 'f', 6)));
 }
 
@@ -107,10 +107,11 @@ void TstDunnett::colaEnElValorCritico()
 {
     QFETCH(int, k);
     QFETCH(int, nu);
-    const double d = ValorCriticoDunnett(k, nu);
+    const DistribucionDunnett distribucion(k, nu);
+    const double d = distribucion.critico();
     // dP/dd is above 0.01 here, so 1e-9 in probability is 1e-7 in d.
     QVERIFY2(std::fabs(probabilidadTrapecios(d, k, nu) - 0.95) < 1e-9, qPrintable(QString::number(d, 'g', 12)));
-    QVERIFY2(std::fabs(ColaDunnett(d, k, nu) - 0.05) < 1e-10, qPrintable(QString::number(d, 'g', 12)));
+    QVERIFY2(std::fabs(distribucion.cola(d) - 0.05) < 1e-10, qPrintable(QString::number(d, 'g', 12)));
 }
 
 // Small |t| are integrated, larger ones summed from a table: both against
@@ -131,16 +132,16 @@ void TstDunnett::cola()
     QFETCH(int, nu);
     QFETCH(double, t);
     const double esperado = 1.0 - probabilidadTrapecios(t, k, nu);
-    const double cola = ColaDunnett(t, k, nu);
+    const double cola = DistribucionDunnett(k, nu).cola(t);
     QVERIFY2(std::fabs(cola - esperado) <= 1e-7 * esperado, qPrintable(QString::number(cola, 'g', 12)));
 }
 
 void TstDunnett::colaConUnaComparacionEsLaDeStudent()
 {
     // Two-sided Student tails: P(|T_4| > 2.776445) = 0.05, P(|T_1| > 1) = 0.5.
-    QVERIFY(std::fabs(ColaDunnett(2.7764451051977987, 2, 4) - 0.05) < 1e-12);
-    QVERIFY(std::fabs(ColaDunnett(1.0, 2, 1) - 0.5) < 1e-12);
-    QCOMPARE(ColaDunnett(0.0, 4, 9), 1.0);
+    QVERIFY(std::fabs(DistribucionDunnett(2, 4).cola(2.7764451051977987) - 0.05) < 1e-12);
+    QVERIFY(std::fabs(DistribucionDunnett(2, 1).cola(1.0) - 0.5) < 1e-12);
+    QCOMPARE(DistribucionDunnett(4, 9).cola(0.0), 1.0);
 }
 
 void TstDunnett::ejemploTrabajado()

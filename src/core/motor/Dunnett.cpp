@@ -146,16 +146,6 @@ double DistribucionDunnett::critico() const
     return (a + b) / 2.0;
 }
 
-double ColaDunnett(double t, int k, int gl)
-{
-    return DistribucionDunnett(k, gl).cola(t);
-}
-
-double ValorCriticoDunnett(int k, int gl)
-{
-    return DistribucionDunnett(k, gl).critico();
-}
-
 ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int control)
 {
     using namespace Aritmetica;

@@ -44,10 +44,6 @@ private:
     std::vector<Nodo> m_nodos;
 };
 
-// The same for a single value.
-double ColaDunnett(double t, int k, int gl);
-double ValorCriticoDunnett(int k, int gl);
-
 // One level compared with the control.
 struct ComparacionDunnett
 {
