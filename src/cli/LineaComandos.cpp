@@ -1,8 +1,11 @@
 #include "LineaComandos.h"
 
+#include "LineaGrafica.h"
 #include "PaginaPdf.h"
 #include "capture/ReglasCaptura.h"
 #include "core/informe/TextoDunnett.h"
+#include "core/motor/ResultadosJson.h"
+#include "core/motor/Supuestos.h"
 #include "results/Informe.h"
 #include "shell/EstudioArchivo.h"
 #include "stats/Conversiones.h"
@@ -12,15 +15,19 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <optional>
 
 namespace {
 
 const char *const uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
+    "     tolerancia --supuestos ARCHIVO.w1e\n"
+    "     tolerancia --json ARCHIVO.w1e\n"
     "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
-    " [--impresora laser|deskjet] ARCHIVO.w1e\n";
+    " [--impresora laser|deskjet] ARCHIVO.w1e\n"
+    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
 
 void escribe(std::FILE *flujo, const QString &texto)
 {
@@ -29,72 +36,118 @@ void escribe(std::FILE *flujo, const QString &texto)
     std::fputc('\n', flujo);
 }
 
-// Stdout may be a full disk or a closed pipe: a report that did not reach
-// it must not end as a success.
 bool salidaCompleta()
 {
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
-// Runs `compone` on the study of the file as a user gets it who opens the
-// file and presses the accept button; `compone` returns an exit code other
-// than 0 to stop before anything is written.
-int conEstudio(const QString &ruta, const std::function<int(const Estudio &)> &compone)
+// Stdout may be a full disk or a closed pipe: a result that did not reach
+// it must not end as a success. `mensaje` takes the system's reason as %1.
+int compruebaSalida(const QString &mensaje)
+{
+    if (salidaCompleta())
+        return 0;
+    escribe(stderr, mensaje.arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return 1;
+}
+
+// Reads the study as "&Abrir..." and the accept button leave it, checks its
+// counts as the "&Cálculos" commands do and hands it to `calcula`. Any
+// refusal or error reaches `falla` with the program's message; returns
+// whether the study was calculated.
+bool calculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
+                    const std::function<void(const QString &)> &falla)
 {
     try {
         const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ruta));
         if (const std::optional<FalloCaptura> fallo =
                 RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            escribe(stderr, fallo->mensaje);
-            return 1;
+            falla(fallo->mensaje);
+            return false;
         }
-        if (const int codigo = compone(estudio))
-            return codigo;
+        calcula(estudio);
+        return true;
     } catch (const ErrorTolerancia &error) {
-        std::fflush(stdout);
-        escribe(stderr, error.texto());
-        return 1;
+        falla(error.texto());
     } catch (const std::exception &error) {
-        std::fflush(stdout);
-        escribe(stderr, QString::fromLocal8Bit(error.what()));
-        return 1;
+        falla(QString::fromLocal8Bit(error.what()));
     }
-    if (!salidaCompleta()) {
-        escribe(stderr, QStringLiteral("No se pudo escribir el informe en la salida estándar: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
-        return 1;
-    }
-    return 0;
+    return false;
 }
 
-void salida(const QString &linea)
+void fallaEnStderr(const QString &mensaje)
 {
-    escribe(stdout, linea);
+    std::fflush(stdout);
+    escribe(stderr, mensaje);
 }
 
-// What a user gets who chooses "&Informe".
+// What a user gets who opens the file, presses the accept button and
+// chooses "&Informe".
 int informe(const QString &ruta)
 {
-    return conEstudio(ruta, [](const Estudio &estudio) {
+    const bool hecho = calculaEstudio(ruta, [](const Estudio &estudio) {
         JuegoResultados juego;
-        ComponeInforme(estudio, SeparadorDecimal(), juego, salida);
-        return 0;
-    });
+        ComponeInforme(estudio, SeparadorDecimal(), juego,
+                       [](const QString &linea) { escribe(stdout, linea); });
+    }, fallaEnStderr);
+    return hecho ? compruebaSalida(
+                       QStringLiteral("No se pudo escribir el informe en la salida estándar: %1"))
+                 : 1;
 }
 
-// What a user gets who chooses "&t de Dunnett" and picks the control level.
+// The content of the "Supuestos del análisis" window.
+int supuestos(const QString &ruta)
+{
+    const bool hecho = calculaEstudio(ruta, [](const Estudio &estudio) {
+        const QChar separador = SeparadorDecimal();
+        for (const QString &linea : LineasSupuestos(CalculaSupuestos(estudio, separador), separador))
+            escribe(stdout, linea);
+    }, fallaEnStderr);
+    return hecho ? compruebaSalida(
+                       QStringLiteral("No se pudieron escribir los supuestos en la salida estándar: %1"))
+                 : 1;
+}
+
+// Every result as one JSON document; a study that cannot be calculated
+// gives a document with its message in "error".
+int json(const QString &ruta)
+{
+    QJsonObject documento;
+    const bool hecho = calculaEstudio(ruta, [&documento](const Estudio &estudio) {
+        documento = ResultadosJson(estudio, SeparadorDecimal());
+    }, [&documento](const QString &mensaje) {
+        documento = ErrorJson(mensaje);
+        escribe(stderr, mensaje);
+    });
+    const QByteArray texto = TextoJson(documento);
+    std::fwrite(texto.constData(), 1, static_cast<std::size_t>(texto.size()), stdout);
+    const int escrito = compruebaSalida(
+        QStringLiteral("No se pudo escribir el documento JSON en la salida estándar: %1"));
+    return hecho ? escrito : 1;
+}
+
+// Each level compared with FAM `control`, as the "t de Dunnett" window
+// lists it. A control the study does not have is a usage error.
 int dunnett(const QString &ruta, int control)
 {
-    return conEstudio(ruta, [control](const Estudio &estudio) {
+    bool fueraDelEstudio = false;
+    const bool hecho = calculaEstudio(ruta, [control, &fueraDelEstudio](const Estudio &estudio) {
         const int k = StrToInt(estudio.econdicion);
         if (control > k) {
             escribe(stderr, QStringLiteral("El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM.")
                                 .arg(k));
-            return 2;
+            fueraDelEstudio = true;
+            return;
         }
-        ComponeDunnett(estudio, SeparadorDecimal(), control, salida);
-        return 0;
-    });
+        ComponeDunnett(estudio, SeparadorDecimal(), control,
+                       [](const QString &linea) { escribe(stdout, linea); });
+    }, fallaEnStderr);
+    if (!hecho)
+        return 1;
+    if (fueraDelEstudio)
+        return 2;
+    return compruebaSalida(
+        QStringLiteral("No se pudieron escribir las comparaciones en la salida estándar: %1"));
 }
 
 // The arguments after --dunnett: the file and, before or after it, an
@@ -135,8 +188,14 @@ int EjecutaLineaComandos(int argc, char **argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "--pdf") == 0)
         return EjecutaPdf(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--grafica") == 0)
+        return EjecutaGrafica(argc, argv);
     if (std::strcmp(argv[1], "--informe") == 0 && argc == 3)
         return informe(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "--supuestos") == 0 && argc == 3)
+        return supuestos(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "--json") == 0 && argc == 3)
+        return json(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "--dunnett") == 0) {
         if (const auto argumentos = argumentosDunnett(argc, argv)) {
             bool entero = false;

@@ -46,15 +46,14 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
     cbcontrol->setCurrentIndex(resultado.control - 1);
     etiqueta->setBuddy(cbcontrol);
 
-    stgpromedios = new TRejillaResultado(QStringLiteral("stgpromedios"), 2, k + 1, 1, 1, 140, this);
-    stgpromedios->setAccessibleName(QStringLiteral("Promedios por FAM"));
+    stgpromedios = new TRejillaResultado(QStringLiteral("stgpromedios"), QStringLiteral("Promedios por FAM"),
+                                         2, k + 1, 1, 1, 140, this);
     stgpromedios->setFixedSize(284, 24 * (k + 1) + 4);
     stgpromedios->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stgpromedios->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    stgdunnett = new TRejillaResultado(QStringLiteral("stgdunnett"), int(encabezados.size()), k, 1, 1,
-                                       100, this);
-    stgdunnett->setAccessibleName(QStringLiteral("t de Dunnett"));
+    stgdunnett = new TRejillaResultado(QStringLiteral("stgdunnett"), QStringLiteral("t de Dunnett"),
+                                       int(encabezados.size()), k, 1, 1, 100, this);
     stgdunnett->setColumnWidth(0, 120);
     stgdunnett->setColumnWidth(2, 80);
     stgdunnett->setColumnWidth(4, 110);

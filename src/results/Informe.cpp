@@ -75,8 +75,11 @@ QString lineaDatos(const Tabla &tabla, const Rejilla &rejilla, int k, int fila)
 
 } // namespace
 
-void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QString &)> &agrega)
+void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QString &)> &entrega)
 {
+    // One line stays one line, in the window and on the command line alike.
+    const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
+
     agrega(Texto::titulo);
     agrega(Texto::fam + estudio.etole);
     agrega(Texto::metodo + estudio.emetodo);
@@ -89,9 +92,11 @@ void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QS
 }
 
 void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
-                    const std::function<void(const QString &)> &agrega)
+                    const std::function<void(const QString &)> &entrega)
 {
-    ComponeEncabezado(estudio, agrega);
+    const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
+
+    ComponeEncabezado(estudio, entrega);
     CalculaAnova(estudio, separador, juego);
     const AnovaResults &r = juego.resultados;
     const auto F = [separador](double valor) { return FormatoGeneral(valor, separador); };

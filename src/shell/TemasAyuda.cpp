@@ -34,6 +34,8 @@ constexpr Destino contextos[] = {
     {8, "salir.html"},
     {10, "calculos.html"},
     {13, "dunnett.html"},       // "&t de Dunnett" in the grid menu
+    {14, "supuestos.html"},
+    {15, "grafica.html"},
     {19, "informe.html"},
     {20, "ventana.html"},
     {30, "menu-ayuda.html"},
