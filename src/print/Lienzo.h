@@ -14,7 +14,8 @@ public:
     // Opens a print job and its first page. Throws ErrorImpresion when the
     // printer refuses it.
     virtual void iniciaTrabajo() = 0;
-    // Closes the page and sends the job.
+    // Closes the page and sends the job. Throws ErrorImpresion when the
+    // printer did not take it.
     virtual void terminaTrabajo() = 0;
     // Drops the open job, if any, so that the printer is free for the next one.
     virtual void abortaTrabajo() = 0;

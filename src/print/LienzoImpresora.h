@@ -6,14 +6,16 @@
 #include <QPainter>
 #include <QPoint>
 
+class QPagedPaintDevice;
 class QPrinter;
 
-// The canvas of a real printer (or of a PDF file, or of the print preview):
-// one QPainter per job. Fonts are measured at the printer's resolution.
+// The canvas of a real printer (or of the print preview, or of a PDF
+// writer): one QPainter per job. Fonts are measured at the device's
+// resolution. A job the printer did not take throws ErrorImpresion.
 class LienzoImpresora : public Lienzo
 {
 public:
-    explicit LienzoImpresora(QPrinter &impresora);
+    explicit LienzoImpresora(QPagedPaintDevice &dispositivo);
     ~LienzoImpresora() override;
 
     void iniciaTrabajo() override;
@@ -33,7 +35,11 @@ public:
     int dpiVertical() const override;
 
 private:
-    QPrinter &m_impresora;
+    QString nombreDestino() const;
+
+    QPagedPaintDevice &m_dispositivo;
+    // The device as a printer; null for a PDF writer.
+    QPrinter *const m_impresora;
     QPainter m_pintor;
     QFont m_fuente;
     QPoint m_pluma;

@@ -16,7 +16,7 @@ void ToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, const JuegoResult
 
 TFoppr::TFoppr(QWidget *parent)
     : VentanaOpcionesImpresion(QStringLiteral("Imprimir:"), QSize(438, 290),
-                               {ImprimeInformacionDeskJet, ToleranciaDeskJet, 300}, parent)
+                               {ImprimeInformacionDeskJet, ToleranciaDeskJet, ResolucionDeskJet}, parent)
 {
     setObjectName(QStringLiteral("Foppr"));
 }

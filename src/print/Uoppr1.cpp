@@ -15,7 +15,7 @@ void ToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, const JuegoResultad
 
 TFoppr1::TFoppr1(QWidget *parent)
     : VentanaOpcionesImpresion(QStringLiteral("Imprimir en Lasser:"), QSize(433, 322),
-                               {ImprimeInformacionLaser, ToleranciaLaser, 600}, parent)
+                               {ImprimeInformacionLaser, ToleranciaLaser, ResolucionLaser}, parent)
 {
     setObjectName(QStringLiteral("Foppr1"));
     move(244, 117);

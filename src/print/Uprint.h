@@ -9,6 +9,9 @@
 // 11-point body, capital headings and a results page whose foot follows the
 // length of its tables. Each page routine is one complete print job.
 
+// The resolution the layout's positions (printer pixels) were set for.
+inline constexpr int ResolucionDeskJet = 300;
+
 // Begins the job and draws the ink-jet header (12 points).
 Hoja EncabezadoDeskJet(Lienzo &lienzo);
 

@@ -8,6 +8,9 @@
 // The laser layout of the two printed pages. Each page routine is one
 // complete print job on the canvas.
 
+// The resolution the layout's positions (printer pixels) were set for.
+inline constexpr int ResolucionLaser = 600;
+
 // Begins the job and draws the laser header (12 points); the returned page
 // carries the units measured in it.
 Hoja EncabezadoLaser(Lienzo &lienzo);

@@ -72,7 +72,12 @@ public:
 
     bool imprime(QPrinter *impresora, QWidget *padre) override
     {
+        // Each print run is one page: a range, the current page or a
+        // selection would only be ignored.
+        impresora->setPrintRange(QPrinter::AllPages);
         QPrintDialog dialogo(impresora, padre);
+        dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies
+                           | QAbstractPrintDialog::PrintShowPageSize);
         return ejecuta(dialogo) == QDialog::Accepted;
     }
 };

@@ -1,12 +1,12 @@
 #include "EstudioArchivo.h"
 
+#include "ArchivosSistema.h"
 #include "Windows1252.h"
 #include "stats/Conversiones.h"
 #include "stats/Errores.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -150,14 +150,20 @@ QByteArray EscribeEstudio(const Estudio &estudio)
 
 ArchivoEstudio LeeArchivoEstudio(const QString &ruta)
 {
+    // Opening a pipe waits for a writer, and a device may never end: only
+    // a regular file can be a study.
+    const QFileInfo informacion(ruta);
+    if (informacion.exists() && !informacion.isFile())
+        throw ErrorArchivo(QStringLiteral("No se puede abrir el archivo «%1»: no es un archivo normal.")
+                               .arg(ruta));
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
         throw ErrorArchivo(QStringLiteral("No se puede abrir el archivo «%1»: %2")
-                               .arg(ruta, archivo.errorString()));
+                               .arg(ruta, TextoSistema(archivo.errorString())));
     const QByteArray bytes = archivo.read(MaxBytesArchivo + 1);
     if (archivo.error() != QFileDevice::NoError)
         throw ErrorArchivo(QStringLiteral("No se puede leer el archivo «%1»: %2")
-                               .arg(ruta, archivo.errorString()));
+                               .arg(ruta, TextoSistema(archivo.errorString())));
     if (bytes.size() > MaxBytesArchivo && !bytes.contains(FinDeTexto))
         throw ErrorArchivo(QStringLiteral("El archivo «%1» es demasiado grande para ser un "
                                           "estudio (más de %2 MiB).")
@@ -169,23 +175,7 @@ void GuardaArchivoEstudio(const QString &ruta, const Estudio &estudio)
 {
     // Composed first: a study that cannot be written leaves the file alone.
     const QByteArray bytes = EscribeEstudio(estudio);
-
-    // The file is replaced by renaming a temporary one over it, which would
-    // put a plain file in the place of a device or a pipe.
-    const QFileInfo destino(ruta);
-    if (destino.exists() && !destino.isFile())
-        throw ErrorArchivo(QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.")
-                               .arg(ruta));
-
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly))
-        throw ErrorArchivo(QStringLiteral("No se puede crear el archivo «%1»: %2")
-                               .arg(ruta, archivo.errorString()));
-    // commit() loses an error of the final flush of its buffer and renames a
-    // truncated file into place; flushing first catches it (full disk).
-    if (archivo.write(bytes) != bytes.size() || !archivo.flush() || !archivo.commit())
-        throw ErrorArchivo(QStringLiteral("No se puede escribir el archivo «%1»: %2")
-                               .arg(ruta, archivo.errorString()));
+    EscribeArchivo(ruta, bytes);
 }
 
 Estudio EstudioAceptado(const ArchivoEstudio &archivo)

@@ -35,8 +35,9 @@ ArchivoEstudio LeeEstudio(const QByteArray &bytes);
 // ErrorArchivo naming the field.
 QByteArray EscribeEstudio(const Estudio &estudio);
 
-// File access around the two above; errors throw ErrorArchivo. Saving goes
-// through a temporary file, so a failed save leaves the old file whole.
+// File access around the two above; errors throw ErrorArchivo. Reading
+// refuses anything but a regular file (a pipe would never answer); saving
+// goes through a temporary file, so a failed save leaves the old file whole.
 ArchivoEstudio LeeArchivoEstudio(const QString &ruta);
 void GuardaArchivoEstudio(const QString &ruta, const Estudio &estudio);
 

@@ -5,6 +5,7 @@
 
 #include "capture/Fdatos.h"
 #include "print/Impresion.h"
+#include "print/LienzoImpresora.h"
 #include "print/OpcionesImpresion.h"
 #include "print/Uoppr.h"
 #include "print/Uoppr1.h"
@@ -15,6 +16,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPaintEngine>
+#include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -89,6 +93,69 @@ struct LienzoPrestado : LienzoGrabador
     QStringList &ajustes;
 };
 
+// A printer whose engine ends each job in a given state (a queue that
+// rejects jobs ends in Error) or cannot begin one.
+class ImpresoraFalsa : public QPrinter
+{
+    struct Motor : QPaintEngine, QPrintEngine
+    {
+        bool comienza = true;
+        QPrinter::PrinterState final = QPrinter::Idle;
+        QPrinter::PrinterState estado = QPrinter::Idle;
+        QString nombre;
+        int trabajos = 0;
+
+        bool begin(QPaintDevice *) override { ++trabajos; estado = QPrinter::Active; return comienza; }
+        bool end() override { estado = final; return true; }
+        void updateState(const QPaintEngineState &) override {}
+        // Nothing is drawn; the defaults of the base would call each other.
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawPolygon(const QPoint *, int, PolygonDrawMode) override {}
+        void drawLines(const QLineF *, int) override {}
+        void drawLines(const QLine *, int) override {}
+        void drawTextItem(const QPointF &, const QTextItem &) override {}
+        Type type() const override { return QPaintEngine::User; }
+        void setProperty(PrintEnginePropertyKey clave, const QVariant &valor) override
+        {
+            if (clave == PPK_PrinterName)
+                nombre = valor.toString();
+        }
+        QVariant property(PrintEnginePropertyKey clave) const override
+        {
+            return clave == PPK_PrinterName ? QVariant(nombre) : QVariant();
+        }
+        bool newPage() override { return true; }
+        bool abort() override { estado = QPrinter::Aborted; return true; }
+        int metric(QPaintDevice::PaintDeviceMetric m) const override
+        {
+            switch (m) {
+            case QPaintDevice::PdmWidth: return 4800;
+            case QPaintDevice::PdmHeight: return 6600;
+            case QPaintDevice::PdmDpiX: case QPaintDevice::PdmDpiY:
+            case QPaintDevice::PdmPhysicalDpiX: case QPaintDevice::PdmPhysicalDpiY: return 600;
+            case QPaintDevice::PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+            case QPaintDevice::PdmDepth: return 32;
+            default: return 1;
+            }
+        }
+        QPrinter::PrinterState printerState() const override { return estado; }
+    } motor;
+
+public:
+    ImpresoraFalsa(bool comienza, QPrinter::PrinterState final)
+    {
+        // Not a CUPS queue: the job's fate is the engine's state alone.
+        setOutputFormat(QPrinter::PdfFormat);
+        setEngines(&motor, &motor);
+        motor.comienza = comienza;
+        motor.final = final;
+        motor.nombre = QStringLiteral("falsa");
+    }
+    int trabajos() const { return motor.trabajos; }
+};
+
 } // namespace
 
 class TstOpciones : public QObject
@@ -118,6 +185,7 @@ class TstOpciones : public QObject
         QTest::mouseClick(hijo(ventana, boton), Qt::LeftButton);
     }
     QTableWidget *rejilla() { return hijo<QTableWidget>(Finforma, "stgdatos"); }
+    void instalaGrabador();
 
 private slots:
     void initTestCase();
@@ -135,11 +203,19 @@ private slots:
     void tipoDeImpresora_data();
     void tipoDeImpresora();
     void vistaPreviaSinImprimir();
+    void impresoraQueFalla_data();
+    void impresoraQueFalla();
+    void dialogoSinIntervaloDePaginas();
 };
 
 void TstOpciones::initTestCase()
 {
     Dialogos::instala(&dialogos);
+    instalaGrabador();
+}
+
+void TstOpciones::instalaGrabador()
+{
     InstalaFabricaLienzo([this](QPrinter &impresora) -> std::unique_ptr<Lienzo> {
         return std::make_unique<LienzoPrestado>(lienzo, impresora, ajustes);
     });
@@ -370,6 +446,66 @@ void TstOpciones::vistaPreviaSinImprimir()
     QVERIFY2(visibles.contains(traduce("Zoom in")), qPrintable(visibles.join(u'|')));
     for (const char *oculta : {"Print", "Page setup", "Portrait", "Landscape"})
         QVERIFY(!visibles.contains(traduce(oculta)));
+}
+
+void TstOpciones::impresoraQueFalla_data()
+{
+    QTest::addColumn<bool>("comienza");
+    QTest::addColumn<int>("estado");
+    QTest::addColumn<QStringList>("mensajes");
+    QTest::addColumn<int>("trabajos");
+    const QString rechazo = QStringLiteral("La impresora «falsa» no aceptó el trabajo: la página no se imprimió.");
+    QTest::newRow("aceptado") << true << int(QPrinter::Idle) << QStringList() << 2;
+    QTest::newRow("rechazado") << true << int(QPrinter::Error) << QStringList{rechazo} << 1;
+    QTest::newRow("cancelado") << true << int(QPrinter::Aborted) << QStringList{rechazo} << 1;
+    QTest::newRow("no comienza") << false << int(QPrinter::Idle)
+                                 << QStringList{"No se pudo iniciar la impresión en «falsa»."} << 1;
+}
+
+// A job the printer did not take is an error shown by the general handler,
+// once for the whole run: no further copy is tried after it.
+void TstOpciones::impresoraQueFalla()
+{
+    QFETCH(bool, comienza);
+    QFETCH(int, estado);
+    QFETCH(QStringList, mensajes);
+    ImpresoraFalsa impresora(comienza, QPrinter::PrinterState(estado));
+    InstalaFabricaLienzo([&](QPrinter &) -> std::unique_ptr<Lienzo> {
+        return std::make_unique<LienzoImpresora>(impresora);
+    });
+    dialogos.copias = 2;
+    MuestraFoppr1();
+    elige(Foppr1, "opcion1");
+    pulsa(Foppr1);
+    instalaGrabador();
+    QCOMPARE(dialogos.mensajes, mensajes);
+    QTEST(impresora.trabajos(), "trabajos");
+}
+
+// The print run prints one page, all of it: the real print dialog offers no
+// page range, current page or selection, and leaves none chosen before.
+void TstOpciones::dialogoSinIntervaloDePaginas()
+{
+    Dialogos::instala(nullptr);
+    QPrinter impresora;
+    impresora.setPrintRange(QPrinter::PageRange);
+    impresora.setFromTo(2, 2);
+    QAbstractPrintDialog::PrintDialogOptions opciones;
+    bool visto = false;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *dialogo = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            visto = true;
+            opciones = dialogo->options();
+            dialogo->reject();
+        }
+    });
+    Dialogos::actual().imprime(&impresora, Foppr1);
+    Dialogos::instala(&dialogos);
+    QVERIFY(visto);
+    for (auto opcion : {QAbstractPrintDialog::PrintPageRange, QAbstractPrintDialog::PrintCurrentPage,
+                        QAbstractPrintDialog::PrintSelection})
+        QVERIFY(!opciones.testFlag(opcion));
+    QCOMPARE(impresora.printRange(), QPrinter::AllPages);
 }
 
 int PruebaOpciones(int argc, char **argv)

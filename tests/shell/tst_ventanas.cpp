@@ -35,6 +35,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -765,10 +772,29 @@ private slots:
         QCOMPARE(dialogos.mensajes.size(), 2);
         QVERIFY(dialogos.mensajes.last().startsWith(u"No se puede abrir el archivo «%1»: "_s
                                                         .arg(dialogos.archivoAbrir)));
+        // A pipe is refused before it is opened. Should the window wait on
+        // it, a writer comes after ten seconds and the test fails instead
+        // of hanging.
+        dialogos.archivoAbrir = dir.filePath(u"tubo.w1e"_s);
+        const QByteArray tubo = QFile::encodeName(dialogos.archivoAbrir);
+        QCOMPARE(mkfifo(tubo.constData(), 0600), 0);
+        std::promise<void> abierto;
+        std::thread liberador([espera = abierto.get_future(), tubo] {
+            if (espera.wait_for(std::chrono::seconds(10)) == std::future_status::timeout)
+                ::close(::open(tubo.constData(), O_WRONLY | O_NONBLOCK));
+        });
+        accion(u"FileOpenItem"_s)->trigger();
+        abierto.set_value();
+        liberador.join();
+        QCOMPARE(dialogos.mensajes.size(), 3);
+        QCOMPARE(dialogos.mensajes.last(),
+                 u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(dialogos.archivoAbrir));
+        QVERIFY(!Finforma);
+
         // Cancelling the dialog does nothing.
         dialogos.archivoAbrir.clear();
         accion(u"FileOpenItem"_s)->trigger();
-        QCOMPARE(dialogos.mensajes.size(), 2);
+        QCOMPARE(dialogos.mensajes.size(), 3);
         QVERIFY(!Finforma);
     }
 
