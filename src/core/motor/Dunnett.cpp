@@ -66,7 +66,7 @@ double colaCondicional(double a, int p)
 
 // With u = t·s the tail reads ∫ f_S(u/t)/t · H(√2·u) du, so H can be
 // evaluated once, at fixed nodes: 20-point Gauss rules on panels of width 1
-// up to u = 12, where H ≤ 2p·Φc(12) < 1e-32. The sum keeps 1e-9 relative
+// up to u = 12, where H ≤ 2p·Φc(12) < 2e-32. The sum keeps 1e-9 relative
 // precision while f_S(u/t)/t, of width about t/sqrt(2ν), is not narrower
 // than a tenth of a panel (measured against the integral with tolerance
 // 1e-12 over k = 3..5, ν = 2..45, t up to 50); below that the integral
