@@ -8,6 +8,7 @@
 #include "core/informe/Informe.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
+#include "core/informe/TextoDunnett.h"
 #include "core/motor/ResultadosJson.h"
 #include "core/motor/Supuestos.h"
 
@@ -16,6 +17,7 @@
 #include <cstring>
 #include <exception>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -23,6 +25,7 @@ const char *const uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
     "     tolerancia --supuestos ARCHIVO.w1e\n"
     "     tolerancia --json ARCHIVO.w1e\n"
+    "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n"
     "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
@@ -132,6 +135,57 @@ int json(const QString &ruta)
     return hecho ? escrito : 1;
 }
 
+// Each level compared with FAM `control`, as the "t de Dunnett" window
+// lists it. A control the study does not have is a usage error.
+int dunnett(const QString &ruta, int control)
+{
+    bool fueraDelEstudio = false;
+    const bool hecho = calculaEstudio(ruta, [&](const Estudio &estudio) {
+        const int k = StrToInt(estudio.econdicion);
+        if (control > k) {
+            escribeError(ruta, QStringLiteral("El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM.")
+                                   .arg(k));
+            fueraDelEstudio = true;
+            return;
+        }
+        ComponeDunnett(estudio, SeparadorDecimal(), control,
+                       [](const QString &linea) { escribe(stdout, linea); });
+    }, fallaEnStderr(ruta));
+    if (!hecho)
+        return 1;
+    if (fueraDelEstudio)
+        return 2;
+    return compruebaSalida(ruta,
+        QStringLiteral("No se pudieron escribir las comparaciones en la salida estándar: %1"));
+}
+
+// The arguments after --dunnett: the file and, before or after it, an
+// optional "--control N". Nothing when they do not have that form.
+struct ArgumentosDunnett
+{
+    QString ruta;
+    QString control = QStringLiteral("1");
+};
+
+std::optional<ArgumentosDunnett> argumentosDunnett(int argc, char **argv)
+{
+    ArgumentosDunnett argumentos;
+    bool conControl = false;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--control") == 0 && !conControl && i + 1 < argc) {
+            argumentos.control = QString::fromLocal8Bit(argv[++i]);
+            conControl = true;
+        } else if (argumentos.ruta.isEmpty() && std::strncmp(argv[i], "--", 2) != 0 && argv[i][0] != '\0') {
+            argumentos.ruta = QString::fromLocal8Bit(argv[i]);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (argumentos.ruta.isEmpty())
+        return std::nullopt;
+    return argumentos;
+}
+
 } // namespace
 
 bool EsLineaComandos(int argc, char **argv)
@@ -151,6 +205,18 @@ int EjecutaLineaComandos(int argc, char **argv)
         return supuestos(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "--json") == 0 && argc == 3)
         return json(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "--dunnett") == 0) {
+        if (const auto argumentos = argumentosDunnett(argc, argv)) {
+            bool entero = false;
+            const int control = argumentos->control.toInt(&entero);
+            if (!entero || control < 1 || control > 5) {
+                escribe(stderr, QStringLiteral("El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.")
+                                    .arg(argumentos->control));
+                return 2;
+            }
+            return dunnett(argumentos->ruta, control);
+        }
+    }
     std::fputs(uso, stderr);
     return 2;
 }

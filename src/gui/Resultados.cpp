@@ -8,6 +8,7 @@
 #include "core/motor/Supuestos.h"
 #include "gui/Dialogos.h"
 #include "gui/VentanaAnova.h"
+#include "gui/VentanaDunnett.h"
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaGrafica.h"
 #include "gui/VentanaInforme.h"
@@ -118,5 +119,18 @@ void ComandoSupuestos(VentanaEstudio *documento, const DestinoResultados &destin
     if (!calculado)
         return;
     auto *ventana = creaVentana<VentanaSupuestos>(destino, lineas);
+    ventana->muestra(destino.marco);
+}
+
+void ComandoDunnett(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio)
+        return;
+    const QChar separador = SeparadorDecimal();
+    ResultadoDunnett resultado;
+    if (!SinErrorDeCalculo([&] { resultado = CalculaDunnett(*estudio, separador, 1); }))
+        return;
+    auto *ventana = creaVentana<VentanaDunnett>(destino, *estudio, separador, resultado);
     ventana->muestra(destino.marco);
 }

@@ -23,4 +23,5 @@ void ComandoAnalisisVarianza(VentanaEstudio *documento, const DestinoResultados 
 void ComandoIntervaloConfianza(VentanaEstudio *documento, const DestinoResultados &destino);  // "Intervalo de Confianza"
 void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino);             // "Gráfica"
 void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino);             // "&Informe"
+void ComandoDunnett(VentanaEstudio *documento, const DestinoResultados &destino);            // "&t de Dunnett"
 void ComandoSupuestos(VentanaEstudio *documento, const DestinoResultados &destino);           // "Supuestos del análisis"

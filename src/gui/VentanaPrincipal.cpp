@@ -492,6 +492,10 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
     QList<QPointer<QObject>> &items = m_comandos[Comando::pmnudunet];
     items.removeAll(nullptr);
     items << documento->accionDunnett();
+    // The grid menu's item has a help topic of its own, reached by F1.
+    documento->accionDunnett()->setProperty(propiedadAyuda, 13);
+    for (QObject *menu : documento->accionDunnett()->associatedObjects())
+        menu->installEventFilter(this);
     connect(documento, &VentanaEstudio::evento, this, &VentanaPrincipal::aplicaEvento);
     connect(documento, &VentanaEstudio::modificadoCambia, this,
             &VentanaPrincipal::muestraModificado);
@@ -702,6 +706,7 @@ void VentanaPrincipal::acercaDe()
 
 void VentanaPrincipal::dunnett()
 {
+    EjecutaComando([this] { ComandoDunnett(m_documento, destinoResultados()); });
 }
 
 void VentanaPrincipal::analisisVarianza()

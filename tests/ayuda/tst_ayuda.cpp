@@ -109,8 +109,8 @@ private slots:
             {3, u"abrir.html"_s},              {4, u"cerrar.html"_s},
             {5, u"guardar.html"_s},            {6, u"guardar.html#como"_s},
             {7, u"imprimir.html"_s},           {8, u"salir.html"_s},
-            {10, u"calculos.html"_s},          {14, u"supuestos.html"_s},
-            {15, u"grafica.html"_s},
+            {10, u"calculos.html"_s},          {13, u"dunnett.html"_s},
+            {14, u"supuestos.html"_s},         {15, u"grafica.html"_s},
             {19, u"informe.html"_s},
             {20, u"ventana.html"_s},           {30, u"menu-ayuda.html"_s},
             {31, u"menu-ayuda.html#contenido"_s}, {32, u"menu-ayuda.html#buscar"_s},
@@ -135,7 +135,7 @@ private slots:
     {
         QList<int> numeros = NumerosDeContexto();
         std::sort(numeros.begin(), numeros.end());
-        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 14, 15, 19, 20, 30, 31, 32, 33}));
+        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 13, 14, 15, 19, 20, 30, 31, 32, 33}));
         // An unknown number shows the contents.
         AyudaContexto(12345);
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);

@@ -19,6 +19,7 @@ const QByteArray uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
     "     tolerancia --supuestos ARCHIVO.w1e\n"
     "     tolerancia --json ARCHIVO.w1e\n"
+    "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n"
     "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
@@ -93,6 +94,22 @@ void TstCli::ejecucion_data()
         << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
            "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
         << fallo(calculo, u"Floating point division by zero"_s) << 1;
+    const auto dunnett = [](const QString &ruta, const QString &control) {
+        return QStringList{u"--dunnett"_s, ruta, u"--control"_s, control};
+    };
+    QTest::newRow("dunnett") << dunnett(ejemplo, u"2"_s) << c << QString()
+                             << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
+    QTest::newRow("dunnett, control antes") << QStringList{u"--dunnett"_s, u"--control"_s, u"2"_s, ejemplo} << c
+        << QString() << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
+    QTest::newRow("dunnett, control 4 de 3") << dunnett(ejemplo, u"4"_s) << c << QString() << QByteArray()
+        << fallo(ejemplo, u"El FAM de control debe estar entre 1 y 3: el estudio tiene 3 FAM."_s) << 2;
+    for (const QString &mal : {u"0"_s, u"6"_s, u"x"_s})
+        QTest::addRow("dunnett, control %s", qPrintable(mal)) << dunnett(ejemplo, mal) << c << QString() << QByteArray()
+            << u"El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.\n"_s.arg(mal).toUtf8() << 2;
+    QTest::newRow("dunnett, variación nula") << dunnett(calculo, u"1"_s) << c << QString()
+        << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
+           "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
+        << fallo(calculo, u"Floating point division by zero"_s) << 1;
     const QString k6 = estudio("k6", "6\r\n2\r\n");
     QTest::newRow("6 FAM") << informe(k6) << c << QString() << QByteArray()
                            << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
@@ -147,7 +164,8 @@ void TstCli::ejecucion_data()
         << fallo(ejemplo, u"No se pudo escribir el documento JSON en la salida estándar: "
                           "No queda espacio en el dispositivo"_s) << 1;
 
-    for (const QStringList &mal : {QStringList{u"--supuestos"_s}, QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s},
+    for (const QStringList &mal : {QStringList{u"--dunnett"_s}, QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
+                                   QStringList{u"--dunnett"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--supuestos"_s}, QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s},
                                    QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
                                    QStringList{u"--ayuda"_s}, QStringList{u"--"_s, u"a.w1e"_s}})
         QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;

@@ -8,11 +8,13 @@
 #include "gui/RejillaResultado.h"
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaPrincipal.h"
+#include "gui/VentanaDunnett.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -623,6 +625,63 @@ private slots:
         r[Ranura::liminf45] = 0.5;
         r[Ranura::limsup45] = 0.75;
         QCOMPARE(TablaConclusiones(r, 5, u'.').celda(4, 11), u"hay Diferencia entre FAM "_s);
+    }
+
+    // "&t de Dunnett" on the worked example: FAM 1 as control, then FAM 2,
+    // always from the window's own copy of the study.
+    void dunnett()
+    {
+        tecleaEstudio(ejemplo);
+        QVERIFY(habilitado(u"pmnudunet"_s));
+        ejecuta("pmnudunet");
+        QCOMPARE(dialogos->mensajes, QStringList());
+        QWidget *v = resultado("VentanaDunnett");
+        QVERIFY(v);
+        QCOMPARE(marco(v)->windowTitle(), u"t de Dunnett"_s);
+        auto *control = hijo<QComboBox>(v, u"cbcontrol"_s);
+        QCOMPARE(control->accessibleName(), u"FAM de control"_s);
+        QCOMPARE(hijo<RejillaResultado>(v, u"stgdunnett"_s)->accessibleName(), u"t de Dunnett"_s);
+        compruebaFilas(v, u"stgpromedios"_s,
+                       {{"FAM", "Promedio"}, {"FAM 1", "99.9"}, {"FAM 2", "100.95"}, {"FAM 3", "99.825"}});
+        const QStringList titulos = {"FAM", "Diferencia", "d", "Semiamplitud", "Límite inferior",
+                                     "Límite superior", "Conclusión", "p ajustado"};
+        const Valores control1 = {
+            titulos,
+            {"FAM 2 − FAM 1", "1.05", "2.61393", "0.733534", "0.316466", "1.78353", "Hay diferencia con el FAM 1", "0.00846146"},
+            {"FAM 3 − FAM 1", "-0.075", "2.61393", "0.733534", "-0.808534", "0.658534", "Sin diferencia con el FAM 1", "0.949456"}};
+        compruebaFilas(v, u"stgdunnett"_s, control1);
+
+        // A changed cell of the study does not reach the open window.
+        cambiaCelda(1, 1, u"90"_s);
+        control->setCurrentIndex(1);
+        compruebaFilas(v, u"stgdunnett"_s, {
+            titulos,
+            {"FAM 1 − FAM 2", "-1.05", "2.61393", "0.733534", "-1.78353", "-0.316466", "Hay diferencia con el FAM 2", "0.00846146"},
+            {"FAM 3 − FAM 2", "-1.125", "2.61393", "0.733534", "-1.85853", "-0.391466", "Hay diferencia con el FAM 2", "0.00565202"}});
+        control->setCurrentIndex(0);
+        compruebaFilas(v, u"stgdunnett"_s, control1);
+        QCOMPARE(dialogos->mensajes, QStringList());
+        QCOMPARE(principal->numeroAyuda(accion(u"pmnudunet"_s)), 13);
+    }
+
+    // The grid menu's item is usable exactly when "Análisis de la varianza" is.
+    void dunnettSigueAlAnalisis()
+    {
+        for (int e = int(Evento::inicio); e <= int(Evento::anovaNoSignificativo); ++e) {
+            const CambioComandos &cambio = CambiosDe(Evento(e));
+            QCOMPARE(cambio.habilita.contains(Comando::pmnudunet), cambio.habilita.contains(Comando::mnuanova));
+            QCOMPARE(cambio.deshabilita.contains(Comando::pmnudunet),
+                     cambio.deshabilita.contains(Comando::mnuanova));
+        }
+    }
+
+    // No variation within the levels: the analysis' message, no window.
+    void dunnettSinVariacion()
+    {
+        tecleaEstudio({{"5", "5"}, {"7", "7"}});
+        ejecuta("pmnudunet");
+        QCOMPARE(dialogos->mensajes, QStringList{errorCalculo});
+        QVERIFY(!resultado("VentanaDunnett"));
     }
 
     // The checks of the typed study in a window of their own, kept as they

@@ -31,6 +31,7 @@ constexpr Destino contextos[] = {
     {7, "imprimir.html"},
     {8, "salir.html"},
     {10, "calculos.html"},
+    {13, "dunnett.html"},       // "&t de Dunnett" in the grid menu
     {14, "supuestos.html"},
     {15, "grafica.html"},
     {19, "informe.html"},

@@ -76,8 +76,7 @@ QString lineaDatos(const Tabla &tabla, const Rejilla &rejilla, int k, int fila)
 
 } // namespace
 
-void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
-                    const std::function<void(const QString &)> &entrega)
+void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QString &)> &entrega)
 {
     // One line stays one line, in the window and on the command line alike.
     const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
@@ -91,7 +90,14 @@ void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &ju
     agrega(estudio.econdicion);
     agrega(Texto::numeroMuestras);
     agrega(estudio.ereplica);
+}
 
+void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
+                    const std::function<void(const QString &)> &entrega)
+{
+    const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
+
+    ComponeEncabezado(estudio, entrega);
     CalculaAnova(estudio, separador, juego);
     const AnovaResults &r = juego.resultados;
     const auto F = [separador](double valor) { return FormatoGeneral(valor, separador); };

@@ -7,6 +7,9 @@
 #include <QString>
 #include <functional>
 
+// Block 1 of the report: title and general information of the study.
+void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QString &)> &agrega);
+
 // Composes the text report line by line through `agrega`: block 1 (title
 // and general information), then a fresh calculation into `juego`, then
 // the data table, the analysis of variance, the per-FAM statistics and,
