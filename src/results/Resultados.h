@@ -1,6 +1,8 @@
 #pragma once
 
-// The three "&Cálculos" commands; each runs inside the general handler.
+// The "&Cálculos" commands; each runs inside the general handler.
 void ComandoAnalisisVarianza();    // "Análisis de la varianza"
 void ComandoIntervaloConfianza();  // "Intervalo de Confianza"
+void ComandoGrafica();             // "Gráfica"
 void ComandoInforme();             // "&Informe"
+void ComandoSupuestos();           // "Supuestos del análisis"

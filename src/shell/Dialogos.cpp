@@ -1,5 +1,6 @@
 #include "Dialogos.h"
 
+#include "core/paginas/ArchivoGrafica.h"
 #include "stats/Errores.h"
 
 #include <QAction>
@@ -43,7 +44,7 @@ class DialogosQt : public Dialogos
 public:
     void mensaje(const QString &texto) override
     {
-        QMessageBox caja(QMessageBox::NoIcon, QApplication::applicationDisplayName(), texto,
+        QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Tolerancia del Método"), texto,
                          QMessageBox::Ok, ventanaActiva());
         ejecuta(caja);
     }
@@ -91,6 +92,28 @@ public:
 Dialogos *instalados = nullptr;
 
 } // namespace
+
+QString Dialogos::guardaGrafica(QWidget *padre, const QString &nombre)
+{
+    const QStringList tipos = {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Dibujo SVG (*.svg)"),
+                               QStringLiteral("Documento PDF (*.pdf)")};
+    const QStringList extensiones = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
+    QFileDialog dialogo(padre, QStringLiteral("Guardar gráfica"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setNameFilters(tipos);
+    dialogo.setDefaultSuffix(extensiones.first());
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&](const QString &tipo) {
+        dialogo.setDefaultSuffix(extensiones.value(tipos.indexOf(tipo), extensiones.first()));
+    });
+    dialogo.selectFile(nombre);
+    if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    QString ruta = dialogo.selectedFiles().constFirst();
+    if (!FormatoDeRuta(ruta))
+        ruta += u'.' + extensiones.value(tipos.indexOf(dialogo.selectedNameFilter()), extensiones.first());
+    return ruta;
+}
 
 void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,
                            const std::function<void(QPrinter *)> &dibuja)

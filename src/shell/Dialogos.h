@@ -22,6 +22,10 @@ public:
     // The save dialog of study files, "Guardar como", starting at `nombre`;
     // empty when cancelled.
     virtual QString guardaArchivo(QWidget *padre, const QString &nombre) = 0;
+    // The save dialog of plots, "Guardar gráfica", starting at `nombre`: the
+    // file type chosen (PNG, SVG, PDF) adds its extension to a name without
+    // one of them; empty when cancelled.
+    virtual QString guardaGrafica(QWidget *padre, const QString &nombre);
     // The print dialog on `impresora`; false when cancelled.
     virtual bool imprime(QPrinter *impresora, QWidget *padre) = 0;
     // The print preview of `impresora`, modal; `dibuja` draws the page on the

@@ -10,17 +10,25 @@
 #include "stats/Pares.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -29,12 +37,22 @@ class FalsosDialogos : public Dialogos
 {
 public:
     QStringList mensajes;
+    QString grafica;    // the answer of the plot's save dialog
+    QString impresion;  // a PDF file standing for the printer; empty cancels
 
     void mensaje(const QString &texto) override { mensajes << texto; }
     bool pregunta(const QString &, const QString &) override { return false; }
     QString abreArchivo(QWidget *) override { return {}; }
     QString guardaArchivo(QWidget *, const QString &) override { return {}; }
-    bool imprime(QPrinter *, QWidget *) override { return false; }
+    QString guardaGrafica(QWidget *, const QString &) override { return grafica; }
+    bool imprime(QPrinter *impresora, QWidget *) override
+    {
+        if (impresion.isEmpty())
+            return false;
+        impresora->setOutputFormat(QPrinter::PdfFormat);
+        impresora->setOutputFileName(impresion);
+        return true;
+    }
 };
 
 namespace {
@@ -365,6 +383,10 @@ private slots:
         // A failed validation stops the command after its own message.
         QTest::newRow("validación, análisis") << "mnuanova" << "Datos fuera de límite, 2-5 FAM.";
         QTest::newRow("validación, informe") << "mnuinforme" << "Datos fuera de límite, 2-5 FAM.";
+        QTest::newRow("cálculo, gráfica") << "mnugrafica" << errorCalculo;
+        QTest::newRow("validación, gráfica") << "mnugrafica" << "Datos fuera de límite, 2-5 FAM.";
+        QTest::newRow("cálculo, supuestos") << "mnusupuestos" << errorCalculo;
+        QTest::newRow("validación, supuestos") << "mnusupuestos" << "Datos fuera de límite, 2-5 FAM.";
     }
 
     // An error opens no window and leaves the commands as they were.
@@ -386,6 +408,50 @@ private slots:
         QCOMPARE(ventanas().size(), abiertas);
         if (mensaje == errorCalculo)
             QCOMPARE(habilitados(), estado);
+    }
+
+    // The plot window: what a screen reader is told, saving and printing.
+    void grafica()
+    {
+        tecleaEstudio(ejemplo);
+        QVERIFY(habilitado(u"spdgrafica"_s));
+        MainForm->findChild<QAbstractButton *>(u"spdgrafica"_s)->click();
+        QWidget *ventana = resultado("VentanaGrafica");
+        QVERIFY(ventana);
+        QCOMPARE(marco(ventana)->windowTitle(), u"Gráfica"_s);
+        auto *lienzo = hijo<QWidget>(ventana, u"lienzografica"_s);
+        QAccessibleInterface *accesible = QAccessible::queryAccessibleInterface(lienzo);
+        QCOMPARE(accesible->text(QAccessible::Name), u"Gráfica del estudio"_s);
+        const QString descripcion = accesible->text(QAccessible::Description);
+        for (const QString &frase : {u"FAM 1: valores de 99.2 a 100.5; promedio 99.9, intervalo del 95 % de 99.4511 a 100.349."_s,
+                                     u"FAM 2: valores de 100.6 a 101.3; promedio 100.95"_s,
+                                     u"Promedio general: 100.225."_s})
+            QVERIFY2(descripcion.contains(frase), qPrintable(descripcion));
+
+        // The plot grows with its window.
+        const QSize antes = lienzo->size();
+        marco(ventana)->resize(marco(ventana)->size() + QSize(200, 150));
+        QTRY_COMPARE(lienzo->size(), antes + QSize(200, 150));
+
+        QTemporaryDir dir;
+        dialogos->grafica = dir.filePath(u"grafica.png"_s);
+        hijo<QPushButton>(ventana, u"btnguardargrafica"_s)->click();
+        QCOMPARE(dialogos->mensajes, QStringList());
+        QCOMPARE(QImage(dialogos->grafica).size(), QSize(1200, 800));
+
+        // A failed save says why, like the study's.
+        dialogos->grafica = dir.filePath(u"tubo.png"_s);
+        QCOMPARE(mkfifo(qPrintable(dialogos->grafica), 0600), 0);
+        hijo<QPushButton>(ventana, u"btnimprimirgrafica"_s)->click();  // cancelled: nothing
+        hijo<QPushButton>(ventana, u"btnguardargrafica"_s)->click();
+        QCOMPARE(dialogos->mensajes, QStringList{u"No se puede guardar en «%1»: no es un archivo normal."_s.arg(dialogos->grafica)});
+
+        dialogos->impresion = dir.filePath(u"impresion.pdf"_s);
+        hijo<QPushButton>(ventana, u"btnimprimirgrafica"_s)->click();
+        QProcess pdfinfo;
+        pdfinfo.start(u"pdfinfo"_s, {dialogos->impresion});
+        QVERIFY(pdfinfo.waitForFinished());
+        QVERIFY(QString::fromUtf8(pdfinfo.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
     }
 
     void informe_data()
@@ -552,6 +618,38 @@ private slots:
         r[Ranura::liminf45] = 0.5;
         r[Ranura::limsup45] = 0.75;
         QCOMPARE(TablaConclusiones(r, 5, u'.').celda(4, 11), u"hay Diferencia entre FAM "_s);
+    }
+
+    // The checks of the typed study in a window of their own, kept as they
+    // were when the study changes.
+    void supuestos()
+    {
+        tecleaEstudio(ejemplo);
+        ejecuta("mnusupuestos");
+        QCOMPARE(dialogos->mensajes, QStringList());
+        QWidget *v = resultado("VentanaSupuestos");
+        QVERIFY(v);
+        QCOMPARE(marco(v)->windowTitle(), u"Supuestos del análisis"_s);
+        auto *texto = hijo<QPlainTextEdit>(v, u"textoSupuestos"_s);
+        QCOMPARE(texto->accessibleName(), u"Supuestos del análisis"_s);
+        QVERIFY(texto->isReadOnly());
+        const QString antes = texto->toPlainText();
+        for (const QString &linea : {u"C = 0.634921 (FAM 1)"_s, u"Conclusión = Varianzas homogéneas"_s,
+                                     u"Probabilidad exacta = 0.00509205"_s})
+            QVERIFY2(antes.split(u'\n').contains(linea), qPrintable(linea));
+        cambiaCelda(2, 1, u"90"_s);
+        QCOMPARE(texto->toPlainText(), antes);
+        QCOMPARE(MainForm->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
+    }
+
+    // The item is usable exactly when "Análisis de la varianza" is.
+    void supuestosSigueAlAnalisis()
+    {
+        for (int e = int(Evento::inicio); e <= int(Evento::anovaNoSignificativo); ++e) {
+            const CambioComandos &cambio = CambiosDe(Evento(e));
+            QCOMPARE(cambio.habilita.contains(u"mnusupuestos"_s), cambio.habilita.contains(u"mnuanova"_s));
+            QCOMPARE(cambio.deshabilita.contains(u"mnusupuestos"_s), cambio.deshabilita.contains(u"mnuanova"_s));
+        }
     }
 };
 

@@ -1,0 +1,416 @@
+#include "Grafica.h"
+
+#include "stats/Conversiones.h"
+#include "stats/Formato.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+// A marker's height as a share of the vertical axis at about half a page:
+// values closer than this would overlap.
+constexpr double empate = 0.032;
+// Where the points and the mean sit in a level's column, in column widths
+// from its centre, and how far the points may spread to either side.
+constexpr double columnaPuntos = -0.12;
+constexpr double columnaPromedio = 0.26;
+constexpr double anchoEnjambre = 0.26;
+
+// 1, 2, 5 or 10 times a power of ten, nearest to `x`.
+double numeroNitido(double x)
+{
+    const double potencia = std::pow(10.0, std::floor(std::log10(x)));
+    const double f = x / potencia;
+    const double nitido = f < 1.5 ? 1.0 : f < 3.0 ? 2.0 : f < 7.0 ? 5.0 : 10.0;
+    return nitido * potencia;
+}
+
+QString etiquetaNivel(const QString &cabecera, int i)
+{
+    const QString texto = cabecera.trimmed();
+    if (texto.isEmpty() || texto == QString::number(i))
+        return QStringLiteral("FAM %1").arg(i);
+    return texto;
+}
+
+// Puts each value, in the order of value and then of sample, in the
+// nearest free place to the column (0, +1, −1, +2, …) that no closer value
+// already holds; then centres each run of overlapping values on the column.
+void separaEmpates(QList<PuntoGrafica> &puntos, double tolerancia)
+{
+    QList<int> orden(puntos.size());
+    std::iota(orden.begin(), orden.end(), 0);
+    std::stable_sort(orden.begin(), orden.end(),
+                     [&](int a, int b) { return puntos[a].valor < puntos[b].valor; });
+    for (qsizetype q = 0; q < orden.size(); ++q) {
+        PuntoGrafica &punto = puntos[orden[q]];
+        for (int intento = 0;; ++intento) {
+            const double lugar = intento % 2 ? (intento + 1) / 2 : -(intento / 2);
+            const bool ocupado = std::any_of(orden.begin(), orden.begin() + q, [&](int otro) {
+                return puntos[otro].desplazamiento == lugar && punto.valor - puntos[otro].valor < tolerancia;
+            });
+            if (!ocupado) {
+                punto.desplazamiento = lugar;
+                break;
+            }
+        }
+    }
+    qsizetype inicio = 0;
+    while (inicio < orden.size()) {
+        qsizetype fin = inicio + 1;
+        while (fin < orden.size() && puntos[orden[fin]].valor - puntos[orden[fin - 1]].valor < tolerancia)
+            ++fin;
+        double menor = 0.0, mayor = 0.0;
+        for (qsizetype q = inicio; q < fin; ++q) {
+            menor = std::min(menor, puntos[orden[q]].desplazamiento);
+            mayor = std::max(mayor, puntos[orden[q]].desplazamiento);
+        }
+        for (qsizetype q = inicio; q < fin; ++q)
+            puntos[orden[q]].desplazamiento -= (menor + mayor) / 2.0;
+        inicio = fin;
+    }
+}
+
+QString numero(double valor, QChar separador)
+{
+    return FormatoGeneral(valor, separador);
+}
+
+} // namespace
+
+QList<MarcaEje> MarcasNitidas(double minimo, double maximo, int cuantas, QChar separador)
+{
+    double amplitud = maximo - minimo;
+    if (!(amplitud > 0.0))
+        amplitud = minimo != 0.0 ? std::fabs(minimo) * 0.1 : 1.0;
+    const double paso = numeroNitido(amplitud / std::max(1, cuantas - 1));
+    const double primero = std::floor(minimo / paso);
+    double ultimo = std::ceil(maximo / paso);
+    if (ultimo <= primero)
+        ultimo = primero + 1.0;
+    const int decimales = std::max(0, int(-std::floor(std::log10(paso) + 1e-9)));
+    QList<MarcaEje> marcas;
+    for (double m = primero; m <= ultimo; m += 1.0) {
+        // Whole multiples of the step: no drift, and an exact zero.
+        const double valor = m == 0.0 ? 0.0 : m * paso;
+        QString texto = QString::number(valor, 'f', decimales);
+        texto.replace(u'.', separador);
+        marcas.append({valor, texto});
+    }
+    return marcas;
+}
+
+ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const JuegoResultados &juego, QChar separador)
+{
+    const int k = StrToInt(estudio.econdicion);
+    const int n = StrToInt(estudio.ereplica);
+
+    ModeloGrafica modelo;
+    modelo.separador = separador;
+    modelo.titulo = QStringLiteral("FAM: ") + estudio.etole.trimmed();
+    modelo.subtitulo = QStringLiteral("Método: ") + estudio.emetodo.trimmed();
+    QStringList detalle;
+    if (!estudio.efecha.trimmed().isEmpty())
+        detalle << QStringLiteral("Fecha: ") + estudio.efecha.trimmed();
+    if (!estudio.eanalista.trimmed().isEmpty())
+        detalle << QStringLiteral("Analista: ") + estudio.eanalista.trimmed();
+    modelo.detalle = detalle.join(QStringLiteral("   ·   "));
+
+    modelo.semiamplitud = juego.ttabla * std::sqrt(juego.resultados[Ranura::mcerror] / n);
+    modelo.promedioGeneral = juego.resultados[Ranura::promediototal];
+
+    double minimo = modelo.promedioGeneral;
+    double maximo = modelo.promedioGeneral;
+    for (int i = 1; i <= k; ++i) {
+        NivelGrafica nivel;
+        nivel.etiqueta = etiquetaNivel(estudio.stgdatos.celda(i, 0), i);
+        for (int j = 1; j <= n; ++j) {
+            const double valor = StrToFloat(estudio.stgdatos.celda(i, j), separador);
+            nivel.puntos.append({valor, 0.0});
+            minimo = std::min(minimo, valor);
+            maximo = std::max(maximo, valor);
+        }
+        nivel.promedio = juego.promedios[i];
+        nivel.inferior = nivel.promedio - modelo.semiamplitud;
+        nivel.superior = nivel.promedio + modelo.semiamplitud;
+        minimo = std::min(minimo, nivel.inferior);
+        maximo = std::max(maximo, nivel.superior);
+        modelo.niveles.append(nivel);
+    }
+
+    // A little room so no marker sits on the frame.
+    const double holgura = (maximo - minimo) * 0.04;
+    modelo.marcas = MarcasNitidas(minimo - holgura, maximo + holgura, 6, separador);
+    modelo.ejeMinimo = modelo.marcas.first().valor;
+    modelo.ejeMaximo = modelo.marcas.last().valor;
+
+    const double tolerancia = (modelo.ejeMaximo - modelo.ejeMinimo) * empate;
+    for (NivelGrafica &nivel : modelo.niveles)
+        separaEmpates(nivel.puntos, tolerancia);
+    return modelo;
+}
+
+QString DescripcionGrafica(const ModeloGrafica &modelo)
+{
+    const QChar s = modelo.separador;
+    const qsizetype n = modelo.niveles.isEmpty() ? 0 : modelo.niveles.first().puntos.size();
+    QStringList frases;
+    frases << QStringLiteral("Gráfica de los %1 valores de cada uno de los %2 FAM, con el promedio "
+                             "de cada FAM, su intervalo del 95 % y el promedio general.")
+                  .arg(n)
+                  .arg(modelo.niveles.size());
+    for (const NivelGrafica &nivel : modelo.niveles) {
+        const auto [menor, mayor] = std::minmax_element(
+            nivel.puntos.begin(), nivel.puntos.end(),
+            [](const PuntoGrafica &a, const PuntoGrafica &b) { return a.valor < b.valor; });
+        frases << QStringLiteral("%1: valores de %2 a %3; promedio %4, intervalo del 95 % de %5 a %6.")
+                      .arg(nivel.etiqueta, numero(menor->valor, s), numero(mayor->valor, s),
+                           numero(nivel.promedio, s), numero(nivel.inferior, s), numero(nivel.superior, s));
+    }
+    frases << QStringLiteral("Promedio general: %1.").arg(numero(modelo.promedioGeneral, s));
+    return frases.join(u' ');
+}
+
+namespace {
+
+// Colours that stay apart for colour-blind readers; the marker shapes
+// carry the same difference on a black-and-white page.
+const QColor coloresNivel[] = {QColor(0x00, 0x72, 0xB2), QColor(0xD5, 0x5E, 0x00), QColor(0x00, 0x9E, 0x73),
+                               QColor(0xCC, 0x79, 0xA7), QColor(0xE6, 0x9F, 0x00)};
+
+QPainterPath marcador(int nivel, QPointF centro, double r)
+{
+    QPainterPath camino;
+    switch (nivel % 5) {
+    case 0:
+        camino.addEllipse(centro, r, r);
+        break;
+    case 1:
+        camino.addRect(QRectF(centro.x() - r * 0.88, centro.y() - r * 0.88, r * 1.76, r * 1.76));
+        break;
+    case 2:
+        camino.moveTo(centro.x(), centro.y() - r * 1.15);
+        camino.lineTo(centro.x() + r * 1.05, centro.y() + r * 0.75);
+        camino.lineTo(centro.x() - r * 1.05, centro.y() + r * 0.75);
+        camino.closeSubpath();
+        break;
+    case 3:
+        camino.moveTo(centro.x(), centro.y() - r * 1.2);
+        camino.lineTo(centro.x() + r * 1.2, centro.y());
+        camino.lineTo(centro.x(), centro.y() + r * 1.2);
+        camino.lineTo(centro.x() - r * 1.2, centro.y());
+        camino.closeSubpath();
+        break;
+    default:
+        camino.moveTo(centro.x(), centro.y() + r * 1.15);
+        camino.lineTo(centro.x() + r * 1.05, centro.y() - r * 0.75);
+        camino.lineTo(centro.x() - r * 1.05, centro.y() - r * 0.75);
+        camino.closeSubpath();
+        break;
+    }
+    return camino;
+}
+
+QFont fuente(double pixeles, bool negrita = false)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(std::max(1, int(std::lround(pixeles))));
+    f.setBold(negrita);
+    return f;
+}
+
+// Draws `texto` in `caja` with `alineacion`, smaller (down to two thirds)
+// or elided when it does not fit the box's width.
+void textoAjustado(QPainter &pintor, const QRectF &caja, int alineacion, const QString &texto, QFont f)
+{
+    const int original = f.pixelSize();
+    while (QFontMetricsF(f).horizontalAdvance(texto) > caja.width() && f.pixelSize() * 3 > original * 2)
+        f.setPixelSize(f.pixelSize() - 1);
+    pintor.setFont(f);
+    const QString visible = QFontMetricsF(f).elidedText(texto, Qt::ElideRight, caja.width());
+    pintor.drawText(caja, alineacion | Qt::TextSingleLine, visible);
+}
+
+QPen pluma(const QColor &color, double ancho, Qt::PenStyle estilo = Qt::SolidLine)
+{
+    QPen p(color, ancho, estilo, Qt::FlatCap, Qt::MiterJoin);
+    return p;
+}
+
+} // namespace
+
+void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &modelo)
+{
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setRenderHint(QPainter::TextAntialiasing);
+    pintor.fillRect(marco, Qt::white);
+
+    // One unit, the body text's height, sets every size: about 9 points on
+    // a half page.
+    const double u = std::min(marco.width() / 52.0, marco.height() / 32.0);
+    const QColor tinta(0x20, 0x20, 0x20);
+    const double margen = u * 0.8;
+    QRectF libre = marco.adjusted(margen, margen * 0.6, -margen, -margen * 0.6);
+
+    // Title block.
+    pintor.setPen(tinta);
+    const double alto1 = u * 1.45, alto2 = u * 1.3, alto3 = u * 1.15;
+    textoAjustado(pintor, QRectF(libre.left(), libre.top(), libre.width(), alto1),
+                  Qt::AlignHCenter | Qt::AlignVCenter, modelo.titulo, fuente(u * 1.15, true));
+    textoAjustado(pintor, QRectF(libre.left(), libre.top() + alto1, libre.width(), alto2),
+                  Qt::AlignHCenter | Qt::AlignVCenter, modelo.subtitulo, fuente(u));
+    textoAjustado(pintor, QRectF(libre.left(), libre.top() + alto1 + alto2, libre.width(), alto3),
+                  Qt::AlignHCenter | Qt::AlignVCenter, modelo.detalle, fuente(u * 0.8));
+    libre.setTop(libre.top() + alto1 + alto2 + alto3 + u * 0.6);
+
+    // Legend and level labels below, tick labels and axis title to the left.
+    const double altoLeyenda = u * 1.4;
+    const double altoEtiquetas = u * 2.6;
+    const QFont fuenteMarcas = fuente(u * 0.9);
+    double anchoMarcas = 0.0;
+    for (const MarcaEje &m : modelo.marcas)
+        anchoMarcas = std::max(anchoMarcas, QFontMetricsF(fuenteMarcas).horizontalAdvance(m.texto));
+    const double izquierda = libre.left() + u * 1.6 + anchoMarcas + u * 0.5;
+    const QRectF area(izquierda, libre.top(), libre.right() - izquierda - u * 0.3,
+                      libre.height() - altoEtiquetas - altoLeyenda - u * 0.4);
+    if (area.width() <= 0 || area.height() <= 0 || modelo.niveles.isEmpty()) {
+        pintor.restore();
+        return;
+    }
+
+    const double escala = area.height() / (modelo.ejeMaximo - modelo.ejeMinimo);
+    const auto y = [&](double valor) { return area.bottom() - (valor - modelo.ejeMinimo) * escala; };
+
+    // Grid and ticks.
+    pintor.setFont(fuenteMarcas);
+    for (const MarcaEje &m : modelo.marcas) {
+        const double yy = y(m.valor);
+        pintor.setPen(pluma(QColor(0xD8, 0xD8, 0xD8), u * 0.06));
+        pintor.drawLine(QPointF(area.left(), yy), QPointF(area.right(), yy));
+        pintor.setPen(pluma(tinta, u * 0.08));
+        pintor.drawLine(QPointF(area.left() - u * 0.35, yy), QPointF(area.left(), yy));
+        pintor.drawText(QRectF(area.left() - u * 0.5 - anchoMarcas, yy - u, anchoMarcas, 2 * u),
+                        Qt::AlignRight | Qt::AlignVCenter, m.texto);
+    }
+    // The axis title, turned to read upwards.
+    pintor.save();
+    pintor.translate(libre.left() + u * 0.7, area.center().y());
+    pintor.rotate(-90);
+    pintor.setPen(tinta);
+    pintor.setFont(fuente(u * 0.95));
+    pintor.drawText(QRectF(-area.height() / 2, -u * 0.75, area.height(), u * 1.5), Qt::AlignCenter,
+                    QStringLiteral("Valores"));
+    pintor.restore();
+
+    const int k = int(modelo.niveles.size());
+    const double columna = area.width() / k;
+    const double radio = u * 0.36;
+    // One spacing of spread points for all levels: a marker and a gap, less
+    // when the widest spread would not fit its side of the column.
+    double mayorDesplazamiento = 0.0;
+    for (const NivelGrafica &nivel : modelo.niveles)
+        for (const PuntoGrafica &p : nivel.puntos)
+            mayorDesplazamiento = std::max(mayorDesplazamiento, std::fabs(p.desplazamiento));
+    const double paso = mayorDesplazamiento > 0.0
+                            ? std::min(radio * 2.3, anchoEnjambre * columna / mayorDesplazamiento)
+                            : 0.0;
+
+    // The grand mean first, so points and bars stay on top of it.
+    pintor.setPen(pluma(QColor(0x55, 0x55, 0x55), u * 0.1, Qt::DashLine));
+    pintor.drawLine(QPointF(area.left(), y(modelo.promedioGeneral)),
+                    QPointF(area.right(), y(modelo.promedioGeneral)));
+
+    for (int i = 0; i < k; ++i) {
+        const NivelGrafica &nivel = modelo.niveles[i];
+        const double centro = area.left() + columna * (i + 0.5);
+        if (i > 0) {
+            pintor.setPen(pluma(QColor(0xEE, 0xEE, 0xEE), u * 0.06));
+            pintor.drawLine(QPointF(area.left() + columna * i, area.top()),
+                            QPointF(area.left() + columna * i, area.bottom()));
+        }
+
+        // Interval and mean.
+        const double xm = centro + columnaPromedio * columna;
+        const double tapa = std::min(columna * 0.06, u * 0.6);
+        pintor.setPen(pluma(tinta, u * 0.12));
+        pintor.drawLine(QPointF(xm, y(nivel.inferior)), QPointF(xm, y(nivel.superior)));
+        pintor.drawLine(QPointF(xm - tapa, y(nivel.inferior)), QPointF(xm + tapa, y(nivel.inferior)));
+        pintor.drawLine(QPointF(xm - tapa, y(nivel.superior)), QPointF(xm + tapa, y(nivel.superior)));
+        const double barra = std::min(columna * 0.1, u * 1.3);
+        pintor.setPen(pluma(Qt::black, u * 0.3));
+        pintor.drawLine(QPointF(xm - barra, y(nivel.promedio)), QPointF(xm + barra, y(nivel.promedio)));
+
+        // Points, light fill and dark outline so overlapping ones show.
+        const QColor color = coloresNivel[i % 5];
+        QColor relleno = color;
+        relleno.setAlphaF(0.75);
+        pintor.setPen(pluma(color.darker(170), u * 0.08));
+        pintor.setBrush(relleno);
+        for (const PuntoGrafica &p : nivel.puntos) {
+            const QPointF c(centro + columnaPuntos * columna + p.desplazamiento * paso, y(p.valor));
+            pintor.drawPath(marcador(i, c, radio));
+        }
+        pintor.setBrush(Qt::NoBrush);
+
+        // Level label and its mean below the axis.
+        pintor.setPen(tinta);
+        textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 0.3, columna, u * 1.2),
+                      Qt::AlignCenter, nivel.etiqueta, fuente(u, true));
+        textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 1.45, columna, u * 1.1),
+                      Qt::AlignCenter, QStringLiteral("promedio ") + numero(nivel.promedio, modelo.separador),
+                      fuente(u * 0.85));
+    }
+
+    pintor.setPen(pluma(tinta, u * 0.1));
+    pintor.drawRect(area);
+
+    // Legend: what each mark means, drawn with the mark itself.
+    const double yl = area.bottom() + altoEtiquetas + altoLeyenda / 2;
+    const QFont fuenteLeyenda = fuente(u * 0.85);
+    const QString textos[] = {
+        QStringLiteral("Valor de una muestra"), QStringLiteral("Promedio e intervalo del 95 %"),
+        QStringLiteral("Promedio general ") + numero(modelo.promedioGeneral, modelo.separador)};
+    const double muestra = u * 1.6, hueco = u * 0.4, separacion = u * 1.5;
+    double total = 0.0;
+    for (const QString &t : textos)
+        total += muestra + hueco + QFontMetricsF(fuenteLeyenda).horizontalAdvance(t);
+    total += 2 * separacion;
+    const double factor = std::min(1.0, area.width() / total);
+    QFont ajustada = fuenteLeyenda;
+    ajustada.setPixelSize(std::max(1, int(fuenteLeyenda.pixelSize() * factor)));
+    pintor.setFont(ajustada);
+    double x = area.center().x() - std::min(total, area.width()) / 2;
+    for (int e = 0; e < 3; ++e) {
+        const double centroMuestra = x + muestra * factor / 2;
+        if (e == 0) {
+            pintor.setPen(pluma(coloresNivel[0].darker(170), u * 0.08));
+            QColor relleno = coloresNivel[0];
+            relleno.setAlphaF(0.75);
+            pintor.setBrush(relleno);
+            pintor.drawPath(marcador(0, QPointF(centroMuestra, yl), radio));
+            pintor.setBrush(Qt::NoBrush);
+        } else if (e == 1) {
+            pintor.setPen(pluma(tinta, u * 0.12));
+            pintor.drawLine(QPointF(centroMuestra, yl - u * 0.55), QPointF(centroMuestra, yl + u * 0.55));
+            pintor.setPen(pluma(Qt::black, u * 0.3));
+            pintor.drawLine(QPointF(centroMuestra - u * 0.5, yl), QPointF(centroMuestra + u * 0.5, yl));
+        } else {
+            pintor.setPen(pluma(QColor(0x55, 0x55, 0x55), u * 0.1, Qt::DashLine));
+            pintor.drawLine(QPointF(x, yl), QPointF(x + muestra * factor, yl));
+        }
+        x += (muestra + hueco) * factor;
+        const double ancho = QFontMetricsF(ajustada).horizontalAdvance(textos[e]);
+        pintor.setPen(tinta);
+        pintor.drawText(QRectF(x, yl - u, ancho + 1, 2 * u), Qt::AlignLeft | Qt::AlignVCenter, textos[e]);
+        x += ancho + separacion * factor;
+    }
+    pintor.restore();
+}

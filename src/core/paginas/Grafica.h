@@ -1,0 +1,70 @@
+#pragma once
+
+#include "stats/AnovaResults.h"
+#include "stats/Estudio.h"
+
+#include <QChar>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+// The plot of a study: every value of each FAM level, the level's mean with
+// its 95 % interval, and the grand mean. The model holds everything to draw
+// and nothing of the surface it is drawn on.
+
+struct PuntoGrafica
+{
+    double valor = 0.0;
+    // Sideways shift from the column of points, in marker widths: values
+    // close enough to overlap are spread so none hides another.
+    double desplazamiento = 0.0;
+};
+
+struct NivelGrafica
+{
+    QString etiqueta;           // "FAM 1", or the level's header text
+    QList<PuntoGrafica> puntos; // in sample order
+    double promedio = 0.0;
+    double inferior = 0.0; // mean ± t·sqrt(MSE/n)
+    double superior = 0.0;
+};
+
+struct MarcaEje
+{
+    double valor = 0.0;
+    QString texto;
+};
+
+struct ModeloGrafica
+{
+    QString titulo;    // "FAM: …"
+    QString subtitulo; // "Método: …"
+    QString detalle;   // "Fecha: … · Analista: …"
+    QList<NivelGrafica> niveles;
+    double promedioGeneral = 0.0;
+    double semiamplitud = 0.0; // t·sqrt(MSE/n), the same for every level
+    double ejeMinimo = 0.0;    // the vertical axis' ends, on ticks
+    double ejeMaximo = 1.0;
+    QList<MarcaEje> marcas; // from the bottom up
+    QChar separador = u'.';
+};
+
+// The plot of an accepted, valid study whose analysis `juego` holds (the
+// cells are read with `separador`, which also writes every number shown).
+// Throws ErrorConversion for a count or cell that is not a number.
+ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const JuegoResultados &juego, QChar separador);
+
+// "Nice" ticks (steps of 1, 2 or 5 times a power of ten) whose first and last
+// enclose [minimo, maximo], about `cuantas` of them, written with `separador`.
+QList<MarcaEje> MarcasNitidas(double minimo, double maximo, int cuantas, QChar separador);
+
+// What the picture shows, in sentences, for a screen reader.
+QString DescripcionGrafica(const ModeloGrafica &modelo);
+
+// Draws the plot filling `marco` of any painter (window, image, SVG, PDF,
+// printer). Texts, markers and lines scale with the frame, so the picture
+// looks the same at every size; shapes and line styles, not colour alone,
+// tell its parts apart.
+void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &modelo);

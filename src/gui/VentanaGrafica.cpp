@@ -1,0 +1,105 @@
+#include "VentanaGrafica.h"
+
+#include "core/paginas/ArchivoGrafica.h"
+#include "shell/Dialogos.h"
+#include "stats/Errores.h"
+
+#include <QHBoxLayout>
+#include <algorithm>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The plot itself: drawn anew at the widget's size, so it stays crisp.
+class LienzoGrafica : public QWidget
+{
+public:
+    LienzoGrafica(const ModeloGrafica &modelo, QWidget *parent) : QWidget(parent), m_modelo(modelo)
+    {
+        setObjectName(QStringLiteral("lienzografica"));
+        setAccessibleName(QStringLiteral("Gráfica del estudio"));
+        setAccessibleDescription(DescripcionGrafica(modelo));
+        // Reachable with the keyboard, so a screen reader reads it.
+        setFocusPolicy(Qt::StrongFocus);
+        // Below this the texts, which scale with the plot, get too small to read.
+        setMinimumSize(520, 340);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter pintor(this);
+        dibujaGrafica(pintor, rect(), m_modelo);
+        if (hasFocus()) {
+            pintor.setPen(QPen(palette().highlight(), 2));
+            pintor.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+    }
+
+private:
+    const ModeloGrafica &m_modelo;
+};
+
+} // namespace
+
+VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent)
+    : TVentanaResultado(parent), m_modelo(modelo)
+{
+    setObjectName(QStringLiteral("VentanaGrafica"));
+    auto *lienzo = new LienzoGrafica(m_modelo, this);
+
+    auto *guardar = new QPushButton(QStringLiteral("Guardar gráfica..."), this);
+    guardar->setObjectName(QStringLiteral("btnguardargrafica"));
+    connect(guardar, &QPushButton::clicked, this, &VentanaGrafica::guarda);
+    auto *imprimir = new QPushButton(QStringLiteral("Imprimir gráfica..."), this);
+    imprimir->setObjectName(QStringLiteral("btnimprimirgrafica"));
+    connect(imprimir, &QPushButton::clicked, this, &VentanaGrafica::imprime);
+
+    auto *botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(guardar);
+    botones->addWidget(imprimir);
+    auto *capas = new QVBoxLayout(this);
+    capas->addWidget(lienzo, 1);
+    capas->addLayout(botones);
+    creaPopupMenu1();
+}
+
+void VentanaGrafica::muestra()
+{
+    TVentanaResultado::muestra(QStringLiteral("Gráfica"), {780, 580}, true);
+}
+
+void VentanaGrafica::guarda()
+{
+    EjecutaComando([this] {
+        const QString ruta = Dialogos::actual().guardaGrafica(this, QStringLiteral("grafica.png"));
+        if (!ruta.isEmpty())
+            GuardaGrafica(ruta, m_modelo, TamanoGrafica);
+    });
+}
+
+// The plot across the top half of one page, as wide as the printer allows.
+void VentanaGrafica::imprime()
+{
+    EjecutaComando([this] {
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setPageOrientation(QPageLayout::Portrait);
+        impresora.setDocName(QStringLiteral("Gráfica"));
+        if (!Dialogos::actual().imprime(&impresora, this))
+            return;
+        QPainter pintor;
+        if (!pintor.begin(&impresora))
+            throw ErrorArchivo(QStringLiteral("No se pudo imprimir la gráfica."));
+        const double ancho = impresora.width();
+        const double alto =
+            std::min(impresora.height() / 2.0, ancho * TamanoGrafica.height() / TamanoGrafica.width());
+        dibujaGrafica(pintor, QRectF(0, 0, ancho, alto), m_modelo);
+        if (!pintor.end())
+            throw ErrorArchivo(QStringLiteral("No se pudo imprimir la gráfica."));
+    });
+}
