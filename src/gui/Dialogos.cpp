@@ -16,11 +16,23 @@ namespace {
 
 const QString filtroEstudios = QStringLiteral("Quorix v. w3.0 (*.w1e)");
 
+// The window that had the keyboard when a box opened. Right after another
+// box has closed, the window system may not yet have given the keyboard back
+// to it: until it does, that window still counts as the active one.
+QPointer<QWidget> ultimaActiva;
+
+QWidget *ventanaActiva()
+{
+    if (QWidget *activa = QApplication::activeWindow())
+        ultimaActiva = activa;
+    return ultimaActiva && ultimaActiva->isVisible() ? ultimaActiva : nullptr;
+}
+
 // Runs a modal dialog and gives the keyboard back to the window that had it:
 // without a window manager nobody else does.
 int ejecuta(QDialog &dialogo)
 {
-    const QPointer<QWidget> activa = QApplication::activeWindow();
+    const QPointer<QWidget> activa = ventanaActiva();
     const int resultado = dialogo.exec();
     if (activa)
         activa->activateWindow();
@@ -33,14 +45,14 @@ public:
     void mensaje(const QString &texto) override
     {
         QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Tolerancia del Método"), texto,
-                         QMessageBox::Ok, QApplication::activeWindow());
+                         QMessageBox::Ok, ventanaActiva());
         ejecuta(caja);
     }
 
     bool pregunta(const QString &titulo, const QString &texto) override
     {
         QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
-                         QApplication::activeWindow());
+                         ventanaActiva());
         return ejecuta(caja) == QMessageBox::Yes;
     }
 

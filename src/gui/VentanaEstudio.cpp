@@ -92,7 +92,7 @@ VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
     resize(631, 476);
     inicia();
     connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *ahora) { focoCambia(ahora); });
+            [this](QWidget *antes, QWidget *ahora) { focoCambia(antes, ahora); });
 }
 
 VentanaEstudio::~VentanaEstudio()
@@ -474,6 +474,14 @@ QWidget *VentanaEstudio::componente(QWidget *widget) const
     return widget;
 }
 
+// A passed count check sends the focus forward unless the user has taken it
+// into the grid (a click in a cell): the grid is entered however it gets the
+// focus.
+bool VentanaEstudio::enRejilla() const
+{
+    return componente(focusWidget()) == stgdatos;
+}
+
 void VentanaEstudio::tomaFoco()
 {
     if (m_foco)
@@ -497,7 +505,7 @@ void VentanaEstudio::enfocaConteo(CampoConteo campo)
     enfoca(campo == CampoConteo::econdicion ? econdicion : ereplica);
 }
 
-void VentanaEstudio::focoCambia(QWidget *ahora)
+void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
 {
     // Only moves between this window's own components count: the focus going
     // to a message box or another window and coming back is no exit.
@@ -506,6 +514,14 @@ void VentanaEstudio::focoCambia(QWidget *ahora)
     QWidget *nuevo = componente(ahora);
     if (nuevo == m_foco)
         return;
+    // The focus coming back from outside the main window (a message box
+    // closed, the window activated again) is no move either. The toolkit
+    // gives it to the widget it remembers, which can be one that a check has
+    // already sent the focus away from: the component that had it keeps it.
+    if (m_foco && (!antes || antes->window() != window())) {
+        enfoca(m_foco);
+        return;
+    }
     QWidget *previo = m_foco;
     m_foco = nuevo;
     // The handlers may move the focus again; those moves run no handler, so
@@ -558,21 +574,23 @@ void VentanaEstudio::teclaEnCampo(QLineEdit *campo, QChar tecla)
 void VentanaEstudio::saleConteoFam()
 {
     if (const auto mensaje = RevisaConteoFam(econdicion->text())) {
-        Dialogos::actual().mensaje(*mensaje);
         enfoca(econdicion);
+        Dialogos::actual().mensaje(*mensaje);
         return;
     }
-    enfoca(ereplica);
+    if (!enRejilla())
+        enfoca(ereplica);
 }
 
 void VentanaEstudio::saleConteoMuestras()
 {
     if (const auto mensaje = RevisaConteoMuestras(ereplica->text())) {
-        Dialogos::actual().mensaje(*mensaje);
         enfoca(ereplica);
+        Dialogos::actual().mensaje(*mensaje);
         return;
     }
-    enfoca(botonok);
+    if (!enRejilla())
+        enfoca(botonok);
 }
 
 void VentanaEstudio::aceptaConteos()
@@ -603,8 +621,8 @@ void VentanaEstudio::entraRejilla()
     if (const auto fallo = RevisaTamanoRejilla(econdicion->text(), ereplica->text(),
                                                stgdatos->columnCount() + 1,
                                                stgdatos->rowCount() + 1)) {
-        Dialogos::actual().mensaje(fallo->mensaje);
         enfocaConteo(fallo->campo);
+        Dialogos::actual().mensaje(fallo->mensaje);
         return;
     }
     emit evento(Evento::focoEntraRejilla);
@@ -622,8 +640,8 @@ void VentanaEstudio::saleRejilla()
         ponCeldaActual(1, 1);
     if (const auto fallo = RevisaCeldas(rejillaMostrada(), econdicion->text(), ereplica->text(),
                                         SeparadorDecimal())) {
-        Dialogos::actual().mensaje(fallo->mensaje);
         enfoca(stgdatos);
+        Dialogos::actual().mensaje(fallo->mensaje);
         return;
     }
     enfoca(boton1);

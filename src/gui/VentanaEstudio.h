@@ -101,10 +101,11 @@ private:
 
     // Focus bookkeeping: enter and exit handlers run when the focus moves
     // from one component of this window to another.
-    void focoCambia(QWidget *ahora);
+    void focoCambia(QWidget *antes, QWidget *ahora);
     QWidget *componente(QWidget *widget) const;
     void sale(QWidget *componente);
     void enfoca(QWidget *widget);
+    bool enRejilla() const;
 
     // The grid: cells 1.. of the document map to the table's items 0..;
     // column 0 and row 0 are its headers.
