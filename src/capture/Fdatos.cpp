@@ -220,7 +220,7 @@ void TFinforma::creaRejilla(QWidget *pagina)
 {
     stgdatos = new QTableWidget(pagina);
     stgdatos->setObjectName(QStringLiteral("stgdatos"));
-    stgdatos->setAccessibleName(QStringLiteral("stgdatos"));
+    stgdatos->setAccessibleName(QStringLiteral("Valores de las muestras"));
     stgdatos->setToolTip(QStringLiteral("opciones botón derecho"));
     stgdatos->setStatusTip(QStringLiteral("opciones botón derecho"));
     stgdatos->setFixedSize(582, 113);
@@ -245,7 +245,7 @@ void TFinforma::creaRejilla(QWidget *pagina)
 
     editor = new QLineEdit(stgdatos->viewport());
     editor->setObjectName(QStringLiteral("editorstgdatos"));
-    editor->setAccessibleName(QStringLiteral("stgdatos"));
+    editor->setAccessibleName(QStringLiteral("Valores de las muestras"));
     editor->setFrame(false);
     editor->setMaxLength(sinLimite);
     editor->setContextMenuPolicy(Qt::NoContextMenu);

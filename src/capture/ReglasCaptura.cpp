@@ -88,14 +88,9 @@ std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &co
 
 Rejilla RejillaDeArchivo(const ArchivoEstudio &archivo)
 {
-    Rejilla rejilla = RejillaCreacion();
-    rejilla.redimensiona(archivo.k + 1, archivo.n + 1);
-    for (int i = 1; i <= archivo.k && i <= archivo.valores.size(); ++i) {
-        const QVector<QString> &muestras = archivo.valores.at(i - 1);
-        for (int j = 1; j <= archivo.n && j <= muestras.size(); ++j)
-            rejilla.ponCelda(i, j, muestras.at(j - 1));
-    }
-    return rejilla;
+    // Labelled as the accept button labels it, so the window, its report,
+    // its pages and the command line show one and the same record.
+    return EstudioAceptado(archivo).stgdatos;
 }
 
 QList<Celda> PegaBloque(Rejilla &rejilla, int columna, int fila, const QString &bloque)

@@ -45,8 +45,8 @@ struct FalloCelda
 std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &condicion,
                                        const QString &replica, QChar separador);
 
-// The grid as the document window shows it right after reading a file: the
-// creation labels where they still fit, sized (k + 1) × (n + 1), the values.
+// The grid as the document window shows it right after reading a file: sized
+// (k + 1) × (n + 1), the values, the labels the accept button writes.
 Rejilla RejillaDeArchivo(const ArchivoEstudio &archivo);
 
 // A cell of the grid, by column and row (labels at 0).

@@ -2,6 +2,8 @@
 
 #include "PaginaPdf.h"
 #include "capture/ReglasCaptura.h"
+#include "core/motor/ResultadosJson.h"
+#include "core/motor/Supuestos.h"
 #include "results/Informe.h"
 #include "shell/EstudioArchivo.h"
 #include "stats/Conversiones.h"
@@ -11,11 +13,14 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <functional>
 
 namespace {
 
 const char *const uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
+    "     tolerancia --supuestos ARCHIVO.w1e\n"
+    "     tolerancia --json ARCHIVO.w1e\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n";
 
@@ -26,42 +31,94 @@ void escribe(std::FILE *flujo, const QString &texto)
     std::fputc('\n', flujo);
 }
 
-// Stdout may be a full disk or a closed pipe: a report that did not reach
-// it must not end as a success.
 bool salidaCompleta()
 {
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+// Stdout may be a full disk or a closed pipe: a result that did not reach
+// it must not end as a success. `mensaje` takes the system's reason as %1.
+int compruebaSalida(const QString &mensaje)
+{
+    if (salidaCompleta())
+        return 0;
+    escribe(stderr, mensaje.arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return 1;
+}
+
+// Reads the study as "&Abrir..." and the accept button leave it, checks its
+// counts as the "&Cálculos" commands do and hands it to `calcula`. Any
+// refusal or error reaches `falla` with the program's message; returns
+// whether the study was calculated.
+bool calculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
+                    const std::function<void(const QString &)> &falla)
+{
+    try {
+        const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ruta));
+        if (const std::optional<FalloCaptura> fallo =
+                RevisaConteos(estudio.econdicion, estudio.ereplica)) {
+            falla(fallo->mensaje);
+            return false;
+        }
+        calcula(estudio);
+        return true;
+    } catch (const ErrorTolerancia &error) {
+        falla(error.texto());
+    } catch (const std::exception &error) {
+        falla(QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+void fallaEnStderr(const QString &mensaje)
+{
+    std::fflush(stdout);
+    escribe(stderr, mensaje);
 }
 
 // What a user gets who opens the file, presses the accept button and
 // chooses "&Informe".
 int informe(const QString &ruta)
 {
-    try {
-        const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ruta));
-        if (const std::optional<FalloCaptura> fallo =
-                RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            escribe(stderr, fallo->mensaje);
-            return 1;
-        }
+    const bool hecho = calculaEstudio(ruta, [](const Estudio &estudio) {
         JuegoResultados juego;
         ComponeInforme(estudio, SeparadorDecimal(), juego,
                        [](const QString &linea) { escribe(stdout, linea); });
-    } catch (const ErrorTolerancia &error) {
-        std::fflush(stdout);
-        escribe(stderr, error.texto());
-        return 1;
-    } catch (const std::exception &error) {
-        std::fflush(stdout);
-        escribe(stderr, QString::fromLocal8Bit(error.what()));
-        return 1;
-    }
-    if (!salidaCompleta()) {
-        escribe(stderr, QStringLiteral("No se pudo escribir el informe en la salida estándar: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
-        return 1;
-    }
-    return 0;
+    }, fallaEnStderr);
+    return hecho ? compruebaSalida(
+                       QStringLiteral("No se pudo escribir el informe en la salida estándar: %1"))
+                 : 1;
+}
+
+// The content of the "Supuestos del análisis" window.
+int supuestos(const QString &ruta)
+{
+    const bool hecho = calculaEstudio(ruta, [](const Estudio &estudio) {
+        const QChar separador = SeparadorDecimal();
+        for (const QString &linea : LineasSupuestos(CalculaSupuestos(estudio, separador), separador))
+            escribe(stdout, linea);
+    }, fallaEnStderr);
+    return hecho ? compruebaSalida(
+                       QStringLiteral("No se pudieron escribir los supuestos en la salida estándar: %1"))
+                 : 1;
+}
+
+// Every result as one JSON document; a study that cannot be calculated
+// gives a document with its message in "error".
+int json(const QString &ruta)
+{
+    QJsonObject documento;
+    const bool hecho = calculaEstudio(ruta, [&documento](const Estudio &estudio) {
+        documento = ResultadosJson(estudio, SeparadorDecimal());
+    }, [&documento](const QString &mensaje) {
+        documento = ErrorJson(mensaje);
+        escribe(stderr, mensaje);
+    });
+    const QByteArray texto = TextoJson(documento);
+    std::fwrite(texto.constData(), 1, static_cast<std::size_t>(texto.size()), stdout);
+    const int escrito = compruebaSalida(
+        QStringLiteral("No se pudo escribir el documento JSON en la salida estándar: %1"));
+    return hecho ? escrito : 1;
 }
 
 } // namespace
@@ -77,6 +134,10 @@ int EjecutaLineaComandos(int argc, char **argv)
         return EjecutaPdf(argc, argv);
     if (std::strcmp(argv[1], "--informe") == 0 && argc == 3)
         return informe(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "--supuestos") == 0 && argc == 3)
+        return supuestos(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "--json") == 0 && argc == 3)
+        return json(QString::fromLocal8Bit(argv[2]));
     std::fputs(uso, stderr);
     return 2;
 }

@@ -32,19 +32,22 @@ void Hoja::letraTexto()
 void Hoja::escribe(int columnas, int lineas, const QString &texto)
 {
     if (!texto.isEmpty())
-        m_lienzo.escribe(columnas * m_columna, lineas * m_renglon, texto);
+        m_lienzo.escribe(columnas * m_columna, lineas * m_renglon, TextoVisible(texto));
 }
 
 void Hoja::centrado(int lineas, const QString &texto)
 {
+    const QString visible = TextoVisible(texto);
     // Integer division truncates toward zero, also for a text wider than the page.
-    const int x = (m_lienzo.anchoPagina() - m_lienzo.anchoTexto(texto)) / 2;
-    m_lienzo.escribe(x, lineas * m_renglon, texto);
+    const int x = (m_lienzo.anchoPagina() - m_lienzo.anchoTexto(visible)) / 2;
+    m_lienzo.escribe(x, lineas * m_renglon, visible);
 }
 
 void Hoja::derecha(int lineas, const QString &texto)
 {
-    m_lienzo.escribe(m_lienzo.anchoPagina() - m_lienzo.anchoTexto(texto), lineas * m_renglon, texto);
+    const QString visible = TextoVisible(texto);
+    m_lienzo.escribe(m_lienzo.anchoPagina() - m_lienzo.anchoTexto(visible), lineas * m_renglon,
+                     visible);
 }
 
 void Hoja::numero(int columnas, int lineas, double valor)

@@ -76,8 +76,11 @@ QString lineaDatos(const Tabla &tabla, const Rejilla &rejilla, int k, int fila)
 } // namespace
 
 void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
-                    const std::function<void(const QString &)> &agrega)
+                    const std::function<void(const QString &)> &entrega)
 {
+    // One line stays one line, in the window and on the command line alike.
+    const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
+
     agrega(Texto::titulo);
     agrega(Texto::fam + estudio.etole);
     agrega(Texto::metodo + estudio.emetodo);

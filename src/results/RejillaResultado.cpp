@@ -10,13 +10,13 @@ namespace {
 constexpr int altoFila = 24;
 }
 
-TRejillaResultado::TRejillaResultado(const QString &nombre, int columnas, int filas,
-                                     int columnasFijas, int filasFijas, int anchoColumna,
-                                     QWidget *parent)
+TRejillaResultado::TRejillaResultado(const QString &nombre, const QString &nombreAccesible,
+                                     int columnas, int filas, int columnasFijas, int filasFijas,
+                                     int anchoColumna, QWidget *parent)
     : QTableWidget(filas, columnas, parent)
 {
     setObjectName(nombre);
-    setAccessibleName(nombre);
+    setAccessibleName(nombreAccesible);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setDefaultSectionSize(anchoColumna);

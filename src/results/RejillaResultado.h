@@ -12,8 +12,10 @@ class TRejillaResultado : public QTableWidget
     Q_OBJECT
 
 public:
-    TRejillaResultado(const QString &nombre, int columnas, int filas, int columnasFijas,
-                      int filasFijas, int anchoColumna, QWidget *parent = nullptr);
+    // `nombreAccesible` is what a screen reader announces.
+    TRejillaResultado(const QString &nombre, const QString &nombreAccesible, int columnas,
+                      int filas, int columnasFijas, int filasFijas, int anchoColumna,
+                      QWidget *parent = nullptr);
 
     // Writes every cell of `celdas` (same size as the grid).
     void ponCeldas(const Rejilla &celdas);

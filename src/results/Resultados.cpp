@@ -5,6 +5,8 @@
 #include "Ufconclu.h"
 #include "Uinforme.h"
 #include "capture/Fdatos.h"
+#include "core/motor/Supuestos.h"
+#include "gui/VentanaSupuestos.h"
 #include "shell/Dialogos.h"
 #include "shell/Main.h"
 #include "stats/Conversiones.h"
@@ -12,6 +14,7 @@
 #include "stats/Pares.h"
 #include "stats/Uanova.h"
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -25,19 +28,25 @@ std::optional<Estudio> EstudioValidado()
     return Finforma->estudio();
 }
 
-// A fresh calculation into the main window's result set. A calculation
-// error gets the result windows' own message and false; a conversion error
-// goes on to the general handler.
-bool Calcula(const Estudio &estudio)
+// A calculation error gets the result windows' own message and false; a
+// conversion error goes on to the general handler.
+bool SinErrorDeCalculo(const std::function<void()> &calculo)
 {
     try {
-        CalculaAnova(estudio, SeparadorDecimal(), MainForm->resultados());
+        calculo();
         return true;
     } catch (const ErrorCalculo &) {
         Dialogos::actual().mensaje(
             QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
         return false;
     }
+}
+
+// A fresh calculation into the main window's result set.
+bool Calcula(const Estudio &estudio)
+{
+    return SinErrorDeCalculo(
+        [&estudio] { CalculaAnova(estudio, SeparadorDecimal(), MainForm->resultados()); });
 }
 
 } // namespace
@@ -77,4 +86,19 @@ void ComandoInforme()
     // window open with what it already holds.
     ComponeInforme(*estudio, SeparadorDecimal(), MainForm->resultados(),
                    [ventana](const QString &linea) { ventana->agrega(linea); });
+}
+
+void ComandoSupuestos()
+{
+    const auto estudio = EstudioValidado();
+    if (!estudio)
+        return;
+    const QChar separador = SeparadorDecimal();
+    QStringList lineas;
+    const bool calculado = SinErrorDeCalculo([&] {
+        lineas = LineasSupuestos(CalculaSupuestos(*estudio, separador), separador);
+    });
+    if (!calculado)
+        return;
+    (new VentanaSupuestos(lineas))->muestra();
 }

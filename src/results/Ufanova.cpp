@@ -12,7 +12,9 @@ TfinfoA::TfinfoA(QWidget *parent) : TVentanaResultado(parent)
 {
     setObjectName(QStringLiteral("finfoA"));
 
-    stganova = new TRejillaResultado(QStringLiteral("stganova"), 6, 5, 1, 3, 140, this);
+    stganova = new TRejillaResultado(QStringLiteral("stganova"),
+                                     QStringLiteral("Análisis de la varianza"), 6, 5, 1, 3, 140,
+                                     this);
     stganova->setFixedHeight(145);
     stganova->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stganova->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -23,13 +25,14 @@ TfinfoA::TfinfoA(QWidget *parent) : TVentanaResultado(parent)
     zona->setMinimumHeight(232);
     memoa = new QTextEdit(zona);
     memoa->setObjectName(QStringLiteral("memoa"));
-    memoa->setAccessibleName(QStringLiteral("memoa"));
+    memoa->setAccessibleName(QStringLiteral("Fondo de las estadísticas por FAM"));
     memoa->setReadOnly(true);
     memoa->setAlignment(Qt::AlignCenter);
     memoa->setContextMenuPolicy(Qt::NoContextMenu);
     memoa->setGeometry(0, 0, 878, 232);
 
-    stgeqpo = new TRejillaResultado(QStringLiteral("stgeqpo"), 4, 8, 1, 2, 140, zona);
+    stgeqpo = new TRejillaResultado(QStringLiteral("stgeqpo"),
+                                    QStringLiteral("Estadísticas por FAM"), 4, 8, 1, 2, 140, zona);
     stgeqpo->setGeometry(0, 8, 713, 216);
     stgeqpo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stgeqpo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -13,7 +13,7 @@ TfinfoB::TfinfoB(QWidget *parent) : TVentanaResultado(parent)
 
     memoB = new QTextEdit(this);
     memoB->setObjectName(QStringLiteral("memoB"));
-    memoB->setAccessibleName(QStringLiteral("memoB"));
+    memoB->setAccessibleName(QStringLiteral("Fondo de los intervalos de confianza"));
     memoB->setReadOnly(true);
     memoB->setAlignment(Qt::AlignCenter);
     memoB->setContextMenuPolicy(Qt::NoContextMenu);
@@ -21,7 +21,9 @@ TfinfoB::TfinfoB(QWidget *parent) : TVentanaResultado(parent)
     fondo->setContentsMargins(0, 0, 0, 0);
     fondo->addWidget(memoB);
 
-    stgconclu = new TRejillaResultado(QStringLiteral("stgconclu"), 5, 12, 2, 2, 100, this);
+    stgconclu = new TRejillaResultado(QStringLiteral("stgconclu"),
+                                      QStringLiteral("Intervalos de confianza"), 5, 12, 2, 2, 100,
+                                      this);
     stgconclu->setGeometry(0, 0, 649, 337);
     stgconclu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stgconclu->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

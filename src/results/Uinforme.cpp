@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
@@ -10,7 +11,7 @@ Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
 
     mminforme = new QPlainTextEdit(this);
     mminforme->setObjectName(QStringLiteral("mminforme"));
-    mminforme->setAccessibleName(QStringLiteral("mminforme"));
+    mminforme->setAccessibleName(QStringLiteral("Informe"));
     mminforme->setReadOnly(true);
     mminforme->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     mminforme->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -27,7 +28,11 @@ Tfrminforme::Tfrminforme(QWidget *parent) : TVentanaResultado(parent)
 
 void Tfrminforme::agrega(const QString &linea)
 {
+    // The report fills after it is shown; it stays on its first line.
+    QScrollBar *barra = mminforme->verticalScrollBar();
+    const int arriba = barra->value();
     mminforme->appendPlainText(linea);
+    barra->setValue(arriba);
 }
 
 void Tfrminforme::muestra()

@@ -27,6 +27,7 @@ void TVentanaResultado::muestra(const QString &titulo, QSize tamano, bool centra
         hija->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
     }
     hija->show();
+    AjustaAlMarco(hija);
 }
 
 void TVentanaResultado::cierra()

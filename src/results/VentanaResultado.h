@@ -14,7 +14,7 @@ class TVentanaResultado : public QWidget
 public:
     // Adds the window to the main window's frame with `titulo` as caption
     // and `tamano` as outer size, centred in the frame or left to the
-    // frame's own placement, and shows it.
+    // frame's own placement, and shows it, wholly inside the workspace.
     void muestra(const QString &titulo, QSize tamano, bool centrada);
     // Closes the child window that holds this one.
     void cierra();

@@ -31,7 +31,7 @@ class DialogosQt : public Dialogos
 public:
     void mensaje(const QString &texto) override
     {
-        QMessageBox caja(QMessageBox::NoIcon, QApplication::applicationDisplayName(), texto,
+        QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Tolerancia del Método"), texto,
                          QMessageBox::Ok, QApplication::activeWindow());
         ejecuta(caja);
     }

@@ -10,6 +10,7 @@
 #include "shell/Ufacerca.h"
 #include "shell/Ufshow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -25,6 +26,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 TMainForm *MainForm = nullptr;
@@ -103,6 +105,16 @@ QIcon glifoCascada()
     });
 }
 
+// A status panel is named by its role; its text, which changes, is its
+// description, so that a screen reader can read it out.
+void ponTextoPanel(QLabel *panel, const QString &texto)
+{
+    panel->setText(texto);
+    panel->setAccessibleDescription(texto);
+    QAccessibleEvent cambio(panel, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&cambio);
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
@@ -151,7 +163,7 @@ QString TMainForm::estado() const
 
 void TMainForm::ponEstado(const QString &texto)
 {
-    estadoPanel->setText(texto);
+    ponTextoPanel(estadoPanel, texto);
 }
 
 // --- Building the window -------------------------------------------------
@@ -212,9 +224,11 @@ void TMainForm::creaMenus()
                                     QStringLiteral("Archivo|Imprime el archivo actual"));
     creaAccion(FilePrintItem, QStringLiteral("PrintLasser"), QStringLiteral("Lasser"), 0, {},
                &TMainForm::PrintLasserClick);
-    creaAccion(FilePrintItem, QStringLiteral("PrintDeskjet"), QStringLiteral("Deskjet"), 0, {},
-               &TMainForm::FilePrint)
-        ->setVisible(false);
+    // Hidden by keeping it out of the menu: an action made invisible can never
+    // be enabled, and this one follows the command table like its button.
+    QAction *PrintDeskjet = creaAccion(FilePrintItem, QStringLiteral("PrintDeskjet"),
+                                       QStringLiteral("Deskjet"), 0, {}, &TMainForm::FilePrint);
+    FilePrintItem->removeAction(PrintDeskjet);
     FileMenu->addSeparator();
     creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &TMainForm::FileExit);
@@ -229,6 +243,9 @@ void TMainForm::creaMenus()
                {}, &TMainForm::mnuconcluClick);
     creaAccion(mnucalculos, QStringLiteral("mnuinforme"), QStringLiteral("&Informe"), 19,
                QStringLiteral("Cálculo|Presenta datos y resultados"), &TMainForm::mnuinformeClick);
+    creaAccion(mnucalculos, QStringLiteral("mnusupuestos"), QStringLiteral("Supuestos del análisis"), 14,
+               QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
+               &TMainForm::mnusupuestosClick);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
     QMenu *WindowMenu = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
@@ -309,17 +326,20 @@ void TMainForm::creaEstado()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(33);
     Panel1->setSizeGripEnabled(false);
-    auto panel = [Panel1](const QString &nombre, const QString &texto) {
-        auto *etiqueta = new QLabel(texto, Panel1);
+    auto panel = [Panel1](const QString &nombre, const QString &papel, const QString &texto) {
+        auto *etiqueta = new QLabel(Panel1);
         etiqueta->setObjectName(nombre);
-        etiqueta->setAccessibleName(nombre);
+        etiqueta->setAccessibleName(papel);
+        ponTextoPanel(etiqueta, texto);
         etiqueta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return etiqueta;
     };
-    StatusLine = panel(QStringLiteral("StatusLine"), QString());
+    StatusLine = panel(QStringLiteral("StatusLine"), QStringLiteral("Ayuda de la orden"),
+                       QString());
     StatusLine->setFixedWidth(380);
-    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("F1 <Ayuda>"));
-    estadoPanel = panel(QStringLiteral("estado"), QString());
+    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("Tecla de ayuda"),
+                           QStringLiteral("F1 <Ayuda>"));
+    estadoPanel = panel(QStringLiteral("estado"), QStringLiteral("Estado del estudio"), QString());
     estadoPanel->setFixedWidth(132);
     estadoPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Panel1->addWidget(StatusLine);
@@ -425,7 +445,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::ShowHint(const QString &hint)
 {
-    StatusLine->setText(hint);
+    ponTextoPanel(StatusLine, hint);
 }
 
 void TMainForm::FormActivate()
@@ -440,6 +460,7 @@ TFinforma *TMainForm::creaDocumento()
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
     ventana->resize(631, 476);
     ventana->show();
+    AjustaAlMarco(ventana);
     m_mdi->setActiveSubWindow(ventana);
     documento->tomaFoco();
     return documento;
@@ -603,6 +624,26 @@ void TMainForm::mnuconcluClick()
 void TMainForm::mnuinformeClick()
 {
     EjecutaComando(ComandoInforme);
+}
+
+void TMainForm::mnusupuestosClick()
+{
+    EjecutaComando(ComandoSupuestos);
+}
+
+// --- Child windows -------------------------------------------------------
+
+void AjustaAlMarco(QMdiSubWindow *hija)
+{
+    // The frame places a new child before its size is set, so a child may
+    // hang over the right or bottom edge; on a small screen it may even be
+    // larger than the workspace.
+    const QSize libre = hija->mdiArea()->viewport()->size();
+    QRect zona = hija->geometry();
+    zona.setSize(zona.size().boundedTo(libre));
+    zona.moveTo(std::clamp(zona.x(), 0, libre.width() - zona.width()),
+                std::clamp(zona.y(), 0, libre.height() - zona.height()));
+    hija->setGeometry(zona);
 }
 
 // --- Capture validation --------------------------------------------------

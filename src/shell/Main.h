@@ -12,6 +12,7 @@ class QIcon;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QMdiSubWindow;
 class TFinforma;
 
 // The main window: multiple-document frame, menus, tool bar, status bar and
@@ -101,6 +102,7 @@ private:
     void mnuanovaClick();
     void mnuconcluClick();
     void mnuinformeClick();
+    void mnusupuestosClick();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *StatusLine = nullptr;
@@ -112,6 +114,10 @@ private:
 
 // The main window of the run; nullptr before it exists and after it is gone.
 extern TMainForm *MainForm;
+
+// Shrinks and moves a shown child window of the frame so that it lies wholly
+// inside the frame's visible workspace.
+void AjustaAlMarco(QMdiSubWindow *hija);
 
 // Checks the two counts of the document window. On the first failure shows
 // its message, turns the notebook to "Captura de Datos", puts the focus in

@@ -33,6 +33,7 @@ constexpr Destino contextos[] = {
     {7, "imprimir.html"},
     {8, "salir.html"},
     {10, "calculos.html"},
+    {14, "supuestos.html"},
     {19, "informe.html"},
     {20, "ventana.html"},
     {30, "menu-ayuda.html"},

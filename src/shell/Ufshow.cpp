@@ -64,6 +64,8 @@ TFshow::TFshow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Fshow"));
+    // No title bar, but the window still has a name: the application title.
+    setWindowTitle(QStringLiteral("Tolerancia del Método"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(500, 421);
 

@@ -17,15 +17,20 @@
 
 #include <memory>
 
-int EjecutaPrograma(int argc, char **argv)
+void PreparaAplicacion()
 {
-    QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolerancia"));
-    // The caption of every message box.
-    QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
+    // No application display name: the toolkit would append it to the name
+    // of every top-level window, and the captions are the program's own.
     // The program ends when the main window closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolerancia.svg")));
+}
+
+int EjecutaPrograma(int argc, char **argv)
+{
+    QApplication aplicacion(argc, argv);
+    PreparaAplicacion();
     // The program speaks Spanish whatever the user's language: so do the
     // toolkit's own dialogs and buttons.
     QTranslator traduccion;

@@ -72,3 +72,12 @@ QString FormatoGeneral(double valor, QChar separador)
     }
     return signo + resultado;
 }
+
+QString TextoVisible(const QString &texto)
+{
+    QString visible = texto;
+    for (QChar &c : visible)
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    return visible;
+}

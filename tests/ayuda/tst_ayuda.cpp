@@ -112,7 +112,8 @@ private slots:
             {3, u"abrir.html"_s},              {4, u"cerrar.html"_s},
             {5, u"guardar.html"_s},            {6, u"guardar.html#como"_s},
             {7, u"imprimir.html"_s},           {8, u"salir.html"_s},
-            {10, u"calculos.html"_s},          {19, u"informe.html"_s},
+            {10, u"calculos.html"_s},          {14, u"supuestos.html"_s},
+            {19, u"informe.html"_s},
             {20, u"ventana.html"_s},           {30, u"menu-ayuda.html"_s},
             {31, u"menu-ayuda.html#contenido"_s}, {32, u"menu-ayuda.html#buscar"_s},
             {33, u"acerca.html"_s}};
@@ -136,7 +137,7 @@ private slots:
     {
         QList<int> numeros = NumerosDeContexto();
         std::sort(numeros.begin(), numeros.end());
-        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 19, 20, 30, 31, 32, 33}));
+        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 14, 19, 20, 30, 31, 32, 33}));
         // An unknown number shows the contents.
         AyudaContexto(12345);
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
@@ -398,6 +399,8 @@ private slots:
         QTest::newRow("trabajado") << u"ejemplo-trabajado.w1e"_s << true;
         QTest::newRow("significativo") << u"ejemplo-significativo.w1e"_s << true;
         QTest::newRow("no significativo") << u"ejemplo-no-significativo.w1e"_s << false;
+        QTest::newRow("varianza aberrante") << u"ejemplo-varianza-aberrante.w1e"_s << false;
+        QTest::newRow("valor atípico") << u"ejemplo-valor-atipico.w1e"_s << false;
         QTest::newRow("marginal") << u"ejemplo-marginal.w1e"_s << true;
     }
 
@@ -542,7 +545,8 @@ private slots:
         const QDir raiz(prefijo.path());
         const QFileInfo programa(raiz.filePath(u"bin/tolerancia"_s));
         QVERIFY(programa.isFile() && programa.isExecutable());
-        for (const char *ejemplo : {"ejemplo-trabajado.w1e", "ejemplo-significativo.w1e", "ejemplo-no-significativo.w1e"})
+        for (const char *ejemplo : {"ejemplo-trabajado.w1e", "ejemplo-significativo.w1e", "ejemplo-no-significativo.w1e",
+                                    "ejemplo-varianza-aberrante.w1e", "ejemplo-valor-atipico.w1e"})
             QVERIFY(QFile::exists(raiz.filePath(u"share/tolerancia/ejemplos/"_s + QLatin1String(ejemplo))));
 
         // The desktop entry: valid, Spanish, opening studies with their path.

@@ -110,9 +110,10 @@ private slots:
         Rejilla r = RejillaDeArchivo(archivo);
         QCOMPARE(r.columnas(), 6);
         QCOMPARE(r.filas(), 7);
-        // The creation labels stay; what creation did not label stays empty.
-        QCOMPARE(r.celda(4, 0), u" 4"_s);
-        QCOMPARE(r.celda(5, 0), QString());
+        // Every row and column labelled as the accept button labels them.
+        QCOMPARE(r.celda(0, 0), u" FAM"_s);
+        QCOMPARE(r.celda(5, 0), u"   5"_s);
+        QCOMPARE(r.celda(0, 6), u"Muestra 6"_s);
         QCOMPARE(r.celda(5, 6), u"56"_s);
 
         // Fewer value lines than the counts announce: empty cells.

@@ -15,6 +15,8 @@ const QString casos = fuentes + u"/tests/informe/casos/"_s;
 
 const QByteArray uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
+    "     tolerancia --supuestos ARCHIVO.w1e\n"
+    "     tolerancia --json ARCHIVO.w1e\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n";
 
@@ -79,12 +81,14 @@ void TstCli::ejecucion_data()
             f.write(cabecera + bytes);
         return informe(ruta);
     };
-    QTest::newRow("cálculo") << estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n") << c << QString()
+    const QString calculo = estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n").last();
+    QTest::newRow("cálculo") << informe(calculo) << c << QString()
         << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
            "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
         << "Floating point division by zero\n"_ba << 1;
     const QByteArray fueraMuestras = "Datos fuera de límite, 2-10 valoraciones (Replicaciones).\n";
-    QTest::newRow("6 FAM") << estudio("k6", "6\r\n2\r\n") << c << QString() << QByteArray()
+    const QString k6 = estudio("k6", "6\r\n2\r\n").last();
+    QTest::newRow("6 FAM") << informe(k6) << c << QString() << QByteArray()
                            << "Datos fuera de límite, 2-5 FAM.\n"_ba << 1;
     QTest::newRow("1 muestra") << estudio("n1", "2\r\n1\r\n") << c << QString() << QByteArray() << fueraMuestras << 1;
     QTest::newRow("conteo no entero") << estudio("tres", "2\r\ntres\r\n") << c << QString() << QByteArray()
@@ -98,7 +102,31 @@ void TstCli::ejecucion_data()
     QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
         << "No se pudo escribir el informe en la salida estándar: No space left on device\n"_ba << 1;
 
-    for (const QStringList &mal : {QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
+    // The assumptions and the JSON document: the same study, the same refusals.
+    const auto supuestos = [](const QString &ruta) { return QStringList{u"--supuestos"_s, ruta}; };
+    const auto json = [](const QString &ruta) { return QStringList{u"--json"_s, ruta}; };
+    QTest::newRow("supuestos, ejemplo") << supuestos(ejemplo) << c << QString()
+        << contenido(fuentes + u"/tests/supuestos/ejemplo-trabajado.txt"_s) << QByteArray() << 0;
+    QTest::newRow("supuestos, punto bajo coma decimal") << supuestos(ejemplo) << es << QString() << QByteArray()
+        << "'99.2' is not a valid floating point value\n"_ba << 1;
+    QTest::newRow("supuestos, cálculo") << supuestos(calculo) << c << QString() << QByteArray()
+        << "Floating point division by zero\n"_ba << 1;
+    QTest::newRow("supuestos, 6 FAM") << supuestos(k6) << c << QString() << QByteArray()
+        << "Datos fuera de límite, 2-5 FAM.\n"_ba << 1;
+    QTest::newRow("supuestos, salida llena") << supuestos(ejemplo) << c << u"/dev/full"_s << QByteArray()
+        << "No se pudieron escribir los supuestos en la salida estándar: No space left on device\n"_ba << 1;
+    QTest::newRow("json, cálculo") << json(calculo) << c << QString()
+        << "{\n    \"error\": \"Floating point division by zero\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_ba
+        << "Floating point division by zero\n"_ba << 1;
+    QTest::newRow("json, archivo inexistente") << json(falta) << c << QString()
+        << u"{\n    \"error\": \"No se puede abrir el archivo «%1»: No such file or directory\",\n"
+           "    \"formato\": \"tolerancia-resultados/1\"\n}\n"_s.arg(falta).toUtf8()
+        << u"No se puede abrir el archivo «%1»: No such file or directory\n"_s.arg(falta).toUtf8() << 1;
+    QTest::newRow("json, salida llena") << json(ejemplo) << c << u"/dev/full"_s << QByteArray()
+        << "No se pudo escribir el documento JSON en la salida estándar: No space left on device\n"_ba << 1;
+
+    for (const QStringList &mal : {QStringList{u"--supuestos"_s}, QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s},
+                                   QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
                                    QStringList{u"--ayuda"_s}, QStringList{u"--"_s, u"a.w1e"_s}})
         QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;
 }

@@ -54,6 +54,7 @@ private slots:
     void casosCompletos_data();
     void casosCompletos();
     void tablaSigueLaRejilla();
+    void caracteresDeControl();
 };
 
 void TstInforme::casosCompletos_data()
@@ -98,6 +99,25 @@ void TstInforme::tablaSigueLaRejilla()
                                             u"Muestra 4         x           "_s}));
     QCOMPARE(lineas[14], u" "_s);
     QCOMPARE(lineas[15], u"ANÁLISIS DE LA VARIANZA"_s);
+}
+
+// A control character in a field or cell neither breaks a line of the report
+// nor stays in it: the command line and the report window show blanks.
+void TstInforme::caracteresDeControl()
+{
+    Estudio e = estudioDe(u"2"_s, u"3"_s, {{u"1"_s, u"4"_s}, {u"2"_s, u"5"_s}, {u"3"_s, u"6"_s}});
+    const QStringList limpias = informe(e, u'.');
+    e.etole = u"Columna\nC18"_s;
+    e.emetodo = u"a\u0081b"_s;
+    e.eanalista = u"c\u008Dd\u009De"_s;
+    e.efecha = u"1\u008F2\u00903"_s;
+    e.stgdatos.ponCelda(0, 2, u"Muestra\u00812"_s);
+    const QStringList lineas = informe(e, u'.');
+    QCOMPARE(lineas.size(), limpias.size());
+    QCOMPARE(lineas.mid(1, 4), (QStringList{u"FAM: Columna C18"_s,
+                                            u"Nombre del método: a b"_s,
+                                            u"Nombre del Analista: c d e"_s, u"Fecha: 1 2 3"_s}));
+    QCOMPARE(lineas[11], u"Muestra 2         2           5"_s);
 }
 
 QTEST_APPLESS_MAIN(TstInforme)

@@ -139,7 +139,6 @@ private slots:
 
 void TstOpciones::initTestCase()
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("Tolerancia del Método"));
     Dialogos::instala(&dialogos);
     InstalaFabricaLienzo([this](QPrinter &impresora) -> std::unique_ptr<Lienzo> {
         return std::make_unique<LienzoPrestado>(lienzo, impresora, ajustes);

@@ -134,6 +134,7 @@ private slots:
     void famNoEntero();
     void famFueraDeLimites_data();
     void famFueraDeLimites();
+    void caracteresDeControl();
 };
 
 void TstPaginas::resultados_data()
@@ -409,6 +410,30 @@ void TstPaginas::famFueraDeLimites()
             QVERIFY(!(t.x == 50 * 12 && t.texto == u"6") && t.texto != u"     6" && t.x != (45 + 46 * 6) * 12
                     && t.x != (2 + 26 * 6) * 12 && t.y < 6100);
     }
+}
+
+// Control characters typed or read into a field or cell print as blanks on
+// every page, and a text is measured as it is drawn.
+void TstPaginas::caracteresDeControl()
+{
+    Estudio estudio = estudioDe(3, 3);
+    estudio.etole = QStringLiteral("Columna\nC18");
+    estudio.emetodo = QStringLiteral("a\u0081b\u008Dc");
+    estudio.eanalista = QStringLiteral("d\u008Fe\u0090f\u009Dg");
+    estudio.efecha = QStringLiteral("1\r2\t3");
+    estudio.stgdatos.ponCelda(0, 2, QStringLiteral("Muestra\u00852"));
+    LienzoGrabador lienzo(600, W);
+    for (int pagina = 0; pagina < 4; ++pagina)
+        ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01));
+    for (const auto &trabajo : lienzo.trabajos) {
+        for (const auto &t : trabajo.textos)
+            for (const QChar c : t.texto)
+                QVERIFY2(c.category() != QChar::Other_Control, qPrintable(t.texto));
+    }
+    const auto &informacion = lienzo.trabajos.first();
+    for (const char *texto : {"Factores Ajenos al Método (FAM): Columna C18", "Nombre del método: a b c",
+                              "Nombre del Analista: d e f g", "Fecha: 1 2 3", "Muestra 2"})
+        QVERIFY2(informacion.veces(QString::fromUtf8(texto)) == 1, texto);
 }
 
 int PruebaPaginas(int argc, char **argv)

@@ -365,6 +365,8 @@ private slots:
         // A failed validation stops the command after its own message.
         QTest::newRow("validación, análisis") << "mnuanova" << "Datos fuera de límite, 2-5 FAM.";
         QTest::newRow("validación, informe") << "mnuinforme" << "Datos fuera de límite, 2-5 FAM.";
+        QTest::newRow("cálculo, supuestos") << "mnusupuestos" << errorCalculo;
+        QTest::newRow("validación, supuestos") << "mnusupuestos" << "Datos fuera de límite, 2-5 FAM.";
     }
 
     // An error opens no window and leaves the commands as they were.
@@ -552,6 +554,38 @@ private slots:
         r[Ranura::liminf45] = 0.5;
         r[Ranura::limsup45] = 0.75;
         QCOMPARE(TablaConclusiones(r, 5, u'.').celda(4, 11), u"hay Diferencia entre FAM "_s);
+    }
+
+    // The checks of the typed study in a window of their own, kept as they
+    // were when the study changes.
+    void supuestos()
+    {
+        tecleaEstudio(ejemplo);
+        ejecuta("mnusupuestos");
+        QCOMPARE(dialogos->mensajes, QStringList());
+        QWidget *v = resultado("VentanaSupuestos");
+        QVERIFY(v);
+        QCOMPARE(marco(v)->windowTitle(), u"Supuestos del análisis"_s);
+        auto *texto = hijo<QPlainTextEdit>(v, u"textoSupuestos"_s);
+        QCOMPARE(texto->accessibleName(), u"Supuestos del análisis"_s);
+        QVERIFY(texto->isReadOnly());
+        const QString antes = texto->toPlainText();
+        for (const QString &linea : {u"C = 0.634921 (FAM 1)"_s, u"Conclusión = Varianzas homogéneas"_s,
+                                     u"Probabilidad exacta = 0.00509205"_s})
+            QVERIFY2(antes.split(u'\n').contains(linea), qPrintable(linea));
+        cambiaCelda(2, 1, u"90"_s);
+        QCOMPARE(texto->toPlainText(), antes);
+        QCOMPARE(MainForm->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
+    }
+
+    // The item is usable exactly when "Análisis de la varianza" is.
+    void supuestosSigueAlAnalisis()
+    {
+        for (int e = int(Evento::inicio); e <= int(Evento::anovaNoSignificativo); ++e) {
+            const CambioComandos &cambio = CambiosDe(Evento(e));
+            QCOMPARE(cambio.habilita.contains(u"mnusupuestos"_s), cambio.habilita.contains(u"mnuanova"_s));
+            QCOMPARE(cambio.deshabilita.contains(u"mnusupuestos"_s), cambio.deshabilita.contains(u"mnuanova"_s));
+        }
     }
 };
 

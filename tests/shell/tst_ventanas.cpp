@@ -1,22 +1,32 @@
+#include "../print/LienzoGrabador.h"
 #include "capture/Fdatos.h"
 #include "shell/Dialogos.h"
+#include "print/Impresion.h"
 #include "shell/EstadoComandos.h"
 #include "shell/Main.h"
 #include "shell/TemasAyuda.h"
 #include "shell/Ufacerca.h"
 #include "shell/Ufshow.h"
 #include "shell/VisorAyuda.h"
+#include "shell/Zantu.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QWindow>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -28,6 +38,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QString significativo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-significativo.w1e");
 
 // Answers every box and dialog the way the test says, and remembers them.
 class DialogosFalsos : public Dialogos
@@ -175,6 +187,18 @@ class TstVentanas : public QObject
         }
     }
 
+    // The 5 × 6 example opened, then its analysis of variance, its intervals
+    // and its report.
+    void abreConResultados()
+    {
+        dialogos.archivoAbrir = significativo;
+        accion(u"FileOpenItem"_s)->trigger();
+        ventana->aplicaEvento(Evento::focoEntraRejilla);  // as the user goes to the values
+        for (const QString &orden : {u"mnuanova"_s, u"mnuconclu"_s, u"mnuinforme"_s})
+            accion(orden)->trigger();
+        QVERIFY(dialogos.mensajes.isEmpty());
+    }
+
     QString escribeArchivo(const QString &nombre, const QByteArray &bytes)
     {
         const QString ruta = dir.filePath(nombre);
@@ -187,7 +211,6 @@ class TstVentanas : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setApplicationDisplayName(u"Tolerancia del Método"_s);
         QVERIFY(dir.isValid());
         Dialogos::instala(&dialogos);
     }
@@ -231,7 +254,7 @@ private slots:
         no.removeIf([&si](const QString &n) { return n == u"pmnudunet"_s || si.contains(n); });
         usables(si, no);
         // Hidden ones, the ink-jet button keeping its place.
-        QVERIFY(!accion(u"PrintDeskjet"_s)->isVisible());
+        QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
         QCOMPARE(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->x(), 112);
@@ -293,14 +316,13 @@ private slots:
                 const auto acciones = ventana->findChildren<QAction *>(nombre);
                 const auto botones = ventana->findChildren<QAbstractButton *>(nombre);
                 QVERIFY2(!acciones.isEmpty() || !botones.isEmpty(), qPrintable(nombre));
-                // A hidden action reports itself disabled whatever its state.
                 for (QAction *a : acciones)
-                    QVERIFY2(a->isEnabled() == (esperado && a->isVisible()), qPrintable(nombre));
+                    QVERIFY2(a->isEnabled() == esperado, qPrintable(nombre));
                 for (QAbstractButton *b : botones)
                     QVERIFY2(b->isEnabled() == esperado, qPrintable(nombre));
             }
         }
-        QVERIFY(!accion(u"PrintDeskjet"_s)->isVisible());
+        QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
     }
 
@@ -713,10 +735,10 @@ private slots:
         QCOMPARE(e.stgdatos.celda(1, 1), u"1.5"_s);
         QCOMPARE(e.stgdatos.celda(1, 3), QString());
         QCOMPARE(e.stgdatos.celda(2, 5), u"101"_s);
-        // Labels of creation: rows beyond the third have none yet.
-        QCOMPARE(e.stgdatos.celda(0, 0), u"  FAM"_s);
-        QCOMPARE(e.stgdatos.celda(0, 3), u"Muestra 3"_s);
-        QCOMPARE(e.stgdatos.celda(0, 4), QString());
+        // Labelled for the file's counts, as the accept button does.
+        QCOMPARE(e.stgdatos.celda(0, 0), u" FAM"_s);
+        QCOMPARE(e.stgdatos.celda(2, 0), u"   2"_s);
+        QCOMPARE(e.stgdatos.celda(0, 5), u"Muestra 5"_s);
         QCOMPARE(rejilla()->size(), QSize(3 * 110 + 20, 6 * 24 + 20));
 
         // "&Abrir..." leaves the calculations behind the document's "&OK".
@@ -902,6 +924,174 @@ private slots:
         QCOMPARE(caja->windowTitle(), u"Acerca de"_s);
         QTest::mouseClick(hijo<QPushButton>(caja, u"OKButton"_s), Qt::LeftButton);
         QTRY_VERIFY(!ventana->findChild<TAboutBox *>());
+    }
+
+    // A study read from a file is labelled for its own counts: the report
+    // window, the printed page and the command line show the same record.
+    void estudioLeidoEtiquetado()
+    {
+        abreConResultados();
+        QProcess cli;
+        cli.start(QStringLiteral(TOLERANCIA_EJECUTABLE), {u"--informe"_s, significativo});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 0);
+        const QString informe = hijo<QPlainTextEdit>(ventana, u"mminforme"_s)->toPlainText();
+        QCOMPARE(informe + u'\n', QString::fromUtf8(cli.readAllStandardOutput()));
+        QVERIFY(informe.contains(u"\nMuestra 6 "_s));
+
+        LienzoGrabador lienzo(600, 4800);
+        ImprimeInformacionLaser(lienzo, Finforma->estudio());
+        const auto &pagina = lienzo.trabajos.first();
+        for (const QString &etiqueta : {u" FAM"_s, u"   5"_s, u"Muestra 4"_s, u"Muestra 5"_s, u"Muestra 6"_s})
+            QVERIFY2(std::count_if(pagina.textos.begin(), pagina.textos.end(),
+                                   [&etiqueta](const auto &t) { return t.texto == etiqueta; }) == 1,
+                     qPrintable(etiqueta));
+    }
+
+    // Every child window lies wholly inside the workspace, also the study
+    // opened again while result windows are open, on a large and a small
+    // main window; the report starts at its first line.
+    void ventanasDentroDelMarco_data()
+    {
+        QTest::addColumn<QSize>("tamano");
+        QTest::newRow("1280 × 1024") << QSize(1280, 1024);
+        QTest::newRow("pequeña") << QSize(700, 520);
+    }
+    void ventanasDentroDelMarco()
+    {
+        QFETCH(QSize, tamano);
+        ventana->setFixedSize(tamano);
+        abreConResultados();
+        accion(u"mnuinforme"_s)->trigger();
+        Finforma->parentWidget()->close();
+        QVERIFY(!Finforma);
+        accion(u"FileOpenItem"_s)->trigger();
+        QVERIFY(Finforma);
+        QMdiArea *marco = ventana->mdiArea();
+        const QRect libre = marco->viewport()->rect();
+        const auto hijas = marco->subWindowList();
+        QCOMPARE(hijas.size(), 5);
+        for (QMdiSubWindow *hija : hijas)
+            QVERIFY2(libre.contains(hija->geometry()),
+                     qPrintable(hija->windowTitle() + u' ' + QString::number(hija->x()) + u','
+                                + QString::number(hija->y()) + u' ' + QString::number(hija->width())
+                                + u'x' + QString::number(hija->height())));
+        for (auto *informe : ventana->findChildren<QPlainTextEdit *>(u"mminforme"_s)) {
+            QCOMPARE(informe->verticalScrollBar()->value(), 0);
+            QVERIFY(informe->verticalScrollBar()->maximum() > 0);
+        }
+    }
+
+    // What a screen reader announces: Spanish names that say what each grid,
+    // memo and panel is; the object names stay for the program's own use.
+    void nombresAccesibles_data()
+    {
+        QTest::addColumn<QString>("objeto");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("rejilla de datos") << u"stgdatos"_s << u"Valores de las muestras"_s;
+        QTest::newRow("editor de celdas") << u"editorstgdatos"_s << u"Valores de las muestras"_s;
+        QTest::newRow("anova") << u"stganova"_s << u"Análisis de la varianza"_s;
+        QTest::newRow("por FAM") << u"stgeqpo"_s << u"Estadísticas por FAM"_s;
+        QTest::newRow("intervalos") << u"stgconclu"_s << u"Intervalos de confianza"_s;
+        QTest::newRow("fondo anova") << u"memoa"_s << u"Fondo de las estadísticas por FAM"_s;
+        QTest::newRow("fondo intervalos") << u"memoB"_s << u"Fondo de los intervalos de confianza"_s;
+        QTest::newRow("informe") << u"mminforme"_s << u"Informe"_s;
+        QTest::newRow("línea de ayuda") << u"StatusLine"_s << u"Ayuda de la orden"_s;
+        QTest::newRow("tecla de ayuda") << u"Paneld"_s << u"Tecla de ayuda"_s;
+        QTest::newRow("estado") << u"estado"_s << u"Estado del estudio"_s;
+    }
+    void nombresAccesibles()
+    {
+        QFETCH(QString, objeto);
+        QFETCH(QString, nombre);
+        abreConResultados();
+        QAccessibleInterface *interfaz =
+            QAccessible::queryAccessibleInterface(hijo<QWidget>(ventana, objeto));
+        QVERIFY(interfaz);
+        QCOMPARE(interfaz->text(QAccessible::Name), nombre);
+    }
+
+    // Each status panel tells a screen reader its current text.
+    void panelesLegibles()
+    {
+        const auto texto = [this](const QString &panel) {
+            return QAccessible::queryAccessibleInterface(hijo<QLabel>(ventana, panel))
+                ->text(QAccessible::Description);
+        };
+        QCOMPARE(texto(u"Paneld"_s), u"F1 <Ayuda>"_s);
+        nuevo();
+        teclea(u"a"_s);
+        accion(u"FileSaveAsItem"_s)->showStatusText(ventana);
+        QCOMPARE(estado(), u"Modificado"_s);
+        QCOMPARE(texto(u"estado"_s), u"Modificado"_s);
+        QCOMPARE(texto(u"StatusLine"_s), u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s);
+        ventana->ponEstado(QString());
+        QCOMPARE(texto(u"estado"_s), QString());
+    }
+
+    // The name each top-level window gets is exactly the program's caption,
+    // with nothing of the toolkit's appended.
+    void nombresDeVentana_data()
+    {
+        QTest::addColumn<QString>("clase");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("principal") << u"TMainForm"_s
+                                   << u"Tolerancia del Método, Factores Ajenos  al Método"_s;
+        QTest::newRow("presentación") << u"TFshow"_s << u"Tolerancia del Método"_s;
+        QTest::newRow("acerca de") << u"TAboutBox"_s << u"Acerca de"_s;
+        QTest::newRow("opciones láser") << u"TFoppr1"_s << u"opciones"_s;
+        QTest::newRow("opciones de tinta") << u"TFoppr"_s << u"opciones"_s;
+        QTest::newRow("tipo de impresora") << u"TFOPRT"_s << u"Opciones de impresión"_s;
+    }
+    void nombresDeVentana()
+    {
+        QFETCH(QString, clase);
+        QFETCH(QString, titulo);
+        PreparaAplicacion();
+        // Qt appends a display name of the program's own to every window name.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+        TFshow splash;
+        CreaVentanasImpresion();
+        accion(u"HelpAboutItem"_s)->trigger();
+        QWidget *w = clase == u"TFshow"_s ? static_cast<QWidget *>(&splash) : ventana;
+        if (w->metaObject()->className() != clase) {
+            const auto hijos = ventana->findChildren<QWidget *>();
+            w = *std::find_if(hijos.begin(), hijos.end(), [&clase](QWidget *h) {
+                return h->isWindow() && h->metaObject()->className() == clase;
+            });
+        }
+        w->show();
+        QCOMPARE(w->windowTitle(), titulo);
+        QCOMPARE(w->windowHandle()->title(), titulo);
+        w->hide();
+    }
+
+    // The names the X server holds for the program's windows at start (the
+    // main window, the splash and the message box of a file that cannot be
+    // read), which is what window lists and screen readers show.
+    void nombresEnX()
+    {
+        for (const char *herramienta : {"xvfb-run", "xwininfo"})
+            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(herramienta)).isEmpty(),
+                     herramienta);
+        // Waits for the three windows, lists the top-level ones, ends the program.
+        const QString guion = uR"sh(QT_QPA_PLATFORM=xcb "$0" "$1" & p=$!
+for i in $(seq 60); do
+    sleep 0.25
+    [ "$(xwininfo -root -children | grep -c '("tolerancia" "tolerancia")')" -ge 3 ] && break
+done
+xwininfo -root -children; kill $p)sh"_s;
+        QProcess x;
+        x.start(u"xvfb-run"_s, {u"-a"_s, u"sh"_s, u"-c"_s, guion, QStringLiteral(TOLERANCIA_EJECUTABLE),
+                                dir.filePath(u"no-existe.w1e"_s)});
+        QVERIFY(x.waitForFinished(60000));
+        QStringList nombres;
+        for (const QString &linea : QString::fromUtf8(x.readAllStandardOutput()).split(u'\n'))
+            if (linea.contains(u"(\"tolerancia\" \"tolerancia\")"_s))
+                nombres << linea.section(u'"', 1, 1);
+        nombres.sort();
+        QCOMPARE(nombres, (QStringList{u"Tolerancia del Método"_s, u"Tolerancia del Método"_s,
+                                       u"Tolerancia del Método, Factores Ajenos  al Método"_s}));
     }
 
     void splash()

@@ -61,6 +61,8 @@ private slots:
     void formatoGeneral_data();
     void formatoGeneral();
     void formatoGeneralComaDecimal();
+    void textoVisible_data();
+    void textoVisible();
 
     void enteros_data();
     void enteros();
@@ -135,6 +137,27 @@ void TstStats::formatoGeneralComaDecimal()
 {
     QCOMPARE(FormatoGeneral(-0.0123456789, u','), QStringLiteral("-0,0123457"));
     QCOMPARE(FormatoGeneral(1234567.0, u','), QStringLiteral("1,23457E6"));
+}
+
+void TstStats::textoVisible_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("visible");
+    QTest::newRow("sin control") << u"Cromatógrafo «A» €"_s << u"Cromatógrafo «A» €"_s;
+    QTest::newRow("salto de línea solo") << u"Columna\nC18"_s << u"Columna C18"_s;
+    QTest::newRow("CR LF y tabulador") << u"a\r\n\tb"_s << u"a   b"_s;
+    // The undefined Windows-1252 bytes as the reader gives them.
+    QTest::newRow("bytes sin definir") << u"x\u0081\u008D\u008F\u0090\u009Dy"_s << u"x     y"_s;
+    QTest::newRow("C0, DEL y C1") << QString(u"\u0001\u001F\u007F\u0080\u009F"_s) << u"     "_s;
+    QTest::newRow("nulo") << QString(QChar(0)) << u" "_s;
+    QTest::newRow("vacío") << QString() << QString();
+}
+
+void TstStats::textoVisible()
+{
+    QFETCH(QString, texto);
+    QFETCH(QString, visible);
+    QCOMPARE(TextoVisible(texto), visible);
 }
 
 void TstStats::enteros_data()

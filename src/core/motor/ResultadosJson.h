@@ -1,0 +1,25 @@
+#pragma once
+
+#include "stats/Estudio.h"
+
+#include <QByteArray>
+#include <QChar>
+#include <QJsonObject>
+#include <QString>
+
+// Every result of a study as one JSON document for other programs. The
+// names are stable; docs/resultados.schema.json describes them.
+
+// Name and version of the document's layout, its "formato" member.
+inline constexpr char FormatoResultadosJson[] = "tolerancia-resultados/1";
+
+// The study, its analysis of variance, statistics, intervals and checks.
+// Throws what the analysis throws (ErrorConversion, ErrorCalculo); the
+// caller has validated the counts.
+QJsonObject ResultadosJson(const Estudio &estudio, QChar separador);
+
+// The document of a study that could not be calculated.
+QJsonObject ErrorJson(const QString &mensaje);
+
+// UTF-8, indented, numbers with every digit needed to read the same double back.
+QByteArray TextoJson(const QJsonObject &documento);

@@ -1,0 +1,336 @@
+#include "Supuestos.h"
+
+#include "stats/Conversiones.h"
+#include "stats/Formato.h"
+#include "stats/Pares.h"
+#include "stats/Uanova.h"
+
+#include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/students_t.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+double media(const std::vector<double> &x)
+{
+    return std::accumulate(x.begin(), x.end(), 0.0) / static_cast<double>(x.size());
+}
+
+// Two-pass sample variance; exactly zero when all values are equal, since
+// typed values that are equal parse to the same double.
+double varianza(const std::vector<double> &x)
+{
+    const auto [menor, mayor] = std::minmax_element(x.begin(), x.end());
+    if (*menor == *mayor)
+        return 0.0;
+    const double m = media(x);
+    double s = 0.0;
+    for (double v : x)
+        s += (v - m) * (v - m);
+    return s / static_cast<double>(x.size() - 1);
+}
+
+double mediana(std::vector<double> x)
+{
+    std::sort(x.begin(), x.end());
+    const std::size_t h = x.size() / 2;
+    return x.size() % 2 ? x[h] : (x[h - 1] + x[h]) / 2.0;
+}
+
+Veredicto veredicto(double estadistico, double critico5, double critico1)
+{
+    if (estadistico > critico1)
+        return Veredicto::aberrante;
+    if (estadistico > critico5)
+        return Veredicto::dudoso;
+    return Veredicto::normal;
+}
+
+} // namespace
+
+double CriticoCochran(int k, int n, double alfa)
+{
+    const double nu = n - 1;
+    const boost::math::fisher_f f(nu, (k - 1) * nu);
+    const double cuantil = quantile(complement(f, alfa / k));
+    return 1.0 / (1.0 + (k - 1) / cuantil);
+}
+
+Cochran PruebaCochran(const std::vector<double> &varianzas, int n)
+{
+    Cochran r;
+    const int k = static_cast<int>(varianzas.size());
+    r.critico5 = CriticoCochran(k, n, 0.05);
+    r.critico1 = CriticoCochran(k, n, 0.01);
+    const double suma = std::accumulate(varianzas.begin(), varianzas.end(), 0.0);
+    if (!(suma > 0.0))
+        return r;
+    const auto mayor = std::max_element(varianzas.begin(), varianzas.end());
+    r.calculable = true;
+    r.nivel = static_cast<int>(mayor - varianzas.begin()) + 1;
+    r.c = *mayor / suma;
+    r.veredicto = veredicto(r.c, r.critico5, r.critico1);
+    return r;
+}
+
+double CriticoGrubbs(int n, double alfa)
+{
+    const boost::math::students_t t(n - 2);
+    const double q = quantile(complement(t, alfa / (2.0 * n)));
+    return (n - 1) / std::sqrt(static_cast<double>(n)) * std::sqrt(q * q / (n - 2 + q * q));
+}
+
+Grubbs PruebaGrubbs(const std::vector<double> &valores, int nivel)
+{
+    Grubbs r;
+    r.nivel = nivel;
+    const int n = static_cast<int>(valores.size());
+    if (n < 3)
+        return r;
+    r.critico5 = CriticoGrubbs(n, 0.05);
+    r.critico1 = CriticoGrubbs(n, 0.01);
+    const auto [menor, mayor] = std::minmax_element(valores.begin(), valores.end());
+    r.minimo = *menor;
+    r.maximo = *mayor;
+    r.muestraMinimo = static_cast<int>(menor - valores.begin()) + 1;
+    r.muestraMaximo = static_cast<int>(mayor - valores.begin()) + 1;
+    const double s = std::sqrt(varianza(valores));
+    if (s == 0.0) {
+        r.estado = Grubbs::Estado::valoresIguales;
+        return r;
+    }
+    r.estado = Grubbs::Estado::calculada;
+    const double m = media(valores);
+    r.gMaximo = (r.maximo - m) / s;
+    r.gMinimo = (m - r.minimo) / s;
+    r.sospechosoEsMaximo = r.gMaximo >= r.gMinimo;
+    r.veredicto = veredicto(std::max(r.gMaximo, r.gMinimo), r.critico5, r.critico1);
+    return r;
+}
+
+Levene PruebaLevene(const std::vector<std::vector<double>> &niveles)
+{
+    Levene r;
+    const int k = static_cast<int>(niveles.size());
+    int total = 0;
+    double escala = 0.0;
+    for (const auto &x : niveles) {
+        total += static_cast<int>(x.size());
+        for (double v : x)
+            escala = std::max(escala, std::fabs(v));
+    }
+    r.gl1 = k - 1;
+    r.gl2 = total - k;
+    // With two values both lie at the same distance from their median.
+    if (std::all_of(niveles.begin(), niveles.end(), [](const auto &x) { return x.size() < 3; }))
+        return r;
+
+    std::vector<std::vector<double>> z;
+    for (const auto &x : niveles) {
+        const double med = mediana(x);
+        std::vector<double> d;
+        for (double v : x)
+            d.push_back(std::fabs(v - med));
+        z.push_back(std::move(d));
+    }
+    double zTotal = 0.0;
+    for (const auto &d : z)
+        zTotal += std::accumulate(d.begin(), d.end(), 0.0);
+    const double zMedia = zTotal / total;
+    double entre = 0.0, dentro = 0.0;
+    for (const auto &d : z) {
+        const double m = media(d);
+        entre += static_cast<double>(d.size()) * (m - zMedia) * (m - zMedia);
+        for (double v : d)
+            dentro += (v - m) * (v - m);
+    }
+    // Distances equal within every level differ only by the rounding of
+    // their subtraction: a few units in the last place of the largest value.
+    const double ruido = 16.0 * std::numeric_limits<double>::epsilon() * escala;
+    if (dentro <= total * ruido * ruido) {
+        r.estado = Levene::Estado::sinDispersion;
+        return r;
+    }
+    r.estado = Levene::Estado::calculada;
+    r.w = (entre / r.gl1) / (dentro / r.gl2);
+    r.probabilidad = ProbabilidadFExacta(r.w, r.gl1, r.gl2);
+    return r;
+}
+
+double ProbabilidadFExacta(double f, double gl1, double gl2)
+{
+    return cdf(complement(boost::math::fisher_f(gl1, gl2), f));
+}
+
+Supuestos CalculaSupuestos(const Estudio &estudio, QChar separador)
+{
+    Supuestos s;
+    CalculaAnova(estudio, separador, s.anova);
+    s.k = StrToInt(estudio.econdicion);
+    s.n = StrToInt(estudio.ereplica);
+    for (int i = 1; i <= s.k; ++i) {
+        std::vector<double> x;
+        std::vector<QString> t;
+        for (int j = 1; j <= s.n; ++j) {
+            t.push_back(estudio.stgdatos.celda(i, j));
+            x.push_back(StrToFloat(t.back(), separador));
+        }
+        s.valores.push_back(std::move(x));
+        s.textos.push_back(std::move(t));
+    }
+
+    std::vector<double> varianzas;
+    for (const auto &x : s.valores)
+        varianzas.push_back(varianza(x));
+    s.cochran = PruebaCochran(varianzas, s.n);
+    for (int i = 0; i < s.k; ++i)
+        s.grubbs.push_back(PruebaGrubbs(s.valores[static_cast<std::size_t>(i)], i + 1));
+    s.levene = PruebaLevene(s.valores);
+
+    // The engine's raw-sum formulas lose digits to cancellation; the new
+    // figures come from two-pass sums, equal to them wherever both are exact.
+    std::vector<double> medias;
+    for (const auto &x : s.valores)
+        medias.push_back(media(x));
+    const double general = media(medias);
+    double entre = 0.0;
+    for (double m : medias)
+        entre += (m - general) * (m - general);
+    const double mcError = media(varianzas);
+    const double mcFam = s.n * entre / (s.k - 1);
+    const int glError = s.k * (s.n - 1);
+    // Values equal within every level can leave the engine a rounding
+    // residue it calculates on; here they leave no F at all.
+    s.probabilidadCalculable = mcError > 0.0;
+    if (s.probabilidadCalculable) {
+        s.probabilidadExacta = ProbabilidadFExacta(mcFam / mcError, s.k - 1, glError);
+        s.decisionMarginal =
+            EsSignificativo(s.anova.resultados[Ranura::pfcal]) != EsSignificativo(s.probabilidadExacta);
+    }
+    s.repetibilidad = std::sqrt(mcError);
+    // The analysis has refused a zero grand mean (its total CV).
+    s.derRepetibilidad = s.repetibilidad / general * 100.0;
+    return s;
+}
+
+QStringList LineasSupuestos(const Supuestos &s, QChar separador)
+{
+    const auto F = [separador](double v) { return FormatoGeneral(v, separador); };
+    const AnovaResults &r = s.anova.resultados;
+    const auto valor = [&s](int nivel, int muestra) {
+        return s.textos[static_cast<std::size_t>(nivel - 1)][static_cast<std::size_t>(muestra - 1)].trimmed();
+    };
+    QStringList l;
+
+    l << QStringLiteral("SUPUESTOS DEL ANÁLISIS") << QString();
+
+    l << QStringLiteral("PRUEBA DE COCHRAN (varianza mayor)");
+    const Cochran &c = s.cochran;
+    if (c.calculable)
+        l << QStringLiteral("C = %1 (FAM %2)").arg(F(c.c)).arg(c.nivel);
+    l << QStringLiteral("Valor crítico al 5 % = ") + F(c.critico5)
+      << QStringLiteral("Valor crítico al 1 % = ") + F(c.critico1);
+    if (!c.calculable) {
+        l << QStringLiteral("Todas las varianzas son cero: la prueba de Cochran no tiene "
+                            "varianza mayor que señalar.");
+    } else {
+        switch (c.veredicto) {
+        case Veredicto::normal:
+            l << QStringLiteral("Conclusión = Varianzas homogéneas");
+            break;
+        case Veredicto::dudoso:
+            l << QStringLiteral("Conclusión = Varianza dudosa al 5 %: FAM %1").arg(c.nivel);
+            break;
+        case Veredicto::aberrante:
+            l << QStringLiteral("Conclusión = Varianza aberrante al 1 %: FAM %1").arg(c.nivel);
+            break;
+        }
+    }
+    l << QString();
+
+    l << QStringLiteral("PRUEBA DE GRUBBS (un valor atípico por FAM)");
+    if (s.n < 3) {
+        l << QStringLiteral("Con 2 muestras por FAM la prueba de Grubbs no puede señalar un "
+                            "valor atípico: necesita al menos 3.");
+    } else {
+        l << QStringLiteral("Valor crítico al 5 % = ") + F(s.grubbs.front().critico5)
+          << QStringLiteral("Valor crítico al 1 % = ") + F(s.grubbs.front().critico1);
+        for (const Grubbs &g : s.grubbs) {
+            l << QStringLiteral("FAM %1").arg(g.nivel);
+            if (g.estado == Grubbs::Estado::valoresIguales) {
+                l << QStringLiteral("Todos los valores son iguales: no hay valor atípico que señalar.");
+                continue;
+            }
+            l << QStringLiteral("Valor mayor = %1 (muestra %2), G = %3")
+                     .arg(valor(g.nivel, g.muestraMaximo)).arg(g.muestraMaximo).arg(F(g.gMaximo))
+              << QStringLiteral("Valor menor = %1 (muestra %2), G = %3")
+                     .arg(valor(g.nivel, g.muestraMinimo)).arg(g.muestraMinimo).arg(F(g.gMinimo));
+            const int muestra = g.sospechosoEsMaximo ? g.muestraMaximo : g.muestraMinimo;
+            const QString nombre = QStringLiteral("%1 (muestra %2)").arg(valor(g.nivel, muestra)).arg(muestra);
+            switch (g.veredicto) {
+            case Veredicto::normal:
+                l << QStringLiteral("Conclusión = Sin valor atípico");
+                break;
+            case Veredicto::dudoso:
+                l << QStringLiteral("Conclusión = Valor dudoso al 5 %: ") + nombre;
+                break;
+            case Veredicto::aberrante:
+                l << QStringLiteral("Conclusión = Valor atípico al 1 %: ") + nombre;
+                break;
+            }
+        }
+    }
+    l << QString();
+
+    l << QStringLiteral("PRUEBA DE LEVENE (centrada en la mediana)");
+    const Levene &lv = s.levene;
+    switch (lv.estado) {
+    case Levene::Estado::dosMuestras:
+        l << QStringLiteral("Con 2 muestras por FAM los dos valores distan lo mismo de su mediana: "
+                            "la prueba de Levene no puede calcularse.");
+        break;
+    case Levene::Estado::sinDispersion:
+        l << QStringLiteral("Las distancias a la mediana son iguales dentro de cada FAM: "
+                            "la prueba de Levene no puede calcularse.");
+        break;
+    case Levene::Estado::calculada:
+        l << QStringLiteral("W = ") + F(lv.w)
+          << QStringLiteral("Grados de libertad = %1 y %2").arg(lv.gl1).arg(lv.gl2)
+          << QStringLiteral("Probabilidad = ") + F(lv.probabilidad)
+          << (EsSignificativo(lv.probabilidad)
+                  ? QStringLiteral("Conclusión = Varianzas distintas al 5 %")
+                  : QStringLiteral("Conclusión = Sin evidencia de varianzas distintas"));
+        break;
+    }
+    l << QString();
+
+    l << QStringLiteral("PROBABILIDAD DE F")
+      << QStringLiteral("fcal = ") + F(r[Ranura::fcal])
+      << QStringLiteral("Grados de libertad = %1 y %2")
+             .arg(F(r[Ranura::glfam]), F(r[Ranura::glerror]))
+      << QStringLiteral("Pfcal (aproximación del programa) = ") + F(r[Ranura::pfcal]);
+    if (s.probabilidadCalculable)
+        l << QStringLiteral("Probabilidad exacta = ") + F(s.probabilidadExacta);
+    else
+        l << QStringLiteral("Los valores son iguales dentro de cada FAM: sin variación del método no hay "
+                            "probabilidad exacta de F que calcular.");
+    if (s.decisionMarginal) {
+        const auto lectura = [](double p) {
+            return EsSignificativo(p) ? QStringLiteral("el método no tolera el FAM")
+                                      : QStringLiteral("el método tolera el FAM");
+        };
+        l << QStringLiteral("Decisión marginal: según Pfcal %1, y según la probabilidad exacta %2. "
+                            "Conviene confirmarla con más muestras.")
+                 .arg(lectura(r[Ranura::pfcal]), lectura(s.probabilidadExacta));
+    }
+    l << QString();
+
+    l << QStringLiteral("REPETIBILIDAD (√MC error)")
+      << QStringLiteral("Desviación estándar de repetibilidad = ") + F(s.repetibilidad)
+      << QStringLiteral("DER de repetibilidad (%) = ") + F(s.derRepetibilidad);
+    return l;
+}

@@ -1,0 +1,106 @@
+"""Runs `tolerancia --json` on every shipped example and on a refused study,
+reads the output with a strict parser, validates it against the schema and
+recomputes the figures that need no distribution with exact fractions."""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+from fractions import Fraction
+from pathlib import Path
+
+import jsonschema
+
+programa, esquema, ejemplos = sys.argv[1], Path(sys.argv[2]), Path(sys.argv[3])
+validador = jsonschema.Draft202012Validator(json.loads(esquema.read_text(encoding="utf-8")))
+validador.check_schema(validador.schema)
+entorno = {"LC_ALL": "C.UTF-8", "PATH": "/usr/bin:/bin"}
+
+
+def sin_repetidos(pares):
+    nombres = [n for n, _ in pares]
+    assert len(nombres) == len(set(nombres)), f"nombres repetidos: {nombres}"
+    return dict(pares)
+
+
+def no_json(constante):
+    raise ValueError(f"{constante} no es JSON")
+
+
+def documento(ruta, codigo):
+    r = subprocess.run([programa, "--json", str(ruta)], capture_output=True, env=entorno)
+    assert r.returncode == codigo, (ruta, r.returncode, r.stderr)
+    doc = json.loads(r.stdout.decode("utf-8", errors="strict"),
+                     object_pairs_hook=sin_repetidos, parse_constant=no_json)
+    validador.validate(doc)
+    return doc, r.stderr.decode("utf-8")
+
+
+def cerca(a, b, rel=1e-9, escala=1.0):
+    """Relative agreement; `escala` bounds the rounding noise of a value near 0."""
+    assert abs(a - float(b)) <= rel * max(abs(float(b)), 1e-12 * escala), (a, float(b))
+
+
+def varianza(x):
+    m = sum(x) / len(x)
+    return sum((v - m) ** 2 for v in x) / (len(x) - 1)
+
+
+def mediana(x):
+    x = sorted(x)
+    h = len(x) // 2
+    return x[h] if len(x) % 2 else (x[h - 1] + x[h]) / 2
+
+
+rutas = sorted(ejemplos.glob("*.w1e"))
+assert len(rutas) >= 5, rutas
+for ruta in rutas:
+    doc, _ = documento(ruta, 0)
+    niveles = doc["estudio"]["niveles"]
+    # Exact values of the typed decimals, independent of the program.
+    x = [[Fraction(t.strip()) for t in n["textos"]] for n in niveles]
+    for n, xs in zip(niveles, x):
+        assert n["valores"] == [float(v) for v in xs], ruta
+    k, m = len(x), len(x[0])
+    var = [varianza(xs) for xs in x]
+    total = Fraction(sum(sum(xs) for xs in x), k * m)
+    mce = sum(var) / k
+    mcf = m * sum((sum(xs) / m - total) ** 2 for xs in x) / (k - 1)
+    cerca(doc["anova"]["fcal"], mcf / mce, 1e-8)
+    cerca(doc["supuestos"]["repetibilidad"]["desviacionEstandar"] ** 2, mce)
+    cochran = doc["supuestos"]["cochran"]
+    cerca(cochran["c"], max(var) / sum(var))
+    assert cochran["fam"] == var.index(max(var)) + 1
+    levene = doc["supuestos"]["levene"]
+    if m >= 3 and levene["estado"] == "calculada":
+        z = [[abs(v - mediana(xs)) for v in xs] for xs in x]
+        zm = [sum(d) / m for d in z]
+        zg = sum(zm) / k
+        w = (m * sum((a - zg) ** 2 for a in zm) / (k - 1)) / (
+            sum(sum((v - a) ** 2 for v in d) for d, a in zip(z, zm)) / (k * m - k))
+        # W is a ratio of spreads of order 1: rounding leaves ~1e-27 where it is 0.
+        cerca(levene["w"], w, escala=1e3)
+    anova = doc["anova"]
+    assert anova["significativo"] == (anova["pfcal"] < 0.05)
+    assert anova["decisionMarginal"] == (anova["significativo"] != anova["significativoExacto"])
+    assert abs(anova["probabilidadExacta"] - anova["pfcal"]) < 0.01
+    print(f"{ruta.name}: válido")
+
+with tempfile.TemporaryDirectory() as carpeta:
+    # Equal values within each level: what cannot be calculated is null.
+    iguales = Path(carpeta) / "iguales.w1e"
+    iguales.write_bytes(b"Equipo\r\nM\xe9todo\r\nAna\r\nhoy\r\n2\r\n3\r\n"
+                        + b"0.1\r\n" * 3 + b"0.7\r\n" * 3)
+    doc, _ = documento(iguales, 0)
+    assert doc["anova"]["probabilidadExacta"] is None and doc["anova"]["significativoExacto"] is None
+    assert doc["supuestos"]["cochran"]["c"] is None
+    assert doc["supuestos"]["levene"]["estado"] == "sinDispersion"
+    assert [n["veredicto"] for n in doc["supuestos"]["grubbs"]["niveles"]] == [None, None]
+    print("estudio sin variación: válido")
+
+    malo = Path(carpeta) / "k6.w1e"
+    malo.write_bytes(b"Equipo\r\nM\xe9todo\r\nAna\r\nhoy\r\n6\r\n2\r\n")
+    doc, error = documento(malo, 1)
+    assert doc == {"formato": "tolerancia-resultados/1", "error": "Datos fuera de límite, 2-5 FAM."}, doc
+    assert error == "Datos fuera de límite, 2-5 FAM.\n", error
+    print("estudio rechazado: válido")
