@@ -4,10 +4,13 @@
 #include "core/motor/Anova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
+#include "core/motor/TablaT.h"
 #include "gui/Ayuda.h"
 #include "gui/BuscarAyuda.h"
 #include "gui/VentanaPrincipal.h"
 #include "gui/VisorAyuda.h"
+
+#include <boost/math/distributions/fisher_f.hpp>
 
 #include <QAction>
 #include <QDir>
@@ -399,6 +402,7 @@ private slots:
         QTest::newRow("no significativo") << u"ejemplo-no-significativo.w1e"_s << false;
         QTest::newRow("varianza aberrante") << u"ejemplo-varianza-aberrante.w1e"_s << false;
         QTest::newRow("valor atípico") << u"ejemplo-valor-atipico.w1e"_s << false;
+        QTest::newRow("marginal") << u"ejemplo-marginal.w1e"_s << true;
     }
 
     // The shipped studies land on the side of 0.05 the help says, and the
@@ -444,6 +448,13 @@ private slots:
             QVERIFY(anova.contains(u"da 0.04945"_s));
             QCOMPARE(cifra(ProbabilidadF(4.26, 2, 9)).left(7), u"0.04945"_s);
         }
+        if (archivo == u"ejemplo-marginal.w1e") {
+            // The marginal decision the page on the approximation tells about.
+            const QString anova = paginaDeAyuda(u"anova.html"_s);
+            for (const double valor : {r[Ranura::fcal], r[Ranura::pfcal], r[Ranura::liminf12], r[Ranura::limsup12]})
+                QVERIFY2(anova.contains(cifra(valor)), qPrintable(cifra(valor)));
+            QVERIFY(!HayDiferencia(r[Ranura::liminf12], r[Ranura::limsup12]));
+        }
         if (archivo == u"ejemplo-significativo.w1e") {
             // Only the pairs with level 3 differ, as the help says.
             for (int p = 0; p < NumeroPares(k); ++p) {
@@ -454,6 +465,73 @@ private slots:
     }
 
     // `cmake --install` into a temporary prefix.
+    // Every exact figure the help quotes, recomputed from the F distribution.
+    void cifrasExactas_data()
+    {
+        QTest::addColumn<QString>("pagina");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("f");
+        QTest::addColumn<int>("gl1");
+        QTest::addColumn<int>("gl2");
+        QTest::newRow("F 4.26") << u"anova.html"_s << u"el valor exacto es %1"_s << 4.26 << 2 << 9;
+        QTest::newRow("trabajado") << u"anova.html"_s << u"(exacto %1)"_s << 10.0476 << 2 << 9;
+        QTest::newRow("marginal") << u"anova.html"_s << u"probabilidad exacta es %1"_s << 4.37545 << 1 << 18;
+        QTest::newRow("salto bajo 1") << u"anova.html"_s << u"probabilidad exacta es %1"_s << 0.99 << 1 << 18;
+        QTest::newRow("no significativo") << u"ejemplos.html"_s << u"probabilidad exacta es %1"_s << 0.777202 << 4 << 15;
+    }
+
+    void cifrasExactas()
+    {
+        QFETCH(QString, pagina);
+        QFETCH(QString, texto);
+        QFETCH(double, f);
+        QFETCH(int, gl1);
+        QFETCH(int, gl2);
+        const double p = boost::math::cdf(boost::math::complement(boost::math::fisher_f(gl1, gl2), f));
+        const QString cita = texto.arg(QString::number(p, 'g', 3));
+        QVERIFY2(paginaDeAyuda(pagina).simplified().contains(cita), qPrintable(cita));
+    }
+
+    // The table of critical values of F covers every design of the program.
+    void valoresCriticosDeF()
+    {
+        const QString anova = paginaDeAyuda(u"anova.html"_s);
+        const qsizetype inicio = anova.indexOf(u"id=\"tabla-f-critica\""_s);
+        QVERIFY(inicio >= 0);
+        const QString tabla = anova.mid(inicio, anova.indexOf(u"</table>"_s, inicio) - inicio);
+        for (int k = 2; k <= 5; ++k) {
+            QString renglon = u"<tr><th>%1 (%2)</th>"_s.arg(k).arg(k - 1);
+            for (int n = 2; n <= 10; ++n) {
+                const boost::math::fisher_f f(k - 1, k * (n - 1));
+                renglon += u"<td>%1</td>"_s.arg(boost::math::quantile(boost::math::complement(f, 0.05)), 0, 'f', 2);
+            }
+            QVERIFY2(tabla.contains(renglon + u"</tr>"_s), qPrintable(renglon));
+        }
+        // The limits PFcal implies, as the page quotes them: where it crosses 0.05.
+        for (const auto &[gl1, gl2, texto] : {std::tuple{1, 18, u"4.32"_s}, std::tuple{1, 2, u"17.56"_s},
+                                              std::tuple{3, 4, u"6.74"_s}}) {
+            double bajo = 1.0, alto = 100.0;
+            for (int i = 0; i < 100; ++i) {
+                const double medio = (bajo + alto) / 2;
+                (ProbabilidadF(medio, gl1, gl2) > 0.05 ? bajo : alto) = medio;
+            }
+            QCOMPARE(QString::number(bajo, 'f', 2), texto);
+            QVERIFY(anova.contains(texto));
+        }
+    }
+
+    // The smallest difference a design can declare, in repeatability SDs.
+    void amplitudesPorDiseno()
+    {
+        const QString decision = paginaDeAyuda(u"decision.html"_s);
+        for (int k = 2; k <= 5; ++k) {
+            QString renglon = u"<tr><th>%1</th>"_s.arg(k);
+            for (int n = 2; n <= 10; ++n)
+                renglon += u"<td>%1</td>"_s.arg(ValorTablaT(k * (n - 1)) * std::sqrt(2.0 / n), 0, 'f', 2);
+            QVERIFY2(decision.contains(renglon + u"</tr>"_s), qPrintable(renglon));
+        }
+    }
+
     void instalacion()
     {
         const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
