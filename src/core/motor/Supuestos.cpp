@@ -155,6 +155,10 @@ Levene PruebaLevene(const std::vector<std::vector<double>> &niveles)
         r.estado = Levene::Estado::sinDispersion;
         return r;
     }
+    // Mean distances equal in every level differ by the same rounding; left
+    // in, it would show as a W of 1E-27 where the typed values give 0.
+    if (entre <= total * ruido * ruido)
+        entre = 0.0;
     r.estado = Levene::Estado::calculada;
     r.w = (entre / r.gl1) / (dentro / r.gl2);
     r.probabilidad = ProbabilidadFExacta(r.w, r.gl1, r.gl2);
