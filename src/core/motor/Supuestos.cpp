@@ -93,7 +93,9 @@ Grubbs PruebaGrubbs(const std::vector<double> &valores, int nivel)
         return r;
     r.critico5 = CriticoGrubbs(n, 0.05);
     r.critico1 = CriticoGrubbs(n, 0.01);
-    const auto [menor, mayor] = std::minmax_element(valores.begin(), valores.end());
+    // The first sample of a tie is named, as Cochran names the first level.
+    const auto menor = std::min_element(valores.begin(), valores.end());
+    const auto mayor = std::max_element(valores.begin(), valores.end());
     r.minimo = *menor;
     r.maximo = *mayor;
     r.muestraMinimo = static_cast<int>(menor - valores.begin()) + 1;
