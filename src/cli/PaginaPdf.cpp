@@ -10,6 +10,7 @@
 #include "stats/Uanova.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QSaveFile>
@@ -117,6 +118,11 @@ void DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoResulta
 // failure never leaves a half-written file under the asked name.
 void GuardaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoResultados &juego)
 {
+    // Renaming the finished file over a pipe or a device would replace it.
+    const QFileInfo salida(orden.salida);
+    if (salida.exists() && !salida.isFile())
+        throw ErrorArchivo(
+            QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.").arg(orden.salida));
     QTemporaryFile borrador;
     if (!borrador.open())
         throw ErrorArchivo(QStringLiteral("No se pudo crear un archivo temporal: %1")

@@ -7,12 +7,15 @@
 #include "stats/Uanova.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -72,6 +75,7 @@ private slots:
     void rechazos_data();
     void rechazos();
     void destinoImposible();
+    void tuberiaRechazada();
 
 private:
     QTemporaryDir m_dir;
@@ -242,6 +246,20 @@ void TstPdf::destinoImposible()
     QCOMPARE(codigo, 1);
     QVERIFY2(error.contains(QStringLiteral("No se pudo escribir")), qPrintable(error));
     QVERIFY(!QFile::exists(pdf));
+}
+
+// A named pipe keeps its reader: it is neither written through nor
+// replaced by a regular file.
+void TstPdf::tuberiaRechazada()
+{
+    const QString tubo = m_dir.filePath(QStringLiteral("tubo.pdf"));
+    QFile::remove(tubo);
+    QCOMPARE(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    const auto [codigo, error] = ejecuta({"--pdf", tubo, "--pagina", "informacion", ejemplo});
+    QCOMPARE(codigo, 1);
+    QVERIFY2(error.contains(QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.").arg(tubo)),
+             qPrintable(error));
+    QVERIFY(QFileInfo(tubo).exists() && !QFileInfo(tubo).isFile());
 }
 
 int PruebaPdf(int argc, char **argv)
