@@ -1,12 +1,12 @@
 #include "Sonda.h"
 
-#include "capture/ReglasCaptura.h"
-#include "results/Informe.h"
-#include "shell/EstudioArchivo.h"
-#include "shell/Windows1252.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Formato.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/estudio/Windows1252.h"
+#include "core/informe/Informe.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+#include "core/motor/Formato.h"
 
 #include <cfloat>
 #include <cmath>

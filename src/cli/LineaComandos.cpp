@@ -2,13 +2,14 @@
 
 #include "LineaGrafica.h"
 #include "PaginaPdf.h"
-#include "capture/ReglasCaptura.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/informe/Informe.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
 #include "core/motor/ResultadosJson.h"
 #include "core/motor/Supuestos.h"
-#include "results/Informe.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -33,6 +34,12 @@ void escribe(std::FILE *flujo, const QString &texto)
     std::fputc('\n', flujo);
 }
 
+// A batch over many studies must tell which one failed.
+void escribeError(const QString &ruta, const QString &texto)
+{
+    escribe(stderr, ruta + QStringLiteral(": ") + texto);
+}
+
 bool salidaCompleta()
 {
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
@@ -40,11 +47,11 @@ bool salidaCompleta()
 
 // Stdout may be a full disk or a closed pipe: a result that did not reach
 // it must not end as a success. `mensaje` takes the system's reason as %1.
-int compruebaSalida(const QString &mensaje)
+int compruebaSalida(const QString &ruta, const QString &mensaje)
 {
     if (salidaCompleta())
         return 0;
-    escribe(stderr, mensaje.arg(QString::fromLocal8Bit(std::strerror(errno))));
+    escribeError(ruta, mensaje.arg(TextoSistema(qt_error_string(errno))));
     return 1;
 }
 
@@ -72,10 +79,12 @@ bool calculaEstudio(const QString &ruta, const std::function<void(const Estudio 
     return false;
 }
 
-void fallaEnStderr(const QString &mensaje)
+std::function<void(const QString &)> fallaEnStderr(const QString &ruta)
 {
-    std::fflush(stdout);
-    escribe(stderr, mensaje);
+    return [ruta](const QString &mensaje) {
+        std::fflush(stdout);
+        escribeError(ruta, mensaje);
+    };
 }
 
 // What a user gets who opens the file, presses the accept button and
@@ -86,8 +95,8 @@ int informe(const QString &ruta)
         JuegoResultados juego;
         ComponeInforme(estudio, SeparadorDecimal(), juego,
                        [](const QString &linea) { escribe(stdout, linea); });
-    }, fallaEnStderr);
-    return hecho ? compruebaSalida(
+    }, fallaEnStderr(ruta));
+    return hecho ? compruebaSalida(ruta,
                        QStringLiteral("No se pudo escribir el informe en la salida estándar: %1"))
                  : 1;
 }
@@ -99,8 +108,8 @@ int supuestos(const QString &ruta)
         const QChar separador = SeparadorDecimal();
         for (const QString &linea : LineasSupuestos(CalculaSupuestos(estudio, separador), separador))
             escribe(stdout, linea);
-    }, fallaEnStderr);
-    return hecho ? compruebaSalida(
+    }, fallaEnStderr(ruta));
+    return hecho ? compruebaSalida(ruta,
                        QStringLiteral("No se pudieron escribir los supuestos en la salida estándar: %1"))
                  : 1;
 }
@@ -112,13 +121,13 @@ int json(const QString &ruta)
     QJsonObject documento;
     const bool hecho = calculaEstudio(ruta, [&documento](const Estudio &estudio) {
         documento = ResultadosJson(estudio, SeparadorDecimal());
-    }, [&documento](const QString &mensaje) {
+    }, [&documento, &ruta](const QString &mensaje) {
         documento = ErrorJson(mensaje);
-        escribe(stderr, mensaje);
+        escribeError(ruta, mensaje);
     });
     const QByteArray texto = TextoJson(documento);
     std::fwrite(texto.constData(), 1, static_cast<std::size_t>(texto.size()), stdout);
-    const int escrito = compruebaSalida(
+    const int escrito = compruebaSalida(ruta,
         QStringLiteral("No se pudo escribir el documento JSON en la salida estándar: %1"));
     return hecho ? escrito : 1;
 }

@@ -1,12 +1,12 @@
 #include "LineaGrafica.h"
 
-#include "capture/ReglasCaptura.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
 #include "core/paginas/Grafica.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Uanova.h"
 
 #include <QGuiApplication>
 
@@ -29,9 +29,10 @@ struct OrdenGrafica
     QSize tamano = TamanoGrafica;
 };
 
-void escribeError(const QString &texto)
+// A batch over many studies must tell which one failed.
+void escribeError(const QString &archivo, const QString &texto)
 {
-    const QByteArray utf8 = texto.toUtf8() + '\n';
+    const QByteArray utf8 = (archivo + QStringLiteral(": ") + texto).toUtf8() + '\n';
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
 }
 
@@ -89,7 +90,7 @@ int Ejecuta(const OrdenGrafica &orden)
         // What the user has after opening the file and pressing the accept button.
         const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(orden.archivo));
         if (const std::optional<FalloCaptura> fallo = RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            escribeError(fallo->mensaje);
+            escribeError(orden.archivo, fallo->mensaje);
             return 1;
         }
         const QChar separador = SeparadorDecimal();
@@ -97,10 +98,10 @@ int Ejecuta(const OrdenGrafica &orden)
         CalculaAnova(estudio, separador, juego);
         GuardaGrafica(orden.salida, ModeloDeGrafica(estudio, juego, separador), orden.tamano);
     } catch (const ErrorTolerancia &error) {
-        escribeError(error.texto());
+        escribeError(orden.archivo, error.texto());
         return 1;
     } catch (const std::exception &error) {
-        escribeError(QString::fromLocal8Bit(error.what()));
+        escribeError(orden.archivo, QString::fromLocal8Bit(error.what()));
         return 1;
     }
     return 0;

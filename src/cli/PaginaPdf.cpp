@@ -1,20 +1,18 @@
 #include "PaginaPdf.h"
 
-#include "capture/ReglasCaptura.h"
-#include "print/LienzoImpresora.h"
-#include "print/Uprint.h"
-#include "print/Uprint1.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Uanova.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+#include "core/paginas/PaginasLaser.h"
+#include "core/paginas/PaginasTinta.h"
+#include "gui/LienzoImpresora.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QGuiApplication>
-#include <QPrinter>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QPdfWriter>
 
 #include <cstdio>
 #include <memory>
@@ -26,8 +24,6 @@ const char *const uso =
     "Uso: tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n";
 
-// The printers' resolution the page is drawn at.
-constexpr int resolucionPdf = 600;
 // What a laser printer leaves unprinted at each edge (a quarter inch); the
 // page's positions start inside it, as on paper.
 constexpr qreal margenPdfMm = 6.35;
@@ -40,9 +36,10 @@ struct OrdenPdf
     QString archivo;
 };
 
-void escribeError(const QString &texto)
+// A batch over many studies must tell which one failed.
+void escribeError(const QString &archivo, const QString &texto)
 {
-    const QByteArray utf8 = texto.toUtf8() + '\n';
+    const QByteArray utf8 = (archivo + QStringLiteral(": ") + texto).toUtf8() + '\n';
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
 }
 
@@ -88,57 +85,34 @@ std::optional<OrdenPdf> LeeOrden(int argc, char **argv)
     return orden;
 }
 
-// Draws the page as the print run would, into a PDF file at `ruta`.
-void DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoResultados &juego,
-               const QString &ruta)
+// The page as the print run draws it, at the resolution of its layout, as
+// the bytes of a PDF document. Drawn in memory, so that nothing is written
+// until the page is whole.
+QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoResultados &juego)
 {
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setResolution(resolucionPdf);
-    impresora.setPageOrientation(QPageLayout::Portrait);
-    impresora.setPageMargins(QMarginsF(margenPdfMm, margenPdfMm, margenPdfMm, margenPdfMm),
-                             QPageLayout::Millimeter);
-    impresora.setOutputFileName(ruta);
-    impresora.setCreator(QStringLiteral("Tolerancia del Método"));
-    LienzoImpresora lienzo(impresora);
-    if (orden.laser) {
-        if (orden.resultados)
-            ImprimeToleranciaLaser(lienzo, estudio, juego);
-        else
-            ImprimeInformacionLaser(lienzo, estudio);
-    } else {
-        if (orden.resultados)
-            ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados);
-        else
-            ImprimeInformacionDeskJet(lienzo, estudio);
+    QBuffer documento;
+    documento.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&documento);
+        pdf.setResolution(orden.laser ? ResolucionLaser : ResolucionDeskJet);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(margenPdfMm, margenPdfMm, margenPdfMm, margenPdfMm),
+                                      QPageLayout::Millimeter));
+        pdf.setCreator(QStringLiteral("Tolerancia del Método"));
+        LienzoImpresora lienzo(pdf);
+        if (orden.laser) {
+            if (orden.resultados)
+                ImprimeToleranciaLaser(lienzo, estudio, juego);
+            else
+                ImprimeInformacionLaser(lienzo, estudio);
+        } else {
+            if (orden.resultados)
+                ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados);
+            else
+                ImprimeInformacionDeskJet(lienzo, estudio);
+        }
     }
-}
-
-// The PDF goes to a scratch file first and then whole into place, so a
-// failure never leaves a half-written file under the asked name.
-void GuardaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoResultados &juego)
-{
-    // Renaming the finished file over a pipe or a device would replace it.
-    const QFileInfo salida(orden.salida);
-    if (salida.exists() && !salida.isFile())
-        throw ErrorArchivo(
-            QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.").arg(orden.salida));
-    QTemporaryFile borrador;
-    if (!borrador.open())
-        throw ErrorArchivo(QStringLiteral("No se pudo crear un archivo temporal: %1")
-                               .arg(borrador.errorString()));
-    borrador.close();
-    DibujaPdf(orden, estudio, juego, borrador.fileName());
-
-    QFile hecho(borrador.fileName());
-    if (!hecho.open(QIODevice::ReadOnly))
-        throw ErrorArchivo(QStringLiteral("No se pudo leer el PDF generado: %1").arg(hecho.errorString()));
-    const QByteArray pdf = hecho.readAll();
-
-    QSaveFile destino(orden.salida);
-    if (!destino.open(QIODevice::WriteOnly) || destino.write(pdf) != pdf.size() || !destino.commit())
-        throw ErrorArchivo(QStringLiteral("No se pudo escribir «%1»: %2")
-                               .arg(orden.salida, destino.errorString()));
+    return documento.data();
 }
 
 int Ejecuta(const OrdenPdf &orden)
@@ -148,18 +122,18 @@ int Ejecuta(const OrdenPdf &orden)
         const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(orden.archivo));
         if (const std::optional<FalloCaptura> fallo =
                 RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            escribeError(fallo->mensaje);
+            escribeError(orden.archivo, fallo->mensaje);
             return 1;
         }
         JuegoResultados juego;
         if (orden.resultados)
             CalculaAnova(estudio, SeparadorDecimal(), juego);
-        GuardaPdf(orden, estudio, juego);
+        EscribeArchivo(orden.salida, DibujaPdf(orden, estudio, juego));
     } catch (const ErrorTolerancia &error) {
-        escribeError(error.texto());
+        escribeError(orden.archivo, error.texto());
         return 1;
     } catch (const std::exception &error) {
-        escribeError(QString::fromLocal8Bit(error.what()));
+        escribeError(orden.archivo, QString::fromLocal8Bit(error.what()));
         return 1;
     }
     return 0;

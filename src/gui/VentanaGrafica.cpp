@@ -1,8 +1,8 @@
 #include "VentanaGrafica.h"
 
+#include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
-#include "shell/Dialogos.h"
-#include "stats/Errores.h"
+#include "gui/Dialogos.h"
 
 #include <QHBoxLayout>
 #include <algorithm>
@@ -47,7 +47,7 @@ private:
 } // namespace
 
 VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent)
-    : TVentanaResultado(parent), m_modelo(modelo)
+    : VentanaResultado(parent), m_modelo(modelo)
 {
     setObjectName(QStringLiteral("VentanaGrafica"));
     auto *lienzo = new LienzoGrafica(m_modelo, this);
@@ -66,12 +66,12 @@ VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent)
     auto *capas = new QVBoxLayout(this);
     capas->addWidget(lienzo, 1);
     capas->addLayout(botones);
-    creaPopupMenu1();
+    creaMenuCerrar();
 }
 
-void VentanaGrafica::muestra()
+void VentanaGrafica::muestra(QMdiArea *marco)
 {
-    TVentanaResultado::muestra(QStringLiteral("Gráfica"), {780, 580}, true);
+    VentanaResultado::muestra(marco, QStringLiteral("Gráfica"), {780, 580}, true);
 }
 
 void VentanaGrafica::guarda()

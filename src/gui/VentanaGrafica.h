@@ -1,19 +1,21 @@
 #pragma once
 
 #include "core/paginas/Grafica.h"
-#include "results/VentanaResultado.h"
+#include "gui/VentanaResultado.h"
+
+class QMdiArea;
 
 // "Gráfica": the plot of one calculation, scaled to the window, with
 // commands to save it as a file and to print it on one page.
-class VentanaGrafica : public TVentanaResultado
+class VentanaGrafica : public VentanaResultado
 {
     Q_OBJECT
 
 public:
     explicit VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent = nullptr);
 
-    // Adds the window to the main window's frame and shows it.
-    void muestra();
+    // Adds the window to the frame and shows it.
+    void muestra(QMdiArea *marco);
 
 public slots:
     void guarda();   // "Guardar gráfica..."

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 VentanaSupuestos::VentanaSupuestos(const QStringList &lineas, QWidget *parent)
-    : TVentanaResultado(parent)
+    : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("VentanaSupuestos"));
 
@@ -25,7 +25,7 @@ VentanaSupuestos::VentanaSupuestos(const QStringList &lineas, QWidget *parent)
     setFocusProxy(m_texto);
 }
 
-void VentanaSupuestos::muestra()
+void VentanaSupuestos::muestra(QMdiArea *marco)
 {
-    TVentanaResultado::muestra(QStringLiteral("Supuestos del análisis"), {620, 560}, true);
+    VentanaResultado::muestra(marco, QStringLiteral("Supuestos del análisis"), {620, 560}, true);
 }

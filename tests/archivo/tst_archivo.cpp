@@ -1,7 +1,8 @@
 #include "../../fuzz/Sonda.h"
-#include "shell/EstudioArchivo.h"
-#include "shell/Windows1252.h"
-#include "stats/Errores.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/Windows1252.h"
+#include "core/motor/Errores.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,6 +68,8 @@ private slots:
     void archivos();
     void guardadoFallidoConservaElArchivo();
     void corpus();
+    void textoSistema_data();
+    void textoSistema();
 };
 
 void TstArchivo::windows1252()
@@ -242,9 +245,17 @@ void TstArchivo::archivos()
                 .startsWith(u"No se puede abrir el archivo «%1»: "_s.arg(falta)));
     QVERIFY(errorDe<ErrorArchivo>([&] { LeeArchivoEstudio(dir.path()); })
                 .contains(u"«%1»"_s.arg(dir.path())));
-    // A device never ends: it is refused instead of exhausting the memory.
+    // A device may never end: it is refused before it is opened.
     QCOMPARE(errorDe<ErrorArchivo>([&] { LeeArchivoEstudio(u"/dev/zero"_s); }),
-             u"El archivo «/dev/zero» es demasiado grande para ser un estudio (más de 16 MiB)."_s);
+             u"No se puede abrir el archivo «/dev/zero»: no es un archivo normal."_s);
+    // A huge file is refused instead of exhausting the memory.
+    const QString enorme = dir.filePath(u"enorme.w1e"_s);
+    {
+        QFile f(enorme);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(17 * 1024 * 1024));
+    }
+    QCOMPARE(errorDe<ErrorArchivo>([&] { LeeArchivoEstudio(enorme); }),
+             u"El archivo «%1» es demasiado grande para ser un estudio (más de 16 MiB)."_s.arg(enorme));
 }
 
 void TstArchivo::guardadoFallidoConservaElArchivo()
@@ -305,6 +316,35 @@ void TstArchivo::corpus()
         const QString fallo = RevisaEntrada(contenido(dir.filePath(nombre)));
         QVERIFY2(fallo.isEmpty(), qPrintable(nombre + u": "_s + fallo));
     }
+}
+
+void TstArchivo::textoSistema_data()
+{
+    QTest::addColumn<QString>("sistema");
+    QTest::addColumn<QString>("espanol");
+    QTest::newRow("ENOENT") << u"No such file or directory"_s << u"No existe el archivo o el directorio"_s;
+    QTest::newRow("EACCES") << u"Permission denied"_s << u"Permiso denegado"_s;
+    QTest::newRow("ENOTDIR") << u"Not a directory"_s << u"No es un directorio"_s;
+    QTest::newRow("EISDIR") << u"Is a directory"_s << u"Es un directorio"_s;
+    QTest::newRow("ENOSPC") << u"No space left on device"_s << u"No queda espacio en el dispositivo"_s;
+    QTest::newRow("EFBIG") << u"File too large"_s << u"Archivo demasiado grande"_s;
+    QTest::newRow("EROFS") << u"Read-only file system"_s << u"Sistema de archivos de solo lectura"_s;
+    QTest::newRow("EDQUOT") << u"Disk quota exceeded"_s << u"Cuota de disco superada"_s;
+    QTest::newRow("Qt, con nombre") << u"Existing file /tmp/a is not writable.w1e is not writable"_s
+                                    << u"El archivo existente /tmp/a is not writable.w1e no admite escritura"_s;
+    QTest::newRow("Qt, carpeta") << u"Filename refers to a directory"_s << u"El nombre de archivo es el de una carpeta"_s;
+    // Texts the table does not hold, or holds only in part, stay as they are.
+    QTest::newRow("ya en español") << u"Permiso denegado"_s << u"Permiso denegado"_s;
+    QTest::newRow("desconocido") << u"Connection refused"_s << u"Connection refused"_s;
+    QTest::newRow("solo el principio") << u"Permission denied here"_s << u"Permission denied here"_s;
+    QTest::newRow("sin nombre") << u"Existing file is not writable"_s << u"Existing file is not writable"_s;
+    QTest::newRow("vacío") << QString() << QString();
+}
+
+void TstArchivo::textoSistema()
+{
+    QFETCH(QString, sistema);
+    QTEST(TextoSistema(sistema), "espanol");
 }
 
 QTEST_APPLESS_MAIN(TstArchivo)

@@ -1,13 +1,13 @@
-#include "capture/ReglasCaptura.h"
-#include "shell/Ayuda.h"
-#include "shell/BuscarAyuda.h"
-#include "shell/EstudioArchivo.h"
-#include "shell/Main.h"
-#include "shell/TemasAyuda.h"
-#include "shell/VisorAyuda.h"
-#include "stats/Formato.h"
-#include "stats/Pares.h"
-#include "stats/Uanova.h"
+#include "core/ayuda/TemasAyuda.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Formato.h"
+#include "core/motor/Pares.h"
+#include "gui/Ayuda.h"
+#include "gui/BuscarAyuda.h"
+#include "gui/VentanaPrincipal.h"
+#include "gui/VisorAyuda.h"
 
 #include <QAction>
 #include <QDir>
@@ -77,7 +77,7 @@ QStringList xmlDe(const QString &ruta)
     return xml.hasError() ? QStringList{xml.errorString()} : hallado;
 }
 
-TVisorAyuda *visor() { return VisorAyuda(); }
+VisorAyuda *visor() { return VisorDeAyuda(); }
 QTextBrowser *texto() { return visor()->findChild<QTextBrowser *>(u"txtayuda"_s); }
 QAction *accionVisor(const char *nombre) { return visor()->findChild<QAction *>(QLatin1String(nombre)); }
 QLineEdit *campoBuscar() { return visor()->buscarAyuda()->findChild<QLineEdit *>(u"ebuscar"_s); }
@@ -92,7 +92,7 @@ class TstAyuda : public QObject
 private slots:
     void cleanup()
     {
-        if (TVisorAyuda *v = VisorAyuda()) {
+        if (VisorAyuda *v = VisorDeAyuda()) {
             if (v->buscarAyuda())
                 v->buscarAyuda()->hide();
             v->hide();
@@ -233,7 +233,7 @@ private slots:
     void contenidoYAyudaDeAyuda()
     {
         PideAyuda(ComandoAyuda::contenido);
-        TVisorAyuda *primero = visor();
+        VisorAyuda *primero = visor();
         QVERIFY(primero->isVisible());
         QCOMPARE(primero->paginaActual(), u"indice.html"_s);
         QCOMPARE(texto()->documentTitle(), u"Contenido de la ayuda"_s);
@@ -379,7 +379,7 @@ private slots:
     // The help menu's commands (F1 on a menu item is tested with the main window).
     void menuAyuda()
     {
-        TMainForm ventana;
+        VentanaPrincipal ventana;
         const auto elige = [&](const char *nombre) {
             ventana.findChild<QAction *>(QLatin1String(nombre))->trigger();
             return visor()->paginaActual();

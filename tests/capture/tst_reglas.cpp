@@ -1,6 +1,6 @@
-#include "capture/ReglasCaptura.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Errores.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Errores.h"
 
 #include <QTest>
 

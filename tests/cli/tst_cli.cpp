@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -68,10 +70,10 @@ void TstCli::ejecucion_data()
     // An error in the figures comes after the first block of the report.
     QTest::newRow("punto bajo coma decimal")
         << informe(ejemplo) << es << QString() << primerasLineas(contenido(casos + u"ejemplo-trabajado.txt"_s), 9)
-        << "'99.2' is not a valid floating point value\n"_ba << 1;
+        << (ejemplo + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
     QTest::newRow("coma bajo punto decimal")
         << informe(casos + u"coma.w1e"_s) << c << QString() << primerasLineas(contenido(casos + u"coma.txt"_s), 9)
-        << "'98,50' is not a valid floating point value\n"_ba << 1;
+        << (casos + u"coma.w1e: '98,50' is not a valid floating point value\n"_s).toUtf8() << 1;
 
     QVERIFY(m_dir.isValid());
     const QByteArray cabecera = "Equipo\r\nM\xE9todo\r\nAna\r\nhoy\r\n";
@@ -80,28 +82,43 @@ void TstCli::ejecucion_data()
         QFile f(ruta);
         if (f.open(QIODevice::WriteOnly))
             f.write(cabecera + bytes);
-        return informe(ruta);
+        return ruta;
     };
-    const QString calculo = estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n").last();
+    // Every error line begins with the study's name.
+    const auto fallo = [&](const QString &archivo, const QString &texto) {
+        return (archivo + u": "_s + texto + u'\n').toUtf8();
+    };
+    const QString calculo = estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n");
     QTest::newRow("cálculo") << informe(calculo) << c << QString()
         << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
            "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
-        << "Floating point division by zero\n"_ba << 1;
-    const QByteArray fueraMuestras = "Datos fuera de límite, 2-10 valoraciones (Replicaciones).\n";
-    const QString k6 = estudio("k6", "6\r\n2\r\n").last();
+        << fallo(calculo, u"Floating point division by zero"_s) << 1;
+    const QString k6 = estudio("k6", "6\r\n2\r\n");
     QTest::newRow("6 FAM") << informe(k6) << c << QString() << QByteArray()
-                           << "Datos fuera de límite, 2-5 FAM.\n"_ba << 1;
-    QTest::newRow("1 muestra") << estudio("n1", "2\r\n1\r\n") << c << QString() << QByteArray() << fueraMuestras << 1;
-    QTest::newRow("conteo no entero") << estudio("tres", "2\r\ntres\r\n") << c << QString() << QByteArray()
-                                      << "'tres' is not a valid integer value\n"_ba << 1;
-    QTest::newRow("fuera de la tabla") << estudio("k11", "11\r\n2\r\n") << c << QString() << QByteArray()
-        << "El archivo indica 11 FAM: un archivo de estudio admite de 0 a 10.\n"_ba << 1;
+                           << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
+    const QString n1 = estudio("n1", "2\r\n1\r\n");
+    QTest::newRow("1 muestra") << informe(n1) << c << QString() << QByteArray()
+                               << fallo(n1, u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s) << 1;
+    const QString tres = estudio("tres", "2\r\ntres\r\n");
+    QTest::newRow("conteo no entero") << informe(tres) << c << QString() << QByteArray()
+                                      << fallo(tres, u"'tres' is not a valid integer value"_s) << 1;
+    const QString k11 = estudio("k11", "11\r\n2\r\n");
+    QTest::newRow("fuera de la tabla") << informe(k11) << c << QString() << QByteArray()
+        << fallo(k11, u"El archivo indica 11 FAM: un archivo de estudio admite de 0 a 10."_s) << 1;
+    // System texts in Spanish; a pipe or a device is refused before it is opened.
     const QString falta = m_dir.filePath(u"no-existe.w1e"_s);
+    const QString noExiste = u"No se puede abrir el archivo «%1»: No existe el archivo o el directorio"_s.arg(falta);
     QTest::newRow("archivo inexistente") << informe(falta) << c << QString() << QByteArray()
-        << u"No se puede abrir el archivo «%1»: No such file or directory\n"_s.arg(falta).toUtf8() << 1;
+                                         << fallo(falta, noExiste) << 1;
+    const QString tubo = m_dir.filePath(u"tubo.w1e"_s);
+    QVERIFY(mkfifo(QFile::encodeName(tubo).constData(), 0600) == 0);
+    for (const QString &raro : {tubo, u"/dev/null"_s, m_dir.path()})
+        QTest::addRow("no es un archivo: %s", qPrintable(raro)) << informe(raro) << c << QString() << QByteArray()
+            << fallo(raro, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(raro)) << 1;
     // A report that could not be written is no success.
     QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
-        << "No se pudo escribir el informe en la salida estándar: No space left on device\n"_ba << 1;
+        << fallo(ejemplo, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
+        << 1;
 
     // The assumptions and the JSON document: the same study, the same refusals.
     const auto supuestos = [](const QString &ruta) { return QStringList{u"--supuestos"_s, ruta}; };
@@ -109,22 +126,26 @@ void TstCli::ejecucion_data()
     QTest::newRow("supuestos, ejemplo") << supuestos(ejemplo) << c << QString()
         << contenido(fuentes + u"/tests/supuestos/ejemplo-trabajado.txt"_s) << QByteArray() << 0;
     QTest::newRow("supuestos, punto bajo coma decimal") << supuestos(ejemplo) << es << QString() << QByteArray()
-        << "'99.2' is not a valid floating point value\n"_ba << 1;
+        << fallo(ejemplo, u"'99.2' is not a valid floating point value"_s) << 1;
     QTest::newRow("supuestos, cálculo") << supuestos(calculo) << c << QString() << QByteArray()
-        << "Floating point division by zero\n"_ba << 1;
+        << fallo(calculo, u"Floating point division by zero"_s) << 1;
     QTest::newRow("supuestos, 6 FAM") << supuestos(k6) << c << QString() << QByteArray()
-        << "Datos fuera de límite, 2-5 FAM.\n"_ba << 1;
+        << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
+    QTest::newRow("supuestos, tubería") << supuestos(tubo) << c << QString() << QByteArray()
+        << fallo(tubo, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(tubo)) << 1;
     QTest::newRow("supuestos, salida llena") << supuestos(ejemplo) << c << u"/dev/full"_s << QByteArray()
-        << "No se pudieron escribir los supuestos en la salida estándar: No space left on device\n"_ba << 1;
+        << fallo(ejemplo, u"No se pudieron escribir los supuestos en la salida estándar: "
+                          "No queda espacio en el dispositivo"_s) << 1;
+    // The document's own "error" is the message alone.
     QTest::newRow("json, cálculo") << json(calculo) << c << QString()
         << "{\n    \"error\": \"Floating point division by zero\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_ba
-        << "Floating point division by zero\n"_ba << 1;
+        << fallo(calculo, u"Floating point division by zero"_s) << 1;
     QTest::newRow("json, archivo inexistente") << json(falta) << c << QString()
-        << u"{\n    \"error\": \"No se puede abrir el archivo «%1»: No such file or directory\",\n"
-           "    \"formato\": \"tolerancia-resultados/1\"\n}\n"_s.arg(falta).toUtf8()
-        << u"No se puede abrir el archivo «%1»: No such file or directory\n"_s.arg(falta).toUtf8() << 1;
+        << u"{\n    \"error\": \"%1\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_s.arg(noExiste).toUtf8()
+        << fallo(falta, noExiste) << 1;
     QTest::newRow("json, salida llena") << json(ejemplo) << c << u"/dev/full"_s << QByteArray()
-        << "No se pudo escribir el documento JSON en la salida estándar: No space left on device\n"_ba << 1;
+        << fallo(ejemplo, u"No se pudo escribir el documento JSON en la salida estándar: "
+                          "No queda espacio en el dispositivo"_s) << 1;
 
     for (const QStringList &mal : {QStringList{u"--supuestos"_s}, QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s},
                                    QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},

@@ -1,6 +1,6 @@
 // The study's plot: its model, its description and "--grafica".
+#include "core/motor/Anova.h"
 #include "core/paginas/Grafica.h"
-#include "stats/Uanova.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -307,7 +307,10 @@ void TstGrafica::fallos()
     const Ejecucion e = ejecuta(argumentos, locale);
     QTEST(e.codigo, "codigo");
     const QString salida = argumentos.value(1);
-    QVERIFY2(e.error.contains(mensaje.replace(u"%1"_s, salida)), qPrintable(e.error));
+    // A failure's line names the study first.
+    QFETCH(int, codigo);
+    const QString estudio = codigo == 1 ? argumentos.value(2) + u": "_s : QString();
+    QVERIFY2(e.error.contains(estudio + mensaje.replace(u"%1"_s, salida)), qPrintable(e.error));
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::System), antes);
     for (const char *previo : {"previo.png", "previo.svg", "previo.pdf"})
         QCOMPARE(contenido(QString::fromLatin1(previo)), QByteArray("contenido anterior"));

@@ -1,5 +1,5 @@
-#include "results/Informe.h"
-#include "shell/EstudioArchivo.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/informe/Informe.h"
 
 #include <QFile>
 #include <QTest>

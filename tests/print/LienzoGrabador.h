@@ -1,8 +1,8 @@
 #pragma once
 
-#include "print/Lienzo.h"
-#include "print/Uprint.h"
-#include "print/Uprint1.h"
+#include "core/paginas/Lienzo.h"
+#include "core/paginas/PaginasLaser.h"
+#include "core/paginas/PaginasTinta.h"
 
 #include <QList>
 #include <QString>

@@ -3,18 +3,20 @@
 // the jobs drawn on a recording canvas.
 #include "LienzoGrabador.h"
 
-#include "capture/Fdatos.h"
-#include "print/Impresion.h"
-#include "print/OpcionesImpresion.h"
-#include "print/Uoppr.h"
-#include "print/Uoppr1.h"
-#include "print/Uoprt.h"
-#include "shell/Dialogos.h"
-#include "shell/Main.h"
+#include "gui/Dialogos.h"
+#include "gui/OpcionesImpresion.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaPrincipal.h"
+#include "gui/VentanaTipoImpresora.h"
+#include "gui/LienzoImpresora.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPaintEngine>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -89,6 +91,69 @@ struct LienzoPrestado : LienzoGrabador
     QStringList &ajustes;
 };
 
+// A printer whose engine ends each job in a given state (a queue that
+// rejects jobs ends in Error) or cannot begin one.
+class ImpresoraFalsa : public QPrinter
+{
+    struct Motor : QPaintEngine, QPrintEngine
+    {
+        bool comienza = true;
+        QPrinter::PrinterState final = QPrinter::Idle;
+        QPrinter::PrinterState estado = QPrinter::Idle;
+        QString nombre;
+        int trabajos = 0;
+
+        bool begin(QPaintDevice *) override { ++trabajos; estado = QPrinter::Active; return comienza; }
+        bool end() override { estado = final; return true; }
+        void updateState(const QPaintEngineState &) override {}
+        // Nothing is drawn; the defaults of the base would call each other.
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawPolygon(const QPoint *, int, PolygonDrawMode) override {}
+        void drawLines(const QLineF *, int) override {}
+        void drawLines(const QLine *, int) override {}
+        void drawTextItem(const QPointF &, const QTextItem &) override {}
+        Type type() const override { return QPaintEngine::User; }
+        void setProperty(PrintEnginePropertyKey clave, const QVariant &valor) override
+        {
+            if (clave == PPK_PrinterName)
+                nombre = valor.toString();
+        }
+        QVariant property(PrintEnginePropertyKey clave) const override
+        {
+            return clave == PPK_PrinterName ? QVariant(nombre) : QVariant();
+        }
+        bool newPage() override { return true; }
+        bool abort() override { estado = QPrinter::Aborted; return true; }
+        int metric(QPaintDevice::PaintDeviceMetric m) const override
+        {
+            switch (m) {
+            case QPaintDevice::PdmWidth: return 4800;
+            case QPaintDevice::PdmHeight: return 6600;
+            case QPaintDevice::PdmDpiX: case QPaintDevice::PdmDpiY:
+            case QPaintDevice::PdmPhysicalDpiX: case QPaintDevice::PdmPhysicalDpiY: return 600;
+            case QPaintDevice::PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+            case QPaintDevice::PdmDepth: return 32;
+            default: return 1;
+            }
+        }
+        QPrinter::PrinterState printerState() const override { return estado; }
+    } motor;
+
+public:
+    ImpresoraFalsa(bool comienza, QPrinter::PrinterState final)
+    {
+        // Not a CUPS queue: the job's fate is the engine's state alone.
+        setOutputFormat(QPrinter::PdfFormat);
+        setEngines(&motor, &motor);
+        motor.comienza = comienza;
+        motor.final = final;
+        motor.nombre = QStringLiteral("falsa");
+    }
+    int trabajos() const { return motor.trabajos; }
+};
+
 } // namespace
 
 class TstOpciones : public QObject
@@ -96,6 +161,7 @@ class TstOpciones : public QObject
     Q_OBJECT
 
     DialogosFalsos dialogos;
+    VentanaPrincipal *principal = nullptr;
     LienzoGrabador lienzo{600, 4800};
     QStringList ajustes;
 
@@ -117,7 +183,11 @@ class TstOpciones : public QObject
     {
         QTest::mouseClick(hijo(ventana, boton), Qt::LeftButton);
     }
-    QTableWidget *rejilla() { return hijo<QTableWidget>(Finforma, "stgdatos"); }
+    QTableWidget *rejilla() { return hijo<QTableWidget>(principal->documento(), "stgdatos"); }
+    OpcionesImpresion *laser() { return principal->opcionesLaser(); }
+    OpcionesImpresion *tinta() { return principal->opcionesTinta(); }
+    VentanaTipoImpresora *tipo() { return principal->tipoImpresora(); }
+    void instalaGrabador();
 
 private slots:
     void initTestCase();
@@ -135,11 +205,19 @@ private slots:
     void tipoDeImpresora_data();
     void tipoDeImpresora();
     void vistaPreviaSinImprimir();
+    void impresoraQueFalla_data();
+    void impresoraQueFalla();
+    void dialogoSinIntervaloDePaginas();
 };
 
 void TstOpciones::initTestCase()
 {
     Dialogos::instala(&dialogos);
+    instalaGrabador();
+}
+
+void TstOpciones::instalaGrabador()
+{
     InstalaFabricaLienzo([this](QPrinter &impresora) -> std::unique_ptr<Lienzo> {
         return std::make_unique<LienzoPrestado>(lienzo, impresora, ajustes);
     });
@@ -150,16 +228,20 @@ void TstOpciones::init()
     dialogos = DialogosFalsos();
     lienzo = LienzoGrabador(600, 4800);
     ajustes.clear();
-    (new TMainForm)->show();
-    CreaVentanasImpresion();
-    MainForm->abreArchivo(ejemplo);
-    QVERIFY(Finforma);
+    principal = new VentanaPrincipal;
+    principal->show();
+    principal->creaVentanasImpresion();
+    principal->abreArchivo(ejemplo);
+    QVERIFY(principal->documento());
 }
 
 void TstOpciones::cleanup()
 {
-    delete MainForm;
-    QVERIFY(!Foppr1 && !Foppr && !FOPRT);
+    // The options windows go with the main window.
+    const QPointer<QWidget> ventanas[] = {laser(), tinta(), tipo()};
+    delete principal;
+    for (const QPointer<QWidget> &ventana : ventanas)
+        QVERIFY(!ventana);
 }
 
 void TstOpciones::cleanupTestCase()
@@ -173,15 +255,15 @@ void TstOpciones::cleanupTestCase()
 void TstOpciones::copiasDeResultados()
 {
     dialogos.copias = 3;
-    MuestraFoppr1();
-    elige(Foppr1, "opcion1");
+    principal->imprimeLaser();
+    elige(laser(), "opcion1");
     // Between jobs the first value of FAM 1 goes up by 10, so its mean by 2.5.
     int trabajo = 0;
     lienzo.alTerminar = [&] {
         ++trabajo;
         rejilla()->item(0, 0)->setText(QString::number(99.2 + 10 * trabajo));
     };
-    pulsa(Foppr1);
+    pulsa(laser());
     QVERIFY2(dialogos.mensajes.isEmpty(), qPrintable(dialogos.mensajes.join(u'\n')));
     QCOMPARE(dialogos.dialogosImpresion, 1);
     QCOMPARE(ajustes, QStringList(3, "vertical 1 600 dpi"));
@@ -193,10 +275,10 @@ void TstOpciones::copiasDeResultados()
         QCOMPARE(lienzo.trabajos[i].textoEn(90 * 12, 2500), medias[i]);
     }
     // The window stays, with its choice; "Aceptar" prints again.
-    QVERIFY(Foppr1->isVisible());
+    QVERIFY(laser()->isVisible());
     lienzo.alTerminar = {};
     dialogos.copias = 1;
-    pulsa(Foppr1);
+    pulsa(laser());
     QCOMPARE(lienzo.trabajos.size(), 4);
     QVERIFY(lienzo.trabajos[3].veces(QStringLiteral("Resultados")));
 }
@@ -224,18 +306,18 @@ void TstOpciones::dialogo()
     dialogos.aceptaImpresion = acepta;
     dialogos.copias = 2;
     rejilla()->item(0, 0)->setText(celda);
-    MuestraFoppr1();
-    elige(Foppr1, celda.isEmpty() ? "opcion1" : "opcion0");
-    pulsa(Foppr1);
+    principal->imprimeLaser();
+    elige(laser(), celda.isEmpty() ? "opcion1" : "opcion0");
+    pulsa(laser());
     QCOMPARE(dialogos.dialogosImpresion, 1);
     QCOMPARE(dialogos.mensajes, mensajes);
     QCOMPARE(lienzo.trabajos.size(), trabajos);
     for (const auto &trabajo : lienzo.trabajos)
         QCOMPARE(trabajo.textoEn((45 + 46) * 12, 2800), celda);
-    QVERIFY(Foppr1->isVisible());
+    QVERIFY(laser()->isVisible());
     // "Cancelar" only hides the window.
-    pulsa(Foppr1, "BitBtn2");
-    QVERIFY(Foppr1->isHidden());
+    pulsa(laser(), "BitBtn2");
+    QVERIFY(laser()->isHidden());
     QCOMPARE(lienzo.trabajos.size(), trabajos);
 }
 
@@ -257,8 +339,8 @@ void TstOpciones::conteosRechazados()
     QFETCH(QString, nombre);
     QFETCH(QString, texto);
     QFETCH(QString, mensaje);
-    hijo<QLineEdit>(Finforma, nombre)->setText(texto);
-    for (auto *ventana : std::initializer_list<VentanaOpcionesImpresion *>{Foppr1, Foppr}) {
+    hijo<QLineEdit>(principal->documento(), nombre)->setText(texto);
+    for (auto *ventana : std::initializer_list<OpcionesImpresion *>{laser(), tinta()}) {
         dialogos.mensajes.clear();
         ventana->show();
         elige(ventana, "opcion1");
@@ -273,11 +355,11 @@ void TstOpciones::conteosRechazados()
 // if it is reached again it refuses to print or preview.
 void TstOpciones::sinEstudio()
 {
-    MuestraFoppr1();
-    MainForm->mdiArea()->closeAllSubWindows();
-    QVERIFY(!Finforma);
-    QVERIFY(Foppr1->isHidden());
-    for (auto *ventana : std::initializer_list<VentanaOpcionesImpresion *>{Foppr1, Foppr}) {
+    principal->imprimeLaser();
+    principal->marco()->closeAllSubWindows();
+    QVERIFY(!principal->documento());
+    QVERIFY(laser()->isHidden());
+    for (auto *ventana : std::initializer_list<OpcionesImpresion *>{laser(), tinta()}) {
         dialogos.mensajes.clear();
         ventana->show();
         pulsa(ventana);
@@ -292,10 +374,10 @@ void TstOpciones::sinEstudio()
 // The study goes while the print dialog is open: nothing is printed.
 void TstOpciones::estudioCerradoDuranteElDialogo()
 {
-    dialogos.duranteDialogo = [] { MainForm->mdiArea()->closeAllSubWindows(); };
-    MuestraFoppr1();
-    elige(Foppr1, "opcion1");
-    pulsa(Foppr1);
+    dialogos.duranteDialogo = [this] { principal->marco()->closeAllSubWindows(); };
+    principal->imprimeLaser();
+    elige(laser(), "opcion1");
+    pulsa(laser());
     QCOMPARE(dialogos.dialogosImpresion, 1);
     QVERIFY(lienzo.trabajos.isEmpty());
     QVERIFY(dialogos.mensajes.isEmpty());
@@ -318,19 +400,19 @@ void TstOpciones::tipoDeImpresora()
     QFETCH(QString, radio);
     QFETCH(bool, deskjet);
     QTimer::singleShot(0, this, [&] {
-        elige(FOPRT, "SELECMAR0");
-        elige(FOPRT, radio);
-        pulsa(FOPRT);
+        elige(tipo(), "SELECMAR0");
+        elige(tipo(), radio);
+        pulsa(tipo());
     });
-    MuestraFOPRT();
-    QVERIFY(FOPRT->isHidden());
-    QCOMPARE(Foppr->isVisible(), deskjet);
-    QCOMPARE(Foppr1->isVisible(), !deskjet);
+    principal->eligeImpresora();
+    QVERIFY(tipo()->isHidden());
+    QCOMPARE(tinta()->isVisible(), deskjet);
+    QCOMPARE(laser()->isVisible(), !deskjet);
     if (deskjet) {
-        elige(Foppr, "opcion1");
-        pulsa(Foppr, "botonvista");
+        elige(tinta(), "opcion1");
+        pulsa(tinta(), "botonvista");
     } else {
-        pulsa(Foppr1);
+        pulsa(laser());
     }
     QCOMPARE(dialogos.vistas, deskjet ? 1 : 0);
     QCOMPARE(dialogos.dialogosImpresion, deskjet ? 0 : 1);
@@ -362,14 +444,74 @@ void TstOpciones::vistaPreviaSinImprimir()
             vista->reject();
         }
     });
-    MuestraFoppr();
-    pulsa(Foppr, "botonvista");
+    principal->imprimeTinta();
+    pulsa(tinta(), "botonvista");
     Dialogos::instala(&dialogos);
     QVERIFY(!lienzo.trabajos.isEmpty());
     const auto traduce = [](const char *texto) { return QCoreApplication::translate("QPrintPreviewDialog", texto); };
     QVERIFY2(visibles.contains(traduce("Zoom in")), qPrintable(visibles.join(u'|')));
     for (const char *oculta : {"Print", "Page setup", "Portrait", "Landscape"})
         QVERIFY(!visibles.contains(traduce(oculta)));
+}
+
+void TstOpciones::impresoraQueFalla_data()
+{
+    QTest::addColumn<bool>("comienza");
+    QTest::addColumn<int>("estado");
+    QTest::addColumn<QStringList>("mensajes");
+    QTest::addColumn<int>("trabajos");
+    const QString rechazo = QStringLiteral("La impresora «falsa» no aceptó el trabajo: la página no se imprimió.");
+    QTest::newRow("aceptado") << true << int(QPrinter::Idle) << QStringList() << 2;
+    QTest::newRow("rechazado") << true << int(QPrinter::Error) << QStringList{rechazo} << 1;
+    QTest::newRow("cancelado") << true << int(QPrinter::Aborted) << QStringList{rechazo} << 1;
+    QTest::newRow("no comienza") << false << int(QPrinter::Idle)
+                                 << QStringList{"No se pudo iniciar la impresión en «falsa»."} << 1;
+}
+
+// A job the printer did not take is an error shown by the general handler,
+// once for the whole run: no further copy is tried after it.
+void TstOpciones::impresoraQueFalla()
+{
+    QFETCH(bool, comienza);
+    QFETCH(int, estado);
+    QFETCH(QStringList, mensajes);
+    ImpresoraFalsa impresora(comienza, QPrinter::PrinterState(estado));
+    InstalaFabricaLienzo([&](QPrinter &) -> std::unique_ptr<Lienzo> {
+        return std::make_unique<LienzoImpresora>(impresora);
+    });
+    dialogos.copias = 2;
+    principal->imprimeLaser();
+    elige(laser(), "opcion1");
+    pulsa(laser());
+    instalaGrabador();
+    QCOMPARE(dialogos.mensajes, mensajes);
+    QTEST(impresora.trabajos(), "trabajos");
+}
+
+// The print run prints one page, all of it: the real print dialog offers no
+// page range, current page or selection, and leaves none chosen before.
+void TstOpciones::dialogoSinIntervaloDePaginas()
+{
+    Dialogos::instala(nullptr);
+    QPrinter impresora;
+    impresora.setPrintRange(QPrinter::PageRange);
+    impresora.setFromTo(2, 2);
+    QAbstractPrintDialog::PrintDialogOptions opciones;
+    bool visto = false;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *dialogo = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            visto = true;
+            opciones = dialogo->options();
+            dialogo->reject();
+        }
+    });
+    Dialogos::actual().imprime(&impresora, laser());
+    Dialogos::instala(&dialogos);
+    QVERIFY(visto);
+    for (auto opcion : {QAbstractPrintDialog::PrintPageRange, QAbstractPrintDialog::PrintCurrentPage,
+                        QAbstractPrintDialog::PrintSelection})
+        QVERIFY(!opciones.testFlag(opcion));
+    QCOMPARE(impresora.printRange(), QPrinter::AllPages);
 }
 
 int PruebaOpciones(int argc, char **argv)

@@ -2,7 +2,7 @@
 // place, for both layouts, every FAM count and both kinds of result.
 #include "LienzoGrabador.h"
 
-#include "stats/Errores.h"
+#include "core/motor/Errores.h"
 
 #include <QTest>
 #include <limits>

@@ -1,13 +1,12 @@
 // The printer canvas on a real (PDF) printer and the "--pdf" command line.
 #include "LienzoGrabador.h"
 
-#include "print/LienzoImpresora.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Errores.h"
-#include "stats/Uanova.h"
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Errores.h"
+#include "gui/LienzoImpresora.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QPrinter>
 #include <QProcess>
@@ -21,15 +20,22 @@ namespace {
 
 const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
 
+// The options of the four pages, numbered as ImprimePagina numbers them.
+const QStringList opciones[] = {{"--pagina", "informacion"},
+                                {"--pagina", "resultados", "--impresora", "laser"},
+                                {"--impresora", "deskjet", "--pagina", "informacion"},
+                                {"--pagina", "resultados", "--impresora", "deskjet"}};
+
 // Runs the program as a user would: no platform or display named.
-QPair<int, QString> ejecuta(const QStringList &argumentos)
+QPair<int, QString> ejecuta(const QStringList &argumentos,
+                            const QString &programa = QStringLiteral(TOLERANCIA_EJECUTABLE))
 {
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         entorno.remove(QString::fromLatin1(variable));
     QProcess proceso;
     proceso.setProcessEnvironment(entorno);
-    proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), argumentos);
+    proceso.start(programa, argumentos);
     if (!proceso.waitForFinished(60000))
         return {-1, QStringLiteral("sin terminar")};
     return {proceso.exitCode(), QString::fromUtf8(proceso.readAllStandardError())};
@@ -74,8 +80,8 @@ private slots:
     void uso();
     void rechazos_data();
     void rechazos();
-    void destinoImposible();
-    void tuberiaRechazada();
+    void salidas_data();
+    void salidas();
 
 private:
     QTemporaryDir m_dir;
@@ -129,51 +135,57 @@ void TstPdf::trabajoFallidoLiberaLaImpresora()
 
 void TstPdf::pagina_data()
 {
-    QTest::addColumn<QStringList>("opciones");
+    QTest::addColumn<QString>("estudio");
     QTest::addColumn<int>("pagina");
-    QTest::newRow("información") << QStringList{"--pagina", "informacion"} << 0;
-    QTest::newRow("resultados láser") << QStringList{"--pagina", "resultados", "--impresora", "laser"} << 1;
-    QTest::newRow("información deskjet") << QStringList{"--impresora", "deskjet", "--pagina", "informacion"} << 2;
-    QTest::newRow("resultados deskjet") << QStringList{"--pagina", "resultados", "--impresora", "deskjet"} << 3;
+    for (int pagina = 0; pagina < 4; ++pagina)
+        QTest::addRow("ejemplo, %s", qPrintable(opciones[pagina].join(u' '))) << ejemplo << pagina;
+    // Every count of FAM with the most samples and clearly different means
+    // (the interval block is printed), and with few samples and alike means.
+    struct Forma { const char *nombre; int n; double paso; QList<int> paginas; };
+    for (const Forma &forma : {Forma{"distintas", 10, 1.5, {0, 1, 2, 3}}, Forma{"iguales", 3, 0, {1, 3}}}) {
+        for (int k = 2; k <= 5; ++k) {
+            QStringList lineas{"Balanza", "Valoración", "Ana", "01/01/2026", QString::number(k),
+                               QString::number(forma.n)};
+            for (int i = 1; i <= k; ++i)
+                for (int j = 1; j <= forma.n; ++j)
+                    lineas << QString::number(100 + forma.paso * i + 0.1 * ((3 * j + i) % 4), 'f', 2);
+            const QString ruta = m_dir.filePath(QStringLiteral("%1-%2.w1e").arg(forma.nombre).arg(k));
+            QFile archivo(ruta);
+            QVERIFY(archivo.open(QIODevice::WriteOnly));
+            archivo.write(lineas.join("\r\n").toLatin1() + "\r\n");
+            for (int pagina : forma.paginas)
+                QTest::addRow("%s, k = %d, %s", forma.nombre, k, qPrintable(opciones[pagina].join(u' ')))
+                    << ruta << pagina;
+        }
+    }
 }
 
-// One page whose text is exactly the page's texts, from the study as read
-// and freshly calculated.
+// One page whose words are exactly the page's words, from the study as read
+// and freshly calculated: two texts drawn over each other (or touching)
+// would come out as one word.
 void TstPdf::pagina()
 {
-    QFETCH(QStringList, opciones);
+    QFETCH(QString, estudio);
     QFETCH(int, pagina);
-    const QString pdf = m_dir.filePath(QStringLiteral("pagina%1.pdf").arg(pagina));
-    const auto [codigo, error] = ejecuta(QStringList{"--pdf", pdf} + opciones + QStringList{ejemplo});
+    const QString pdf = m_dir.filePath(QStringLiteral("pagina.pdf"));
+    const auto [codigo, error] = ejecuta(QStringList{"--pdf", pdf} + opciones[pagina] + QStringList{estudio});
     QVERIFY2(codigo == 0, qPrintable(error));
     QCOMPARE(paginasDe(pdf), 1);
 
-    const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ejemplo));
+    const Estudio leido = EstudioAceptado(LeeArchivoEstudio(estudio));
     JuegoResultados juego;
-    CalculaAnova(estudio, u'.', juego);
-    LienzoGrabador grabador(600, 4800);
-    ImprimePagina(pagina, grabador, estudio, juego);
+    CalculaAnova(leido, u'.', juego);
+    LienzoGrabador grabador(pagina < 2 ? 600 : 300, 4800);
+    ImprimePagina(pagina, grabador, leido, juego);
     QString esperado;
     for (const auto &t : grabador.trabajos.first().textos)
         esperado += t.texto + u' ';
-    QString texto = herramienta("pdftotext", pdf);
-    if (pagina == 1)
-        QVERIFY(texto.contains(QStringLiteral("Hay Diferencia entre FAM")));
-    // The ink-jet columns are 26 × 12 pixels apart, narrower at 600 dpi than
-    // "Muestra 1": the text extractor then runs neighbours together, so the
-    // characters are compared; the laser pages word by word.
-    const auto partes = [pagina](QString t) {
-        if (pagina >= 2) {
-            t.remove(QRegularExpression(QStringLiteral("\\s")));
-            QStringList letras(t.begin(), t.end());
-            letras.sort();
-            return letras;
-        }
-        QStringList palabras = t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-        palabras.sort();
-        return palabras;
+    const auto palabras = [](const QString &t) {
+        QStringList lista = t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        lista.sort();
+        return lista;
     };
-    QCOMPARE(partes(texto), partes(esperado));
+    QCOMPARE(palabras(herramienta("pdftotext", pdf)), palabras(esperado));
 }
 
 void TstPdf::uso_data()
@@ -234,32 +246,73 @@ void TstPdf::rechazos()
 
     const auto [codigo, error] = ejecuta({"--pdf", pdf, "--pagina", pagina, w1e});
     QCOMPARE(codigo, 1);
-    QVERIFY2(error.contains(mensaje), qPrintable(error));
+    QVERIFY2(error.contains(w1e + QStringLiteral(": ") + mensaje), qPrintable(error));
     QVERIFY(previo.open(QIODevice::ReadOnly));
     QCOMPARE(previo.readAll(), QByteArray("contenido anterior"));
 }
 
-void TstPdf::destinoImposible()
+void TstPdf::salidas_data()
 {
-    const QString pdf = m_dir.filePath(QStringLiteral("no/existe/salida.pdf"));
-    const auto [codigo, error] = ejecuta({"--pdf", pdf, "--pagina", "informacion", ejemplo});
-    QCOMPARE(codigo, 1);
-    QVERIFY2(error.contains(QStringLiteral("No se pudo escribir")), qPrintable(error));
-    QVERIFY(!QFile::exists(pdf));
+    QTest::addColumn<QString>("salida");
+    QTest::addColumn<QString>("previo");      // what is there before: "", "archivo", "tubo", "carpeta"
+    QTest::addColumn<QString>("envoltura");   // shell commands run before the program
+    QTest::addColumn<QString>("mensaje");     // %1 the output's path; empty: success
+    const QString lleno = QStringLiteral("No se puede escribir el archivo «%1»: Archivo demasiado grande");
+    // A file size limit of 512 bytes stands for a full disk.
+    const QString limite = QStringLiteral("trap '' XFSZ; ulimit -f 1");
+    QTest::newRow("carpeta inexistente") << "no/existe/salida.pdf" << "" << ""
+        << "No se puede crear el archivo «%1»: No existe el archivo o el directorio";
+    QTest::newRow("disco lleno") << "salida.pdf" << "" << limite << lleno;
+    QTest::newRow("disco lleno, archivo previo") << "salida.pdf" << "archivo" << limite << lleno;
+    QTest::newRow("tubería") << "salida.pdf" << "tubo" << "" << "No se puede guardar en «%1»: no es un archivo normal.";
+    QTest::newRow("carpeta") << "salida.pdf" << "carpeta" << "" << "No se puede guardar en «%1»: no es un archivo normal.";
+    // The page is drawn in memory: the temporary folder plays no part.
+    QTest::newRow("TMPDIR inservible") << "salida.pdf" << "archivo" << "export TMPDIR=/no/existe" << "";
 }
 
-// A named pipe keeps its reader: it is neither written through nor
-// replaced by a regular file.
-void TstPdf::tuberiaRechazada()
+// A PDF that cannot be written is a failure that names the file, and it
+// leaves the folder exactly as it was: no empty file, no scratch file, the
+// previous file byte for byte, a pipe or folder untouched.
+void TstPdf::salidas()
 {
-    const QString tubo = m_dir.filePath(QStringLiteral("tubo.pdf"));
-    QFile::remove(tubo);
-    QCOMPARE(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
-    const auto [codigo, error] = ejecuta({"--pdf", tubo, "--pagina", "informacion", ejemplo});
+    QFETCH(QString, salida);
+    QFETCH(QString, previo);
+    QFETCH(QString, envoltura);
+    QFETCH(QString, mensaje);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(salida);
+    const QByteArray anterior = "PDF anterior";
+    if (previo == u"archivo") {
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(anterior) == anterior.size());
+    } else if (previo == u"tubo") {
+        QCOMPARE(mkfifo(QFile::encodeName(ruta).constData(), 0600), 0);
+    } else if (previo == u"carpeta") {
+        QVERIFY(QDir(dir.path()).mkdir(salida));
+    }
+    const QStringList antes = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+    const auto [codigo, error] = ejecuta({"-c", envoltura + QStringLiteral("\nexec \"$0\" \"$@\""), TOLERANCIA_EJECUTABLE,
+                                          "--pdf", ruta, "--pagina", "informacion", ejemplo},
+                                         QStringLiteral("/bin/sh"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), antes);
+    const QFileInfo despues(ruta);
+    if (mensaje.isEmpty()) {
+        QVERIFY2(codigo == 0, qPrintable(error));
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-");
+        return;
+    }
     QCOMPARE(codigo, 1);
-    QVERIFY2(error.contains(QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.").arg(tubo)),
-             qPrintable(error));
-    QVERIFY(QFileInfo(tubo).exists() && !QFileInfo(tubo).isFile());
+    QVERIFY2(error.contains(ejemplo + QStringLiteral(": ") + mensaje.arg(ruta) + u'\n'), qPrintable(error));
+    if (previo == u"archivo") {
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), anterior);
+    }
+    QCOMPARE(despues.isDir(), previo == u"carpeta");
+    QCOMPARE(despues.isFile(), previo == u"archivo");
 }
 
 int PruebaPdf(int argc, char **argv)

@@ -1,13 +1,13 @@
-#include "capture/Fdatos.h"
-#include "results/Informe.h"
-#include "results/RejillaResultado.h"
-#include "results/Tablas.h"
-#include "shell/Dialogos.h"
-#include "shell/EstadoComandos.h"
-#include "shell/Main.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Pares.h"
+#include "core/comandos/EstadoComandos.h"
+#include "core/informe/Informe.h"
+#include "core/informe/TablasResultado.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+#include "core/motor/Pares.h"
+#include "gui/Dialogos.h"
+#include "gui/RejillaResultado.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaPrincipal.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -87,23 +87,27 @@ const Valores titulosEqpo = {{"         FAM", "   PROMEDIO", "  DESVIACIÓN", " 
 const Valores titulosConclu = {{"FAM", "FAM", "     LÍMITE", "     LÍMITE", " CONCLUSIÓN"},
                                {"", "", "   INFERIOR", "   SUPERIOR", ""}};
 
-QAction *accion(const QString &nombre) { return MainForm->findChild<QAction *>(nombre); }
+// The main window of the test running.
+VentanaPrincipal *ventanaPrincipal = nullptr;
+VentanaEstudio *documento() { return ventanaPrincipal->documento(); }
+
+QAction *accion(const QString &nombre) { return ventanaPrincipal->findChild<QAction *>(nombre); }
 void ejecuta(const char *nombre) { accion(QString::fromLatin1(nombre))->trigger(); }
 
 bool habilitado(const QString &nombre)
 {
     if (QAction *a = accion(nombre))
         return a->isEnabled();
-    return MainForm->findChild<QAbstractButton *>(nombre)->isEnabled();
+    return ventanaPrincipal->findChild<QAbstractButton *>(nombre)->isEnabled();
 }
 
 // The study commands enabled at this moment, in the table's order.
 QStringList habilitados()
 {
     QStringList lista;
-    for (const QString &nombre : ComandosDeEstudio())
-        if (nombre != "pmnudunet"_L1 && habilitado(nombre))
-            lista << nombre;
+    for (const Comando comando : ComandosDeEstudio())
+        if (comando != Comando::pmnudunet && habilitado(NombreComando(comando)))
+            lista << NombreComando(comando);
     return lista;
 }
 
@@ -115,7 +119,7 @@ template<typename T> T *hijo(QObject *padre, const QString &nombre)
     return w;
 }
 
-QList<QMdiSubWindow *> ventanas() { return MainForm->mdiArea()->subWindowList(); }
+QList<QMdiSubWindow *> ventanas() { return ventanaPrincipal->marco()->subWindowList(); }
 QMdiSubWindow *marco(QWidget *ventana) { return qobject_cast<QMdiSubWindow *>(ventana->parentWidget()); }
 
 // The result windows with `nombre` (finfoA, finfoB, frminforme), oldest first.
@@ -137,7 +141,7 @@ QStringList lineasInforme(QWidget *ventana)
 
 void escribeCampo(const QString &nombre, const QString &texto)
 {
-    auto *campo = hijo<QLineEdit>(Finforma, nombre);
+    auto *campo = hijo<QLineEdit>(documento(), nombre);
     campo->setFocus(Qt::TabFocusReason);
     campo->selectAll();
     QTest::keyClicks(campo, texto);
@@ -149,7 +153,7 @@ void escribeCampo(const QString &nombre, const QString &texto)
 void tecleaEstudio(const Valores &valores)
 {
     ejecuta("FileNewItem");
-    QVERIFY(Finforma);
+    QVERIFY(documento());
     escribeCampo(u"etole"_s, u"Equipo HPLC"_s);
     escribeCampo(u"emetodo"_s, u"Valoracion"_s);
     escribeCampo(u"eanalista"_s, u"Ana"_s);
@@ -159,17 +163,17 @@ void tecleaEstudio(const Valores &valores)
     const auto n = valores.front().size();
     escribeCampo(u"econdicion"_s, QString::number(k));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    auto *ereplica = hijo<QLineEdit>(Finforma, u"ereplica"_s);
+    auto *ereplica = hijo<QLineEdit>(documento(), u"ereplica"_s);
     QVERIFY(ereplica->hasFocus());
     ereplica->selectAll();
     QTest::keyClicks(ereplica, QString::number(n));
     QTest::keyClick(ereplica, Qt::Key_Tab);
-    auto *botonok = hijo<QPushButton>(Finforma, u"botonok"_s);
+    auto *botonok = hijo<QPushButton>(documento(), u"botonok"_s);
     QVERIFY(botonok->hasFocus());
     QTest::keyClick(botonok, Qt::Key_Space);
     QTest::keyClick(botonok, Qt::Key_Tab);
 
-    auto *editor = hijo<QLineEdit>(Finforma, u"editorstgdatos"_s);
+    auto *editor = hijo<QLineEdit>(documento(), u"editorstgdatos"_s);
     QVERIFY(editor->hasFocus());
     for (qsizetype j = 0; j < n; ++j) {
         for (qsizetype i = 0; i < k; ++i) {
@@ -177,7 +181,7 @@ void tecleaEstudio(const Valores &valores)
             QTest::keyClick(editor, Qt::Key_Tab);
         }
     }
-    auto *boton1 = hijo<QPushButton>(Finforma, u"boton1"_s);
+    auto *boton1 = hijo<QPushButton>(documento(), u"boton1"_s);
     QVERIFY(boton1->hasFocus());
     QTest::keyClick(boton1, Qt::Key_Space);
     QVERIFY(habilitado(u"mnucalculos"_s));
@@ -186,12 +190,12 @@ void tecleaEstudio(const Valores &valores)
 // Types `texto` over cell (FAM i, sample j) of the document's grid.
 void cambiaCelda(int i, int j, const QString &texto)
 {
-    auto *stgdatos = hijo<QTableWidget>(Finforma, u"stgdatos"_s);
+    auto *stgdatos = hijo<QTableWidget>(documento(), u"stgdatos"_s);
     const QRect rect = stgdatos->visualRect(stgdatos->model()->index(j - 1, i - 1));
     QTest::mouseClick(stgdatos->viewport(), Qt::LeftButton, {}, rect.center());
     QCOMPARE(stgdatos->currentRow(), j - 1);
     QCOMPARE(stgdatos->currentColumn(), i - 1);
-    auto *editor = hijo<QLineEdit>(Finforma, u"editorstgdatos"_s);
+    auto *editor = hijo<QLineEdit>(documento(), u"editorstgdatos"_s);
     editor->selectAll();
     QTest::keyClicks(editor, texto);
 }
@@ -199,13 +203,13 @@ void cambiaCelda(int i, int j, const QString &texto)
 // Every cell of a result grid; rows after those given must be empty.
 void compruebaFilas(QWidget *ventana, const QString &nombre, const Valores &filas)
 {
-    auto *rejilla = hijo<TRejillaResultado>(ventana, nombre);
+    auto *rejilla = hijo<RejillaResultado>(ventana, nombre);
     for (int f = 0; f < rejilla->rowCount(); ++f)
         for (int c = 0; c < rejilla->columnCount(); ++c)
             QCOMPARE(rejilla->celda(c, f), filas.value(f).value(c));
 }
 
-QString pfcalDe(QWidget *ventana) { return hijo<TRejillaResultado>(ventana, u"stganova"_s)->celda(5, 3); }
+QString pfcalDe(QWidget *ventana) { return hijo<RejillaResultado>(ventana, u"stganova"_s)->celda(5, 3); }
 
 // The report lines the composer gives for the document's study, up to an
 // error if one stops it.
@@ -214,7 +218,7 @@ QStringList informeCompuesto()
     QStringList lineas;
     JuegoResultados juego;
     try {
-        ComponeInforme(Finforma->estudio(), SeparadorDecimal(), juego,
+        ComponeInforme(documento()->estudio(), SeparadorDecimal(), juego,
                        [&](const QString &linea) { lineas += linea; });
     } catch (const ErrorTolerancia &) {
     }
@@ -229,7 +233,7 @@ class TstResultados : public QObject
 {
     Q_OBJECT
 
-    TMainForm *principal = nullptr;
+    VentanaPrincipal *principal = nullptr;
     FalsosDialogos *dialogos = nullptr;
 
 private slots:
@@ -237,7 +241,8 @@ private slots:
     {
         dialogos = new FalsosDialogos;
         Dialogos::instala(dialogos);
-        principal = new TMainForm;
+        principal = new VentanaPrincipal;
+        ventanaPrincipal = principal;
         principal->show();
         principal->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(principal));
@@ -323,11 +328,11 @@ private slots:
         compruebaFilas(a, u"stgeqpo"_s, titulosEqpo + eqpo);
         compruebaFilas(b, u"stgconclu"_s, titulosConclu + conclu);
 
-        auto *stganova = hijo<TRejillaResultado>(a, u"stganova"_s);
-        auto *stgconclu = hijo<TRejillaResultado>(b, u"stgconclu"_s);
+        auto *stganova = hijo<RejillaResultado>(a, u"stganova"_s);
+        auto *stgconclu = hijo<RejillaResultado>(b, u"stgconclu"_s);
         QCOMPARE(stganova->columnWidth(0), 175);
         QCOMPARE(stganova->columnWidth(5), 140);
-        QCOMPARE(hijo<TRejillaResultado>(a, u"stgeqpo"_s)->columnWidth(0), 170);
+        QCOMPARE(hijo<RejillaResultado>(a, u"stgeqpo"_s)->columnWidth(0), 170);
         QCOMPARE(stgconclu->columnWidth(1), 70);
         QCOMPARE(stgconclu->columnWidth(2), 100);
         QCOMPARE(stgconclu->columnWidth(4), 250);
@@ -415,7 +420,7 @@ private slots:
     {
         tecleaEstudio(ejemplo);
         QVERIFY(habilitado(u"spdgrafica"_s));
-        MainForm->findChild<QAbstractButton *>(u"spdgrafica"_s)->click();
+        ventanaPrincipal->findChild<QAbstractButton *>(u"spdgrafica"_s)->click();
         QWidget *ventana = resultado("VentanaGrafica");
         QVERIFY(ventana);
         QCOMPARE(marco(ventana)->windowTitle(), u"Gráfica"_s);
@@ -520,7 +525,7 @@ private slots:
         QStringList sinEstudio;
         int paso = 0;
         for (const QChar letra : orden) {
-            QWidget *ventana = letra == u'D'   ? static_cast<QWidget *>(Finforma)
+            QWidget *ventana = letra == u'D'   ? static_cast<QWidget *>(documento())
                                : letra == u'A' ? resultado("finfoA")
                                : letra == u'B' ? resultado("finfoB")
                                                : resultado("frminforme");
@@ -532,19 +537,19 @@ private slots:
             if (medio == 1 && cerrar) {
                 cerrar->trigger();
             } else if (medio == 2 && habilitado(u"mnuclose"_s)) {
-                MainForm->mdiArea()->setActiveSubWindow(marco(ventana));
+                ventanaPrincipal->marco()->setActiveSubWindow(marco(ventana));
                 ejecuta("mnuclose");
             } else {
                 marco(ventana)->close();
             }
             QTRY_COMPARE(ventanas().size(), 4 - paso);
             if (letra == u'D') {
-                QVERIFY(!Finforma);
+                QVERIFY(!documento());
                 sinEstudio = esperado = habilitados();
                 QVERIFY(sinEstudio.contains(u"FileNewItem"_s));
                 QVERIFY(!sinEstudio.contains(u"mnuclose"_s));
                 if (paso < 4) {
-                    MainForm->aplicaEvento(Evento::nuevo);
+                    ventanaPrincipal->aplicaEvento(Evento::nuevo);
                     esperado = habilitados();
                     QVERIFY(esperado != sinEstudio);
                 }
@@ -587,8 +592,8 @@ private slots:
         const QList<QPair<QWidget *, QString>> rejillas = {
             {a, u"stganova"_s}, {a, u"stgeqpo"_s}, {b, u"stgconclu"_s}};
         for (const auto &[ventana, nombre] : rejillas) {
-            MainForm->mdiArea()->setActiveSubWindow(marco(ventana));
-            auto *rejilla = hijo<TRejillaResultado>(ventana, nombre);
+            ventanaPrincipal->marco()->setActiveSubWindow(marco(ventana));
+            auto *rejilla = hijo<RejillaResultado>(ventana, nombre);
             rejilla->setFocus(Qt::MouseFocusReason);
             QVERIFY(rejilla->hasFocus());
             const int ultimaFila = rejilla->rowCount() - 1;
@@ -605,7 +610,7 @@ private slots:
             QVERIFY(rejilla->tabKeyNavigation());
         }
         // Leaving the confidence-interval grid also takes it back to row 0.
-        auto *stgconclu = hijo<TRejillaResultado>(b, u"stgconclu"_s);
+        auto *stgconclu = hijo<RejillaResultado>(b, u"stgconclu"_s);
         QCOMPARE(stgconclu->currentRow(), 0);
         QCOMPARE(stgconclu->currentColumn(), 4);
     }
@@ -639,7 +644,7 @@ private slots:
             QVERIFY2(antes.split(u'\n').contains(linea), qPrintable(linea));
         cambiaCelda(2, 1, u"90"_s);
         QCOMPARE(texto->toPlainText(), antes);
-        QCOMPARE(MainForm->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
+        QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
     }
 
     // The item is usable exactly when "Análisis de la varianza" is.
@@ -647,8 +652,8 @@ private slots:
     {
         for (int e = int(Evento::inicio); e <= int(Evento::anovaNoSignificativo); ++e) {
             const CambioComandos &cambio = CambiosDe(Evento(e));
-            QCOMPARE(cambio.habilita.contains(u"mnusupuestos"_s), cambio.habilita.contains(u"mnuanova"_s));
-            QCOMPARE(cambio.deshabilita.contains(u"mnusupuestos"_s), cambio.deshabilita.contains(u"mnuanova"_s));
+            QCOMPARE(cambio.habilita.contains(Comando::mnusupuestos), cambio.habilita.contains(Comando::mnuanova));
+            QCOMPARE(cambio.deshabilita.contains(Comando::mnusupuestos), cambio.deshabilita.contains(Comando::mnuanova));
         }
     }
 };

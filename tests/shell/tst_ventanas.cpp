@@ -1,14 +1,13 @@
 #include "../print/LienzoGrabador.h"
-#include "capture/Fdatos.h"
-#include "shell/Dialogos.h"
-#include "print/Impresion.h"
-#include "shell/EstadoComandos.h"
-#include "shell/Main.h"
-#include "shell/TemasAyuda.h"
-#include "shell/Ufacerca.h"
-#include "shell/Ufshow.h"
-#include "shell/VisorAyuda.h"
-#include "shell/Zantu.h"
+#include "core/ayuda/TemasAyuda.h"
+#include "core/comandos/EstadoComandos.h"
+#include "gui/AcercaDe.h"
+#include "gui/Dialogos.h"
+#include "gui/Presentacion.h"
+#include "gui/Programa.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaPrincipal.h"
+#include "gui/VisorAyuda.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -24,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -34,6 +34,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +80,14 @@ QByteArray contenido(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
 }
 
+QStringList nombresDeComandos()
+{
+    QStringList nombres;
+    for (const Comando comando : ComandosDeEstudio())
+        nombres << NombreComando(comando);
+    return nombres;
+}
+
 QStringList lista(const QString &mensaje)
 {
     return mensaje.isEmpty() ? QStringList() : QStringList{mensaje};
@@ -94,7 +109,7 @@ class TstVentanas : public QObject
     Q_OBJECT
 
     DialogosFalsos dialogos;
-    TMainForm *ventana = nullptr;
+    VentanaPrincipal *ventana = nullptr;
     QTemporaryDir dir;
 
     QAction *accion(const QString &nombre) const { return hijo<QAction>(ventana, nombre); }
@@ -111,12 +126,13 @@ class TstVentanas : public QObject
         for (const QString &nombre : si + no)
             QVERIFY2(habilitado(nombre) == si.contains(nombre), qPrintable(nombre));
     }
-    QLineEdit *campo(const QString &nombre) const { return hijo<QLineEdit>(Finforma, nombre); }
-    QTableWidget *rejilla() const { return hijo<QTableWidget>(Finforma, u"stgdatos"_s); }
-    int pagina() const { return hijo<QTabWidget>(Finforma, u"Thojas"_s)->currentIndex(); }
+    VentanaEstudio *documento() const { return ventana->documento(); }
+    QLineEdit *campo(const QString &nombre) const { return hijo<QLineEdit>(documento(), nombre); }
+    QTableWidget *rejilla() const { return hijo<QTableWidget>(documento(), u"stgdatos"_s); }
+    int pagina() const { return hijo<QTabWidget>(documento(), u"Thojas"_s)->currentIndex(); }
     QString estado() const { return ventana->estado(); }
-    QString celda(int columna, int fila) const { return Finforma->estudio().stgdatos.celda(columna, fila); }
-    TFinforma::OpcionesRejilla opciones() const { return Finforma->opciones(); }
+    QString celda(int columna, int fila) const { return documento()->estudio().stgdatos.celda(columna, fila); }
+    VentanaEstudio::OpcionesRejilla opciones() const { return documento()->opciones(); }
 
     // The component of the document window that has the focus.
     QString foco() const
@@ -124,7 +140,7 @@ class TstVentanas : public QObject
         QWidget *w = QApplication::focusWidget();
         if (!w)
             return u"<nadie>"_s;
-        return Finforma && rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
+        return documento() && rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
     }
 
     void teclea(const QString &texto)
@@ -150,7 +166,7 @@ class TstVentanas : public QObject
     }
     void enCaptura(const QString &nombre)
     {
-        hijo<QTabWidget>(Finforma, u"Thojas"_s)->setCurrentIndex(1);
+        hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
         campo(nombre)->setFocus();
     }
 
@@ -218,7 +234,7 @@ private slots:
     void init()
     {
         dialogos = DialogosFalsos();
-        ventana = new TMainForm;
+        ventana = new VentanaPrincipal;
         ventana->resize(1000, 750);
         ventana->show();
         ventana->activateWindow();
@@ -227,9 +243,9 @@ private slots:
 
     void cleanup()
     {
+        const QPointer<VentanaEstudio> estudio = documento();
         delete ventana;
-        QVERIFY(!MainForm);
-        QVERIFY(!Finforma);
+        QVERIFY(!estudio);
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -250,7 +266,7 @@ private slots:
                                 u"FileExitItem"_s, u"spdexit"_s, u"WindowMenu"_s, u"HelpMenu"_s,
                                 u"HelpContentsItem"_s, u"HelpSearchItem"_s, u"HelpAboutItem"_s,
                                 u"spdcontenido"_s};
-        QStringList no = ComandosDeEstudio();
+        QStringList no = nombresDeComandos();
         no.removeIf([&si](const QString &n) { return n == u"pmnudunet"_s || si.contains(n); });
         usables(si, no);
         // Hidden ones, the ink-jet button keeping its place.
@@ -302,16 +318,17 @@ private slots:
         nuevo();  // the grid menu's item exists with a document window
         const CambioComandos &cambios = CambiosDe(static_cast<Evento>(evento));
         for (const bool antes : {false, true}) {
-            for (const QString &nombre : ComandosDeEstudio()) {
+            for (const QString &nombre : nombresDeComandos()) {
                 for (QAction *a : ventana->findChildren<QAction *>(nombre))
                     a->setEnabled(antes);
                 for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>(nombre))
                     b->setEnabled(antes);
             }
             ventana->aplicaEvento(static_cast<Evento>(evento));
-            for (const QString &nombre : ComandosDeEstudio()) {
-                const bool esperado = cambios.habilita.contains(nombre) ? true
-                                      : cambios.deshabilita.contains(nombre) ? false
+            for (const Comando comando : ComandosDeEstudio()) {
+                const QString nombre = NombreComando(comando);
+                const bool esperado = cambios.habilita.contains(comando) ? true
+                                      : cambios.deshabilita.contains(comando) ? false
                                                                              : antes;
                 const auto acciones = ventana->findChildren<QAction *>(nombre);
                 const auto botones = ventana->findChildren<QAbstractButton *>(nombre);
@@ -329,7 +346,7 @@ private slots:
     void caminoTipico()
     {
         nuevo();
-        QCOMPARE(Finforma->windowTitle(), u"Nuevo"_s);
+        QCOMPARE(documento()->windowTitle(), u"Nuevo"_s);
         QCOMPARE(pagina(), 0);
         QCOMPARE(foco(), u"etole"_s);
         QCOMPARE(campo(u"econdicion"_s)->text(), u"2"_s);
@@ -353,15 +370,15 @@ private slots:
         QCOMPARE(celda(0, 3), u"Muestra 3"_s);
         usables({u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s, u"mnucalculos"_s,
                  u"mnuanova"_s, u"PrintLasser"_s, u"spdprint"_s});
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::inicial);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::inicial);
 
         llenaRejilla({u"98.5"_s, u"99.1"_s, u"100.2"_s, u"98.7"_s, u"99.9"_s});
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::conTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
         QVERIFY(!habilitado(u"mnuinforme"_s));
         tecla(Qt::Key_Tab);
         accion(u"mnuconclu"_s)->setEnabled(true);
         teclea(u"100.4"_s);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::sinTab);
         QVERIFY(habilitado(u"mnuinforme"_s));
         QVERIFY(!habilitado(u"mnuconclu"_s));
 
@@ -369,8 +386,8 @@ private slots:
         tecla(Qt::Key_Tab);
         QCOMPARE(foco(), u"boton1"_s);
         QVERIFY(dialogos.mensajes.isEmpty());
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::conTab);
-        const Estudio e = Finforma->estudio();
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
+        const Estudio e = documento()->estudio();
         QCOMPARE(e.etole, u"Equipo de disolución"_s);
         QCOMPARE(e.emetodo, u"Valoración por HPLC"_s);
         QCOMPARE(e.stgdatos.celda(1, 2), u"100.2"_s);
@@ -466,17 +483,17 @@ private slots:
     {
         nuevo();
         teclea(u"abc"_s);
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         tecla(Qt::Key_Home);
         QCOMPARE(estado(), QString());
         tecla(Qt::Key_Delete);
         QCOMPARE(estado(), u"Modificado"_s);
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         tecla(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(campo(u"etole"_s)->text(), u"abc"_s);
         QCOMPARE(estado(), u"Modificado"_s);
         // A Backspace that changes nothing is still a character typed.
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         tecla(Qt::Key_Home);
         tecla(Qt::Key_Backspace);
         QCOMPARE(estado(), u"Modificado"_s);
@@ -518,7 +535,7 @@ private slots:
         accion(u"FileOpenItem"_s)->trigger();
         QCOMPARE(campo(u"etole"_s)->text().size(), 40000);
         rejilla()->setFocus();
-        QCOMPARE(hijo<QLineEdit>(Finforma, u"editorstgdatos"_s)->text().size(), 40000);
+        QCOMPARE(hijo<QLineEdit>(documento(), u"editorstgdatos"_s)->text().size(), 40000);
         tecla(Qt::Key_End);
         teclea(u"5"_s);
         QCOMPARE(celda(1, 1).size(), 40001);
@@ -553,7 +570,7 @@ private slots:
             QCOMPARE(foco(), u"stgdatos"_s);
             campo(u"econdicion"_s)->setFocus();
             QCOMPARE(foco(), u"boton1"_s);
-            QCOMPARE(Finforma->estudio().stgdatos.columnas(), k.toInt() + 1);
+            QCOMPARE(documento()->estudio().stgdatos.columnas(), k.toInt() + 1);
         }
         QCOMPARE(celda(3, 1), u"31"_s);
         QCOMPARE(celda(3, 2), u"32"_s);
@@ -579,7 +596,7 @@ private slots:
         // The check starts over at the first cell, and Tab stays inside again.
         QCOMPARE(rejilla()->currentRow(), 0);
         QCOMPARE(rejilla()->currentColumn(), 0);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::conTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
 
         dialogos.mensajes.clear();
         tecla(Qt::Key_Tab);
@@ -616,7 +633,7 @@ private slots:
         // A key in the bottom-right cell lets the next Tab out.
         rejilla()->setCurrentCell(2, 1);
         tecla(Qt::Key_Backspace);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::sinTab);
         tecla(Qt::Key_Tab);
         QCOMPARE(dialogos.mensajes.size(), 1);  // the empty cells, see celdaFaltante
         // Shift+Tab inside the grid goes back and wraps too.
@@ -629,12 +646,12 @@ private slots:
     void pegar()
     {
         nuevoAceptado(u"2"_s, u"3"_s);
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         QApplication::clipboard()->setText(u"98.1\t99.2\n97.3\t98.4\n99.5\t100.6\n"_s);
         tecla(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(celda(2, 1), u"99.2"_s);
         QCOMPARE(celda(2, 3), u"100.6"_s);
-        QCOMPARE(hijo<QLineEdit>(Finforma, u"editorstgdatos"_s)->text(), u"98.1"_s);
+        QCOMPARE(hijo<QLineEdit>(documento(), u"editorstgdatos"_s)->text(), u"98.1"_s);
         QCOMPARE(estado(), u"Modificado"_s);
         QVERIFY(habilitado(u"mnuinforme"_s));
         tecla(Qt::Key_Tab);
@@ -649,8 +666,8 @@ private slots:
         QCOMPARE(celda(2, 2), u"1"_s);
         QCOMPARE(celda(2, 3), u"4"_s);
         QCOMPARE(celda(1, 2), u"97.3"_s);
-        QCOMPARE(Finforma->estudio().stgdatos.columnas(), 3);
-        QCOMPARE(opciones(), TFinforma::OpcionesRejilla::sinTab);
+        QCOMPARE(documento()->estudio().stgdatos.columnas(), 3);
+        QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::sinTab);
     }
 
     void validaCaptura_data()
@@ -707,7 +724,7 @@ private slots:
         dialogos.archivoGuardar = ruta;
         accion(u"FileSaveItem"_s)->trigger();
         QCOMPARE(dialogos.nombresGuardar, QStringList{u"Nuevo"_s});
-        QCOMPARE(Finforma->windowTitle(), ruta);
+        QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), QString());
         QCOMPARE(contenido(ruta), QByteArray("Columna de cromatograf\xed" "a\r\n\r\n\r\n\r\n2\r\n5\r\n"
                                              "1.5\r\n3\r\n\r\n7\r\n9\r\n2\r\n4\r\n6\r\n8\r\n10\r\n"));
@@ -721,13 +738,13 @@ private slots:
 
         // Closing a saved study asks nothing.
         accion(u"mnuclose"_s)->trigger();
-        QVERIFY(!Finforma && dialogos.preguntas.isEmpty());
+        QVERIFY(!documento() && dialogos.preguntas.isEmpty());
 
         dialogos.archivoAbrir = ruta;
         accion(u"FileOpenItem"_s)->trigger();
-        QCOMPARE(Finforma->windowTitle(), ruta);
+        QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), u" "_s);
-        const Estudio e = Finforma->estudio();
+        const Estudio e = documento()->estudio();
         QCOMPARE(e.etole, u"Columna de cromatografía"_s);
         QCOMPARE(e.ereplica, u"5"_s);
         QCOMPARE(e.stgdatos.columnas(), 3);
@@ -757,7 +774,7 @@ private slots:
         dialogos.archivoAbrir = escribeArchivo(u"malo.w1e"_s, "a\r\nb\r\nc\r\nd\r\nx\r\n3\r\n");
         accion(u"FileOpenItem"_s)->trigger();
         QCOMPARE(dialogos.mensajes, QStringList{u"'x' is not a valid integer value"_s});
-        QVERIFY(ventana->mdiArea()->subWindowList().isEmpty());
+        QVERIFY(ventana->marco()->subWindowList().isEmpty());
         usables({u"FileNewItem"_s, u"FileOpenItem"_s}, {u"mnuclose"_s});
 
         dialogos.archivoAbrir = dir.filePath(u"no-existe.w1e"_s);
@@ -765,11 +782,30 @@ private slots:
         QCOMPARE(dialogos.mensajes.size(), 2);
         QVERIFY(dialogos.mensajes.last().startsWith(u"No se puede abrir el archivo «%1»: "_s
                                                         .arg(dialogos.archivoAbrir)));
+        // A pipe is refused before it is opened. Should the window wait on
+        // it, a writer comes after ten seconds and the test fails instead
+        // of hanging.
+        dialogos.archivoAbrir = dir.filePath(u"tubo.w1e"_s);
+        const QByteArray tubo = QFile::encodeName(dialogos.archivoAbrir);
+        QCOMPARE(mkfifo(tubo.constData(), 0600), 0);
+        std::promise<void> abierto;
+        std::thread liberador([espera = abierto.get_future(), tubo] {
+            if (espera.wait_for(std::chrono::seconds(10)) == std::future_status::timeout)
+                ::close(::open(tubo.constData(), O_WRONLY | O_NONBLOCK));
+        });
+        accion(u"FileOpenItem"_s)->trigger();
+        abierto.set_value();
+        liberador.join();
+        QCOMPARE(dialogos.mensajes.size(), 3);
+        QCOMPARE(dialogos.mensajes.last(),
+                 u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(dialogos.archivoAbrir));
+        QVERIFY(!documento());
+
         // Cancelling the dialog does nothing.
         dialogos.archivoAbrir.clear();
         accion(u"FileOpenItem"_s)->trigger();
-        QCOMPARE(dialogos.mensajes.size(), 2);
-        QVERIFY(!Finforma);
+        QCOMPARE(dialogos.mensajes.size(), 3);
+        QVERIFY(!documento());
     }
 
     // A modified study is never closed unsaved without the user's No.
@@ -806,18 +842,18 @@ private slots:
         campo(u"econdicion"_s)->setText(k);
         dialogos.respuesta = respuesta;
         dialogos.archivoGuardar = archivo.isEmpty() ? QString() : dir.filePath(archivo);
-        QSignalSpy cerrada(ventana, &TMainForm::cerrada);
+        QSignalSpy cerrada(ventana, &VentanaPrincipal::cerrada);
         accion(comando)->trigger();
         QCOMPARE(dialogos.preguntas,
                  QStringList{u"Guardar archivo?|Se realizaron cambios!\nQuiere guardar su información?"_s});
-        QCOMPARE(bool(Finforma), sigueAbierta);
+        QCOMPARE(bool(documento()), sigueAbierta);
         QCOMPARE(cerrada.size(), comando == u"FileExitItem"_s && !sigueAbierta ? 1 : 0);
         QCOMPARE(dialogos.mensajes.size(), mensaje.isEmpty() ? 0 : 1);
         if (!mensaje.isEmpty())
             QVERIFY2(dialogos.mensajes.first().startsWith(mensaje), qPrintable(dialogos.mensajes.first()));
         if (sigueAbierta) {
             QCOMPARE(estado(), u"Modificado"_s);
-            QCOMPARE(Finforma->windowTitle(), u"Nuevo"_s);
+            QCOMPARE(documento()->windowTitle(), u"Nuevo"_s);
             QVERIFY(ventana->isVisible());
             QVERIFY(!QFile::exists(dialogos.archivoGuardar));
         } else {
@@ -832,7 +868,7 @@ private slots:
     {
         // The shortcut of a usable item works...
         QTest::keyClick(ventana, Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(Finforma);
+        QVERIFY(documento());
         campo(u"econdicion"_s)->setText(QString());
         // "Deskjet" usable while "&Imprimir..." is not: unreachable. (Shown
         // here, since a hidden action never triggers at all.)
@@ -852,17 +888,17 @@ private slots:
         ventana->aplicaEvento(Evento::nuevo);
         QVERIFY(!accion(u"FileNewItem"_s)->isEnabled());
         QTest::keyClick(ventana, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(ventana->mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(ventana->marco()->subWindowList().size(), 1);
     }
 
     void menuDeRejilla()
     {
         nuevoAceptado(u"2"_s, u"3"_s);
-        auto *editor = hijo<QLineEdit>(Finforma, u"editorstgdatos"_s);
+        auto *editor = hijo<QLineEdit>(documento(), u"editorstgdatos"_s);
         QContextMenuEvent derecho(QContextMenuEvent::Mouse, QPoint(5, 5), editor->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(editor, &derecho);
-        QVERIFY(hijo<QMenu>(Finforma, u"pmenu"_s)->isVisible());
-        hijo<QMenu>(Finforma, u"pmenu"_s)->close();
+        QVERIFY(hijo<QMenu>(documento(), u"pmenu"_s)->isVisible());
+        hijo<QMenu>(documento(), u"pmenu"_s)->close();
     }
 
     // Counts the field checks would refuse still reach the accept button
@@ -882,7 +918,7 @@ private slots:
         nuevo();
         campo(u"econdicion"_s)->setText(k);
         campo(u"ereplica"_s)->setText(k);
-        hijo<QPushButton>(Finforma, u"botonok"_s)->click();
+        hijo<QPushButton>(documento(), u"botonok"_s)->click();
         QCOMPARE(rejilla()->columnCount(), lado);
         QCOMPARE(rejilla()->rowCount(), lado);
         rejilla()->setFocus();
@@ -892,7 +928,7 @@ private slots:
         // The study can still be written when it is valid again.
         campo(u"econdicion"_s)->setText(u"2"_s);
         campo(u"ereplica"_s)->setText(u"2"_s);
-        QVERIFY(ValidaCaptura());
+        QVERIFY(ValidaCaptura(documento()));
     }
 
     void ayudaDeMenu()
@@ -911,19 +947,19 @@ private slots:
         QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(menu, &f1);
         QVERIFY(f1.isAccepted());
-        QCOMPARE(VisorAyuda()->paginaActual(), PaginaDeContexto(2));
-        VisorAyuda()->close();
+        QCOMPARE(VisorDeAyuda()->paginaActual(), PaginaDeContexto(2));
+        VisorDeAyuda()->close();
         menu->close();
     }
 
     void acercaDe()
     {
         accion(u"HelpAboutItem"_s)->trigger();
-        auto *caja = ventana->findChild<TAboutBox *>();
+        auto *caja = ventana->findChild<AcercaDe *>();
         QVERIFY(caja && caja->isVisible() && !caja->isModal());
         QCOMPARE(caja->windowTitle(), u"Acerca de"_s);
         QTest::mouseClick(hijo<QPushButton>(caja, u"OKButton"_s), Qt::LeftButton);
-        QTRY_VERIFY(!ventana->findChild<TAboutBox *>());
+        QTRY_VERIFY(!ventana->findChild<AcercaDe *>());
     }
 
     // A study read from a file is labelled for its own counts: the report
@@ -940,7 +976,7 @@ private slots:
         QVERIFY(informe.contains(u"\nMuestra 6 "_s));
 
         LienzoGrabador lienzo(600, 4800);
-        ImprimeInformacionLaser(lienzo, Finforma->estudio());
+        ImprimeInformacionLaser(lienzo, documento()->estudio());
         const auto &pagina = lienzo.trabajos.first();
         for (const QString &etiqueta : {u" FAM"_s, u"   5"_s, u"Muestra 4"_s, u"Muestra 5"_s, u"Muestra 6"_s})
             QVERIFY2(std::count_if(pagina.textos.begin(), pagina.textos.end(),
@@ -963,11 +999,11 @@ private slots:
         ventana->setFixedSize(tamano);
         abreConResultados();
         accion(u"mnuinforme"_s)->trigger();
-        Finforma->parentWidget()->close();
-        QVERIFY(!Finforma);
+        documento()->parentWidget()->close();
+        QVERIFY(!documento());
         accion(u"FileOpenItem"_s)->trigger();
-        QVERIFY(Finforma);
-        QMdiArea *marco = ventana->mdiArea();
+        QVERIFY(documento());
+        QMdiArea *marco = ventana->marco();
         const QRect libre = marco->viewport()->rect();
         const auto hijas = marco->subWindowList();
         QCOMPARE(hijas.size(), 5);
@@ -1025,7 +1061,7 @@ private slots:
         QCOMPARE(estado(), u"Modificado"_s);
         QCOMPARE(texto(u"estado"_s), u"Modificado"_s);
         QCOMPARE(texto(u"StatusLine"_s), u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s);
-        ventana->ponEstado(QString());
+        documento()->ponModificado(false);
         QCOMPARE(texto(u"estado"_s), QString());
     }
 
@@ -1035,13 +1071,12 @@ private slots:
     {
         QTest::addColumn<QString>("clase");
         QTest::addColumn<QString>("titulo");
-        QTest::newRow("principal") << u"TMainForm"_s
+        QTest::newRow("principal") << u"VentanaPrincipal"_s
                                    << u"Tolerancia del Método, Factores Ajenos  al Método"_s;
-        QTest::newRow("presentación") << u"TFshow"_s << u"Tolerancia del Método"_s;
-        QTest::newRow("acerca de") << u"TAboutBox"_s << u"Acerca de"_s;
-        QTest::newRow("opciones láser") << u"TFoppr1"_s << u"opciones"_s;
-        QTest::newRow("opciones de tinta") << u"TFoppr"_s << u"opciones"_s;
-        QTest::newRow("tipo de impresora") << u"TFOPRT"_s << u"Opciones de impresión"_s;
+        QTest::newRow("presentación") << u"Presentacion"_s << u"Tolerancia del Método"_s;
+        QTest::newRow("acerca de") << u"AcercaDe"_s << u"Acerca de"_s;
+        QTest::newRow("opciones láser y de tinta") << u"OpcionesImpresion"_s << u"opciones"_s;
+        QTest::newRow("tipo de impresora") << u"VentanaTipoImpresora"_s << u"Opciones de impresión"_s;
     }
     void nombresDeVentana()
     {
@@ -1050,20 +1085,22 @@ private slots:
         PreparaAplicacion();
         // Qt appends a display name of the program's own to every window name.
         QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
-        TFshow splash;
-        CreaVentanasImpresion();
+        Presentacion splash;
+        ventana->creaVentanasImpresion();
         accion(u"HelpAboutItem"_s)->trigger();
-        QWidget *w = clase == u"TFshow"_s ? static_cast<QWidget *>(&splash) : ventana;
-        if (w->metaObject()->className() != clase) {
-            const auto hijos = ventana->findChildren<QWidget *>();
-            w = *std::find_if(hijos.begin(), hijos.end(), [&clase](QWidget *h) {
-                return h->isWindow() && h->metaObject()->className() == clase;
-            });
+        // Every window of the class: the options windows are two.
+        QList<QWidget *> ventanas{&splash, ventana};
+        ventanas += ventana->findChildren<QWidget *>();
+        ventanas.removeIf([&clase](QWidget *w) {
+            return !w->isWindow() || w->metaObject()->className() != clase;
+        });
+        QVERIFY(!ventanas.isEmpty());
+        for (QWidget *w : std::as_const(ventanas)) {
+            w->show();
+            QCOMPARE(w->windowTitle(), titulo);
+            QCOMPARE(w->windowHandle()->title(), titulo);
+            w->hide();
         }
-        w->show();
-        QCOMPARE(w->windowTitle(), titulo);
-        QCOMPARE(w->windowHandle()->title(), titulo);
-        w->hide();
     }
 
     // The names the X server holds for the program's windows at start (the
@@ -1096,17 +1133,16 @@ xwininfo -root -children; kill $p)sh"_s;
 
     void splash()
     {
-        TFshow splash;
-        Fshow = &splash;
+        Presentacion splash;
+        connect(ventana, &VentanaPrincipal::activada, splash.reloj, qOverload<>(&QTimer::start));
         splash.show();
         QCOMPARE(splash.size(), QSize(500, 421));
-        QVERIFY(!splash.Timer1->isActive());
+        QVERIFY(!splash.reloj->isActive());
         QEvent activa(QEvent::WindowActivate);
         QApplication::sendEvent(ventana, &activa);
         QTest::qWait(2500);
         QVERIFY(splash.isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 2000);
-        Fshow = nullptr;
     }
 };
 

@@ -1,12 +1,12 @@
 // The statistics engine, its number format and its conversions.
-#include "capture/ReglasCaptura.h"
-#include "stats/Conversiones.h"
-#include "stats/Errores.h"
-#include "stats/Formato.h"
-#include "stats/Pares.h"
-#include "stats/UTs.h"
-#include "stats/Uanova.h"
-#include "stats/Ucalculo.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+#include "core/motor/Formato.h"
+#include "core/motor/Pares.h"
+#include "core/motor/Potencia.h"
+#include "core/motor/TablaT.h"
 
 #include <QTest>
 

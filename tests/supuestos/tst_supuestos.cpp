@@ -1,7 +1,7 @@
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Errores.h"
+#include "core/motor/Formato.h"
 #include "core/motor/Supuestos.h"
-#include "shell/EstudioArchivo.h"
-#include "stats/Errores.h"
-#include "stats/Formato.h"
 
 #include <QFile>
 

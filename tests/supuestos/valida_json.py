@@ -104,5 +104,6 @@ with tempfile.TemporaryDirectory() as carpeta:
     malo.write_bytes(b"Equipo\r\nM\xe9todo\r\nAna\r\nhoy\r\n6\r\n2\r\n")
     doc, error = documento(malo, 1)
     assert doc == {"formato": "tolerancia-resultados/1", "error": "Datos fuera de límite, 2-5 FAM."}, doc
-    assert error == "Datos fuera de límite, 2-5 FAM.\n", error
+    # The error line names the study first.
+    assert error == f"{malo}: Datos fuera de límite, 2-5 FAM.\n", error
     print("estudio rechazado: válido")

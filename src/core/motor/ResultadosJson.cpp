@@ -1,8 +1,8 @@
 #include "ResultadosJson.h"
 
 #include "Supuestos.h"
-#include "stats/Conversiones.h"
-#include "stats/Pares.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Pares.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/Estudio.h"
+#include "core/estudio/Estudio.h"
 
 #include <QByteArray>
 #include <QChar>

@@ -1,9 +1,9 @@
 #include "Supuestos.h"
 
-#include "stats/Conversiones.h"
-#include "stats/Formato.h"
-#include "stats/Pares.h"
-#include "stats/Uanova.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Formato.h"
+#include "core/motor/Pares.h"
 
 #include <boost/math/distributions/fisher_f.hpp>
 #include <boost/math/distributions/students_t.hpp>

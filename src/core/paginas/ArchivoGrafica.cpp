@@ -1,14 +1,14 @@
 #include "ArchivoGrafica.h"
 
 #include "Grafica.h"
-#include "stats/Errores.h"
+#include "core/estudio/ArchivosSistema.h"
+#include "core/motor/Errores.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -120,16 +120,5 @@ void GuardaGrafica(const QString &ruta, const ModeloGrafica &modelo, QSize taman
     // file alone.
     const QByteArray bytes = ExportaGrafica(modelo, *formato, tamano);
 
-    // Renaming a temporary file over a device or a pipe would replace it.
-    const QFileInfo destino(ruta);
-    if (destino.exists() && !destino.isFile())
-        throw ErrorArchivo(QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.").arg(ruta));
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly))
-        throw ErrorArchivo(
-            QStringLiteral("No se puede crear el archivo «%1»: %2").arg(ruta, archivo.errorString()));
-    // commit() would rename a file whose last buffered bytes were lost.
-    if (archivo.write(bytes) != bytes.size() || !archivo.flush() || !archivo.commit())
-        throw ErrorArchivo(
-            QStringLiteral("No se puede escribir el archivo «%1»: %2").arg(ruta, archivo.errorString()));
+    EscribeArchivo(ruta, bytes);
 }

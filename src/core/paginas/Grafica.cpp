@@ -1,7 +1,7 @@
 #include "Grafica.h"
 
-#include "stats/Conversiones.h"
-#include "stats/Formato.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Formato.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/AnovaResults.h"
-#include "stats/Estudio.h"
+#include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
 
 #include <QChar>
 #include <QList>

@@ -1,0 +1,200 @@
+#include "ArchivoEstudio.h"
+
+#include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/Windows1252.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr char CR = 13;
+constexpr char LF = 10;
+// Ctrl+Z: the end of the readable data of a text file.
+constexpr char FinDeTexto = 26;
+
+// A study file is a few hundred bytes; anything beyond this is not one, and
+// reading it whole (a device, a huge file) would only exhaust the memory.
+constexpr qint64 MaxBytesArchivo = 16 * 1024 * 1024;
+
+// The names by which the messages refer to the six fields: their labels.
+const QString nombreEtole = QStringLiteral("Factores Ajenos al Método (FAM)");
+const QString nombreEmetodo = QStringLiteral("Nombre del método");
+const QString nombreEanalista = QStringLiteral("Nombre del Analista");
+const QString nombreEfecha = QStringLiteral("Fecha");
+const QString nombreEcondicion = QStringLiteral("Número de FAM");
+const QString nombreEreplica = QStringLiteral("Número de Muestras");
+
+QString nombreCelda(int i, int j)
+{
+    return QStringLiteral("FAM %1, muestra %2").arg(i).arg(j);
+}
+
+// Counts the reader's table cannot take. The writer refuses the same
+// counts, so that everything it writes reads back.
+void revisaConteos(int k, int n, const QString &contexto)
+{
+    if (k < 0 || k > MaxFamArchivo)
+        throw ErrorArchivo(QStringLiteral("%1 %2 FAM: un archivo de estudio admite de 0 a %3.")
+                               .arg(contexto, QString::number(k), QString::number(MaxFamArchivo)));
+    if (n < 0 || n > MaxMuestrasArchivo)
+        throw ErrorArchivo(
+            QStringLiteral("%1 %2 muestras por FAM: un archivo de estudio admite de 0 a %3.")
+                .arg(contexto, QString::number(n), QString::number(MaxMuestrasArchivo)));
+}
+
+// Reads lines as the runtime's text files do: a line ends at CR, an LF
+// right after the CR goes with it, a lone LF is text; past the end (or a
+// Ctrl+Z) every line is empty.
+class Lector
+{
+public:
+    explicit Lector(const QByteArray &bytes)
+        : m_datos(bytes.left(bytes.contains(FinDeTexto) ? bytes.indexOf(FinDeTexto) : bytes.size()))
+    {
+    }
+
+    QString linea()
+    {
+        if (m_pos >= m_datos.size())
+            return {};
+        qsizetype fin = m_datos.indexOf(CR, m_pos);
+        if (fin < 0)
+            fin = m_datos.size();
+        const QByteArray linea = m_datos.sliced(m_pos, fin - m_pos);
+        m_pos = fin + 1;
+        if (m_pos < m_datos.size() && m_datos.at(m_pos) == LF)
+            ++m_pos;
+        return DesdeWindows1252(linea);
+    }
+
+private:
+    QByteArray m_datos;
+    qsizetype m_pos = 0;
+};
+
+// One line of the file: the text in the code page, then CR LF. A CR or a
+// Ctrl+Z inside the text would split or end the file when it is read back.
+void escribeLinea(QByteArray &salida, const QString &texto, const QString &campo)
+{
+    if (texto.contains(QChar(CR)))
+        throw ErrorArchivo(QStringLiteral("El campo «%1» contiene un salto de línea (retorno de "
+                                          "carro) y no se puede guardar.").arg(campo));
+    if (texto.contains(QChar(FinDeTexto)))
+        throw ErrorArchivo(QStringLiteral("El campo «%1» contiene el carácter de control Ctrl+Z "
+                                          "y no se puede guardar.").arg(campo));
+    const std::optional<QByteArray> bytes = AWindows1252(texto);
+    if (!bytes) {
+        QString caracter;
+        for (qsizetype i = 0; i < texto.size() && caracter.isEmpty(); ++i) {
+            const qsizetype largo = texto[i].isHighSurrogate() && i + 1 < texto.size() ? 2 : 1;
+            if (!AWindows1252(texto.mid(i, largo)))
+                caracter = texto.mid(i, largo);
+            i += largo - 1;
+        }
+        throw ErrorArchivo(QStringLiteral("El campo «%1» contiene el carácter «%2», que no se puede "
+                                          "guardar en un archivo de estudio (Windows-1252).")
+                               .arg(campo, caracter));
+    }
+    salida += *bytes;
+    salida += CR;
+    salida += LF;
+}
+
+} // namespace
+
+ArchivoEstudio LeeEstudio(const QByteArray &bytes)
+{
+    Lector lector(bytes);
+    ArchivoEstudio archivo;
+    archivo.etole = lector.linea();
+    archivo.emetodo = lector.linea();
+    archivo.eanalista = lector.linea();
+    archivo.efecha = lector.linea();
+    archivo.econdicion = lector.linea();
+    archivo.ereplica = lector.linea();
+    archivo.k = StrToInt(archivo.econdicion);
+    archivo.n = StrToInt(archivo.ereplica);
+    revisaConteos(archivo.k, archivo.n, QStringLiteral("El archivo indica"));
+
+    archivo.valores.resize(archivo.k);
+    for (QVector<QString> &fam : archivo.valores) {
+        fam.resize(archivo.n);
+        for (QString &valor : fam)
+            valor = lector.linea();
+    }
+    return archivo;
+}
+
+QByteArray EscribeEstudio(const Estudio &estudio)
+{
+    QByteArray salida;
+    escribeLinea(salida, estudio.etole, nombreEtole);
+    escribeLinea(salida, estudio.emetodo, nombreEmetodo);
+    escribeLinea(salida, estudio.eanalista, nombreEanalista);
+    escribeLinea(salida, estudio.efecha, nombreEfecha);
+    escribeLinea(salida, estudio.econdicion, nombreEcondicion);
+    escribeLinea(salida, estudio.ereplica, nombreEreplica);
+
+    const int k = StrToInt(estudio.econdicion);
+    const int n = StrToInt(estudio.ereplica);
+    revisaConteos(k, n, QStringLiteral("No se puede guardar un estudio de"));
+    for (int i = 1; i <= k; ++i) {
+        for (int j = 1; j <= n; ++j)
+            escribeLinea(salida, estudio.stgdatos.celda(i, j), nombreCelda(i, j));
+    }
+    return salida;
+}
+
+ArchivoEstudio LeeArchivoEstudio(const QString &ruta)
+{
+    // Opening a pipe waits for a writer, and a device may never end: only
+    // a regular file can be a study.
+    const QFileInfo informacion(ruta);
+    if (informacion.exists() && !informacion.isFile())
+        throw ErrorArchivo(QStringLiteral("No se puede abrir el archivo «%1»: no es un archivo normal.")
+                               .arg(ruta));
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        throw ErrorArchivo(QStringLiteral("No se puede abrir el archivo «%1»: %2")
+                               .arg(ruta, TextoSistema(archivo.errorString())));
+    const QByteArray bytes = archivo.read(MaxBytesArchivo + 1);
+    if (archivo.error() != QFileDevice::NoError)
+        throw ErrorArchivo(QStringLiteral("No se puede leer el archivo «%1»: %2")
+                               .arg(ruta, TextoSistema(archivo.errorString())));
+    if (bytes.size() > MaxBytesArchivo && !bytes.contains(FinDeTexto))
+        throw ErrorArchivo(QStringLiteral("El archivo «%1» es demasiado grande para ser un "
+                                          "estudio (más de %2 MiB).")
+                               .arg(ruta, QString::number(MaxBytesArchivo / (1024 * 1024))));
+    return LeeEstudio(bytes);
+}
+
+void GuardaArchivoEstudio(const QString &ruta, const Estudio &estudio)
+{
+    // Composed first: a study that cannot be written leaves the file alone.
+    const QByteArray bytes = EscribeEstudio(estudio);
+    EscribeArchivo(ruta, bytes);
+}
+
+Estudio EstudioAceptado(const ArchivoEstudio &archivo)
+{
+    Estudio estudio;
+    estudio.etole = archivo.etole;
+    estudio.emetodo = archivo.emetodo;
+    estudio.eanalista = archivo.eanalista;
+    estudio.efecha = archivo.efecha;
+    estudio.econdicion = archivo.econdicion;
+    estudio.ereplica = archivo.ereplica;
+
+    // What "&Abrir..." leaves in the grid, then what the accept button does.
+    estudio.stgdatos = RejillaCreacion();
+    estudio.stgdatos.redimensiona(archivo.k + 1, archivo.n + 1);
+    for (int i = 1; i <= archivo.k; ++i) {
+        for (int j = 1; j <= archivo.n; ++j)
+            estudio.stgdatos.ponCelda(i, j, archivo.valores.value(i - 1).value(j - 1));
+    }
+    AceptaRejilla(estudio.stgdatos, archivo.k, archivo.n);
+    return estudio;
+}

@@ -1,0 +1,123 @@
+#include "ReglasCaptura.h"
+
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Conversiones.h"
+
+#include <QStringList>
+
+std::optional<FalloCaptura> RevisaConteos(const QString &condicion, const QString &replica)
+{
+    if (condicion.isEmpty())
+        return FalloCaptura{QStringLiteral("Falta capturar el número de FAM."), CampoConteo::econdicion};
+    const int k = StrToInt(condicion);
+    if (k < 2 || k > 5)
+        return FalloCaptura{QStringLiteral("Datos fuera de límite, 2-5 FAM."), CampoConteo::econdicion};
+    if (replica.isEmpty())
+        return FalloCaptura{QStringLiteral("Falta capturar el número de valoraciones(replicaciones)."),
+                            CampoConteo::ereplica};
+    const int n = StrToInt(replica);
+    if (n < 2 || n > 10)
+        return FalloCaptura{QStringLiteral("Datos fuera de límite, 2-10 valoraciones (Replicaciones)."),
+                            CampoConteo::ereplica};
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<QString> revisaConteo(const QString &texto, const QString &falta, int minimo,
+                                    int maximo, const QString &fuera)
+{
+    if (texto.isEmpty())
+        return falta;
+    if (!EsEntero(texto))
+        return QStringLiteral("El valor de captura no es un valor numérico.");
+    const int valor = StrToInt(texto);
+    if (valor < minimo || valor > maximo)
+        return fuera;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> RevisaConteoFam(const QString &texto)
+{
+    return revisaConteo(texto, QStringLiteral("Falta capturar el número de FAM"), 2, 5,
+                        QStringLiteral("Datos fuera de límite, 2-5 FAM."));
+}
+
+std::optional<QString> RevisaConteoMuestras(const QString &texto)
+{
+    return revisaConteo(texto, QStringLiteral("Falta capturar el número de valoraciones replicaciones"),
+                        2, 10,
+                        QStringLiteral("Datos fuera de límite, 2-10 valoraciones (Replicaciones)."));
+}
+
+std::optional<FalloCaptura> RevisaTamanoRejilla(const QString &condicion, const QString &replica,
+                                                int columnas, int filas)
+{
+    if (StrToInt(condicion) != columnas - 1)
+        return FalloCaptura{QStringLiteral(" Falta aceptar el número de FAM y de Muestras"),
+                            CampoConteo::econdicion};
+    if (StrToInt(replica) != filas - 1)
+        return FalloCaptura{QStringLiteral("El número de celdas para las replicaciones, no coincide "
+                                           "con el número de replicas(Muestras)."),
+                            CampoConteo::ereplica};
+    return std::nullopt;
+}
+
+std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &condicion,
+                                       const QString &replica, QChar separador)
+{
+    const int k = StrToInt(condicion);
+    const int n = StrToInt(replica);
+    for (int i = 1; i <= k; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            const QString texto = rejilla.celda(i, j);
+            if (texto.isEmpty())
+                return FalloCelda{QStringLiteral("Falta capturar la ") + QString::number(j)
+                                      + QStringLiteral(" ª muestra del FAM ") + rejilla.celda(i, 0)
+                                      + QStringLiteral("."),
+                                  true};
+            if (!EsReal(texto, separador))
+                return FalloCelda{QStringLiteral("Algún dato capturado no es un valor numérico."),
+                                  false};
+        }
+    }
+    return std::nullopt;
+}
+
+Rejilla RejillaDeArchivo(const ArchivoEstudio &archivo)
+{
+    // Labelled as the accept button labels it, so the window, its report,
+    // its pages and the command line show one and the same record.
+    return EstudioAceptado(archivo).stgdatos;
+}
+
+QList<Celda> PegaBloque(Rejilla &rejilla, int columna, int fila, const QString &bloque)
+{
+    QString texto = bloque;
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto.replace(u'\r', u'\n');
+    // A block copied from a spreadsheet ends with a line end, not an empty row.
+    if (texto.endsWith(u'\n'))
+        texto.chop(1);
+
+    QList<Celda> escritas;
+    if (bloque.isEmpty() || columna < 1 || fila < 1)
+        return escritas;
+    const QStringList lineas = texto.split(u'\n');
+    for (qsizetype r = 0; r < lineas.size(); ++r) {
+        const int j = fila + static_cast<int>(r);
+        if (j >= rejilla.filas())
+            break;
+        const QStringList campos = lineas.at(r).split(u'\t');
+        for (qsizetype c = 0; c < campos.size(); ++c) {
+            const int i = columna + static_cast<int>(c);
+            if (i >= rejilla.columnas())
+                break;
+            rejilla.ponCelda(i, j, campos.at(c));
+            escritas.append({i, j});
+        }
+    }
+    return escritas;
+}

@@ -1,0 +1,154 @@
+#include "Informe.h"
+
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/FilasAnova.h"
+#include "core/motor/Formato.h"
+#include "core/motor/Pares.h"
+
+#include <array>
+
+namespace {
+
+// The report's fixed texts. Their blanks are counted and must not change:
+// the columns of the report rely on them.
+namespace Texto {
+const QString titulo = QStringLiteral("TOLERANCIA DEL MÉTODO");
+const QString fam = QStringLiteral("FAM: ");
+const QString metodo = QStringLiteral("Nombre del método: ");
+const QString analista = QStringLiteral("Nombre del Analista: ");
+const QString fecha = QStringLiteral("Fecha: ");
+const QString numeroFam = QStringLiteral("Número de FAM:");
+const QString numeroMuestras = QStringLiteral("Número de Muestras (Replicaciones):");
+const QString blanco = QStringLiteral(" ");
+const QString anova = QStringLiteral("ANÁLISIS DE LA VARIANZA");
+const QString fuenteFam = QStringLiteral("FUENTE DE VARIACIÓN : FAM");
+const QString fuenteError = QStringLiteral("FUENTE DE VARIACIÓN : Error de Método");
+const QString grados = QStringLiteral("GRADOS DE LIBERTAD = ");
+const QString suma = QStringLiteral("SUMA DE CUADRADOS = ");
+const QString media = QStringLiteral("MEDIA DE CUADRADOS = ");
+const QString fcal = QStringLiteral("fcal = ");
+const QString pfcal = QStringLiteral("Pfcal = ");
+const QString grupoFam = QStringLiteral("FAM : %1");
+const QString total = QStringLiteral("TOTAL");
+const QString promedio = QStringLiteral("Promedio                        = ");
+const QString desviacion = QStringLiteral("Desviación Estándar      = ");
+const QString coeficiente = QStringLiteral("Coeficiente de Variación = ");
+const QString intervalo = QStringLiteral("INTERVALO DE CONFIANZA");
+const QString par = QStringLiteral("FAM %1 Vs FAM %2");
+const QString inferior = QStringLiteral("Límite Inferior de Confianza = ");
+const QString superior = QStringLiteral("Límite Superior de Confianza = ");
+const QString conclusion = QStringLiteral("Conclusión = ");
+const QString hayDiferencia = QStringLiteral("Hay diferencia entre FAM %1 y %2 ");
+const QString sinDiferencia = QStringLiteral("Sin diferencia entre FAM %1 y %2 ");
+} // namespace Texto
+
+// The data table of k FAM levels: blanks before " FAM" and each FAM number
+// of the header, and blanks between the cells of a data line.
+struct Tabla
+{
+    std::array<int, 5> blancosCabecera;
+    std::array<int, 5> blancosDatos;
+};
+
+const std::array<Tabla, 4> tablas{{
+    {{16, 19}, {9, 11}},                       // k = 2
+    {{18, 20, 16}, {11, 11, 8}},               // k = 3
+    {{16, 16, 13, 14}, {9, 11, 8, 8}},         // k = 4
+    {{15, 18, 13, 15, 15}, {9, 11, 8, 8, 9}},  // k = 5
+}};
+
+QString cabecera(const Tabla &tabla, int k)
+{
+    QString linea = QStringLiteral(" FAM");
+    for (int i = 1; i <= k; ++i)
+        linea += QString(tabla.blancosCabecera[i - 1], u' ') + QString::number(i);
+    return linea;
+}
+
+QString lineaDatos(const Tabla &tabla, const Rejilla &rejilla, int k, int fila)
+{
+    QString linea = rejilla.celda(0, fila);
+    for (int i = 1; i <= k; ++i)
+        linea += QString(tabla.blancosDatos[i - 1], u' ') + rejilla.celda(i, fila);
+    return linea;
+}
+
+} // namespace
+
+void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
+                    const std::function<void(const QString &)> &entrega)
+{
+    // One line stays one line, in the window and on the command line alike.
+    const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
+
+    agrega(Texto::titulo);
+    agrega(Texto::fam + estudio.etole);
+    agrega(Texto::metodo + estudio.emetodo);
+    agrega(Texto::analista + estudio.eanalista);
+    agrega(Texto::fecha + estudio.efecha);
+    agrega(Texto::numeroFam);
+    agrega(estudio.econdicion);
+    agrega(Texto::numeroMuestras);
+    agrega(estudio.ereplica);
+
+    CalculaAnova(estudio, separador, juego);
+    const AnovaResults &r = juego.resultados;
+    const auto F = [separador](double valor) { return FormatoGeneral(valor, separador); };
+
+    // The engine has refused any k outside 2..5.
+    const int k = StrToInt(estudio.econdicion);
+    const Tabla &tabla = tablas.at(static_cast<std::size_t>(k - 2));
+    agrega(cabecera(tabla, k));
+    for (int fila = 1; fila < estudio.stgdatos.filas(); ++fila)
+        agrega(lineaDatos(tabla, estudio.stgdatos, k, fila));
+
+    agrega(Texto::blanco);
+    agrega(Texto::anova);
+    agrega(Texto::blanco);
+    for (const FilaAnova &fila : FilasAnova(r)) {
+        agrega(fila.fuente == FilaAnova::Fuente::fam ? Texto::fuenteFam : Texto::fuenteError);
+        agrega(Texto::grados + F(fila.gradosLibertad));
+        agrega(Texto::suma + F(fila.sumaCuadrados));
+        agrega(Texto::media + F(fila.mediaCuadrados));
+        if (fila.f)
+            agrega(Texto::fcal + F(*fila.f));
+        if (fila.probabilidad)
+            agrega(Texto::pfcal + F(*fila.probabilidad));
+        agrega(Texto::blanco);
+    }
+
+    const auto grupo = [&](const QString &titulo, double promedio, double desviacion,
+                           double coeficiente) {
+        agrega(titulo);
+        agrega(Texto::promedio + F(promedio));
+        agrega(Texto::desviacion + F(desviacion));
+        agrega(Texto::coeficiente + F(coeficiente));
+        agrega(Texto::blanco);
+    };
+    for (int i = 1; i <= k; ++i)
+        grupo(Texto::grupoFam.arg(i), r[Ranura::promedio(i)], r[Ranura::desvest(i)],
+              r[Ranura::coefvar(i)]);
+    grupo(Texto::total, r[Ranura::promediototal], r[Ranura::desvesttotal],
+          r[Ranura::coefvartotal]);
+
+    if (!EsSignificativo(r[Ranura::pfcal]))
+        return;
+    agrega(Texto::blanco);
+    agrega(Texto::intervalo);
+    agrega(Texto::blanco);
+    for (int p = 0; p < NumeroPares(k); ++p) {
+        const ParFam &par = OrdenPares[static_cast<std::size_t>(p)];
+        if (p > 0)
+            agrega(Texto::blanco);
+        const double liminf = r[par.liminf];
+        const double limsup = r[par.limsup];
+        agrega(Texto::par.arg(par.menor).arg(par.mayor));
+        agrega(Texto::inferior + F(liminf));
+        agrega(Texto::superior + F(limsup));
+        agrega(Texto::conclusion
+               + (HayDiferencia(liminf, limsup) ? Texto::hayDiferencia : Texto::sinDiferencia).arg(par.menor).arg(par.mayor));
+    }
+    if (k >= 3)
+        agrega(Texto::blanco);
+}

@@ -1,0 +1,105 @@
+#include "TablasResultado.h"
+
+#include "core/motor/FilasAnova.h"
+#include "core/motor/Formato.h"
+#include "core/motor/Pares.h"
+
+namespace {
+
+// The confidence-interval grid's last row carries its texts in lower case.
+constexpr int filaUltimoPar = 11;
+
+QString Conclusion(bool hay, int fila)
+{
+    if (fila == filaUltimoPar)
+        return hay ? QStringLiteral("hay Diferencia entre FAM ")
+                   : QStringLiteral("sin Diferencia entre FAM ");
+    return hay ? QStringLiteral("Hay Diferencia entre FAM ")
+               : QStringLiteral("Sin Diferencia entre FAM ");
+}
+
+} // namespace
+
+Rejilla TablaAnova(const AnovaResults &r, QChar sep)
+{
+    Rejilla t(6, 5);
+    t.ponCelda(0, 0, QStringLiteral("         FUENTE"));
+    t.ponCelda(0, 1, QStringLiteral("             DE"));
+    t.ponCelda(0, 2, QStringLiteral("      VARIACIÓN"));
+    t.ponCelda(1, 0, QStringLiteral("    GRADOS"));
+    t.ponCelda(1, 1, QStringLiteral("        DE"));
+    t.ponCelda(1, 2, QStringLiteral("  LIBERTAD"));
+    t.ponCelda(2, 0, QStringLiteral("      SUMA"));
+    t.ponCelda(2, 1, QStringLiteral("        DE"));
+    t.ponCelda(2, 2, QStringLiteral(" CUADRADOS"));
+    t.ponCelda(3, 0, QStringLiteral("     MEDIA"));
+    t.ponCelda(3, 1, QStringLiteral("        DE"));
+    t.ponCelda(3, 2, QStringLiteral(" CUADRADOS"));
+    t.ponCelda(4, 1, QStringLiteral("      Fcal"));
+    t.ponCelda(5, 1, QStringLiteral("      PFcal"));
+
+    int fila = 3;
+    for (const FilaAnova &f : FilasAnova(r)) {
+        t.ponCelda(0, fila, f.fuente == FilaAnova::Fuente::fam ? QStringLiteral("FAM")
+                                                               : QStringLiteral("ERROR DE MÉTODO"));
+        t.ponCelda(1, fila, FormatoGeneral(f.gradosLibertad, sep));
+        t.ponCelda(2, fila, FormatoGeneral(f.sumaCuadrados, sep));
+        t.ponCelda(3, fila, FormatoGeneral(f.mediaCuadrados, sep));
+        if (f.f)
+            t.ponCelda(4, fila, FormatoGeneral(*f.f, sep));
+        if (f.probabilidad)
+            t.ponCelda(5, fila, FormatoGeneral(*f.probabilidad, sep));
+        ++fila;
+    }
+    return t;
+}
+
+Rejilla TablaEquipos(const JuegoResultados &juego, int k, QChar sep)
+{
+    Rejilla t(4, 8);
+    const auto &r = juego.resultados;
+    for (int i = 1; i <= k; ++i) {
+        const auto fam = static_cast<std::size_t>(i);
+        t.ponCelda(0, i + 1, QString(13, u' ') + QString::number(i));
+        t.ponCelda(1, i + 1, FormatoGeneral(juego.promedios[fam], sep));
+        t.ponCelda(2, i + 1, FormatoGeneral(juego.desviaciones[fam], sep));
+        t.ponCelda(3, i + 1, FormatoGeneral(juego.coeficientes[fam], sep));
+    }
+    t.ponCelda(0, 0, QStringLiteral("         FAM"));
+    t.ponCelda(0, k + 2, QStringLiteral("          TOTAL"));
+    t.ponCelda(1, 0, QStringLiteral("   PROMEDIO"));
+    t.ponCelda(2, 0, QStringLiteral("  DESVIACIÓN"));
+    t.ponCelda(3, 0, QStringLiteral(" COEFICIENTE"));
+    t.ponCelda(1, 1, QStringLiteral("   ARITMÉTICO"));
+    t.ponCelda(2, 1, QStringLiteral("    ESTÁNDAR"));
+    t.ponCelda(3, 1, QStringLiteral("DE VARIACIÓN"));
+    t.ponCelda(1, k + 2, FormatoGeneral(r[Ranura::promediototal], sep));
+    t.ponCelda(2, k + 2, FormatoGeneral(r[Ranura::desvesttotal], sep));
+    t.ponCelda(3, k + 2, FormatoGeneral(r[Ranura::coefvartotal], sep));
+    return t;
+}
+
+Rejilla TablaConclusiones(const AnovaResults &r, int k, QChar sep)
+{
+    Rejilla t(5, 12);
+    t.ponCelda(0, 0, QStringLiteral("FAM"));
+    t.ponCelda(1, 0, QStringLiteral("FAM"));
+    t.ponCelda(2, 0, QStringLiteral("     LÍMITE"));
+    t.ponCelda(3, 0, QStringLiteral("     LÍMITE"));
+    t.ponCelda(2, 1, QStringLiteral("   INFERIOR"));
+    t.ponCelda(3, 1, QStringLiteral("   SUPERIOR"));
+    t.ponCelda(4, 0, QStringLiteral(" CONCLUSIÓN"));
+
+    for (int p = 0; p < NumeroPares(k); ++p) {
+        const ParFam &par = OrdenPares[static_cast<std::size_t>(p)];
+        const int fila = 2 + p;
+        const double inf = r[par.liminf];
+        const double sup = r[par.limsup];
+        t.ponCelda(0, fila, QStringLiteral("    ") + QString::number(par.menor));
+        t.ponCelda(1, fila, QStringLiteral("    ") + QString::number(par.mayor));
+        t.ponCelda(2, fila, FormatoGeneral(inf, sep));
+        t.ponCelda(3, fila, FormatoGeneral(sup, sep));
+        t.ponCelda(4, fila, Conclusion(HayDiferencia(inf, sup), fila));
+    }
+    return t;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
+
+#include <QChar>
+
+// Cell texts of the result grids, column by column as the windows show
+// them. Numbers go through FormatoGeneral with the given separator; every
+// heading keeps its exact blanks.
+
+// "Análisis de la varianza", upper grid: 6 × 5, three heading rows.
+Rejilla TablaAnova(const AnovaResults &resultados, QChar separador);
+
+// "Análisis de la varianza", lower grid: 4 × 8, one row per FAM 1..k from
+// row 2, the totals in row k + 2, the rows after it empty.
+Rejilla TablaEquipos(const JuegoResultados &juego, int k, QChar separador);
+
+// "Intervalo de Confianza": 5 × 12, two heading rows, then the pairs of k
+// FAM levels in pair order from row 2, the rows after them empty.
+Rejilla TablaConclusiones(const AnovaResults &resultados, int k, QChar separador);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/motor/Errores.h"
+
+#include <cmath>
+
+// Checked double arithmetic for the engine. IEEE arithmetic does not trap,
+// so each operation tests its operands and result and fails with the
+// runtime's text instead of carrying an infinity or a NaN on.
+namespace Aritmetica {
+
+inline double finito(double r)
+{
+    if (std::isinf(r))
+        throw ErrorCalculo(QStringLiteral("Floating point overflow"));
+    return r;
+}
+
+inline double suma(double a, double b) { return finito(a + b); }
+inline double resta(double a, double b) { return finito(a - b); }
+inline double producto(double a, double b) { return finito(a * b); }
+
+inline double cociente(double a, double b)
+{
+    if (b == 0.0) {
+        if (a == 0.0)
+            throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
+        throw ErrorCalculo(QStringLiteral("Floating point division by zero"));
+    }
+    return finito(a / b);
+}
+
+inline double raiz(double a)
+{
+    if (a < 0.0)
+        throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
+    return std::sqrt(a);
+}
+
+inline double logaritmo(double a)
+{
+    if (a == 0.0)
+        throw ErrorCalculo(QStringLiteral("Floating point division by zero"));
+    if (a < 0.0)
+        throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
+    return std::log(a);
+}
+
+inline double exponencial(double a) { return finito(std::exp(a)); }
+
+} // namespace Aritmetica

@@ -1,0 +1,125 @@
+#include "Hoja.h"
+
+#include "core/motor/Conversiones.h"
+#include "core/motor/Formato.h"
+#include "core/motor/Pares.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+const QString fuentePagina = QStringLiteral("ARIAL");
+}
+
+Hoja::Hoja(Lienzo &lienzo, int tamanoEncabezado, int tamanoTexto,
+           const std::array<QString, 4> &encabezado, int primeraLinea)
+    : m_lienzo(lienzo), m_tamanoEncabezado(tamanoEncabezado), m_tamanoTexto(tamanoTexto)
+{
+    m_lienzo.iniciaTrabajo();
+    m_lienzo.ponFuente(fuentePagina, m_tamanoEncabezado);
+    m_renglon = std::abs(m_lienzo.alturaFuente());
+    m_columna = m_lienzo.tamanoFuente();
+    for (int i = 0; i < 4; ++i)
+        centrado(primeraLinea + i, encabezado[static_cast<std::size_t>(i)]);
+    regla((primeraLinea + 4) * m_renglon + 20);
+}
+
+void Hoja::letraTexto()
+{
+    m_lienzo.ponFuente(fuentePagina, m_tamanoTexto);
+}
+
+void Hoja::escribe(int columnas, int lineas, const QString &texto)
+{
+    if (!texto.isEmpty())
+        m_lienzo.escribe(columnas * m_columna, lineas * m_renglon, TextoVisible(texto));
+}
+
+void Hoja::centrado(int lineas, const QString &texto)
+{
+    const QString visible = TextoVisible(texto);
+    // Integer division truncates toward zero, also for a text wider than the page.
+    const int x = (m_lienzo.anchoPagina() - m_lienzo.anchoTexto(visible)) / 2;
+    m_lienzo.escribe(x, lineas * m_renglon, visible);
+}
+
+void Hoja::derecha(int lineas, const QString &texto)
+{
+    const QString visible = TextoVisible(texto);
+    m_lienzo.escribe(m_lienzo.anchoPagina() - m_lienzo.anchoTexto(visible), lineas * m_renglon,
+                     visible);
+}
+
+void Hoja::numero(int columnas, int lineas, double valor)
+{
+    escribe(columnas, lineas, FormatoGeneral(valor));
+}
+
+void Hoja::regla(int y)
+{
+    m_lienzo.mueveA(0, y);
+    m_lienzo.lineaA(m_lienzo.anchoPagina(), y);
+}
+
+void UnTrabajo(Lienzo &lienzo, const std::function<void()> &pagina)
+{
+    try {
+        pagina();
+    } catch (...) {
+        // A half-drawn page must not stay open: the next job would fail.
+        lienzo.abortaTrabajo();
+        throw;
+    }
+    lienzo.terminaTrabajo();
+}
+
+std::array<QString, 8> InformacionGeneral(const Estudio &estudio)
+{
+    return {TextoPagina::fam + estudio.etole,
+            TextoPagina::metodo + estudio.emetodo,
+            TextoPagina::analista + estudio.eanalista,
+            TextoPagina::fecha + estudio.efecha,
+            TextoPagina::numeroFam,
+            estudio.econdicion,
+            TextoPagina::numeroMuestras,
+            estudio.ereplica};
+}
+
+void ImprimeRejilla(Hoja &hoja, const Estudio &estudio, int x0, int dx, int y0)
+{
+    const int k = StrToInt(estudio.econdicion);
+    const Rejilla &rejilla = estudio.stgdatos;
+    // k comes from the field as typed; the grid bounds what can be printed.
+    const int ultimaColumna = std::min(k, rejilla.columnas() - 1);
+    for (int c = 0; c <= ultimaColumna; ++c)
+        for (int r = 0; r < rejilla.filas(); ++r)
+            hoja.escribe(x0 + dx * c, y0 + r, rejilla.celda(c, r));
+}
+
+void PieDePagina(Hoja &hoja, int linea, const QString &version)
+{
+    hoja.derecha(linea, version);
+    hoja.regla((linea + 1) * hoja.renglon());
+}
+
+int BloqueIntervalos(Hoja &hoja, const AnovaResults &resultados, int pares, int linea,
+                     const ColumnasIntervalos &columnas)
+{
+    for (std::size_t i = 0; i < 5; ++i)
+        hoja.escribe(columnas.titulos[i], linea, columnas.textos[i]);
+    pares = std::clamp(pares, 0, static_cast<int>(OrdenPares.size()));
+    for (int p = 1; p <= pares; ++p) {
+        const ParFam &par = OrdenPares[static_cast<std::size_t>(p - 1)];
+        const double inferior = resultados[par.liminf];
+        const double superior = resultados[par.limsup];
+        const int y = linea + p;
+        hoja.escribe(columnas.valores[0], y, QString::number(par.menor));
+        hoja.escribe(columnas.valores[1], y, QString::number(par.mayor));
+        hoja.numero(columnas.valores[2], y, inferior);
+        hoja.numero(columnas.valores[3], y, superior);
+        hoja.escribe(columnas.valores[4], y,
+                     HayDiferencia(inferior, superior) ? TextoPagina::hayDiferencia
+                                                       : TextoPagina::sinDiferencia);
+    }
+    return pares;
+}

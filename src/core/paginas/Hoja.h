@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/paginas/Lienzo.h"
+
+#include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+
+// One printed page in the making. Positions are given in the page's units:
+// `renglon` (L, the header font's height in pixels) down and `columna`
+// (C, the header font's size in points, used as pixels) across. Both are
+// measured once when the header begins the job and stay for the whole page.
+class Hoja
+{
+public:
+    // Begins the job, sets the header font and measures the units, then
+    // draws the four header lines centred from `primeraLinea` down and the
+    // rule 20 pixels below the top of the line after them.
+    Hoja(Lienzo &lienzo, int tamanoEncabezado, int tamanoTexto,
+         const std::array<QString, 4> &encabezado, int primeraLinea);
+
+    int renglon() const { return m_renglon; }
+
+    // Switches to the body font; the units keep their header values.
+    void letraTexto();
+
+    // Text at (columnas C, lineas L). An empty text draws nothing.
+    void escribe(int columnas, int lineas, const QString &texto);
+    // Centred across the page, in the current font (truncating division).
+    void centrado(int lineas, const QString &texto);
+    // Right-aligned at the page's right edge, in the current font.
+    void derecha(int lineas, const QString &texto);
+    // A number through the general format.
+    void numero(int columnas, int lineas, double valor);
+    // A rule across the printable width at y pixels.
+    void regla(int y);
+
+private:
+    Lienzo &m_lienzo;
+    int m_tamanoEncabezado;
+    int m_tamanoTexto;
+    int m_renglon = 0;
+    int m_columna = 0;
+};
+
+// Runs one page as one print job: the page routine begins the job (through
+// its Hoja); the job is ended when the routine finishes and dropped when it
+// fails, and the failure goes on to the caller.
+void UnTrabajo(Lienzo &lienzo, const std::function<void()> &pagina);
+
+// Fixed texts shared by the two layouts.
+namespace TextoPagina {
+inline const QString fam = QStringLiteral("Factores Ajenos al Método (FAM): ");
+inline const QString metodo = QStringLiteral("Nombre del método: ");
+inline const QString analista = QStringLiteral("Nombre del Analista: ");
+inline const QString fecha = QStringLiteral("Fecha: ");
+inline const QString numeroFam = QStringLiteral("Número de FAM:");
+inline const QString numeroMuestras = QStringLiteral("Número de Muestras (Replicaciones):");
+inline const QString version31 = QStringLiteral("QUORIX v. w 3.1");
+inline const QString version30 = QStringLiteral("QUORIX v. w 3.0");
+inline const QString hayDiferencia = QStringLiteral("Hay Diferencia entre FAM");
+inline const QString sinDiferencia = QStringLiteral("Sin Diferencia entre FAM ");
+} // namespace TextoPagina
+
+// The general information in the order both information pages print it:
+// FAM, method, analyst, date, FAM count label, count, sample count label, count.
+std::array<QString, 8> InformacionGeneral(const Estudio &estudio);
+
+// The data grid, columns 0..k (k read from the FAM count, which throws
+// ErrorConversion when it is not an integer) by every row, cell (c, r) at
+// ((x0 + dx c) C, (y0 + r) L). Columns beyond the grid are not printed.
+void ImprimeRejilla(Hoja &hoja, const Estudio &estudio, int x0, int dx, int y0);
+
+// Footer right-aligned on `linea` and the closing rule on the line below.
+void PieDePagina(Hoja &hoja, int linea, const QString &version);
+
+// Where each layout puts the interval block: the x of each heading text
+// ("FAM", "FAM", lower, upper, conclusion) and of each value of a pair line.
+struct ColumnasIntervalos
+{
+    std::array<int, 5> titulos;
+    std::array<QString, 5> textos;
+    std::array<int, 5> valores;
+};
+
+// Heading on `linea`, then the first `pares` pairs in the pair order, the
+// p-th on linea + p. Returns the number of pair lines printed.
+int BloqueIntervalos(Hoja &hoja, const AnovaResults &resultados, int pares, int linea,
+                     const ColumnasIntervalos &columnas);

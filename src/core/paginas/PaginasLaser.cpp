@@ -1,0 +1,130 @@
+#include "PaginasLaser.h"
+
+#include "core/motor/Conversiones.h"
+#include "core/motor/FilasAnova.h"
+#include "core/motor/Pares.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int tamanoEncabezado = 12;
+constexpr int tamanoTexto = 10;
+// Everything of the body starts at this column.
+constexpr int margen = 45;
+
+// The signature lines, the footer and the closing rule from `linea` down.
+void Cierre(Hoja &hoja, int linea)
+{
+    hoja.escribe(margen, linea, QStringLiteral("Realizó:_______________________"));
+    hoja.escribe(225, linea, QStringLiteral("Revisó:_______________________"));
+    PieDePagina(hoja, linea + 2, TextoPagina::version31);
+}
+
+} // namespace
+
+Hoja EncabezadoLaser(Lienzo &lienzo)
+{
+    return Hoja(lienzo, tamanoEncabezado, tamanoTexto,
+                {QStringLiteral("Dorvanta"), QStringLiteral("Control de Calidad"),
+                 QStringLiteral("Tolerancia del Método"), QStringLiteral("Factores Ajenos al Método")},
+                4);
+}
+
+void ImprimeInformacionLaser(Lienzo &lienzo, const Estudio &estudio)
+{
+    UnTrabajo(lienzo, [&] {
+        Hoja hoja = EncabezadoLaser(lienzo);
+        hoja.letraTexto();
+        hoja.centrado(14, QStringLiteral("Información General"));
+        const auto informacion = InformacionGeneral(estudio);
+        constexpr std::array<int, 8> lineas{16, 17, 18, 19, 21, 22, 24, 25};
+        for (std::size_t i = 0; i < informacion.size(); ++i)
+            hoja.escribe(margen, lineas[i], informacion[i]);
+        ImprimeRejilla(hoja, estudio, margen, 46, 27);
+        Cierre(hoja, 56);
+    });
+}
+
+void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, JuegoResultados juego)
+{
+    const AnovaResults &r = juego.resultados;
+    UnTrabajo(lienzo, [&] {
+        Hoja hoja = EncabezadoLaser(lienzo);
+        hoja.letraTexto();
+        hoja.centrado(11, QStringLiteral("Resultados"));
+        hoja.centrado(12, QStringLiteral("Análisis de la Varianza"));
+
+        hoja.escribe(45, 13, QStringLiteral("Fuente"));
+        hoja.escribe(90, 13, QStringLiteral("Grados"));
+        hoja.escribe(135, 13, QStringLiteral("Suma"));
+        hoja.escribe(190, 13, QStringLiteral("Media"));
+        for (int x : {46, 91, 136, 191})
+            hoja.escribe(x, 14, QStringLiteral("de"));
+        hoja.escribe(245, 14, QStringLiteral("Fcal"));
+        hoja.escribe(280, 14, QStringLiteral("PFcal"));
+        hoja.escribe(45, 15, QStringLiteral("Variación"));
+        hoja.escribe(90, 15, QStringLiteral("Libertad"));
+        hoja.escribe(135, 15, QStringLiteral("Cuadrados"));
+        hoja.escribe(190, 15, QStringLiteral("Cuadrados"));
+
+        int linea = 17;
+        for (const FilaAnova &fila : FilasAnova(r)) {
+            hoja.escribe(45, linea, fila.fuente == FilaAnova::Fuente::fam
+                                        ? QStringLiteral("FAM")
+                                        : QStringLiteral("Error de"));
+            hoja.numero(93, linea, fila.gradosLibertad);
+            hoja.numero(138, linea, fila.sumaCuadrados);
+            hoja.numero(193, linea, fila.mediaCuadrados);
+            if (fila.f)
+                hoja.numero(245, linea, *fila.f);
+            if (fila.probabilidad)
+                hoja.numero(280, linea, *fila.probabilidad);
+            ++linea;
+        }
+        hoja.escribe(45, linea, QStringLiteral("Método"));
+
+        hoja.escribe(135, 22, QStringLiteral("Desviación"));
+        hoja.escribe(190, 22, QStringLiteral("Coeficiente"));
+        hoja.escribe(245, 22, QStringLiteral("Criterio de"));
+        hoja.escribe(45, 23, QStringLiteral("FAM"));
+        hoja.escribe(90, 23, QStringLiteral("Promedio"));
+        hoja.escribe(135, 23, QStringLiteral("Estándar"));
+        hoja.escribe(190, 23, QStringLiteral("de"));
+        hoja.escribe(245, 23, QStringLiteral("Aceptación"));
+        hoja.escribe(190, 24, QStringLiteral("Variación"));
+
+        // A study has at most five FAM; the arrays go no further than that.
+        const int k = StrToInt(estudio.econdicion);
+        const int fam = std::clamp(k, 0, 5);
+        for (int i = 1; i <= fam; ++i) {
+            const auto f = static_cast<std::size_t>(i);
+            hoja.escribe(50, 24 + i, QString::number(i));
+            hoja.numero(90, 24 + i, juego.promedios[f]);
+            hoja.numero(135, 24 + i, juego.desviaciones[f]);
+            hoja.numero(190, 24 + i, juego.coeficientes[f]);
+        }
+        const int t = 25 + fam;
+        hoja.escribe(45, t, QStringLiteral("Totales"));
+        hoja.numero(93, t, r[Ranura::promediototal]);
+        hoja.numero(138, t, r[Ranura::desvesttotal]);
+        hoja.numero(193, t, r[Ranura::coefvartotal]);
+
+        if (EsSignificativo(r[Ranura::pfcal])) {
+            const ColumnasIntervalos columnas{
+                {45, 90, 140, 195, 245},
+                {QStringLiteral("FAM"), QStringLiteral("FAM"), QStringLiteral("L.I.C."),
+                 QStringLiteral("L.S.C."), QStringLiteral("Conclusión")},
+                {50, 95, 135, 190, 245}};
+            BloqueIntervalos(hoja, r, NumeroPares(k), t + 4, columnas);
+        }
+
+        hoja.escribe(margen, 49, TextoPagina::fam + estudio.etole);
+        hoja.escribe(margen, 50, TextoPagina::metodo + estudio.emetodo);
+        hoja.escribe(margen, 51, TextoPagina::analista + estudio.eanalista);
+        hoja.escribe(margen, 52, TextoPagina::numeroFam + u' ' + estudio.econdicion);
+        hoja.escribe(margen, 53, TextoPagina::numeroMuestras + u' ' + estudio.ereplica);
+        hoja.escribe(margen, 54, TextoPagina::fecha + estudio.efecha);
+        Cierre(hoja, 57);
+    });
+}

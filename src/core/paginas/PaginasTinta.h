@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/paginas/Hoja.h"
+
+#include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
+
+// The ink-jet layout of the two printed pages: a header of its own, an
+// 11-point body, capital headings and a results page whose foot follows the
+// length of its tables. Each page routine is one complete print job.
+
+// The resolution the layout's positions (printer pixels) were set for.
+inline constexpr int ResolucionDeskJet = 300;
+
+// Begins the job and draws the ink-jet header (12 points).
+Hoja EncabezadoDeskJet(Lienzo &lienzo);
+
+// The general-information page. A FAM count that is not an integer throws
+// ErrorConversion after the description is drawn; the job is then dropped.
+void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio);
+
+// The results page; the per-FAM figures come from the record's own slots.
+void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResults resultados);

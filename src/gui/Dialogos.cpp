@@ -1,0 +1,148 @@
+#include "Dialogos.h"
+
+#include "core/motor/Errores.h"
+#include "core/paginas/ArchivoGrafica.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPointer>
+
+namespace {
+
+const QString filtroEstudios = QStringLiteral("Quorix v. w3.0 (*.w1e)");
+
+// Runs a modal dialog and gives the keyboard back to the window that had it:
+// without a window manager nobody else does.
+int ejecuta(QDialog &dialogo)
+{
+    const QPointer<QWidget> activa = QApplication::activeWindow();
+    const int resultado = dialogo.exec();
+    if (activa)
+        activa->activateWindow();
+    return resultado;
+}
+
+class DialogosQt : public Dialogos
+{
+public:
+    void mensaje(const QString &texto) override
+    {
+        QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Tolerancia del Método"), texto,
+                         QMessageBox::Ok, QApplication::activeWindow());
+        ejecuta(caja);
+    }
+
+    bool pregunta(const QString &titulo, const QString &texto) override
+    {
+        QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
+                         QApplication::activeWindow());
+        return ejecuta(caja) == QMessageBox::Yes;
+    }
+
+    QString abreArchivo(QWidget *padre) override
+    {
+        QFileDialog dialogo(padre);
+        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+        dialogo.setNameFilter(filtroEstudios);
+        dialogo.setDefaultSuffix(QStringLiteral("w1e"));
+        dialogo.setOption(QFileDialog::ReadOnly, false);
+        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+            return {};
+        return dialogo.selectedFiles().constFirst();
+    }
+
+    QString guardaArchivo(QWidget *padre, const QString &nombre) override
+    {
+        QFileDialog dialogo(padre, QStringLiteral("Guardar como"));
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setFileMode(QFileDialog::AnyFile);
+        dialogo.setNameFilter(filtroEstudios);
+        dialogo.setDefaultSuffix(QStringLiteral("w1e"));
+        dialogo.selectFile(nombre);
+        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+            return {};
+        return dialogo.selectedFiles().constFirst();
+    }
+
+    bool imprime(QPrinter *impresora, QWidget *padre) override
+    {
+        // Each print run is one page: a range, the current page or a
+        // selection would only be ignored.
+        impresora->setPrintRange(QPrinter::AllPages);
+        QPrintDialog dialogo(impresora, padre);
+        dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies
+                           | QAbstractPrintDialog::PrintShowPageSize);
+        return ejecuta(dialogo) == QDialog::Accepted;
+    }
+};
+
+Dialogos *instalados = nullptr;
+
+} // namespace
+
+QString Dialogos::guardaGrafica(QWidget *padre, const QString &nombre)
+{
+    const QStringList tipos = {QStringLiteral("Imagen PNG (*.png)"), QStringLiteral("Dibujo SVG (*.svg)"),
+                               QStringLiteral("Documento PDF (*.pdf)")};
+    const QStringList extensiones = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
+    QFileDialog dialogo(padre, QStringLiteral("Guardar gráfica"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setNameFilters(tipos);
+    dialogo.setDefaultSuffix(extensiones.first());
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&](const QString &tipo) {
+        dialogo.setDefaultSuffix(extensiones.value(tipos.indexOf(tipo), extensiones.first()));
+    });
+    dialogo.selectFile(nombre);
+    if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    QString ruta = dialogo.selectedFiles().constFirst();
+    if (!FormatoDeRuta(ruta))
+        ruta += u'.' + extensiones.value(tipos.indexOf(dialogo.selectedNameFilter()), extensiones.first());
+    return ruta;
+}
+
+void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,
+                           const std::function<void(QPrinter *)> &dibuja)
+{
+    QPrintPreviewDialog dialogo(impresora, padre);
+    // The preview's own print and page setup commands would bypass the print
+    // run (one job per copy, a fresh calculation for each), and the pages
+    // are always printed in portrait.
+    QStringList ocultas;
+    for (const char *texto : {"Print", "Page setup", "Portrait", "Landscape"})
+        ocultas << QCoreApplication::translate("QPrintPreviewDialog", texto);
+    for (QAction *accion : dialogo.findChildren<QAction *>())
+        if (ocultas.contains(accion->text()))
+            accion->setVisible(false);
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, dibuja);
+    ejecuta(dialogo);
+}
+
+Dialogos &Dialogos::actual()
+{
+    static DialogosQt reales;
+    return instalados ? *instalados : reales;
+}
+
+void Dialogos::instala(Dialogos *dialogos)
+{
+    instalados = dialogos;
+}
+
+void EjecutaComando(const std::function<void()> &comando)
+{
+    try {
+        comando();
+    } catch (const ErrorTolerancia &error) {
+        Dialogos::actual().mensaje(error.texto());
+    } catch (const std::exception &error) {
+        Dialogos::actual().mensaje(QString::fromLocal8Bit(error.what()));
+    }
+}

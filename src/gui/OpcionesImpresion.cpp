@@ -1,0 +1,183 @@
+#include "OpcionesImpresion.h"
+
+#include "gui/GrupoOpciones.h"
+#include "gui/LienzoImpresora.h"
+
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/paginas/PaginasLaser.h"
+#include "core/paginas/PaginasTinta.h"
+#include "gui/Dialogos.h"
+#include "gui/VentanaEstudio.h"
+
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+FabricaLienzo fabricaInstalada;
+
+std::unique_ptr<Lienzo> CreaLienzo(QPrinter &impresora)
+{
+    if (fabricaInstalada)
+        return fabricaInstalada(impresora);
+    return std::make_unique<LienzoImpresora>(impresora);
+}
+
+// The ink-jet results page reads the per-FAM figures from the record alone.
+void ToleranciaTinta(Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
+{
+    ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados);
+}
+
+void ToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
+{
+    ImprimeToleranciaLaser(lienzo, estudio, juego);
+}
+
+} // namespace
+
+OpcionesImpresion *OpcionesImpresion::laser(FuenteDocumento documento, QWidget *parent)
+{
+    auto *ventana = new OpcionesImpresion(QStringLiteral("Imprimir en Lasser:"), QSize(433, 322),
+                                          {ImprimeInformacionLaser, ToleranciaLaser, ResolucionLaser},
+                                          std::move(documento), parent);
+    ventana->setObjectName(QStringLiteral("Foppr1"));
+    ventana->move(244, 117);
+    return ventana;
+}
+
+OpcionesImpresion *OpcionesImpresion::tinta(FuenteDocumento documento, QWidget *parent)
+{
+    auto *ventana = new OpcionesImpresion(QStringLiteral("Imprimir:"), QSize(438, 290),
+                                          {ImprimeInformacionDeskJet, ToleranciaTinta, ResolucionDeskJet},
+                                          std::move(documento), parent);
+    ventana->setObjectName(QStringLiteral("Foppr"));
+    return ventana;
+}
+
+void InstalaFabricaLienzo(FabricaLienzo fabrica)
+{
+    fabricaInstalada = std::move(fabrica);
+}
+
+OpcionesImpresion::OpcionesImpresion(const QString &tituloGrupo, QSize tamano, Paginas paginas,
+                                     FuenteDocumento documento, QWidget *parent)
+    : QDialog(parent), m_paginas(paginas), m_documento(std::move(documento))
+{
+    setWindowTitle(QStringLiteral("opciones"));
+    resize(tamano);
+
+    opcion = new GrupoOpciones(QStringLiteral("opcion"), tituloGrupo,
+                               {QStringLiteral("Imprime Información General"),
+                                QStringLiteral("Imprime Tolerancia")},
+                               0, this);
+    opcion->setGeometry(0, 0, tamano.width(), 121);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                              QStringLiteral("Aceptar"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(64, 152, 89, 33);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &OpcionesImpresion::imprime);
+
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                              QStringLiteral("Cancelar"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(192, 152, 97, 33);
+    BitBtn2->setAutoDefault(false);
+    connect(BitBtn2, &QPushButton::clicked, this, &OpcionesImpresion::close);
+
+    botonvista = new QPushButton(QStringLiteral("Vista previa"), this);
+    botonvista->setObjectName(QStringLiteral("botonvista"));
+    botonvista->setGeometry(320, 152, 97, 33);
+    botonvista->setAutoDefault(false);
+    connect(botonvista, &QPushButton::clicked, this, &OpcionesImpresion::vistaPrevia);
+
+    for (QPushButton *boton : {BitBtn1, BitBtn2, botonvista})
+        boton->setAccessibleName(boton->text());
+}
+
+int OpcionesImpresion::seleccion() const
+{
+    return opcion->itemIndex();
+}
+
+bool OpcionesImpresion::estudioImprimible()
+{
+    // The window outlives the study; without a document window there is
+    // nothing to print.
+    VentanaEstudio *documento = m_documento();
+    if (!documento) {
+        hide();
+        Dialogos::actual().mensaje(QStringLiteral("No hay ningún estudio abierto para imprimir."));
+        return false;
+    }
+    // Pages and calculation need counts within their limits.
+    return ValidaCaptura(documento);
+}
+
+void OpcionesImpresion::preparaImpresora()
+{
+    m_impresora.setPageOrientation(QPageLayout::Portrait);
+    m_impresora.setResolution(m_paginas.resolucion);
+}
+
+void OpcionesImpresion::dibujaPagina(Lienzo &lienzo, const Estudio &estudio, int pagina)
+{
+    if (pagina == 0)
+        m_paginas.informacion(lienzo, estudio);
+    else
+        m_paginas.tolerancia(lienzo, estudio, m_resultados);
+}
+
+void OpcionesImpresion::imprime()
+{
+    EjecutaComando([this] {
+        if (!estudioImprimible())
+            return;
+        if (!Dialogos::actual().imprime(&m_impresora, this))
+            return;
+        preparaImpresora();
+        const int copias = m_impresora.copyCount();
+        // Every copy is a job of its own; the printer must not multiply them.
+        m_impresora.setCopyCount(1);
+        const int pagina = seleccion();
+        if (pagina != 0 && pagina != 1)
+            return;
+        const std::unique_ptr<Lienzo> lienzo = CreaLienzo(m_impresora);
+        for (int copia = 0; copia < copias; ++copia) {
+            // The dialogs and the printer may let the study window close.
+            VentanaEstudio *documento = m_documento();
+            if (!documento)
+                return;
+            const Estudio estudio = documento->estudio();
+            // Every copy of the results rests on its own calculation.
+            if (pagina == 1)
+                CalculaAnova(estudio, SeparadorDecimal(), m_resultados);
+            dibujaPagina(*lienzo, estudio, pagina);
+        }
+    });
+}
+
+void OpcionesImpresion::vistaPrevia()
+{
+    EjecutaComando([this] {
+        if (!estudioImprimible())
+            return;
+        const int pagina = seleccion();
+        if (pagina != 0 && pagina != 1)
+            return;
+        const Estudio estudio = m_documento()->estudio();
+        if (pagina == 1)
+            CalculaAnova(estudio, SeparadorDecimal(), m_resultados);
+        preparaImpresora();
+        Dialogos::actual().vistaPrevia(&m_impresora, this, [&](QPrinter *impresora) {
+            // Called from the preview's own event handling: errors end here.
+            EjecutaComando([&] {
+                const std::unique_ptr<Lienzo> lienzo = CreaLienzo(*impresora);
+                dibujaPagina(*lienzo, estudio, pagina);
+            });
+        });
+    });
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/paginas/Lienzo.h"
+
+#include "core/estudio/Estudio.h"
+#include "core/motor/AnovaResults.h"
+
+#include <QDialog>
+#include <QPrinter>
+#include <functional>
+#include <memory>
+
+class GrupoOpciones;
+class QPushButton;
+class VentanaEstudio;
+
+// Where the print runs draw: by default the canvas of the printer the print
+// dialog chose. Tests install a recording canvas; an empty function goes
+// back to the printer's own.
+using FabricaLienzo = std::function<std::unique_ptr<Lienzo>(QPrinter &)>;
+void InstalaFabricaLienzo(FabricaLienzo fabrica);
+
+// A print options window: the choice of page, "Aceptar" (the print run),
+// "Cancelar" and "Vista previa". The program has two, one per printer kind.
+// Each keeps its printer, its selection and its own result set for the run,
+// and reads the study from the study window it is handed at each command.
+class OpcionesImpresion : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The study window of the moment; nullptr when none is open.
+    using FuenteDocumento = std::function<VentanaEstudio *()>;
+
+    // The laser window, "Imprimir en Lasser:", and the ink-jet one, "Imprimir:".
+    static OpcionesImpresion *laser(FuenteDocumento documento, QWidget *parent);
+    static OpcionesImpresion *tinta(FuenteDocumento documento, QWidget *parent);
+
+    // The page routines of one printer kind, and the resolution its layout
+    // was drawn for: positions are printer pixels, so the page only keeps
+    // its proportions at that resolution.
+    struct Paginas
+    {
+        void (*informacion)(Lienzo &, const Estudio &);
+        void (*tolerancia)(Lienzo &, const Estudio &, const JuegoResultados &);
+        int resolucion;
+    };
+
+    // The selected item of `opcion`: 0 general information, 1 results.
+    int seleccion() const;
+
+private:
+    OpcionesImpresion(const QString &tituloGrupo, QSize tamano, Paginas paginas,
+                      FuenteDocumento documento, QWidget *parent);
+
+    void imprime();
+    void vistaPrevia();
+
+    // The study may be printed: a document window exists and its counts pass
+    // the capture validation (which shows its own message otherwise).
+    bool estudioImprimible();
+    // Portrait, at the layout's resolution, whatever the dialog chose.
+    void preparaImpresora();
+    void dibujaPagina(Lienzo &lienzo, const Estudio &estudio, int pagina);
+
+    GrupoOpciones *opcion;
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn2;
+    QPushButton *botonvista;
+    Paginas m_paginas;
+    FuenteDocumento m_documento;
+    QPrinter m_impresora;
+    JuegoResultados m_resultados;
+};

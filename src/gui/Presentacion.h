@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QTimer;
+
+// The splash window: shown at start on top of everything, closed three
+// seconds after the main window is first activated.
+class Presentacion : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Presentacion(QWidget *parent = nullptr);
+
+    // Started by each activation of the main window; closes the splash.
+    QTimer *reloj = nullptr;
+};
+
+// The product picture, drawn to the given size (splash and about box).
+QPixmap FiguraProducto(const QSize &tamano);

@@ -1,0 +1,101 @@
+#include "RejillaResultado.h"
+
+#include "core/estudio/Estudio.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace {
+constexpr int altoFila = 24;
+}
+
+RejillaResultado::RejillaResultado(const QString &nombre, const QString &nombreAccesible,
+                                     int columnas, int filas, int columnasFijas, int filasFijas,
+                                     int anchoColumna, QWidget *parent)
+    : QTableWidget(filas, columnas, parent)
+{
+    setObjectName(nombre);
+    setAccessibleName(nombreAccesible);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setDefaultSectionSize(anchoColumna);
+    verticalHeader()->setDefaultSectionSize(altoFila);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+
+    const QBrush fondoFijo = palette().button();
+    const QBrush textoFijo = palette().buttonText();
+    for (int fila = 0; fila < filas; ++fila) {
+        for (int columna = 0; columna < columnas; ++columna) {
+            auto *item = new QTableWidgetItem;
+            if (fila < filasFijas || columna < columnasFijas) {
+                // Not enabled, so neither the cursor nor Tab ever stops here;
+                // the explicit colours keep the headings readable.
+                item->setFlags(Qt::NoItemFlags);
+                item->setBackground(fondoFijo);
+                item->setForeground(textoFijo);
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            setItem(fila, columna, item);
+        }
+    }
+    if (filasFijas < filas && columnasFijas < columnas)
+        setCurrentCell(filasFijas, columnasFijas);
+}
+
+void RejillaResultado::ponCeldas(const Rejilla &celdas)
+{
+    for (int fila = 0; fila < rowCount(); ++fila)
+        for (int columna = 0; columna < columnCount(); ++columna)
+            item(fila, columna)->setText(celdas.celda(columna, fila));
+}
+
+QString RejillaResultado::celda(int columna, int fila) const
+{
+    const QTableWidgetItem *i = item(fila, columna);
+    return i ? i->text() : QString();
+}
+
+void RejillaResultado::aplicaTeclaTab()
+{
+    if (currentColumn() != columnCount() - 1)
+        return;
+    setTabKeyNavigation(currentRow() != rowCount() - 1);
+}
+
+void RejillaResultado::restableceTab()
+{
+    setTabKeyNavigation(true);
+}
+
+void RejillaResultado::ponFilaActual(int fila)
+{
+    selectionModel()->setCurrentIndex(model()->index(fila, currentColumn()),
+                                      QItemSelectionModel::NoUpdate);
+}
+
+bool RejillaResultado::event(QEvent *evento)
+{
+    // A typed character, as opposed to a movement key. Tab itself moves by
+    // the rule and must not reset it.
+    if (evento->type() == QEvent::KeyPress) {
+        const auto *tecla = static_cast<QKeyEvent *>(evento);
+        if (!tecla->text().isEmpty() && tecla->key() != Qt::Key_Tab
+            && tecla->key() != Qt::Key_Backtab)
+            emit teclaPulsada();
+    }
+    return QTableWidget::event(evento);
+}
+
+void RejillaResultado::focusOutEvent(QFocusEvent *evento)
+{
+    QTableWidget::focusOutEvent(evento);
+    // A menu opening or the window losing activation is not leaving the grid.
+    if (evento->reason() != Qt::PopupFocusReason
+        && evento->reason() != Qt::ActiveWindowFocusReason)
+        emit salida();
+}

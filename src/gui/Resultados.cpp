@@ -1,0 +1,122 @@
+#include "Resultados.h"
+
+#include "core/informe/Informe.h"
+#include "core/motor/Anova.h"
+#include "core/motor/Conversiones.h"
+#include "core/motor/Errores.h"
+#include "core/motor/Pares.h"
+#include "core/motor/Supuestos.h"
+#include "gui/Dialogos.h"
+#include "gui/VentanaAnova.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaGrafica.h"
+#include "gui/VentanaInforme.h"
+#include "gui/VentanaIntervalos.h"
+#include "gui/VentanaSupuestos.h"
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// The study to calculate, or nothing when the capture validation failed
+// (it has shown its message; it also fails without a document window).
+std::optional<Estudio> EstudioValidado(VentanaEstudio *documento)
+{
+    if (!ValidaCaptura(documento))
+        return std::nullopt;
+    return documento->estudio();
+}
+
+// A calculation error gets the result windows' own message and false; a
+// conversion error goes on to the general handler.
+bool SinErrorDeCalculo(const std::function<void()> &calculo)
+{
+    try {
+        calculo();
+        return true;
+    } catch (const ErrorCalculo &) {
+        Dialogos::actual().mensaje(
+            QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
+        return false;
+    }
+}
+
+// A fresh calculation into the destination's result set.
+bool Calcula(const Estudio &estudio, JuegoResultados &juego)
+{
+    return SinErrorDeCalculo([&] { CalculaAnova(estudio, SeparadorDecimal(), juego); });
+}
+
+// Result windows report the last child window closing.
+template<typename Ventana, typename... Datos>
+Ventana *creaVentana(const DestinoResultados &destino, const Datos &...datos)
+{
+    auto *ventana = new Ventana(datos...);
+    QObject::connect(ventana, &VentanaResultado::evento, ventana, destino.aplica);
+    return ventana;
+}
+
+} // namespace
+
+void ComandoAnalisisVarianza(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio || !Calcula(*estudio, destino.juego))
+        return;
+    const JuegoResultados &juego = destino.juego;
+    auto *ventana = creaVentana<VentanaAnova>(destino);
+    ventana->llena(juego, StrToInt(estudio->econdicion));
+    ventana->muestra(destino.marco);
+    destino.aplica(EsSignificativo(juego.resultados[Ranura::pfcal]) ? Evento::anovaSignificativo
+                                                                     : Evento::anovaNoSignificativo);
+}
+
+void ComandoIntervaloConfianza(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio || !Calcula(*estudio, destino.juego))
+        return;
+    auto *ventana = creaVentana<VentanaIntervalos>(destino);
+    ventana->llena(destino.juego.resultados, StrToInt(estudio->econdicion));
+    ventana->muestra(destino.marco);
+}
+
+void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio || !Calcula(*estudio, destino.juego))
+        return;
+    auto *ventana = creaVentana<VentanaGrafica>(
+        destino, ModeloDeGrafica(*estudio, destino.juego, SeparadorDecimal()));
+    ventana->muestra(destino.marco);
+}
+
+void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio)
+        return;
+    auto *ventana = creaVentana<VentanaInforme>(destino);
+    ventana->muestra(destino.marco);
+    // Block 1 arrives before the calculation; an error after it leaves the
+    // window open with what it already holds.
+    ComponeInforme(*estudio, SeparadorDecimal(), destino.juego,
+                   [ventana](const QString &linea) { ventana->agrega(linea); });
+}
+
+void ComandoSupuestos(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio)
+        return;
+    const QChar separador = SeparadorDecimal();
+    QStringList lineas;
+    const bool calculado = SinErrorDeCalculo([&] {
+        lineas = LineasSupuestos(CalculaSupuestos(*estudio, separador), separador);
+    });
+    if (!calculado)
+        return;
+    auto *ventana = creaVentana<VentanaSupuestos>(destino, lineas);
+    ventana->muestra(destino.marco);
+}

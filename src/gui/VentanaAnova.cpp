@@ -1,0 +1,67 @@
+#include "VentanaAnova.h"
+
+#include "core/informe/TablasResultado.h"
+#include "core/motor/Conversiones.h"
+#include "gui/RejillaResultado.h"
+
+#include <QHeaderView>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
+{
+    setObjectName(QStringLiteral("finfoA"));
+
+    stganova = new RejillaResultado(QStringLiteral("stganova"),
+                                     QStringLiteral("Análisis de la varianza"), 6, 5, 1, 3, 140,
+                                     this);
+    stganova->setFixedHeight(145);
+    stganova->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stganova->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stganova->setColumnWidth(0, 175);
+
+    // The memo only shows as the background around the statistics grid.
+    auto *zona = new QWidget(this);
+    zona->setMinimumHeight(232);
+    memoa = new QTextEdit(zona);
+    memoa->setObjectName(QStringLiteral("memoa"));
+    memoa->setAccessibleName(QStringLiteral("Fondo de las estadísticas por FAM"));
+    memoa->setReadOnly(true);
+    memoa->setAlignment(Qt::AlignCenter);
+    memoa->setContextMenuPolicy(Qt::NoContextMenu);
+    memoa->setGeometry(0, 0, 878, 232);
+
+    stgeqpo = new RejillaResultado(QStringLiteral("stgeqpo"),
+                                    QStringLiteral("Estadísticas por FAM"), 4, 8, 1, 2, 140, zona);
+    stgeqpo->setGeometry(0, 8, 713, 216);
+    stgeqpo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stgeqpo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    stgeqpo->setColumnWidth(0, 170);
+    stgeqpo->raise();
+
+    auto *columna = new QVBoxLayout(this);
+    columna->setContentsMargins(0, 0, 0, 0);
+    columna->setSpacing(0);
+    columna->addWidget(stganova);
+    columna->addWidget(zona, 1);
+
+    for (RejillaResultado *rejilla : {stganova, stgeqpo}) {
+        connect(rejilla, &RejillaResultado::teclaPulsada, rejilla,
+                &RejillaResultado::aplicaTeclaTab);
+        connect(rejilla, &RejillaResultado::salida, rejilla, &RejillaResultado::restableceTab);
+    }
+
+    creaMenuCerrar();
+}
+
+void VentanaAnova::llena(const JuegoResultados &juego, int k)
+{
+    const QChar separador = SeparadorDecimal();
+    stganova->ponCeldas(TablaAnova(juego.resultados, separador));
+    stgeqpo->ponCeldas(TablaEquipos(juego, k, separador));
+}
+
+void VentanaAnova::muestra(QMdiArea *marco)
+{
+    VentanaResultado::muestra(marco, QStringLiteral("Análisis de la varianza"), {894, 603}, true);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/motor/AnovaResults.h"
+#include "gui/VentanaResultado.h"
+
+class QMdiArea;
+class QTextEdit;
+class RejillaResultado;
+
+// "Análisis de la varianza": the analysis-of-variance table and the
+// statistics of each FAM of one calculation. Holds only its cell texts.
+class VentanaAnova : public VentanaResultado
+{
+    Q_OBJECT
+
+public:
+    explicit VentanaAnova(QWidget *parent = nullptr);
+
+    // Fills both grids from a calculation of k FAM levels.
+    void llena(const JuegoResultados &juego, int k);
+    // Adds the window to the frame and shows it.
+    void muestra(QMdiArea *marco);
+
+private:
+    RejillaResultado *stganova;
+    QTextEdit *memoa;
+    RejillaResultado *stgeqpo;
+};

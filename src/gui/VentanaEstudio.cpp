@@ -1,0 +1,768 @@
+#include "VentanaEstudio.h"
+
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Conversiones.h"
+#include "gui/Dialogos.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValidator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int anchoColumna = 110;
+constexpr int altoFila = 24;
+// A line edit cuts its text at 32767 characters unless told otherwise; the
+// texts of a study have no length limit of their own.
+constexpr int sinLimite = std::numeric_limits<int>::max();
+
+// A key that types a character, as the fields see it: text, Backspace,
+// Enter and Escape; not Tab, Delete or Ctrl combinations (editing commands).
+bool esCaracter(const QKeyEvent *tecla)
+{
+    const QString texto = tecla->text();
+    if (texto.isEmpty())
+        return false;
+    const QChar c = texto.front();
+    if (c == u'\t' || c == QChar(0x7f))
+        return false;
+    if ((tecla->modifiers() & Qt::ControlModifier) && !(tecla->modifiers() & Qt::AltModifier))
+        return false;
+    return c.isPrint() || c == u'\b' || c == u'\r' || c == QChar(0x1b);
+}
+
+// A field's limit binds typing only: a longer text loaded from a file stays
+// whole, typing cannot make it longer, deleting makes room down to the limit.
+class LimiteDeTecleo : public QValidator
+{
+public:
+    LimiteDeTecleo(QLineEdit *campo, int limite) : QValidator(campo), m_limite(limite)
+    {
+        // The field has already taken the edit when it asks: remember the
+        // length before it.
+        connect(campo, &QLineEdit::textChanged, this,
+                [this](const QString &texto) { m_largo = texto.size(); });
+    }
+
+    State validate(QString &texto, int &) const override
+    {
+        return texto.size() <= std::max<qsizetype>(m_limite, m_largo) ? Acceptable : Invalid;
+    }
+
+private:
+    int m_limite;
+    qsizetype m_largo = 0;
+};
+
+// Texts loaded from a file are taken whole: the typing limit is not asked,
+// so the field keeps counting the text as valid input.
+void ponTextoEntero(QLineEdit *campo, const QString &texto)
+{
+    const QValidator *limite = campo->validator();
+    campo->setValidator(nullptr);
+    campo->setText(texto);
+    campo->setValidator(limite);
+}
+
+} // namespace
+
+VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Finforma"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Nuevo"));
+    creaComponentes();
+    resize(631, 476);
+    inicia();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *ahora) { focoCambia(ahora); });
+}
+
+VentanaEstudio::~VentanaEstudio()
+{
+    // Children go after this destructor: their focus changes must not reach it.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_cerrada = true;
+}
+
+void VentanaEstudio::creaComponentes()
+{
+    Thojas = new QTabWidget(this);
+    Thojas->setObjectName(QStringLiteral("Thojas"));
+    auto *todo = new QVBoxLayout(this);
+    todo->addWidget(Thojas);
+
+    auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
+        auto *e = new QLineEdit(pagina);
+        e->setObjectName(nombre);
+        e->setMaxLength(sinLimite);
+        e->setValidator(new LimiteDeTecleo(e, limite));
+        e->setFixedWidth(ancho);
+        e->installEventFilter(this);
+        // Also edits made without a typed character (Delete, cut, paste, undo)
+        // change the study.
+        connect(e, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
+        return e;
+    };
+    auto etiqueta = [](QWidget *pagina, const QString &texto, QWidget *buddy,
+                       QBoxLayout *columna) {
+        auto *l = new QLabel(texto, pagina);
+        l->setBuddy(buddy);
+        buddy->setAccessibleName(QString(texto).remove(u'&').remove(u':'));
+        columna->addWidget(l);
+        columna->addWidget(buddy);
+        return l;
+    };
+
+    auto *general = new QWidget;
+    general->setObjectName(QStringLiteral("general"));
+    auto *g = new QVBoxLayout(general);
+    etole = campo(general, QStringLiteral("etole"), 60, 283);
+    emetodo = campo(general, QStringLiteral("emetodo"), 60, 577);
+    eanalista = campo(general, QStringLiteral("eanalista"), 60, 577);
+    efecha = campo(general, QStringLiteral("efecha"), 20, 230);
+    etiqueta(general, QStringLiteral("Factores Ajenos al Método (FAM)"), etole, g);
+    etiqueta(general, QStringLiteral("Nom&bre del método:"), emetodo, g);
+    etiqueta(general, QStringLiteral("Nombre del A&nalista:"), eanalista, g);
+    etiqueta(general, QStringLiteral("&Fecha:"), efecha, g);
+    g->addStretch();
+    Thojas->addTab(general, QStringLiteral("Información General"));
+
+    auto *captura = new QWidget;
+    captura->setObjectName(QStringLiteral("captura"));
+    auto *c = new QVBoxLayout(captura);
+    auto *titulo = new QLabel(QStringLiteral("TOLERANCIA "), captura);
+    QFont grande = titulo->font();
+    grande.setBold(true);
+    grande.setPointSizeF(grande.pointSizeF() * 1.3);
+    titulo->setFont(grande);
+    c->addWidget(titulo);
+    econdicion = campo(captura, QStringLiteral("econdicion"), 2, 33);
+    ereplica = campo(captura, QStringLiteral("ereplica"), 2, 33);
+    auto *conteos = new QHBoxLayout;
+    auto *cfam = new QVBoxLayout;
+    auto *cmuestras = new QVBoxLayout;
+    etiqueta(captura, QStringLiteral("&Número de FAM:"), econdicion, cfam);
+    etiqueta(captura, QStringLiteral("Número de &Muestras:"), ereplica, cmuestras);
+    conteos->addLayout(cfam);
+    conteos->addLayout(cmuestras);
+    botonok = new QPushButton(QStringLiteral("&Aceptar número de FAM y  de Muestras"), captura);
+    botonok->setObjectName(QStringLiteral("botonok"));
+    botonok->setAccessibleName(QStringLiteral("Aceptar número de FAM y  de Muestras"));
+    conteos->addWidget(botonok, 0, Qt::AlignBottom);
+    conteos->addStretch();
+    c->addLayout(conteos);
+
+    creaRejilla(captura);
+    c->addWidget(stgdatos);
+
+    boton1 = new QPushButton(QStringLiteral("&OK"), captura);
+    boton1->setObjectName(QStringLiteral("boton1"));
+    boton1->setAccessibleName(QStringLiteral("OK"));
+    c->addWidget(boton1, 0, Qt::AlignLeft);
+    c->addStretch();
+    Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
+
+    botonok->installEventFilter(this);
+    boton1->installEventFilter(this);
+    connect(botonok, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { aceptaConteos(); }); });
+    connect(boton1, &QPushButton::clicked, this,
+            [this] { EjecutaComando([this] { aceptaDatos(); }); });
+
+    setTabOrder(etole, emetodo);
+    setTabOrder(emetodo, eanalista);
+    setTabOrder(eanalista, efecha);
+    setTabOrder(efecha, econdicion);
+    setTabOrder(econdicion, ereplica);
+    setTabOrder(ereplica, botonok);
+    setTabOrder(botonok, stgdatos);
+    setTabOrder(stgdatos, boton1);
+}
+
+// The grid with its editor, always shown on the current cell, and its menu.
+void VentanaEstudio::creaRejilla(QWidget *pagina)
+{
+    stgdatos = new QTableWidget(pagina);
+    stgdatos->setObjectName(QStringLiteral("stgdatos"));
+    stgdatos->setAccessibleName(QStringLiteral("Valores de las muestras"));
+    stgdatos->setToolTip(QStringLiteral("opciones botón derecho"));
+    stgdatos->setStatusTip(QStringLiteral("opciones botón derecho"));
+    stgdatos->setFixedSize(582, 113);
+    stgdatos->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    stgdatos->horizontalHeader()->setDefaultSectionSize(anchoColumna);
+    stgdatos->horizontalHeader()->setMinimumSectionSize(8);
+    stgdatos->horizontalHeader()->setFixedHeight(altoFila);
+    stgdatos->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    stgdatos->horizontalHeader()->setHighlightSections(false);
+    stgdatos->verticalHeader()->setDefaultSectionSize(altoFila);
+    stgdatos->verticalHeader()->setMinimumSectionSize(8);
+    stgdatos->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stgdatos->verticalHeader()->setFixedWidth(anchoColumna);
+    stgdatos->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    stgdatos->verticalHeader()->setHighlightSections(false);
+    stgdatos->setCornerButtonEnabled(false);
+    esquina = new QLabel(stgdatos);
+    esquina->setObjectName(QStringLiteral("esquina"));
+    esquina->setAttribute(Qt::WA_TransparentForMouseEvents);
+    esquina->setGeometry(stgdatos->frameWidth(), stgdatos->frameWidth(), anchoColumna, altoFila);
+    esquina->setIndent(4);
+
+    editor = new QLineEdit(stgdatos->viewport());
+    editor->setObjectName(QStringLiteral("editorstgdatos"));
+    editor->setAccessibleName(QStringLiteral("Valores de las muestras"));
+    editor->setFrame(false);
+    editor->setMaxLength(sinLimite);
+    editor->setContextMenuPolicy(Qt::NoContextMenu);
+    editor->installEventFilter(this);
+    stgdatos->setFocusProxy(editor);
+    connect(editor, &QLineEdit::textChanged, this, [this](const QString &texto) {
+        if (m_cargandoEditor)
+            return;
+        const int columna = stgdatos->currentColumn();
+        const int fila = stgdatos->currentRow();
+        if (columna >= 0 && fila >= 0)
+            itemCelda(columna + 1, fila + 1)->setText(texto);
+    });
+    connect(editor, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
+    connect(stgdatos, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
+        {
+            const QTableWidgetItem *actual = stgdatos->item(fila, columna);
+            QScopedValueRollback cargando(m_cargandoEditor, true);
+            editor->setText(actual ? actual->text() : QString());
+        }
+        editor->selectAll();
+        colocaEditor();
+    });
+    connect(stgdatos->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &VentanaEstudio::colocaEditor);
+    connect(stgdatos->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &VentanaEstudio::colocaEditor);
+    connect(stgdatos->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &VentanaEstudio::colocaEditor);
+    stgdatos->viewport()->installEventFilter(this);
+
+    pmenu = new QMenu(this);
+    pmenu->setObjectName(QStringLiteral("pmenu"));
+    pmnudunet = pmenu->addAction(QStringLiteral("&t de Dunnett"));
+    pmnudunet->setObjectName(QStringLiteral("pmnudunet"));
+    pmnudunet->setToolTip(QStringLiteral("Cálculos"));
+    pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
+    connect(pmnudunet, &QAction::triggered, this,
+            [this] { EjecutaComando([this] { emit dunnettPedido(); }); });
+    stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
+        pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));
+    });
+}
+
+void VentanaEstudio::inicia()
+{
+    econdicion->setText(QStringLiteral("2"));
+    ereplica->setText(QStringLiteral("3"));
+    m_memoria = RejillaCreacion();
+    muestraRejilla(m_memoria);
+    ponOpciones(OpcionesRejilla::inicial);
+}
+
+Estudio VentanaEstudio::estudio() const
+{
+    Estudio e;
+    e.etole = etole->text();
+    e.emetodo = emetodo->text();
+    e.eanalista = eanalista->text();
+    e.efecha = efecha->text();
+    e.econdicion = econdicion->text();
+    e.ereplica = ereplica->text();
+    e.stgdatos = rejillaMostrada();
+    return e;
+}
+
+QString VentanaEstudio::textoConteo(CampoConteo campo) const
+{
+    return campo == CampoConteo::econdicion ? econdicion->text() : ereplica->text();
+}
+
+void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta)
+{
+    ponTextoEntero(etole, archivo.etole);
+    ponTextoEntero(emetodo, archivo.emetodo);
+    ponTextoEntero(eanalista, archivo.eanalista);
+    ponTextoEntero(efecha, archivo.efecha);
+    ponTextoEntero(econdicion, archivo.econdicion);
+    ponTextoEntero(ereplica, archivo.ereplica);
+    m_memoria = RejillaDeArchivo(archivo);
+    muestraRejilla(m_memoria);
+    stgdatos->setFixedSize((archivo.k + 1) * anchoColumna + 20, (archivo.n + 1) * altoFila + 20);
+    ponRuta(ruta);
+}
+
+void VentanaEstudio::ponRuta(const QString &ruta)
+{
+    m_ruta = ruta;
+    setWindowTitle(ruta);
+}
+
+void VentanaEstudio::ponModificado(bool modificado)
+{
+    m_modificado = modificado;
+    emit modificadoCambia(modificado);
+}
+
+void VentanaEstudio::ponGuardado(std::function<bool()> guarda)
+{
+    m_guarda = std::move(guarda);
+}
+
+// --- The grid ------------------------------------------------------------
+
+Rejilla VentanaEstudio::rejillaMostrada() const
+{
+    Rejilla r(stgdatos->columnCount() + 1, stgdatos->rowCount() + 1);
+    r.ponCelda(0, 0, esquina->text());
+    for (int c = 1; c < r.columnas(); ++c) {
+        const QTableWidgetItem *item = stgdatos->horizontalHeaderItem(c - 1);
+        r.ponCelda(c, 0, item ? item->text() : QString());
+    }
+    for (int f = 1; f < r.filas(); ++f) {
+        const QTableWidgetItem *item = stgdatos->verticalHeaderItem(f - 1);
+        r.ponCelda(0, f, item ? item->text() : QString());
+        for (int c = 1; c < r.columnas(); ++c) {
+            const QTableWidgetItem *celda = stgdatos->item(f - 1, c - 1);
+            r.ponCelda(c, f, celda ? celda->text() : QString());
+        }
+    }
+    return r;
+}
+
+void VentanaEstudio::muestraRejilla(const Rejilla &r)
+{
+    stgdatos->setColumnCount(std::max(r.columnas() - 1, 0));
+    stgdatos->setRowCount(std::max(r.filas() - 1, 0));
+    esquina->setText(r.celda(0, 0));
+    for (int c = 1; c < r.columnas(); ++c)
+        stgdatos->setHorizontalHeaderItem(c - 1, new QTableWidgetItem(r.celda(c, 0)));
+    for (int f = 1; f < r.filas(); ++f) {
+        stgdatos->setVerticalHeaderItem(f - 1, new QTableWidgetItem(r.celda(0, f)));
+        for (int c = 1; c < r.columnas(); ++c)
+            muestraCelda(c, f, r.celda(c, f));
+    }
+    if (stgdatos->currentRow() < 0 && stgdatos->rowCount() > 0 && stgdatos->columnCount() > 0)
+        stgdatos->setCurrentCell(0, 0);
+    colocaEditor();
+}
+
+QTableWidgetItem *VentanaEstudio::itemCelda(int columna, int fila)
+{
+    QTableWidgetItem *celda = stgdatos->item(fila - 1, columna - 1);
+    if (!celda) {
+        celda = new QTableWidgetItem;
+        celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        stgdatos->setItem(fila - 1, columna - 1, celda);
+    }
+    return celda;
+}
+
+void VentanaEstudio::muestraCelda(int columna, int fila, const QString &texto)
+{
+    itemCelda(columna, fila)->setText(texto);
+    if (fila == filaActual() && columna == columnaActual()) {
+        QScopedValueRollback cargando(m_cargandoEditor, true);
+        editor->setText(texto);
+    }
+}
+
+int VentanaEstudio::columnaActual() const
+{
+    return stgdatos->currentColumn() + 1;
+}
+
+int VentanaEstudio::filaActual() const
+{
+    return stgdatos->currentRow() + 1;
+}
+
+void VentanaEstudio::ponCeldaActual(int columna, int fila)
+{
+    stgdatos->setCurrentCell(fila - 1, columna - 1);
+    if (QTableWidgetItem *item = stgdatos->currentItem())
+        stgdatos->scrollToItem(item);
+}
+
+void VentanaEstudio::colocaEditor()
+{
+    const QModelIndex actual = stgdatos->currentIndex();
+    if (!actual.isValid()) {
+        editor->hide();
+        return;
+    }
+    editor->setGeometry(stgdatos->visualRect(actual));
+    editor->show();
+}
+
+void VentanaEstudio::mueveCelda(int columnas, int filas)
+{
+    const int c = std::clamp(columnaActual() + columnas, 1, std::max(stgdatos->columnCount(), 1));
+    const int f = std::clamp(filaActual() + filas, 1, std::max(stgdatos->rowCount(), 1));
+    ponCeldaActual(c, f);
+}
+
+void VentanaEstudio::ponOpciones(OpcionesRejilla opciones)
+{
+    m_opciones = opciones;
+    const bool inicial = opciones == OpcionesRejilla::inicial;
+    stgdatos->setSelectionMode(inicial ? QAbstractItemView::ContiguousSelection
+                                       : QAbstractItemView::SingleSelection);
+    stgdatos->horizontalHeader()->setSectionResizeMode(inicial ? QHeaderView::Interactive
+                                                               : QHeaderView::Fixed);
+}
+
+void VentanaEstudio::saleDeRejilla(bool adelante)
+{
+    (adelante ? boton1 : botonok)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void VentanaEstudio::pega()
+{
+    Rejilla r = rejillaMostrada();
+    const QList<Celda> escritas =
+        PegaBloque(r, columnaActual(), filaActual(), QApplication::clipboard()->text());
+    for (const Celda &celda : escritas)
+        muestraCelda(celda.columna, celda.fila, r.celda(celda.columna, celda.fila));
+    // As if each text had been typed into its cell.
+    for (const Celda &celda : escritas)
+        reglaDeTecla(celda.columna, celda.fila);
+}
+
+void VentanaEstudio::reglaDeTecla(int columna, int fila)
+{
+    ponModificado(true);
+    emit evento(Evento::teclaEnRejilla);
+    if (columna != stgdatos->columnCount())
+        return;
+    if (fila == stgdatos->rowCount()) {
+        ponOpciones(OpcionesRejilla::sinTab);
+        emit evento(Evento::teclaEnUltimaCelda);
+    } else {
+        ponOpciones(OpcionesRejilla::conTab);
+    }
+}
+
+// --- Focus ---------------------------------------------------------------
+
+QWidget *VentanaEstudio::componente(QWidget *widget) const
+{
+    if (widget && (widget == stgdatos || stgdatos->isAncestorOf(widget)))
+        return stgdatos;
+    return widget;
+}
+
+void VentanaEstudio::tomaFoco()
+{
+    if (m_foco)
+        return;
+    QScopedValueRollback enfocando(m_enfocando, true);
+    entraDocumento();
+}
+
+void VentanaEstudio::enfoca(QWidget *widget)
+{
+    QScopedValueRollback enfocando(m_enfocando, true);
+    for (int i = 0; i < Thojas->count(); ++i)
+        if (Thojas->widget(i)->isAncestorOf(widget))
+            Thojas->setCurrentIndex(i);
+    widget->setFocus(Qt::OtherFocusReason);
+    m_foco = componente(widget);
+}
+
+void VentanaEstudio::enfocaConteo(CampoConteo campo)
+{
+    enfoca(campo == CampoConteo::econdicion ? econdicion : ereplica);
+}
+
+void VentanaEstudio::focoCambia(QWidget *ahora)
+{
+    // Only moves between this window's own components count: the focus going
+    // to a message box or another window and coming back is no exit.
+    if (m_enfocando || m_cerrada || !ahora || !isAncestorOf(ahora))
+        return;
+    QWidget *nuevo = componente(ahora);
+    if (nuevo == m_foco)
+        return;
+    QWidget *previo = m_foco;
+    m_foco = nuevo;
+    // The handlers may move the focus again; those moves run no handler, so
+    // the checks cannot call one another.
+    QScopedValueRollback enfocando(m_enfocando, true);
+    if (!previo) {
+        entraDocumento();
+        return;
+    }
+    EjecutaComando([this, previo] { sale(previo); });
+    m_foco = componente(focusWidget());
+    if (m_foco == stgdatos && previo != stgdatos) {
+        EjecutaComando([this] { entraRejilla(); });
+        m_foco = componente(focusWidget());
+    }
+}
+
+void VentanaEstudio::sale(QWidget *componente)
+{
+    if (componente == econdicion)
+        saleConteoFam();
+    else if (componente == ereplica)
+        saleConteoMuestras();
+    else if (componente == botonok)
+        saleAceptar();
+    else if (componente == stgdatos)
+        saleRejilla();
+}
+
+// --- Handlers ------------------------------------------------------------
+
+void VentanaEstudio::entraDocumento()
+{
+    Thojas->setCurrentIndex(0);
+    enfoca(etole);
+    emit evento(Evento::focoEntraDocumento);
+}
+
+void VentanaEstudio::teclaEnCampo(QLineEdit *campo, QChar tecla)
+{
+    ponModificado(true);
+    if (tecla != u'\r' || campo->text().isEmpty())
+        return;
+    if (campo == econdicion)
+        ereplica->setFocus(Qt::OtherFocusReason);
+    else if (campo == ereplica)
+        botonok->setFocus(Qt::OtherFocusReason);
+}
+
+void VentanaEstudio::saleConteoFam()
+{
+    if (const auto mensaje = RevisaConteoFam(econdicion->text())) {
+        Dialogos::actual().mensaje(*mensaje);
+        enfoca(econdicion);
+        return;
+    }
+    enfoca(ereplica);
+}
+
+void VentanaEstudio::saleConteoMuestras()
+{
+    if (const auto mensaje = RevisaConteoMuestras(ereplica->text())) {
+        Dialogos::actual().mensaje(*mensaje);
+        enfoca(ereplica);
+        return;
+    }
+    enfoca(botonok);
+}
+
+void VentanaEstudio::aceptaConteos()
+{
+    Thojas->setCurrentIndex(1);
+    const int n = StrToInt(ereplica->text());
+    const int k = StrToInt(econdicion->text());
+    // Cells typed before stay, also those a smaller grid no longer shows.
+    const Rejilla actual = rejillaMostrada();
+    m_memoria.redimensiona(std::max(m_memoria.columnas(), actual.columnas()),
+                           std::max(m_memoria.filas(), actual.filas()));
+    for (int c = 1; c < actual.columnas(); ++c)
+        for (int f = 1; f < actual.filas(); ++f)
+            m_memoria.ponCelda(c, f, actual.celda(c, f));
+    Rejilla aceptada = m_memoria;
+    AceptaRejilla(aceptada, k, n);
+    muestraRejilla(aceptada);
+}
+
+void VentanaEstudio::saleAceptar()
+{
+    if (stgdatos->isEnabled())
+        stgdatos->setFocus(Qt::OtherFocusReason);
+}
+
+void VentanaEstudio::entraRejilla()
+{
+    if (const auto fallo = RevisaTamanoRejilla(econdicion->text(), ereplica->text(),
+                                               stgdatos->columnCount() + 1,
+                                               stgdatos->rowCount() + 1)) {
+        Dialogos::actual().mensaje(fallo->mensaje);
+        enfocaConteo(fallo->campo);
+        return;
+    }
+    emit evento(Evento::focoEntraRejilla);
+}
+
+void VentanaEstudio::teclaEnRejilla()
+{
+    reglaDeTecla(columnaActual(), filaActual());
+}
+
+void VentanaEstudio::saleRejilla()
+{
+    ponOpciones(OpcionesRejilla::conTab);
+    if (stgdatos->rowCount() > 0 && stgdatos->columnCount() > 0)
+        ponCeldaActual(1, 1);
+    if (const auto fallo = RevisaCeldas(rejillaMostrada(), econdicion->text(), ereplica->text(),
+                                        SeparadorDecimal())) {
+        Dialogos::actual().mensaje(fallo->mensaje);
+        enfoca(stgdatos);
+        return;
+    }
+    enfoca(boton1);
+}
+
+void VentanaEstudio::aceptaDatos()
+{
+    emit evento(Evento::botonOk);
+}
+
+// --- Events --------------------------------------------------------------
+
+bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
+{
+    if (stgdatos && objeto == stgdatos->viewport()) {
+        if (event->type() == QEvent::Resize)
+            colocaEditor();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(objeto, event);
+    auto *tecla = static_cast<QKeyEvent *>(event);
+
+    if (objeto == editor) {
+        const bool conCtrl = tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        switch (tecla->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: {
+            if (conCtrl)
+                break;
+            const bool adelante = tecla->key() == Qt::Key_Tab
+                                  && !(tecla->modifiers() & Qt::ShiftModifier);
+            if (m_opciones == OpcionesRejilla::sinTab) {
+                saleDeRejilla(adelante);
+                return true;
+            }
+            // Tab moves along the rows and wraps round at the ends.
+            const int columnas = stgdatos->columnCount();
+            const int filas = stgdatos->rowCount();
+            if (columnas == 0 || filas == 0)
+                return true;
+            int posicion = (filaActual() - 1) * columnas + (columnaActual() - 1);
+            posicion = (posicion + (adelante ? 1 : -1) + columnas * filas) % (columnas * filas);
+            ponCeldaActual(posicion % columnas + 1, posicion / columnas + 1);
+            return true;
+        }
+        case Qt::Key_Up:
+            mueveCelda(0, -1);
+            return true;
+        case Qt::Key_Down:
+            mueveCelda(0, 1);
+            return true;
+        case Qt::Key_Left:
+            if (editor->cursorPosition() == 0 && !editor->hasSelectedText()) {
+                mueveCelda(-1, 0);
+                return true;
+            }
+            break;
+        case Qt::Key_Right:
+            if (editor->cursorPosition() == editor->text().size() && !editor->hasSelectedText()) {
+                mueveCelda(1, 0);
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        if (tecla->matches(QKeySequence::Paste)) {
+            pega();
+            return true;
+        }
+        if (esCaracter(tecla))
+            teclaEnRejilla();
+        return false;
+    }
+
+    auto *campo = qobject_cast<QLineEdit *>(objeto);
+    if (campo && esCaracter(tecla)) {
+        const bool vacio = campo->text().isEmpty();
+        teclaEnCampo(campo, tecla->text().front());
+        // Enter in a filled count field has moved the focus on.
+        return !vacio && tecla->text().front() == u'\r'
+               && (campo == econdicion || campo == ereplica);
+    }
+    // A button with the focus answers Enter as well as the space bar, so the
+    // keyboard road through the capture page goes on with the same key.
+    auto *boton = qobject_cast<QPushButton *>(objeto);
+    if (boton && (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)) {
+        boton->click();
+        return true;
+    }
+    return QWidget::eventFilter(objeto, event);
+}
+
+void VentanaEstudio::closeEvent(QCloseEvent *event)
+{
+    if (!puedeCerrar()) {
+        event->ignore();
+        return;
+    }
+    avisaCierre();
+    event->accept();
+}
+
+bool VentanaEstudio::puedeCerrar()
+{
+    bool cierra = true;
+    if (m_modificado
+        && Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
+                                       QStringLiteral("Se realizaron cambios!\n"
+                                                      "Quiere guardar su información?"))) {
+        // The user asked for the study to be kept: if it was not saved
+        // (validation failed, dialog cancelled, write failed) the window stays.
+        bool guardado = false;
+        EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
+        cierra = guardado;
+    }
+    return cierra;
+}
+
+void VentanaEstudio::avisaCierre()
+{
+    if (m_cerrada)
+        return;
+    m_cerrada = true;
+    emit cerrada();
+}
+
+// --- Capture validation --------------------------------------------------
+
+bool ValidaCaptura(VentanaEstudio *documento)
+{
+    if (!documento)
+        return false;
+    const auto fallo = RevisaConteos(documento->textoConteo(CampoConteo::econdicion),
+                                     documento->textoConteo(CampoConteo::ereplica));
+    if (!fallo)
+        return true;
+    Dialogos::actual().mensaje(fallo->mensaje);
+    documento->enfocaConteo(fallo->campo);
+    return false;
+}

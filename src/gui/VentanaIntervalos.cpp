@@ -1,0 +1,54 @@
+#include "VentanaIntervalos.h"
+
+#include "core/informe/TablasResultado.h"
+#include "core/motor/Conversiones.h"
+#include "gui/RejillaResultado.h"
+
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
+{
+    setObjectName(QStringLiteral("finfoB"));
+
+    memoB = new QTextEdit(this);
+    memoB->setObjectName(QStringLiteral("memoB"));
+    memoB->setAccessibleName(QStringLiteral("Fondo de los intervalos de confianza"));
+    memoB->setReadOnly(true);
+    memoB->setAlignment(Qt::AlignCenter);
+    memoB->setContextMenuPolicy(Qt::NoContextMenu);
+    auto *fondo = new QVBoxLayout(this);
+    fondo->setContentsMargins(0, 0, 0, 0);
+    fondo->addWidget(memoB);
+
+    stgconclu = new RejillaResultado(QStringLiteral("stgconclu"),
+                                      QStringLiteral("Intervalos de confianza"), 5, 12, 2, 2, 100,
+                                      this);
+    stgconclu->setGeometry(0, 0, 649, 337);
+    stgconclu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stgconclu->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    stgconclu->setColumnWidth(0, 70);
+    stgconclu->setColumnWidth(1, 70);
+    stgconclu->setColumnWidth(4, 250);
+    stgconclu->raise();
+
+    connect(stgconclu, &RejillaResultado::teclaPulsada, stgconclu,
+            &RejillaResultado::aplicaTeclaTab);
+    // Leaving the grid also takes it back to its first row.
+    connect(stgconclu, &RejillaResultado::salida, this, [this] {
+        stgconclu->restableceTab();
+        stgconclu->ponFilaActual(0);
+    });
+
+    creaMenuCerrar();
+}
+
+void VentanaIntervalos::llena(const AnovaResults &resultados, int k)
+{
+    stgconclu->ponCeldas(TablaConclusiones(resultados, k, SeparadorDecimal()));
+}
+
+void VentanaIntervalos::muestra(QMdiArea *marco)
+{
+    VentanaResultado::muestra(marco, QStringLiteral("Intervalo de Confianza"), {683, 414}, true);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/motor/AnovaResults.h"
+#include "gui/VentanaResultado.h"
+
+class QMdiArea;
+class QTextEdit;
+class RejillaResultado;
+
+// "Intervalo de Confianza": every pair of FAM levels of one calculation
+// with its confidence limits and conclusion. Holds only its cell texts.
+class VentanaIntervalos : public VentanaResultado
+{
+    Q_OBJECT
+
+public:
+    explicit VentanaIntervalos(QWidget *parent = nullptr);
+
+    // Fills the grid with the pairs of k FAM levels.
+    void llena(const AnovaResults &resultados, int k);
+    // Adds the window to the frame and shows it.
+    void muestra(QMdiArea *marco);
+
+private:
+    QTextEdit *memoB;
+    RejillaResultado *stgconclu;
+};

@@ -1,0 +1,735 @@
+#include "VentanaPrincipal.h"
+
+#include "core/estudio/ArchivoEstudio.h"
+#include "gui/AcercaDe.h"
+#include "gui/Ayuda.h"
+#include "gui/Dialogos.h"
+#include "gui/OpcionesImpresion.h"
+#include "gui/Resultados.h"
+#include "gui/VentanaEstudio.h"
+#include "gui/VentanaResultado.h"
+#include "gui/VentanaTipoImpresora.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+const char *propiedadAyuda = "ayuda";
+
+// The busy cursor for the length of a file operation, restored also when
+// the operation fails.
+class CursorOcupado
+{
+public:
+    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
+    CursorOcupado(const CursorOcupado &) = delete;
+    CursorOcupado &operator=(const CursorOcupado &) = delete;
+};
+
+// A hint is "short|long": the short part is the tooltip, the long part goes
+// to the status line; without "|" the text serves as both.
+template<typename Componente>
+void ponHint(Componente *componente, const QString &hint)
+{
+    const qsizetype barra = hint.indexOf(u'|');
+    componente->setToolTip(barra < 0 ? hint : hint.left(barra));
+    componente->setStatusTip(barra < 0 ? hint : hint.mid(barra + 1));
+}
+
+// Glyphs the style has no standard icon for.
+QIcon dibujaGlifo(const std::function<void(QPainter &)> &dibujo)
+{
+    QPixmap mapa(16, 16);
+    mapa.fill(Qt::transparent);
+    QPainter pintor(&mapa);
+    dibujo(pintor);
+    return QIcon(mapa);
+}
+
+QIcon glifoImpresora()
+{
+    return dibujaGlifo([](QPainter &p) {
+        p.setPen(Qt::black);
+        p.setBrush(Qt::white);
+        p.drawRect(4, 1, 8, 5);
+        p.setBrush(QColor(160, 160, 160));
+        p.drawRect(1, 6, 14, 6);
+        p.setBrush(Qt::white);
+        p.drawRect(4, 10, 8, 5);
+        p.setPen(Qt::green);
+        p.drawPoint(13, 8);
+    });
+}
+
+QIcon glifoMosaico()
+{
+    return dibujaGlifo([](QPainter &p) {
+        p.setPen(Qt::black);
+        p.setBrush(Qt::white);
+        p.drawRect(1, 1, 6, 13);
+        p.drawRect(8, 1, 6, 13);
+        p.fillRect(2, 2, 5, 2, Qt::darkBlue);
+        p.fillRect(9, 2, 5, 2, Qt::darkBlue);
+    });
+}
+
+QIcon glifoCascada()
+{
+    return dibujaGlifo([](QPainter &p) {
+        p.setPen(Qt::black);
+        p.setBrush(Qt::white);
+        for (int i = 0; i < 3; ++i) {
+            p.drawRect(1 + 3 * i, 1 + 3 * i, 8, 8);
+            p.fillRect(2 + 3 * i, 2 + 3 * i, 7, 2, Qt::darkBlue);
+        }
+    });
+}
+
+void muestraVentana(QWidget *ventana)
+{
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
+}
+
+// Three columns of points, each with its mean.
+QIcon glifoGrafica()
+{
+    return dibujaGlifo([](QPainter &p) {
+        p.setPen(Qt::black);
+        p.drawLine(1, 1, 1, 14);
+        p.drawLine(1, 14, 14, 14);
+        p.fillRect(3, 9, 2, 2, Qt::darkBlue);
+        p.fillRect(3, 6, 2, 2, Qt::darkBlue);
+        p.fillRect(7, 4, 2, 2, Qt::darkRed);
+        p.fillRect(7, 7, 2, 2, Qt::darkRed);
+        p.fillRect(11, 8, 2, 2, Qt::darkGreen);
+        p.fillRect(11, 11, 2, 2, Qt::darkGreen);
+    });
+}
+
+// A status panel is named by its role; its text, which changes, is its
+// description, so that a screen reader can read it out.
+void ponTextoPanel(QLabel *panel, const QString &texto)
+{
+    panel->setText(texto);
+    panel->setAccessibleDescription(texto);
+    QAccessibleEvent cambio(panel, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&cambio);
+}
+
+} // namespace
+
+VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tolerancia del Método, Factores Ajenos  al Método"));
+
+    auto *centro = new QWidget(this);
+    auto *columna = new QVBoxLayout(centro);
+    columna->setContentsMargins(0, 0, 0, 0);
+    columna->setSpacing(0);
+    creaBarra();
+    columna->addWidget(findChild<QWidget *>(QStringLiteral("SpeedBar")));
+    m_mdi = new QMdiArea(centro);
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    columna->addWidget(m_mdi, 1);
+    setCentralWidget(centro);
+
+    creaMenus();
+    creaEstado();
+    aplicaEvento(Evento::inicio);
+}
+
+VentanaPrincipal::~VentanaPrincipal() = default;
+
+QMdiArea *VentanaPrincipal::marco() const
+{
+    return m_mdi;
+}
+
+VentanaEstudio *VentanaPrincipal::documento() const
+{
+    return m_documento;
+}
+
+QString VentanaPrincipal::estado() const
+{
+    return estadoPanel->text();
+}
+
+// --- Building the window -------------------------------------------------
+
+QMenu *VentanaPrincipal::creaMenu(QMenu *padre, const QString &nombre, const QString &titulo, int ayuda,
+                           const QString &hint)
+{
+    QMenu *menu = padre ? padre->addMenu(titulo) : menuBar()->addMenu(titulo);
+    menu->setObjectName(nombre);
+    menu->menuAction()->setObjectName(nombre);
+    menu->menuAction()->setProperty(propiedadAyuda, ayuda);
+    ponHint(menu->menuAction(), hint);
+    if (padre)
+        m_menuDe.insert(menu->menuAction(), padre->menuAction());
+    menu->installEventFilter(this);
+    return menu;
+}
+
+QAction *VentanaPrincipal::creaAccion(QMenu *menu, const QString &nombre, const QString &titulo,
+                               int ayuda, const QString &hint, void (VentanaPrincipal::*comando)())
+{
+    QAction *accion = menu->addAction(titulo);
+    accion->setObjectName(nombre);
+    accion->setProperty(propiedadAyuda, ayuda);
+    ponHint(accion, hint);
+    m_menuDe.insert(accion, menu->menuAction());
+    connect(accion, &QAction::triggered, this, [this, accion, comando] {
+        if (alcanzable(accion))
+            (this->*comando)();
+    });
+    return accion;
+}
+
+QAction *VentanaPrincipal::creaAccion(QMenu *menu, Comando comando, const QString &titulo,
+                                     int ayuda, const QString &hint,
+                                     void (VentanaPrincipal::*handler)())
+{
+    QAction *accion = creaAccion(menu, NombreComando(comando), titulo, ayuda, hint, handler);
+    m_comandos[comando] << accion;
+    return accion;
+}
+
+void VentanaPrincipal::creaMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu"));
+
+    QMenu *FileMenu = creaMenu(nullptr, QStringLiteral("FileMenu"), QStringLiteral("&Archivo"), 1,
+                               QStringLiteral("Crea,abre,guarda e imrpime un archivo"));
+    creaAccion(FileMenu, Comando::FileNewItem, QStringLiteral("&Nuevo"), 2,
+               QStringLiteral("Archivo|Crea un nuevo archivo"), &VentanaPrincipal::nuevo)
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    creaAccion(FileMenu, Comando::FileOpenItem, QStringLiteral("&Abrir..."), 3,
+               QStringLiteral("Archivo|Abre un archivo ya existente"), &VentanaPrincipal::abrir)
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    creaAccion(FileMenu, Comando::mnuclose, QStringLiteral("C&errar"), 4,
+               QStringLiteral("Archivo|Cierra la ventana activa"), &VentanaPrincipal::cerrar);
+    FileMenu->addSeparator();
+    creaAccion(FileMenu, Comando::FileSaveItem, QStringLiteral("&Guardar"), 5,
+               QStringLiteral("Archivo|Guarda el archivo"), &VentanaPrincipal::guardar)
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+    creaAccion(FileMenu, Comando::FileSaveAsItem, QStringLiteral("Guardar &como..."), 6,
+               QStringLiteral("Archivo|Guarda el archivo con un nuevo nombre y/o trayectoria"),
+               &VentanaPrincipal::guardarComo);
+    FileMenu->addSeparator();
+    QMenu *FilePrintItem = creaMenu(FileMenu, QStringLiteral("FilePrintItem"),
+                                    QStringLiteral("&Imprimir..."), 7,
+                                    QStringLiteral("Archivo|Imprime el archivo actual"));
+    m_comandos[Comando::FilePrintItem] << FilePrintItem->menuAction();
+    creaAccion(FilePrintItem, Comando::PrintLasser, QStringLiteral("Lasser"), 0, {},
+               &VentanaPrincipal::imprimeLaser);
+    // Hidden by keeping it out of the menu: an action made invisible can never
+    // be enabled, and this one follows the command table like its button.
+    QAction *PrintDeskjet = creaAccion(FilePrintItem, Comando::PrintDeskjet,
+                                       QStringLiteral("Deskjet"), 0, {},
+                                       &VentanaPrincipal::imprimeTinta);
+    FilePrintItem->removeAction(PrintDeskjet);
+    FileMenu->addSeparator();
+    creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
+               QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
+
+    QMenu *mnucalculos = creaMenu(nullptr, QStringLiteral("mnucalculos"),
+                                  QStringLiteral("&Cálculos"), 10,
+                                  QStringLiteral("Cálculos de Precisión del sistema"));
+    m_comandos[Comando::mnucalculos] << mnucalculos->menuAction();
+    creaAccion(mnucalculos, Comando::mnuanova, QStringLiteral("Análisis de la varianza"), 0,
+               QStringLiteral("Calculos|Resultados de Análisis de la Varianza"),
+               &VentanaPrincipal::analisisVarianza);
+    creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 0,
+               {}, &VentanaPrincipal::intervalosConfianza);
+    creaAccion(mnucalculos, Comando::mnugrafica, QStringLiteral("Gráfica"), 15,
+               QStringLiteral("Cálculos|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+               &VentanaPrincipal::grafica);
+    creaAccion(mnucalculos, Comando::mnuinforme, QStringLiteral("&Informe"), 19,
+               QStringLiteral("Cálculo|Presenta datos y resultados"), &VentanaPrincipal::informe);
+    creaAccion(mnucalculos, Comando::mnusupuestos, QStringLiteral("Supuestos del análisis"), 14,
+               QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
+               &VentanaPrincipal::supuestos);
+
+    // "&Ventana", "A&yuda" and the help button stay usable all the time.
+    QMenu *WindowMenu = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
+                                 20, QStringLiteral("Arregla las ventanas presentes"));
+    creaAccion(WindowMenu, Comando::WindowTileItem, QStringLiteral("&Mosaico"), 20,
+               QStringLiteral("Ventana|Arregla las ventanas en mosaico"), &VentanaPrincipal::mosaico);
+    creaAccion(WindowMenu, Comando::WindowCascadeItem, QStringLiteral("&Cascada"), 20,
+               QStringLiteral("Ventana|Arregla las ventanas en cascada"), &VentanaPrincipal::cascada);
+
+    QMenu *HelpMenu = creaMenu(nullptr, QStringLiteral("HelpMenu"), QStringLiteral("A&yuda"), 30,
+                               QStringLiteral("Ayuda del módulo RUXW"));
+    creaAccion(HelpMenu, QStringLiteral("HelpContentsItem"), QStringLiteral("&Contenido"), 31,
+               QStringLiteral("Ayuda|Presenta el contenido de la ayuda"), &VentanaPrincipal::ayudaContenido)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
+    creaAccion(HelpMenu, QStringLiteral("HelpSearchItem"),
+               QStringLiteral("&Buscar ayuda sobre..."), 32,
+               QStringLiteral("Ayuda|Busca ayuda sobre"), &VentanaPrincipal::ayudaBuscar)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    creaAccion(HelpMenu, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
+               0, QStringLiteral("Ayuda|Como usar la ayuda"), &VentanaPrincipal::ayudaDeAyuda)
+        ->setVisible(false);
+    HelpMenu->addSeparator();
+    creaAccion(HelpMenu, QStringLiteral("HelpAboutItem"), QStringLiteral("&Acerca..."), 33,
+               QStringLiteral("Ayuda|Presenta información del programa"), &VentanaPrincipal::acercaDe);
+}
+
+QAbstractButton *VentanaPrincipal::creaBoton(const QString &nombre, int izquierda, const QIcon &icono,
+                                      const QString &hint, void (VentanaPrincipal::*comando)())
+{
+    auto *boton = new QToolButton(findChild<QWidget *>(QStringLiteral("SpeedBar")));
+    boton->setObjectName(nombre);
+    boton->setIcon(icono);
+    boton->setAutoRaise(true);
+    boton->setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
+    boton->setGeometry(izquierda, 5, 23, 23);
+    ponHint(boton, hint);
+    boton->setAccessibleName(boton->toolTip());
+    connect(boton, &QToolButton::clicked, this, [this, comando] { (this->*comando)(); });
+    return boton;
+}
+
+QAbstractButton *VentanaPrincipal::creaBoton(Comando comando, int izquierda, const QIcon &icono,
+                                            const QString &hint,
+                                            void (VentanaPrincipal::*handler)())
+{
+    QAbstractButton *boton = creaBoton(NombreComando(comando), izquierda, icono, hint, handler);
+    m_comandos[comando] << boton;
+    return boton;
+}
+
+void VentanaPrincipal::creaBarra()
+{
+    auto *SpeedBar = new QWidget(this);
+    SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
+    SpeedBar->setFixedHeight(33);
+    const QStyle *s = style();
+    creaBoton(Comando::spdnuevo, 8, s->standardIcon(QStyle::SP_FileIcon),
+              QStringLiteral("Nuevo|Crea un nuevo archivo"), &VentanaPrincipal::nuevo);
+    creaBoton(Comando::spdabrir, 32, s->standardIcon(QStyle::SP_DialogOpenButton),
+              QStringLiteral("Abre un archivo de Tolerancia a equipos"), &VentanaPrincipal::abrir);
+    creaBoton(Comando::spdguardar, 56, s->standardIcon(QStyle::SP_DialogSaveButton),
+              QStringLiteral("Guarda un archivo de Tolerancia a equipos"), &VentanaPrincipal::guardar);
+    creaBoton(Comando::spdprint, 88, glifoImpresora(),
+              QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"),
+              &VentanaPrincipal::imprimeLaser);
+    // Hidden, but it keeps its place on the bar.
+    creaBoton(Comando::spdprint1, 112, glifoImpresora(),
+              QStringLiteral("Imprimir en Deskjet|Imprime el archivo actual"), &VentanaPrincipal::imprimeTinta)
+        ->setVisible(false);
+    creaBoton(Comando::spdclose, 140, s->standardIcon(QStyle::SP_DialogCloseButton),
+              QStringLiteral("Cerrar|Cierra la ventana activa"), &VentanaPrincipal::cerrar);
+    creaBoton(QStringLiteral("spdexit"), 166, s->standardIcon(QStyle::SP_BrowserStop),
+              QStringLiteral("Salir|Salir del módulo Tolerancia de Método (Tolerancia a equipos)"),
+              &VentanaPrincipal::salir);
+    creaBoton(Comando::spdmosaico, 188, glifoMosaico(),
+              QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), &VentanaPrincipal::mosaico);
+    creaBoton(Comando::spdcascada, 212, glifoCascada(),
+              QStringLiteral("Cascada|Arregla las ventanas en cascada"), &VentanaPrincipal::cascada);
+    creaBoton(QStringLiteral("spdcontenido"), 244, s->standardIcon(QStyle::SP_DialogHelpButton),
+              QStringLiteral("Contenido|Presenta el contenido de la ayuda"),
+              &VentanaPrincipal::ayudaContenido);
+    creaBoton(Comando::spdgrafica, 276, glifoGrafica(),
+              QStringLiteral("Gráfica|Presenta la gráfica de los valores, los promedios y sus intervalos"),
+              &VentanaPrincipal::grafica);
+}
+
+void VentanaPrincipal::creaEstado()
+{
+    auto *Panel1 = new QStatusBar(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(33);
+    Panel1->setSizeGripEnabled(false);
+    auto panel = [Panel1](const QString &nombre, const QString &papel, const QString &texto) {
+        auto *etiqueta = new QLabel(Panel1);
+        etiqueta->setObjectName(nombre);
+        etiqueta->setAccessibleName(papel);
+        ponTextoPanel(etiqueta, texto);
+        etiqueta->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return etiqueta;
+    };
+    lineaEstado = panel(QStringLiteral("StatusLine"), QStringLiteral("Ayuda de la orden"),
+                        QString());
+    lineaEstado->setFixedWidth(380);
+    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("Tecla de ayuda"),
+                           QStringLiteral("F1 <Ayuda>"));
+    estadoPanel = panel(QStringLiteral("estado"), QStringLiteral("Estado del estudio"), QString());
+    estadoPanel->setFixedWidth(132);
+    estadoPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Panel1->addWidget(lineaEstado);
+    Panel1->addWidget(Paneld, 1);
+    Panel1->addPermanentWidget(estadoPanel);
+    setStatusBar(Panel1);
+}
+
+// --- Command states ------------------------------------------------------
+
+void VentanaPrincipal::aplicaEvento(Evento evento)
+{
+    const CambioComandos &cambios = CambiosDe(evento);
+    for (const Comando comando : cambios.habilita)
+        ponHabilitado(comando, true);
+    for (const Comando comando : cambios.deshabilita)
+        ponHabilitado(comando, false);
+}
+
+void VentanaPrincipal::ponHabilitado(Comando comando, bool habilitado)
+{
+    // Visibility is never touched.
+    for (QObject *objeto : std::as_const(m_comandos[comando])) {
+        if (auto *accion = qobject_cast<QAction *>(objeto))
+            accion->setEnabled(habilitado);
+        else if (auto *boton = qobject_cast<QAbstractButton *>(objeto))
+            boton->setEnabled(habilitado);
+    }
+}
+
+bool VentanaPrincipal::alcanzable(QAction *accion) const
+{
+    for (QAction *menu = m_menuDe.value(accion); menu; menu = m_menuDe.value(menu))
+        if (!menu->isEnabled())
+            return false;
+    return true;
+}
+
+int VentanaPrincipal::numeroAyuda(QAction *accion) const
+{
+    for (QAction *a = accion; a; a = m_menuDe.value(a)) {
+        const int numero = a->property(propiedadAyuda).toInt();
+        if (numero != 0)
+            return numero;
+    }
+    return 0;
+}
+
+// --- Events --------------------------------------------------------------
+
+bool VentanaPrincipal::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::StatusTip:
+        muestraPista(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    case QEvent::WindowActivate:
+        emit activada();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+bool VentanaPrincipal::eventFilter(QObject *objeto, QEvent *event)
+{
+    // F1 on a highlighted item of an open menu asks for that item's topic;
+    // the menu keeps the key from the "&Contenido" shortcut.
+    auto *menu = qobject_cast<QMenu *>(objeto);
+    if (menu && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto *tecla = static_cast<QKeyEvent *>(event);
+        if (tecla->key() == Qt::Key_F1 && tecla->modifiers() == Qt::NoModifier) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                if (QAction *accion = menu->activeAction()) {
+                    const int numero = numeroAyuda(accion);
+                    if (numero != 0)
+                        EjecutaComando([numero] { AyudaContexto(numero); });
+                }
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objeto, event);
+}
+
+void VentanaPrincipal::closeEvent(QCloseEvent *event)
+{
+    // The document window puts its close question first. It refuses to
+    // close only when the user wanted the study saved and it was not.
+    // (Its frame is the sub-window that holds it.)
+    if (m_documento && !m_documento->parentWidget()->close()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+    emit cerrada();
+}
+
+// --- Handlers ------------------------------------------------------------
+
+void VentanaPrincipal::muestraPista(const QString &hint)
+{
+    ponTextoPanel(lineaEstado, hint);
+}
+
+VentanaEstudio *VentanaPrincipal::creaDocumento()
+{
+    auto *documento = new VentanaEstudio;
+    m_documento = documento;
+    // A closed study window lingers until deleted, and its item with it.
+    QList<QPointer<QObject>> &items = m_comandos[Comando::pmnudunet];
+    items.removeAll(nullptr);
+    items << documento->accionDunnett();
+    connect(documento, &VentanaEstudio::evento, this, &VentanaPrincipal::aplicaEvento);
+    connect(documento, &VentanaEstudio::modificadoCambia, this,
+            &VentanaPrincipal::muestraModificado);
+    connect(documento, &VentanaEstudio::dunnettPedido, this, &VentanaPrincipal::dunnett);
+    connect(documento, &VentanaEstudio::cerrada, this, &VentanaPrincipal::documentoCerrado);
+    documento->ponGuardado([this] { return guardaEstudio(); });
+    QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
+    ventana->resize(631, 476);
+    ventana->show();
+    AjustaAlMarco(ventana);
+    m_mdi->setActiveSubWindow(ventana);
+    documento->tomaFoco();
+    return documento;
+}
+
+void VentanaPrincipal::muestraModificado(bool modificado)
+{
+    ponTextoPanel(estadoPanel, modificado ? QStringLiteral("Modificado") : QString());
+}
+
+void VentanaPrincipal::documentoCerrado()
+{
+    // The window itself goes a moment later.
+    m_documento = nullptr;
+    ponTextoPanel(estadoPanel, QStringLiteral(" "));
+    aplicaEvento(Evento::documentoCierra);
+    ocultaVentanasImpresion();
+}
+
+void VentanaPrincipal::nuevo()
+{
+    EjecutaComando([this] {
+        creaDocumento();
+        aplicaEvento(Evento::nuevo);
+    });
+}
+
+void VentanaPrincipal::abrir()
+{
+    EjecutaComando([this] {
+        const QString ruta = Dialogos::actual().abreArchivo(this);
+        if (!ruta.isEmpty())
+            abreArchivo(ruta);
+    });
+}
+
+void VentanaPrincipal::abreArchivo(const QString &ruta)
+{
+    CursorOcupado cursor;
+    // The file is read before the window exists: a file that cannot be read
+    // leaves the program as it was.
+    const ArchivoEstudio archivo = LeeArchivoEstudio(ruta);
+    VentanaEstudio *documento = creaDocumento();
+    documento->cargaArchivo(archivo, ruta);
+    m_archivo = ruta;
+    aplicaEvento(Evento::abrir);
+}
+
+void VentanaPrincipal::escribeArchivo(const QString &ruta)
+{
+    CursorOcupado cursor;
+    GuardaArchivoEstudio(ruta, m_documento->estudio());
+}
+
+bool VentanaPrincipal::guardaConNombre()
+{
+    const QString ruta = Dialogos::actual().guardaArchivo(this, m_archivo);
+    if (ruta.isEmpty())
+        return false;
+    escribeArchivo(ruta);
+    m_documento->ponRuta(ruta);
+    m_archivo = ruta;
+    m_documento->ponModificado(false);
+    return true;
+}
+
+bool VentanaPrincipal::guardaEstudio()
+{
+    if (!ValidaCaptura(m_documento))
+        return false;
+    if (m_documento->sinTitulo()) {
+        m_archivo = QStringLiteral("Nuevo");
+        return guardaConNombre();
+    }
+    escribeArchivo(m_documento->ruta());
+    m_documento->ponModificado(false);
+    return true;
+}
+
+void VentanaPrincipal::guardar()
+{
+    EjecutaComando([this] { guardaEstudio(); });
+}
+
+void VentanaPrincipal::guardarComo()
+{
+    EjecutaComando([this] {
+        if (ValidaCaptura(m_documento))
+            guardaConNombre();
+    });
+}
+
+// --- Print options windows -----------------------------------------------
+
+void VentanaPrincipal::creaVentanasImpresion()
+{
+    // Owned by this window, so they go with it.
+    const auto documento = [this] { return this->documento(); };
+    if (!m_opcionesLaser)
+        m_opcionesLaser = OpcionesImpresion::laser(documento, this);
+    if (!m_tipoImpresora) {
+        m_tipoImpresora = new VentanaTipoImpresora(this);
+        connect(m_tipoImpresora, &VentanaTipoImpresora::tintaElegida, this,
+                [this] { muestraVentana(opcionesTinta()); });
+        connect(m_tipoImpresora, &VentanaTipoImpresora::laserElegida, this,
+                [this] { muestraVentana(opcionesLaser()); });
+    }
+    if (!m_opcionesTinta)
+        m_opcionesTinta = OpcionesImpresion::tinta(documento, this);
+}
+
+OpcionesImpresion *VentanaPrincipal::opcionesLaser()
+{
+    creaVentanasImpresion();
+    return m_opcionesLaser;
+}
+
+OpcionesImpresion *VentanaPrincipal::opcionesTinta()
+{
+    creaVentanasImpresion();
+    return m_opcionesTinta;
+}
+
+VentanaTipoImpresora *VentanaPrincipal::tipoImpresora()
+{
+    creaVentanasImpresion();
+    return m_tipoImpresora;
+}
+
+void VentanaPrincipal::ocultaVentanasImpresion()
+{
+    for (QWidget *ventana : std::initializer_list<QWidget *>{m_opcionesLaser, m_opcionesTinta,
+                                                              m_tipoImpresora})
+        if (ventana)
+            ventana->hide();
+}
+
+void VentanaPrincipal::imprimeLaser()
+{
+    EjecutaComando([this] { muestraVentana(opcionesLaser()); });
+}
+
+void VentanaPrincipal::imprimeTinta()
+{
+    EjecutaComando([this] {
+        if (ValidaCaptura(m_documento))
+            muestraVentana(opcionesTinta());
+    });
+}
+
+void VentanaPrincipal::eligeImpresora()
+{
+    EjecutaComando([this] { tipoImpresora()->exec(); });
+}
+
+void VentanaPrincipal::cerrar()
+{
+    EjecutaComando([this] {
+        if (QMdiSubWindow *activa = m_mdi->currentSubWindow())
+            activa->close();
+    });
+}
+
+void VentanaPrincipal::salir()
+{
+    EjecutaComando([this] { close(); });
+}
+
+void VentanaPrincipal::mosaico()
+{
+    EjecutaComando([this] { m_mdi->tileSubWindows(); });
+}
+
+void VentanaPrincipal::cascada()
+{
+    EjecutaComando([this] { m_mdi->cascadeSubWindows(); });
+}
+
+void VentanaPrincipal::ayudaContenido()
+{
+    EjecutaComando([] { PideAyuda(ComandoAyuda::contenido); });
+}
+
+void VentanaPrincipal::ayudaBuscar()
+{
+    EjecutaComando([] { PideAyuda(ComandoAyuda::buscar, QString()); });
+}
+
+void VentanaPrincipal::ayudaDeAyuda()
+{
+    EjecutaComando([] { PideAyuda(ComandoAyuda::ayudaDeAyuda); });
+}
+
+void VentanaPrincipal::acercaDe()
+{
+    EjecutaComando([this] { (new AcercaDe(this))->show(); });
+}
+
+void VentanaPrincipal::dunnett()
+{
+}
+
+void VentanaPrincipal::analisisVarianza()
+{
+    EjecutaComando([this] { ComandoAnalisisVarianza(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::grafica()
+{
+    EjecutaComando([this] { ComandoGrafica(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::intervalosConfianza()
+{
+    EjecutaComando([this] { ComandoIntervaloConfianza(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::informe()
+{
+    EjecutaComando([this] { ComandoInforme(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::supuestos()
+{
+    EjecutaComando([this] { ComandoSupuestos(m_documento, destinoResultados()); });
+}
+
+DestinoResultados VentanaPrincipal::destinoResultados()
+{
+    return {m_mdi, m_resultados, [this](Evento evento) { aplicaEvento(evento); }};
+}

@@ -1,0 +1,78 @@
+#include "VentanaResultado.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include <algorithm>
+
+VentanaResultado::VentanaResultado(QWidget *parent) : QWidget(parent)
+{
+    QFont letra = font();
+    letra.setPixelSize(13);
+    setFont(letra);
+}
+
+void VentanaResultado::muestra(QMdiArea *marco, const QString &titulo, QSize tamano,
+                               bool centrada)
+{
+    m_marco = marco;
+    QMdiSubWindow *hija = marco->addSubWindow(this);
+    hija->setAttribute(Qt::WA_DeleteOnClose);
+    hija->setWindowTitle(titulo);
+    hija->resize(tamano);
+    if (centrada) {
+        const QSize libre = marco->viewport()->size() - tamano;
+        hija->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
+    }
+    hija->show();
+    AjustaAlMarco(hija);
+}
+
+void VentanaResultado::cierra()
+{
+    if (auto *hija = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        hija->close();
+    else
+        close();
+}
+
+void VentanaResultado::creaMenuCerrar()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction *cerrar = m_menu->addAction(QStringLiteral("Cerrar"));
+    cerrar->setObjectName(QStringLiteral("Cerrar1"));
+    connect(cerrar, &QAction::triggered, this, &VentanaResultado::cierra);
+}
+
+void VentanaResultado::closeEvent(QCloseEvent *evento)
+{
+    // The child window closing is still counted by the frame at this point.
+    if (m_marco && m_marco->subWindowList().size() == 1)
+        emit this->evento(Evento::resultadoCierraUltima);
+    QWidget::closeEvent(evento);
+}
+
+void VentanaResultado::contextMenuEvent(QContextMenuEvent *evento)
+{
+    if (m_menu)
+        m_menu->exec(evento->globalPos());
+    else
+        QWidget::contextMenuEvent(evento);
+}
+
+void AjustaAlMarco(QMdiSubWindow *hija)
+{
+    // The frame places a new child before its size is set, so a child may
+    // hang over the right or bottom edge; on a small screen it may even be
+    // larger than the workspace.
+    const QSize libre = hija->mdiArea()->viewport()->size();
+    QRect zona = hija->geometry();
+    zona.setSize(zona.size().boundedTo(libre));
+    zona.moveTo(std::clamp(zona.x(), 0, libre.width() - zona.width()),
+                std::clamp(zona.y(), 0, libre.height() - zona.height()));
+    hija->setGeometry(zona);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/comandos/EstadoComandos.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+// What the three result windows share: they live in the main window's
+// frame, are destroyed when closed, and the last child window to close
+// reports the event that returns the commands to their state without a study.
+class VentanaResultado : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Adds the window to `marco` with `titulo` as caption and `tamano` as
+    // outer size, centred in the frame or left to the frame's own
+    // placement, and shows it, wholly inside the workspace.
+    void muestra(QMdiArea *marco, const QString &titulo, QSize tamano, bool centrada);
+    // Closes the child window that holds this one.
+    void cierra();
+
+signals:
+    // An event of the command-state table.
+    void evento(Evento evento);
+
+protected:
+    explicit VentanaResultado(QWidget *parent = nullptr);
+
+    // The window's context menu with its one item "Cerrar".
+    void creaMenuCerrar();
+
+    void closeEvent(QCloseEvent *evento) override;
+    void contextMenuEvent(QContextMenuEvent *evento) override;
+
+private:
+    QPointer<QMdiArea> m_marco;
+    QMenu *m_menu = nullptr;
+};
+
+// Shrinks and moves a shown child window of the frame so that it lies wholly
+// inside the frame's visible workspace.
+void AjustaAlMarco(QMdiSubWindow *hija);

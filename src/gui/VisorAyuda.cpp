@@ -1,0 +1,167 @@
+#include "VisorAyuda.h"
+
+#include "gui/Ayuda.h"
+#include "gui/BuscarAyuda.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QSet>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+
+namespace {
+
+const QString tituloVisor = QStringLiteral("Ayuda de Tolerancia del Método");
+
+QUrl urlDePagina(const QString &pagina)
+{
+    return QUrl(QStringLiteral("qrc") + CarpetaAyuda() + u'/' + pagina);
+}
+
+QPointer<VisorAyuda> visor;
+
+void destruyeVisor()
+{
+    delete visor.data();
+}
+
+} // namespace
+
+VisorAyuda::VisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAyuda(LeeTemasAyuda()))
+{
+    setObjectName(QStringLiteral("VisorAyuda"));
+    setWindowTitle(tituloVisor);
+    // Help never keeps the program alive once the main window is gone.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    txtayuda = new QTextBrowser(this);
+    txtayuda->setObjectName(QStringLiteral("txtayuda"));
+    txtayuda->setAccessibleName(QStringLiteral("txtayuda"));
+    txtayuda->setAccessibleDescription(QStringLiteral("Texto de la ayuda"));
+    txtayuda->setOpenLinks(true);
+    txtayuda->setOpenExternalLinks(false);
+    QFile estilo(CarpetaAyuda() + QStringLiteral("/estilo.css"));
+    if (estilo.open(QIODevice::ReadOnly))
+        txtayuda->document()->setDefaultStyleSheet(QString::fromUtf8(estilo.readAll()));
+    setCentralWidget(txtayuda);
+
+    auto *barra = addToolBar(QStringLiteral("Navegación"));
+    barra->setObjectName(QStringLiteral("barraayuda"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    auto accion = [this, barra](const char *nombre, const QString &texto, QStyle::StandardPixmap icono,
+                                const QKeySequence &atajo, const QString &pista) {
+        auto *a = new QAction(style()->standardIcon(icono), texto, this);
+        a->setObjectName(QString::fromLatin1(nombre));
+        a->setShortcut(atajo);
+        a->setToolTip(pista + QStringLiteral(" (") + atajo.toString(QKeySequence::NativeText)
+                      + u')');
+        barra->addAction(a);
+        if (QWidget *boton = barra->widgetForAction(a))
+            boton->setAccessibleName(QString::fromLatin1(nombre));
+        return a;
+    };
+    QAction *actcontenido = accion("actcontenido", QStringLiteral("Contenido"), QStyle::SP_DirHomeIcon,
+                                   QKeySequence(Qt::ALT | Qt::Key_Home), QStringLiteral("Contenido de la ayuda"));
+    QAction *actbuscar = accion("actbuscar", QStringLiteral("Buscar"), QStyle::SP_FileDialogContentsView,
+                                QKeySequence::Find, QStringLiteral("Buscar ayuda sobre una palabra"));
+    actatras = accion("actatras", QStringLiteral("Atrás"), QStyle::SP_ArrowBack, QKeySequence::Back,
+                      QStringLiteral("Tema anterior"));
+    actadelante = accion("actadelante", QStringLiteral("Adelante"), QStyle::SP_ArrowForward,
+                         QKeySequence::Forward, QStringLiteral("Tema siguiente"));
+    QAction *actcerrar = accion("actcerrar", QStringLiteral("Cerrar"), QStyle::SP_DialogCloseButton,
+                                QKeySequence(Qt::Key_Escape), QStringLiteral("Cierra la ayuda"));
+    actatras->setEnabled(false);
+    actadelante->setEnabled(false);
+
+    connect(actcontenido, &QAction::triggered, this, &VisorAyuda::muestraContenido);
+    connect(actbuscar, &QAction::triggered, this, &VisorAyuda::abreBusqueda);
+    connect(actatras, &QAction::triggered, txtayuda, &QTextBrowser::backward);
+    connect(actadelante, &QAction::triggered, txtayuda, &QTextBrowser::forward);
+    connect(actcerrar, &QAction::triggered, this, &QWidget::close);
+    connect(txtayuda, &QTextBrowser::backwardAvailable, actatras, &QAction::setEnabled);
+    connect(txtayuda, &QTextBrowser::forwardAvailable, actadelante, &QAction::setEnabled);
+    connect(txtayuda, &QTextBrowser::sourceChanged, this, &VisorAyuda::paginaCambiada);
+
+    resize(760, 600);
+}
+
+void VisorAyuda::muestraPagina(const QString &pagina)
+{
+    // The same page again only scrolls back to its anchor; history is kept.
+    txtayuda->setSource(urlDePagina(pagina));
+    presenta();
+    txtayuda->setFocus();
+}
+
+void VisorAyuda::buscaClave(const QString &clave)
+{
+    if (!clave.isEmpty()) {
+        QSet<QString> paginas;
+        const QVector<EntradaIndice> encontradas = FiltraIndice(m_indice, clave);
+        for (const EntradaIndice &entrada : encontradas)
+            paginas.insert(entrada.pagina);
+        if (paginas.size() == 1) {
+            muestraPagina(*paginas.cbegin());
+            return;
+        }
+    }
+    if (txtayuda->source().isEmpty())
+        muestraPagina(PaginaDeComando(ComandoAyuda::contenido));
+    presenta();
+    if (!m_buscar) {
+        m_buscar = new BuscarAyuda(m_indice, this);
+        connect(m_buscar, &BuscarAyuda::temaElegido, this, &VisorAyuda::muestraPagina);
+    }
+    m_buscar->ponClave(clave);
+    m_buscar->show();
+    m_buscar->raise();
+    m_buscar->activateWindow();
+}
+
+QString VisorAyuda::paginaActual() const
+{
+    const QUrl url = txtayuda->source();
+    if (url.isEmpty())
+        return {};
+    const QString pagina = url.fileName();
+    return url.hasFragment() ? pagina + u'#' + url.fragment() : pagina;
+}
+
+void VisorAyuda::muestraContenido()
+{
+    muestraPagina(PaginaDeComando(ComandoAyuda::contenido));
+}
+
+void VisorAyuda::abreBusqueda()
+{
+    buscaClave(QString());
+}
+
+void VisorAyuda::paginaCambiada(const QUrl &)
+{
+    const QString titulo = txtayuda->documentTitle();
+    setWindowTitle(titulo.isEmpty() ? tituloVisor : titulo + QStringLiteral(" - ") + tituloVisor);
+}
+
+void VisorAyuda::presenta()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+VisorAyuda *VisorDeAyuda()
+{
+    if (!visor) {
+        visor = new VisorAyuda;
+        qAddPostRoutine(destruyeVisor);
+    }
+    return visor;
+}
