@@ -93,7 +93,9 @@ Grubbs PruebaGrubbs(const std::vector<double> &valores, int nivel)
         return r;
     r.critico5 = CriticoGrubbs(n, 0.05);
     r.critico1 = CriticoGrubbs(n, 0.01);
-    const auto [menor, mayor] = std::minmax_element(valores.begin(), valores.end());
+    // The first sample of a tie is named, as Cochran names the first level.
+    const auto menor = std::min_element(valores.begin(), valores.end());
+    const auto mayor = std::max_element(valores.begin(), valores.end());
     r.minimo = *menor;
     r.maximo = *mayor;
     r.muestraMinimo = static_cast<int>(menor - valores.begin()) + 1;
@@ -155,6 +157,10 @@ Levene PruebaLevene(const std::vector<std::vector<double>> &niveles)
         r.estado = Levene::Estado::sinDispersion;
         return r;
     }
+    // Mean distances equal in every level differ by the same rounding; left
+    // in, it would show as a W of 1E-27 where the typed values give 0.
+    if (entre <= total * ruido * ruido)
+        entre = 0.0;
     r.estado = Levene::Estado::calculada;
     r.w = (entre / r.gl1) / (dentro / r.gl2);
     r.probabilidad = ProbabilidadFExacta(r.w, r.gl1, r.gl2);
