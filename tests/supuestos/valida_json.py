@@ -2,6 +2,7 @@
 reads the output with a strict parser, validates it against the schema and
 recomputes the figures that need no distribution with exact fractions."""
 import json
+import math
 import os
 import subprocess
 import sys
@@ -86,6 +87,14 @@ for ruta in rutas:
     assert anova["significativo"] == (anova["pfcal"] < 0.05)
     assert anova["decisionMarginal"] == (anova["significativo"] != anova["significativoExacto"])
     assert abs(anova["probabilidadExacta"] - anova["pfcal"]) < 0.01
+    # Every other level against FAM 1, with the analysis' error mean square.
+    dunnett = doc["dunnett"]
+    assert dunnett["control"] == 1 and [c["fam"] for c in dunnett["comparaciones"]] == list(range(2, k + 1))
+    for c in dunnett["comparaciones"]:
+        diferencia = float(sum(x[c["fam"] - 1]) / m - sum(x[0]) / m)
+        assert abs(c["diferencia"] - diferencia) <= 1e-9 * max(1.0, abs(diferencia)), (ruta, c)
+        cerca(c["semiamplitud"], dunnett["critico"] * math.sqrt(2 * float(mce) / m), 1e-8)
+        assert c["hayDiferencia"] == (c["limiteInferior"] * c["limiteSuperior"] >= 0)
     print(f"{ruta.name}: válido")
 
 with tempfile.TemporaryDirectory() as carpeta:
