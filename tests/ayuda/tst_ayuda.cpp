@@ -5,8 +5,10 @@
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
 #include "core/motor/TablaT.h"
+#include "gui/AcercaDe.h"
 #include "gui/Ayuda.h"
 #include "gui/BuscarAyuda.h"
+#include "gui/VentanaEstudio.h"
 #include "gui/VentanaPrincipal.h"
 #include "gui/VisorAyuda.h"
 
@@ -18,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -112,7 +116,8 @@ private slots:
             {3, u"abrir.html"_s},              {4, u"cerrar.html"_s},
             {5, u"guardar.html"_s},            {6, u"guardar.html#como"_s},
             {7, u"imprimir.html"_s},           {8, u"salir.html"_s},
-            {10, u"calculos.html"_s},          {13, u"dunnett.html"_s},
+            {10, u"calculos.html"_s},          {11, u"anova.html"_s},
+            {12, u"intervalos.html"_s},        {13, u"dunnett.html"_s},
             {14, u"supuestos.html"_s},         {15, u"grafica.html"_s},
             {19, u"informe.html"_s},
             {20, u"ventana.html"_s},           {30, u"menu-ayuda.html"_s},
@@ -138,7 +143,7 @@ private slots:
     {
         QList<int> numeros = NumerosDeContexto();
         std::sort(numeros.begin(), numeros.end());
-        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 13, 14, 15, 19, 20, 30, 31, 32, 33}));
+        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 19, 20, 30, 31, 32, 33}));
         // An unknown number shows the contents.
         AyudaContexto(12345);
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
@@ -377,6 +382,39 @@ private slots:
         QVERIFY(conEtiqueta.contains(campoBuscar()) && conEtiqueta.contains(listaTemas()));
         for (QPushButton *boton : visor()->buscarAyuda()->findChildren<QPushButton *>())
             QVERIFY(!boton->accessibleName().isEmpty());
+    }
+
+    // F1 in a window with a topic of its own opens that topic.
+    void f1EnCadaVentana()
+    {
+        VentanaPrincipal ventana;
+        ventana.show();
+        ventana.abreArchivo(QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e"));
+        QTest::mouseClick(ventana.documento()->findChild<QPushButton *>(u"boton1"_s), Qt::LeftButton);
+        for (const char *orden : {"mnuanova", "mnuconclu", "mnuinforme", "mnusupuestos", "mnugrafica", "pmnudunet"})
+            ventana.findChild<QAction *>(QLatin1String(orden))->trigger();
+        ventana.findChild<QAction *>(u"HelpAboutItem"_s)->trigger();
+        const QMap<QString, QString> paginas = {
+            {u"Finforma"_s, u"estudio.html"_s},      {u"finfoA"_s, u"anova.html"_s},
+            {u"finfoB"_s, u"intervalos.html"_s},     {u"frminforme"_s, u"informe.html"_s},
+            {u"VentanaSupuestos"_s, u"supuestos.html"_s}, {u"VentanaGrafica"_s, u"grafica.html"_s},
+            {u"VentanaDunnett"_s, u"dunnett.html"_s}};
+        QStringList vistas;
+        for (QMdiSubWindow *hija : ventana.marco()->subWindowList()) {
+            ventana.marco()->setActiveSubWindow(hija);
+            QWidget *foco = hija->widget()->focusWidget() ? hija->widget()->focusWidget() : hija->widget();
+            QTest::keyClick(foco, Qt::Key_F1);
+            QCOMPARE(visor()->paginaActual(), paginas.value(hija->widget()->objectName()));
+            vistas << hija->widget()->objectName();
+            // The report is closed by any key but F1.
+            QVERIFY(hija->isVisible());
+        }
+        vistas.sort();
+        QStringList todas = paginas.keys();
+        todas.sort();
+        QCOMPARE(vistas, todas);
+        QTest::keyClick(ventana.findChild<AcercaDe *>(), Qt::Key_F1);
+        QCOMPARE(visor()->paginaActual(), u"acerca.html"_s);
     }
 
     // The help menu's commands (F1 on a menu item is tested with the main window).
