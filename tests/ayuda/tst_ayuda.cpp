@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -382,6 +383,48 @@ private slots:
         QVERIFY(conEtiqueta.contains(campoBuscar()) && conEtiqueta.contains(listaTemas()));
         for (QPushButton *boton : visor()->buscarAyuda()->findChildren<QPushButton *>())
             QVERIFY(!boton->accessibleName().isEmpty());
+    }
+
+    // Every message the program can show is quoted in the help: the fixed
+    // parts of each literal handed to a message box, an error or an error
+    // line of the command line ("%1" stands for a name or a cause).
+    void mensajesExplicados()
+    {
+        QString ayuda;
+        for (const TemaAyuda &tema : LeeTemasAyuda())
+            ayuda += u' ' + paginaDeAyuda(tema.pagina);
+        ayuda.remove(QRegularExpression(u"<[^>]*>"_s));
+        ayuda.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&nbsp;"_s, u" "_s).replace(u"&amp;"_s, u"&"_s);
+        ayuda = ayuda.simplified();
+
+        const QRegularExpression orden(QStringLiteral(
+            "(\\bError(?:Archivo|Calculo|Conversion|Impresion|Tolerancia)\\s*\\("
+            "|compruebaSalida\\s*\\([^,;]*,|\\bmensaje\\s*\\(|Fallo\\w*\\s*\\{"
+            "|escribeError\\s*\\([^,;]*,|escribe\\s*\\(\\s*stderr\\s*,|revisaConteo\\s*\\()"));
+        const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\"(\\s*\"((?:[^\"\\\\]|\\\\.)*)\")*"));
+        int mensajes = 0;
+        QDirIterator fuentes(QStringLiteral(TOLERANCIA_FUENTES "/src"), {u"*.cpp"_s}, QDir::Files,
+                             QDirIterator::Subdirectories);
+        while (fuentes.hasNext()) {
+            const QString codigo = leeTexto(fuentes.next());
+            for (const QRegularExpressionMatch &m : orden.globalMatch(codigo)) {
+                const QString sentencia = codigo.mid(m.capturedEnd(), codigo.indexOf(u';', m.capturedEnd()) - m.capturedEnd());
+                for (const QRegularExpressionMatch &l : literal.globalMatch(sentencia)) {
+                    // Adjacent literals are one text.
+                    QString texto = l.captured(0);
+                    texto.remove(QRegularExpression(QStringLiteral("\"\\s*\"")));
+                    texto = texto.mid(1, texto.size() - 2).replace(u"\\n"_s, u" "_s);
+                    for (const QString &parte : texto.split(QRegularExpression(u"%\\d"_s))) {
+                        if (parte.trimmed().size() < 3)
+                            continue;
+                        ++mensajes;
+                        QVERIFY2(ayuda.contains(parte.simplified()),
+                                 qPrintable(fuentes.fileName() + u": "_s + parte.simplified()));
+                    }
+                }
+            }
+        }
+        QVERIFY(mensajes > 40);
     }
 
     // F1 in a window with a topic of its own opens that topic.
