@@ -385,6 +385,25 @@ private slots:
             QVERIFY(!boton->accessibleName().isEmpty());
     }
 
+    // The words people type find the page that explains them.
+    void palabrasBuscadas()
+    {
+        const QVector<EntradaIndice> indice = IndiceAyuda(LeeTemasAyuda());
+        const QList<std::pair<QString, QString>> esperadas = {
+            {u"Fisher"_s, u"anova.html"_s},          {u"LSD"_s, u"intervalos.html"_s},
+            {u"DMS"_s, u"intervalos.html"_s},        {u"aproximación"_s, u"anova.html"_s},
+            {u"valor crítico"_s, u"anova.html"_s},   {u"decisión"_s, u"decision.html"_s},
+            {u"supuestos"_s, u"supuestos.html"_s},   {u"normalidad"_s, u"supuestos.html"_s},
+            {u"atípico"_s, u"supuestos.html"_s},     {u"comparaciones"_s, u"intervalos.html"_s},
+            {u"celda"_s, u"estudio.html"_s},         {u"tolera"_s, u"decision.html"_s}};
+        for (const auto &[palabra, pagina] : esperadas) {
+            QStringList paginas;
+            for (const EntradaIndice &entrada : FiltraIndice(indice, palabra))
+                paginas << entrada.pagina;
+            QVERIFY2(paginas.contains(pagina), qPrintable(palabra + u" → "_s + paginas.join(u' ')));
+        }
+    }
+
     // Every message the program can show is quoted in the help: the fixed
     // parts of each literal handed to a message box, an error or an error
     // line of the command line ("%1" stands for a name or a cause).
