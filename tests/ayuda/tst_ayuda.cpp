@@ -483,7 +483,6 @@ private slots:
         }
     }
 
-    // `cmake --install` into a temporary prefix.
     // Every exact figure the help quotes, recomputed from the F distribution.
     void cifrasExactas_data()
     {
@@ -551,6 +550,7 @@ private slots:
         }
     }
 
+    // `cmake --install` into a temporary prefix.
     void instalacion()
     {
         const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
