@@ -1,23 +1,19 @@
-#include "../print/LienzoGrabador.h"
+#include "Ayudas.h"
+#include "DialogosFalsos.h"
+#include "LienzoGrabador.h"
+
 #include "core/ayuda/TemasAyuda.h"
 #include "core/comandos/EstadoComandos.h"
 #include "gui/AcercaDe.h"
-#include "gui/Dialogos.h"
 #include "gui/Presentacion.h"
 #include "gui/Programa.h"
-#include "gui/VentanaEstudio.h"
-#include "gui/VentanaPrincipal.h"
 #include "gui/VisorAyuda.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QWindow>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMdiSubWindow>
@@ -27,12 +23,10 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <chrono>
@@ -46,60 +40,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString significativo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-significativo.w1e");
-
-// Answers every box and dialog the way the test says, and remembers them.
-class DialogosFalsos : public Dialogos
-{
-public:
-    QStringList mensajes;
-    QStringList preguntas;
-    bool respuesta = false;
-    QString archivoAbrir;
-    QString archivoGuardar;
-    QStringList nombresGuardar;
-
-    void mensaje(const QString &texto) override { mensajes << texto; }
-    bool pregunta(const QString &titulo, const QString &texto) override
-    {
-        preguntas << titulo + u'|' + texto;
-        return respuesta;
-    }
-    QString abreArchivo(QWidget *) override { return archivoAbrir; }
-    QString guardaArchivo(QWidget *, const QString &nombre) override
-    {
-        nombresGuardar << nombre;
-        return archivoGuardar;
-    }
-    bool imprime(QPrinter *, QWidget *) override { return false; }
-};
-
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
-
-QStringList nombresDeComandos()
-{
-    QStringList nombres;
-    for (const Comando comando : ComandosDeEstudio())
-        nombres << NombreComando(comando);
-    return nombres;
-}
-
 QStringList lista(const QString &mensaje)
 {
     return mensaje.isEmpty() ? QStringList() : QStringList{mensaje};
-}
-
-template<typename T>
-T *hijo(QObject *padre, const QString &nombre)
-{
-    T *w = padre ? padre->findChild<T *>(nombre) : nullptr;
-    if (!w)
-        qFatal("no existe %s", qPrintable(nombre));
-    return w;
 }
 
 } // namespace
@@ -143,27 +86,6 @@ class TstVentanas : public QObject
         return documento() && rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
     }
 
-    void teclea(const QString &texto)
-    {
-        for (const QChar c : texto) {
-            if (c.unicode() < 128)
-                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                                    QString(c), Qt::NoModifier);
-        }
-    }
-    void tecla(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), k, m);
-    }
-    // Replaces the text of the focused field as a user would.
-    void reemplaza(const QString &texto)
-    {
-        tecla(Qt::Key_A, Qt::ControlModifier);
-        tecla(Qt::Key_Backspace);
-        teclea(texto);
-    }
     void enCaptura(const QString &nombre)
     {
         hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
@@ -207,7 +129,7 @@ class TstVentanas : public QObject
     // and its report.
     void abreConResultados()
     {
-        dialogos.archivoAbrir = significativo;
+        dialogos.archivoAbrir = ejemploSignificativo;
         accion(u"FileOpenItem"_s)->trigger();
         ventana->aplicaEvento(Evento::focoEntraRejilla);  // as the user goes to the values
         for (const QString &orden : {u"mnuanova"_s, u"mnuconclu"_s, u"mnuinforme"_s})
@@ -255,8 +177,6 @@ private slots:
     {
         QCOMPARE(ventana->windowTitle(), u"Tolerancia del Método, Factores Ajenos  al Método"_s);
         QCOMPARE(hijo<QLabel>(ventana, u"Paneld"_s)->text(), u"F1 <Ayuda>"_s);
-        QCOMPARE(hijo<QLabel>(ventana, u"StatusLine"_s)->width(), 380);
-        QCOMPARE(hijo<QLabel>(ventana, u"estado"_s)->width(), 132);
         QVERIFY(hijo<QLabel>(ventana, u"estado"_s)->alignment() & Qt::AlignRight);
         QCOMPARE(estado(), QString());
 
@@ -266,15 +186,14 @@ private slots:
                                 u"FileExitItem"_s, u"spdexit"_s, u"WindowMenu"_s, u"HelpMenu"_s,
                                 u"HelpContentsItem"_s, u"HelpSearchItem"_s, u"HelpAboutItem"_s,
                                 u"spdcontenido"_s};
-        QStringList no = nombresDeComandos();
-        no.removeIf([&si](const QString &n) { return n == u"pmnudunet"_s || si.contains(n); });
-        usables(si, no);
+        usables(si, {u"mnuclose"_s, u"spdclose"_s, u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s,
+                     u"FilePrintItem"_s, u"PrintLasser"_s, u"spdprint"_s, u"mnucalculos"_s, u"mnuanova"_s,
+                     u"mnugrafica"_s, u"spdgrafica"_s, u"mnusupuestos"_s, u"mnuconclu"_s, u"mnuinforme"_s,
+                     u"WindowTileItem"_s, u"spdmosaico"_s, u"WindowCascadeItem"_s, u"spdcascada"_s});
         // Hidden ones, the ink-jet button keeping its place.
         QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
-        QCOMPARE(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->x(), 112);
-        QCOMPARE(hijo<QAbstractButton>(ventana, u"spdclose"_s)->x(), 140);
 
         QCOMPARE(accion(u"FileNewItem"_s)->shortcut(), QKeySequence(u"Ctrl+N"_s));
         QCOMPARE(accion(u"FileOpenItem"_s)->shortcut(), QKeySequence(u"Ctrl+A"_s));
@@ -299,48 +218,6 @@ private slots:
         nuevo();
         QApplication::sendEvent(rejilla(), &entra);
         QCOMPARE(linea->text(), u"opciones botón derecho"_s);
-    }
-
-    // Every row of the table, through the widgets that carry the names.
-    void tablaDeEstados_data()
-    {
-        QTest::addColumn<int>("evento");
-        const char *nombres[] = {"inicio", "nuevo", "abrir", "documentoCierra",
-                                 "resultadoCierraUltima", "focoEntraDocumento", "focoEntraRejilla",
-                                 "teclaEnRejilla", "teclaEnUltimaCelda", "botonOk",
-                                 "anovaSignificativo", "anovaNoSignificativo"};
-        for (int evento = 0; evento <= static_cast<int>(Evento::anovaNoSignificativo); ++evento)
-            QTest::newRow(nombres[evento]) << evento;
-    }
-    void tablaDeEstados()
-    {
-        QFETCH(int, evento);
-        nuevo();  // the grid menu's item exists with a document window
-        const CambioComandos &cambios = CambiosDe(static_cast<Evento>(evento));
-        for (const bool antes : {false, true}) {
-            for (const QString &nombre : nombresDeComandos()) {
-                for (QAction *a : ventana->findChildren<QAction *>(nombre))
-                    a->setEnabled(antes);
-                for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>(nombre))
-                    b->setEnabled(antes);
-            }
-            ventana->aplicaEvento(static_cast<Evento>(evento));
-            for (const Comando comando : ComandosDeEstudio()) {
-                const QString nombre = NombreComando(comando);
-                const bool esperado = cambios.habilita.contains(comando) ? true
-                                      : cambios.deshabilita.contains(comando) ? false
-                                                                             : antes;
-                const auto acciones = ventana->findChildren<QAction *>(nombre);
-                const auto botones = ventana->findChildren<QAbstractButton *>(nombre);
-                QVERIFY2(!acciones.isEmpty() || !botones.isEmpty(), qPrintable(nombre));
-                for (QAction *a : acciones)
-                    QVERIFY2(a->isEnabled() == esperado, qPrintable(nombre));
-                for (QAbstractButton *b : botones)
-                    QVERIFY2(b->isEnabled() == esperado, qPrintable(nombre));
-            }
-        }
-        QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
-        QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
     }
 
     void caminoTipico()
@@ -405,26 +282,19 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<QString>("foco");
-        QTest::addColumn<int>("tecla");
+        QTest::addColumn<int>("salida");
         const QString fam = u"econdicion"_s, muestras = u"ereplica"_s;
         const int tab = Qt::Key_Tab, intro = Qt::Key_Return;
         const QString noNumerico = u"El valor de captura no es un valor numérico."_s;
         const QString fueraFam = u"Datos fuera de límite, 2-5 FAM."_s;
-        const QString fueraMuestras = u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s;
+        // Tab, Enter and leaving by the mouse run the same check; the
+        // messages themselves are the capture rules'.
         QTest::newRow("FAM 1") << fam << u"1"_s << fueraFam << fam << tab;
-        QTest::newRow("FAM 6") << fam << u"6"_s << fueraFam << fam << tab;
-        QTest::newRow("FAM letra") << fam << u"a"_s << noNumerico << fam << tab;
-        QTest::newRow("FAM vacío") << fam << u""_s << u"Falta capturar el número de FAM"_s << fam << tab;
         QTest::newRow("FAM 5") << fam << u"5"_s << QString() << muestras << tab;
         // Enter moves on like Tab, but stays on an empty count.
         QTest::newRow("FAM 4 Intro") << fam << u"4"_s << QString() << muestras << intro;
         QTest::newRow("FAM vacío Intro") << fam << u""_s << QString() << fam << intro;
-        QTest::newRow("muestras 1") << muestras << u"1"_s << fueraMuestras << muestras << tab;
-        QTest::newRow("muestras 11") << muestras << u"11"_s << fueraMuestras << muestras << tab;
         QTest::newRow("muestras letra") << muestras << u"b"_s << noNumerico << muestras << tab;
-        QTest::newRow("muestras vacío") << muestras << u""_s
-                                        << u"Falta capturar el número de valoraciones replicaciones"_s
-                                        << muestras << tab;
         QTest::newRow("muestras 10") << muestras << u"10"_s << QString() << u"botonok"_s << tab;
     }
     void conteos()
@@ -433,11 +303,11 @@ private slots:
         QFETCH(QString, texto);
         QFETCH(QString, mensaje);
         QFETCH(QString, foco);
-        QFETCH(int, tecla);
+        QFETCH(int, salida);
         nuevo();
         enCaptura(campo);
         reemplaza(texto);
-        this->tecla(Qt::Key(tecla));
+        tecla(Qt::Key(salida));
         QCOMPARE(dialogos.mensajes, lista(mensaje));
         QCOMPARE(this->foco(), foco);
         QCOMPARE(pagina(), 1);
@@ -676,16 +546,12 @@ private slots:
         QTest::addColumn<QString>("n");
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<QString>("foco");  // empty: not looked at
-        const QString fueraMuestras = u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s;
-        QTest::newRow("k vacío") << u""_s << u""_s << u"Falta capturar el número de FAM."_s
-                                 << u"econdicion"_s;
-        QTest::newRow("k 6") << u"6"_s << u"x"_s << u"Datos fuera de límite, 2-5 FAM."_s
-                             << u"econdicion"_s;
+        // The messages are the capture rules'; here, where each one leaves
+        // the focus and that it stops the command.
+        QTest::newRow("k 6") << u"6"_s << u"x"_s << u"Datos fuera de límite, 2-5 FAM."_s << u"econdicion"_s;
         QTest::newRow("n vacío") << u"2"_s << u""_s
                                  << u"Falta capturar el número de valoraciones(replicaciones)."_s
                                  << u"ereplica"_s;
-        QTest::newRow("n 11") << u"5"_s << u"11"_s << fueraMuestras << u"ereplica"_s;
-        QTest::newRow("n 1") << u"5"_s << u"1"_s << fueraMuestras << u"ereplica"_s;
         QTest::newRow("k no entero") << u"x"_s << u"3"_s << u"'x' is not a valid integer value"_s
                                      << QString();
         QTest::newRow("válidos") << u"5"_s << u"10"_s << QString() << u"etole"_s;
@@ -726,8 +592,8 @@ private slots:
         QCOMPARE(dialogos.nombresGuardar, QStringList{u"Nuevo"_s});
         QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), QString());
-        QCOMPARE(contenido(ruta), QByteArray("Columna de cromatograf\xed" "a\r\n\r\n\r\n\r\n2\r\n5\r\n"
-                                             "1.5\r\n3\r\n\r\n7\r\n9\r\n2\r\n4\r\n6\r\n8\r\n10\r\n"));
+        // The file's bytes are the study file's tests: here, what was typed reached it.
+        QVERIFY(contenido(ruta).startsWith("Columna de cromatograf\xed" "a\r\n"));
 
         // A second save writes to the same file without a dialog.
         teclea(u"1"_s);
@@ -744,19 +610,11 @@ private slots:
         accion(u"FileOpenItem"_s)->trigger();
         QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), u" "_s);
-        const Estudio e = documento()->estudio();
-        QCOMPARE(e.etole, u"Columna de cromatografía"_s);
-        QCOMPARE(e.ereplica, u"5"_s);
-        QCOMPARE(e.stgdatos.columnas(), 3);
-        QCOMPARE(e.stgdatos.filas(), 6);
-        QCOMPARE(e.stgdatos.celda(1, 1), u"1.5"_s);
-        QCOMPARE(e.stgdatos.celda(1, 3), QString());
-        QCOMPARE(e.stgdatos.celda(2, 5), u"101"_s);
+        QCOMPARE(celda(1, 1), u"1.5"_s);
+        QCOMPARE(celda(1, 3), QString());
+        QCOMPARE(celda(2, 5), u"101"_s);
         // Labelled for the file's counts, as the accept button does.
-        QCOMPARE(e.stgdatos.celda(0, 0), u" FAM"_s);
-        QCOMPARE(e.stgdatos.celda(2, 0), u"   2"_s);
-        QCOMPARE(e.stgdatos.celda(0, 5), u"Muestra 5"_s);
-        QCOMPARE(rejilla()->size(), QSize(3 * 110 + 20, 6 * 24 + 20));
+        QCOMPARE(celda(0, 5), u"Muestra 5"_s);
 
         // "&Abrir..." leaves the calculations behind the document's "&OK".
         usables({u"mnuanova"_s, u"pmnudunet"_s}, {u"mnucalculos"_s, u"FileSaveItem"_s});
@@ -968,7 +826,7 @@ private slots:
     {
         abreConResultados();
         QProcess cli;
-        cli.start(QStringLiteral(TOLERANCIA_EJECUTABLE), {u"--informe"_s, significativo});
+        cli.start(QStringLiteral(TOLERANCIA_EJECUTABLE), {u"--informe"_s, ejemploSignificativo});
         QVERIFY(cli.waitForFinished());
         QCOMPARE(cli.exitCode(), 0);
         const QString informe = hijo<QPlainTextEdit>(ventana, u"mminforme"_s)->toPlainText();
@@ -1136,7 +994,6 @@ xwininfo -root -children; kill $p)sh"_s;
         Presentacion splash;
         connect(ventana, &VentanaPrincipal::activada, splash.reloj, qOverload<>(&QTimer::start));
         splash.show();
-        QCOMPARE(splash.size(), QSize(500, 421));
         QVERIFY(!splash.reloj->isActive());
         QEvent activa(QEvent::WindowActivate);
         QApplication::sendEvent(ventana, &activa);
