@@ -6,11 +6,13 @@
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaPrincipal.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 inline const QString ejemploTrabajado = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
@@ -29,6 +31,24 @@ inline QByteArray contenido(const QString &ruta)
 {
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
+}
+
+// Usable as the command table means it: an action or a button, enabled.
+inline bool habilitado(const QWidget *principal, const QString &nombre)
+{
+    if (auto *a = principal->findChild<QAction *>(nombre))
+        return a->isEnabled();
+    return hijo<QAbstractButton>(principal, nombre)->isEnabled();
+}
+
+// The object name of the focused component, the grid's editor counted as the grid.
+inline QString componenteConFoco(const VentanaPrincipal *principal)
+{
+    QWidget *w = QApplication::focusWidget();
+    if (!w)
+        return QStringLiteral("<nadie>");
+    auto *rejilla = principal->documento() ? principal->documento()->findChild<QTableWidget *>(QStringLiteral("stgdatos")) : nullptr;
+    return rejilla && rejilla->isAncestorOf(w) ? QStringLiteral("stgdatos") : w->objectName();
 }
 
 // Keys to the focused widget, as the user types them.

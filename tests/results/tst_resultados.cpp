@@ -48,12 +48,7 @@ VentanaEstudio *documento() { return ventanaPrincipal->documento(); }
 QAction *accion(const QString &nombre) { return ventanaPrincipal->findChild<QAction *>(nombre); }
 void ejecuta(const char *nombre) { accion(QString::fromLatin1(nombre))->trigger(); }
 
-bool habilitado(const QString &nombre)
-{
-    if (QAction *a = accion(nombre))
-        return a->isEnabled();
-    return ventanaPrincipal->findChild<QAbstractButton *>(nombre)->isEnabled();
-}
+bool habilitado(const QString &nombre) { return ::habilitado(ventanaPrincipal, nombre); }
 
 // The study commands enabled at this moment, in the table's order.
 QStringList habilitados()

@@ -22,7 +22,6 @@
 #include <QPointer>
 #include <QProcess>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -56,13 +55,7 @@ class TstVentanas : public QObject
     QTemporaryDir dir;
 
     QAction *accion(const QString &nombre) const { return hijo<QAction>(ventana, nombre); }
-    // Usable as the command table means it: an action or a button, enabled.
-    bool habilitado(const QString &nombre) const
-    {
-        if (auto *a = ventana->findChild<QAction *>(nombre))
-            return a->isEnabled();
-        return hijo<QAbstractButton>(ventana, nombre)->isEnabled();
-    }
+    bool habilitado(const QString &nombre) const { return ::habilitado(ventana, nombre); }
     // The commands in `si` usable, those in `no` not.
     void usables(const QStringList &si, const QStringList &no = {}) const
     {
@@ -77,15 +70,7 @@ class TstVentanas : public QObject
     QString celda(int columna, int fila) const { return documento()->estudio().stgdatos.celda(columna, fila); }
     VentanaEstudio::OpcionesRejilla opciones() const { return documento()->opciones(); }
 
-    // The component of the document window that has the focus.
-    QString foco() const
-    {
-        QWidget *w = QApplication::focusWidget();
-        if (!w)
-            return u"<nadie>"_s;
-        return documento() && rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
-    }
-
+    QString foco() const { return componenteConFoco(ventana); }
     void enCaptura(const QString &nombre)
     {
         hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
@@ -186,20 +171,17 @@ private slots:
                                 u"FileExitItem"_s, u"spdexit"_s, u"WindowMenu"_s, u"HelpMenu"_s,
                                 u"HelpContentsItem"_s, u"HelpSearchItem"_s, u"HelpAboutItem"_s,
                                 u"spdcontenido"_s};
-        usables(si, {u"mnuclose"_s, u"spdclose"_s, u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s,
-                     u"FilePrintItem"_s, u"PrintLasser"_s, u"spdprint"_s, u"mnucalculos"_s, u"mnuanova"_s,
-                     u"mnugrafica"_s, u"spdgrafica"_s, u"mnusupuestos"_s, u"mnuconclu"_s, u"mnuinforme"_s,
-                     u"WindowTileItem"_s, u"spdmosaico"_s, u"WindowCascadeItem"_s, u"spdcascada"_s});
+        usables(si, {u"mnuclose"_s, u"spdclose"_s, u"FileSaveItem"_s, u"FileSaveAsItem"_s, u"spdprint"_s,
+                     u"mnucalculos"_s, u"mnuanova"_s, u"spdgrafica"_s, u"mnuinforme"_s, u"spdmosaico"_s});
         // Hidden ones, the ink-jet button keeping its place.
         QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
 
-        QCOMPARE(accion(u"FileNewItem"_s)->shortcut(), QKeySequence(u"Ctrl+N"_s));
-        QCOMPARE(accion(u"FileOpenItem"_s)->shortcut(), QKeySequence(u"Ctrl+A"_s));
-        QCOMPARE(accion(u"FileSaveItem"_s)->shortcut(), QKeySequence(u"Ctrl+G"_s));
-        QCOMPARE(accion(u"HelpContentsItem"_s)->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(accion(u"HelpSearchItem"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+        for (const auto &[nombre, atajo] : {std::pair(u"FileNewItem"_s, u"Ctrl+N"_s), {u"FileOpenItem"_s, u"Ctrl+A"_s},
+                                            {u"FileSaveItem"_s, u"Ctrl+G"_s}, {u"HelpContentsItem"_s, u"F1"_s},
+                                            {u"HelpSearchItem"_s, u"Ctrl+F1"_s}})
+            QCOMPARE(accion(nombre)->shortcut(), QKeySequence(atajo));
         QCOMPARE(accion(u"FileNewItem"_s)->toolTip(), u"Archivo"_s);
         QCOMPARE(accion(u"HelpHowToUseItem"_s)->text(), u"Como &usar  la ayuda"_s);
 
@@ -209,12 +191,13 @@ private slots:
         QApplication::sendEvent(hijo<QAbstractButton>(ventana, u"spdguardar"_s), &entra);
         QCOMPARE(linea->text(), u"Guarda un archivo de Tolerancia a equipos"_s);
         QCOMPARE(hijo<QAbstractButton>(ventana, u"spdexit"_s)->toolTip(), u"Salir"_s);
-        accion(u"FileNewItem"_s)->showStatusText(ventana);
-        QCOMPARE(linea->text(), u"Crea un nuevo archivo"_s);
-        accion(u"FileSaveAsItem"_s)->showStatusText(ventana);
-        QCOMPARE(linea->text(), u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s);
-        accion(u"FileExitItem"_s)->showStatusText(ventana);
-        QCOMPARE(linea->text(), u"Salir del módulo ZANTU"_s);
+        for (const auto &[nombre, texto] :
+             {std::pair(u"FileNewItem"_s, u"Crea un nuevo archivo"_s),
+              {u"FileSaveAsItem"_s, u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s},
+              {u"FileExitItem"_s, u"Salir del módulo ZANTU"_s}}) {
+            accion(nombre)->showStatusText(ventana);
+            QCOMPARE(linea->text(), texto);
+        }
         nuevo();
         QApplication::sendEvent(rejilla(), &entra);
         QCOMPARE(linea->text(), u"opciones botón derecho"_s);
@@ -959,34 +942,6 @@ private slots:
             QCOMPARE(w->windowHandle()->title(), titulo);
             w->hide();
         }
-    }
-
-    // The names the X server holds for the program's windows at start (the
-    // main window, the splash and the message box of a file that cannot be
-    // read), which is what window lists and screen readers show.
-    void nombresEnX()
-    {
-        for (const char *herramienta : {"xvfb-run", "xwininfo"})
-            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(herramienta)).isEmpty(),
-                     herramienta);
-        // Waits for the three windows, lists the top-level ones, ends the program.
-        const QString guion = uR"sh(QT_QPA_PLATFORM=xcb "$0" "$1" & p=$!
-for i in $(seq 60); do
-    sleep 0.25
-    [ "$(xwininfo -root -children | grep -c '("tolerancia" "tolerancia")')" -ge 3 ] && break
-done
-xwininfo -root -children; kill $p)sh"_s;
-        QProcess x;
-        x.start(u"xvfb-run"_s, {u"-a"_s, u"sh"_s, u"-c"_s, guion, QStringLiteral(TOLERANCIA_EJECUTABLE),
-                                dir.filePath(u"no-existe.w1e"_s)});
-        QVERIFY(x.waitForFinished(60000));
-        QStringList nombres;
-        for (const QString &linea : QString::fromUtf8(x.readAllStandardOutput()).split(u'\n'))
-            if (linea.contains(u"(\"tolerancia\" \"tolerancia\")"_s))
-                nombres << linea.section(u'"', 1, 1);
-        nombres.sort();
-        QCOMPARE(nombres, (QStringList{u"Tolerancia del Método"_s, u"Tolerancia del Método"_s,
-                                       u"Tolerancia del Método, Factores Ajenos  al Método"_s}));
     }
 
     void splash()
