@@ -255,7 +255,7 @@ private slots:
     void entraRejilla()
     {
         QFETCH(bool, raton);
-        ventana->abreArchivo(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e"_L1);
+        ventana->abreArchivo(ejemploTrabajado);
         QTRY_VERIFY(ventana->documento() && foco() == u"etole"_s);
         const QStringList comandos{u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s,
                                    u"FilePrintItem"_s, u"PrintLasser"_s, u"spdprint"_s};
