@@ -1,12 +1,7 @@
 // The document window's checks with real message boxes and focus on an X server.
 
-#include "gui/VentanaEstudio.h"
-#include "gui/VentanaPrincipal.h"
+#include "Ayudas.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTabBar>
@@ -29,22 +24,10 @@ class TstFoco : public QObject
     QMessageBox::StandardButton respuesta = QMessageBox::No;
     QTimer responde;
 
-    QWidget *hijo(const QString &nombre) const { return ventana->documento()->findChild<QWidget *>(nombre); }
-    QLineEdit *campo(const QString &n) const { return qobject_cast<QLineEdit *>(hijo(n)); }
-    QTableWidget *rejilla() const { return qobject_cast<QTableWidget *>(hijo(u"stgdatos"_s)); }
-    bool habilitado(const QString &nombre) const
-    {
-        if (auto *a = ventana->findChild<QAction *>(nombre))
-            return a->isEnabled();
-        return ventana->findChild<QAbstractButton *>(nombre)->isEnabled();
-    }
-    QString foco() const
-    {
-        QWidget *w = QApplication::focusWidget();
-        if (!w || !ventana->documento())
-            return u"<nadie>"_s;
-        return rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
-    }
+    QLineEdit *campo(const QString &n) const { return hijo<QLineEdit>(ventana->documento(), n); }
+    QTableWidget *rejilla() const { return hijo<QTableWidget>(ventana->documento(), u"stgdatos"_s); }
+    bool habilitado(const QString &nombre) const { return ::habilitado(ventana, nombre); }
+    QString foco() const { return componenteConFoco(ventana); }
 
     // Keys go to the window the X server gives the keyboard to, as a user's do.
     void tecla(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
@@ -78,7 +61,7 @@ class TstFoco : public QObject
     // The capture page by a click on its tab, the field by its label's accelerator.
     void enCaptura(Qt::Key acelerador = Qt::Key_unknown)
     {
-        QTabBar *pestanas = qobject_cast<QTabWidget *>(hijo(u"Thojas"_s))->tabBar();
+        QTabBar *pestanas = hijo<QTabWidget>(ventana->documento(), u"Thojas"_s)->tabBar();
         QTest::mouseClick(pestanas, Qt::LeftButton, {}, pestanas->tabRect(1).center());
         if (acelerador != Qt::Key_unknown)
             tecla(acelerador, Qt::AltModifier);
@@ -272,7 +255,7 @@ private slots:
     void entraRejilla()
     {
         QFETCH(bool, raton);
-        ventana->abreArchivo(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e"_L1);
+        ventana->abreArchivo(ejemploTrabajado);
         QTRY_VERIFY(ventana->documento() && foco() == u"etole"_s);
         const QStringList comandos{u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s,
                                    u"FilePrintItem"_s, u"PrintLasser"_s, u"spdprint"_s};

@@ -1,12 +1,11 @@
 // The print options windows driven as the user drives them: the print run
 // through the real buttons, with the print dialog answered by the test and
 // the jobs drawn on a recording canvas.
+#include "Ayudas.h"
+#include "DialogosFalsos.h"
 #include "LienzoGrabador.h"
 
-#include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
-#include "gui/VentanaEstudio.h"
-#include "gui/VentanaPrincipal.h"
 #include "gui/VentanaTipoImpresora.h"
 #include "gui/LienzoImpresora.h"
 
@@ -26,41 +25,6 @@
 #include <QTimer>
 
 namespace {
-
-const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
-
-class DialogosFalsos : public Dialogos
-{
-public:
-    QStringList mensajes;
-    int dialogosImpresion = 0;
-    bool aceptaImpresion = true;
-    int copias = 1;
-    int vistas = 0;
-    std::function<void()> duranteDialogo;
-
-    void mensaje(const QString &texto) override { mensajes << texto; }
-    bool pregunta(const QString &, const QString &) override { return false; }
-    QString abreArchivo(QWidget *) override { return {}; }
-    QString guardaArchivo(QWidget *, const QString &) override { return {}; }
-    // The user chooses landscape, a resolution and a number of copies, then answers.
-    bool imprime(QPrinter *impresora, QWidget *) override
-    {
-        ++dialogosImpresion;
-        if (duranteDialogo)
-            duranteDialogo();
-        impresora->setPageOrientation(QPageLayout::Landscape);
-        impresora->setResolution(1200);
-        impresora->setCopyCount(copias);
-        return aceptaImpresion;
-    }
-    void vistaPrevia(QPrinter *impresora, QWidget *,
-                     const std::function<void(QPrinter *)> &dibuja) override
-    {
-        ++vistas;
-        dibuja(impresora);
-    }
-};
 
 // The canvas of one print run: notes the printer's settings as each job
 // begins and hands its jobs to the test's canvas when the run is over.
@@ -165,14 +129,6 @@ class TstOpciones : public QObject
     LienzoGrabador lienzo{600, 4800};
     QStringList ajustes;
 
-    template<typename T = QPushButton>
-    T *hijo(QWidget *ventana, const QString &nombre)
-    {
-        T *w = ventana->findChild<T *>(nombre);
-        if (!w)
-            qFatal("no existe %s", qPrintable(nombre));
-        return w;
-    }
     void elige(QWidget *ventana, const QString &radio)
     {
         // On the button's circle: the rest of its row is not its own.
@@ -181,7 +137,7 @@ class TstOpciones : public QObject
     }
     void pulsa(QWidget *ventana, const QString &boton = QStringLiteral("BitBtn1"))
     {
-        QTest::mouseClick(hijo(ventana, boton), Qt::LeftButton);
+        QTest::mouseClick(hijo<QPushButton>(ventana, boton), Qt::LeftButton);
     }
     QTableWidget *rejilla() { return hijo<QTableWidget>(principal->documento(), "stgdatos"); }
     OpcionesImpresion *laser() { return principal->opcionesLaser(); }
@@ -226,12 +182,13 @@ void TstOpciones::instalaGrabador()
 void TstOpciones::init()
 {
     dialogos = DialogosFalsos();
+    dialogos.aceptaImpresion = true;
     lienzo = LienzoGrabador(600, 4800);
     ajustes.clear();
     principal = new VentanaPrincipal;
     principal->show();
     principal->creaVentanasImpresion();
-    principal->abreArchivo(ejemplo);
+    principal->abreArchivo(ejemploTrabajado);
     QVERIFY(principal->documento());
 }
 
@@ -327,8 +284,6 @@ void TstOpciones::conteosRechazados_data()
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("mensaje");
     QTest::newRow("seis FAM") << "econdicion" << "6" << "Datos fuera de límite, 2-5 FAM.";
-    QTest::newRow("once muestras") << "ereplica" << "11"
-                                   << "Datos fuera de límite, 2-10 valoraciones (Replicaciones).";
     QTest::newRow("FAM no entero") << "econdicion" << "3.0" << "'3.0' is not a valid integer value";
 }
 

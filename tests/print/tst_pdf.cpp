@@ -194,11 +194,6 @@ void TstPdf::uso_data()
     QTest::newRow("solo --pdf") << QStringList{"--pdf"};
     QTest::newRow("sin página") << QStringList{"--pdf", "x.pdf", ejemplo};
     QTest::newRow("página desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "portada", ejemplo};
-    QTest::newRow("dos archivos") << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", ejemplo, ejemplo};
-    QTest::newRow("página repetida")
-        << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", "--pagina", "resultados", ejemplo};
-    QTest::newRow("opción desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "informacion", "--copias", ejemplo};
-    QTest::newRow("valor que falta") << QStringList{"--pdf", "x.pdf", ejemplo, "--pagina"};
 }
 
 void TstPdf::uso()
@@ -218,8 +213,6 @@ void TstPdf::rechazos_data()
     QTest::addColumn<QString>("mensaje");
     QTest::newRow("seis FAM") << QStringList{"B", "M", "A", "F", "6", "2"} + QStringList(12, "10")
                               << "informacion" << "Datos fuera de límite, 2-5 FAM.";
-    QTest::newRow("una muestra") << QStringList{"B", "M", "A", "F", "2", "1", "10", "11"}
-                                 << "informacion" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones).";
     QTest::newRow("celda no numérica")
         << QStringList{"Balanza", "Método", "Ana", "01/01/2026", "2", "2", "10.1", "10,3", "10.4", "10.6"}
         << "resultados" << "'10,3' is not a valid floating point value";

@@ -1,32 +1,23 @@
+#include "Ayudas.h"
+#include "DialogosFalsos.h"
+
 #include "core/comandos/EstadoComandos.h"
-#include "core/informe/Informe.h"
 #include "core/informe/TablasResultado.h"
-#include "core/motor/Conversiones.h"
-#include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
-#include "gui/Dialogos.h"
 #include "gui/RejillaResultado.h"
-#include "gui/VentanaEstudio.h"
-#include "gui/VentanaPrincipal.h"
 #include "gui/VentanaDunnett.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cmath>
 
@@ -34,38 +25,9 @@
 
 using namespace Qt::StringLiterals;
 
-// Answers every dialog: records the messages, says No to the close question.
-class FalsosDialogos : public Dialogos
-{
-public:
-    QStringList mensajes;
-    QString grafica;    // the answer of the plot's save dialog
-    QString impresion;  // a PDF file standing for the printer; empty cancels
-
-    void mensaje(const QString &texto) override { mensajes << texto; }
-    bool pregunta(const QString &, const QString &) override { return false; }
-    QString abreArchivo(QWidget *) override { return {}; }
-    QString guardaArchivo(QWidget *, const QString &) override { return {}; }
-    QString guardaGrafica(QWidget *, const QString &) override { return grafica; }
-    bool imprime(QPrinter *impresora, QWidget *) override
-    {
-        if (impresion.isEmpty())
-            return false;
-        impresora->setOutputFormat(QPrinter::PdfFormat);
-        impresora->setOutputFileName(impresion);
-        return true;
-    }
-};
-
 namespace {
 
 const QString errorCalculo = u"Existió un error de cálculo, verificar valores de captura."_s;
-const char *const hayDif = "Hay Diferencia entre FAM ";
-const char *const sinDif = "Sin Diferencia entre FAM ";
-
-// Values of a study, FAM by FAM; also the rows of a result grid.
-using Valores = QList<QStringList>;
-
 // The worked example: k = 3, n = 4.
 const Valores ejemplo = {{"99.2", "100.1", "99.8", "100.5"},
                          {"100.9", "101.3", "100.6", "101.0"},
@@ -79,16 +41,6 @@ const Valores limiteCero = {{"5.3027", "5.3027"}, {"0", "2"}};
 // k = 3, n = 3, all means close together: pfcal 0.967801.
 const Valores sinEfecto = {{"99.8", "100.4", "100.1"}, {"100.2", "99.7", "100.3"}, {"100.0", "100.5", "99.9"}};
 
-// The fixed headings of the three grids, the same for every k.
-const Valores titulosAnova = {
-    {"         FUENTE", "    GRADOS", "      SUMA", "     MEDIA", "", ""},
-    {"             DE", "        DE", "        DE", "        DE", "      Fcal", "      PFcal"},
-    {"      VARIACIÓN", "  LIBERTAD", " CUADRADOS", " CUADRADOS", "", ""}};
-const Valores titulosEqpo = {{"         FAM", "   PROMEDIO", "  DESVIACIÓN", " COEFICIENTE"},
-                             {"", "   ARITMÉTICO", "    ESTÁNDAR", "DE VARIACIÓN"}};
-const Valores titulosConclu = {{"FAM", "FAM", "     LÍMITE", "     LÍMITE", " CONCLUSIÓN"},
-                               {"", "", "   INFERIOR", "   SUPERIOR", ""}};
-
 // The main window of the test running.
 VentanaPrincipal *ventanaPrincipal = nullptr;
 VentanaEstudio *documento() { return ventanaPrincipal->documento(); }
@@ -96,12 +48,7 @@ VentanaEstudio *documento() { return ventanaPrincipal->documento(); }
 QAction *accion(const QString &nombre) { return ventanaPrincipal->findChild<QAction *>(nombre); }
 void ejecuta(const char *nombre) { accion(QString::fromLatin1(nombre))->trigger(); }
 
-bool habilitado(const QString &nombre)
-{
-    if (QAction *a = accion(nombre))
-        return a->isEnabled();
-    return ventanaPrincipal->findChild<QAbstractButton *>(nombre)->isEnabled();
-}
+bool habilitado(const QString &nombre) { return ::habilitado(ventanaPrincipal, nombre); }
 
 // The study commands enabled at this moment, in the table's order.
 QStringList habilitados()
@@ -111,14 +58,6 @@ QStringList habilitados()
         if (comando != Comando::pmnudunet && habilitado(NombreComando(comando)))
             lista << NombreComando(comando);
     return lista;
-}
-
-template<typename T> T *hijo(QObject *padre, const QString &nombre)
-{
-    T *w = padre->findChild<T *>(nombre);
-    if (!w)
-        qFatal("no component %s", qPrintable(nombre));
-    return w;
 }
 
 QList<QMdiSubWindow *> ventanas() { return ventanaPrincipal->marco()->subWindowList(); }
@@ -149,45 +88,7 @@ void escribeCampo(const QString &nombre, const QString &texto)
     QTest::keyClicks(campo, texto);
 }
 
-// "&Nuevo", then the study typed as a user would: general information,
-// counts (each left by Tab), the accept button, the cells row by row with
-// Tab between them, Tab out of the grid and "&OK".
-void tecleaEstudio(const Valores &valores)
-{
-    ejecuta("FileNewItem");
-    QVERIFY(documento());
-    escribeCampo(u"etole"_s, u"Equipo HPLC"_s);
-    escribeCampo(u"emetodo"_s, u"Valoracion"_s);
-    escribeCampo(u"eanalista"_s, u"Ana"_s);
-    escribeCampo(u"efecha"_s, u"06/12/2026"_s);
-
-    const auto k = valores.size();
-    const auto n = valores.front().size();
-    escribeCampo(u"econdicion"_s, QString::number(k));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    auto *ereplica = hijo<QLineEdit>(documento(), u"ereplica"_s);
-    QVERIFY(ereplica->hasFocus());
-    ereplica->selectAll();
-    QTest::keyClicks(ereplica, QString::number(n));
-    QTest::keyClick(ereplica, Qt::Key_Tab);
-    auto *botonok = hijo<QPushButton>(documento(), u"botonok"_s);
-    QVERIFY(botonok->hasFocus());
-    QTest::keyClick(botonok, Qt::Key_Space);
-    QTest::keyClick(botonok, Qt::Key_Tab);
-
-    auto *editor = hijo<QLineEdit>(documento(), u"editorstgdatos"_s);
-    QVERIFY(editor->hasFocus());
-    for (qsizetype j = 0; j < n; ++j) {
-        for (qsizetype i = 0; i < k; ++i) {
-            QTest::keyClicks(editor, valores[i][j]);
-            QTest::keyClick(editor, Qt::Key_Tab);
-        }
-    }
-    auto *boton1 = hijo<QPushButton>(documento(), u"boton1"_s);
-    QVERIFY(boton1->hasFocus());
-    QTest::keyClick(boton1, Qt::Key_Space);
-    QVERIFY(habilitado(u"mnucalculos"_s));
-}
+void tecleaEstudio(const Valores &valores) { ::tecleaEstudio(ventanaPrincipal, valores); }
 
 // Types `texto` over cell (FAM i, sample j) of the document's grid.
 void cambiaCelda(int i, int j, const QString &texto)
@@ -213,20 +114,6 @@ void compruebaFilas(QWidget *ventana, const QString &nombre, const Valores &fila
 
 QString pfcalDe(QWidget *ventana) { return hijo<RejillaResultado>(ventana, u"stganova"_s)->celda(5, 3); }
 
-// The report lines the composer gives for the document's study, up to an
-// error if one stops it.
-QStringList informeCompuesto()
-{
-    QStringList lineas;
-    JuegoResultados juego;
-    try {
-        ComponeInforme(documento()->estudio(), SeparadorDecimal(), juego,
-                       [&](const QString &linea) { lineas += linea; });
-    } catch (const ErrorTolerancia &) {
-    }
-    return lineas;
-}
-
 } // namespace
 
 // The "&Cálculos" commands driven through the main window's real menu on a
@@ -236,12 +123,12 @@ class TstResultados : public QObject
     Q_OBJECT
 
     VentanaPrincipal *principal = nullptr;
-    FalsosDialogos *dialogos = nullptr;
+    DialogosFalsos *dialogos = nullptr;
 
 private slots:
     void init()
     {
-        dialogos = new FalsosDialogos;
+        dialogos = new DialogosFalsos;
         Dialogos::instala(dialogos);
         principal = new VentanaPrincipal;
         ventanaPrincipal = principal;
@@ -257,64 +144,10 @@ private slots:
         delete dialogos;
     }
 
-    void ventanasDeResultados_data()
-    {
-        QTest::addColumn<Valores>("valores");
-        QTest::addColumn<Valores>("anova");   // rows 3 and 4
-        QTest::addColumn<Valores>("eqpo");    // from row 2
-        QTest::addColumn<Valores>("conclu");  // from row 2
-
-        QTest::newRow("ejemplo trabajado, k = 3")
-            << ejemplo
-            << Valores{{"FAM", "2", "3.165", "1.5825", "10.0476", "0.00547427"},
-                       {"ERROR DE MÉTODO", "9", "1.4175", "0.1575", "", ""}}
-            << Valores{{"             1", "99.9", "0.547723", "0.548271"},
-                       {"             2", "100.95", "0.288675", "0.285959"},
-                       {"             3", "99.825", "0.298608", "0.299131"},
-                       {"          TOTAL", "100.225", "0.645439", "0.64399"}}
-            << Valores{{"    1", "    2", "-1.68483", "-0.415172", hayDif},
-                       {"    1", "    3", "-0.559828", "0.709828", sinDif},
-                       {"    2", "    3", "0.490172", "1.75983", hayDif}};
-        // A lower limit of exactly 0 is a difference.
-        QTest::newRow("k = 2, límite 0")
-            << limiteCero
-            << Valores{{"FAM", "1", "18.5132", "18.5132", "18.5132", "0.0473623"},
-                       {"ERROR DE MÉTODO", "2", "2", "1", "", ""}}
-            << Valores{{"             1", "5.3027", "0", "0"},
-                       {"             2", "1", "1.41421", "141.421"},
-                       {"          TOTAL", "3.15135", "2.61491", "82.9774"}}
-            << Valores{{"    1", "    2", "0", "8.6054", hayDif}};
-        // The totals fill the last row; row 11 has its text in lower case.
-        QTest::newRow("k = 5")
-            << Valores{{"10.1", "10.3", "10.2"}, {"10.9", "11.1", "11.0"}, {"10.0", "10.2", "10.1"},
-                       {"10.2", "10.4", "10.3"}, {"10.3", "10.1", "10.2"}}
-            << Valores{{"FAM", "4", "1.596", "0.399", "39.9", "4.21191E-5"},
-                       {"ERROR DE MÉTODO", "10", "0.1", "0.01", "", ""}}
-            << Valores{{"             1", "10.2", "0.1", "0.980392"},
-                       {"             2", "11", "0.1", "0.909091"},
-                       {"             3", "10.1", "0.1", "0.990099"},
-                       {"             4", "10.3", "0.1", "0.970874"},
-                       {"             5", "10.2", "0.1", "0.980392"},
-                       {"          TOTAL", "10.36", "0.348056", "3.35961"}}
-            << Valores{{"    1", "    2", "-0.981924", "-0.618076", hayDif},
-                       {"    1", "    3", "-0.0819236", "0.281924", sinDif},
-                       {"    2", "    3", "0.718076", "1.08192", hayDif},
-                       {"    1", "    4", "-0.281924", "0.0819236", sinDif},
-                       {"    2", "    4", "0.518076", "0.881924", hayDif},
-                       {"    3", "    4", "-0.381924", "-0.0180764", hayDif},
-                       {"    1", "    5", "-0.181924", "0.181924", sinDif},
-                       {"    2", "    5", "0.618076", "0.981924", hayDif},
-                       {"    3", "    5", "-0.281924", "0.0819236", sinDif},
-                       {"    4", "    5", "-0.0819236", "0.281924", "sin Diferencia entre FAM "}};
-    }
-
+    // The worked example's three grids, cell by cell.
     void ventanasDeResultados()
     {
-        QFETCH(Valores, valores);
-        QFETCH(Valores, anova);
-        QFETCH(Valores, eqpo);
-        QFETCH(Valores, conclu);
-        tecleaEstudio(valores);
+        tecleaEstudio(ejemplo);
         QVERIFY(!habilitado(u"mnuconclu"_s));
         ejecuta("mnuanova");
         QVERIFY(habilitado(u"mnuconclu"_s));
@@ -326,18 +159,25 @@ private slots:
         QVERIFY(a && b);
         QCOMPARE(marco(a)->windowTitle(), u"Análisis de la varianza"_s);
         QCOMPARE(marco(b)->windowTitle(), u"Intervalo de Confianza"_s);
-        compruebaFilas(a, u"stganova"_s, titulosAnova + anova);
-        compruebaFilas(a, u"stgeqpo"_s, titulosEqpo + eqpo);
-        compruebaFilas(b, u"stgconclu"_s, titulosConclu + conclu);
-
-        auto *stganova = hijo<RejillaResultado>(a, u"stganova"_s);
-        auto *stgconclu = hijo<RejillaResultado>(b, u"stgconclu"_s);
-        QCOMPARE(stganova->columnWidth(0), 175);
-        QCOMPARE(stganova->columnWidth(5), 140);
-        QCOMPARE(hijo<RejillaResultado>(a, u"stgeqpo"_s)->columnWidth(0), 170);
-        QCOMPARE(stgconclu->columnWidth(1), 70);
-        QCOMPARE(stgconclu->columnWidth(2), 100);
-        QCOMPARE(stgconclu->columnWidth(4), 250);
+        compruebaFilas(a, u"stganova"_s,
+                       {{"         FUENTE", "    GRADOS", "      SUMA", "     MEDIA", "", ""},
+                        {"             DE", "        DE", "        DE", "        DE", "      Fcal", "      PFcal"},
+                        {"      VARIACIÓN", "  LIBERTAD", " CUADRADOS", " CUADRADOS", "", ""},
+                        {"FAM", "2", "3.165", "1.5825", "10.0476", "0.00547427"},
+                        {"ERROR DE MÉTODO", "9", "1.4175", "0.1575", "", ""}});
+        compruebaFilas(a, u"stgeqpo"_s,
+                       {{"         FAM", "   PROMEDIO", "  DESVIACIÓN", " COEFICIENTE"},
+                        {"", "   ARITMÉTICO", "    ESTÁNDAR", "DE VARIACIÓN"},
+                        {"             1", "99.9", "0.547723", "0.548271"},
+                        {"             2", "100.95", "0.288675", "0.285959"},
+                        {"             3", "99.825", "0.298608", "0.299131"},
+                        {"          TOTAL", "100.225", "0.645439", "0.64399"}});
+        compruebaFilas(b, u"stgconclu"_s,
+                       {{"FAM", "FAM", "     LÍMITE", "     LÍMITE", " CONCLUSIÓN"},
+                        {"", "", "   INFERIOR", "   SUPERIOR", ""},
+                        {"    1", "    2", "-1.68483", "-0.415172", "Hay Diferencia entre FAM "},
+                        {"    1", "    3", "-0.559828", "0.709828", "Sin Diferencia entre FAM "},
+                        {"    2", "    3", "0.490172", "1.75983", "Hay Diferencia entre FAM "}});
     }
 
     void probabilidadAltaRetiraIntervalo()
@@ -429,11 +269,9 @@ private slots:
         auto *lienzo = hijo<QWidget>(ventana, u"lienzografica"_s);
         QAccessibleInterface *accesible = QAccessible::queryAccessibleInterface(lienzo);
         QCOMPARE(accesible->text(QAccessible::Name), u"Gráfica del estudio"_s);
+        // The description's wording is the plot's own test; here, the typed study reached it.
         const QString descripcion = accesible->text(QAccessible::Description);
-        for (const QString &frase : {u"FAM 1: valores de 99.2 a 100.5; promedio 99.9, intervalo del 95 % de 99.4511 a 100.349."_s,
-                                     u"FAM 2: valores de 100.6 a 101.3; promedio 100.95"_s,
-                                     u"Promedio general: 100.225."_s})
-            QVERIFY2(descripcion.contains(frase), qPrintable(descripcion));
+        QVERIFY2(descripcion.contains(u"FAM 2: valores de 100.6 a 101.3; promedio 100.95"_s), qPrintable(descripcion));
 
         // The plot grows with its window.
         const QSize antes = lienzo->size();
@@ -450,13 +288,15 @@ private slots:
         dialogos->grafica = dir.filePath(u"tubo.png"_s);
         QCOMPARE(mkfifo(qPrintable(dialogos->grafica), 0600), 0);
         hijo<QPushButton>(ventana, u"btnimprimirgrafica"_s)->click();  // cancelled: nothing
+        QCOMPARE(dialogos->dialogosImpresion, 1);
         hijo<QPushButton>(ventana, u"btnguardargrafica"_s)->click();
         QCOMPARE(dialogos->mensajes, QStringList{u"No se puede guardar en «%1»: no es un archivo normal."_s.arg(dialogos->grafica)});
 
-        dialogos->impresion = dir.filePath(u"impresion.pdf"_s);
+        dialogos->pdf = dir.filePath(u"impresion.pdf"_s);
+        dialogos->aceptaImpresion = true;
         hijo<QPushButton>(ventana, u"btnimprimirgrafica"_s)->click();
         QProcess pdfinfo;
-        pdfinfo.start(u"pdfinfo"_s, {dialogos->impresion});
+        pdfinfo.start(u"pdfinfo"_s, {dialogos->pdf});
         QVERIFY(pdfinfo.waitForFinished());
         QVERIFY(QString::fromUtf8(pdfinfo.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
     }
@@ -491,7 +331,6 @@ private slots:
         QCOMPARE(marco(informes[0])->windowTitle(), u"Informe"_s);
 
         const QStringList lineas = lineasInforme(informes[0]);
-        QCOMPARE(lineas, informeCompuesto());
         QCOMPARE(lineas.mid(1, 4), (QStringList{u"FAM: Equipo HPLC"_s, u"Nombre del método: Valoracion"_s,
                                                 u"Nombre del Analista: Ana"_s, u"Fecha: 06/12/2026"_s}));
         QCOMPARE(lineas.size() == 9, !mensaje.isEmpty());
@@ -664,14 +503,15 @@ private slots:
         QCOMPARE(principal->numeroAyuda(accion(u"pmnudunet"_s)), 13);
     }
 
-    // The grid menu's item is usable exactly when "Análisis de la varianza" is.
-    void dunnettSigueAlAnalisis()
+    // The grid menu's items are usable exactly when "Análisis de la varianza" is.
+    void sigueAlAnalisis()
     {
         for (int e = int(Evento::inicio); e <= int(Evento::anovaNoSignificativo); ++e) {
             const CambioComandos &cambio = CambiosDe(Evento(e));
-            QCOMPARE(cambio.habilita.contains(Comando::pmnudunet), cambio.habilita.contains(Comando::mnuanova));
-            QCOMPARE(cambio.deshabilita.contains(Comando::pmnudunet),
-                     cambio.deshabilita.contains(Comando::mnuanova));
+            for (const Comando comando : {Comando::pmnudunet, Comando::mnusupuestos}) {
+                QCOMPARE(cambio.habilita.contains(comando), cambio.habilita.contains(Comando::mnuanova));
+                QCOMPARE(cambio.deshabilita.contains(comando), cambio.deshabilita.contains(Comando::mnuanova));
+            }
         }
     }
 
@@ -698,22 +538,10 @@ private slots:
         QCOMPARE(texto->accessibleName(), u"Supuestos del análisis"_s);
         QVERIFY(texto->isReadOnly());
         const QString antes = texto->toPlainText();
-        for (const QString &linea : {u"C = 0.634921 (FAM 1)"_s, u"Conclusión = Varianzas homogéneas"_s,
-                                     u"Probabilidad exacta = 0.00509205"_s})
-            QVERIFY2(antes.split(u'\n').contains(linea), qPrintable(linea));
+        QVERIFY2(antes.split(u'\n').contains(u"C = 0.634921 (FAM 1)"_s), qPrintable(antes));
         cambiaCelda(2, 1, u"90"_s);
         QCOMPARE(texto->toPlainText(), antes);
         QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
-    }
-
-    // The item is usable exactly when "Análisis de la varianza" is.
-    void supuestosSigueAlAnalisis()
-    {
-        for (int e = int(Evento::inicio); e <= int(Evento::anovaNoSignificativo); ++e) {
-            const CambioComandos &cambio = CambiosDe(Evento(e));
-            QCOMPARE(cambio.habilita.contains(Comando::mnusupuestos), cambio.habilita.contains(Comando::mnuanova));
-            QCOMPARE(cambio.deshabilita.contains(Comando::mnusupuestos), cambio.deshabilita.contains(Comando::mnuanova));
-        }
     }
 };
 

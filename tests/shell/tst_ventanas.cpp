@@ -1,38 +1,30 @@
-#include "../print/LienzoGrabador.h"
+#include "Ayudas.h"
+#include "DialogosFalsos.h"
+#include "LienzoGrabador.h"
+
 #include "core/ayuda/TemasAyuda.h"
 #include "core/comandos/EstadoComandos.h"
 #include "gui/AcercaDe.h"
-#include "gui/Dialogos.h"
 #include "gui/Presentacion.h"
 #include "gui/Programa.h"
-#include "gui/VentanaEstudio.h"
-#include "gui/VentanaPrincipal.h"
 #include "gui/VisorAyuda.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QWindow>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QScrollBar>
-#include <QStandardPaths>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <chrono>
@@ -46,60 +38,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString significativo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-significativo.w1e");
-
-// Answers every box and dialog the way the test says, and remembers them.
-class DialogosFalsos : public Dialogos
-{
-public:
-    QStringList mensajes;
-    QStringList preguntas;
-    bool respuesta = false;
-    QString archivoAbrir;
-    QString archivoGuardar;
-    QStringList nombresGuardar;
-
-    void mensaje(const QString &texto) override { mensajes << texto; }
-    bool pregunta(const QString &titulo, const QString &texto) override
-    {
-        preguntas << titulo + u'|' + texto;
-        return respuesta;
-    }
-    QString abreArchivo(QWidget *) override { return archivoAbrir; }
-    QString guardaArchivo(QWidget *, const QString &nombre) override
-    {
-        nombresGuardar << nombre;
-        return archivoGuardar;
-    }
-    bool imprime(QPrinter *, QWidget *) override { return false; }
-};
-
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
-
-QStringList nombresDeComandos()
-{
-    QStringList nombres;
-    for (const Comando comando : ComandosDeEstudio())
-        nombres << NombreComando(comando);
-    return nombres;
-}
-
 QStringList lista(const QString &mensaje)
 {
     return mensaje.isEmpty() ? QStringList() : QStringList{mensaje};
-}
-
-template<typename T>
-T *hijo(QObject *padre, const QString &nombre)
-{
-    T *w = padre ? padre->findChild<T *>(nombre) : nullptr;
-    if (!w)
-        qFatal("no existe %s", qPrintable(nombre));
-    return w;
 }
 
 } // namespace
@@ -113,13 +54,7 @@ class TstVentanas : public QObject
     QTemporaryDir dir;
 
     QAction *accion(const QString &nombre) const { return hijo<QAction>(ventana, nombre); }
-    // Usable as the command table means it: an action or a button, enabled.
-    bool habilitado(const QString &nombre) const
-    {
-        if (auto *a = ventana->findChild<QAction *>(nombre))
-            return a->isEnabled();
-        return hijo<QAbstractButton>(ventana, nombre)->isEnabled();
-    }
+    bool habilitado(const QString &nombre) const { return ::habilitado(ventana, nombre); }
     // The commands in `si` usable, those in `no` not.
     void usables(const QStringList &si, const QStringList &no = {}) const
     {
@@ -134,36 +69,7 @@ class TstVentanas : public QObject
     QString celda(int columna, int fila) const { return documento()->estudio().stgdatos.celda(columna, fila); }
     VentanaEstudio::OpcionesRejilla opciones() const { return documento()->opciones(); }
 
-    // The component of the document window that has the focus.
-    QString foco() const
-    {
-        QWidget *w = QApplication::focusWidget();
-        if (!w)
-            return u"<nadie>"_s;
-        return documento() && rejilla()->isAncestorOf(w) ? u"stgdatos"_s : w->objectName();
-    }
-
-    void teclea(const QString &texto)
-    {
-        for (const QChar c : texto) {
-            if (c.unicode() < 128)
-                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                                    QString(c), Qt::NoModifier);
-        }
-    }
-    void tecla(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), k, m);
-    }
-    // Replaces the text of the focused field as a user would.
-    void reemplaza(const QString &texto)
-    {
-        tecla(Qt::Key_A, Qt::ControlModifier);
-        tecla(Qt::Key_Backspace);
-        teclea(texto);
-    }
+    QString foco() const { return componenteConFoco(ventana); }
     void enCaptura(const QString &nombre)
     {
         hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
@@ -207,7 +113,7 @@ class TstVentanas : public QObject
     // and its report.
     void abreConResultados()
     {
-        dialogos.archivoAbrir = significativo;
+        dialogos.archivoAbrir = ejemploSignificativo;
         accion(u"FileOpenItem"_s)->trigger();
         ventana->aplicaEvento(Evento::focoEntraRejilla);  // as the user goes to the values
         for (const QString &orden : {u"mnuanova"_s, u"mnuconclu"_s, u"mnuinforme"_s})
@@ -255,8 +161,6 @@ private slots:
     {
         QCOMPARE(ventana->windowTitle(), u"Tolerancia del Método, Factores Ajenos  al Método"_s);
         QCOMPARE(hijo<QLabel>(ventana, u"Paneld"_s)->text(), u"F1 <Ayuda>"_s);
-        QCOMPARE(hijo<QLabel>(ventana, u"StatusLine"_s)->width(), 380);
-        QCOMPARE(hijo<QLabel>(ventana, u"estado"_s)->width(), 132);
         QVERIFY(hijo<QLabel>(ventana, u"estado"_s)->alignment() & Qt::AlignRight);
         QCOMPARE(estado(), QString());
 
@@ -266,21 +170,17 @@ private slots:
                                 u"FileExitItem"_s, u"spdexit"_s, u"WindowMenu"_s, u"HelpMenu"_s,
                                 u"HelpContentsItem"_s, u"HelpSearchItem"_s, u"HelpAboutItem"_s,
                                 u"spdcontenido"_s};
-        QStringList no = nombresDeComandos();
-        no.removeIf([&si](const QString &n) { return n == u"pmnudunet"_s || si.contains(n); });
-        usables(si, no);
+        usables(si, {u"mnuclose"_s, u"spdclose"_s, u"FileSaveItem"_s, u"FileSaveAsItem"_s, u"spdprint"_s,
+                     u"mnucalculos"_s, u"mnuanova"_s, u"spdgrafica"_s, u"mnuinforme"_s, u"spdmosaico"_s});
         // Hidden ones, the ink-jet button keeping its place.
         QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
-        QCOMPARE(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->x(), 112);
-        QCOMPARE(hijo<QAbstractButton>(ventana, u"spdclose"_s)->x(), 140);
 
-        QCOMPARE(accion(u"FileNewItem"_s)->shortcut(), QKeySequence(u"Ctrl+N"_s));
-        QCOMPARE(accion(u"FileOpenItem"_s)->shortcut(), QKeySequence(u"Ctrl+A"_s));
-        QCOMPARE(accion(u"FileSaveItem"_s)->shortcut(), QKeySequence(u"Ctrl+G"_s));
-        QCOMPARE(accion(u"HelpContentsItem"_s)->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(accion(u"HelpSearchItem"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+        for (const auto &[nombre, atajo] : {std::pair(u"FileNewItem"_s, u"Ctrl+N"_s), {u"FileOpenItem"_s, u"Ctrl+A"_s},
+                                            {u"FileSaveItem"_s, u"Ctrl+G"_s}, {u"HelpContentsItem"_s, u"F1"_s},
+                                            {u"HelpSearchItem"_s, u"Ctrl+F1"_s}})
+            QCOMPARE(accion(nombre)->shortcut(), QKeySequence(atajo));
         QCOMPARE(accion(u"FileNewItem"_s)->toolTip(), u"Archivo"_s);
         QCOMPARE(accion(u"HelpHowToUseItem"_s)->text(), u"Como &usar  la ayuda"_s);
 
@@ -290,57 +190,16 @@ private slots:
         QApplication::sendEvent(hijo<QAbstractButton>(ventana, u"spdguardar"_s), &entra);
         QCOMPARE(linea->text(), u"Guarda un archivo de Tolerancia a equipos"_s);
         QCOMPARE(hijo<QAbstractButton>(ventana, u"spdexit"_s)->toolTip(), u"Salir"_s);
-        accion(u"FileNewItem"_s)->showStatusText(ventana);
-        QCOMPARE(linea->text(), u"Crea un nuevo archivo"_s);
-        accion(u"FileSaveAsItem"_s)->showStatusText(ventana);
-        QCOMPARE(linea->text(), u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s);
-        accion(u"FileExitItem"_s)->showStatusText(ventana);
-        QCOMPARE(linea->text(), u"Salir del módulo ZANTU"_s);
+        for (const auto &[nombre, texto] :
+             {std::pair(u"FileNewItem"_s, u"Crea un nuevo archivo"_s),
+              {u"FileSaveAsItem"_s, u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s},
+              {u"FileExitItem"_s, u"Salir del módulo ZANTU"_s}}) {
+            accion(nombre)->showStatusText(ventana);
+            QCOMPARE(linea->text(), texto);
+        }
         nuevo();
         QApplication::sendEvent(rejilla(), &entra);
         QCOMPARE(linea->text(), u"opciones botón derecho"_s);
-    }
-
-    // Every row of the table, through the widgets that carry the names.
-    void tablaDeEstados_data()
-    {
-        QTest::addColumn<int>("evento");
-        const char *nombres[] = {"inicio", "nuevo", "abrir", "documentoCierra",
-                                 "resultadoCierraUltima", "focoEntraDocumento", "focoEntraRejilla",
-                                 "teclaEnRejilla", "teclaEnUltimaCelda", "botonOk",
-                                 "anovaSignificativo", "anovaNoSignificativo"};
-        for (int evento = 0; evento <= static_cast<int>(Evento::anovaNoSignificativo); ++evento)
-            QTest::newRow(nombres[evento]) << evento;
-    }
-    void tablaDeEstados()
-    {
-        QFETCH(int, evento);
-        nuevo();  // the grid menu's item exists with a document window
-        const CambioComandos &cambios = CambiosDe(static_cast<Evento>(evento));
-        for (const bool antes : {false, true}) {
-            for (const QString &nombre : nombresDeComandos()) {
-                for (QAction *a : ventana->findChildren<QAction *>(nombre))
-                    a->setEnabled(antes);
-                for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>(nombre))
-                    b->setEnabled(antes);
-            }
-            ventana->aplicaEvento(static_cast<Evento>(evento));
-            for (const Comando comando : ComandosDeEstudio()) {
-                const QString nombre = NombreComando(comando);
-                const bool esperado = cambios.habilita.contains(comando) ? true
-                                      : cambios.deshabilita.contains(comando) ? false
-                                                                             : antes;
-                const auto acciones = ventana->findChildren<QAction *>(nombre);
-                const auto botones = ventana->findChildren<QAbstractButton *>(nombre);
-                QVERIFY2(!acciones.isEmpty() || !botones.isEmpty(), qPrintable(nombre));
-                for (QAction *a : acciones)
-                    QVERIFY2(a->isEnabled() == esperado, qPrintable(nombre));
-                for (QAbstractButton *b : botones)
-                    QVERIFY2(b->isEnabled() == esperado, qPrintable(nombre));
-            }
-        }
-        QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
-        QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
     }
 
     void caminoTipico()
@@ -405,26 +264,19 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<QString>("foco");
-        QTest::addColumn<int>("tecla");
+        QTest::addColumn<int>("salida");
         const QString fam = u"econdicion"_s, muestras = u"ereplica"_s;
         const int tab = Qt::Key_Tab, intro = Qt::Key_Return;
         const QString noNumerico = u"El valor de captura no es un valor numérico."_s;
         const QString fueraFam = u"Datos fuera de límite, 2-5 FAM."_s;
-        const QString fueraMuestras = u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s;
+        // Tab, Enter and leaving by the mouse run the same check; the
+        // messages themselves are the capture rules'.
         QTest::newRow("FAM 1") << fam << u"1"_s << fueraFam << fam << tab;
-        QTest::newRow("FAM 6") << fam << u"6"_s << fueraFam << fam << tab;
-        QTest::newRow("FAM letra") << fam << u"a"_s << noNumerico << fam << tab;
-        QTest::newRow("FAM vacío") << fam << u""_s << u"Falta capturar el número de FAM"_s << fam << tab;
         QTest::newRow("FAM 5") << fam << u"5"_s << QString() << muestras << tab;
         // Enter moves on like Tab, but stays on an empty count.
         QTest::newRow("FAM 4 Intro") << fam << u"4"_s << QString() << muestras << intro;
         QTest::newRow("FAM vacío Intro") << fam << u""_s << QString() << fam << intro;
-        QTest::newRow("muestras 1") << muestras << u"1"_s << fueraMuestras << muestras << tab;
-        QTest::newRow("muestras 11") << muestras << u"11"_s << fueraMuestras << muestras << tab;
         QTest::newRow("muestras letra") << muestras << u"b"_s << noNumerico << muestras << tab;
-        QTest::newRow("muestras vacío") << muestras << u""_s
-                                        << u"Falta capturar el número de valoraciones replicaciones"_s
-                                        << muestras << tab;
         QTest::newRow("muestras 10") << muestras << u"10"_s << QString() << u"botonok"_s << tab;
     }
     void conteos()
@@ -433,11 +285,11 @@ private slots:
         QFETCH(QString, texto);
         QFETCH(QString, mensaje);
         QFETCH(QString, foco);
-        QFETCH(int, tecla);
+        QFETCH(int, salida);
         nuevo();
         enCaptura(campo);
         reemplaza(texto);
-        this->tecla(Qt::Key(tecla));
+        tecla(Qt::Key(salida));
         QCOMPARE(dialogos.mensajes, lista(mensaje));
         QCOMPARE(this->foco(), foco);
         QCOMPARE(pagina(), 1);
@@ -449,32 +301,6 @@ private slots:
             QCOMPARE(pagina(), 1);
             QCOMPARE(dialogos.mensajes, QStringList({mensaje, mensaje}));
         }
-    }
-
-    // The real message box takes the focus while it is open; answering it
-    // runs no check again and leaves the focus on the field at fault.
-    void mensajeReal()
-    {
-        nuevo();
-        enCaptura(u"econdicion"_s);
-        reemplaza(u"7"_s);
-        QStringList vistos;
-        QTimer responde;  // answers the box whenever one is open
-        connect(&responde, &QTimer::timeout, this, [&vistos] {
-            if (auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                vistos << caja->windowTitle() + u'|' + caja->text();
-                caja->accept();
-            }
-        });
-        responde.start(20);
-        Dialogos::instala(nullptr);
-        tecla(Qt::Key_Tab);
-        Dialogos::instala(&dialogos);
-        ventana->activateWindow();  // as the window manager would
-        QVERIFY(QTest::qWaitForWindowActive(ventana));
-        QTest::qWait(100);
-        QCOMPARE(vistos, QStringList{u"Tolerancia del Método|Datos fuera de límite, 2-5 FAM."_s});
-        QCOMPARE(foco(), u"econdicion"_s);
     }
 
     // Edits made without a typed character mark the study modified too, so
@@ -584,29 +410,21 @@ private slots:
         QCOMPARE(foco(), u"ereplica"_s);
     }
 
+    // Leaving the grid by the mouse runs the cells' check too (the Tab path
+    // is the focus test's): the check starts over at the first cell, and
+    // mended, the grid is left for "&OK" whatever was clicked.
     void celdaFaltante()
     {
         nuevoAceptado(u"2"_s, u"3"_s);
-        // (1,1), (2,1), then (1,2) left empty.
-        llenaRejilla({u"1"_s, u"2"_s, QString(), u"4"_s, u"5"_s, u"6"_s});
-        tecla(Qt::Key_Tab);
-        QCOMPARE(dialogos.mensajes, QStringList{u"Falta capturar la 2 ª muestra del FAM    1."_s});
+        llenaRejilla({u"1"_s, u"2"_s, u"1.2.3"_s, u"4"_s, u"5"_s, u"6"_s});
+        campo(u"ereplica"_s)->setFocus();
+        QCOMPARE(dialogos.mensajes, QStringList{u"Algún dato capturado no es un valor numérico."_s});
         QCOMPARE(foco(), u"stgdatos"_s);
         QCOMPARE(pagina(), 1);
-        // The check starts over at the first cell, and Tab stays inside again.
         QCOMPARE(rejilla()->currentRow(), 0);
         QCOMPARE(rejilla()->currentColumn(), 0);
         QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
 
-        dialogos.mensajes.clear();
-        tecla(Qt::Key_Tab);
-        tecla(Qt::Key_Tab);
-        teclea(u"1.2.3"_s);
-        campo(u"ereplica"_s)->setFocus();
-        QCOMPARE(dialogos.mensajes, QStringList{u"Algún dato capturado no es un valor numérico."_s});
-        QCOMPARE(foco(), u"stgdatos"_s);
-
-        // Mended, leaving by the mouse goes on to "&OK" whatever was clicked.
         rejilla()->setCurrentCell(1, 0);
         reemplaza(u"3"_s);
         dialogos.mensajes.clear();
@@ -676,16 +494,12 @@ private slots:
         QTest::addColumn<QString>("n");
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<QString>("foco");  // empty: not looked at
-        const QString fueraMuestras = u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s;
-        QTest::newRow("k vacío") << u""_s << u""_s << u"Falta capturar el número de FAM."_s
-                                 << u"econdicion"_s;
-        QTest::newRow("k 6") << u"6"_s << u"x"_s << u"Datos fuera de límite, 2-5 FAM."_s
-                             << u"econdicion"_s;
+        // The messages are the capture rules'; here, where each one leaves
+        // the focus and that it stops the command.
+        QTest::newRow("k 6") << u"6"_s << u"x"_s << u"Datos fuera de límite, 2-5 FAM."_s << u"econdicion"_s;
         QTest::newRow("n vacío") << u"2"_s << u""_s
                                  << u"Falta capturar el número de valoraciones(replicaciones)."_s
                                  << u"ereplica"_s;
-        QTest::newRow("n 11") << u"5"_s << u"11"_s << fueraMuestras << u"ereplica"_s;
-        QTest::newRow("n 1") << u"5"_s << u"1"_s << fueraMuestras << u"ereplica"_s;
         QTest::newRow("k no entero") << u"x"_s << u"3"_s << u"'x' is not a valid integer value"_s
                                      << QString();
         QTest::newRow("válidos") << u"5"_s << u"10"_s << QString() << u"etole"_s;
@@ -726,8 +540,8 @@ private slots:
         QCOMPARE(dialogos.nombresGuardar, QStringList{u"Nuevo"_s});
         QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), QString());
-        QCOMPARE(contenido(ruta), QByteArray("Columna de cromatograf\xed" "a\r\n\r\n\r\n\r\n2\r\n5\r\n"
-                                             "1.5\r\n3\r\n\r\n7\r\n9\r\n2\r\n4\r\n6\r\n8\r\n10\r\n"));
+        // The file's bytes are the study file's tests: here, what was typed reached it.
+        QVERIFY(contenido(ruta).startsWith("Columna de cromatograf\xed" "a\r\n"));
 
         // A second save writes to the same file without a dialog.
         teclea(u"1"_s);
@@ -744,19 +558,11 @@ private slots:
         accion(u"FileOpenItem"_s)->trigger();
         QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), u" "_s);
-        const Estudio e = documento()->estudio();
-        QCOMPARE(e.etole, u"Columna de cromatografía"_s);
-        QCOMPARE(e.ereplica, u"5"_s);
-        QCOMPARE(e.stgdatos.columnas(), 3);
-        QCOMPARE(e.stgdatos.filas(), 6);
-        QCOMPARE(e.stgdatos.celda(1, 1), u"1.5"_s);
-        QCOMPARE(e.stgdatos.celda(1, 3), QString());
-        QCOMPARE(e.stgdatos.celda(2, 5), u"101"_s);
+        QCOMPARE(celda(1, 1), u"1.5"_s);
+        QCOMPARE(celda(1, 3), QString());
+        QCOMPARE(celda(2, 5), u"101"_s);
         // Labelled for the file's counts, as the accept button does.
-        QCOMPARE(e.stgdatos.celda(0, 0), u" FAM"_s);
-        QCOMPARE(e.stgdatos.celda(2, 0), u"   2"_s);
-        QCOMPARE(e.stgdatos.celda(0, 5), u"Muestra 5"_s);
-        QCOMPARE(rejilla()->size(), QSize(3 * 110 + 20, 6 * 24 + 20));
+        QCOMPARE(celda(0, 5), u"Muestra 5"_s);
 
         // "&Abrir..." leaves the calculations behind the document's "&OK".
         usables({u"mnuanova"_s, u"pmnudunet"_s}, {u"mnucalculos"_s, u"FileSaveItem"_s});
@@ -825,8 +631,7 @@ private slots:
             << cerrar << true << u"no-existe/cierre.w1e"_s << u"2"_s
             << u"No se puede crear el archivo «%1»"_s.arg(dir.filePath(u"no-existe/cierre.w1e"_s))
             << true;
-        QTest::newRow("salir, sí, validación fallida")
-            << salir << true << u"salir.w1e"_s << u"9"_s << u"Datos fuera de límite, 2-5 FAM."_s << true;
+        // A count at fault under a Yes is the focus test's, with real boxes.
         QTest::newRow("salir, no") << salir << false << QString() << u"9"_s << QString() << false;
     }
     void preguntaAlCerrar()
@@ -968,7 +773,7 @@ private slots:
     {
         abreConResultados();
         QProcess cli;
-        cli.start(QStringLiteral(TOLERANCIA_EJECUTABLE), {u"--informe"_s, significativo});
+        cli.start(QStringLiteral(TOLERANCIA_EJECUTABLE), {u"--informe"_s, ejemploSignificativo});
         QVERIFY(cli.waitForFinished());
         QCOMPARE(cli.exitCode(), 0);
         const QString informe = hijo<QPlainTextEdit>(ventana, u"mminforme"_s)->toPlainText();
@@ -1103,40 +908,11 @@ private slots:
         }
     }
 
-    // The names the X server holds for the program's windows at start (the
-    // main window, the splash and the message box of a file that cannot be
-    // read), which is what window lists and screen readers show.
-    void nombresEnX()
-    {
-        for (const char *herramienta : {"xvfb-run", "xwininfo"})
-            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(herramienta)).isEmpty(),
-                     herramienta);
-        // Waits for the three windows, lists the top-level ones, ends the program.
-        const QString guion = uR"sh(QT_QPA_PLATFORM=xcb "$0" "$1" & p=$!
-for i in $(seq 60); do
-    sleep 0.25
-    [ "$(xwininfo -root -children | grep -c '("tolerancia" "tolerancia")')" -ge 3 ] && break
-done
-xwininfo -root -children; kill $p)sh"_s;
-        QProcess x;
-        x.start(u"xvfb-run"_s, {u"-a"_s, u"sh"_s, u"-c"_s, guion, QStringLiteral(TOLERANCIA_EJECUTABLE),
-                                dir.filePath(u"no-existe.w1e"_s)});
-        QVERIFY(x.waitForFinished(60000));
-        QStringList nombres;
-        for (const QString &linea : QString::fromUtf8(x.readAllStandardOutput()).split(u'\n'))
-            if (linea.contains(u"(\"tolerancia\" \"tolerancia\")"_s))
-                nombres << linea.section(u'"', 1, 1);
-        nombres.sort();
-        QCOMPARE(nombres, (QStringList{u"Tolerancia del Método"_s, u"Tolerancia del Método"_s,
-                                       u"Tolerancia del Método, Factores Ajenos  al Método"_s}));
-    }
-
     void splash()
     {
         Presentacion splash;
         connect(ventana, &VentanaPrincipal::activada, splash.reloj, qOverload<>(&QTimer::start));
         splash.show();
-        QCOMPARE(splash.size(), QSize(500, 421));
         QVERIFY(!splash.reloj->isActive());
         QEvent activa(QEvent::WindowActivate);
         QApplication::sendEvent(ventana, &activa);

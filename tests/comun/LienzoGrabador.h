@@ -32,6 +32,21 @@ public:
                     return t.texto;
             return {};
         }
+        // The page as text: "y x pt «texto»" for each text, top to bottom
+        // and left to right, then "regla x1,y1 x2,y2" for each rule.
+        QStringList volcado() const
+        {
+            QList<Texto> orden = textos;
+            std::stable_sort(orden.begin(), orden.end(), [](const Texto &a, const Texto &b) {
+                return std::pair(a.y, a.x) < std::pair(b.y, b.x);
+            });
+            QStringList salida;
+            for (const auto &t : orden)
+                salida << QStringLiteral("%1 %2 %3pt «%4»").arg(t.y).arg(t.x).arg(t.puntos).arg(t.texto);
+            for (const auto &l : lineas)
+                salida << QStringLiteral("regla %1,%2 %3,%4").arg(l.x1).arg(l.y1).arg(l.x2).arg(l.y2);
+            return salida;
+        }
         // How many texts hold `parte`.
         int veces(const QString &parte) const
         {
