@@ -60,7 +60,6 @@ class TstStats : public QObject
 private slots:
     void formatoGeneral_data();
     void formatoGeneral();
-    void formatoGeneralComaDecimal();
     void textoVisible_data();
     void textoVisible();
 
@@ -75,15 +74,12 @@ private slots:
     void potenciaFuera();
     void tablaT();
 
-    void ejemploTrabajadoCompleto();
+    void ranurasYArreglos();
     void errores_data();
     void errores();
     void valoresIdenticosNoEnteros();
     void cincoFamLuegoTres();
     void conclusion();
-
-    void revisaConteos_data();
-    void revisaConteos();
     void rejilla();
 };
 
@@ -93,7 +89,6 @@ void TstStats::formatoGeneral_data()
     QTest::addColumn<QString>("texto");
     // The documented examples.
     QTest::newRow("2.50") << 2.50 << "2.5";
-    QTest::newRow("100") << 100.0 << "100";
     QTest::newRow("0.0123456789") << 0.0123456789 << "0.0123457";
     QTest::newRow("0.000123456") << 0.000123456 << "0.000123456";
     QTest::newRow("0.00001") << 0.00001 << "1E-5";
@@ -105,7 +100,6 @@ void TstStats::formatoGeneral_data()
     QTest::newRow("menos cero") << -0.0 << "0";
     QTest::newRow("negativo") << -0.0123456789 << "-0.0123457";
     QTest::newRow("inf") << std::numeric_limits<double>::infinity() << "INF";
-    QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << "-INF";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "NAN";
     QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << "-NAN";
     // Half-up on the seventh digit of the exact value; printf's %g rounds
@@ -120,7 +114,6 @@ void TstStats::formatoGeneral_data()
     QTest::newRow("0.00009999996") << 0.00009999996 << "0.0001";
     QTest::newRow("999999") << 999999.0 << "999999";
     QTest::newRow("1000000") << 1000000.0 << "1E6";
-    QTest::newRow("120000") << 120000.0 << "120000";
     QTest::newRow("-2.5E20") << -2.5e20 << "-2.5E20";
     QTest::newRow("máximo") << std::numeric_limits<double>::max() << "1.79769E308";
     QTest::newRow("subnormal mínimo") << std::numeric_limits<double>::denorm_min() << "4.94066E-324";
@@ -131,12 +124,7 @@ void TstStats::formatoGeneral()
     QFETCH(double, valor);
     QFETCH(QString, texto);
     QCOMPARE(FormatoGeneral(valor, u'.'), texto);
-}
-
-void TstStats::formatoGeneralComaDecimal()
-{
-    QCOMPARE(FormatoGeneral(-0.0123456789, u','), QStringLiteral("-0,0123457"));
-    QCOMPARE(FormatoGeneral(1234567.0, u','), QStringLiteral("1,23457E6"));
+    QCOMPARE(FormatoGeneral(valor, u','), texto.replace(u'.', u','));
 }
 
 void TstStats::textoVisible_data()
@@ -232,22 +220,19 @@ void TstStats::reales()
 
 void TstStats::separadorDelEntorno()
 {
-    const QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC"), lang = qgetenv("LANG");
-    qunsetenv("LC_ALL");
-    qputenv("LC_NUMERIC", "es_ES.UTF-8");
-    qputenv("LANG", "en_US.UTF-8");
-    QCOMPARE(SeparadorDecimal(), QChar(u','));
-    qputenv("LC_ALL", "en_US.UTF-8");
-    QCOMPARE(SeparadorDecimal(), QChar(u'.'));
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_NUMERIC");
-    qputenv("LANG", "fr_FR.UTF-8");
-    QCOMPARE(SeparadorDecimal(), QChar(u','));
-    qunsetenv("LANG");
-    QCOMPARE(SeparadorDecimal(), QChar(u'.'));
-    qputenv("LC_ALL", all);
-    qputenv("LC_NUMERIC", numeric);
-    qputenv("LANG", lang);
+    // LC_ALL, LC_NUMERIC, LANG ("" unset) and the separator they give.
+    const struct { const char *all, *numeric, *lang; char16_t separador; } casos[] = {
+        {"", "es_ES.UTF-8", "en_US.UTF-8", u','}, {"en_US.UTF-8", "es_ES.UTF-8", "en_US.UTF-8", u'.'},
+        {"", "", "fr_FR.UTF-8", u','}, {"", "", "", u'.'}};
+    const QByteArray antes[] = {qgetenv("LC_ALL"), qgetenv("LC_NUMERIC"), qgetenv("LANG")};
+    const auto pon = [](const char *variable, const QByteArray &valor) {
+        valor.isEmpty() ? qunsetenv(variable) : qputenv(variable, valor);
+    };
+    for (const auto &c : casos) {
+        pon("LC_ALL", c.all), pon("LC_NUMERIC", c.numeric), pon("LANG", c.lang);
+        QCOMPARE(SeparadorDecimal(), QChar(c.separador));
+    }
+    pon("LC_ALL", antes[0]), pon("LC_NUMERIC", antes[1]), pon("LANG", antes[2]);
 
     QCOMPARE(SeparadorDeLocale("es_MX.UTF-8"), QChar(u'.'));
     QCOMPARE(SeparadorDeLocale("de_DE@euro"), QChar(u','));
@@ -301,7 +286,9 @@ void TstStats::tablaT()
     QCOMPARE(textoDeError([] { ValorTablaT(325); }), QStringLiteral("Range check error"));
 }
 
-void TstStats::ejemploTrabajadoCompleto()
+// The worked example's figures are pinned by its report; here is what the
+// report cannot show: the slots beyond k and the arrays beside the slots.
+void TstStats::ranurasYArreglos()
 {
     JuegoResultados juego;
     juego.desviaciones.fill(42.0);
@@ -309,27 +296,14 @@ void TstStats::ejemploTrabajadoCompleto()
     juego.promedios.fill(42.0);
     CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
     const AnovaResults &r = juego.resultados;
-    using namespace Ranura;
-    const QList<QPair<int, const char *>> esperado{
-        {glfam, "2"}, {glerror, "9"}, {scfam, "3.165"}, {scerror, "1.4175"}, {mcfam, "1.5825"},
-        {mcerror, "0.1575"}, {fcal, "10.0476"}, {pfcal, "0.00547427"}, {promedio1, "99.9"},
-        {promedio2, "100.95"}, {promedio3, "99.825"}, {desvest1, "0.547723"}, {desvest2, "0.288675"},
-        {desvest3, "0.298608"}, {coefvar1, "0.548271"}, {coefvar2, "0.285959"}, {coefvar3, "0.299131"},
-        {promediototal, "100.225"}, {desvesttotal, "0.645439"}, {coefvartotal, "0.64399"},
-        {liminf12, "-1.68483"}, {limsup12, "-0.415172"}, {liminf13, "-0.559828"}, {limsup13, "0.709828"},
-        {liminf23, "0.490172"}, {limsup23, "1.75983"},
-        // Slots of FAM 4 and 5 carry nothing for k = 3.
-        {promedio4, "0"}, {promedio5, "0"}, {46, "0"}, {47, "0"}};
-    for (const auto &[ranura, texto] : esperado)
-        QVERIFY2(f6(r[ranura]) == QLatin1String(texto), qPrintable(QString::number(ranura)));
+    for (int ranura : {int(Ranura::promedio4), int(Ranura::promedio5), 46, 47})
+        QVERIFY2(r[ranura] == 0.0, qPrintable(QString::number(ranura)));
     QCOMPARE(juego.ttabla, 2.2622);
-
-    // The arrays hold what the slots hold; elements beyond k keep what the
-    // holder's arrays held.
+    // Elements beyond k keep what the holder's arrays held.
     for (int i = 1; i <= 3; ++i) {
-        QCOMPARE(juego.desviaciones[i], r[desvest(i)]);
-        QCOMPARE(juego.coeficientes[i], r[coefvar(i)]);
-        QCOMPARE(juego.promedios[i], r[promedio(i)]);
+        QCOMPARE(juego.desviaciones[i], r[Ranura::desvest(i)]);
+        QCOMPARE(juego.coeficientes[i], r[Ranura::coefvar(i)]);
+        QCOMPARE(juego.promedios[i], r[Ranura::promedio(i)]);
     }
     for (int i : {0, 4, 10})
         QVERIFY(juego.desviaciones[i] == 42.0 && juego.coeficientes[i] == 42.0 && juego.promedios[i] == 42.0);
@@ -339,21 +313,20 @@ void TstStats::errores_data()
 {
     QTest::addColumn<QList<QStringList>>("fams");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("enteros iguales por FAM")
-        << QList<QStringList>{{"5", "5", "5"}, {"7", "7", "7"}} << "Floating point division by zero";
-    QTest::newRow("todos iguales")
-        << QList<QStringList>{{"5", "5"}, {"5", "5"}} << "Invalid floating point operation";
-    QTest::newRow("total de FAM cero")
-        << QList<QStringList>{{"-1", "1", "-2", "2"}, {"3", "4", "3", "5"}}
-        << "Floating point division by zero";
-    QTest::newRow("total general cero")
-        << QList<QStringList>{{"-1", "-2"}, {"1", "2"}} << "Floating point division by zero";
-    QTest::newRow("celda vacía")
-        << QList<QStringList>{{"1", ""}, {"3", "4"}} << "'' is not a valid floating point value";
+    const QString cero = u"Floating point division by zero"_s;
+    QTest::newRow("enteros iguales por FAM") << QList<QStringList>{{"5", "5", "5"}, {"7", "7", "7"}} << cero;
+    QTest::newRow("todos iguales") << QList<QStringList>{{"5", "5"}, {"5", "5"}} << "Invalid floating point operation";
+    QTest::newRow("total de FAM cero") << QList<QStringList>{{"-1", "1", "-2", "2"}, {"3", "4", "3", "5"}} << cero;
+    QTest::newRow("total general cero") << QList<QStringList>{{"-1", "-2"}, {"1", "2"}} << cero;
+    QTest::newRow("celda vacía") << QList<QStringList>{{"1", ""}, {"3", "4"}} << "'' is not a valid floating point value";
     QTest::newRow("celda no numérica")
         << QList<QStringList>{{"1", "2"}, {"3", "4,5"}} << "'4,5' is not a valid floating point value";
-    QTest::newRow("desborde")
-        << QList<QStringList>{{"1e200", "2"}, {"3", "4"}} << "Floating point overflow";
+    QTest::newRow("desborde") << QList<QStringList>{{"1e200", "2"}, {"3", "4"}} << "Floating point overflow";
+    // Identical values whose sums leave a tiny negative residue in doubles:
+    // a standard deviation of 0, not an invalid operation; every FAM so
+    // fails at fcal (mean square of error 0), not at a square root.
+    QTest::newRow("FAM identicas no enteras")
+        << QList<QStringList>{{"0.1", "0.1", "0.1"}, {"0.2", "0.2", "0.2"}} << cero;
 }
 
 void TstStats::errores()
@@ -372,27 +345,14 @@ void TstStats::valoresIdenticosNoEnteros()
     CalculaAnova(estudio({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
     const AnovaResults &r = juego.resultados;
     QCOMPARE(r[Ranura::desvest1], 0.0);
-    QCOMPARE(r[Ranura::coefvar1], 0.0);
-    QCOMPARE(f6(r[Ranura::desvest2]), QStringLiteral("0.152753"));
     QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
 
     // Six times 0.7: each FAM keeps a tiny positive residue, but N·Q − G²
     // comes out a tiny negative number in doubles; it is a total standard
     // deviation of 0, not an invalid operation.
-    QCOMPARE(textoDeError([&] {
-                 CalculaAnova(estudio({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
-             }),
-             QStringLiteral("(sin error)"));
+    CalculaAnova(estudio({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
     QCOMPARE(r[Ranura::desvesttotal], 0.0);
     QCOMPARE(r[Ranura::coefvartotal], 0.0);
-
-    // Every FAM identical and not whole: both residues are negative in
-    // doubles and count as 0, so the call fails at fcal (mcerror = 0), not
-    // at a square root.
-    QCOMPARE(textoDeError([&] {
-                 CalculaAnova(estudio({{"0.1", "0.1", "0.1"}, {"0.2", "0.2", "0.2"}}), u'.', juego);
-             }),
-             QStringLiteral("Floating point division by zero"));
 }
 
 void TstStats::cincoFamLuegoTres()
@@ -420,52 +380,16 @@ void TstStats::cincoFamLuegoTres()
 
 void TstStats::conclusion()
 {
-    QVERIFY(HayDiferencia(0.0, 1.0));
-    QVERIFY(HayDiferencia(-1.0, 0.0));
-    QVERIFY(HayDiferencia(-2.0, -1.0));
-    QVERIFY(HayDiferencia(1.0, 2.0));
-    QVERIFY(!HayDiferencia(-1.0, 1.0));
-    QVERIFY(!HayDiferencia(std::numeric_limits<double>::quiet_NaN(), 1.0));
-    // The product underflows to -0 or 0: the signs still decide.
-    QVERIFY(!HayDiferencia(-1e-200, 1e-200));
-    QVERIFY(HayDiferencia(1e-200, 1e-200));
-    QVERIFY(HayDiferencia(-1e-200, -1e-200));
-}
-
-void TstStats::revisaConteos_data()
-{
-    QTest::addColumn<QString>("k");
-    QTest::addColumn<QString>("n");
-    QTest::addColumn<QString>("mensaje");
-    QTest::addColumn<int>("campo");
-    const int fam = int(CampoConteo::econdicion), rep = int(CampoConteo::ereplica);
-    QTest::newRow("2 y 2") << "2" << "2" << "" << -1;
-    QTest::newRow("5 y 10") << "5" << "10" << "" << -1;
-    QTest::newRow("ambos vacíos") << "" << "" << "Falta capturar el número de FAM." << fam;
-    QTest::newRow("k = 1") << "1" << "3" << "Datos fuera de límite, 2-5 FAM." << fam;
-    QTest::newRow("k = 6, n no se mira") << "6" << "x" << "Datos fuera de límite, 2-5 FAM." << fam;
-    QTest::newRow("n vacío") << "3" << "" << "Falta capturar el número de valoraciones(replicaciones)." << rep;
-    QTest::newRow("n = 11") << "3" << "11" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
-    QTest::newRow("n = 1") << "3" << "1" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
-    QTest::newRow("n = -4") << "3" << "-4" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
-    // A count that is no integer escapes as the runtime's conversion error.
-    QTest::newRow("k no entero") << "a" << "3" << "'a' is not a valid integer value" << -2;
-    QTest::newRow("n blanco") << "3" << " " << "' ' is not a valid integer value" << -2;
-}
-
-void TstStats::revisaConteos()
-{
-    QFETCH(QString, k);
-    QFETCH(QString, n);
-    QFETCH(QString, mensaje);
-    QFETCH(int, campo);
-    if (campo == -2) {
-        QCOMPARE(textoDeError([&] { RevisaConteos(k, n); }), mensaje);
-        return;
-    }
-    const auto fallo = RevisaConteos(k, n);
-    QCOMPARE(fallo ? fallo->mensaje : QString(), mensaje);
-    QCOMPARE(fallo ? int(fallo->campo) : -1, campo);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Limits of a pair and whether they show a difference. A product that
+    // underflows to -0 or 0 still leaves the signs to decide.
+    const struct { double liminf, limsup; bool hay; } pares[] = {
+        {0.0, 1.0, true}, {-1.0, 0.0, true}, {-2.0, -1.0, true}, {1.0, 2.0, true}, {-1.0, 1.0, false},
+        {nan, 1.0, false}, {-1e-200, 1e-200, false}, {1e-200, 1e-200, true}, {-1e-200, -1e-200, true}};
+    for (const auto &par : pares)
+        QVERIFY2(HayDiferencia(par.liminf, par.limsup) == par.hay, qPrintable(QString::number(par.liminf)));
+    QVERIFY(!EsSignificativo(0.05));
+    QVERIFY(EsSignificativo(0.0499999));
 }
 
 void TstStats::rejilla()
