@@ -72,9 +72,6 @@ void TstCli::ejecucion_data()
     QTest::newRow("punto bajo coma decimal")
         << informe(ejemplo) << es << QString() << primerasLineas(contenido(casos + u"ejemplo-trabajado.txt"_s), 9)
         << (ejemplo + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
-    QTest::newRow("coma bajo punto decimal")
-        << informe(casos + u"coma.w1e"_s) << c << QString() << primerasLineas(contenido(casos + u"coma.txt"_s), 9)
-        << (casos + u"coma.w1e: '98,50' is not a valid floating point value\n"_s).toUtf8() << 1;
 
     QVERIFY(m_dir.isValid());
     const QByteArray cabecera = "Equipo\r\nM\xE9todo\r\nAna\r\nhoy\r\n";
@@ -103,35 +100,19 @@ void TstCli::ejecucion_data()
         << QString() << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
     QTest::newRow("dunnett, control 4 de 3") << dunnett(ejemplo, u"4"_s) << c << QString() << QByteArray()
         << fallo(ejemplo, u"El FAM de control debe estar entre 1 y 3: el estudio tiene 3 FAM."_s) << 2;
-    for (const QString &mal : {u"0"_s, u"6"_s, u"x"_s})
-        QTest::addRow("dunnett, control %s", qPrintable(mal)) << dunnett(ejemplo, mal) << c << QString() << QByteArray()
-            << u"El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.\n"_s.arg(mal).toUtf8() << 2;
-    QTest::newRow("dunnett, variación nula") << dunnett(calculo, u"1"_s) << c << QString()
-        << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
-           "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
-        << fallo(calculo, u"Floating point division by zero"_s) << 1;
+    QTest::newRow("dunnett, control 6") << dunnett(ejemplo, u"6"_s) << c << QString() << QByteArray()
+        << "El FAM de control «6» no es válido: debe ser un número entero de 1 a 5.\n"_ba << 2;
     const QString k6 = estudio("k6", "6\r\n2\r\n");
     QTest::newRow("6 FAM") << informe(k6) << c << QString() << QByteArray()
                            << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
-    const QString n1 = estudio("n1", "2\r\n1\r\n");
-    QTest::newRow("1 muestra") << informe(n1) << c << QString() << QByteArray()
-                               << fallo(n1, u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s) << 1;
-    const QString tres = estudio("tres", "2\r\ntres\r\n");
-    QTest::newRow("conteo no entero") << informe(tres) << c << QString() << QByteArray()
-                                      << fallo(tres, u"'tres' is not a valid integer value"_s) << 1;
-    const QString k11 = estudio("k11", "11\r\n2\r\n");
-    QTest::newRow("fuera de la tabla") << informe(k11) << c << QString() << QByteArray()
-        << fallo(k11, u"El archivo indica 11 FAM: un archivo de estudio admite de 0 a 10."_s) << 1;
-    // System texts in Spanish; a pipe or a device is refused before it is opened.
+    // System texts in Spanish; a pipe is refused before it is opened.
     const QString falta = m_dir.filePath(u"no-existe.w1e"_s);
-    const QString noExiste = u"No se puede abrir el archivo «%1»: No existe el archivo o el directorio"_s.arg(falta);
     QTest::newRow("archivo inexistente") << informe(falta) << c << QString() << QByteArray()
-                                         << fallo(falta, noExiste) << 1;
+        << fallo(falta, u"No se puede abrir el archivo «%1»: No existe el archivo o el directorio"_s.arg(falta)) << 1;
     const QString tubo = m_dir.filePath(u"tubo.w1e"_s);
     QVERIFY(mkfifo(QFile::encodeName(tubo).constData(), 0600) == 0);
-    for (const QString &raro : {tubo, u"/dev/null"_s, m_dir.path()})
-        QTest::addRow("no es un archivo: %s", qPrintable(raro)) << informe(raro) << c << QString() << QByteArray()
-            << fallo(raro, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(raro)) << 1;
+    QTest::newRow("tubería") << informe(tubo) << c << QString() << QByteArray()
+        << fallo(tubo, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(tubo)) << 1;
     // A report that could not be written is no success.
     QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
         << fallo(ejemplo, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
@@ -142,14 +123,8 @@ void TstCli::ejecucion_data()
     const auto json = [](const QString &ruta) { return QStringList{u"--json"_s, ruta}; };
     QTest::newRow("supuestos, ejemplo") << supuestos(ejemplo) << c << QString()
         << contenido(fuentes + u"/tests/supuestos/ejemplo-trabajado.txt"_s) << QByteArray() << 0;
-    QTest::newRow("supuestos, punto bajo coma decimal") << supuestos(ejemplo) << es << QString() << QByteArray()
-        << fallo(ejemplo, u"'99.2' is not a valid floating point value"_s) << 1;
     QTest::newRow("supuestos, cálculo") << supuestos(calculo) << c << QString() << QByteArray()
         << fallo(calculo, u"Floating point division by zero"_s) << 1;
-    QTest::newRow("supuestos, 6 FAM") << supuestos(k6) << c << QString() << QByteArray()
-        << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
-    QTest::newRow("supuestos, tubería") << supuestos(tubo) << c << QString() << QByteArray()
-        << fallo(tubo, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(tubo)) << 1;
     QTest::newRow("supuestos, salida llena") << supuestos(ejemplo) << c << u"/dev/full"_s << QByteArray()
         << fallo(ejemplo, u"No se pudieron escribir los supuestos en la salida estándar: "
                           "No queda espacio en el dispositivo"_s) << 1;
@@ -157,17 +132,12 @@ void TstCli::ejecucion_data()
     QTest::newRow("json, cálculo") << json(calculo) << c << QString()
         << "{\n    \"error\": \"Floating point division by zero\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_ba
         << fallo(calculo, u"Floating point division by zero"_s) << 1;
-    QTest::newRow("json, archivo inexistente") << json(falta) << c << QString()
-        << u"{\n    \"error\": \"%1\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_s.arg(noExiste).toUtf8()
-        << fallo(falta, noExiste) << 1;
     QTest::newRow("json, salida llena") << json(ejemplo) << c << u"/dev/full"_s << QByteArray()
         << fallo(ejemplo, u"No se pudo escribir el documento JSON en la salida estándar: "
                           "No queda espacio en el dispositivo"_s) << 1;
 
-    for (const QStringList &mal : {QStringList{u"--dunnett"_s}, QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
-                                   QStringList{u"--dunnett"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--supuestos"_s}, QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s},
-                                   QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
-                                   QStringList{u"--ayuda"_s}, QStringList{u"--"_s, u"a.w1e"_s}})
+    for (const QStringList &mal : {QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
+                                   QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--ayuda"_s}})
         QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;
 }
 
