@@ -111,7 +111,7 @@ private slots:
             << fallo(ejemplo, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
             << 1;
 
-        // The assumptions and the JSON document: the same study, the same refusals.
+        // The assumptions and the JSON document: their output and a failed write.
         const auto supuestos = [](const QString &ruta) { return QStringList{u"--supuestos"_s, ruta}; };
         const auto json = [](const QString &ruta) { return QStringList{u"--json"_s, ruta}; };
         QTest::newRow("supuestos, ejemplo") << supuestos(ejemplo) << c << QString()
