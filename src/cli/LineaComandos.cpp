@@ -1,21 +1,18 @@
 #include "LineaComandos.h"
 
+#include "EstudioDeLinea.h"
 #include "LineaGrafica.h"
 #include "PaginaPdf.h"
-#include "core/estudio/ArchivoEstudio.h"
 #include "core/estudio/ArchivosSistema.h"
-#include "core/estudio/ReglasCaptura.h"
 #include "core/informe/Informe.h"
-#include "core/motor/Conversiones.h"
-#include "core/motor/Errores.h"
 #include "core/informe/TextoDunnett.h"
+#include "core/motor/Conversiones.h"
 #include "core/motor/ResultadosJson.h"
 #include "core/motor/Supuestos.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <functional>
 #include <optional>
 
@@ -37,12 +34,6 @@ void escribe(std::FILE *flujo, const QString &texto)
     std::fputc('\n', flujo);
 }
 
-// A batch over many studies must tell which one failed.
-void escribeError(const QString &ruta, const QString &texto)
-{
-    escribe(stderr, ruta + QStringLiteral(": ") + texto);
-}
-
 bool salidaCompleta()
 {
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
@@ -54,47 +45,20 @@ int compruebaSalida(const QString &ruta, const QString &mensaje)
 {
     if (salidaCompleta())
         return 0;
-    escribeError(ruta, mensaje.arg(TextoSistema(qt_error_string(errno))));
+    EscribeError(ruta, mensaje.arg(TextoSistema(qt_error_string(errno))));
     return 1;
-}
-
-// Reads the study as "&Abrir..." and the accept button leave it, checks its
-// counts as the "&Cálculos" commands do and hands it to `calcula`. Any
-// refusal or error reaches `falla` with the program's message; returns
-// whether the study was calculated.
-bool calculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
-                    const std::function<void(const QString &)> &falla)
-{
-    try {
-        const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ruta));
-        if (const std::optional<FalloCaptura> fallo =
-                RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            falla(fallo->mensaje);
-            return false;
-        }
-        calcula(estudio);
-        return true;
-    } catch (const ErrorTolerancia &error) {
-        falla(error.texto());
-    } catch (const std::exception &error) {
-        falla(QString::fromLocal8Bit(error.what()));
-    }
-    return false;
 }
 
 std::function<void(const QString &)> fallaEnStderr(const QString &ruta)
 {
-    return [ruta](const QString &mensaje) {
-        std::fflush(stdout);
-        escribeError(ruta, mensaje);
-    };
+    return [ruta](const QString &mensaje) { EscribeError(ruta, mensaje); };
 }
 
 // What a user gets who opens the file, presses the accept button and
 // chooses "&Informe".
 int informe(const QString &ruta)
 {
-    const bool hecho = calculaEstudio(ruta, [](const Estudio &estudio) {
+    const bool hecho = CalculaEstudio(ruta, [](const Estudio &estudio) {
         JuegoResultados juego;
         ComponeInforme(estudio, SeparadorDecimal(), juego,
                        [](const QString &linea) { escribe(stdout, linea); });
@@ -107,7 +71,7 @@ int informe(const QString &ruta)
 // The content of the "Supuestos del análisis" window.
 int supuestos(const QString &ruta)
 {
-    const bool hecho = calculaEstudio(ruta, [](const Estudio &estudio) {
+    const bool hecho = CalculaEstudio(ruta, [](const Estudio &estudio) {
         const QChar separador = SeparadorDecimal();
         for (const QString &linea : LineasSupuestos(CalculaSupuestos(estudio, separador), separador))
             escribe(stdout, linea);
@@ -122,11 +86,11 @@ int supuestos(const QString &ruta)
 int json(const QString &ruta)
 {
     QJsonObject documento;
-    const bool hecho = calculaEstudio(ruta, [&documento](const Estudio &estudio) {
+    const bool hecho = CalculaEstudio(ruta, [&documento](const Estudio &estudio) {
         documento = ResultadosJson(estudio, SeparadorDecimal());
     }, [&documento, &ruta](const QString &mensaje) {
         documento = ErrorJson(mensaje);
-        escribeError(ruta, mensaje);
+        EscribeError(ruta, mensaje);
     });
     const QByteArray texto = TextoJson(documento);
     std::fwrite(texto.constData(), 1, static_cast<std::size_t>(texto.size()), stdout);
@@ -140,10 +104,10 @@ int json(const QString &ruta)
 int dunnett(const QString &ruta, int control)
 {
     bool fueraDelEstudio = false;
-    const bool hecho = calculaEstudio(ruta, [&](const Estudio &estudio) {
+    const bool hecho = CalculaEstudio(ruta, [&](const Estudio &estudio) {
         const int k = StrToInt(estudio.econdicion);
         if (control > k) {
-            escribeError(ruta, QStringLiteral("El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM.")
+            EscribeError(ruta, QStringLiteral("El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM.")
                                    .arg(k));
             fueraDelEstudio = true;
             return;

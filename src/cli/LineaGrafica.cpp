@@ -1,17 +1,13 @@
 #include "LineaGrafica.h"
 
-#include "core/estudio/ArchivoEstudio.h"
-#include "core/estudio/ReglasCaptura.h"
+#include "EstudioDeLinea.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
-#include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
 #include "core/paginas/Grafica.h"
 
-#include <QGuiApplication>
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -30,11 +26,6 @@ struct OrdenGrafica
 };
 
 // A batch over many studies must tell which one failed.
-void escribeError(const QString &archivo, const QString &texto)
-{
-    const QByteArray utf8 = (archivo + QStringLiteral(": ") + texto).toUtf8() + '\n';
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
-}
 
 std::optional<int> lado(const QString &texto)
 {
@@ -86,25 +77,12 @@ std::optional<OrdenGrafica> LeeOrden(int argc, char **argv)
 
 int Ejecuta(const OrdenGrafica &orden)
 {
-    try {
-        // What the user has after opening the file and pressing the accept button.
-        const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(orden.archivo));
-        if (const std::optional<FalloCaptura> fallo = RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            escribeError(orden.archivo, fallo->mensaje);
-            return 1;
-        }
+    return CalculaEstudioOFalla(orden.archivo, [&orden](const Estudio &estudio) {
         const QChar separador = SeparadorDecimal();
         JuegoResultados juego;
         CalculaAnova(estudio, separador, juego);
         GuardaGrafica(orden.salida, ModeloDeGrafica(estudio, juego, separador), orden.tamano);
-    } catch (const ErrorTolerancia &error) {
-        escribeError(orden.archivo, error.texto());
-        return 1;
-    } catch (const std::exception &error) {
-        escribeError(orden.archivo, QString::fromLocal8Bit(error.what()));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 } // namespace
@@ -116,12 +94,6 @@ int EjecutaGrafica(int argc, char **argv)
         std::fputs(uso, stderr);
         return 2;
     }
-    // Fonts need a GUI application, but no screen.
-    std::unique_ptr<QGuiApplication> aplicacion;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        aplicacion = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    const auto aplicacion = AplicacionSinPantalla(argc, argv);
     return Ejecuta(*orden);
 }

@@ -1,21 +1,17 @@
 #include "PaginaPdf.h"
 
-#include "core/estudio/ArchivoEstudio.h"
+#include "EstudioDeLinea.h"
 #include "core/estudio/ArchivosSistema.h"
-#include "core/estudio/ReglasCaptura.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
-#include "core/motor/Errores.h"
 #include "core/paginas/PaginasLaser.h"
 #include "core/paginas/PaginasTinta.h"
 #include "gui/LienzoImpresora.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPdfWriter>
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -37,11 +33,6 @@ struct OrdenPdf
 };
 
 // A batch over many studies must tell which one failed.
-void escribeError(const QString &archivo, const QString &texto)
-{
-    const QByteArray utf8 = (archivo + QStringLiteral(": ") + texto).toUtf8() + '\n';
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
-}
 
 std::optional<OrdenPdf> LeeOrden(int argc, char **argv)
 {
@@ -117,26 +108,12 @@ QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoR
 
 int Ejecuta(const OrdenPdf &orden)
 {
-    try {
-        // What the user has after opening the file and pressing the accept button.
-        const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(orden.archivo));
-        if (const std::optional<FalloCaptura> fallo =
-                RevisaConteos(estudio.econdicion, estudio.ereplica)) {
-            escribeError(orden.archivo, fallo->mensaje);
-            return 1;
-        }
+    return CalculaEstudioOFalla(orden.archivo, [&orden](const Estudio &estudio) {
         JuegoResultados juego;
         if (orden.resultados)
             CalculaAnova(estudio, SeparadorDecimal(), juego);
         EscribeArchivo(orden.salida, DibujaPdf(orden, estudio, juego));
-    } catch (const ErrorTolerancia &error) {
-        escribeError(orden.archivo, error.texto());
-        return 1;
-    } catch (const std::exception &error) {
-        escribeError(orden.archivo, QString::fromLocal8Bit(error.what()));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 } // namespace
@@ -148,13 +125,6 @@ int EjecutaPdf(int argc, char **argv)
         std::fputs(uso, stderr);
         return 2;
     }
-    // Fonts need a GUI application, but no screen: without a platform of
-    // its own choosing the command runs on the offscreen one.
-    std::unique_ptr<QGuiApplication> aplicacion;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        aplicacion = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    const auto aplicacion = AplicacionSinPantalla(argc, argv);
     return Ejecuta(*orden);
 }

@@ -1,5 +1,6 @@
 #include "AcercaDe.h"
 
+#include "gui/Ayuda.h"
 #include "gui/Presentacion.h"
 
 #include <QFrame>
@@ -13,6 +14,7 @@
 AcercaDe::AcercaDe(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
+    setProperty(PropiedadAyuda, 33);
     setWindowTitle(QStringLiteral("Acerca de"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(365, 253);

@@ -1,5 +1,6 @@
 #include "Ayuda.h"
 
+#include <QWidget>
 #include "core/ayuda/TemasAyuda.h"
 #include "gui/VisorAyuda.h"
 
@@ -18,4 +19,14 @@ void AyudaContexto(int numero)
 {
     const QString pagina = PaginaDeContexto(numero);
     VisorDeAyuda()->muestraPagina(pagina.isEmpty() ? PaginaDeComando(ComandoAyuda::contenido) : pagina);
+}
+
+int NumeroAyudaDe(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        const int numero = w->property(PropiedadAyuda).toInt();
+        if (numero != 0)
+            return numero;
+    }
+    return 0;
 }

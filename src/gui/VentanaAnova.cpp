@@ -2,6 +2,7 @@
 
 #include "core/informe/TablasResultado.h"
 #include "core/motor/Conversiones.h"
+#include "gui/Ayuda.h"
 #include "gui/RejillaResultado.h"
 
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("finfoA"));
+    setProperty(PropiedadAyuda, 11);
 
     stganova = new RejillaResultado(QStringLiteral("stganova"),
                                      QStringLiteral("Análisis de la varianza"), 6, 5, 1, 3, 140,

@@ -2,6 +2,7 @@
 
 #include "core/informe/TextoDunnett.h"
 #include "core/motor/Formato.h"
+#include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 #include "gui/RejillaResultado.h"
 
@@ -31,6 +32,7 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
     : VentanaResultado(parent), m_estudio(estudio), m_separador(separador)
 {
     setObjectName(QStringLiteral("VentanaDunnett"));
+    setProperty(PropiedadAyuda, 13);
     const int k = resultado.k;
 
     auto *etiqueta = new QLabel(QStringLiteral("FAM de &control:"), this);

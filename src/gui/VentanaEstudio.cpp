@@ -2,6 +2,7 @@
 
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Conversiones.h"
+#include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 
 #include <QAction>
@@ -86,6 +87,7 @@ void ponTextoEntero(QLineEdit *campo, const QString &texto)
 VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Finforma"));
+    setProperty(PropiedadAyuda, 2);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Nuevo"));
     creaComponentes();

@@ -2,6 +2,7 @@
 
 #include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
+#include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 
 #include <QHBoxLayout>
@@ -50,6 +51,7 @@ VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent)
     : VentanaResultado(parent), m_modelo(modelo)
 {
     setObjectName(QStringLiteral("VentanaGrafica"));
+    setProperty(PropiedadAyuda, 15);
     auto *lienzo = new LienzoGrafica(m_modelo, this);
 
     auto *guardar = new QPushButton(QStringLiteral("Guardar gráfica..."), this);

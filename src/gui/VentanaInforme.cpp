@@ -1,5 +1,7 @@
 #include "VentanaInforme.h"
 
+#include "gui/Ayuda.h"
+
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -8,6 +10,7 @@
 VentanaInforme::VentanaInforme(QWidget *parent) : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("frminforme"));
+    setProperty(PropiedadAyuda, 19);
 
     mminforme = new QPlainTextEdit(this);
     mminforme->setObjectName(QStringLiteral("mminforme"));

@@ -2,6 +2,7 @@
 
 #include "core/informe/TablasResultado.h"
 #include "core/motor/Conversiones.h"
+#include "gui/Ayuda.h"
 #include "gui/RejillaResultado.h"
 
 #include <QTextEdit>
@@ -10,6 +11,7 @@
 VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("finfoB"));
+    setProperty(PropiedadAyuda, 12);
 
     memoB = new QTextEdit(this);
     memoB->setObjectName(QStringLiteral("memoB"));

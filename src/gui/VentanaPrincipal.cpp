@@ -31,7 +31,6 @@
 
 namespace {
 
-const char *propiedadAyuda = "ayuda";
 
 // The busy cursor for the length of a file operation, restored also when
 // the operation fails.
@@ -157,6 +156,9 @@ VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
     creaMenus();
     creaEstado();
     aplicaEvento(Evento::inicio);
+    // F1 in a window with a topic of its own (the study, a result window,
+    // the about box) opens that topic rather than the contents.
+    qApp->installEventFilter(this);
 }
 
 VentanaPrincipal::~VentanaPrincipal() = default;
@@ -184,7 +186,7 @@ QMenu *VentanaPrincipal::creaMenu(QMenu *padre, const QString &nombre, const QSt
     QMenu *menu = padre ? padre->addMenu(titulo) : menuBar()->addMenu(titulo);
     menu->setObjectName(nombre);
     menu->menuAction()->setObjectName(nombre);
-    menu->menuAction()->setProperty(propiedadAyuda, ayuda);
+    menu->menuAction()->setProperty(PropiedadAyuda, ayuda);
     ponHint(menu->menuAction(), hint);
     if (padre)
         m_menuDe.insert(menu->menuAction(), padre->menuAction());
@@ -197,7 +199,7 @@ QAction *VentanaPrincipal::creaAccion(QMenu *menu, const QString &nombre, const 
 {
     QAction *accion = menu->addAction(titulo);
     accion->setObjectName(nombre);
-    accion->setProperty(propiedadAyuda, ayuda);
+    accion->setProperty(PropiedadAyuda, ayuda);
     ponHint(accion, hint);
     m_menuDe.insert(accion, menu->menuAction());
     connect(accion, &QAction::triggered, this, [this, accion, comando] {
@@ -418,7 +420,7 @@ bool VentanaPrincipal::alcanzable(QAction *accion) const
 int VentanaPrincipal::numeroAyuda(QAction *accion) const
 {
     for (QAction *a = accion; a; a = m_menuDe.value(a)) {
-        const int numero = a->property(propiedadAyuda).toInt();
+        const int numero = a->property(PropiedadAyuda).toInt();
         if (numero != 0)
             return numero;
     }
@@ -461,6 +463,19 @@ bool VentanaPrincipal::eventFilter(QObject *objeto, QEvent *event)
             return true;
         }
     }
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto *tecla = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(objeto);
+        const int numero = widget && tecla->key() == Qt::Key_F1 && tecla->modifiers() == Qt::NoModifier
+                               ? NumeroAyudaDe(widget)
+                               : 0;
+        if (numero != 0) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                EjecutaComando([numero] { AyudaContexto(numero); });
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(objeto, event);
 }
 
@@ -493,7 +508,7 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
     items.removeAll(nullptr);
     items << documento->accionDunnett();
     // The grid menu's item has a help topic of its own, reached by F1.
-    documento->accionDunnett()->setProperty(propiedadAyuda, 13);
+    documento->accionDunnett()->setProperty(PropiedadAyuda, 13);
     for (QObject *menu : documento->accionDunnett()->associatedObjects())
         menu->installEventFilter(this);
     connect(documento, &VentanaEstudio::evento, this, &VentanaPrincipal::aplicaEvento);

@@ -1,5 +1,7 @@
 #include "VentanaSupuestos.h"
 
+#include "gui/Ayuda.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -7,6 +9,7 @@ VentanaSupuestos::VentanaSupuestos(const QStringList &lineas, QWidget *parent)
     : VentanaResultado(parent)
 {
     setObjectName(QStringLiteral("VentanaSupuestos"));
+    setProperty(PropiedadAyuda, 14);
 
     m_texto = new QPlainTextEdit(this);
     m_texto->setObjectName(QStringLiteral("textoSupuestos"));

@@ -4,17 +4,25 @@
 #include "core/motor/Anova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
+#include "core/motor/TablaT.h"
+#include "gui/AcercaDe.h"
 #include "gui/Ayuda.h"
 #include "gui/BuscarAyuda.h"
+#include "gui/VentanaEstudio.h"
 #include "gui/VentanaPrincipal.h"
 #include "gui/VisorAyuda.h"
 
+#include <boost/math/distributions/fisher_f.hpp>
+
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -109,7 +117,8 @@ private slots:
             {3, u"abrir.html"_s},              {4, u"cerrar.html"_s},
             {5, u"guardar.html"_s},            {6, u"guardar.html#como"_s},
             {7, u"imprimir.html"_s},           {8, u"salir.html"_s},
-            {10, u"calculos.html"_s},          {13, u"dunnett.html"_s},
+            {10, u"calculos.html"_s},          {11, u"anova.html"_s},
+            {12, u"intervalos.html"_s},        {13, u"dunnett.html"_s},
             {14, u"supuestos.html"_s},         {15, u"grafica.html"_s},
             {19, u"informe.html"_s},
             {20, u"ventana.html"_s},           {30, u"menu-ayuda.html"_s},
@@ -135,7 +144,7 @@ private slots:
     {
         QList<int> numeros = NumerosDeContexto();
         std::sort(numeros.begin(), numeros.end());
-        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 13, 14, 15, 19, 20, 30, 31, 32, 33}));
+        QCOMPARE(numeros, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 19, 20, 30, 31, 32, 33}));
         // An unknown number shows the contents.
         AyudaContexto(12345);
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
@@ -376,6 +385,100 @@ private slots:
             QVERIFY(!boton->accessibleName().isEmpty());
     }
 
+    // The words people type find the page that explains them.
+    void palabrasBuscadas()
+    {
+        const QVector<EntradaIndice> indice = IndiceAyuda(LeeTemasAyuda());
+        const QList<std::pair<QString, QString>> esperadas = {
+            {u"Fisher"_s, u"anova.html"_s},          {u"LSD"_s, u"intervalos.html"_s},
+            {u"DMS"_s, u"intervalos.html"_s},        {u"aproximación"_s, u"anova.html"_s},
+            {u"valor crítico"_s, u"anova.html"_s},   {u"decisión"_s, u"decision.html"_s},
+            {u"supuestos"_s, u"supuestos.html"_s},   {u"normalidad"_s, u"supuestos.html"_s},
+            {u"atípico"_s, u"supuestos.html"_s},     {u"comparaciones"_s, u"intervalos.html"_s},
+            {u"celda"_s, u"estudio.html"_s},         {u"tolera"_s, u"decision.html"_s}};
+        for (const auto &[palabra, pagina] : esperadas) {
+            QStringList paginas;
+            for (const EntradaIndice &entrada : FiltraIndice(indice, palabra))
+                paginas << entrada.pagina;
+            QVERIFY2(paginas.contains(pagina), qPrintable(palabra + u" → "_s + paginas.join(u' ')));
+        }
+    }
+
+    // Every message the program can show is quoted in the help: the fixed
+    // parts of each literal handed to a message box, an error or an error
+    // line of the command line ("%1" stands for a name or a cause).
+    void mensajesExplicados()
+    {
+        QString ayuda;
+        for (const TemaAyuda &tema : LeeTemasAyuda())
+            ayuda += u' ' + paginaDeAyuda(tema.pagina);
+        ayuda.remove(QRegularExpression(u"<[^>]*>"_s));
+        ayuda.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&nbsp;"_s, u" "_s).replace(u"&amp;"_s, u"&"_s);
+        ayuda = ayuda.simplified();
+
+        const QRegularExpression orden(QStringLiteral(
+            "(\\bError(?:Archivo|Calculo|Conversion|Impresion|Tolerancia)\\s*\\("
+            "|compruebaSalida\\s*\\([^,;]*,|\\bmensaje\\s*\\(|Fallo\\w*\\s*\\{"
+            "|escribeError\\s*\\([^,;]*,|escribe\\s*\\(\\s*stderr\\s*,|revisaConteo\\s*\\()"));
+        const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\"(\\s*\"((?:[^\"\\\\]|\\\\.)*)\")*"));
+        int mensajes = 0;
+        QDirIterator fuentes(QStringLiteral(TOLERANCIA_FUENTES "/src"), {u"*.cpp"_s}, QDir::Files,
+                             QDirIterator::Subdirectories);
+        while (fuentes.hasNext()) {
+            const QString codigo = leeTexto(fuentes.next());
+            for (const QRegularExpressionMatch &m : orden.globalMatch(codigo)) {
+                const QString sentencia = codigo.mid(m.capturedEnd(), codigo.indexOf(u';', m.capturedEnd()) - m.capturedEnd());
+                for (const QRegularExpressionMatch &l : literal.globalMatch(sentencia)) {
+                    // Adjacent literals are one text.
+                    QString texto = l.captured(0);
+                    texto.remove(QRegularExpression(QStringLiteral("\"\\s*\"")));
+                    texto = texto.mid(1, texto.size() - 2).replace(u"\\n"_s, u" "_s);
+                    for (const QString &parte : texto.split(QRegularExpression(u"%\\d"_s))) {
+                        if (parte.trimmed().size() < 3)
+                            continue;
+                        ++mensajes;
+                        QVERIFY2(ayuda.contains(parte.simplified()),
+                                 qPrintable(fuentes.fileName() + u": "_s + parte.simplified()));
+                    }
+                }
+            }
+        }
+        QVERIFY(mensajes > 40);
+    }
+
+    // F1 in a window with a topic of its own opens that topic.
+    void f1EnCadaVentana()
+    {
+        VentanaPrincipal ventana;
+        ventana.show();
+        ventana.abreArchivo(QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e"));
+        QTest::mouseClick(ventana.documento()->findChild<QPushButton *>(u"boton1"_s), Qt::LeftButton);
+        for (const char *orden : {"mnuanova", "mnuconclu", "mnuinforme", "mnusupuestos", "mnugrafica", "pmnudunet"})
+            ventana.findChild<QAction *>(QLatin1String(orden))->trigger();
+        ventana.findChild<QAction *>(u"HelpAboutItem"_s)->trigger();
+        const QMap<QString, QString> paginas = {
+            {u"Finforma"_s, u"estudio.html"_s},      {u"finfoA"_s, u"anova.html"_s},
+            {u"finfoB"_s, u"intervalos.html"_s},     {u"frminforme"_s, u"informe.html"_s},
+            {u"VentanaSupuestos"_s, u"supuestos.html"_s}, {u"VentanaGrafica"_s, u"grafica.html"_s},
+            {u"VentanaDunnett"_s, u"dunnett.html"_s}};
+        QStringList vistas;
+        for (QMdiSubWindow *hija : ventana.marco()->subWindowList()) {
+            ventana.marco()->setActiveSubWindow(hija);
+            QWidget *foco = hija->widget()->focusWidget() ? hija->widget()->focusWidget() : hija->widget();
+            QTest::keyClick(foco, Qt::Key_F1);
+            QCOMPARE(visor()->paginaActual(), paginas.value(hija->widget()->objectName()));
+            vistas << hija->widget()->objectName();
+            // The report is closed by any key but F1.
+            QVERIFY(hija->isVisible());
+        }
+        vistas.sort();
+        QStringList todas = paginas.keys();
+        todas.sort();
+        QCOMPARE(vistas, todas);
+        QTest::keyClick(ventana.findChild<AcercaDe *>(), Qt::Key_F1);
+        QCOMPARE(visor()->paginaActual(), u"acerca.html"_s);
+    }
+
     // The help menu's commands (F1 on a menu item is tested with the main window).
     void menuAyuda()
     {
@@ -399,6 +502,7 @@ private slots:
         QTest::newRow("no significativo") << u"ejemplo-no-significativo.w1e"_s << false;
         QTest::newRow("varianza aberrante") << u"ejemplo-varianza-aberrante.w1e"_s << false;
         QTest::newRow("valor atípico") << u"ejemplo-valor-atipico.w1e"_s << false;
+        QTest::newRow("marginal") << u"ejemplo-marginal.w1e"_s << true;
     }
 
     // The shipped studies land on the side of 0.05 the help says, and the
@@ -444,6 +548,13 @@ private slots:
             QVERIFY(anova.contains(u"da 0.04945"_s));
             QCOMPARE(cifra(ProbabilidadF(4.26, 2, 9)).left(7), u"0.04945"_s);
         }
+        if (archivo == u"ejemplo-marginal.w1e") {
+            // The marginal decision the page on the approximation tells about.
+            const QString anova = paginaDeAyuda(u"anova.html"_s);
+            for (const double valor : {r[Ranura::fcal], r[Ranura::pfcal], r[Ranura::liminf12], r[Ranura::limsup12]})
+                QVERIFY2(anova.contains(cifra(valor)), qPrintable(cifra(valor)));
+            QVERIFY(!HayDiferencia(r[Ranura::liminf12], r[Ranura::limsup12]));
+        }
         if (archivo == u"ejemplo-significativo.w1e") {
             // Only the pairs with level 3 differ, as the help says.
             for (int p = 0; p < NumeroPares(k); ++p) {
@@ -454,6 +565,73 @@ private slots:
     }
 
     // `cmake --install` into a temporary prefix.
+    // Every exact figure the help quotes, recomputed from the F distribution.
+    void cifrasExactas_data()
+    {
+        QTest::addColumn<QString>("pagina");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("f");
+        QTest::addColumn<int>("gl1");
+        QTest::addColumn<int>("gl2");
+        QTest::newRow("F 4.26") << u"anova.html"_s << u"el valor exacto es %1"_s << 4.26 << 2 << 9;
+        QTest::newRow("trabajado") << u"anova.html"_s << u"(exacto %1)"_s << 10.0476 << 2 << 9;
+        QTest::newRow("marginal") << u"anova.html"_s << u"probabilidad exacta es %1"_s << 4.37545 << 1 << 18;
+        QTest::newRow("salto bajo 1") << u"anova.html"_s << u"probabilidad exacta es %1"_s << 0.99 << 1 << 18;
+        QTest::newRow("no significativo") << u"ejemplos.html"_s << u"probabilidad exacta es %1"_s << 0.777202 << 4 << 15;
+    }
+
+    void cifrasExactas()
+    {
+        QFETCH(QString, pagina);
+        QFETCH(QString, texto);
+        QFETCH(double, f);
+        QFETCH(int, gl1);
+        QFETCH(int, gl2);
+        const double p = boost::math::cdf(boost::math::complement(boost::math::fisher_f(gl1, gl2), f));
+        const QString cita = texto.arg(QString::number(p, 'g', 3));
+        QVERIFY2(paginaDeAyuda(pagina).simplified().contains(cita), qPrintable(cita));
+    }
+
+    // The table of critical values of F covers every design of the program.
+    void valoresCriticosDeF()
+    {
+        const QString anova = paginaDeAyuda(u"anova.html"_s);
+        const qsizetype inicio = anova.indexOf(u"id=\"tabla-f-critica\""_s);
+        QVERIFY(inicio >= 0);
+        const QString tabla = anova.mid(inicio, anova.indexOf(u"</table>"_s, inicio) - inicio);
+        for (int k = 2; k <= 5; ++k) {
+            QString renglon = u"<tr><th>%1 (%2)</th>"_s.arg(k).arg(k - 1);
+            for (int n = 2; n <= 10; ++n) {
+                const boost::math::fisher_f f(k - 1, k * (n - 1));
+                renglon += u"<td>%1</td>"_s.arg(boost::math::quantile(boost::math::complement(f, 0.05)), 0, 'f', 2);
+            }
+            QVERIFY2(tabla.contains(renglon + u"</tr>"_s), qPrintable(renglon));
+        }
+        // The limits PFcal implies, as the page quotes them: where it crosses 0.05.
+        for (const auto &[gl1, gl2, texto] : {std::tuple{1, 18, u"4.32"_s}, std::tuple{1, 2, u"17.56"_s},
+                                              std::tuple{3, 4, u"6.74"_s}}) {
+            double bajo = 1.0, alto = 100.0;
+            for (int i = 0; i < 100; ++i) {
+                const double medio = (bajo + alto) / 2;
+                (ProbabilidadF(medio, gl1, gl2) > 0.05 ? bajo : alto) = medio;
+            }
+            QCOMPARE(QString::number(bajo, 'f', 2), texto);
+            QVERIFY(anova.contains(texto));
+        }
+    }
+
+    // The smallest difference a design can declare, in repeatability SDs.
+    void amplitudesPorDiseno()
+    {
+        const QString decision = paginaDeAyuda(u"decision.html"_s);
+        for (int k = 2; k <= 5; ++k) {
+            QString renglon = u"<tr><th>%1</th>"_s.arg(k);
+            for (int n = 2; n <= 10; ++n)
+                renglon += u"<td>%1</td>"_s.arg(ValorTablaT(k * (n - 1)) * std::sqrt(2.0 / n), 0, 'f', 2);
+            QVERIFY2(decision.contains(renglon + u"</tr>"_s), qPrintable(renglon));
+        }
+    }
+
     void instalacion()
     {
         const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);

@@ -153,6 +153,17 @@ private slots:
         QTest::newRow("distancias iguales con decimales")
             << QList<QStringList>{{u"99.1"_s, u"99.1"_s, u"99.3"_s, u"99.3"_s}, {u"98.7"_s, u"98.7"_s, u"99.9"_s, u"99.9"_s}}
             << QStringList{u"Las distancias a la mediana son iguales dentro de cada FAM: la prueba de Levene no puede calcularse."_s};
+        // Every level's mean distance to its median is 0.3 in the typed values,
+        // but not in their doubles: W is 0, not a rounding residue.
+        QTest::newRow("distancias medias iguales entre FAM")
+            << QList<QStringList>{{u"99.6"_s, u"100.4"_s, u"100.1"_s, u"99.7"_s},
+                                  {u"100.5"_s, u"99.9"_s, u"100.4"_s, u"99.8"_s},
+                                  {u"99.4"_s, u"100.1"_s, u"99.7"_s, u"100.2"_s},
+                                  {u"100.3"_s, u"99.7"_s, u"100.4"_s, u"99.8"_s},
+                                  {u"100.6"_s, u"99.9"_s, u"100.5"_s, u"100.0"_s}}
+            << QStringList{u"W = 0"_s, u"Probabilidad = 1"_s};
+        QTest::newRow("empate en el mayor") << QList<QStringList>{{u"5"_s, u"7"_s, u"7"_s, u"6"_s}, {u"4"_s, u"5"_s, u"6"_s, u"5"_s}}
+            << QStringList{u"Valor mayor = 7 (muestra 2), G = 0.783349"_s};
         QTest::newRow("dos muestras") << QList<QStringList>{{u"1.5"_s, u"1.7"_s}, {u"1.6"_s, u"1.9"_s}, {u"1.4"_s, u"1.5"_s}}
             << QStringList{u"Con 2 muestras por FAM la prueba de Grubbs no puede señalar un valor atípico: necesita al menos 3."_s,
                            u"Con 2 muestras por FAM los dos valores distan lo mismo de su mediana: la prueba de Levene no puede calcularse."_s};

@@ -2,6 +2,7 @@
 reads the output with a strict parser, validates it against the schema and
 recomputes the figures that need no distribution with exact fractions."""
 import json
+import math
 import os
 import subprocess
 import sys
@@ -36,9 +37,8 @@ def documento(ruta, codigo):
     return doc, r.stderr.decode("utf-8")
 
 
-def cerca(a, b, rel=1e-9, escala=1.0):
-    """Relative agreement; `escala` bounds the rounding noise of a value near 0."""
-    assert abs(a - float(b)) <= rel * max(abs(float(b)), 1e-12 * escala), (a, float(b))
+def cerca(a, b, rel=1e-9):
+    assert abs(a - float(b)) <= rel * abs(float(b)), (a, float(b))
 
 
 def varianza(x):
@@ -78,12 +78,23 @@ for ruta in rutas:
         zg = sum(zm) / k
         w = (m * sum((a - zg) ** 2 for a in zm) / (k - 1)) / (
             sum(sum((v - a) ** 2 for v in d) for d, a in zip(z, zm)) / (k * m - k))
-        # W is a ratio of spreads of order 1: rounding leaves ~1e-27 where it is 0.
-        cerca(levene["w"], w, escala=1e3)
+        # Equal mean distances give exactly 0, not a rounding residue.
+        if w == 0:
+            assert levene["w"] == 0, (ruta, levene["w"])
+        else:
+            cerca(levene["w"], w)
     anova = doc["anova"]
     assert anova["significativo"] == (anova["pfcal"] < 0.05)
     assert anova["decisionMarginal"] == (anova["significativo"] != anova["significativoExacto"])
     assert abs(anova["probabilidadExacta"] - anova["pfcal"]) < 0.01
+    # Every other level against FAM 1, with the analysis' error mean square.
+    dunnett = doc["dunnett"]
+    assert dunnett["control"] == 1 and [c["fam"] for c in dunnett["comparaciones"]] == list(range(2, k + 1))
+    for c in dunnett["comparaciones"]:
+        diferencia = float(sum(x[c["fam"] - 1]) / m - sum(x[0]) / m)
+        assert abs(c["diferencia"] - diferencia) <= 1e-9 * max(1.0, abs(diferencia)), (ruta, c)
+        cerca(c["semiamplitud"], dunnett["critico"] * math.sqrt(2 * float(mce) / m), 1e-8)
+        assert c["hayDiferencia"] == (c["limiteInferior"] * c["limiteSuperior"] >= 0)
     print(f"{ruta.name}: válido")
 
 with tempfile.TemporaryDirectory() as carpeta:

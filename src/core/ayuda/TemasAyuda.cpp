@@ -31,6 +31,8 @@ constexpr Destino contextos[] = {
     {7, "imprimir.html"},
     {8, "salir.html"},
     {10, "calculos.html"},
+    {11, "anova.html"},         // the analysis-of-variance window
+    {12, "intervalos.html"},    // the confidence-interval window
     {13, "dunnett.html"},       // "&t de Dunnett" in the grid menu
     {14, "supuestos.html"},
     {15, "grafica.html"},

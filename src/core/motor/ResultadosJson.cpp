@@ -2,6 +2,7 @@
 
 #include "Supuestos.h"
 #include "core/motor/Conversiones.h"
+#include "core/motor/Dunnett.h"
 #include "core/motor/Pares.h"
 
 #include <QJsonArray>
@@ -116,6 +117,26 @@ QJsonObject intervalosJson(const Supuestos &s)
             {QStringLiteral("pares"), pares}};
 }
 
+// Every other level against FAM 1, as the window "t de Dunnett" opens.
+QJsonObject dunnettJson(const Estudio &estudio, QChar separador)
+{
+    const ResultadoDunnett d = CalculaDunnett(estudio, separador, 1);
+    QJsonArray comparaciones;
+    for (const ComparacionDunnett &c : d.comparaciones)
+        comparaciones.append(QJsonObject{
+            {QStringLiteral("fam"), c.fam},
+            {QStringLiteral("diferencia"), c.diferencia},
+            {QStringLiteral("semiamplitud"), c.amplitud},
+            {QStringLiteral("limiteInferior"), c.liminf},
+            {QStringLiteral("limiteSuperior"), c.limsup},
+            {QStringLiteral("hayDiferencia"), c.hayDiferencia},
+            {QStringLiteral("pAjustado"), c.p}});
+    return {{QStringLiteral("control"), d.control},
+            {QStringLiteral("confianza"), 0.95},
+            {QStringLiteral("critico"), d.critico},
+            {QStringLiteral("comparaciones"), comparaciones}};
+}
+
 QJsonObject supuestosJson(const Supuestos &s)
 {
     const Cochran &c = s.cochran;
@@ -191,6 +212,7 @@ QJsonObject ResultadosJson(const Estudio &estudio, QChar separador)
             {QStringLiteral("anova"), anovaJson(s)},
             {QStringLiteral("estadisticas"), estadisticasJson(s)},
             {QStringLiteral("intervalos"), intervalosJson(s)},
+            {QStringLiteral("dunnett"), dunnettJson(estudio, separador)},
             {QStringLiteral("supuestos"), supuestosJson(s)}};
 }
 

@@ -93,7 +93,9 @@ Grubbs PruebaGrubbs(const std::vector<double> &valores, int nivel)
         return r;
     r.critico5 = CriticoGrubbs(n, 0.05);
     r.critico1 = CriticoGrubbs(n, 0.01);
-    const auto [menor, mayor] = std::minmax_element(valores.begin(), valores.end());
+    // The first sample of a tie is named, as Cochran names the first level.
+    const auto menor = std::min_element(valores.begin(), valores.end());
+    const auto mayor = std::max_element(valores.begin(), valores.end());
     r.minimo = *menor;
     r.maximo = *mayor;
     r.muestraMinimo = static_cast<int>(menor - valores.begin()) + 1;
@@ -155,6 +157,10 @@ Levene PruebaLevene(const std::vector<std::vector<double>> &niveles)
         r.estado = Levene::Estado::sinDispersion;
         return r;
     }
+    // Mean distances equal in every level differ by the same rounding; left
+    // in, it would show as a W of 1E-27 where the typed values give 0.
+    if (entre <= total * ruido * ruido)
+        entre = 0.0;
     r.estado = Levene::Estado::calculada;
     r.w = (entre / r.gl1) / (dentro / r.gl2);
     r.probabilidad = ProbabilidadFExacta(r.w, r.gl1, r.gl2);
@@ -191,29 +197,22 @@ Supuestos CalculaSupuestos(const Estudio &estudio, QChar separador)
         s.grubbs.push_back(PruebaGrubbs(s.valores[static_cast<std::size_t>(i)], i + 1));
     s.levene = PruebaLevene(s.valores);
 
-    // The engine's raw-sum formulas lose digits to cancellation; the new
-    // figures come from two-pass sums, equal to them wherever both are exact.
-    std::vector<double> medias;
-    for (const auto &x : s.valores)
-        medias.push_back(media(x));
-    const double general = media(medias);
-    double entre = 0.0;
-    for (double m : medias)
-        entre += (m - general) * (m - general);
-    const double mcError = media(varianzas);
-    const double mcFam = s.n * entre / (s.k - 1);
-    const int glError = s.k * (s.n - 1);
-    // Values equal within every level can leave the engine a rounding
-    // residue it calculates on; here they leave no F at all.
-    s.probabilidadCalculable = mcError > 0.0;
+    // The exact probability is that of the F the analysis shows, so the two
+    // probabilities differ only by the approximation. Values equal within
+    // every level leave the engine a rounding residue to divide by; the
+    // typed values themselves have no spread, so there is no F to judge.
+    const AnovaResults &r = s.anova.resultados;
+    double dispersion = 0.0;
+    for (double v : varianzas)
+        dispersion += v;
+    s.probabilidadCalculable = dispersion > 0.0;
     if (s.probabilidadCalculable) {
-        s.probabilidadExacta = ProbabilidadFExacta(mcFam / mcError, s.k - 1, glError);
-        s.decisionMarginal =
-            EsSignificativo(s.anova.resultados[Ranura::pfcal]) != EsSignificativo(s.probabilidadExacta);
+        s.probabilidadExacta = ProbabilidadFExacta(r[Ranura::fcal], r[Ranura::glfam], r[Ranura::glerror]);
+        s.decisionMarginal = EsSignificativo(r[Ranura::pfcal]) != EsSignificativo(s.probabilidadExacta);
     }
-    s.repetibilidad = std::sqrt(mcError);
+    s.repetibilidad = s.probabilidadCalculable ? std::sqrt(r[Ranura::mcerror]) : 0.0;
     // The analysis has refused a zero grand mean (its total CV).
-    s.derRepetibilidad = s.repetibilidad / general * 100.0;
+    s.derRepetibilidad = s.repetibilidad / r[Ranura::promediototal] * 100.0;
     return s;
 }
 

@@ -1,0 +1,52 @@
+#include "EstudioDeLinea.h"
+
+#include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ReglasCaptura.h"
+#include "core/motor/Errores.h"
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+void EscribeError(const QString &ruta, const QString &texto)
+{
+    std::fflush(stdout);
+    const QByteArray utf8 = (ruta + QStringLiteral(": ") + texto).toUtf8() + '\n';
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
+}
+
+bool CalculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
+                    const std::function<void(const QString &)> &falla)
+{
+    try {
+        const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ruta));
+        if (const std::optional<FalloCaptura> fallo =
+                RevisaConteos(estudio.econdicion, estudio.ereplica)) {
+            falla(fallo->mensaje);
+            return false;
+        }
+        calcula(estudio);
+        return true;
+    } catch (const ErrorTolerancia &error) {
+        falla(error.texto());
+    } catch (const std::exception &error) {
+        falla(QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+int CalculaEstudioOFalla(const QString &ruta, const std::function<void(const Estudio &)> &calcula)
+{
+    const bool hecho =
+        CalculaEstudio(ruta, calcula, [&ruta](const QString &mensaje) { EscribeError(ruta, mensaje); });
+    return hecho ? 0 : 1;
+}
+
+std::unique_ptr<QGuiApplication> AplicacionSinPantalla(int &argc, char **argv)
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/estudio/Estudio.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// What every command of the command line shares.
+
+// "ARCHIVO: texto" on the error output: a batch over many studies must tell
+// which one failed.
+void EscribeError(const QString &ruta, const QString &texto);
+
+// Reads the study as "&Abrir..." and the accept button leave it, checks its
+// counts as the "&Cálculos" commands do and hands it to `calcula`. Any
+// refusal or error reaches `falla` with the program's message; returns
+// whether the study was calculated.
+bool CalculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
+                    const std::function<void(const QString &)> &falla);
+
+// The same, with the error line on the error output after what the
+// standard output already holds; the exit code, 0 or 1.
+int CalculaEstudioOFalla(const QString &ruta, const std::function<void(const Estudio &)> &calcula);
+
+// Drawing needs fonts, so a GUI application, but no screen: without a
+// platform of its own choosing the command runs on the offscreen one.
+// Nothing when an application exists already.
+std::unique_ptr<QGuiApplication> AplicacionSinPantalla(int &argc, char **argv);
