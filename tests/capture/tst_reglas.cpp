@@ -6,8 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The capture rules on their own. The document window's tests drive the
-// common messages through the widgets; here are the edges of each rule.
+// The capture rules on their own: every message of the counts and the edges
+// of each rule. The document window's tests drive one row per path.
 
 namespace {
 
@@ -22,6 +22,9 @@ Rejilla aceptada(int k, int n, const QStringList &valores)
     return r;
 }
 
+constexpr int ambos = 0, fam = 1, muestras = 2;  // which check a row drives
+constexpr int valido = -1, lanza = -2;
+
 } // namespace
 
 class TstReglas : public QObject
@@ -31,35 +34,63 @@ class TstReglas : public QObject
 private slots:
     void conteos_data()
     {
-        QTest::addColumn<bool>("fam");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("mensaje");  // empty: valid
-        const QString noNumerico = u"El valor de captura no es un valor numérico."_s;
+        QTest::addColumn<int>("regla");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<int>("campo");  // of the combined check, or valido / lanza
+        const int f = int(CampoConteo::econdicion), r = int(CampoConteo::ereplica);
         const QString fueraFam = u"Datos fuera de límite, 2-5 FAM."_s;
         const QString fueraMuestras = u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s;
-        QTest::newRow("FAM decimal") << true << u"2.5"_s << noNumerico;
-        QTest::newRow("FAM blanco") << true << u" "_s << noNumerico;
-        QTest::newRow("FAM -3") << true << u"-3"_s << fueraFam;
-        QTest::newRow("FAM 2") << true << u"2"_s << QString();
-        QTest::newRow("FAM +5") << true << u"+5"_s << QString();
-        QTest::newRow("muestras 2") << false << u"2"_s << QString();
-        QTest::newRow("muestras 10") << false << u"10"_s << QString();
-        QTest::newRow("muestras 11") << false << u"11"_s << fueraMuestras;
+        const QString noNumerico = u"El valor de captura no es un valor numérico."_s;
+        QTest::newRow("2 y 2") << ambos << "2" << "2" << "" << valido;
+        QTest::newRow("5 y 10") << ambos << "5" << "10" << "" << valido;
+        QTest::newRow("ambos vacíos") << ambos << "" << "" << "Falta capturar el número de FAM." << f;
+        QTest::newRow("k = 1") << ambos << "1" << "3" << fueraFam << f;
+        QTest::newRow("k = 6, n no se mira") << ambos << "6" << "x" << fueraFam << f;
+        QTest::newRow("n vacío") << ambos << "3" << "" << "Falta capturar el número de valoraciones(replicaciones)." << r;
+        QTest::newRow("n = 11") << ambos << "3" << "11" << fueraMuestras << r;
+        QTest::newRow("n = 1") << ambos << "3" << "1" << fueraMuestras << r;
+        // A count that is no integer escapes as the runtime's conversion error.
+        QTest::newRow("k no entero") << ambos << "a" << "3" << "'a' is not a valid integer value" << lanza;
+        // On leaving one field.
+        QTest::newRow("FAM decimal") << fam << "2.5" << "" << noNumerico << valido;
+        QTest::newRow("FAM blanco") << fam << " " << "" << noNumerico << valido;
+        QTest::newRow("FAM -3") << fam << "-3" << "" << fueraFam << valido;
+        QTest::newRow("FAM +5") << fam << "+5" << "" << "" << valido;
+        QTest::newRow("muestras 10") << muestras << "" << "10" << "" << valido;
+        QTest::newRow("muestras 11") << muestras << "" << "11" << fueraMuestras << valido;
     }
     void conteos()
     {
-        QFETCH(bool, fam);
-        QFETCH(QString, texto);
+        QFETCH(int, regla);
+        QFETCH(QString, k);
+        QFETCH(QString, n);
         QFETCH(QString, mensaje);
-        QCOMPARE((fam ? RevisaConteoFam(texto) : RevisaConteoMuestras(texto)).value_or(QString()),
-                 mensaje);
+        QFETCH(int, campo);
+        if (regla != ambos) {
+            QCOMPARE((regla == fam ? RevisaConteoFam(k) : RevisaConteoMuestras(n)).value_or(QString()), mensaje);
+        } else if (campo == lanza) {
+            try {
+                RevisaConteos(k, n);
+                QFAIL("sin error");
+            } catch (const ErrorConversion &error) {
+                QCOMPARE(error.texto(), mensaje);
+            }
+        } else {
+            const auto fallo = RevisaConteos(k, n);
+            QCOMPARE(fallo ? fallo->mensaje : QString(), mensaje);
+            QCOMPARE(fallo ? int(fallo->campo) : valido, campo);
+        }
     }
 
     void tamanoRejilla()
     {
         QVERIFY(!RevisaTamanoRejilla(u"2"_s, u"3"_s, 3, 4));
         // The FAM count is looked at first.
-        QCOMPARE(RevisaTamanoRejilla(u"4"_s, u"9"_s, 3, 4)->campo, CampoConteo::econdicion);
+        const auto primero = RevisaTamanoRejilla(u"4"_s, u"9"_s, 3, 4);
+        QCOMPARE(primero->campo, CampoConteo::econdicion);
+        QCOMPARE(primero->mensaje, u" Falta aceptar el número de FAM y de Muestras"_s);
         QCOMPARE(RevisaTamanoRejilla(u"2"_s, u"4"_s, 3, 4)->campo, CampoConteo::ereplica);
         // The grid at creation (5 × 4) against the default counts 2 and 3.
         QVERIFY(RevisaTamanoRejilla(u"2"_s, u"3"_s, 5, 4));
@@ -110,8 +141,7 @@ private slots:
         Rejilla r = RejillaDeArchivo(archivo);
         QCOMPARE(r.columnas(), 6);
         QCOMPARE(r.filas(), 7);
-        // Every row and column labelled as the accept button labels them.
-        QCOMPARE(r.celda(0, 0), u" FAM"_s);
+        // Labelled as the accept button labels them.
         QCOMPARE(r.celda(5, 0), u"   5"_s);
         QCOMPARE(r.celda(0, 6), u"Muestra 6"_s);
         QCOMPARE(r.celda(5, 6), u"56"_s);
@@ -126,10 +156,12 @@ private slots:
 
     void pegaBloque()
     {
-        Rejilla r = aceptada(2, 3, {});
-        // Windows line ends, a final line end that is no empty row.
-        QCOMPARE(PegaBloque(r, 1, 1, u"1\t2\r\n3\t4\r\n5\t6\r\n"_s).size(), 6);
-        QCOMPARE(r.celda(2, 3), u"6"_s);
+        // Windows line ends; the final line end is no empty row, even where
+        // the grid goes on below the block.
+        Rejilla r = aceptada(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+        QCOMPARE(PegaBloque(r, 1, 1, u"7\t8\r\n9\t10\r\n"_s).size(), 4);
+        QCOMPARE(r.celda(2, 2), u"10"_s);
+        QCOMPARE(r.celda(1, 3), u"3"_s);
         QCOMPARE(r.celda(0, 1), u"Muestra 1"_s);  // labels are never written
 
         // Clipped to the grid, in typing order, from the given cell on.
@@ -143,7 +175,7 @@ private slots:
         QCOMPARE(r.celda(1, 2), QString());
         QCOMPARE(r.celda(2, 2), u"8"_s);
         QVERIFY(PegaBloque(r, 1, 1, QString()).isEmpty());
-        QCOMPARE(r.celda(1, 1), u"1"_s);
+        QCOMPARE(r.celda(1, 1), u"7"_s);
         QVERIFY(PegaBloque(r, 0, 1, u"x"_s).isEmpty());
     }
 };

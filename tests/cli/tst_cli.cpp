@@ -43,171 +43,131 @@ QByteArray primerasLineas(const QByteArray &texto, int cuantas)
 class TstCli : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void ejecucion_data();
-    void ejecucion();
-    void reconoceLaLineaDeComandos();
+    void ejecucion_data()
+    {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("salidaEn");  // a file to take the standard output instead of the pipe
+        QTest::addColumn<QByteArray>("salida");
+        QTest::addColumn<QByteArray>("error");
+        QTest::addColumn<int>("codigo");
+        const QString c = u"C.UTF-8"_s, es = u"es_ES.UTF-8"_s;
+        const auto informe = [](const QString &ruta) { return QStringList{u"--informe"_s, ruta}; };
+
+        QTest::newRow("ejemplo, punto") << informe(ejemplo) << c << QString()
+                                        << contenido(casos + u"ejemplo-trabajado.txt"_s) << QByteArray() << 0;
+        QTest::newRow("coma decimal") << informe(casos + u"coma.w1e"_s) << es << QString()
+                                      << contenido(casos + u"coma.txt"_s) << QByteArray() << 0;
+
+        // An error in the figures comes after the first block of the report.
+        QTest::newRow("punto bajo coma decimal")
+            << informe(ejemplo) << es << QString() << primerasLineas(contenido(casos + u"ejemplo-trabajado.txt"_s), 9)
+            << (ejemplo + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
+
+        QVERIFY(m_dir.isValid());
+        const QByteArray cabecera = "Equipo\r\nM\xE9todo\r\nAna\r\nhoy\r\n";
+        const auto estudio = [&](const char *nombre, const QByteArray &bytes) {
+            const QString ruta = m_dir.filePath(QLatin1String(nombre) + u".w1e"_s);
+            QFile f(ruta);
+            if (f.open(QIODevice::WriteOnly))
+                f.write(cabecera + bytes);
+            return ruta;
+        };
+        // Every error line begins with the study's name.
+        const auto fallo = [&](const QString &archivo, const QString &texto) {
+            return (archivo + u": "_s + texto + u'\n').toUtf8();
+        };
+        const QString calculo = estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n");
+        QTest::newRow("cálculo") << informe(calculo) << c << QString()
+            << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
+               "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
+            << fallo(calculo, u"Floating point division by zero"_s) << 1;
+        const auto dunnett = [](const QString &ruta, const QString &control) {
+            return QStringList{u"--dunnett"_s, ruta, u"--control"_s, control};
+        };
+        QTest::newRow("dunnett") << dunnett(ejemplo, u"2"_s) << c << QString()
+                                 << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
+        QTest::newRow("dunnett, control antes") << QStringList{u"--dunnett"_s, u"--control"_s, u"2"_s, ejemplo} << c
+            << QString() << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
+        QTest::newRow("dunnett, control 4 de 3") << dunnett(ejemplo, u"4"_s) << c << QString() << QByteArray()
+            << fallo(ejemplo, u"El FAM de control debe estar entre 1 y 3: el estudio tiene 3 FAM."_s) << 2;
+        QTest::newRow("dunnett, control 6") << dunnett(ejemplo, u"6"_s) << c << QString() << QByteArray()
+            << "El FAM de control «6» no es válido: debe ser un número entero de 1 a 5.\n"_ba << 2;
+        const QString k6 = estudio("k6", "6\r\n2\r\n");
+        QTest::newRow("6 FAM") << informe(k6) << c << QString() << QByteArray()
+                               << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
+        // System texts in Spanish; a pipe is refused before it is opened.
+        const QString falta = m_dir.filePath(u"no-existe.w1e"_s);
+        QTest::newRow("archivo inexistente") << informe(falta) << c << QString() << QByteArray()
+            << fallo(falta, u"No se puede abrir el archivo «%1»: No existe el archivo o el directorio"_s.arg(falta)) << 1;
+        const QString tubo = m_dir.filePath(u"tubo.w1e"_s);
+        QVERIFY(mkfifo(QFile::encodeName(tubo).constData(), 0600) == 0);
+        QTest::newRow("tubería") << informe(tubo) << c << QString() << QByteArray()
+            << fallo(tubo, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(tubo)) << 1;
+        // A report that could not be written is no success.
+        QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
+            << fallo(ejemplo, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
+            << 1;
+
+        // The assumptions and the JSON document: their output and a failed write.
+        const auto supuestos = [](const QString &ruta) { return QStringList{u"--supuestos"_s, ruta}; };
+        const auto json = [](const QString &ruta) { return QStringList{u"--json"_s, ruta}; };
+        QTest::newRow("supuestos, ejemplo") << supuestos(ejemplo) << c << QString()
+            << contenido(fuentes + u"/tests/supuestos/ejemplo-trabajado.txt"_s) << QByteArray() << 0;
+        QTest::newRow("supuestos, salida llena") << supuestos(ejemplo) << c << u"/dev/full"_s << QByteArray()
+            << fallo(ejemplo, u"No se pudieron escribir los supuestos en la salida estándar: "
+                              "No queda espacio en el dispositivo"_s) << 1;
+        // The document's own "error" is the message alone.
+        QTest::newRow("json, cálculo") << json(calculo) << c << QString()
+            << "{\n    \"error\": \"Floating point division by zero\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_ba
+            << fallo(calculo, u"Floating point division by zero"_s) << 1;
+        QTest::newRow("json, salida llena") << json(ejemplo) << c << u"/dev/full"_s << QByteArray()
+            << fallo(ejemplo, u"No se pudo escribir el documento JSON en la salida estándar: "
+                              "No queda espacio en el dispositivo"_s) << 1;
+
+        for (const QStringList &mal : {QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
+                                       QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--ayuda"_s}})
+            QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;
+    }
+
+    // Runs the real program with nothing of the environment but the locale:
+    // no display, no platform plugin.
+    void ejecucion()
+    {
+        QFETCH(QStringList, argumentos);
+        QFETCH(QString, locale);
+        QFETCH(QString, salidaEn);
+        QProcess proceso;
+        QProcessEnvironment entorno;
+        entorno.insert(u"LC_ALL"_s, locale);
+        entorno.insert(u"PATH"_s, u"/usr/bin:/bin"_s);
+        proceso.setProcessEnvironment(entorno);
+        if (!salidaEn.isEmpty())
+            proceso.setStandardOutputFile(salidaEn);
+        proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), argumentos);
+        QVERIFY(proceso.waitForFinished(60000));
+        QCOMPARE(proceso.exitStatus(), QProcess::NormalExit);
+        QTEST(proceso.readAllStandardError(), "error");
+        QTEST(proceso.readAllStandardOutput(), "salida");
+        QTEST(proceso.exitCode(), "codigo");
+    }
+
+    void reconoceLaLineaDeComandos()
+    {
+        // An argument beginning with "--" asks for the command line; a study
+        // name alone opens the windows.
+        char programa[] = "tolerancia", informe[] = "--informe", x[] = "--x", estudio[] = "a.w1e", guion[] = "-informe";
+        const QList<QList<char *>> lineas{{programa, informe, estudio}, {programa, x}, {programa}, {programa, estudio},
+                                          {programa, guion}};
+        for (int i = 0; i < lineas.size(); ++i)
+            QCOMPARE(EsLineaComandos(int(lineas[i].size()), const_cast<char **>(lineas[i].data())), i < 2);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TstCli::ejecucion_data()
-{
-    QTest::addColumn<QStringList>("argumentos");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("salidaEn");  // a file to take the standard output instead of the pipe
-    QTest::addColumn<QByteArray>("salida");
-    QTest::addColumn<QByteArray>("error");
-    QTest::addColumn<int>("codigo");
-    const QString c = u"C.UTF-8"_s, es = u"es_ES.UTF-8"_s;
-    const auto informe = [](const QString &ruta) { return QStringList{u"--informe"_s, ruta}; };
-
-    QTest::newRow("ejemplo, punto") << informe(ejemplo) << c << QString()
-                                    << contenido(casos + u"ejemplo-trabajado.txt"_s) << QByteArray() << 0;
-    QTest::newRow("coma decimal") << informe(casos + u"coma.w1e"_s) << es << QString()
-                                  << contenido(casos + u"coma.txt"_s) << QByteArray() << 0;
-
-    // An error in the figures comes after the first block of the report.
-    QTest::newRow("punto bajo coma decimal")
-        << informe(ejemplo) << es << QString() << primerasLineas(contenido(casos + u"ejemplo-trabajado.txt"_s), 9)
-        << (ejemplo + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
-    QTest::newRow("coma bajo punto decimal")
-        << informe(casos + u"coma.w1e"_s) << c << QString() << primerasLineas(contenido(casos + u"coma.txt"_s), 9)
-        << (casos + u"coma.w1e: '98,50' is not a valid floating point value\n"_s).toUtf8() << 1;
-
-    QVERIFY(m_dir.isValid());
-    const QByteArray cabecera = "Equipo\r\nM\xE9todo\r\nAna\r\nhoy\r\n";
-    const auto estudio = [&](const char *nombre, const QByteArray &bytes) {
-        const QString ruta = m_dir.filePath(QLatin1String(nombre) + u".w1e"_s);
-        QFile f(ruta);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(cabecera + bytes);
-        return ruta;
-    };
-    // Every error line begins with the study's name.
-    const auto fallo = [&](const QString &archivo, const QString &texto) {
-        return (archivo + u": "_s + texto + u'\n').toUtf8();
-    };
-    const QString calculo = estudio("calculo", "2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n");
-    QTest::newRow("cálculo") << informe(calculo) << c << QString()
-        << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
-           "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
-        << fallo(calculo, u"Floating point division by zero"_s) << 1;
-    const auto dunnett = [](const QString &ruta, const QString &control) {
-        return QStringList{u"--dunnett"_s, ruta, u"--control"_s, control};
-    };
-    QTest::newRow("dunnett") << dunnett(ejemplo, u"2"_s) << c << QString()
-                             << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
-    QTest::newRow("dunnett, control antes") << QStringList{u"--dunnett"_s, u"--control"_s, u"2"_s, ejemplo} << c
-        << QString() << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
-    QTest::newRow("dunnett, control 4 de 3") << dunnett(ejemplo, u"4"_s) << c << QString() << QByteArray()
-        << fallo(ejemplo, u"El FAM de control debe estar entre 1 y 3: el estudio tiene 3 FAM."_s) << 2;
-    for (const QString &mal : {u"0"_s, u"6"_s, u"x"_s})
-        QTest::addRow("dunnett, control %s", qPrintable(mal)) << dunnett(ejemplo, mal) << c << QString() << QByteArray()
-            << u"El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.\n"_s.arg(mal).toUtf8() << 2;
-    QTest::newRow("dunnett, variación nula") << dunnett(calculo, u"1"_s) << c << QString()
-        << "TOLERANCIA DEL MÉTODO\nFAM: Equipo\nNombre del método: Método\nNombre del Analista: Ana\n"
-           "Fecha: hoy\nNúmero de FAM:\n2\nNúmero de Muestras (Replicaciones):\n2\n"_ba
-        << fallo(calculo, u"Floating point division by zero"_s) << 1;
-    const QString k6 = estudio("k6", "6\r\n2\r\n");
-    QTest::newRow("6 FAM") << informe(k6) << c << QString() << QByteArray()
-                           << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
-    const QString n1 = estudio("n1", "2\r\n1\r\n");
-    QTest::newRow("1 muestra") << informe(n1) << c << QString() << QByteArray()
-                               << fallo(n1, u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s) << 1;
-    const QString tres = estudio("tres", "2\r\ntres\r\n");
-    QTest::newRow("conteo no entero") << informe(tres) << c << QString() << QByteArray()
-                                      << fallo(tres, u"'tres' is not a valid integer value"_s) << 1;
-    const QString k11 = estudio("k11", "11\r\n2\r\n");
-    QTest::newRow("fuera de la tabla") << informe(k11) << c << QString() << QByteArray()
-        << fallo(k11, u"El archivo indica 11 FAM: un archivo de estudio admite de 0 a 10."_s) << 1;
-    // System texts in Spanish; a pipe or a device is refused before it is opened.
-    const QString falta = m_dir.filePath(u"no-existe.w1e"_s);
-    const QString noExiste = u"No se puede abrir el archivo «%1»: No existe el archivo o el directorio"_s.arg(falta);
-    QTest::newRow("archivo inexistente") << informe(falta) << c << QString() << QByteArray()
-                                         << fallo(falta, noExiste) << 1;
-    const QString tubo = m_dir.filePath(u"tubo.w1e"_s);
-    QVERIFY(mkfifo(QFile::encodeName(tubo).constData(), 0600) == 0);
-    for (const QString &raro : {tubo, u"/dev/null"_s, m_dir.path()})
-        QTest::addRow("no es un archivo: %s", qPrintable(raro)) << informe(raro) << c << QString() << QByteArray()
-            << fallo(raro, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(raro)) << 1;
-    // A report that could not be written is no success.
-    QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
-        << fallo(ejemplo, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
-        << 1;
-
-    // The assumptions and the JSON document: the same study, the same refusals.
-    const auto supuestos = [](const QString &ruta) { return QStringList{u"--supuestos"_s, ruta}; };
-    const auto json = [](const QString &ruta) { return QStringList{u"--json"_s, ruta}; };
-    QTest::newRow("supuestos, ejemplo") << supuestos(ejemplo) << c << QString()
-        << contenido(fuentes + u"/tests/supuestos/ejemplo-trabajado.txt"_s) << QByteArray() << 0;
-    QTest::newRow("supuestos, punto bajo coma decimal") << supuestos(ejemplo) << es << QString() << QByteArray()
-        << fallo(ejemplo, u"'99.2' is not a valid floating point value"_s) << 1;
-    QTest::newRow("supuestos, cálculo") << supuestos(calculo) << c << QString() << QByteArray()
-        << fallo(calculo, u"Floating point division by zero"_s) << 1;
-    QTest::newRow("supuestos, 6 FAM") << supuestos(k6) << c << QString() << QByteArray()
-        << fallo(k6, u"Datos fuera de límite, 2-5 FAM."_s) << 1;
-    QTest::newRow("supuestos, tubería") << supuestos(tubo) << c << QString() << QByteArray()
-        << fallo(tubo, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(tubo)) << 1;
-    QTest::newRow("supuestos, salida llena") << supuestos(ejemplo) << c << u"/dev/full"_s << QByteArray()
-        << fallo(ejemplo, u"No se pudieron escribir los supuestos en la salida estándar: "
-                          "No queda espacio en el dispositivo"_s) << 1;
-    // The document's own "error" is the message alone.
-    QTest::newRow("json, cálculo") << json(calculo) << c << QString()
-        << "{\n    \"error\": \"Floating point division by zero\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_ba
-        << fallo(calculo, u"Floating point division by zero"_s) << 1;
-    QTest::newRow("json, archivo inexistente") << json(falta) << c << QString()
-        << u"{\n    \"error\": \"%1\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_s.arg(noExiste).toUtf8()
-        << fallo(falta, noExiste) << 1;
-    QTest::newRow("json, salida llena") << json(ejemplo) << c << u"/dev/full"_s << QByteArray()
-        << fallo(ejemplo, u"No se pudo escribir el documento JSON en la salida estándar: "
-                          "No queda espacio en el dispositivo"_s) << 1;
-
-    for (const QStringList &mal : {QStringList{u"--dunnett"_s}, QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
-                                   QStringList{u"--dunnett"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--supuestos"_s}, QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s},
-                                   QStringList{u"--informe"_s}, QStringList{u"--informe"_s, u"a.w1e"_s, u"b.w1e"_s},
-                                   QStringList{u"--ayuda"_s}, QStringList{u"--"_s, u"a.w1e"_s}})
-        QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;
-}
-
-// Runs the real program with nothing of the environment but the locale:
-// no display, no platform plugin.
-void TstCli::ejecucion()
-{
-    QFETCH(QStringList, argumentos);
-    QFETCH(QString, locale);
-    QFETCH(QString, salidaEn);
-    QProcess proceso;
-    QProcessEnvironment entorno;
-    entorno.insert(u"LC_ALL"_s, locale);
-    entorno.insert(u"PATH"_s, u"/usr/bin:/bin"_s);
-    proceso.setProcessEnvironment(entorno);
-    if (!salidaEn.isEmpty())
-        proceso.setStandardOutputFile(salidaEn);
-    proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), argumentos);
-    QVERIFY(proceso.waitForFinished(60000));
-    QCOMPARE(proceso.exitStatus(), QProcess::NormalExit);
-    QTEST(proceso.readAllStandardError(), "error");
-    QTEST(proceso.readAllStandardOutput(), "salida");
-    QTEST(proceso.exitCode(), "codigo");
-}
-
-void TstCli::reconoceLaLineaDeComandos()
-{
-    const auto es = [](std::initializer_list<const char *> lista) {
-        QList<QByteArray> copia(lista.begin(), lista.end());
-        QList<char *> argv;
-        for (QByteArray &a : copia)
-            argv += a.data();
-        return EsLineaComandos(static_cast<int>(argv.size()), argv.data());
-    };
-    QVERIFY(es({"tolerancia", "--informe", "a.w1e"}));
-    QVERIFY(es({"tolerancia", "--x"}));
-    QVERIFY(!es({"tolerancia"}));
-    QVERIFY(!es({"tolerancia", "estudio.w1e"}));
-    QVERIFY(!es({"tolerancia", "-informe"}));
-}
 
 QTEST_GUILESS_MAIN(TstCli)
 #include "tst_cli.moc"

@@ -45,12 +45,12 @@ struct Ejecucion
 };
 
 // Runs the program as a user would: no platform or display named.
-Ejecucion ejecuta(const QStringList &argumentos, const QString &locale = u"C.UTF-8"_s)
+Ejecucion ejecuta(const QStringList &argumentos)
 {
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         entorno.remove(QString::fromLatin1(variable));
-    entorno.insert(u"LC_ALL"_s, locale);
+    entorno.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
     QProcess proceso;
     proceso.setProcessEnvironment(entorno);
     proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), argumentos);
@@ -76,21 +76,10 @@ QByteArray contenido(const QString &ruta)
 // The worked example by hand: means 99.9, 100.95, 99.825, grand mean
 // 100.225, MSE 0.1575 and t(9) = 2.2622 give intervals from 99.376 to
 // 101.399, so the axis runs from 99 to 101.5 in halves.
-const QStringList textosEjemplo = {u"FAM: Equipo de disolución (3 equipos)"_s,
-                                   u"Método: Valoración de paracetamol por UV"_s,
-                                   u"FAM 1"_s,
-                                   u"FAM 2"_s,
-                                   u"FAM 3"_s,
-                                   u"promedio 99.9"_s,
-                                   u"promedio 100.95"_s,
-                                   u"promedio 99.825"_s,
-                                   u"Promedio general 100.225"_s,
-                                   u"99.0"_s,
-                                   u"99.5"_s,
-                                   u"100.0"_s,
-                                   u"100.5"_s,
-                                   u"101.0"_s,
-                                   u"101.5"_s};
+const QStringList textosEjemplo = {
+    u"FAM: Equipo de disolución (3 equipos)"_s, u"Método: Valoración de paracetamol por UV"_s, u"FAM 1"_s, u"FAM 2"_s,
+    u"FAM 3"_s, u"promedio 99.9"_s, u"promedio 100.95"_s, u"promedio 99.825"_s, u"Promedio general 100.225"_s,
+    u"99.0"_s, u"99.5"_s, u"100.0"_s, u"100.5"_s, u"101.0"_s, u"101.5"_s};
 
 } // namespace
 
@@ -99,222 +88,186 @@ class TstGrafica : public QObject
     Q_OBJECT
 
 private slots:
-    void modelo();
-    void marcas_data();
-    void marcas();
-    void descripcion();
-    void archivos_data();
-    void archivos();
-    void fallos_data();
-    void fallos();
+    void modelo()
+    {
+        Estudio estudio = pequeno(u'.');
+        estudio.stgdatos.ponCelda(2, 0, u" Equipo B "_s);
+        JuegoResultados juego;
+        CalculaAnova(estudio, u'.', juego);
+        const ModeloGrafica m = ModeloDeGrafica(estudio, juego, u'.');
+
+        QCOMPARE(m.niveles.size(), 2);
+        QCOMPARE(m.niveles[0].etiqueta, u"FAM 1"_s);
+        QCOMPARE(m.niveles[1].etiqueta, u"Equipo B"_s);
+        // Means and intervals: the description below gives them in words.
+
+        // The tied tens side by side about the column, in sample order; the
+        // rest in it.
+        const QList<double> desplazamientos[2] = {{-0.5, 0.5, 0.0}, {0.0, 0.0, 0.0}};
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 3; ++j)
+                QVERIFY2(qAbs(m.niveles[i].puntos[j].desplazamiento - desplazamientos[i][j]) < 1e-12,
+                         qPrintable(u"FAM %1, muestra %2"_s.arg(i + 1).arg(j + 1)));
+        QCOMPARE(m.niveles[1].puntos[1].valor, 14.0);
+
+        // Intervals from 8.935 to 15.731: whole numbers from 8 to 17.
+        QStringList textos;
+        for (const MarcaEje &marca : m.marcas)
+            textos << marca.texto;
+        QCOMPARE(textos, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16", "17"}));
+        QCOMPARE(m.ejeMinimo, 8.0);
+        QCOMPARE(m.ejeMaximo, 17.0);
+    }
+
+    void marcas_data()
+    {
+        QTest::addColumn<double>("minimo");
+        QTest::addColumn<double>("maximo");
+        QTest::addColumn<QChar>("separador");
+        QTest::addColumn<QStringList>("textos");
+        QTest::newRow("medios") << 99.2 << 101.3 << QChar(u'.')
+                                << QStringList{"99.0", "99.5", "100.0", "100.5", "101.0", "101.5"};
+        QTest::newRow("coma") << 0.42 << 1.93 << QChar(u',') << QStringList{"0,0", "0,5", "1,0", "1,5", "2,0"};
+        QTest::newRow("negativos, cero sin signo")
+            << -2.3 << -0.4 << QChar(u'.') << QStringList{"-2.5", "-2.0", "-1.5", "-1.0", "-0.5", "0.0"};
+        QTest::newRow("miles") << 1200.0 << 5600.0 << QChar(u'.')
+                               << QStringList{"1000", "2000", "3000", "4000", "5000", "6000"};
+        QTest::newRow("centésimas") << 0.013 << 0.087 << QChar(u',')
+                                    << QStringList{"0,01", "0,02", "0,03", "0,04", "0,05",
+                                                   "0,06", "0,07", "0,08", "0,09"};
+        QTest::newRow("sin amplitud") << 5.0 << 5.0 << QChar(u'.') << QStringList{"5.0", "5.1"};
+    }
+
+    void marcas()
+    {
+        QFETCH(double, minimo);
+        QFETCH(double, maximo);
+        QFETCH(QChar, separador);
+        QStringList textos;
+        for (const MarcaEje &marca : MarcasNitidas(minimo, maximo, 6, separador))
+            textos << marca.texto;
+        QTEST(textos, "textos");
+    }
+
+    void descripcion()
+    {
+        const Estudio estudio = pequeno(u',');
+        JuegoResultados juego;
+        CalculaAnova(estudio, u',', juego);
+        QCOMPARE(DescripcionGrafica(ModeloDeGrafica(estudio, juego, u',')),
+                 u"Gráfica de los 3 valores de cada uno de los 2 FAM, con el promedio de cada FAM, su intervalo "
+                 "del 95 % y el promedio general. "
+                 "FAM 1: valores de 10 a 12; promedio 10,6667, intervalo del 95 % de 8,93528 a 12,3981. "
+                 "FAM 2: valores de 13 a 15; promedio 14, intervalo del 95 % de 12,2686 a 15,7314. "
+                 "Promedio general: 12,3333."_s);
+    }
+
+    void archivos_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QStringList>("medidas");
+        QTest::addColumn<QSize>("tamano");
+        QTest::newRow("png") << u"ejemplo.png"_s << QStringList() << QSize(1200, 800);
+        QTest::newRow("png a medida") << u"medida.PNG"_s << QStringList{"--alto", "600", "--ancho", "900"}
+                                      << QSize(900, 600);
+        QTest::newRow("svg") << u"ejemplo.svg"_s << QStringList() << QSize(1200, 800);
+        QTest::newRow("pdf") << u"ejemplo.pdf"_s << QStringList{"--ancho", "1500"} << QSize(1500, 800);
+    }
+
+    // The files hold the plot's texts as the study gives them by hand.
+    void archivos()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QStringList, medidas);
+        QFETCH(QSize, tamano);
+        const QString ruta = m_dir.filePath(nombre);
+        const Ejecucion e = ejecuta(QStringList{"--grafica", ruta, ejemplo} + medidas);
+        QVERIFY2(e.codigo == 0, qPrintable(e.error));
+
+        const QString tipo = QFileInfo(ruta).suffix().toLower();
+        if (tipo == u"png") {
+            QVERIFY(contenido(ruta).startsWith("\x89PNG\r\n\x1a\n"));
+            QImage imagen;
+            QVERIFY(imagen.load(ruta, "PNG"));
+            QCOMPARE(imagen.size(), tamano);
+            // Something is drawn in colour, on white.
+            QCOMPARE(imagen.pixelColor(0, 0), QColor(Qt::white));
+            return;
+        }
+        QStringList textos;
+        if (tipo == u"svg") {
+            QXmlStreamReader xml(contenido(ruta));
+            while (!xml.atEnd()) {
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                    textos << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            // 1200 pixels at 150 to the inch.
+            QVERIFY(contenido(ruta).contains("width=\"203.2mm\""));
+        } else {
+            const QString info = herramienta(u"pdfinfo"_s, {ruta});
+            QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
+            // 150 pixels to the inch.
+            const QRegularExpression pagina(
+                u"Page size:\\s+%1 x %2 pts"_s.arg(tamano.width() * 72 / 150).arg(tamano.height() * 72 / 150));
+            QVERIFY2(info.contains(pagina), qPrintable(info));
+            textos = herramienta(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s}).split(u'\n');
+            for (QString &t : textos)
+                t = t.simplified();
+        }
+        const QString todo = textos.join(u'\n');
+        for (const QString &esperado : textosEjemplo)
+            QVERIFY2(todo.contains(esperado), qPrintable(esperado + u" no está en:\n"_s + todo));
+    }
+
+    void fallos_data()
+    {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("mensaje"); // %1: the output file
+        const QString uso = u"Uso: tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e"_s;
+        const auto orden = [](const QString &salida, const QString &estudio) {
+            return QStringList{u"--grafica"_s, salida, estudio};
+        };
+        QTest::newRow("carpeta inexistente") << orden(u"no/existe/g.png"_s, ejemplo) << 1
+                                             << u"No se puede crear el archivo «%1»"_s;
+        QTest::newRow("tubería") << orden(u"tubo.svg"_s, ejemplo) << 1
+                                 << u"No se puede guardar en «%1»: no es un archivo normal."_s;
+        QTest::newRow("valores iguales") << orden(u"previo.svg"_s, u"iguales.w1e"_s) << 1
+                                         << u"Floating point division by zero"_s;
+        QTest::newRow("formato desconocido") << orden(u"g.jpg"_s, ejemplo) << 2 << uso;
+        QTest::newRow("alto diminuto") << orden(u"g.png"_s, ejemplo) + QStringList{"--alto", "10"} << 2 << uso;
+        QTest::newRow("sin estudio") << QStringList{"--grafica", "g.png"} << 2 << uso;
+    }
+
+    // A refusal or failure writes nothing and leaves an earlier file whole.
+    void fallos()
+    {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, codigo);
+        QFETCH(QString, mensaje);
+        QDir::setCurrent(m_dir.path());
+        QFile iguales(u"iguales.w1e"_s), previo(u"previo.svg"_s);
+        QVERIFY(iguales.open(QIODevice::WriteOnly) && iguales.write("B\r\nM\r\nA\r\nF\r\n2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n") > 0);
+        QVERIFY(previo.open(QIODevice::WriteOnly) && previo.write("contenido anterior") > 0);
+        iguales.close();
+        previo.close();
+        QFile::remove(u"tubo.svg"_s);
+        QCOMPARE(mkfifo("tubo.svg", 0600), 0);
+        const QStringList antes = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);
+
+        const Ejecucion e = ejecuta(argumentos);
+        QCOMPARE(e.codigo, codigo);
+        // A failure's line names the study first.
+        const QString estudio = codigo == 1 ? argumentos.value(2) + u": "_s : QString();
+        QVERIFY2(e.error.contains(estudio + mensaje.replace(u"%1"_s, argumentos.value(1))), qPrintable(e.error));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::System), antes);
+        QCOMPARE(contenido(u"previo.svg"_s), QByteArray("contenido anterior"));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TstGrafica::modelo()
-{
-    Estudio estudio = pequeno(u'.');
-    estudio.stgdatos.ponCelda(2, 0, u" Equipo B "_s);
-    JuegoResultados juego;
-    CalculaAnova(estudio, u'.', juego);
-    const ModeloGrafica m = ModeloDeGrafica(estudio, juego, u'.');
-
-    QCOMPARE(m.niveles.size(), 2);
-    QCOMPARE(m.niveles[0].etiqueta, u"FAM 1"_s);
-    QCOMPARE(m.niveles[1].etiqueta, u"Equipo B"_s);
-    const double semiamplitud = 2.7764 * std::sqrt((8.0 / 3.0 + 2.0) / 4.0 / 3.0);
-    QVERIFY(qAbs(m.semiamplitud - semiamplitud) < 1e-12);
-    QVERIFY(qAbs(m.niveles[0].promedio - 32.0 / 3.0) < 1e-12);
-    QVERIFY(qAbs(m.niveles[0].inferior - (32.0 / 3.0 - semiamplitud)) < 1e-12);
-    QVERIFY(qAbs(m.niveles[1].superior - (14.0 + semiamplitud)) < 1e-12);
-    QVERIFY(qAbs(m.promedioGeneral - 74.0 / 6.0) < 1e-12);
-
-    // The tied tens side by side about the column, in sample order; the
-    // rest in it.
-    const QList<double> desplazamientos[2] = {{-0.5, 0.5, 0.0}, {0.0, 0.0, 0.0}};
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 3; ++j)
-            QVERIFY2(qAbs(m.niveles[i].puntos[j].desplazamiento - desplazamientos[i][j]) < 1e-12,
-                     qPrintable(u"FAM %1, muestra %2"_s.arg(i + 1).arg(j + 1)));
-    QCOMPARE(m.niveles[1].puntos[1].valor, 14.0);
-
-    // Intervals from 8.935 to 15.731: whole numbers from 8 to 17.
-    QStringList textos;
-    for (const MarcaEje &marca : m.marcas)
-        textos << marca.texto;
-    QCOMPARE(textos, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16", "17"}));
-    QCOMPARE(m.ejeMinimo, 8.0);
-    QCOMPARE(m.ejeMaximo, 17.0);
-}
-
-void TstGrafica::marcas_data()
-{
-    QTest::addColumn<double>("minimo");
-    QTest::addColumn<double>("maximo");
-    QTest::addColumn<QChar>("separador");
-    QTest::addColumn<QStringList>("textos");
-    QTest::newRow("medios") << 99.2 << 101.3 << QChar(u'.')
-                            << QStringList{"99.0", "99.5", "100.0", "100.5", "101.0", "101.5"};
-    QTest::newRow("coma") << 0.42 << 1.93 << QChar(u',') << QStringList{"0,0", "0,5", "1,0", "1,5", "2,0"};
-    QTest::newRow("negativos, cero sin signo")
-        << -2.3 << -0.4 << QChar(u'.') << QStringList{"-2.5", "-2.0", "-1.5", "-1.0", "-0.5", "0.0"};
-    QTest::newRow("miles") << 1200.0 << 5600.0 << QChar(u'.')
-                           << QStringList{"1000", "2000", "3000", "4000", "5000", "6000"};
-    QTest::newRow("centésimas") << 0.013 << 0.087 << QChar(u',')
-                                << QStringList{"0,01", "0,02", "0,03", "0,04", "0,05",
-                                               "0,06", "0,07", "0,08", "0,09"};
-    QTest::newRow("sin amplitud") << 5.0 << 5.0 << QChar(u'.') << QStringList{"5.0", "5.1"};
-}
-
-void TstGrafica::marcas()
-{
-    QFETCH(double, minimo);
-    QFETCH(double, maximo);
-    QFETCH(QChar, separador);
-    QStringList textos;
-    for (const MarcaEje &marca : MarcasNitidas(minimo, maximo, 6, separador))
-        textos << marca.texto;
-    QTEST(textos, "textos");
-}
-
-void TstGrafica::descripcion()
-{
-    const Estudio estudio = pequeno(u',');
-    JuegoResultados juego;
-    CalculaAnova(estudio, u',', juego);
-    QCOMPARE(DescripcionGrafica(ModeloDeGrafica(estudio, juego, u',')),
-             u"Gráfica de los 3 valores de cada uno de los 2 FAM, con el promedio de cada FAM, su intervalo "
-             "del 95 % y el promedio general. "
-             "FAM 1: valores de 10 a 12; promedio 10,6667, intervalo del 95 % de 8,93528 a 12,3981. "
-             "FAM 2: valores de 13 a 15; promedio 14, intervalo del 95 % de 12,2686 a 15,7314. "
-             "Promedio general: 12,3333."_s);
-}
-
-void TstGrafica::archivos_data()
-{
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QStringList>("medidas");
-    QTest::addColumn<QSize>("tamano");
-    QTest::newRow("png") << u"ejemplo.png"_s << QStringList() << QSize(1200, 800);
-    QTest::newRow("png a medida") << u"medida.PNG"_s << QStringList{"--alto", "600", "--ancho", "900"}
-                                  << QSize(900, 600);
-    QTest::newRow("svg") << u"ejemplo.svg"_s << QStringList() << QSize(1200, 800);
-    QTest::newRow("pdf") << u"ejemplo.pdf"_s << QStringList{"--ancho", "1500"} << QSize(1500, 800);
-}
-
-// The files hold the plot's texts as the study gives them by hand.
-void TstGrafica::archivos()
-{
-    QFETCH(QString, nombre);
-    QFETCH(QStringList, medidas);
-    QFETCH(QSize, tamano);
-    const QString ruta = m_dir.filePath(nombre);
-    const Ejecucion e = ejecuta(QStringList{"--grafica", ruta, ejemplo} + medidas);
-    QVERIFY2(e.codigo == 0, qPrintable(e.error));
-
-    const QString tipo = QFileInfo(ruta).suffix().toLower();
-    if (tipo == u"png") {
-        QVERIFY(contenido(ruta).startsWith("\x89PNG\r\n\x1a\n"));
-        QImage imagen;
-        QVERIFY(imagen.load(ruta, "PNG"));
-        QCOMPARE(imagen.size(), tamano);
-        // Something is drawn in colour, on white.
-        QCOMPARE(imagen.pixelColor(0, 0), QColor(Qt::white));
-        return;
-    }
-    QStringList textos;
-    if (tipo == u"svg") {
-        QXmlStreamReader xml(contenido(ruta));
-        while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
-                textos << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        // 1200 pixels at 150 to the inch.
-        QVERIFY(contenido(ruta).contains("width=\"203.2mm\""));
-    } else {
-        const QString info = herramienta(u"pdfinfo"_s, {ruta});
-        QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
-        // 150 pixels to the inch.
-        const QRegularExpression pagina(
-            u"Page size:\\s+%1 x %2 pts"_s.arg(tamano.width() * 72 / 150).arg(tamano.height() * 72 / 150));
-        QVERIFY2(info.contains(pagina), qPrintable(info));
-        textos = herramienta(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s}).split(u'\n');
-        for (QString &t : textos)
-            t = t.simplified();
-    }
-    const QString todo = textos.join(u'\n');
-    for (const QString &esperado : textosEjemplo)
-        QVERIFY2(todo.contains(esperado), qPrintable(esperado + u" no está en:\n"_s + todo));
-}
-
-void TstGrafica::fallos_data()
-{
-    QTest::addColumn<QStringList>("argumentos");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<int>("codigo");
-    QTest::addColumn<QString>("mensaje"); // %1: the output file
-    const QString uso = u"Uso: tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e"_s;
-    const auto orden = [](const QString &salida, const QString &estudio) {
-        return QStringList{u"--grafica"_s, salida, estudio};
-    };
-
-    QTest::newRow("carpeta inexistente") << orden(u"no/existe/g.png"_s, ejemplo) << u"C.UTF-8"_s << 1
-                                         << u"No se puede crear el archivo «%1»"_s;
-    QTest::newRow("tubería") << orden(u"tubo.svg"_s, ejemplo) << u"C.UTF-8"_s << 1
-                             << u"No se puede guardar en «%1»: no es un archivo normal."_s;
-    QTest::newRow("punto bajo coma decimal") << orden(u"previo.pdf"_s, ejemplo) << u"es_ES.UTF-8"_s << 1
-                                             << u"'99.2' is not a valid floating point value"_s;
-    QTest::newRow("seis FAM") << orden(u"previo.png"_s, u"seis.w1e"_s) << u"C.UTF-8"_s << 1
-                              << u"Datos fuera de límite, 2-5 FAM."_s;
-    QTest::newRow("valores iguales") << orden(u"previo.svg"_s, u"iguales.w1e"_s) << u"C.UTF-8"_s << 1
-                                     << u"Floating point division by zero"_s;
-    QTest::newRow("archivo inexistente")
-        << orden(u"previo.png"_s, u"nada.w1e"_s) << u"C.UTF-8"_s << 1 << u"No se puede abrir el archivo"_s;
-    QTest::newRow("formato desconocido") << orden(u"g.jpg"_s, ejemplo) << u"C.UTF-8"_s << 2 << uso;
-    QTest::newRow("ancho no numérico")
-        << orden(u"g.png"_s, ejemplo) + QStringList{"--ancho", "ancho"} << u"C.UTF-8"_s << 2 << uso;
-    QTest::newRow("alto diminuto") << orden(u"g.png"_s, ejemplo) + QStringList{"--alto", "10"} << u"C.UTF-8"_s
-                                   << 2 << uso;
-    QTest::newRow("dos estudios") << orden(u"g.png"_s, ejemplo) + QStringList{ejemplo} << u"C.UTF-8"_s << 2
-                                  << uso;
-    QTest::newRow("sin estudio") << QStringList{"--grafica", "g.png"} << u"C.UTF-8"_s << 2 << uso;
-}
-
-// A refusal or failure writes nothing and leaves an earlier file whole.
-void TstGrafica::fallos()
-{
-    QFETCH(QStringList, argumentos);
-    QFETCH(QString, locale);
-    QFETCH(QString, mensaje);
-    QDir::setCurrent(m_dir.path());
-    const QByteArray cabecera = "B\r\nM\r\nA\r\nF\r\n";
-    for (const auto &[nombre, cuerpo] :
-         {std::pair{"seis.w1e", QByteArray("6\r\n2\r\n") + QByteArray("10\r\n").repeated(12)},
-          std::pair{"iguales.w1e", QByteArray("2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n")}}) {
-        QFile f(QString::fromLatin1(nombre));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(cabecera + cuerpo) > 0);
-    }
-    QFile::remove(u"tubo.svg"_s);
-    QCOMPARE(mkfifo("tubo.svg", 0600), 0);
-    for (const char *previo : {"previo.png", "previo.svg", "previo.pdf"}) {
-        QFile f(QString::fromLatin1(previo));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("contenido anterior") > 0);
-    }
-    const QStringList antes = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);
-
-    const Ejecucion e = ejecuta(argumentos, locale);
-    QTEST(e.codigo, "codigo");
-    const QString salida = argumentos.value(1);
-    // A failure's line names the study first.
-    QFETCH(int, codigo);
-    const QString estudio = codigo == 1 ? argumentos.value(2) + u": "_s : QString();
-    QVERIFY2(e.error.contains(estudio + mensaje.replace(u"%1"_s, salida)), qPrintable(e.error));
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::System), antes);
-    for (const char *previo : {"previo.png", "previo.svg", "previo.pdf"})
-        QCOMPARE(contenido(QString::fromLatin1(previo)), QByteArray("contenido anterior"));
-}
 
 QTEST_MAIN(TstGrafica)
 #include "tst_grafica.moc"

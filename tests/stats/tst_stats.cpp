@@ -58,435 +58,325 @@ class TstStats : public QObject
     Q_OBJECT
 
 private slots:
-    void formatoGeneral_data();
-    void formatoGeneral();
-    void formatoGeneralComaDecimal();
-    void textoVisible_data();
-    void textoVisible();
+    void formatoGeneral_data()
+    {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("texto");
+        // The documented examples.
+        QTest::newRow("2.50") << 2.50 << "2.5";
+        QTest::newRow("0.0123456789") << 0.0123456789 << "0.0123457";
+        QTest::newRow("0.00001") << 0.00001 << "1E-5";
+        QTest::newRow("123456.7") << 123456.7 << "123457";
+        QTest::newRow("1234567") << 1234567.0 << "1.23457E6";
+        QTest::newRow("999999.7") << 999999.7 << "1E6";
+        // Zero, signs, non-finite values.
+        QTest::newRow("cero") << 0.0 << "0";
+        QTest::newRow("menos cero") << -0.0 << "0";
+        QTest::newRow("negativo") << -0.0123456789 << "-0.0123457";
+        QTest::newRow("inf") << std::numeric_limits<double>::infinity() << "INF";
+        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "NAN";
+        QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << "-NAN";
+        // Half-up on the seventh digit of the exact value; printf's %g rounds
+        // exact ties to even.
+        QTest::newRow("empate 1234565") << 1234565.0 << "1.23457E6";
+        QTest::newRow("0.1234565 es 0.12345649…") << 0.1234565 << "0.123456";
+        QTest::newRow("1.234565 es 1.2345649999…") << 1.234565 << "1.23456";
+        QTest::newRow("acarreo 0.09999996") << 0.09999996 << "0.1";
+        QTest::newRow("acarreo -9.9999999") << -9.9999999 << "-10";
+        // Edges of the plain notation: e from -3 to 6.
+        QTest::newRow("0.0001") << 0.0001 << "0.0001";
+        QTest::newRow("0.00009999996") << 0.00009999996 << "0.0001";
+        QTest::newRow("999999") << 999999.0 << "999999";
+        QTest::newRow("1000000") << 1000000.0 << "1E6";
+        QTest::newRow("máximo") << std::numeric_limits<double>::max() << "1.79769E308";
+        QTest::newRow("subnormal mínimo") << std::numeric_limits<double>::denorm_min() << "4.94066E-324";
+    }
 
-    void enteros_data();
-    void enteros();
-    void reales_data();
-    void reales();
-    void separadorDelEntorno();
+    void formatoGeneral()
+    {
+        QFETCH(double, valor);
+        QFETCH(QString, texto);
+        QCOMPARE(FormatoGeneral(valor, u'.'), texto);
+        QCOMPARE(FormatoGeneral(valor, u','), texto.replace(u'.', u','));
+    }
 
-    void probabilidadF_data();
-    void probabilidadF();
-    void potenciaFuera();
-    void tablaT();
+    void textoVisible_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("visible");
+        QTest::newRow("sin control") << u"Cromatógrafo «A» €"_s << u"Cromatógrafo «A» €"_s;
+        QTest::newRow("salto de línea solo") << u"Columna\nC18"_s << u"Columna C18"_s;
+        QTest::newRow("CR LF y tabulador") << u"a\r\n\tb"_s << u"a   b"_s;
+        // The undefined Windows-1252 bytes as the reader gives them.
+        QTest::newRow("bytes sin definir") << u"x\u0081\u008D\u008F\u0090\u009Dy"_s << u"x     y"_s;
+        QTest::newRow("C0, DEL y C1") << QString(u"\u0001\u001F\u007F\u0080\u009F"_s) << u"     "_s;
+        QTest::newRow("nulo") << QString(QChar(0)) << u" "_s;
+    }
 
-    void ejemploTrabajadoCompleto();
-    void errores_data();
-    void errores();
-    void valoresIdenticosNoEnteros();
-    void cincoFamLuegoTres();
-    void conclusion();
+    void textoVisible()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, visible);
+        QCOMPARE(TextoVisible(texto), visible);
+    }
 
-    void revisaConteos_data();
-    void revisaConteos();
-    void rejilla();
+    void enteros_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("valido");
+        QTest::addColumn<int>("valor");
+        QTest::newRow("simple") << "5" << true << 5;
+        QTest::newRow("blancos") << "  12 " << true << 12;
+        QTest::newRow("más") << "+3" << true << 3;
+        QTest::newRow("menos") << "-7" << true << -7;
+        QTest::newRow("máximo") << "2147483647" << true << 2147483647;
+        QTest::newRow("mínimo") << "-2147483648" << true << int(-2147483647 - 1);
+        QTest::newRow("desborde") << "2147483648" << false << 0;
+        QTest::newRow("vacío") << "" << false << 0;
+        QTest::newRow("signo solo") << "-" << false << 0;
+        QTest::newRow("decimal") << "2.0" << false << 0;
+        QTest::newRow("hexadecimal") << "0x10" << false << 0;
+        QTest::newRow("dígitos árabes") << QString::fromUtf8("\u0663") << false << 0;
+        QTest::newRow("tabulador") << "\t3" << false << 0;
+    }
+
+    void enteros()
+    {
+        QFETCH(QString, texto);
+        QFETCH(bool, valido);
+        QFETCH(int, valor);
+        QCOMPARE(EsEntero(texto), valido);
+        QCOMPARE(textoDeError([&] { QCOMPARE(StrToInt(texto), valor); }),
+                 valido ? u"(sin error)"_s : u"'%1' is not a valid integer value"_s.arg(texto));
+    }
+
+    void reales_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QChar>("separador");
+        QTest::addColumn<bool>("valido");
+        QTest::addColumn<double>("valor");
+        QTest::newRow("punto") << "99.2" << QChar(u'.') << true << 99.2;
+        QTest::newRow("coma") << "99,2" << QChar(u',') << true << 99.2;
+        QTest::newRow("coma con punto") << "99,2" << QChar(u'.') << false << 0.0;
+        QTest::newRow("punto con coma") << "99.2" << QChar(u',') << false << 0.0;
+        QTest::newRow("blancos") << " 3.5  " << QChar(u'.') << true << 3.5;
+        QTest::newRow("signo y sin entero") << "-.5" << QChar(u'.') << true << -0.5;
+        QTest::newRow("sin decimales") << "+5." << QChar(u'.') << true << 5.0;
+        QTest::newRow("exponente") << "1.5E3" << QChar(u'.') << true << 1500.0;
+        QTest::newRow("subdesborde") << "1e-400" << QChar(u'.') << true << 0.0;
+        QTest::newRow("desborde") << "1e309" << QChar(u'.') << false << 0.0;
+        QTest::newRow("vacío") << "" << QChar(u'.') << false << 0.0;
+        QTest::newRow("separador solo") << "." << QChar(u'.') << false << 0.0;
+        QTest::newRow("miles") << "1,000.5" << QChar(u'.') << false << 0.0;
+        QTest::newRow("exponente vacío") << "1e" << QChar(u'.') << false << 0.0;
+        QTest::newRow("inf") << "inf" << QChar(u'.') << false << 0.0;
+        QTest::newRow("hexadecimal") << "0x1p3" << QChar(u'.') << false << 0.0;
+        QTest::newRow("blanco interior") << "3 .5" << QChar(u'.') << false << 0.0;
+    }
+
+    void reales()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QChar, separador);
+        QFETCH(bool, valido);
+        QFETCH(double, valor);
+        QCOMPARE(EsReal(texto, separador), valido);
+        QCOMPARE(textoDeError([&] { QCOMPARE(StrToFloat(texto, separador), valor); }),
+                 valido ? u"(sin error)"_s : u"'%1' is not a valid floating point value"_s.arg(texto));
+    }
+
+    void separadorDelEntorno()
+    {
+        // LC_ALL, LC_NUMERIC, LANG ("" unset) and the separator they give.
+        const struct { const char *all, *numeric, *lang; char16_t separador; } casos[] = {
+            {"", "es_ES.UTF-8", "en_US.UTF-8", u','}, {"en_US.UTF-8", "es_ES.UTF-8", "en_US.UTF-8", u'.'},
+            {"", "", "fr_FR.UTF-8", u','}, {"", "", "", u'.'}};
+        const QByteArray antes[] = {qgetenv("LC_ALL"), qgetenv("LC_NUMERIC"), qgetenv("LANG")};
+        const auto pon = [](const char *variable, const QByteArray &valor) {
+            valor.isEmpty() ? qunsetenv(variable) : qputenv(variable, valor);
+        };
+        for (const auto &c : casos) {
+            pon("LC_ALL", c.all), pon("LC_NUMERIC", c.numeric), pon("LANG", c.lang);
+            QCOMPARE(SeparadorDecimal(), QChar(c.separador));
+        }
+        pon("LC_ALL", antes[0]), pon("LC_NUMERIC", antes[1]), pon("LANG", antes[2]);
+
+        QCOMPARE(SeparadorDeLocale("es_MX.UTF-8"), QChar(u'.'));
+        QCOMPARE(SeparadorDeLocale("de_DE@euro"), QChar(u','));
+        QCOMPARE(SeparadorDeLocale("POSIX"), QChar(u'.'));
+    }
+
+    void probabilidadF_data()
+    {
+        QTest::addColumn<double>("f");
+        QTest::addColumn<double>("df1");
+        QTest::addColumn<double>("df2");
+        QTest::addColumn<double>("p");
+        QTest::newRow("4.26, 2, 9") << 4.26 << 2.0 << 9.0 << 0.04945291548;
+        QTest::newRow("F < 1") << 0.5 << 2.0 << 9.0 << 0.626384981;
+        QTest::newRow("corrección d2 = 2") << 10.0 << 1.0 << 2.0 << 0.08643188583;
+        QTest::newRow("corrección d2 = 3") << 3.0 << 4.0 << 3.0 << 0.1965538502;
+        QTest::newRow("2.5, 2, 3") << 2.5 << 2.0 << 3.0 << 0.2298716209;
+        QTest::newRow("d2 = 4 sin corrección") << 3.0 << 2.0 << 4.0 << 0.1605437091;
+        QTest::newRow("F = 0") << 0.0 << 2.0 << 9.0 << 1.0;
+        QTest::newRow("F negativa") << -3.0 << 2.0 << 9.0 << 1.0;
+    }
+
+    void probabilidadF()
+    {
+        QFETCH(double, f);
+        QFETCH(double, df1);
+        QFETCH(double, df2);
+        QFETCH(double, p);
+        QVERIFY2(std::fabs(ProbabilidadF(f, df1, df2) - p) < 1e-9,
+                 qPrintable(QString::number(ProbabilidadF(f, df1, df2), 'g', 12)));
+    }
+
+    void potenciaFuera()
+    {
+        QCOMPARE(Potencia(2.0, 10.0), 1024.0000000000002);
+        QCOMPARE(textoDeError([] { Potencia(0.0, 4.0); }), QStringLiteral("Floating point division by zero"));
+        QCOMPARE(textoDeError([] { Potencia(-1.0, 2.0); }), QStringLiteral("Invalid floating point operation"));
+        QCOMPARE(textoDeError([] { Potencia(1e300, 4.0); }), QStringLiteral("Floating point overflow"));
+        // z = 0 with d2 < 4 (d1 = d2, F = 1): the small-df correction takes ln 0.
+        QCOMPARE(textoDeError([] { ProbabilidadF(1.0, 2.0, 2.0); }), QStringLiteral("Floating point division by zero"));
+    }
+
+    void tablaT()
+    {
+        const QList<QPair<int, double>> tabla{{1, 12.706}, {2, 4.3027}, {29, 2.0452}, {30, 2.0423}, {34, 2.0423},
+                                              {45, 2.0141}, {119, 1.984}, {200, 1.9719}, {324, 1.9719}};
+        for (const auto &[gl, t] : tabla)
+            QCOMPARE(ValorTablaT(gl), t);
+        QCOMPARE(textoDeError([] { ValorTablaT(0); }), QStringLiteral("Range check error"));
+        QCOMPARE(textoDeError([] { ValorTablaT(325); }), QStringLiteral("Range check error"));
+    }
+
+    // The worked example's figures are pinned by its report; here is what the
+    // report cannot show: the slots beyond k and the arrays beside the slots.
+    void ranurasYArreglos()
+    {
+        JuegoResultados juego;
+        juego.desviaciones.fill(42.0);
+        juego.coeficientes.fill(42.0);
+        juego.promedios.fill(42.0);
+        CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+        const AnovaResults &r = juego.resultados;
+        for (int ranura : {int(Ranura::promedio4), int(Ranura::promedio5), 46, 47})
+            QVERIFY2(r[ranura] == 0.0, qPrintable(QString::number(ranura)));
+        QCOMPARE(juego.ttabla, 2.2622);
+        // Elements beyond k keep what the holder's arrays held.
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(juego.desviaciones[i], r[Ranura::desvest(i)]);
+            QCOMPARE(juego.coeficientes[i], r[Ranura::coefvar(i)]);
+            QCOMPARE(juego.promedios[i], r[Ranura::promedio(i)]);
+        }
+        for (int i : {0, 4, 10})
+            QVERIFY(juego.desviaciones[i] == 42.0 && juego.coeficientes[i] == 42.0 && juego.promedios[i] == 42.0);
+    }
+
+    void errores_data()
+    {
+        QTest::addColumn<QList<QStringList>>("fams");
+        QTest::addColumn<QString>("texto");
+        const QString cero = u"Floating point division by zero"_s;
+        QTest::newRow("enteros iguales por FAM") << QList<QStringList>{{"5", "5", "5"}, {"7", "7", "7"}} << cero;
+        QTest::newRow("todos iguales") << QList<QStringList>{{"5", "5"}, {"5", "5"}} << "Invalid floating point operation";
+        QTest::newRow("total de FAM cero") << QList<QStringList>{{"-1", "1", "-2", "2"}, {"3", "4", "3", "5"}} << cero;
+        QTest::newRow("total general cero") << QList<QStringList>{{"-1", "-2"}, {"1", "2"}} << cero;
+        QTest::newRow("celda vacía") << QList<QStringList>{{"1", ""}, {"3", "4"}} << "'' is not a valid floating point value";
+        QTest::newRow("celda no numérica")
+            << QList<QStringList>{{"1", "2"}, {"3", "4,5"}} << "'4,5' is not a valid floating point value";
+        QTest::newRow("desborde") << QList<QStringList>{{"1e200", "2"}, {"3", "4"}} << "Floating point overflow";
+        // Identical values whose sums leave a tiny negative residue in doubles:
+        // a standard deviation of 0, not an invalid operation; every FAM so
+        // fails at fcal (mean square of error 0), not at a square root.
+        QTest::newRow("FAM identicas no enteras")
+            << QList<QStringList>{{"0.1", "0.1", "0.1"}, {"0.2", "0.2", "0.2"}} << cero;
+    }
+
+    void errores()
+    {
+        QFETCH(QList<QStringList>, fams);
+        QFETCH(QString, texto);
+        JuegoResultados juego;
+        QCOMPARE(textoDeError([&] { CalculaAnova(estudio(fams), u'.', juego); }), texto);
+    }
+
+    void valoresIdenticosNoEnteros()
+    {
+        // 99.9 three times leaves Q − T²/n a tiny negative number in doubles;
+        // it is a standard deviation of 0, not an invalid operation.
+        JuegoResultados juego;
+        CalculaAnova(estudio({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
+        const AnovaResults &r = juego.resultados;
+        QCOMPARE(r[Ranura::desvest1], 0.0);
+        QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
+
+        // Six times 0.7: each FAM keeps a tiny positive residue, but N·Q − G²
+        // comes out a tiny negative number in doubles; it is a total standard
+        // deviation of 0, not an invalid operation.
+        CalculaAnova(estudio({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
+        QCOMPARE(r[Ranura::desvesttotal], 0.0);
+        QCOMPARE(r[Ranura::coefvartotal], 0.0);
+    }
+
+    void cincoFamLuegoTres()
+    {
+        JuegoResultados fresco;
+        CalculaAnova(estudio(ejemploTrabajado), u'.', fresco);
+
+        JuegoResultados juego;
+        CalculaAnova(estudio({{"1", "2", "4"}, {"3", "5", "4"}, {"9", "8", "7"}, {"2", "2", "3"}, {"6", "6.5", "7"}}),
+                     u'.', juego);
+        CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+        for (int s = 0; s <= Ranura::coefvartotal; ++s) {
+            if (s == Ranura::promedio4 || s == Ranura::desvest4 || s == Ranura::coefvar4)
+                continue;
+            QCOMPARE(juego.resultados[s], fresco.resultados[s]);
+        }
+        for (const ParFam &par : OrdenPares) {
+            if (par.mayor > 3)
+                break;
+            QCOMPARE(juego.resultados[par.liminf], fresco.resultados[par.liminf]);
+            QCOMPARE(juego.resultados[par.limsup], fresco.resultados[par.limsup]);
+        }
+        QCOMPARE(juego.ttabla, fresco.ttabla);
+    }
+
+    void conclusion()
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        // Limits of a pair and whether they show a difference. A product that
+        // underflows to -0 or 0 still leaves the signs to decide.
+        const struct { double liminf, limsup; bool hay; } pares[] = {
+            {0.0, 1.0, true}, {-1.0, 0.0, true}, {-2.0, -1.0, true}, {1.0, 2.0, true}, {-1.0, 1.0, false},
+            {nan, 1.0, false}, {-1e-200, 1e-200, false}, {1e-200, 1e-200, true}, {-1e-200, -1e-200, true}};
+        for (const auto &par : pares)
+            QVERIFY2(HayDiferencia(par.liminf, par.limsup) == par.hay, qPrintable(QString::number(par.liminf)));
+        QVERIFY(!EsSignificativo(0.05));
+        QVERIFY(EsSignificativo(0.0499999));
+    }
+
+    void rejilla()
+    {
+        Rejilla r = RejillaCreacion();
+        QCOMPARE(r.columnas(), 5);
+        QCOMPARE(r.filas(), 4);
+        QCOMPARE(r.celda(0, 0), QStringLiteral("  FAM"));
+        QCOMPARE(r.celda(4, 0), QStringLiteral(" 4"));
+        QCOMPARE(r.celda(0, 3), QStringLiteral("Muestra 3"));
+        r.ponCelda(2, 2, "7.5");
+
+        AceptaRejilla(r, 2, 6);
+        QCOMPARE(r.columnas(), 3);
+        QCOMPARE(r.filas(), 7);
+        QCOMPARE(r.celda(0, 0), QStringLiteral(" FAM"));
+        QCOMPARE(r.celda(2, 2), QStringLiteral("7.5"));
+        QCOMPARE(r.celda(3, 0), QString());
+    }
 };
-
-void TstStats::formatoGeneral_data()
-{
-    QTest::addColumn<double>("valor");
-    QTest::addColumn<QString>("texto");
-    // The documented examples.
-    QTest::newRow("2.50") << 2.50 << "2.5";
-    QTest::newRow("100") << 100.0 << "100";
-    QTest::newRow("0.0123456789") << 0.0123456789 << "0.0123457";
-    QTest::newRow("0.000123456") << 0.000123456 << "0.000123456";
-    QTest::newRow("0.00001") << 0.00001 << "1E-5";
-    QTest::newRow("123456.7") << 123456.7 << "123457";
-    QTest::newRow("1234567") << 1234567.0 << "1.23457E6";
-    QTest::newRow("999999.7") << 999999.7 << "1E6";
-    // Zero, signs, non-finite values.
-    QTest::newRow("cero") << 0.0 << "0";
-    QTest::newRow("menos cero") << -0.0 << "0";
-    QTest::newRow("negativo") << -0.0123456789 << "-0.0123457";
-    QTest::newRow("inf") << std::numeric_limits<double>::infinity() << "INF";
-    QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << "-INF";
-    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "NAN";
-    QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << "-NAN";
-    // Half-up on the seventh digit of the exact value; printf's %g rounds
-    // exact ties to even.
-    QTest::newRow("empate 1234565") << 1234565.0 << "1.23457E6";
-    QTest::newRow("0.1234565 es 0.12345649…") << 0.1234565 << "0.123456";
-    QTest::newRow("1.234565 es 1.2345649999…") << 1.234565 << "1.23456";
-    QTest::newRow("acarreo 0.09999996") << 0.09999996 << "0.1";
-    QTest::newRow("acarreo -9.9999999") << -9.9999999 << "-10";
-    // Edges of the plain notation: e from -3 to 6.
-    QTest::newRow("0.0001") << 0.0001 << "0.0001";
-    QTest::newRow("0.00009999996") << 0.00009999996 << "0.0001";
-    QTest::newRow("999999") << 999999.0 << "999999";
-    QTest::newRow("1000000") << 1000000.0 << "1E6";
-    QTest::newRow("120000") << 120000.0 << "120000";
-    QTest::newRow("-2.5E20") << -2.5e20 << "-2.5E20";
-    QTest::newRow("máximo") << std::numeric_limits<double>::max() << "1.79769E308";
-    QTest::newRow("subnormal mínimo") << std::numeric_limits<double>::denorm_min() << "4.94066E-324";
-}
-
-void TstStats::formatoGeneral()
-{
-    QFETCH(double, valor);
-    QFETCH(QString, texto);
-    QCOMPARE(FormatoGeneral(valor, u'.'), texto);
-}
-
-void TstStats::formatoGeneralComaDecimal()
-{
-    QCOMPARE(FormatoGeneral(-0.0123456789, u','), QStringLiteral("-0,0123457"));
-    QCOMPARE(FormatoGeneral(1234567.0, u','), QStringLiteral("1,23457E6"));
-}
-
-void TstStats::textoVisible_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("visible");
-    QTest::newRow("sin control") << u"Cromatógrafo «A» €"_s << u"Cromatógrafo «A» €"_s;
-    QTest::newRow("salto de línea solo") << u"Columna\nC18"_s << u"Columna C18"_s;
-    QTest::newRow("CR LF y tabulador") << u"a\r\n\tb"_s << u"a   b"_s;
-    // The undefined Windows-1252 bytes as the reader gives them.
-    QTest::newRow("bytes sin definir") << u"x\u0081\u008D\u008F\u0090\u009Dy"_s << u"x     y"_s;
-    QTest::newRow("C0, DEL y C1") << QString(u"\u0001\u001F\u007F\u0080\u009F"_s) << u"     "_s;
-    QTest::newRow("nulo") << QString(QChar(0)) << u" "_s;
-    QTest::newRow("vacío") << QString() << QString();
-}
-
-void TstStats::textoVisible()
-{
-    QFETCH(QString, texto);
-    QFETCH(QString, visible);
-    QCOMPARE(TextoVisible(texto), visible);
-}
-
-void TstStats::enteros_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<bool>("valido");
-    QTest::addColumn<int>("valor");
-    QTest::newRow("simple") << "5" << true << 5;
-    QTest::newRow("blancos") << "  12 " << true << 12;
-    QTest::newRow("más") << "+3" << true << 3;
-    QTest::newRow("menos") << "-7" << true << -7;
-    QTest::newRow("ceros") << "007" << true << 7;
-    QTest::newRow("máximo") << "2147483647" << true << 2147483647;
-    QTest::newRow("mínimo") << "-2147483648" << true << int(-2147483647 - 1);
-    QTest::newRow("desborde") << "2147483648" << false << 0;
-    QTest::newRow("vacío") << "" << false << 0;
-    QTest::newRow("signo solo") << "-" << false << 0;
-    QTest::newRow("decimal") << "2.0" << false << 0;
-    QTest::newRow("hexadecimal") << "0x10" << false << 0;
-    QTest::newRow("blanco interior") << "1 2" << false << 0;
-    QTest::newRow("dígitos árabes") << QString::fromUtf8("\u0663") << false << 0;
-    QTest::newRow("tabulador") << "\t3" << false << 0;
-}
-
-void TstStats::enteros()
-{
-    QFETCH(QString, texto);
-    QFETCH(bool, valido);
-    QFETCH(int, valor);
-    QCOMPARE(EsEntero(texto), valido);
-    QCOMPARE(textoDeError([&] { QCOMPARE(StrToInt(texto), valor); }),
-             valido ? u"(sin error)"_s : u"'%1' is not a valid integer value"_s.arg(texto));
-}
-
-void TstStats::reales_data()
-{
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QChar>("separador");
-    QTest::addColumn<bool>("valido");
-    QTest::addColumn<double>("valor");
-    QTest::newRow("punto") << "99.2" << QChar(u'.') << true << 99.2;
-    QTest::newRow("coma") << "99,2" << QChar(u',') << true << 99.2;
-    QTest::newRow("coma con punto") << "99,2" << QChar(u'.') << false << 0.0;
-    QTest::newRow("punto con coma") << "99.2" << QChar(u',') << false << 0.0;
-    QTest::newRow("blancos") << " 3.5  " << QChar(u'.') << true << 3.5;
-    QTest::newRow("signo y sin entero") << "-.5" << QChar(u'.') << true << -0.5;
-    QTest::newRow("sin decimales") << "+5." << QChar(u'.') << true << 5.0;
-    QTest::newRow("exponente") << "1.5E3" << QChar(u'.') << true << 1500.0;
-    QTest::newRow("exponente negativo") << "25e-2" << QChar(u'.') << true << 0.25;
-    QTest::newRow("subdesborde") << "1e-400" << QChar(u'.') << true << 0.0;
-    QTest::newRow("desborde") << "1e309" << QChar(u'.') << false << 0.0;
-    QTest::newRow("vacío") << "" << QChar(u'.') << false << 0.0;
-    QTest::newRow("separador solo") << "." << QChar(u'.') << false << 0.0;
-    QTest::newRow("dos separadores") << "1.2.3" << QChar(u'.') << false << 0.0;
-    QTest::newRow("miles") << "1,000.5" << QChar(u'.') << false << 0.0;
-    QTest::newRow("exponente vacío") << "1e" << QChar(u'.') << false << 0.0;
-    QTest::newRow("inf") << "inf" << QChar(u'.') << false << 0.0;
-    QTest::newRow("hexadecimal") << "0x1p3" << QChar(u'.') << false << 0.0;
-    QTest::newRow("blanco interior") << "3 .5" << QChar(u'.') << false << 0.0;
-}
-
-void TstStats::reales()
-{
-    QFETCH(QString, texto);
-    QFETCH(QChar, separador);
-    QFETCH(bool, valido);
-    QFETCH(double, valor);
-    QCOMPARE(EsReal(texto, separador), valido);
-    QCOMPARE(textoDeError([&] { QCOMPARE(StrToFloat(texto, separador), valor); }),
-             valido ? u"(sin error)"_s : u"'%1' is not a valid floating point value"_s.arg(texto));
-}
-
-void TstStats::separadorDelEntorno()
-{
-    const QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC"), lang = qgetenv("LANG");
-    qunsetenv("LC_ALL");
-    qputenv("LC_NUMERIC", "es_ES.UTF-8");
-    qputenv("LANG", "en_US.UTF-8");
-    QCOMPARE(SeparadorDecimal(), QChar(u','));
-    qputenv("LC_ALL", "en_US.UTF-8");
-    QCOMPARE(SeparadorDecimal(), QChar(u'.'));
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_NUMERIC");
-    qputenv("LANG", "fr_FR.UTF-8");
-    QCOMPARE(SeparadorDecimal(), QChar(u','));
-    qunsetenv("LANG");
-    QCOMPARE(SeparadorDecimal(), QChar(u'.'));
-    qputenv("LC_ALL", all);
-    qputenv("LC_NUMERIC", numeric);
-    qputenv("LANG", lang);
-
-    QCOMPARE(SeparadorDeLocale("es_MX.UTF-8"), QChar(u'.'));
-    QCOMPARE(SeparadorDeLocale("de_DE@euro"), QChar(u','));
-    QCOMPARE(SeparadorDeLocale("POSIX"), QChar(u'.'));
-}
-
-void TstStats::probabilidadF_data()
-{
-    QTest::addColumn<double>("f");
-    QTest::addColumn<double>("df1");
-    QTest::addColumn<double>("df2");
-    QTest::addColumn<double>("p");
-    QTest::newRow("4.26, 2, 9") << 4.26 << 2.0 << 9.0 << 0.04945291548;
-    QTest::newRow("F = 1") << 1.0 << 2.0 << 9.0 << 0.40736002;
-    QTest::newRow("F < 1") << 0.5 << 2.0 << 9.0 << 0.626384981;
-    QTest::newRow("corrección d2 = 2") << 10.0 << 1.0 << 2.0 << 0.08643188583;
-    QTest::newRow("corrección d2 = 3") << 3.0 << 4.0 << 3.0 << 0.1965538502;
-    QTest::newRow("2.5, 2, 3") << 2.5 << 2.0 << 3.0 << 0.2298716209;
-    QTest::newRow("d2 = 4 sin corrección") << 3.0 << 2.0 << 4.0 << 0.1605437091;
-    QTest::newRow("F = 0") << 0.0 << 2.0 << 9.0 << 1.0;
-    QTest::newRow("F negativa") << -3.0 << 2.0 << 9.0 << 1.0;
-}
-
-void TstStats::probabilidadF()
-{
-    QFETCH(double, f);
-    QFETCH(double, df1);
-    QFETCH(double, df2);
-    QFETCH(double, p);
-    QVERIFY2(std::fabs(ProbabilidadF(f, df1, df2) - p) < 1e-9,
-             qPrintable(QString::number(ProbabilidadF(f, df1, df2), 'g', 12)));
-}
-
-void TstStats::potenciaFuera()
-{
-    QCOMPARE(Potencia(2.0, 10.0), 1024.0000000000002);
-    QCOMPARE(textoDeError([] { Potencia(0.0, 4.0); }), QStringLiteral("Floating point division by zero"));
-    QCOMPARE(textoDeError([] { Potencia(-1.0, 2.0); }), QStringLiteral("Invalid floating point operation"));
-    QCOMPARE(textoDeError([] { Potencia(1e300, 4.0); }), QStringLiteral("Floating point overflow"));
-    // z = 0 with d2 < 4 (d1 = d2, F = 1): the small-df correction takes ln 0.
-    QCOMPARE(textoDeError([] { ProbabilidadF(1.0, 2.0, 2.0); }), QStringLiteral("Floating point division by zero"));
-}
-
-void TstStats::tablaT()
-{
-    const QList<QPair<int, double>> tabla{{1, 12.706}, {2, 4.3027}, {29, 2.0452}, {30, 2.0423}, {34, 2.0423},
-                                          {45, 2.0141}, {119, 1.984}, {200, 1.9719}, {324, 1.9719}};
-    for (const auto &[gl, t] : tabla)
-        QCOMPARE(ValorTablaT(gl), t);
-    QCOMPARE(textoDeError([] { ValorTablaT(0); }), QStringLiteral("Range check error"));
-    QCOMPARE(textoDeError([] { ValorTablaT(325); }), QStringLiteral("Range check error"));
-}
-
-void TstStats::ejemploTrabajadoCompleto()
-{
-    JuegoResultados juego;
-    juego.desviaciones.fill(42.0);
-    juego.coeficientes.fill(42.0);
-    juego.promedios.fill(42.0);
-    CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
-    const AnovaResults &r = juego.resultados;
-    using namespace Ranura;
-    const QList<QPair<int, const char *>> esperado{
-        {glfam, "2"}, {glerror, "9"}, {scfam, "3.165"}, {scerror, "1.4175"}, {mcfam, "1.5825"},
-        {mcerror, "0.1575"}, {fcal, "10.0476"}, {pfcal, "0.00547427"}, {promedio1, "99.9"},
-        {promedio2, "100.95"}, {promedio3, "99.825"}, {desvest1, "0.547723"}, {desvest2, "0.288675"},
-        {desvest3, "0.298608"}, {coefvar1, "0.548271"}, {coefvar2, "0.285959"}, {coefvar3, "0.299131"},
-        {promediototal, "100.225"}, {desvesttotal, "0.645439"}, {coefvartotal, "0.64399"},
-        {liminf12, "-1.68483"}, {limsup12, "-0.415172"}, {liminf13, "-0.559828"}, {limsup13, "0.709828"},
-        {liminf23, "0.490172"}, {limsup23, "1.75983"},
-        // Slots of FAM 4 and 5 carry nothing for k = 3.
-        {promedio4, "0"}, {promedio5, "0"}, {46, "0"}, {47, "0"}};
-    for (const auto &[ranura, texto] : esperado)
-        QVERIFY2(f6(r[ranura]) == QLatin1String(texto), qPrintable(QString::number(ranura)));
-    QCOMPARE(juego.ttabla, 2.2622);
-
-    // The arrays hold what the slots hold; elements beyond k keep what the
-    // holder's arrays held.
-    for (int i = 1; i <= 3; ++i) {
-        QCOMPARE(juego.desviaciones[i], r[desvest(i)]);
-        QCOMPARE(juego.coeficientes[i], r[coefvar(i)]);
-        QCOMPARE(juego.promedios[i], r[promedio(i)]);
-    }
-    for (int i : {0, 4, 10})
-        QVERIFY(juego.desviaciones[i] == 42.0 && juego.coeficientes[i] == 42.0 && juego.promedios[i] == 42.0);
-}
-
-void TstStats::errores_data()
-{
-    QTest::addColumn<QList<QStringList>>("fams");
-    QTest::addColumn<QString>("texto");
-    QTest::newRow("enteros iguales por FAM")
-        << QList<QStringList>{{"5", "5", "5"}, {"7", "7", "7"}} << "Floating point division by zero";
-    QTest::newRow("todos iguales")
-        << QList<QStringList>{{"5", "5"}, {"5", "5"}} << "Invalid floating point operation";
-    QTest::newRow("total de FAM cero")
-        << QList<QStringList>{{"-1", "1", "-2", "2"}, {"3", "4", "3", "5"}}
-        << "Floating point division by zero";
-    QTest::newRow("total general cero")
-        << QList<QStringList>{{"-1", "-2"}, {"1", "2"}} << "Floating point division by zero";
-    QTest::newRow("celda vacía")
-        << QList<QStringList>{{"1", ""}, {"3", "4"}} << "'' is not a valid floating point value";
-    QTest::newRow("celda no numérica")
-        << QList<QStringList>{{"1", "2"}, {"3", "4,5"}} << "'4,5' is not a valid floating point value";
-    QTest::newRow("desborde")
-        << QList<QStringList>{{"1e200", "2"}, {"3", "4"}} << "Floating point overflow";
-}
-
-void TstStats::errores()
-{
-    QFETCH(QList<QStringList>, fams);
-    QFETCH(QString, texto);
-    JuegoResultados juego;
-    QCOMPARE(textoDeError([&] { CalculaAnova(estudio(fams), u'.', juego); }), texto);
-}
-
-void TstStats::valoresIdenticosNoEnteros()
-{
-    // 99.9 three times leaves Q − T²/n a tiny negative number in doubles;
-    // it is a standard deviation of 0, not an invalid operation.
-    JuegoResultados juego;
-    CalculaAnova(estudio({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
-    const AnovaResults &r = juego.resultados;
-    QCOMPARE(r[Ranura::desvest1], 0.0);
-    QCOMPARE(r[Ranura::coefvar1], 0.0);
-    QCOMPARE(f6(r[Ranura::desvest2]), QStringLiteral("0.152753"));
-    QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
-
-    // Six times 0.7: each FAM keeps a tiny positive residue, but N·Q − G²
-    // comes out a tiny negative number in doubles; it is a total standard
-    // deviation of 0, not an invalid operation.
-    QCOMPARE(textoDeError([&] {
-                 CalculaAnova(estudio({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
-             }),
-             QStringLiteral("(sin error)"));
-    QCOMPARE(r[Ranura::desvesttotal], 0.0);
-    QCOMPARE(r[Ranura::coefvartotal], 0.0);
-
-    // Every FAM identical and not whole: both residues are negative in
-    // doubles and count as 0, so the call fails at fcal (mcerror = 0), not
-    // at a square root.
-    QCOMPARE(textoDeError([&] {
-                 CalculaAnova(estudio({{"0.1", "0.1", "0.1"}, {"0.2", "0.2", "0.2"}}), u'.', juego);
-             }),
-             QStringLiteral("Floating point division by zero"));
-}
-
-void TstStats::cincoFamLuegoTres()
-{
-    JuegoResultados fresco;
-    CalculaAnova(estudio(ejemploTrabajado), u'.', fresco);
-
-    JuegoResultados juego;
-    CalculaAnova(estudio({{"1", "2", "4"}, {"3", "5", "4"}, {"9", "8", "7"}, {"2", "2", "3"}, {"6", "6.5", "7"}}),
-                 u'.', juego);
-    CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
-    for (int s = 0; s <= Ranura::coefvartotal; ++s) {
-        if (s == Ranura::promedio4 || s == Ranura::desvest4 || s == Ranura::coefvar4)
-            continue;
-        QCOMPARE(juego.resultados[s], fresco.resultados[s]);
-    }
-    for (const ParFam &par : OrdenPares) {
-        if (par.mayor > 3)
-            break;
-        QCOMPARE(juego.resultados[par.liminf], fresco.resultados[par.liminf]);
-        QCOMPARE(juego.resultados[par.limsup], fresco.resultados[par.limsup]);
-    }
-    QCOMPARE(juego.ttabla, fresco.ttabla);
-}
-
-void TstStats::conclusion()
-{
-    QVERIFY(HayDiferencia(0.0, 1.0));
-    QVERIFY(HayDiferencia(-1.0, 0.0));
-    QVERIFY(HayDiferencia(-2.0, -1.0));
-    QVERIFY(HayDiferencia(1.0, 2.0));
-    QVERIFY(!HayDiferencia(-1.0, 1.0));
-    QVERIFY(!HayDiferencia(std::numeric_limits<double>::quiet_NaN(), 1.0));
-    // The product underflows to -0 or 0: the signs still decide.
-    QVERIFY(!HayDiferencia(-1e-200, 1e-200));
-    QVERIFY(HayDiferencia(1e-200, 1e-200));
-    QVERIFY(HayDiferencia(-1e-200, -1e-200));
-}
-
-void TstStats::revisaConteos_data()
-{
-    QTest::addColumn<QString>("k");
-    QTest::addColumn<QString>("n");
-    QTest::addColumn<QString>("mensaje");
-    QTest::addColumn<int>("campo");
-    const int fam = int(CampoConteo::econdicion), rep = int(CampoConteo::ereplica);
-    QTest::newRow("2 y 2") << "2" << "2" << "" << -1;
-    QTest::newRow("5 y 10") << "5" << "10" << "" << -1;
-    QTest::newRow("ambos vacíos") << "" << "" << "Falta capturar el número de FAM." << fam;
-    QTest::newRow("k = 1") << "1" << "3" << "Datos fuera de límite, 2-5 FAM." << fam;
-    QTest::newRow("k = 6, n no se mira") << "6" << "x" << "Datos fuera de límite, 2-5 FAM." << fam;
-    QTest::newRow("n vacío") << "3" << "" << "Falta capturar el número de valoraciones(replicaciones)." << rep;
-    QTest::newRow("n = 11") << "3" << "11" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
-    QTest::newRow("n = 1") << "3" << "1" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
-    QTest::newRow("n = -4") << "3" << "-4" << "Datos fuera de límite, 2-10 valoraciones (Replicaciones)." << rep;
-    // A count that is no integer escapes as the runtime's conversion error.
-    QTest::newRow("k no entero") << "a" << "3" << "'a' is not a valid integer value" << -2;
-    QTest::newRow("n blanco") << "3" << " " << "' ' is not a valid integer value" << -2;
-}
-
-void TstStats::revisaConteos()
-{
-    QFETCH(QString, k);
-    QFETCH(QString, n);
-    QFETCH(QString, mensaje);
-    QFETCH(int, campo);
-    if (campo == -2) {
-        QCOMPARE(textoDeError([&] { RevisaConteos(k, n); }), mensaje);
-        return;
-    }
-    const auto fallo = RevisaConteos(k, n);
-    QCOMPARE(fallo ? fallo->mensaje : QString(), mensaje);
-    QCOMPARE(fallo ? int(fallo->campo) : -1, campo);
-}
-
-void TstStats::rejilla()
-{
-    Rejilla r = RejillaCreacion();
-    QCOMPARE(r.columnas(), 5);
-    QCOMPARE(r.filas(), 4);
-    QCOMPARE(r.celda(0, 0), QStringLiteral("  FAM"));
-    QCOMPARE(r.celda(4, 0), QStringLiteral(" 4"));
-    QCOMPARE(r.celda(0, 3), QStringLiteral("Muestra 3"));
-    r.ponCelda(2, 2, "7.5");
-
-    AceptaRejilla(r, 2, 6);
-    QCOMPARE(r.columnas(), 3);
-    QCOMPARE(r.filas(), 7);
-    QCOMPARE(r.celda(0, 0), QStringLiteral(" FAM"));
-    QCOMPARE(r.celda(2, 0), QStringLiteral("   2"));
-    QCOMPARE(r.celda(0, 6), QStringLiteral("Muestra 6"));
-    QCOMPARE(r.celda(2, 2), QStringLiteral("7.5"));
-    QCOMPARE(r.celda(3, 0), QString());
-}
 
 QTEST_APPLESS_MAIN(TstStats)
 #include "tst_stats.moc"
