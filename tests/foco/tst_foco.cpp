@@ -1,6 +1,7 @@
 // The document window's checks with real message boxes and focus on an X server.
 
 #include "Ayudas.h"
+#include "../shell/Casos.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -102,40 +103,20 @@ private slots:
         QVERIFY(!documento);
     }
 
-    void conteoFallido_data()
-    {
-        QTest::addColumn<Qt::Key>("acelerador");
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<QString>("siguiente");
-        const QString fueraFam = u"Datos fuera de límite, 2-5 FAM."_s;
-        const QString fueraMuestras =
-            u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s;
-        const QString letra = u"El valor de captura no es un valor numérico."_s;
-        for (const auto &[texto, mensaje] :
-             {std::pair{u"1"_s, fueraFam}, {u"6"_s, fueraFam}, {u"x"_s, letra}, {u"  "_s, letra},
-              {QString(), u"Falta capturar el número de FAM"_s}})
-            QTest::addRow("FAM '%s'", qPrintable(texto))
-                << Qt::Key_N << u"econdicion"_s << texto << mensaje << u"ereplica"_s;
-        for (const auto &[texto, mensaje] :
-             {std::pair{u"1"_s, fueraMuestras}, {u"11"_s, fueraMuestras}, {u"x"_s, letra},
-              {QString(), u"Falta capturar el número de valoraciones replicaciones"_s}})
-            QTest::addRow("muestras '%s'", qPrintable(texto))
-                << Qt::Key_M << u"ereplica"_s << texto << mensaje << u"botonok"_s;
-    }
+    // The field by its label's accelerator (Alt+letter), a bad count, Tab.
+    void conteoFallido_data() { casos("conteoFallido"); }
 
     // One message per failed leave; the keyboard stays with the field at
     // fault until its value passes.
     void conteoFallido()
     {
-        QFETCH(Qt::Key, acelerador);
+        QFETCH(QString, acelerador);
         QFETCH(QString, campo);
         QFETCH(QString, texto);
         QFETCH(QString, mensaje);
         QFETCH(QString, siguiente);
         nuevo();
-        enCaptura(acelerador);
+        enCaptura(Qt::Key(acelerador.at(0).unicode()));
         QTRY_COMPARE(foco(), campo);
         reemplaza(texto);
         tecla(Qt::Key_Tab);
@@ -148,24 +129,13 @@ private slots:
         calma({mensaje});
     }
 
-    void celdaFallida_data()
-    {
-        QTest::addColumn<QStringList>("valores");  // k = 2, n = 3, row by row
-        QTest::addColumn<int>("fila");              // of the bad cell, in column 1
-        QTest::addColumn<QString>("mensaje");
-        const QString noNumero = u"Algún dato capturado no es un valor numérico."_s;
-        QTest::newRow("vacía") << QStringList{u"1"_s, u"2"_s, {}, u"4"_s, u"5"_s, u"6"_s} << 2
-                               << u"Falta capturar la 2 ª muestra del FAM    1."_s;
-        QTest::newRow("1.2.3") << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"1.2.3"_s, u"6"_s}
-                               << 3 << noNumero;
-        QTest::newRow("abc") << QStringList{u"abc"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s} << 1
-                             << noNumero;
-    }
+    // k = 2, n = 3 typed row by row; the bad cell's row, in column 1.
+    void celdaFallida_data() { casos("celdaFallida"); }
 
     void celdaFallida()
     {
-        QFETCH(QStringList, valores);
-        QFETCH(int, fila);
+        QFETCH(QString, valores);
+        QFETCH(QString, fila);
         QFETCH(QString, mensaje);
         nuevo();
         enCaptura(Qt::Key_N);
@@ -175,21 +145,19 @@ private slots:
         tecla(Qt::Key_Return);  // accepts 2 × 3
         tecla(Qt::Key_Tab);
         QTRY_COMPARE(foco(), u"stgdatos"_s);
-        for (qsizetype i = 0; i < valores.size(); ++i) {
-            if (i > 0)
-                tecla(Qt::Key_Tab);
-            teclea(valores.at(i));
+        for (const QString &valor : valores.split(u',')) {  // the last Tab leaves the grid
+            teclea(valor);
+            tecla(Qt::Key_Tab);
         }
-        tecla(Qt::Key_Tab);  // typed the bottom-right cell: Tab leaves the grid
         CALMA({mensaje});
         QTRY_COMPARE(foco(), u"stgdatos"_s);
         // The check left the first cell current: down to the bad one, mend it,
         // retype the bottom-right cell and leave again.
-        for (int f = 1; f < fila; ++f)
+        for (int f = 1; f < fila.toInt(); ++f)
             tecla(Qt::Key_Down);
         reemplaza(u"7"_s);
-        QCOMPARE(ventana->documento()->estudio().stgdatos.celda(1, fila), u"7"_s);
-        for (int f = fila; f < 3; ++f)
+        QCOMPARE(ventana->documento()->estudio().stgdatos.celda(1, fila.toInt()), u"7"_s);
+        for (int f = fila.toInt(); f < 3; ++f)
             tecla(Qt::Key_Down);
         tecla(Qt::Key_Tab);
         teclea(u"8"_s);
@@ -198,22 +166,15 @@ private slots:
         calma({mensaje});
     }
 
-    void cierreConFallo_data()
-    {
-        QTest::addColumn<QString>("como");  // a command, or the main window's close box
-        QTest::addColumn<QMessageBox::StandardButton>("respuesta");
-        for (const QString &como : {u"mnuclose"_s, u"FileExitItem"_s, u"cierre"_s}) {
-            QTest::addRow("%s, No", qPrintable(como)) << como << QMessageBox::No;
-            QTest::addRow("%s, Sí", qPrintable(como)) << como << QMessageBox::Yes;
-        }
-    }
+    // A command, or the main window's close box ("cierre"); the answer.
+    void cierreConFallo_data() { casos("cierreConFallo"); }
 
     // With a count at fault the close question still guards the study; Yes
     // keeps it (the count stops the save), No lets it go.
     void cierreConFallo()
     {
         QFETCH(QString, como);
-        QFETCH(QMessageBox::StandardButton, respuesta);
+        QFETCH(QString, respuesta);
         const bool programa = como != u"mnuclose"_s;
         const QString fuera = u"Datos fuera de límite, 2-5 FAM."_s;
         const QString pregunta = u"Se realizaron cambios!\nQuiere guardar su información?"_s;
@@ -222,12 +183,12 @@ private slots:
         reemplaza(u"1"_s);
         tecla(Qt::Key_Tab);
         CALMA({fuera});
-        this->respuesta = respuesta;
+        this->respuesta = respuesta == u"Sí"_s ? QMessageBox::Yes : QMessageBox::No;
         if (como == u"cierre"_s)
             ventana->close();
         else
             ventana->findChild<QAction *>(como)->trigger();
-        if (respuesta == QMessageBox::No) {
+        if (this->respuesta == QMessageBox::No) {
             QTRY_COMPARE_WITH_TIMEOUT(cajas, QStringList({fuera, pregunta}), 10000);
             QTRY_VERIFY(!ventana->documento());
             QCOMPARE(ventana->isVisible(), !programa);
@@ -243,18 +204,14 @@ private slots:
         QTRY_COMPARE(foco(), u"econdicion"_s);
     }
 
-    void entraRejilla_data()
-    {
-        QTest::addColumn<bool>("raton");
-        QTest::newRow("ratón") << true;
-        QTest::newRow("Tab") << false;
-    }
+    void entraRejilla_data() { casos("entraRejilla"); }
 
     // However the grid gets the focus after a study is opened, saving and
     // printing become usable.
     void entraRejilla()
     {
-        QFETCH(bool, raton);
+        QFETCH(QString, via);
+        const bool raton = via == u"ratón"_s;
         ventana->abreArchivo(ejemploTrabajado);
         QTRY_VERIFY(ventana->documento() && foco() == u"etole"_s);
         const QStringList comandos{u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s,
