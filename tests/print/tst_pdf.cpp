@@ -260,7 +260,7 @@ private slots:
             return;
         }
         QCOMPARE(codigo, 1);
-        QVERIFY2(error.contains(estudio + QStringLiteral(": ") + mensaje.arg(ruta)), qPrintable(error));
+        QVERIFY2(error.contains(estudio + QStringLiteral(": ") + QString(mensaje).replace(QStringLiteral("%1"), ruta)), qPrintable(error));
         if (previo == u"archivo") {
             QFile f(ruta);
             QVERIFY(f.open(QIODevice::ReadOnly));

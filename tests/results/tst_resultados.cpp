@@ -76,11 +76,6 @@ QList<QWidget *> resultados(const char *nombre)
 
 QWidget *resultado(const char *nombre) { return resultados(nombre).value(0); }
 
-QStringList lineasInforme(QWidget *ventana)
-{
-    return hijo<QPlainTextEdit>(ventana, u"mminforme"_s)->toPlainText().split(u'\n');
-}
-
 void escribeCampo(const QString &nombre, const QString &texto)
 {
     auto *campo = hijo<QLineEdit>(documento(), nombre);
@@ -328,7 +323,7 @@ private slots:
         QCOMPARE(informes.size(), 1);
         QCOMPARE(marco(informes[0])->windowTitle(), u"Informe"_s);
 
-        const QStringList lineas = lineasInforme(informes[0]);
+        const QStringList lineas = hijo<QPlainTextEdit>(informes[0], u"mminforme"_s)->toPlainText().split(u'\n');
         QCOMPARE(lineas.mid(1, 4), (QStringList{u"FAM: Equipo HPLC"_s, u"Nombre del método: Valoracion"_s,
                                                 u"Nombre del Analista: Ana"_s, u"Fecha: 06/12/2026"_s}));
         QCOMPARE(lineas.size() == 9, !mensaje.isEmpty());
