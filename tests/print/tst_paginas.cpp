@@ -43,173 +43,163 @@ class TstPaginas : public QObject
     Q_OBJECT
 
 private slots:
-    void casos_data();
-    void casos();
-    void sinIntervalos_data();
-    void sinIntervalos();
-    void famNoEntero_data();
-    void famNoEntero();
-    void famFueraDeLimites_data();
-    void famFueraDeLimites();
-    void caracteresDeControl();
-};
-
-// Each page against its expected drawing, written once from pages checked
-// by eye. The information pages show a typed "98.50" as it stands; in
-// "limite-cero" a limit of exactly 0 makes the product zero: a difference.
-void TstPaginas::casos_data()
-{
-    QTest::addColumn<int>("pagina");
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("k");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<double>("pfcal");
-    for (int pagina : {1, 3})
-        for (int k = 2; k <= 5; ++k)
-            for (bool con : {true, false})
-                QTest::addRow("resultados-%s-k%d-%s", pagina == 1 ? "laser" : "tinta", k, con ? "con" : "sin")
-                    << pagina << 600 << k << 4 << (con ? 0.01 : 0.5);
-    QTest::newRow("resultados-laser-k3-300dpi") << 1 << 300 << 3 << 4 << 0.01;
-    QTest::newRow("resultados-laser-k3-limite-cero") << 1 << 600 << 3 << 3 << 0.01;
-    QTest::newRow("informacion-laser-k2-n2") << 0 << 600 << 2 << 2 << 0.0;
-    QTest::newRow("informacion-laser-k5-n10") << 0 << 600 << 5 << 10 << 0.0;
-    QTest::newRow("informacion-tinta-k3-n4") << 2 << 600 << 3 << 4 << 0.0;
-    QTest::newRow("informacion-tinta-k2-n10") << 2 << 600 << 2 << 10 << 0.0;
-}
-
-void TstPaginas::casos()
-{
-    QFETCH(int, pagina);
-    QFETCH(int, dpi);
-    QFETCH(int, k);
-    QFETCH(int, n);
-    QFETCH(double, pfcal);
-    Estudio estudio = estudioDe(k, n);
-    estudio.stgdatos.ponCelda(k, n, u"98.50"_s);
-    JuegoResultados juego = resultadosDe(pfcal);
-    if (QByteArray(QTest::currentDataTag()).endsWith("limite-cero")) {
-        juego.resultados[Ranura::liminf12] = 0.0;
-        juego.resultados[Ranura::limsup12] = 3.0;
-        juego.resultados[Ranura::liminf13] = -2.0;
-        juego.resultados[Ranura::limsup13] = 0.0;
-        juego.resultados[Ranura::liminf23] = -2.0;
-        juego.resultados[Ranura::limsup23] = 0.5;
+    // Each page against its expected drawing, written once from pages checked
+    // by eye. The information pages show a typed "98.50" as it stands; in
+    // "limite-cero" a limit of exactly 0 makes the product zero: a difference.
+    void casos_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<double>("pfcal");
+        for (int pagina : {1, 3})
+            for (int k = 2; k <= 5; ++k)
+                for (bool con : {true, false})
+                    QTest::addRow("resultados-%s-k%d-%s", pagina == 1 ? "laser" : "tinta", k, con ? "con" : "sin")
+                        << pagina << 600 << k << 4 << (con ? 0.01 : 0.5);
+        QTest::newRow("resultados-laser-k3-300dpi") << 1 << 300 << 3 << 4 << 0.01;
+        QTest::newRow("resultados-laser-k3-limite-cero") << 1 << 600 << 3 << 3 << 0.01;
+        QTest::newRow("informacion-laser-k2-n2") << 0 << 600 << 2 << 2 << 0.0;
+        QTest::newRow("informacion-laser-k5-n10") << 0 << 600 << 5 << 10 << 0.0;
+        QTest::newRow("informacion-tinta-k3-n4") << 2 << 600 << 3 << 4 << 0.0;
+        QTest::newRow("informacion-tinta-k2-n10") << 2 << 600 << 2 << 10 << 0.0;
     }
-    LienzoGrabador lienzo(dpi, W);
-    ImprimePagina(pagina, lienzo, estudio, juego);
-    QCOMPARE(lienzo.trabajos.size(), 1);
-    QVERIFY(lienzo.trabajos[0].terminado);
-    QCOMPARE(lienzo.fueraDeTrabajo, 0);
-    QCOMPARE(lienzo.fuente, u"ARIAL"_s);
-    QFile f(carpetaCasos + QString::fromLatin1(QTest::currentDataTag()) + u".txt"_s);
-    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
-    QStringList esperado = QString::fromUtf8(f.readAll()).split(u'\n');
-    esperado.removeLast();
-    QCOMPARE(lienzo.trabajos[0].volcado(), esperado);
-}
 
-void TstPaginas::sinIntervalos_data()
-{
-    QTest::addColumn<double>("pfcal");
-    QTest::addColumn<int>("conclusiones");
-    QTest::newRow("0.05 exacto") << 0.05 << 0;
-    QTest::newRow("mayor") << 0.0500001 << 0;
-    QTest::newRow("no es un número") << std::numeric_limits<double>::quiet_NaN() << 0;
-    QTest::newRow("apenas menor") << 0.0499999 << 10;
-}
+    void casos()
+    {
+        QFETCH(int, pagina);
+        QFETCH(int, dpi);
+        QFETCH(int, k);
+        QFETCH(int, n);
+        QFETCH(double, pfcal);
+        Estudio estudio = estudioDe(k, n);
+        estudio.stgdatos.ponCelda(k, n, u"98.50"_s);
+        JuegoResultados juego = resultadosDe(pfcal);
+        if (QByteArray(QTest::currentDataTag()).endsWith("limite-cero")) {
+            juego.resultados[Ranura::liminf12] = 0.0;
+            juego.resultados[Ranura::limsup12] = 3.0;
+            juego.resultados[Ranura::liminf13] = -2.0;
+            juego.resultados[Ranura::limsup13] = 0.0;
+            juego.resultados[Ranura::liminf23] = -2.0;
+            juego.resultados[Ranura::limsup23] = 0.5;
+        }
+        LienzoGrabador lienzo(dpi, W);
+        ImprimePagina(pagina, lienzo, estudio, juego);
+        QCOMPARE(lienzo.trabajos.size(), 1);
+        QVERIFY(lienzo.trabajos[0].terminado);
+        QCOMPARE(lienzo.fueraDeTrabajo, 0);
+        QCOMPARE(lienzo.fuente, u"ARIAL"_s);
+        QFile f(carpetaCasos + QString::fromLatin1(QTest::currentDataTag()) + u".txt"_s);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+        QStringList esperado = QString::fromUtf8(f.readAll()).split(u'\n');
+        esperado.removeLast();
+        QCOMPARE(lienzo.trabajos[0].volcado(), esperado);
+    }
 
-// The interval block is printed only for pfcal strictly below 0.05.
-void TstPaginas::sinIntervalos()
-{
-    QFETCH(double, pfcal);
-    QFETCH(int, conclusiones);
-    for (int pagina : {1, 3}) {
+    void sinIntervalos_data()
+    {
+        QTest::addColumn<double>("pfcal");
+        QTest::addColumn<int>("conclusiones");
+        QTest::newRow("0.05 exacto") << 0.05 << 0;
+        QTest::newRow("mayor") << 0.0500001 << 0;
+        QTest::newRow("no es un número") << std::numeric_limits<double>::quiet_NaN() << 0;
+        QTest::newRow("apenas menor") << 0.0499999 << 10;
+    }
+
+    // The interval block is printed only for pfcal strictly below 0.05.
+    void sinIntervalos()
+    {
+        QFETCH(double, pfcal);
+        QFETCH(int, conclusiones);
+        for (int pagina : {1, 3}) {
+            LienzoGrabador lienzo(600, W);
+            ImprimePagina(pagina, lienzo, estudioDe(5, 3), resultadosDe(pfcal));
+            QCOMPARE(lienzo.trabajos.first().veces("Diferencia entre FAM"), conclusiones);
+        }
+    }
+
+    void famNoEntero_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("ultimoTexto");
+        QTest::newRow("información láser") << 0 << QStringLiteral("3");
+        QTest::newRow("resultados láser") << 1 << QStringLiteral("Variación");
+        QTest::newRow("información deskjet") << 2 << QStringLiteral("3");
+        QTest::newRow("resultados deskjet") << 3 << QStringLiteral("1019.25");
+    }
+
+    // A FAM count that is not an integer stops the page where it is first
+    // needed; the job is dropped, not sent, and the canvas takes the next one.
+    void famNoEntero()
+    {
+        QFETCH(int, pagina);
+        QFETCH(QString, ultimoTexto);
+        Estudio estudio = estudioDe(2, 3);
+        estudio.econdicion = QStringLiteral("2,5");
         LienzoGrabador lienzo(600, W);
-        ImprimePagina(pagina, lienzo, estudioDe(5, 3), resultadosDe(pfcal));
-        QCOMPARE(lienzo.trabajos.first().veces("Diferencia entre FAM"), conclusiones);
+        QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01)));
+        QCOMPARE(lienzo.trabajos.size(), 1);
+        QVERIFY(lienzo.trabajos[0].abortado && !lienzo.trabajos[0].terminado);
+        QCOMPARE(lienzo.trabajos[0].textos.last().texto, ultimoTexto);
+
+        ImprimePagina(pagina, lienzo, estudioDe(2, 3), resultadosDe(0.01));
+        QCOMPARE(lienzo.trabajos.size(), 2);
+        QVERIFY(lienzo.trabajos[1].terminado);
+        QCOMPARE(lienzo.fueraDeTrabajo, 0);
     }
-}
 
-void TstPaginas::famNoEntero_data()
-{
-    QTest::addColumn<int>("pagina");
-    QTest::addColumn<QString>("ultimoTexto");
-    QTest::newRow("información láser") << 0 << QStringLiteral("3");
-    QTest::newRow("resultados láser") << 1 << QStringLiteral("Variación");
-    QTest::newRow("información deskjet") << 2 << QStringLiteral("3");
-    QTest::newRow("resultados deskjet") << 3 << QStringLiteral("1019.25");
-}
-
-// A FAM count that is not an integer stops the page where it is first
-// needed; the job is dropped, not sent, and the canvas takes the next one.
-void TstPaginas::famNoEntero()
-{
-    QFETCH(int, pagina);
-    QFETCH(QString, ultimoTexto);
-    Estudio estudio = estudioDe(2, 3);
-    estudio.econdicion = QStringLiteral("2,5");
-    LienzoGrabador lienzo(600, W);
-    QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01)));
-    QCOMPARE(lienzo.trabajos.size(), 1);
-    QVERIFY(lienzo.trabajos[0].abortado && !lienzo.trabajos[0].terminado);
-    QCOMPARE(lienzo.trabajos[0].textos.last().texto, ultimoTexto);
-
-    ImprimePagina(pagina, lienzo, estudioDe(2, 3), resultadosDe(0.01));
-    QCOMPARE(lienzo.trabajos.size(), 2);
-    QVERIFY(lienzo.trabajos[1].terminado);
-    QCOMPARE(lienzo.fueraDeTrabajo, 0);
-}
-
-void TstPaginas::famFueraDeLimites_data()
-{
-    QTest::addColumn<QString>("condicion");
-    for (const char *k : {"0", "1", "6", "-3", "2147483647"})
-        QTest::newRow(k) << QString::fromLatin1(k);
-}
-
-// Counts the capture rules would refuse still give a finished page that
-// prints nothing beyond five FAM nor outside the grid.
-void TstPaginas::famFueraDeLimites()
-{
-    QFETCH(QString, condicion);
-    Estudio estudio = estudioDe(5, 3);
-    estudio.econdicion = condicion;
-    LienzoGrabador lienzo(600, W);
-    for (int pagina = 0; pagina < 4; ++pagina)
-        ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01));
-    QCOMPARE(lienzo.trabajos.size(), 4);
-    for (const auto &trabajo : lienzo.trabajos) {
-        QVERIFY(trabajo.terminado);
-        // No sixth FAM line (laser 50 C, ink-jet label), no grid column 6, nothing below the page.
-        for (const auto &t : trabajo.textos)
-            QVERIFY(!(t.x == 50 * 12 && t.texto == u"6") && t.texto != u"     6" && t.x != (45 + 46 * 6) * 12
-                    && t.x != (2 + 26 * 6) * 12 && t.y < 6100);
+    void famFueraDeLimites_data()
+    {
+        QTest::addColumn<QString>("condicion");
+        for (const char *k : {"0", "1", "6", "-3", "2147483647"})
+            QTest::newRow(k) << QString::fromLatin1(k);
     }
-}
 
-// Control characters typed or read into a field or cell print as blanks on
-// every page, and a text is measured as it is drawn.
-void TstPaginas::caracteresDeControl()
-{
-    Estudio estudio = estudioDe(3, 3);
-    estudio.etole = QStringLiteral("Columna\nC18");
-    estudio.emetodo = QStringLiteral("a\u0081b\u008Dc");
-    estudio.eanalista = QStringLiteral("d\u008Fe\u0090f\u009Dg");
-    estudio.efecha = QStringLiteral("1\r2\t3");
-    estudio.stgdatos.ponCelda(0, 2, QStringLiteral("Muestra\u00852"));
-    LienzoGrabador lienzo(600, W);
-    for (int pagina = 0; pagina < 4; ++pagina)
-        ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01));
-    for (const auto &trabajo : lienzo.trabajos) {
-        for (const auto &t : trabajo.textos)
-            for (const QChar c : t.texto)
-                QVERIFY2(c.category() != QChar::Other_Control, qPrintable(t.texto));
+    // Counts the capture rules would refuse still give a finished page that
+    // prints nothing beyond five FAM nor outside the grid.
+    void famFueraDeLimites()
+    {
+        QFETCH(QString, condicion);
+        Estudio estudio = estudioDe(5, 3);
+        estudio.econdicion = condicion;
+        LienzoGrabador lienzo(600, W);
+        for (int pagina = 0; pagina < 4; ++pagina)
+            ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01));
+        QCOMPARE(lienzo.trabajos.size(), 4);
+        for (const auto &trabajo : lienzo.trabajos) {
+            QVERIFY(trabajo.terminado);
+            // No sixth FAM line (laser 50 C, ink-jet label), no grid column 6, nothing below the page.
+            for (const auto &t : trabajo.textos)
+                QVERIFY(!(t.x == 50 * 12 && t.texto == u"6") && t.texto != u"     6" && t.x != (45 + 46 * 6) * 12
+                        && t.x != (2 + 26 * 6) * 12 && t.y < 6100);
+        }
     }
-    const auto &informacion = lienzo.trabajos.first();
-    for (const char *texto : {"Factores Ajenos al Método (FAM): Columna C18", "Nombre del método: a b c",
-                              "Nombre del Analista: d e f g", "Fecha: 1 2 3", "Muestra 2"})
-        QVERIFY2(informacion.veces(QString::fromUtf8(texto)) == 1, texto);
-}
+
+    // Control characters typed or read into a field or cell print as blanks on
+    // every page, and a text is measured as it is drawn.
+    void caracteresDeControl()
+    {
+        Estudio estudio = estudioDe(3, 3);
+        estudio.etole = QStringLiteral("Columna\nC18");
+        estudio.emetodo = QStringLiteral("a\u0081b\u008Dc");
+        estudio.eanalista = QStringLiteral("d\u008Fe\u0090f\u009Dg");
+        estudio.efecha = QStringLiteral("1\r2\t3");
+        estudio.stgdatos.ponCelda(0, 2, QStringLiteral("Muestra\u00852"));
+        LienzoGrabador lienzo(600, W);
+        for (int pagina = 0; pagina < 4; ++pagina)
+            ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01));
+        for (const auto &trabajo : lienzo.trabajos) {
+            for (const auto &t : trabajo.textos)
+                for (const QChar c : t.texto)
+                    QVERIFY2(c.category() != QChar::Other_Control, qPrintable(t.texto));
+        }
+        const auto &informacion = lienzo.trabajos.first();
+        for (const char *texto : {"Factores Ajenos al Método (FAM): Columna C18", "Nombre del método: a b c",
+                                  "Nombre del Analista: d e f g", "Fecha: 1 2 3", "Muestra 2"})
+            QVERIFY2(informacion.veces(QString::fromUtf8(texto)) == 1, texto);
+    }
+};
 
 int PruebaPaginas(int argc, char **argv)
 {

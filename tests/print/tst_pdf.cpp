@@ -71,242 +71,207 @@ class TstPdf : public QObject
     Q_OBJECT
 
 private slots:
-    void medidasDeLaImpresora_data();
-    void medidasDeLaImpresora();
-    void trabajoFallidoLiberaLaImpresora();
-    void pagina_data();
-    void pagina();
-    void uso_data();
-    void uso();
-    void rechazos_data();
-    void rechazos();
-    void salidas_data();
-    void salidas();
+    void medidasDeLaImpresora_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("renglon");
+        QTest::newRow("600 dpi") << 600 << 100;
+        QTest::newRow("300 dpi") << 300 << 50;
+    }
 
+    // The units and widths are those of the printer's resolution, and "ARIAL"
+    // is drawn with its metric twin.
+    void medidasDeLaImpresora()
+    {
+        QFETCH(int, dpi);
+        QFETCH(int, renglon);
+        const auto impresora = impresoraPdf(m_dir.filePath(QStringLiteral("medidas.pdf")), dpi);
+        LienzoImpresora lienzo(*impresora);
+        lienzo.iniciaTrabajo();
+        lienzo.ponFuente(QStringLiteral("ARIAL"), 12);
+        QCOMPARE(lienzo.alturaFuente(), renglon);
+        QCOMPARE(lienzo.tamanoFuente(), 12);
+        QCOMPARE(lienzo.dpiVertical(), dpi);
+        QCOMPARE(lienzo.anchoPagina(), impresora->width());
+        // "Control de Calidad" in 12-point Liberation Sans is 1.38 inches wide
+        // at any resolution (measured at a screen's 96 dpi it would be 0.22 in).
+        const double pulgadas = lienzo.anchoTexto(QStringLiteral("Control de Calidad")) / double(dpi);
+        QVERIFY2(pulgadas > 1.33 && pulgadas < 1.43, qPrintable(QString::number(pulgadas)));
+        QCOMPARE(QFontInfo(QFont(QStringLiteral("ARIAL"))).family(), QStringLiteral("Liberation Sans"));
+        lienzo.terminaTrabajo();
+    }
+
+    // A page that fails half-way leaves no job open: the same printer takes the
+    // next page.
+    void trabajoFallidoLiberaLaImpresora()
+    {
+        const QString ruta = m_dir.filePath(QStringLiteral("abortado.pdf"));
+        const auto impresora = impresoraPdf(ruta, 600);
+        LienzoImpresora lienzo(*impresora);
+        Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ejemplo));
+        Estudio roto = estudio;
+        roto.econdicion = QStringLiteral("tres");
+        QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto));
+        QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio));
+        QCOMPARE(paginasDe(ruta), 1);
+        QVERIFY(herramienta("pdftotext", ruta).contains(QStringLiteral("Muestra 4")));
+    }
+
+    void pagina_data()
+    {
+        QTest::addColumn<QString>("estudio");
+        QTest::addColumn<int>("pagina");
+        for (int pagina = 0; pagina < 4; ++pagina)
+            QTest::addRow("ejemplo, %s", qPrintable(opciones[pagina].join(u' '))) << ejemplo << pagina;
+        // Every count of FAM with the most samples and clearly different means
+        // (the interval block is printed), and with few samples and alike means.
+        struct Forma { const char *nombre; int n; double paso; QList<int> paginas; };
+        for (const Forma &forma : {Forma{"distintas", 10, 1.5, {0, 1, 2, 3}}, Forma{"iguales", 3, 0, {1, 3}}}) {
+            for (int k = 2; k <= 5; ++k) {
+                QStringList lineas{"Balanza", "Valoración", "Ana", "01/01/2026", QString::number(k),
+                                   QString::number(forma.n)};
+                for (int i = 1; i <= k; ++i)
+                    for (int j = 1; j <= forma.n; ++j)
+                        lineas << QString::number(100 + forma.paso * i + 0.1 * ((3 * j + i) % 4), 'f', 2);
+                const QString ruta = m_dir.filePath(QStringLiteral("%1-%2.w1e").arg(forma.nombre).arg(k));
+                QFile archivo(ruta);
+                QVERIFY(archivo.open(QIODevice::WriteOnly));
+                archivo.write(lineas.join("\r\n").toLatin1() + "\r\n");
+                for (int pagina : forma.paginas)
+                    QTest::addRow("%s, k = %d, %s", forma.nombre, k, qPrintable(opciones[pagina].join(u' ')))
+                        << ruta << pagina;
+            }
+        }
+    }
+
+    // One page whose words are exactly the page's words, from the study as read
+    // and freshly calculated: two texts drawn over each other (or touching)
+    // would come out as one word.
+    void pagina()
+    {
+        QFETCH(QString, estudio);
+        QFETCH(int, pagina);
+        const QString pdf = m_dir.filePath(QStringLiteral("pagina.pdf"));
+        const auto [codigo, error] = ejecuta(QStringList{"--pdf", pdf} + opciones[pagina] + QStringList{estudio});
+        QVERIFY2(codigo == 0, qPrintable(error));
+        QCOMPARE(paginasDe(pdf), 1);
+
+        const Estudio leido = EstudioAceptado(LeeArchivoEstudio(estudio));
+        JuegoResultados juego;
+        CalculaAnova(leido, u'.', juego);
+        LienzoGrabador grabador(pagina < 2 ? 600 : 300, 4800);
+        ImprimePagina(pagina, grabador, leido, juego);
+        QString esperado;
+        for (const auto &t : grabador.trabajos.first().textos)
+            esperado += t.texto + u' ';
+        const auto palabras = [](const QString &t) {
+            QStringList lista = t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+            lista.sort();
+            return lista;
+        };
+        QCOMPARE(palabras(herramienta("pdftotext", pdf)), palabras(esperado));
+    }
+
+    void uso_data()
+    {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::newRow("solo --pdf") << QStringList{"--pdf"};
+        QTest::newRow("sin página") << QStringList{"--pdf", "x.pdf", ejemplo};
+        QTest::newRow("página desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "portada", ejemplo};
+    }
+
+    void uso()
+    {
+        QFETCH(QStringList, argumentos);
+        QDir::setCurrent(m_dir.path());
+        const auto [codigo, error] = ejecuta(argumentos);
+        QCOMPARE(codigo, 2);
+        QVERIFY(error.contains(QStringLiteral("Uso: tolerancia --pdf SALIDA.pdf")));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.pdf"))));
+    }
+
+    void salidas_data()
+    {
+        QTest::addColumn<QString>("salida");
+        QTest::addColumn<QString>("previo");      // what is there before: "", "archivo", "tubo", "carpeta"
+        QTest::addColumn<QString>("envoltura");   // shell commands run before the program
+        QTest::addColumn<QString>("mensaje");     // %1 the output's path; empty: success
+        QTest::addColumn<QString>("estudio");
+        const QString lleno = QStringLiteral("No se puede escribir el archivo «%1»: Archivo demasiado grande");
+        // A file size limit of 512 bytes stands for a full disk.
+        const QString limite = QStringLiteral("trap '' XFSZ; ulimit -f 1");
+        QTest::newRow("carpeta inexistente") << "no/existe/salida.pdf" << "" << ""
+            << "No se puede crear el archivo «%1»: No existe el archivo o el directorio" << ejemplo;
+        QTest::newRow("disco lleno") << "salida.pdf" << "" << limite << lleno << ejemplo;
+        QTest::newRow("disco lleno, archivo previo") << "salida.pdf" << "archivo" << limite << lleno << ejemplo;
+        QTest::newRow("tubería") << "salida.pdf" << "tubo" << "" << "No se puede guardar en «%1»: no es un archivo normal." << ejemplo;
+        QTest::newRow("carpeta") << "salida.pdf" << "carpeta" << "" << "No se puede guardar en «%1»: no es un archivo normal." << ejemplo;
+        // The page is drawn in memory: the temporary folder plays no part.
+        QTest::newRow("TMPDIR inservible") << "salida.pdf" << "archivo" << "export TMPDIR=/no/existe" << "" << ejemplo;
+        // A refused study writes nothing either. Files as the program writes
+        // them: Windows-1252, CR LF.
+        const auto estudio = [this](const char *nombre, const QStringList &lineas) {
+            QFile archivo(m_dir.filePath(QString::fromLatin1(nombre)));
+            if (archivo.open(QIODevice::WriteOnly))
+                archivo.write(lineas.join("\r\n").toLatin1() + "\r\n");
+            return archivo.fileName();
+        };
+        QTest::newRow("seis FAM") << "salida.pdf" << "archivo" << "" << "Datos fuera de límite, 2-5 FAM."
+            << estudio("seis.w1e", QStringList{"B", "M", "A", "F", "6", "2"} + QStringList(12, "10"));
+        QTest::newRow("celda no numérica") << "salida.pdf" << "archivo" << "" << "'10,3' is not a valid floating point value"
+            << estudio("coma.w1e", {"Balanza", "Método", "Ana", "01/01/2026", "2", "2", "10.1", "10,3", "10.4", "10.6"});
+        QTest::newRow("archivo inexistente") << "salida.pdf" << "archivo" << "" << "No se puede abrir el archivo"
+            << m_dir.filePath(QStringLiteral("no-existe.w1e"));
+    }
+
+    // A PDF that cannot be written is a failure that names the file, and it
+    // leaves the folder exactly as it was: no empty file, no scratch file, the
+    // previous file byte for byte, a pipe or folder untouched.
+    void salidas()
+    {
+        QFETCH(QString, salida);
+        QFETCH(QString, previo);
+        QFETCH(QString, envoltura);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, estudio);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString ruta = dir.filePath(salida);
+        const QByteArray anterior = "PDF anterior";
+        if (previo == u"archivo") {
+            QFile f(ruta);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(anterior) == anterior.size());
+        } else if (previo == u"tubo") {
+            QCOMPARE(mkfifo(QFile::encodeName(ruta).constData(), 0600), 0);
+        } else if (previo == u"carpeta") {
+            QVERIFY(QDir(dir.path()).mkdir(salida));
+        }
+        const QStringList antes = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+        const auto [codigo, error] = ejecuta({"-c", envoltura + QStringLiteral("\nexec \"$0\" \"$@\""), TOLERANCIA_EJECUTABLE,
+                                              "--pdf", ruta, "--pagina", "resultados", estudio},
+                                             QStringLiteral("/bin/sh"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), antes);
+        const QFileInfo despues(ruta);
+        if (mensaje.isEmpty()) {
+            QVERIFY2(codigo == 0, qPrintable(error));
+            QFile f(ruta);
+            QVERIFY(f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-");
+            return;
+        }
+        QCOMPARE(codigo, 1);
+        QVERIFY2(error.contains(estudio + QStringLiteral(": ") + QString(mensaje).replace(QStringLiteral("%1"), ruta)), qPrintable(error));
+        if (previo == u"archivo") {
+            QFile f(ruta);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), anterior);
+        }
+        QCOMPARE(despues.isDir(), previo == u"carpeta");
+        QCOMPARE(despues.isFile(), previo == u"archivo");
+    }
 private:
     QTemporaryDir m_dir;
 };
-
-void TstPdf::medidasDeLaImpresora_data()
-{
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("renglon");
-    QTest::newRow("600 dpi") << 600 << 100;
-    QTest::newRow("300 dpi") << 300 << 50;
-}
-
-// The units and widths are those of the printer's resolution, and "ARIAL"
-// is drawn with its metric twin.
-void TstPdf::medidasDeLaImpresora()
-{
-    QFETCH(int, dpi);
-    QFETCH(int, renglon);
-    const auto impresora = impresoraPdf(m_dir.filePath(QStringLiteral("medidas.pdf")), dpi);
-    LienzoImpresora lienzo(*impresora);
-    lienzo.iniciaTrabajo();
-    lienzo.ponFuente(QStringLiteral("ARIAL"), 12);
-    QCOMPARE(lienzo.alturaFuente(), renglon);
-    QCOMPARE(lienzo.tamanoFuente(), 12);
-    QCOMPARE(lienzo.dpiVertical(), dpi);
-    QCOMPARE(lienzo.anchoPagina(), impresora->width());
-    // "Control de Calidad" in 12-point Liberation Sans is 1.38 inches wide
-    // at any resolution (measured at a screen's 96 dpi it would be 0.22 in).
-    const double pulgadas = lienzo.anchoTexto(QStringLiteral("Control de Calidad")) / double(dpi);
-    QVERIFY2(pulgadas > 1.33 && pulgadas < 1.43, qPrintable(QString::number(pulgadas)));
-    QCOMPARE(QFontInfo(QFont(QStringLiteral("ARIAL"))).family(), QStringLiteral("Liberation Sans"));
-    lienzo.terminaTrabajo();
-}
-
-// A page that fails half-way leaves no job open: the same printer takes the
-// next page.
-void TstPdf::trabajoFallidoLiberaLaImpresora()
-{
-    const QString ruta = m_dir.filePath(QStringLiteral("abortado.pdf"));
-    const auto impresora = impresoraPdf(ruta, 600);
-    LienzoImpresora lienzo(*impresora);
-    Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ejemplo));
-    Estudio roto = estudio;
-    roto.econdicion = QStringLiteral("tres");
-    QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto));
-    QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio));
-    QCOMPARE(paginasDe(ruta), 1);
-    QVERIFY(herramienta("pdftotext", ruta).contains(QStringLiteral("Muestra 4")));
-}
-
-void TstPdf::pagina_data()
-{
-    QTest::addColumn<QString>("estudio");
-    QTest::addColumn<int>("pagina");
-    for (int pagina = 0; pagina < 4; ++pagina)
-        QTest::addRow("ejemplo, %s", qPrintable(opciones[pagina].join(u' '))) << ejemplo << pagina;
-    // Every count of FAM with the most samples and clearly different means
-    // (the interval block is printed), and with few samples and alike means.
-    struct Forma { const char *nombre; int n; double paso; QList<int> paginas; };
-    for (const Forma &forma : {Forma{"distintas", 10, 1.5, {0, 1, 2, 3}}, Forma{"iguales", 3, 0, {1, 3}}}) {
-        for (int k = 2; k <= 5; ++k) {
-            QStringList lineas{"Balanza", "Valoración", "Ana", "01/01/2026", QString::number(k),
-                               QString::number(forma.n)};
-            for (int i = 1; i <= k; ++i)
-                for (int j = 1; j <= forma.n; ++j)
-                    lineas << QString::number(100 + forma.paso * i + 0.1 * ((3 * j + i) % 4), 'f', 2);
-            const QString ruta = m_dir.filePath(QStringLiteral("%1-%2.w1e").arg(forma.nombre).arg(k));
-            QFile archivo(ruta);
-            QVERIFY(archivo.open(QIODevice::WriteOnly));
-            archivo.write(lineas.join("\r\n").toLatin1() + "\r\n");
-            for (int pagina : forma.paginas)
-                QTest::addRow("%s, k = %d, %s", forma.nombre, k, qPrintable(opciones[pagina].join(u' ')))
-                    << ruta << pagina;
-        }
-    }
-}
-
-// One page whose words are exactly the page's words, from the study as read
-// and freshly calculated: two texts drawn over each other (or touching)
-// would come out as one word.
-void TstPdf::pagina()
-{
-    QFETCH(QString, estudio);
-    QFETCH(int, pagina);
-    const QString pdf = m_dir.filePath(QStringLiteral("pagina.pdf"));
-    const auto [codigo, error] = ejecuta(QStringList{"--pdf", pdf} + opciones[pagina] + QStringList{estudio});
-    QVERIFY2(codigo == 0, qPrintable(error));
-    QCOMPARE(paginasDe(pdf), 1);
-
-    const Estudio leido = EstudioAceptado(LeeArchivoEstudio(estudio));
-    JuegoResultados juego;
-    CalculaAnova(leido, u'.', juego);
-    LienzoGrabador grabador(pagina < 2 ? 600 : 300, 4800);
-    ImprimePagina(pagina, grabador, leido, juego);
-    QString esperado;
-    for (const auto &t : grabador.trabajos.first().textos)
-        esperado += t.texto + u' ';
-    const auto palabras = [](const QString &t) {
-        QStringList lista = t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-        lista.sort();
-        return lista;
-    };
-    QCOMPARE(palabras(herramienta("pdftotext", pdf)), palabras(esperado));
-}
-
-void TstPdf::uso_data()
-{
-    QTest::addColumn<QStringList>("argumentos");
-    QTest::newRow("solo --pdf") << QStringList{"--pdf"};
-    QTest::newRow("sin página") << QStringList{"--pdf", "x.pdf", ejemplo};
-    QTest::newRow("página desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "portada", ejemplo};
-}
-
-void TstPdf::uso()
-{
-    QFETCH(QStringList, argumentos);
-    QDir::setCurrent(m_dir.path());
-    const auto [codigo, error] = ejecuta(argumentos);
-    QCOMPARE(codigo, 2);
-    QVERIFY(error.contains(QStringLiteral("Uso: tolerancia --pdf SALIDA.pdf")));
-    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.pdf"))));
-}
-
-void TstPdf::rechazos_data()
-{
-    QTest::addColumn<QStringList>("estudio");
-    QTest::addColumn<QString>("pagina");
-    QTest::addColumn<QString>("mensaje");
-    QTest::newRow("seis FAM") << QStringList{"B", "M", "A", "F", "6", "2"} + QStringList(12, "10")
-                              << "informacion" << "Datos fuera de límite, 2-5 FAM.";
-    QTest::newRow("celda no numérica")
-        << QStringList{"Balanza", "Método", "Ana", "01/01/2026", "2", "2", "10.1", "10,3", "10.4", "10.6"}
-        << "resultados" << "'10,3' is not a valid floating point value";
-    QTest::newRow("archivo inexistente") << QStringList() << "informacion" << "No se puede abrir el archivo";
-}
-
-// A refused study writes nothing and leaves an existing file as it was.
-void TstPdf::rechazos()
-{
-    QFETCH(QStringList, estudio);
-    QFETCH(QString, pagina);
-    QFETCH(QString, mensaje);
-    const QString w1e = m_dir.filePath(QStringLiteral("rechazo.w1e"));
-    const QString pdf = m_dir.filePath(QStringLiteral("previo.pdf"));
-    QFile::remove(w1e);
-    // A study file as the program writes it: Windows-1252, CR LF.
-    QFile archivo(w1e);
-    if (!estudio.isEmpty())
-        QVERIFY(archivo.open(QIODevice::WriteOnly) && archivo.write(estudio.join("\r\n").toLatin1() + "\r\n") > 0);
-    archivo.close();
-    QFile previo(pdf);
-    QVERIFY(previo.open(QIODevice::WriteOnly) && previo.write("contenido anterior") > 0);
-    previo.close();
-
-    const auto [codigo, error] = ejecuta({"--pdf", pdf, "--pagina", pagina, w1e});
-    QCOMPARE(codigo, 1);
-    QVERIFY2(error.contains(w1e + QStringLiteral(": ") + mensaje), qPrintable(error));
-    QVERIFY(previo.open(QIODevice::ReadOnly));
-    QCOMPARE(previo.readAll(), QByteArray("contenido anterior"));
-}
-
-void TstPdf::salidas_data()
-{
-    QTest::addColumn<QString>("salida");
-    QTest::addColumn<QString>("previo");      // what is there before: "", "archivo", "tubo", "carpeta"
-    QTest::addColumn<QString>("envoltura");   // shell commands run before the program
-    QTest::addColumn<QString>("mensaje");     // %1 the output's path; empty: success
-    const QString lleno = QStringLiteral("No se puede escribir el archivo «%1»: Archivo demasiado grande");
-    // A file size limit of 512 bytes stands for a full disk.
-    const QString limite = QStringLiteral("trap '' XFSZ; ulimit -f 1");
-    QTest::newRow("carpeta inexistente") << "no/existe/salida.pdf" << "" << ""
-        << "No se puede crear el archivo «%1»: No existe el archivo o el directorio";
-    QTest::newRow("disco lleno") << "salida.pdf" << "" << limite << lleno;
-    QTest::newRow("disco lleno, archivo previo") << "salida.pdf" << "archivo" << limite << lleno;
-    QTest::newRow("tubería") << "salida.pdf" << "tubo" << "" << "No se puede guardar en «%1»: no es un archivo normal.";
-    QTest::newRow("carpeta") << "salida.pdf" << "carpeta" << "" << "No se puede guardar en «%1»: no es un archivo normal.";
-    // The page is drawn in memory: the temporary folder plays no part.
-    QTest::newRow("TMPDIR inservible") << "salida.pdf" << "archivo" << "export TMPDIR=/no/existe" << "";
-}
-
-// A PDF that cannot be written is a failure that names the file, and it
-// leaves the folder exactly as it was: no empty file, no scratch file, the
-// previous file byte for byte, a pipe or folder untouched.
-void TstPdf::salidas()
-{
-    QFETCH(QString, salida);
-    QFETCH(QString, previo);
-    QFETCH(QString, envoltura);
-    QFETCH(QString, mensaje);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(salida);
-    const QByteArray anterior = "PDF anterior";
-    if (previo == u"archivo") {
-        QFile f(ruta);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(anterior) == anterior.size());
-    } else if (previo == u"tubo") {
-        QCOMPARE(mkfifo(QFile::encodeName(ruta).constData(), 0600), 0);
-    } else if (previo == u"carpeta") {
-        QVERIFY(QDir(dir.path()).mkdir(salida));
-    }
-    const QStringList antes = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-
-    const auto [codigo, error] = ejecuta({"-c", envoltura + QStringLiteral("\nexec \"$0\" \"$@\""), TOLERANCIA_EJECUTABLE,
-                                          "--pdf", ruta, "--pagina", "informacion", ejemplo},
-                                         QStringLiteral("/bin/sh"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), antes);
-    const QFileInfo despues(ruta);
-    if (mensaje.isEmpty()) {
-        QVERIFY2(codigo == 0, qPrintable(error));
-        QFile f(ruta);
-        QVERIFY(f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-");
-        return;
-    }
-    QCOMPARE(codigo, 1);
-    QVERIFY2(error.contains(ejemplo + QStringLiteral(": ") + mensaje.arg(ruta) + u'\n'), qPrintable(error));
-    if (previo == u"archivo") {
-        QFile f(ruta);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), anterior);
-    }
-    QCOMPARE(despues.isDir(), previo == u"carpeta");
-    QCOMPARE(despues.isFile(), previo == u"archivo");
-}
 
 int PruebaPdf(int argc, char **argv)
 {
