@@ -3,6 +3,7 @@
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/estudio/Windows1252.h"
 #include "core/motor/Errores.h"
+#include "Estudios.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,21 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Estudio estudioDe(int k, int n, const QStringList &valores)
-{
-    Estudio e;
-    e.etole = u"Equipo de disolución"_s;
-    e.emetodo = u"Método"_s;
-    e.eanalista = u"Ana"_s;
-    e.efecha = u"06/12/2026"_s;
-    e.econdicion = QString::number(k);
-    e.ereplica = QString::number(n);
-    AceptaRejilla(e.stgdatos, k, n);
-    for (int i = 1; i <= k; ++i)
-        for (int j = 1; j <= n; ++j)
-            e.stgdatos.ponCelda(i, j, valores.value((i - 1) * n + j - 1));
-    return e;
-}
+const QStringList cabecera{u"Equipo de disolución"_s, u"Método"_s, u"Ana"_s, u"06/12/2026"_s};
+const QList<QStringList> seis{{u"1"_s, u"2"_s, u"3"_s}, {u"4"_s, u"5"_s, u"6"_s}};
 
 QByteArray contenido(const QString &ruta)
 {
@@ -75,7 +63,7 @@ private slots:
 
     void escrituraExacta()
     {
-        Estudio e = estudioDe(2, 3, {u"99.2"_s, u""_s, u"99,8"_s, u"100.9"_s, u"101.3"_s, u"100.6"_s});
+        Estudio e = estudioDe({{u"99.2"_s, u""_s, u"99,8"_s}, {u"100.9"_s, u"101.3"_s, u"100.6"_s}}, cabecera);
         QCOMPARE(EscribeEstudio(e),
                  QByteArray("Equipo de disoluci\xF3n\r\nM\xE9todo\r\nAna\r\n06/12/2026\r\n2\r\n3\r\n"
                             "99.2\r\n\r\n99,8\r\n100.9\r\n101.3\r\n100.6\r\n"));
@@ -112,7 +100,7 @@ private slots:
         QFETCH(int, campo);
         QFETCH(QString, texto);
         QFETCH(QString, mensaje);
-        Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+        Estudio e = estudioDe(seis, cabecera);
         QString *campos[] = {&e.etole, &e.emetodo, &e.eanalista, &e.efecha, &e.econdicion, &e.ereplica};
         if (campo < 6)
             *campos[campo] = texto;
@@ -189,7 +177,7 @@ private slots:
             if (b != 13 && b != 26)
                 todos += DesdeWindows1252(QByteArray(1, static_cast<char>(b)));
         }
-        Estudio e = estudioDe(5, 10, {});
+        Estudio e = estudioDe(QList<QStringList>(5, QStringList(10)), cabecera);
         e.etole = todos;
         for (int i = 1; i <= 5; ++i)
             for (int j = 1; j <= 10; ++j)
@@ -209,13 +197,13 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString ruta = dir.filePath(u"estudio.w1e"_s);
-        const Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+        const Estudio e = estudioDe(seis, cabecera);
         GuardaArchivoEstudio(ruta, e);
         QCOMPARE(contenido(ruta), EscribeEstudio(e));
         QCOMPARE(LeeArchivoEstudio(ruta).valores, (QVector<QVector<QString>>{{u"1"_s, u"2"_s, u"3"_s},
                                                                            {u"4"_s, u"5"_s, u"6"_s}}));
         // Saving again replaces the file whole.
-        const Estudio otro = estudioDe(2, 2, {u"7"_s, u"8"_s, u"9"_s, u"10"_s});
+        const Estudio otro = estudioDe({{u"7"_s, u"8"_s}, {u"9"_s, u"10"_s}}, cabecera);
         GuardaArchivoEstudio(ruta, otro);
         QCOMPARE(contenido(ruta), EscribeEstudio(otro));
 
@@ -239,7 +227,7 @@ private slots:
             QFile f(ruta);
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(viejo) == viejo.size());
         }
-        const Estudio e = estudioDe(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+        const Estudio e = estudioDe(seis, cabecera);
 
         // A text the file cannot hold: nothing is written.
         Estudio malo = e;

@@ -2,6 +2,7 @@
 // and the comparison of a study.
 #include "core/motor/Dunnett.h"
 #include "core/motor/Errores.h"
+#include "Estudios.h"
 
 #include <QTest>
 
@@ -32,18 +33,6 @@ double probabilidadTrapecios(double d, int k, int nu)
         total += x * boost::math::pdf(chi, x) * interior * hz;
     }
     return total * hw;
-}
-
-Estudio estudio(const QList<QStringList> &fams)
-{
-    Estudio e;
-    e.econdicion = QString::number(fams.size());
-    e.ereplica = QString::number(fams.constFirst().size());
-    AceptaRejilla(e.stgdatos, int(fams.size()), int(fams.constFirst().size()));
-    for (int i = 0; i < fams.size(); ++i)
-        for (int j = 0; j < fams[i].size(); ++j)
-            e.stgdatos.ponCelda(i + 1, j + 1, fams[i][j]);
-    return e;
 }
 
 } // namespace
@@ -130,9 +119,7 @@ private slots:
     // half-width d·√(2·MSE/n) and the adjusted p against the independent tail.
     void ejemploTrabajado()
     {
-        const Estudio e = estudio({{"99.2", "100.1", "99.8", "100.5"},
-                                   {"100.9", "101.3", "100.6", "101.0"},
-                                   {"99.5", "99.9", "100.2", "99.7"}});
+        const Estudio e = estudioDe(ejemploTrabajado);
         const ResultadoDunnett r = CalculaDunnett(e, u'.', 2);
         const double error = std::sqrt(2.0 * 0.1575 / 4.0);
         QCOMPARE(r.comparaciones.size(), 2);
@@ -147,7 +134,7 @@ private slots:
     // integration.
     void variacionNula()
     {
-        const Estudio e = estudio({{"5", "5"}, {"7", "7"}, {"6", "6"}});
+        const Estudio e = estudioDe({{"5", "5"}, {"7", "7"}, {"6", "6"}});
         try {
             CalculaDunnett(e, u'.', 1);
             QFAIL("sin error");

@@ -1,6 +1,7 @@
 // The study's plot: its model, its description and "--grafica".
 #include "core/motor/Anova.h"
 #include "core/paginas/Grafica.h"
+#include "Estudios.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,19 +24,8 @@ const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-tra
 // t(4 df) = 2.7764, half-width 2.7764·sqrt(MSE/3) = 1.73139.
 Estudio pequeno(QChar separador)
 {
-    Estudio e;
-    e.etole = u"Columna"_s;
-    e.emetodo = u"HPLC"_s;
-    e.eanalista = u"Ana"_s;
-    e.efecha = u"01/02/2026"_s;
-    e.econdicion = u"2"_s;
-    e.ereplica = u"3"_s;
-    AceptaRejilla(e.stgdatos, 2, 3);
-    const char *valores[2][3] = {{"10", "10", "12"}, {"13", "14,0", "15"}};
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 3; ++j)
-            e.stgdatos.ponCelda(i + 1, j + 1, QString::fromLatin1(valores[i][j]).replace(u',', separador));
-    return e;
+    return estudioDe({{u"10"_s, u"10"_s, u"12"_s}, {u"13"_s, u"14"_s + separador + u"0"_s, u"15"_s}},
+                     {u"Columna"_s, u"HPLC"_s, u"Ana"_s, u"01/02/2026"_s});
 }
 
 struct Ejecucion

@@ -7,34 +7,19 @@
 #include "core/motor/Pares.h"
 #include "core/motor/Potencia.h"
 #include "core/motor/TablaT.h"
+#include "Estudios.h"
 
 #include <QTest>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A study with k FAM of n values each, grid accepted.
-Estudio estudio(const QList<QStringList> &fams)
-{
-    Estudio e;
-    e.econdicion = QString::number(fams.size());
-    e.ereplica = QString::number(fams.constFirst().size());
-    AceptaRejilla(e.stgdatos, int(fams.size()), int(fams.constFirst().size()));
-    for (int i = 0; i < fams.size(); ++i)
-        for (int j = 0; j < fams[i].size(); ++j)
-            e.stgdatos.ponCelda(i + 1, j + 1, fams[i][j]);
-    return e;
-}
-
-const QList<QStringList> ejemploTrabajado = {
-    {"99.2", "100.1", "99.8", "100.5"},
-    {"100.9", "101.3", "100.6", "101.0"},
-    {"99.5", "99.9", "100.2", "99.7"},
-};
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/stats/casos/");
 
 QString f6(double v)
 {
@@ -62,34 +47,8 @@ private slots:
     {
         QTest::addColumn<double>("valor");
         QTest::addColumn<QString>("texto");
-        // The documented examples.
-        QTest::newRow("2.50") << 2.50 << "2.5";
-        QTest::newRow("0.0123456789") << 0.0123456789 << "0.0123457";
-        QTest::newRow("0.00001") << 0.00001 << "1E-5";
-        QTest::newRow("123456.7") << 123456.7 << "123457";
-        QTest::newRow("1234567") << 1234567.0 << "1.23457E6";
-        QTest::newRow("999999.7") << 999999.7 << "1E6";
-        // Zero, signs, non-finite values.
-        QTest::newRow("cero") << 0.0 << "0";
-        QTest::newRow("menos cero") << -0.0 << "0";
-        QTest::newRow("negativo") << -0.0123456789 << "-0.0123457";
-        QTest::newRow("inf") << std::numeric_limits<double>::infinity() << "INF";
-        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "NAN";
-        QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << "-NAN";
-        // Half-up on the seventh digit of the exact value; printf's %g rounds
-        // exact ties to even.
-        QTest::newRow("empate 1234565") << 1234565.0 << "1.23457E6";
-        QTest::newRow("0.1234565 es 0.12345649…") << 0.1234565 << "0.123456";
-        QTest::newRow("1.234565 es 1.2345649999…") << 1.234565 << "1.23456";
-        QTest::newRow("acarreo 0.09999996") << 0.09999996 << "0.1";
-        QTest::newRow("acarreo -9.9999999") << -9.9999999 << "-10";
-        // Edges of the plain notation: e from -3 to 6.
-        QTest::newRow("0.0001") << 0.0001 << "0.0001";
-        QTest::newRow("0.00009999996") << 0.00009999996 << "0.0001";
-        QTest::newRow("999999") << 999999.0 << "999999";
-        QTest::newRow("1000000") << 1000000.0 << "1E6";
-        QTest::newRow("máximo") << std::numeric_limits<double>::max() << "1.79769E308";
-        QTest::newRow("subnormal mínimo") << std::numeric_limits<double>::denorm_min() << "4.94066E-324";
+        for (const QStringList &c : casosDe(casos + u"formato-general.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << std::strtod(qPrintable(c[0]), nullptr) << c[1];
     }
 
     void formatoGeneral()
@@ -125,18 +84,8 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<int>("valor");
-        QTest::newRow("simple") << "5" << true << 5;
-        QTest::newRow("blancos") << "  12 " << true << 12;
-        QTest::newRow("más") << "+3" << true << 3;
-        QTest::newRow("menos") << "-7" << true << -7;
-        QTest::newRow("máximo") << "2147483647" << true << 2147483647;
-        QTest::newRow("mínimo") << "-2147483648" << true << int(-2147483647 - 1);
-        QTest::newRow("desborde") << "2147483648" << false << 0;
-        QTest::newRow("vacío") << "" << false << 0;
-        QTest::newRow("signo solo") << "-" << false << 0;
-        QTest::newRow("decimal") << "2.0" << false << 0;
-        QTest::newRow("hexadecimal") << "0x10" << false << 0;
-        QTest::newRow("dígitos árabes") << QString::fromUtf8("\u0663") << false << 0;
+        for (const QStringList &c : casosDe(casos + u"enteros.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1] << (c[2] == u"1") << c[3].toInt();
         QTest::newRow("tabulador") << "\t3" << false << 0;
     }
 
@@ -156,23 +105,8 @@ private slots:
         QTest::addColumn<QChar>("separador");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<double>("valor");
-        QTest::newRow("punto") << "99.2" << QChar(u'.') << true << 99.2;
-        QTest::newRow("coma") << "99,2" << QChar(u',') << true << 99.2;
-        QTest::newRow("coma con punto") << "99,2" << QChar(u'.') << false << 0.0;
-        QTest::newRow("punto con coma") << "99.2" << QChar(u',') << false << 0.0;
-        QTest::newRow("blancos") << " 3.5  " << QChar(u'.') << true << 3.5;
-        QTest::newRow("signo y sin entero") << "-.5" << QChar(u'.') << true << -0.5;
-        QTest::newRow("sin decimales") << "+5." << QChar(u'.') << true << 5.0;
-        QTest::newRow("exponente") << "1.5E3" << QChar(u'.') << true << 1500.0;
-        QTest::newRow("subdesborde") << "1e-400" << QChar(u'.') << true << 0.0;
-        QTest::newRow("desborde") << "1e309" << QChar(u'.') << false << 0.0;
-        QTest::newRow("vacío") << "" << QChar(u'.') << false << 0.0;
-        QTest::newRow("separador solo") << "." << QChar(u'.') << false << 0.0;
-        QTest::newRow("miles") << "1,000.5" << QChar(u'.') << false << 0.0;
-        QTest::newRow("exponente vacío") << "1e" << QChar(u'.') << false << 0.0;
-        QTest::newRow("inf") << "inf" << QChar(u'.') << false << 0.0;
-        QTest::newRow("hexadecimal") << "0x1p3" << QChar(u'.') << false << 0.0;
-        QTest::newRow("blanco interior") << "3 .5" << QChar(u'.') << false << 0.0;
+        for (const QStringList &c : casosDe(casos + u"reales.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1] << c[2].at(0) << (c[3] == u"1") << c[4].toDouble();
     }
 
     void reales()
@@ -261,7 +195,7 @@ private slots:
         juego.desviaciones.fill(42.0);
         juego.coeficientes.fill(42.0);
         juego.promedios.fill(42.0);
-        CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+        CalculaAnova(estudioDe(ejemploTrabajado), u'.', juego);
         const AnovaResults &r = juego.resultados;
         for (int ranura : {int(Ranura::promedio4), int(Ranura::promedio5), 46, 47})
             QVERIFY2(r[ranura] == 0.0, qPrintable(QString::number(ranura)));
@@ -301,7 +235,7 @@ private slots:
         QFETCH(QList<QStringList>, fams);
         QFETCH(QString, texto);
         JuegoResultados juego;
-        QCOMPARE(textoDeError([&] { CalculaAnova(estudio(fams), u'.', juego); }), texto);
+        QCOMPARE(textoDeError([&] { CalculaAnova(estudioDe(fams), u'.', juego); }), texto);
     }
 
     void valoresIdenticosNoEnteros()
@@ -309,7 +243,7 @@ private slots:
         // 99.9 three times leaves Q − T²/n a tiny negative number in doubles;
         // it is a standard deviation of 0, not an invalid operation.
         JuegoResultados juego;
-        CalculaAnova(estudio({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
+        CalculaAnova(estudioDe({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
         const AnovaResults &r = juego.resultados;
         QCOMPARE(r[Ranura::desvest1], 0.0);
         QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
@@ -317,7 +251,7 @@ private slots:
         // Six times 0.7: each FAM keeps a tiny positive residue, but N·Q − G²
         // comes out a tiny negative number in doubles; it is a total standard
         // deviation of 0, not an invalid operation.
-        CalculaAnova(estudio({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
+        CalculaAnova(estudioDe({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
         QCOMPARE(r[Ranura::desvesttotal], 0.0);
         QCOMPARE(r[Ranura::coefvartotal], 0.0);
     }
@@ -325,12 +259,12 @@ private slots:
     void cincoFamLuegoTres()
     {
         JuegoResultados fresco;
-        CalculaAnova(estudio(ejemploTrabajado), u'.', fresco);
+        CalculaAnova(estudioDe(ejemploTrabajado), u'.', fresco);
 
         JuegoResultados juego;
-        CalculaAnova(estudio({{"1", "2", "4"}, {"3", "5", "4"}, {"9", "8", "7"}, {"2", "2", "3"}, {"6", "6.5", "7"}}),
+        CalculaAnova(estudioDe({{"1", "2", "4"}, {"3", "5", "4"}, {"9", "8", "7"}, {"2", "2", "3"}, {"6", "6.5", "7"}}),
                      u'.', juego);
-        CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+        CalculaAnova(estudioDe(ejemploTrabajado), u'.', juego);
         for (int s = 0; s <= Ranura::coefvartotal; ++s) {
             if (s == Ranura::promedio4 || s == Ranura::desvest4 || s == Ranura::coefvar4)
                 continue;
