@@ -15,15 +15,6 @@ const QString fuentes = QStringLiteral(TOLERANCIA_FUENTES);
 const QString ejemplo = fuentes + u"/ejemplos/ejemplo-trabajado.w1e"_s;
 const QString casos = fuentes + u"/tests/informe/casos/"_s;
 
-const QByteArray uso =
-    "Uso: tolerancia --informe ARCHIVO.w1e\n"
-    "     tolerancia --supuestos ARCHIVO.w1e\n"
-    "     tolerancia --json ARCHIVO.w1e\n"
-    "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
-    "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
-    " [--impresora laser|deskjet] ARCHIVO.w1e\n"
-    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
-
 QByteArray contenido(const QString &ruta)
 {
     QFile f(ruta);
@@ -129,7 +120,7 @@ private slots:
 
         for (const QStringList &mal : {QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
                                        QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--ayuda"_s}})
-            QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;
+            QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << contenido(fuentes + u"/tests/cli/casos/uso.txt"_s) << 2;
     }
 
     // Runs the real program with nothing of the environment but the locale:

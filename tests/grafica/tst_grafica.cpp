@@ -115,17 +115,8 @@ private slots:
         QTest::addColumn<double>("maximo");
         QTest::addColumn<QChar>("separador");
         QTest::addColumn<QStringList>("textos");
-        QTest::newRow("medios") << 99.2 << 101.3 << QChar(u'.')
-                                << QStringList{"99.0", "99.5", "100.0", "100.5", "101.0", "101.5"};
-        QTest::newRow("coma") << 0.42 << 1.93 << QChar(u',') << QStringList{"0,0", "0,5", "1,0", "1,5", "2,0"};
-        QTest::newRow("negativos, cero sin signo")
-            << -2.3 << -0.4 << QChar(u'.') << QStringList{"-2.5", "-2.0", "-1.5", "-1.0", "-0.5", "0.0"};
-        QTest::newRow("miles") << 1200.0 << 5600.0 << QChar(u'.')
-                               << QStringList{"1000", "2000", "3000", "4000", "5000", "6000"};
-        QTest::newRow("centésimas") << 0.013 << 0.087 << QChar(u',')
-                                    << QStringList{"0,01", "0,02", "0,03", "0,04", "0,05",
-                                                   "0,06", "0,07", "0,08", "0,09"};
-        QTest::newRow("sin amplitud") << 5.0 << 5.0 << QChar(u'.') << QStringList{"5.0", "5.1"};
+        for (const QStringList &c : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/grafica/casos/marcas.tsv")))
+            QTest::newRow(qPrintable(c[0])) << c[1].toDouble() << c[2].toDouble() << c[3].at(0) << c.mid(4);
     }
 
     void marcas()
