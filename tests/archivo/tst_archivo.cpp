@@ -17,6 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/archivo/casos/");
 const QStringList cabecera{u"Equipo de disolución"_s, u"Método"_s, u"Ana"_s, u"06/12/2026"_s};
 const QList<QStringList> seis{{u"1"_s, u"2"_s, u"3"_s}, {u"4"_s, u"5"_s, u"6"_s}};
 
@@ -85,14 +86,8 @@ private slots:
             << u"El campo «Nombre del método» contiene un salto de línea (retorno de carro) y no se puede guardar."_s;
         QTest::newRow("Ctrl+Z") << 3 << u"06/12\x1a"_s
             << u"El campo «Fecha» contiene el carácter de control Ctrl+Z y no se puede guardar."_s;
-        QTest::newRow("sin byte en el campo") << 0 << u"Equipo ≠ 2"_s
-            << u"El campo «Factores Ajenos al Método (FAM)» contiene el carácter «≠», que no se puede guardar en un archivo de estudio (Windows-1252)."_s;
-        QTest::newRow("sin byte en una celda") << 6 << u"99😀"_s
-            << u"El campo «FAM 2, muestra 3» contiene el carácter «😀», que no se puede guardar en un archivo de estudio (Windows-1252)."_s;
-        QTest::newRow("demasiados FAM") << 4 << u"11"_s
-            << u"No se puede guardar un estudio de 11 FAM: un archivo de estudio admite de 0 a 10."_s;
-        QTest::newRow("muestras negativas") << 5 << u"-3"_s
-            << u"No se puede guardar un estudio de -3 muestras por FAM: un archivo de estudio admite de 0 a 20."_s;
+        for (const QStringList &c : casosDe(casos + u"escritura-rechaza.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1].toInt() << c[2] << c[3];
     }
 
     void escrituraRechaza()
@@ -267,17 +262,8 @@ private slots:
     {
         QTest::addColumn<QString>("sistema");
         QTest::addColumn<QString>("espanol");
-        QTest::newRow("EACCES") << u"Permission denied"_s << u"Permiso denegado"_s;
-        QTest::newRow("EFBIG") << u"File too large"_s << u"Archivo demasiado grande"_s;
-        QTest::newRow("Qt, con nombre") << u"Existing file /tmp/a is not writable.w1e is not writable"_s
-                                        << u"El archivo existente /tmp/a is not writable.w1e no admite escritura"_s;
-        QTest::newRow("Qt, carpeta") << u"Filename refers to a directory"_s << u"El nombre de archivo es el de una carpeta"_s;
-        // No such file and no space left: the command-line test shows them.
-        // Texts the table does not hold, or holds only in part, stay as they are.
-        QTest::newRow("desconocido") << u"Connection refused"_s << u"Connection refused"_s;
-        QTest::newRow("solo el principio") << u"Permission denied here"_s << u"Permission denied here"_s;
-        QTest::newRow("sin nombre") << u"Existing file is not writable"_s << u"Existing file is not writable"_s;
-        QTest::newRow("vacío") << QString() << QString();
+        for (const QStringList &c : casosDe(casos + u"texto-sistema.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1] << c[2];
     }
 
     void textoSistema()

@@ -147,14 +147,8 @@ private slots:
         QTest::addColumn<double>("df1");
         QTest::addColumn<double>("df2");
         QTest::addColumn<double>("p");
-        QTest::newRow("4.26, 2, 9") << 4.26 << 2.0 << 9.0 << 0.04945291548;
-        QTest::newRow("F < 1") << 0.5 << 2.0 << 9.0 << 0.626384981;
-        QTest::newRow("corrección d2 = 2") << 10.0 << 1.0 << 2.0 << 0.08643188583;
-        QTest::newRow("corrección d2 = 3") << 3.0 << 4.0 << 3.0 << 0.1965538502;
-        QTest::newRow("2.5, 2, 3") << 2.5 << 2.0 << 3.0 << 0.2298716209;
-        QTest::newRow("d2 = 4 sin corrección") << 3.0 << 2.0 << 4.0 << 0.1605437091;
-        QTest::newRow("F = 0") << 0.0 << 2.0 << 9.0 << 1.0;
-        QTest::newRow("F negativa") << -3.0 << 2.0 << 9.0 << 1.0;
+        for (const QStringList &c : casosDe(casos + u"probabilidad-f.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1].toDouble() << c[2].toDouble() << c[3].toDouble() << c[4].toDouble();
     }
 
     void probabilidadF()
