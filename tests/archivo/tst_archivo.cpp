@@ -21,23 +21,6 @@ const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/archivo/casos/")
 const QStringList cabecera{u"Equipo de disolución"_s, u"Método"_s, u"Ana"_s, u"06/12/2026"_s};
 const QList<QStringList> seis{{u"1"_s, u"2"_s, u"3"_s}, {u"4"_s, u"5"_s, u"6"_s}};
 
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
-
-template<typename Error, typename Accion>
-QString errorDe(Accion accion)
-{
-    try {
-        accion();
-    } catch (const Error &error) {
-        return error.texto();
-    }
-    return u"<sin error>"_s;
-}
-
 } // namespace
 
 class TstArchivo : public QObject

@@ -48,12 +48,7 @@ private slots:
         if (regla != ambos) {
             QCOMPARE((regla == fam ? RevisaConteoFam(k) : RevisaConteoMuestras(n)).value_or(QString()), mensaje);
         } else if (campo == lanza) {
-            try {
-                RevisaConteos(k, n);
-                QFAIL("sin error");
-            } catch (const ErrorConversion &error) {
-                QCOMPARE(error.texto(), mensaje);
-            }
+            QCOMPARE(errorDe<ErrorConversion>([&] { RevisaConteos(k, n); }), mensaje);
         } else {
             const auto fallo = RevisaConteos(k, n);
             QCOMPARE(fallo ? fallo->mensaje : QString(), mensaje);

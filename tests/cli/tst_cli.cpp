@@ -1,4 +1,5 @@
 #include "cli/LineaComandos.h"
+#include "Estudios.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,12 +15,6 @@ namespace {
 const QString fuentes = QStringLiteral(TOLERANCIA_FUENTES);
 const QString ejemplo = fuentes + u"/ejemplos/ejemplo-trabajado.w1e"_s;
 const QString casos = fuentes + u"/tests/informe/casos/"_s;
-
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
 
 QByteArray primerasLineas(const QByteArray &texto, int cuantas)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // Studies for the headless tests: levels typed FAM by FAM, grid accepted.
 #include "core/estudio/Estudio.h"
+#include "core/motor/Errores.h"
 
 #include <QFile>
 #include <QStringList>
@@ -53,4 +54,22 @@ inline QList<QStringList> casosDe(const QString &ruta)
         if (!linea.startsWith(u'#'))
             casos += linea.split(u'\t');
     return casos;
+}
+
+inline QByteArray contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
+}
+
+// The text of the error the action throws, of the type asked for.
+template<typename Error = ErrorTolerancia, typename Accion>
+QString errorDe(Accion accion)
+{
+    try {
+        accion();
+    } catch (const Error &error) {
+        return error.texto();
+    }
+    return QStringLiteral("<sin error>");
 }

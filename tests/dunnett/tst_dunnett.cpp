@@ -135,12 +135,7 @@ private slots:
     void variacionNula()
     {
         const Estudio e = estudioDe({{"5", "5"}, {"7", "7"}, {"6", "6"}});
-        try {
-            CalculaDunnett(e, u'.', 1);
-            QFAIL("sin error");
-        } catch (const ErrorCalculo &error) {
-            QCOMPARE(error.texto(), QStringLiteral("Floating point division by zero"));
-        }
+        QCOMPARE(errorDe<ErrorCalculo>([&] { CalculaDunnett(e, u'.', 1); }), QStringLiteral("Floating point division by zero"));
     }
 };
 

@@ -57,12 +57,6 @@ QString herramienta(const QString &programa, const QStringList &argumentos)
     return QString::fromUtf8(proceso.readAllStandardOutput());
 }
 
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
-
 // The worked example by hand: means 99.9, 100.95, 99.825, grand mean
 // 100.225, MSE 0.1575 and t(9) = 2.2622 give intervals from 99.376 to
 // 101.399, so the axis runs from 99 to 101.5 in halves.

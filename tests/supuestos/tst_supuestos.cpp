@@ -129,12 +129,7 @@ private slots:
     void errorDelAnalisis()
     {
         const auto mensaje = [](const QList<QStringList> &niveles, QChar separador) {
-            try {
-                CalculaSupuestos(estudioDe(niveles), separador);
-            } catch (const ErrorTolerancia &error) {
-                return error.texto();
-            }
-            return QString();
+            return errorDe([&] { CalculaSupuestos(estudioDe(niveles), separador); });
         };
         QCOMPARE(mensaje({{u"5"_s, u"5"_s}, {u"7"_s, u"7"_s}}, u'.'), u"Floating point division by zero"_s);
         QCOMPARE(mensaje(ejemploTrabajado, u','), u"'99.2' is not a valid floating point value"_s);
