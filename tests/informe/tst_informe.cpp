@@ -22,10 +22,7 @@ QStringList informe(const Estudio &estudio, QChar separador)
 // The expected report, one line per text line (UTF-8, LF).
 QStringList esperado(const QString &nombre)
 {
-    QFile f(casos + nombre + u".txt"_s);
-    if (!f.open(QIODevice::ReadOnly))
-        return {u"<falta %1>"_s.arg(f.fileName())};
-    QStringList lineas = QString::fromUtf8(f.readAll()).split(u'\n');
+    QStringList lineas = QString::fromUtf8(contenido(casos + nombre + u".txt"_s)).split(u'\n');
     lineas.removeLast();
     return lineas;
 }
