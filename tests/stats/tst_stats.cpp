@@ -198,20 +198,8 @@ private slots:
     {
         QTest::addColumn<QList<QStringList>>("fams");
         QTest::addColumn<QString>("texto");
-        const QString cero = u"Floating point division by zero"_s;
-        QTest::newRow("enteros iguales por FAM") << QList<QStringList>{{"5", "5", "5"}, {"7", "7", "7"}} << cero;
-        QTest::newRow("todos iguales") << QList<QStringList>{{"5", "5"}, {"5", "5"}} << "Invalid floating point operation";
-        QTest::newRow("total de FAM cero") << QList<QStringList>{{"-1", "1", "-2", "2"}, {"3", "4", "3", "5"}} << cero;
-        QTest::newRow("total general cero") << QList<QStringList>{{"-1", "-2"}, {"1", "2"}} << cero;
-        QTest::newRow("celda vacía") << QList<QStringList>{{"1", ""}, {"3", "4"}} << "'' is not a valid floating point value";
-        QTest::newRow("celda no numérica")
-            << QList<QStringList>{{"1", "2"}, {"3", "4,5"}} << "'4,5' is not a valid floating point value";
-        QTest::newRow("desborde") << QList<QStringList>{{"1e200", "2"}, {"3", "4"}} << "Floating point overflow";
-        // Identical values whose sums leave a tiny negative residue in doubles:
-        // a standard deviation of 0, not an invalid operation; every FAM so
-        // fails at fcal (mean square of error 0), not at a square root.
-        QTest::newRow("FAM identicas no enteras")
-            << QList<QStringList>{{"0.1", "0.1", "0.1"}, {"0.2", "0.2", "0.2"}} << cero;
+        for (const QStringList &c : casosDe(casos + u"errores.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << nivelesDe(c[1]) << c[2];
     }
 
     void errores()

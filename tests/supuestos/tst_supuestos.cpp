@@ -28,9 +28,6 @@ class TstSupuestos : public QObject
     Q_OBJECT
 
 private slots:
-    // Published tables: Cochran's C for k variances of n − 1 degrees of freedom
-    // (Eisenhart, Hastay and Wallis, four decimals) and the two-sided Grubbs G
-    // (ISO 5725-2, three decimals).
     void criticos_data()
     {
         QTest::addColumn<bool>("cochran");
@@ -38,16 +35,12 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<double>("alfa");
         QTest::addColumn<double>("tabla");
-        QTest::addColumn<double>("tolerancia");
-        // k = 0 marks a Grubbs row.
-        const struct { int k, n; double alfa, tabla; } filas[] = {
-            {3, 2, 0.05, 0.9669}, {4, 3, 0.05, 0.7679}, {5, 4, 0.05, 0.5981}, {3, 10, 0.05, 0.6167},
-            {2, 6, 0.05, 0.8772}, {4, 2, 0.01, 0.9676}, {3, 3, 0.01, 0.9423}, {4, 5, 0.01, 0.7212},
-            {0, 4, 0.05, 1.481},  {0, 6, 0.05, 1.887},  {0, 10, 0.05, 2.290}, {0, 4, 0.01, 1.496},
-            {0, 7, 0.01, 2.139},  {0, 10, 0.01, 2.482}};
-        for (const auto &f : filas)
-            QTest::addRow("%s k=%d n=%d %g", f.k ? "Cochran" : "Grubbs", f.k, f.n, f.alfa)
-                << (f.k != 0) << f.k << f.n << f.alfa << f.tabla << (f.k ? 0.5e-4 : 0.5e-3);
+        QTest::addColumn<double>("tolerancia");  // half the last printed decimal
+        for (const QStringList &c : casosDe(casos + u"criticos.tsv"_s)) {
+            const bool cochran = c[0] == u"Cochran";
+            QTest::addRow("%s n=%s %s", qPrintable(c[0] + u" k="_s + c[1]), qPrintable(c[2]), qPrintable(c[3]))
+                << cochran << c[1].toInt() << c[2].toInt() << c[3].toDouble() << c[4].toDouble() << (cochran ? 0.5e-4 : 0.5e-3);
+        }
     }
 
     void criticos()
