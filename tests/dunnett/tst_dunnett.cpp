@@ -42,21 +42,15 @@ class TstDunnett : public QObject
     Q_OBJECT
 
 private slots:
-    // Two-sided 5 % values for p = k − 1 comparisons with a control, as printed
-    // to two decimals in Dunnett's 1964 Biometrics table.
+    // Dunnett's published table (the case file) and Student's quantiles.
     void valorCritico_data()
     {
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("nu");
         QTest::addColumn<double>("publicado");
-        const struct { int nu; double d[3]; } tabla[] = {
-            {5, {3.03, 3.29, 3.48}},  {6, {2.86, 3.10, 3.26}},  {9, {2.61, 2.81, 2.95}},
-            {10, {2.57, 2.76, 2.89}}, {12, {2.50, 2.68, 2.81}}, {20, {2.38, 2.54, 2.65}},
-            {24, {2.35, 2.51, 2.61}}, {30, {2.32, 2.47, 2.58}}, {40, {2.29, 2.44, 2.54}},
-        };
-        for (const auto &fila : tabla)
+        for (const QStringList &fila : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/dunnett/casos/criticos-1964.tsv")))
             for (int k = 3; k <= 5; ++k)
-                QTest::addRow("k=%d nu=%d", k, fila.nu) << k << fila.nu << fila.d[k - 3];
+                QTest::addRow("k=%d nu=%s", k, qPrintable(fila[0])) << k << fila[0].toInt() << fila[k - 2].toDouble();
         // One comparison: Student's two-sided quantiles.
         QTest::newRow("k=2 nu=2") << 2 << 2 << 4.303;
         QTest::newRow("k=2 nu=10") << 2 << 10 << 2.228;
