@@ -113,7 +113,7 @@ private slots:
     // half-width d·√(2·MSE/n) and the adjusted p against the independent tail.
     void ejemploTrabajado()
     {
-        const Estudio e = estudioDe(ejemploTrabajado);
+        const Estudio e = estudioDe(::ejemploTrabajado);
         const ResultadoDunnett r = CalculaDunnett(e, u'.', 2);
         const double error = std::sqrt(2.0 * 0.1575 / 4.0);
         QCOMPARE(r.comparaciones.size(), 2);
