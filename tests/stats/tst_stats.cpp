@@ -21,11 +21,6 @@ namespace {
 
 const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/stats/casos/");
 
-QString f6(double v)
-{
-    return FormatoGeneral(v, u'.');
-}
-
 } // namespace
 
 class TstStats : public QObject
@@ -218,7 +213,7 @@ private slots:
         CalculaAnova(estudioDe({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
         const AnovaResults &r = juego.resultados;
         QCOMPARE(r[Ranura::desvest1], 0.0);
-        QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
+        QCOMPARE(FormatoGeneral(r[Ranura::fcal], u'.'), QStringLiteral("14.2857"));
 
         // Six times 0.7: each FAM keeps a tiny positive residue, but N·Q − G²
         // comes out a tiny negative number in doubles; it is a total standard
