@@ -4,7 +4,6 @@
 #include "Estudios.h"
 
 #include <QMap>
-
 #include <QTest>
 
 using namespace Qt::StringLiterals;
