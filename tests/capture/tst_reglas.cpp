@@ -1,7 +1,9 @@
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/estudio/ReglasCaptura.h"
 #include "core/motor/Errores.h"
+#include "Estudios.h"
 
+#include <QMap>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -10,17 +12,6 @@ using namespace Qt::StringLiterals;
 // of each rule. The document window's tests drive one row per path.
 
 namespace {
-
-// A grid as the accept button leaves it, with the given values FAM by FAM.
-Rejilla aceptada(int k, int n, const QStringList &valores)
-{
-    Rejilla r = RejillaCreacion();
-    AceptaRejilla(r, k, n);
-    for (int i = 1; i <= k; ++i)
-        for (int j = 1; j <= n; ++j)
-            r.ponCelda(i, j, valores.value((i - 1) * n + j - 1));
-    return r;
-}
 
 constexpr int ambos = 0, fam = 1, muestras = 2;  // which check a row drives
 constexpr int valido = -1, lanza = -2;
@@ -39,27 +30,12 @@ private slots:
         QTest::addColumn<QString>("n");
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<int>("campo");  // of the combined check, or valido / lanza
-        const int f = int(CampoConteo::econdicion), r = int(CampoConteo::ereplica);
-        const QString fueraFam = u"Datos fuera de límite, 2-5 FAM."_s;
-        const QString fueraMuestras = u"Datos fuera de límite, 2-10 valoraciones (Replicaciones)."_s;
-        const QString noNumerico = u"El valor de captura no es un valor numérico."_s;
-        QTest::newRow("2 y 2") << ambos << "2" << "2" << "" << valido;
-        QTest::newRow("5 y 10") << ambos << "5" << "10" << "" << valido;
-        QTest::newRow("ambos vacíos") << ambos << "" << "" << "Falta capturar el número de FAM." << f;
-        QTest::newRow("k = 1") << ambos << "1" << "3" << fueraFam << f;
-        QTest::newRow("k = 6, n no se mira") << ambos << "6" << "x" << fueraFam << f;
-        QTest::newRow("n vacío") << ambos << "3" << "" << "Falta capturar el número de valoraciones(replicaciones)." << r;
-        QTest::newRow("n = 11") << ambos << "3" << "11" << fueraMuestras << r;
-        QTest::newRow("n = 1") << ambos << "3" << "1" << fueraMuestras << r;
-        // A count that is no integer escapes as the runtime's conversion error.
-        QTest::newRow("k no entero") << ambos << "a" << "3" << "'a' is not a valid integer value" << lanza;
-        // On leaving one field.
-        QTest::newRow("FAM decimal") << fam << "2.5" << "" << noNumerico << valido;
-        QTest::newRow("FAM blanco") << fam << " " << "" << noNumerico << valido;
-        QTest::newRow("FAM -3") << fam << "-3" << "" << fueraFam << valido;
-        QTest::newRow("FAM +5") << fam << "+5" << "" << "" << valido;
-        QTest::newRow("muestras 10") << muestras << "" << "10" << "" << valido;
-        QTest::newRow("muestras 11") << muestras << "" << "11" << fueraMuestras << valido;
+        const QStringList reglas{u"ambos"_s, u"fam"_s, u"muestras"_s};
+        const QMap<QString, int> campos{{u"FAM"_s, int(CampoConteo::econdicion)},
+                                        {u"muestras"_s, int(CampoConteo::ereplica)}, {u"lanza"_s, lanza}};
+        for (const QStringList &c : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/capture/casos/conteos.tsv")))
+            QTest::newRow(qPrintable(c[0])) << int(reglas.indexOf(c[1])) << c[2] << c[3] << c[4]
+                                            << campos.value(c[5], valido);
     }
     void conteos()
     {
@@ -71,12 +47,7 @@ private slots:
         if (regla != ambos) {
             QCOMPARE((regla == fam ? RevisaConteoFam(k) : RevisaConteoMuestras(n)).value_or(QString()), mensaje);
         } else if (campo == lanza) {
-            try {
-                RevisaConteos(k, n);
-                QFAIL("sin error");
-            } catch (const ErrorConversion &error) {
-                QCOMPARE(error.texto(), mensaje);
-            }
+            QCOMPARE(errorDe<ErrorConversion>([&] { RevisaConteos(k, n); }), mensaje);
         } else {
             const auto fallo = RevisaConteos(k, n);
             QCOMPARE(fallo ? fallo->mensaje : QString(), mensaje);
@@ -100,7 +71,7 @@ private slots:
     void celdas()
     {
         const QChar punto = u'.';
-        const Rejilla completa = aceptada(2, 3, {u"1"_s, u"2.5"_s, u"-3e2"_s, u"4"_s, u"5"_s, u"6"_s});
+        const Rejilla completa = estudioDe(nivelesDe(u"1 2.5 -3e2 / 4 5 6"_s)).stgdatos;
         QVERIFY(!RevisaCeldas(completa, u"2"_s, u"3"_s, punto));
 
         // Column by column: FAM 1 is examined whole before FAM 2.
@@ -117,7 +88,7 @@ private slots:
         Rejilla coma = completa;
         coma.ponCelda(2, 2, u"4,5"_s);
         QVERIFY(RevisaCeldas(coma, u"2"_s, u"3"_s, punto));
-        QVERIFY(!RevisaCeldas(aceptada(2, 3, {u"1"_s, u"2,5"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s}),
+        QVERIFY(!RevisaCeldas(estudioDe(nivelesDe(u"1 2,5 3 / 4 5 6"_s)).stgdatos,
                               u"2"_s, u"3"_s, u','));
 
         // Counts larger than the grid: the cells beyond it are missing, and
@@ -158,14 +129,14 @@ private slots:
     {
         // Windows line ends; the final line end is no empty row, even where
         // the grid goes on below the block.
-        Rejilla r = aceptada(2, 3, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+        Rejilla r = estudioDe(nivelesDe(u"1 2 3 / 4 5 6"_s)).stgdatos;
         QCOMPARE(PegaBloque(r, 1, 1, u"7\t8\r\n9\t10\r\n"_s).size(), 4);
         QCOMPARE(r.celda(2, 2), u"10"_s);
         QCOMPARE(r.celda(1, 3), u"3"_s);
         QCOMPARE(r.celda(0, 1), u"Muestra 1"_s);  // labels are never written
 
         // Clipped to the grid, in typing order, from the given cell on.
-        Rejilla c = aceptada(2, 3, {});
+        Rejilla c = estudioDe(QList<QStringList>(2, QStringList(3))).stgdatos;
         QCOMPARE(PegaBloque(c, 2, 2, u"a\tb\tc\nd\te\nf\ng\n"_s), (QList<Celda>{{2, 2}, {2, 3}}));
         QCOMPARE(c.celda(2, 3), u"d"_s);
         QCOMPARE(c.celda(1, 2), QString());

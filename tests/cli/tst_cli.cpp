@@ -1,4 +1,5 @@
 #include "cli/LineaComandos.h"
+#include "Estudios.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,29 +15,6 @@ namespace {
 const QString fuentes = QStringLiteral(TOLERANCIA_FUENTES);
 const QString ejemplo = fuentes + u"/ejemplos/ejemplo-trabajado.w1e"_s;
 const QString casos = fuentes + u"/tests/informe/casos/"_s;
-
-const QByteArray uso =
-    "Uso: tolerancia --informe ARCHIVO.w1e\n"
-    "     tolerancia --supuestos ARCHIVO.w1e\n"
-    "     tolerancia --json ARCHIVO.w1e\n"
-    "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
-    "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
-    " [--impresora laser|deskjet] ARCHIVO.w1e\n"
-    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
-
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
-
-QByteArray primerasLineas(const QByteArray &texto, int cuantas)
-{
-    qsizetype fin = 0;
-    for (int i = 0; i < cuantas; ++i)
-        fin = texto.indexOf('\n', fin) + 1;
-    return texto.left(fin);
-}
 
 } // namespace
 
@@ -63,7 +41,8 @@ private slots:
 
         // An error in the figures comes after the first block of the report.
         QTest::newRow("punto bajo coma decimal")
-            << informe(ejemplo) << es << QString() << primerasLineas(contenido(casos + u"ejemplo-trabajado.txt"_s), 9)
+            << informe(ejemplo) << es << QString()
+            << contenido(casos + u"ejemplo-trabajado.txt"_s).split('\n').mid(0, 9).join('\n') + '\n'
             << (ejemplo + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
 
         QVERIFY(m_dir.isValid());
@@ -129,7 +108,7 @@ private slots:
 
         for (const QStringList &mal : {QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
                                        QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--ayuda"_s}})
-            QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << uso << 2;
+            QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << contenido(fuentes + u"/tests/cli/casos/uso.txt"_s) << 2;
     }
 
     // Runs the real program with nothing of the environment but the locale:

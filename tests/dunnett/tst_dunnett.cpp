@@ -2,6 +2,7 @@
 // and the comparison of a study.
 #include "core/motor/Dunnett.h"
 #include "core/motor/Errores.h"
+#include "Estudios.h"
 
 #include <QTest>
 
@@ -34,18 +35,6 @@ double probabilidadTrapecios(double d, int k, int nu)
     return total * hw;
 }
 
-Estudio estudio(const QList<QStringList> &fams)
-{
-    Estudio e;
-    e.econdicion = QString::number(fams.size());
-    e.ereplica = QString::number(fams.constFirst().size());
-    AceptaRejilla(e.stgdatos, int(fams.size()), int(fams.constFirst().size()));
-    for (int i = 0; i < fams.size(); ++i)
-        for (int j = 0; j < fams[i].size(); ++j)
-            e.stgdatos.ponCelda(i + 1, j + 1, fams[i][j]);
-    return e;
-}
-
 } // namespace
 
 class TstDunnett : public QObject
@@ -53,21 +42,15 @@ class TstDunnett : public QObject
     Q_OBJECT
 
 private slots:
-    // Two-sided 5 % values for p = k − 1 comparisons with a control, as printed
-    // to two decimals in Dunnett's 1964 Biometrics table.
+    // Dunnett's published table (the case file) and Student's quantiles.
     void valorCritico_data()
     {
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("nu");
         QTest::addColumn<double>("publicado");
-        const struct { int nu; double d[3]; } tabla[] = {
-            {5, {3.03, 3.29, 3.48}},  {6, {2.86, 3.10, 3.26}},  {9, {2.61, 2.81, 2.95}},
-            {10, {2.57, 2.76, 2.89}}, {12, {2.50, 2.68, 2.81}}, {20, {2.38, 2.54, 2.65}},
-            {24, {2.35, 2.51, 2.61}}, {30, {2.32, 2.47, 2.58}}, {40, {2.29, 2.44, 2.54}},
-        };
-        for (const auto &fila : tabla)
+        for (const QStringList &fila : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/dunnett/casos/criticos-1964.tsv")))
             for (int k = 3; k <= 5; ++k)
-                QTest::addRow("k=%d nu=%d", k, fila.nu) << k << fila.nu << fila.d[k - 3];
+                QTest::addRow("k=%d nu=%s", k, qPrintable(fila[0])) << k << fila[0].toInt() << fila[k - 2].toDouble();
         // One comparison: Student's two-sided quantiles.
         QTest::newRow("k=2 nu=2") << 2 << 2 << 4.303;
         QTest::newRow("k=2 nu=10") << 2 << 10 << 2.228;
@@ -130,9 +113,7 @@ private slots:
     // half-width d·√(2·MSE/n) and the adjusted p against the independent tail.
     void ejemploTrabajado()
     {
-        const Estudio e = estudio({{"99.2", "100.1", "99.8", "100.5"},
-                                   {"100.9", "101.3", "100.6", "101.0"},
-                                   {"99.5", "99.9", "100.2", "99.7"}});
+        const Estudio e = estudioDe(::ejemploTrabajado);
         const ResultadoDunnett r = CalculaDunnett(e, u'.', 2);
         const double error = std::sqrt(2.0 * 0.1575 / 4.0);
         QCOMPARE(r.comparaciones.size(), 2);
@@ -147,13 +128,8 @@ private slots:
     // integration.
     void variacionNula()
     {
-        const Estudio e = estudio({{"5", "5"}, {"7", "7"}, {"6", "6"}});
-        try {
-            CalculaDunnett(e, u'.', 1);
-            QFAIL("sin error");
-        } catch (const ErrorCalculo &error) {
-            QCOMPARE(error.texto(), QStringLiteral("Floating point division by zero"));
-        }
+        const Estudio e = estudioDe({{"5", "5"}, {"7", "7"}, {"6", "6"}});
+        QCOMPARE(errorDe<ErrorCalculo>([&] { CalculaDunnett(e, u'.', 1); }), QStringLiteral("Floating point division by zero"));
     }
 };
 

@@ -1,6 +1,7 @@
 // The study's plot: its model, its description and "--grafica".
 #include "core/motor/Anova.h"
 #include "core/paginas/Grafica.h"
+#include "Estudios.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,19 +24,8 @@ const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-tra
 // t(4 df) = 2.7764, half-width 2.7764·sqrt(MSE/3) = 1.73139.
 Estudio pequeno(QChar separador)
 {
-    Estudio e;
-    e.etole = u"Columna"_s;
-    e.emetodo = u"HPLC"_s;
-    e.eanalista = u"Ana"_s;
-    e.efecha = u"01/02/2026"_s;
-    e.econdicion = u"2"_s;
-    e.ereplica = u"3"_s;
-    AceptaRejilla(e.stgdatos, 2, 3);
-    const char *valores[2][3] = {{"10", "10", "12"}, {"13", "14,0", "15"}};
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 3; ++j)
-            e.stgdatos.ponCelda(i + 1, j + 1, QString::fromLatin1(valores[i][j]).replace(u',', separador));
-    return e;
+    return estudioDe({{u"10"_s, u"10"_s, u"12"_s}, {u"13"_s, u"14"_s + separador + u"0"_s, u"15"_s}},
+                     {u"Columna"_s, u"HPLC"_s, u"Ana"_s, u"01/02/2026"_s});
 }
 
 struct Ejecucion
@@ -66,20 +56,6 @@ QString herramienta(const QString &programa, const QStringList &argumentos)
     proceso.waitForFinished(60000);
     return QString::fromUtf8(proceso.readAllStandardOutput());
 }
-
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
-
-// The worked example by hand: means 99.9, 100.95, 99.825, grand mean
-// 100.225, MSE 0.1575 and t(9) = 2.2622 give intervals from 99.376 to
-// 101.399, so the axis runs from 99 to 101.5 in halves.
-const QStringList textosEjemplo = {
-    u"FAM: Equipo de disolución (3 equipos)"_s, u"Método: Valoración de paracetamol por UV"_s, u"FAM 1"_s, u"FAM 2"_s,
-    u"FAM 3"_s, u"promedio 99.9"_s, u"promedio 100.95"_s, u"promedio 99.825"_s, u"Promedio general 100.225"_s,
-    u"99.0"_s, u"99.5"_s, u"100.0"_s, u"100.5"_s, u"101.0"_s, u"101.5"_s};
 
 } // namespace
 
@@ -125,17 +101,8 @@ private slots:
         QTest::addColumn<double>("maximo");
         QTest::addColumn<QChar>("separador");
         QTest::addColumn<QStringList>("textos");
-        QTest::newRow("medios") << 99.2 << 101.3 << QChar(u'.')
-                                << QStringList{"99.0", "99.5", "100.0", "100.5", "101.0", "101.5"};
-        QTest::newRow("coma") << 0.42 << 1.93 << QChar(u',') << QStringList{"0,0", "0,5", "1,0", "1,5", "2,0"};
-        QTest::newRow("negativos, cero sin signo")
-            << -2.3 << -0.4 << QChar(u'.') << QStringList{"-2.5", "-2.0", "-1.5", "-1.0", "-0.5", "0.0"};
-        QTest::newRow("miles") << 1200.0 << 5600.0 << QChar(u'.')
-                               << QStringList{"1000", "2000", "3000", "4000", "5000", "6000"};
-        QTest::newRow("centésimas") << 0.013 << 0.087 << QChar(u',')
-                                    << QStringList{"0,01", "0,02", "0,03", "0,04", "0,05",
-                                                   "0,06", "0,07", "0,08", "0,09"};
-        QTest::newRow("sin amplitud") << 5.0 << 5.0 << QChar(u'.') << QStringList{"5.0", "5.1"};
+        for (const QStringList &c : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/grafica/casos/marcas.tsv")))
+            QTest::newRow(qPrintable(c[0])) << c[1].toDouble() << c[2].toDouble() << c[3].at(0) << c.mid(4);
     }
 
     void marcas()
@@ -216,8 +183,8 @@ private slots:
                 t = t.simplified();
         }
         const QString todo = textos.join(u'\n');
-        for (const QString &esperado : textosEjemplo)
-            QVERIFY2(todo.contains(esperado), qPrintable(esperado + u" no está en:\n"_s + todo));
+        for (const QStringList &esperado : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/grafica/casos/textos-ejemplo.txt")))
+            QVERIFY2(todo.contains(esperado[0]), qPrintable(esperado[0] + u" no está en:\n"_s + todo));
     }
 
     void fallos_data()

@@ -1,5 +1,6 @@
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/informe/Informe.h"
+#include "Estudios.h"
 
 #include <QFile>
 #include <QTest>
@@ -21,28 +22,9 @@ QStringList informe(const Estudio &estudio, QChar separador)
 // The expected report, one line per text line (UTF-8, LF).
 QStringList esperado(const QString &nombre)
 {
-    QFile f(casos + nombre + u".txt"_s);
-    if (!f.open(QIODevice::ReadOnly))
-        return {u"<falta %1>"_s.arg(f.fileName())};
-    QStringList lineas = QString::fromUtf8(f.readAll()).split(u'\n');
+    QStringList lineas = QString::fromUtf8(contenido(casos + nombre + u".txt"_s)).split(u'\n');
     lineas.removeLast();
     return lineas;
-}
-
-Estudio estudioDe(const QString &k, const QString &n, const QList<QStringList> &filas)
-{
-    Estudio e;
-    e.etole = u"Equipo"_s;
-    e.econdicion = k;
-    e.ereplica = n;
-    AceptaRejilla(e.stgdatos, k.toInt(), n.toInt());
-    e.stgdatos.redimensiona(k.toInt() + 1, static_cast<int>(filas.size()) + 1);
-    for (int j = 1; j <= filas.size(); ++j) {
-        e.stgdatos.ponCelda(0, j, u"Muestra %1"_s.arg(j));
-        for (int i = 1; i <= filas[j - 1].size(); ++i)
-            e.stgdatos.ponCelda(i, j, filas[j - 1][i - 1]);
-    }
-    return e;
 }
 
 } // namespace
@@ -84,8 +66,10 @@ private slots:
     {
         // Four grid rows for three samples: every row is listed; cells are
         // neither widened nor cut, so a long cell shifts the rest of its line.
-        Estudio e = estudioDe(u"2"_s, u"3"_s, {{u"1"_s, u"4"_s}, {u"2.000001"_s, u"5"_s}, {u"3"_s, u"6"_s},
-                                               {u"x"_s, u""_s}});
+        Estudio e = estudioDe({{u"1"_s, u"2.000001"_s, u"3"_s}, {u"4"_s, u"5"_s, u"6"_s}}, {u"Equipo"_s});
+        e.stgdatos.redimensiona(3, 5);
+        e.stgdatos.ponCelda(0, 4, u"Muestra 4"_s);
+        e.stgdatos.ponCelda(1, 4, u"x"_s);
         const QStringList lineas = informe(e, u'.');
         QCOMPARE(lineas.mid(9, 5), (QStringList{u" FAM                1                   2"_s,
                                                 u"Muestra 1         1           4"_s,
@@ -100,7 +84,7 @@ private slots:
     // nor stays in it: the command line and the report window show blanks.
     void caracteresDeControl()
     {
-        Estudio e = estudioDe(u"2"_s, u"3"_s, {{u"1"_s, u"4"_s}, {u"2"_s, u"5"_s}, {u"3"_s, u"6"_s}});
+        Estudio e = estudioDe({{u"1"_s, u"2"_s, u"3"_s}, {u"4"_s, u"5"_s, u"6"_s}}, {u"Equipo"_s});
         const QStringList limpias = informe(e, u'.');
         e.etole = u"Columna\nC18"_s;
         e.efecha = u"1\u008F2\u00903"_s;

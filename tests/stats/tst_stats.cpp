@@ -7,49 +7,19 @@
 #include "core/motor/Pares.h"
 #include "core/motor/Potencia.h"
 #include "core/motor/TablaT.h"
+#include "Estudios.h"
 
 #include <QTest>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A study with k FAM of n values each, grid accepted.
-Estudio estudio(const QList<QStringList> &fams)
-{
-    Estudio e;
-    e.econdicion = QString::number(fams.size());
-    e.ereplica = QString::number(fams.constFirst().size());
-    AceptaRejilla(e.stgdatos, int(fams.size()), int(fams.constFirst().size()));
-    for (int i = 0; i < fams.size(); ++i)
-        for (int j = 0; j < fams[i].size(); ++j)
-            e.stgdatos.ponCelda(i + 1, j + 1, fams[i][j]);
-    return e;
-}
-
-const QList<QStringList> ejemploTrabajado = {
-    {"99.2", "100.1", "99.8", "100.5"},
-    {"100.9", "101.3", "100.6", "101.0"},
-    {"99.5", "99.9", "100.2", "99.7"},
-};
-
-QString f6(double v)
-{
-    return FormatoGeneral(v, u'.');
-}
-
-QString textoDeError(const std::function<void()> &accion)
-{
-    try {
-        accion();
-    } catch (const ErrorTolerancia &error) {
-        return error.texto();
-    }
-    return QStringLiteral("(sin error)");
-}
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/stats/casos/");
 
 } // namespace
 
@@ -62,34 +32,8 @@ private slots:
     {
         QTest::addColumn<double>("valor");
         QTest::addColumn<QString>("texto");
-        // The documented examples.
-        QTest::newRow("2.50") << 2.50 << "2.5";
-        QTest::newRow("0.0123456789") << 0.0123456789 << "0.0123457";
-        QTest::newRow("0.00001") << 0.00001 << "1E-5";
-        QTest::newRow("123456.7") << 123456.7 << "123457";
-        QTest::newRow("1234567") << 1234567.0 << "1.23457E6";
-        QTest::newRow("999999.7") << 999999.7 << "1E6";
-        // Zero, signs, non-finite values.
-        QTest::newRow("cero") << 0.0 << "0";
-        QTest::newRow("menos cero") << -0.0 << "0";
-        QTest::newRow("negativo") << -0.0123456789 << "-0.0123457";
-        QTest::newRow("inf") << std::numeric_limits<double>::infinity() << "INF";
-        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "NAN";
-        QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << "-NAN";
-        // Half-up on the seventh digit of the exact value; printf's %g rounds
-        // exact ties to even.
-        QTest::newRow("empate 1234565") << 1234565.0 << "1.23457E6";
-        QTest::newRow("0.1234565 es 0.12345649…") << 0.1234565 << "0.123456";
-        QTest::newRow("1.234565 es 1.2345649999…") << 1.234565 << "1.23456";
-        QTest::newRow("acarreo 0.09999996") << 0.09999996 << "0.1";
-        QTest::newRow("acarreo -9.9999999") << -9.9999999 << "-10";
-        // Edges of the plain notation: e from -3 to 6.
-        QTest::newRow("0.0001") << 0.0001 << "0.0001";
-        QTest::newRow("0.00009999996") << 0.00009999996 << "0.0001";
-        QTest::newRow("999999") << 999999.0 << "999999";
-        QTest::newRow("1000000") << 1000000.0 << "1E6";
-        QTest::newRow("máximo") << std::numeric_limits<double>::max() << "1.79769E308";
-        QTest::newRow("subnormal mínimo") << std::numeric_limits<double>::denorm_min() << "4.94066E-324";
+        for (const QStringList &c : casosDe(casos + u"formato-general.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << std::strtod(qPrintable(c[0]), nullptr) << c[1];
     }
 
     void formatoGeneral()
@@ -125,18 +69,8 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<int>("valor");
-        QTest::newRow("simple") << "5" << true << 5;
-        QTest::newRow("blancos") << "  12 " << true << 12;
-        QTest::newRow("más") << "+3" << true << 3;
-        QTest::newRow("menos") << "-7" << true << -7;
-        QTest::newRow("máximo") << "2147483647" << true << 2147483647;
-        QTest::newRow("mínimo") << "-2147483648" << true << int(-2147483647 - 1);
-        QTest::newRow("desborde") << "2147483648" << false << 0;
-        QTest::newRow("vacío") << "" << false << 0;
-        QTest::newRow("signo solo") << "-" << false << 0;
-        QTest::newRow("decimal") << "2.0" << false << 0;
-        QTest::newRow("hexadecimal") << "0x10" << false << 0;
-        QTest::newRow("dígitos árabes") << QString::fromUtf8("\u0663") << false << 0;
+        for (const QStringList &c : casosDe(casos + u"enteros.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1] << (c[2] == u"1") << c[3].toInt();
         QTest::newRow("tabulador") << "\t3" << false << 0;
     }
 
@@ -146,8 +80,8 @@ private slots:
         QFETCH(bool, valido);
         QFETCH(int, valor);
         QCOMPARE(EsEntero(texto), valido);
-        QCOMPARE(textoDeError([&] { QCOMPARE(StrToInt(texto), valor); }),
-                 valido ? u"(sin error)"_s : u"'%1' is not a valid integer value"_s.arg(texto));
+        QCOMPARE(errorDe([&] { QCOMPARE(StrToInt(texto), valor); }),
+                 valido ? u"<sin error>"_s : u"'%1' is not a valid integer value"_s.arg(texto));
     }
 
     void reales_data()
@@ -156,23 +90,8 @@ private slots:
         QTest::addColumn<QChar>("separador");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<double>("valor");
-        QTest::newRow("punto") << "99.2" << QChar(u'.') << true << 99.2;
-        QTest::newRow("coma") << "99,2" << QChar(u',') << true << 99.2;
-        QTest::newRow("coma con punto") << "99,2" << QChar(u'.') << false << 0.0;
-        QTest::newRow("punto con coma") << "99.2" << QChar(u',') << false << 0.0;
-        QTest::newRow("blancos") << " 3.5  " << QChar(u'.') << true << 3.5;
-        QTest::newRow("signo y sin entero") << "-.5" << QChar(u'.') << true << -0.5;
-        QTest::newRow("sin decimales") << "+5." << QChar(u'.') << true << 5.0;
-        QTest::newRow("exponente") << "1.5E3" << QChar(u'.') << true << 1500.0;
-        QTest::newRow("subdesborde") << "1e-400" << QChar(u'.') << true << 0.0;
-        QTest::newRow("desborde") << "1e309" << QChar(u'.') << false << 0.0;
-        QTest::newRow("vacío") << "" << QChar(u'.') << false << 0.0;
-        QTest::newRow("separador solo") << "." << QChar(u'.') << false << 0.0;
-        QTest::newRow("miles") << "1,000.5" << QChar(u'.') << false << 0.0;
-        QTest::newRow("exponente vacío") << "1e" << QChar(u'.') << false << 0.0;
-        QTest::newRow("inf") << "inf" << QChar(u'.') << false << 0.0;
-        QTest::newRow("hexadecimal") << "0x1p3" << QChar(u'.') << false << 0.0;
-        QTest::newRow("blanco interior") << "3 .5" << QChar(u'.') << false << 0.0;
+        for (const QStringList &c : casosDe(casos + u"reales.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1] << c[2].at(0) << (c[3] == u"1") << c[4].toDouble();
     }
 
     void reales()
@@ -182,8 +101,8 @@ private slots:
         QFETCH(bool, valido);
         QFETCH(double, valor);
         QCOMPARE(EsReal(texto, separador), valido);
-        QCOMPARE(textoDeError([&] { QCOMPARE(StrToFloat(texto, separador), valor); }),
-                 valido ? u"(sin error)"_s : u"'%1' is not a valid floating point value"_s.arg(texto));
+        QCOMPARE(errorDe([&] { QCOMPARE(StrToFloat(texto, separador), valor); }),
+                 valido ? u"<sin error>"_s : u"'%1' is not a valid floating point value"_s.arg(texto));
     }
 
     void separadorDelEntorno()
@@ -213,14 +132,8 @@ private slots:
         QTest::addColumn<double>("df1");
         QTest::addColumn<double>("df2");
         QTest::addColumn<double>("p");
-        QTest::newRow("4.26, 2, 9") << 4.26 << 2.0 << 9.0 << 0.04945291548;
-        QTest::newRow("F < 1") << 0.5 << 2.0 << 9.0 << 0.626384981;
-        QTest::newRow("corrección d2 = 2") << 10.0 << 1.0 << 2.0 << 0.08643188583;
-        QTest::newRow("corrección d2 = 3") << 3.0 << 4.0 << 3.0 << 0.1965538502;
-        QTest::newRow("2.5, 2, 3") << 2.5 << 2.0 << 3.0 << 0.2298716209;
-        QTest::newRow("d2 = 4 sin corrección") << 3.0 << 2.0 << 4.0 << 0.1605437091;
-        QTest::newRow("F = 0") << 0.0 << 2.0 << 9.0 << 1.0;
-        QTest::newRow("F negativa") << -3.0 << 2.0 << 9.0 << 1.0;
+        for (const QStringList &c : casosDe(casos + u"probabilidad-f.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1].toDouble() << c[2].toDouble() << c[3].toDouble() << c[4].toDouble();
     }
 
     void probabilidadF()
@@ -236,11 +149,11 @@ private slots:
     void potenciaFuera()
     {
         QCOMPARE(Potencia(2.0, 10.0), 1024.0000000000002);
-        QCOMPARE(textoDeError([] { Potencia(0.0, 4.0); }), QStringLiteral("Floating point division by zero"));
-        QCOMPARE(textoDeError([] { Potencia(-1.0, 2.0); }), QStringLiteral("Invalid floating point operation"));
-        QCOMPARE(textoDeError([] { Potencia(1e300, 4.0); }), QStringLiteral("Floating point overflow"));
+        QCOMPARE(errorDe([] { Potencia(0.0, 4.0); }), QStringLiteral("Floating point division by zero"));
+        QCOMPARE(errorDe([] { Potencia(-1.0, 2.0); }), QStringLiteral("Invalid floating point operation"));
+        QCOMPARE(errorDe([] { Potencia(1e300, 4.0); }), QStringLiteral("Floating point overflow"));
         // z = 0 with d2 < 4 (d1 = d2, F = 1): the small-df correction takes ln 0.
-        QCOMPARE(textoDeError([] { ProbabilidadF(1.0, 2.0, 2.0); }), QStringLiteral("Floating point division by zero"));
+        QCOMPARE(errorDe([] { ProbabilidadF(1.0, 2.0, 2.0); }), QStringLiteral("Floating point division by zero"));
     }
 
     void tablaT()
@@ -249,8 +162,8 @@ private slots:
                                               {45, 2.0141}, {119, 1.984}, {200, 1.9719}, {324, 1.9719}};
         for (const auto &[gl, t] : tabla)
             QCOMPARE(ValorTablaT(gl), t);
-        QCOMPARE(textoDeError([] { ValorTablaT(0); }), QStringLiteral("Range check error"));
-        QCOMPARE(textoDeError([] { ValorTablaT(325); }), QStringLiteral("Range check error"));
+        QCOMPARE(errorDe([] { ValorTablaT(0); }), QStringLiteral("Range check error"));
+        QCOMPARE(errorDe([] { ValorTablaT(325); }), QStringLiteral("Range check error"));
     }
 
     // The worked example's figures are pinned by its report; here is what the
@@ -261,7 +174,7 @@ private slots:
         juego.desviaciones.fill(42.0);
         juego.coeficientes.fill(42.0);
         juego.promedios.fill(42.0);
-        CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+        CalculaAnova(estudioDe(ejemploTrabajado), u'.', juego);
         const AnovaResults &r = juego.resultados;
         for (int ranura : {int(Ranura::promedio4), int(Ranura::promedio5), 46, 47})
             QVERIFY2(r[ranura] == 0.0, qPrintable(QString::number(ranura)));
@@ -280,20 +193,8 @@ private slots:
     {
         QTest::addColumn<QList<QStringList>>("fams");
         QTest::addColumn<QString>("texto");
-        const QString cero = u"Floating point division by zero"_s;
-        QTest::newRow("enteros iguales por FAM") << QList<QStringList>{{"5", "5", "5"}, {"7", "7", "7"}} << cero;
-        QTest::newRow("todos iguales") << QList<QStringList>{{"5", "5"}, {"5", "5"}} << "Invalid floating point operation";
-        QTest::newRow("total de FAM cero") << QList<QStringList>{{"-1", "1", "-2", "2"}, {"3", "4", "3", "5"}} << cero;
-        QTest::newRow("total general cero") << QList<QStringList>{{"-1", "-2"}, {"1", "2"}} << cero;
-        QTest::newRow("celda vacía") << QList<QStringList>{{"1", ""}, {"3", "4"}} << "'' is not a valid floating point value";
-        QTest::newRow("celda no numérica")
-            << QList<QStringList>{{"1", "2"}, {"3", "4,5"}} << "'4,5' is not a valid floating point value";
-        QTest::newRow("desborde") << QList<QStringList>{{"1e200", "2"}, {"3", "4"}} << "Floating point overflow";
-        // Identical values whose sums leave a tiny negative residue in doubles:
-        // a standard deviation of 0, not an invalid operation; every FAM so
-        // fails at fcal (mean square of error 0), not at a square root.
-        QTest::newRow("FAM identicas no enteras")
-            << QList<QStringList>{{"0.1", "0.1", "0.1"}, {"0.2", "0.2", "0.2"}} << cero;
+        for (const QStringList &c : casosDe(casos + u"errores.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << nivelesDe(c[1]) << c[2];
     }
 
     void errores()
@@ -301,7 +202,7 @@ private slots:
         QFETCH(QList<QStringList>, fams);
         QFETCH(QString, texto);
         JuegoResultados juego;
-        QCOMPARE(textoDeError([&] { CalculaAnova(estudio(fams), u'.', juego); }), texto);
+        QCOMPARE(errorDe([&] { CalculaAnova(estudioDe(fams), u'.', juego); }), texto);
     }
 
     void valoresIdenticosNoEnteros()
@@ -309,15 +210,15 @@ private slots:
         // 99.9 three times leaves Q − T²/n a tiny negative number in doubles;
         // it is a standard deviation of 0, not an invalid operation.
         JuegoResultados juego;
-        CalculaAnova(estudio({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
+        CalculaAnova(estudioDe({{"99.9", "99.9", "99.9"}, {"100.1", "100.4", "100.2"}}), u'.', juego);
         const AnovaResults &r = juego.resultados;
         QCOMPARE(r[Ranura::desvest1], 0.0);
-        QCOMPARE(f6(r[Ranura::fcal]), QStringLiteral("14.2857"));
+        QCOMPARE(FormatoGeneral(r[Ranura::fcal], u'.'), QStringLiteral("14.2857"));
 
         // Six times 0.7: each FAM keeps a tiny positive residue, but N·Q − G²
         // comes out a tiny negative number in doubles; it is a total standard
         // deviation of 0, not an invalid operation.
-        CalculaAnova(estudio({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
+        CalculaAnova(estudioDe({{"0.7", "0.7", "0.7"}, {"0.7", "0.7", "0.7"}}), u'.', juego);
         QCOMPARE(r[Ranura::desvesttotal], 0.0);
         QCOMPARE(r[Ranura::coefvartotal], 0.0);
     }
@@ -325,12 +226,12 @@ private slots:
     void cincoFamLuegoTres()
     {
         JuegoResultados fresco;
-        CalculaAnova(estudio(ejemploTrabajado), u'.', fresco);
+        CalculaAnova(estudioDe(ejemploTrabajado), u'.', fresco);
 
         JuegoResultados juego;
-        CalculaAnova(estudio({{"1", "2", "4"}, {"3", "5", "4"}, {"9", "8", "7"}, {"2", "2", "3"}, {"6", "6.5", "7"}}),
+        CalculaAnova(estudioDe({{"1", "2", "4"}, {"3", "5", "4"}, {"9", "8", "7"}, {"2", "2", "3"}, {"6", "6.5", "7"}}),
                      u'.', juego);
-        CalculaAnova(estudio(ejemploTrabajado), u'.', juego);
+        CalculaAnova(estudioDe(ejemploTrabajado), u'.', juego);
         for (int s = 0; s <= Ranura::coefvartotal; ++s) {
             if (s == Ranura::promedio4 || s == Ranura::desvest4 || s == Ranura::coefvar4)
                 continue;

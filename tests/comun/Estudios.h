@@ -1,0 +1,75 @@
+#pragma once
+// Studies for the headless tests: levels typed FAM by FAM, grid accepted.
+#include "core/estudio/Estudio.h"
+#include "core/motor/Errores.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QtGlobal>
+
+// `niveles[i]` holds the n cells of FAM i + 1; `cabecera` the optional
+// equipment, method, analyst and date.
+inline Estudio estudioDe(const QList<QStringList> &niveles, const QStringList &cabecera = {})
+{
+    Estudio e;
+    e.etole = cabecera.value(0);
+    e.emetodo = cabecera.value(1);
+    e.eanalista = cabecera.value(2);
+    e.efecha = cabecera.value(3);
+    const int k = int(niveles.size()), n = int(niveles.constFirst().size());
+    e.econdicion = QString::number(k);
+    e.ereplica = QString::number(n);
+    AceptaRejilla(e.stgdatos, k, n);
+    for (int i = 0; i < k; ++i)
+        for (int j = 0; j < n; ++j)
+            e.stgdatos.ponCelda(i + 1, j + 1, niveles[i][j]);
+    return e;
+}
+
+// "99.2 100.1 / 100.9 101.3": FAM separated by " / ", values by blanks.
+inline QList<QStringList> nivelesDe(const QString &texto)
+{
+    QList<QStringList> niveles;
+    for (const QString &fam : texto.split(QStringLiteral(" / ")))
+        niveles += fam.split(u' ');
+    return niveles;
+}
+
+// The worked example: three FAM of four, also ejemplos/ejemplo-trabajado.w1e.
+inline const QList<QStringList> ejemploTrabajado = {
+    {"99.2", "100.1", "99.8", "100.5"},
+    {"100.9", "101.3", "100.6", "101.0"},
+    {"99.5", "99.9", "100.2", "99.7"},
+};
+
+// A case table kept as a data file: one case a line, fields split by tabs,
+// the first naming the case; lines starting with '#' are notes.
+inline QList<QStringList> casosDe(const QString &ruta)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("falta %s", qPrintable(ruta));
+    QList<QStringList> casos;
+    for (const QString &linea : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        if (!linea.startsWith(u'#'))
+            casos += linea.split(u'\t');
+    return casos;
+}
+
+inline QByteArray contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
+}
+
+// The text of the error the action throws, of the type asked for.
+template<typename Error = ErrorTolerancia, typename Accion>
+QString errorDe(Accion accion)
+{
+    try {
+        accion();
+    } catch (const Error &error) {
+        return error.texto();
+    }
+    return QStringLiteral("<sin error>");
+}
