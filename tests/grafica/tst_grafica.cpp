@@ -19,6 +19,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/grafica/casos/");
 
 // Two FAM of three: 10 10 12 and 13 14 15. By hand: MSE = (8/3 + 2) / 4,
 // t(4 df) = 2.7764, half-width 2.7764·sqrt(MSE/3) = 1.73139.
@@ -28,11 +29,7 @@ Estudio pequeno(QChar separador)
                      {u"Columna"_s, u"HPLC"_s, u"Ana"_s, u"01/02/2026"_s});
 }
 
-struct Ejecucion
-{
-    int codigo;
-    QString error;
-};
+struct Ejecucion { int codigo; QString error; };
 
 // Runs the program as a user would: no platform or display named.
 Ejecucion ejecuta(const QStringList &argumentos)
@@ -101,7 +98,7 @@ private slots:
         QTest::addColumn<double>("maximo");
         QTest::addColumn<QChar>("separador");
         QTest::addColumn<QStringList>("textos");
-        for (const QStringList &c : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/grafica/casos/marcas.tsv")))
+        for (const QStringList &c : casosDe(casos + u"marcas.tsv"_s))
             QTest::newRow(qPrintable(c[0])) << c[1].toDouble() << c[2].toDouble() << c[3].at(0) << c.mid(4);
     }
 
@@ -122,11 +119,7 @@ private slots:
         JuegoResultados juego;
         CalculaAnova(estudio, u',', juego);
         QCOMPARE(DescripcionGrafica(ModeloDeGrafica(estudio, juego, u',')),
-                 u"Gráfica de los 3 valores de cada uno de los 2 FAM, con el promedio de cada FAM, su intervalo "
-                 "del 95 % y el promedio general. "
-                 "FAM 1: valores de 10 a 12; promedio 10,6667, intervalo del 95 % de 8,93528 a 12,3981. "
-                 "FAM 2: valores de 13 a 15; promedio 14, intervalo del 95 % de 12,2686 a 15,7314. "
-                 "Promedio general: 12,3333."_s);
+                 QString::fromUtf8(contenido(casos + u"descripcion-pequeno.txt"_s)).trimmed());
     }
 
     void archivos_data()
@@ -134,11 +127,8 @@ private slots:
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QStringList>("medidas");
         QTest::addColumn<QSize>("tamano");
-        QTest::newRow("png") << u"ejemplo.png"_s << QStringList() << QSize(1200, 800);
-        QTest::newRow("png a medida") << u"medida.PNG"_s << QStringList{"--alto", "600", "--ancho", "900"}
-                                      << QSize(900, 600);
-        QTest::newRow("svg") << u"ejemplo.svg"_s << QStringList() << QSize(1200, 800);
-        QTest::newRow("pdf") << u"ejemplo.pdf"_s << QStringList{"--ancho", "1500"} << QSize(1500, 800);
+        for (const QStringList &c : casosDe(casos + u"archivos.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c[1] << c.mid(4) << QSize(c[2].toInt(), c[3].toInt());
     }
 
     // The files hold the plot's texts as the study gives them by hand.
@@ -164,10 +154,9 @@ private slots:
         QStringList textos;
         if (tipo == u"svg") {
             QXmlStreamReader xml(contenido(ruta));
-            while (!xml.atEnd()) {
+            while (!xml.atEnd())
                 if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
                     textos << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-            }
             QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
             // 1200 pixels at 150 to the inch.
             QVERIFY(contenido(ruta).contains("width=\"203.2mm\""));
@@ -183,7 +172,7 @@ private slots:
                 t = t.simplified();
         }
         const QString todo = textos.join(u'\n');
-        for (const QStringList &esperado : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/grafica/casos/textos-ejemplo.txt")))
+        for (const QStringList &esperado : casosDe(casos + u"textos-ejemplo.txt"_s))
             QVERIFY2(todo.contains(esperado[0]), qPrintable(esperado[0] + u" no está en:\n"_s + todo));
     }
 
@@ -192,19 +181,8 @@ private slots:
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("codigo");
         QTest::addColumn<QString>("mensaje"); // %1: the output file
-        const QString uso = u"Uso: tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e"_s;
-        const auto orden = [](const QString &salida, const QString &estudio) {
-            return QStringList{u"--grafica"_s, salida, estudio};
-        };
-        QTest::newRow("carpeta inexistente") << orden(u"no/existe/g.png"_s, ejemplo) << 1
-                                             << u"No se puede crear el archivo «%1»"_s;
-        QTest::newRow("tubería") << orden(u"tubo.svg"_s, ejemplo) << 1
-                                 << u"No se puede guardar en «%1»: no es un archivo normal."_s;
-        QTest::newRow("valores iguales") << orden(u"previo.svg"_s, u"iguales.w1e"_s) << 1
-                                         << u"Floating point division by zero"_s;
-        QTest::newRow("formato desconocido") << orden(u"g.jpg"_s, ejemplo) << 2 << uso;
-        QTest::newRow("alto diminuto") << orden(u"g.png"_s, ejemplo) + QStringList{"--alto", "10"} << 2 << uso;
-        QTest::newRow("sin estudio") << QStringList{"--grafica", "g.png"} << 2 << uso;
+        for (const QStringList &c : casosDe(casos + u"fallos.tsv"_s))
+            QTest::newRow(qPrintable(c[0])) << c.mid(3).replaceInStrings(u"EJEMPLO"_s, ejemplo) << c[1].toInt() << c[2];
     }
 
     // A refusal or failure writes nothing and leaves an earlier file whole.
@@ -214,11 +192,11 @@ private slots:
         QFETCH(int, codigo);
         QFETCH(QString, mensaje);
         QDir::setCurrent(m_dir.path());
-        QFile iguales(u"iguales.w1e"_s), previo(u"previo.svg"_s);
-        QVERIFY(iguales.open(QIODevice::WriteOnly) && iguales.write("B\r\nM\r\nA\r\nF\r\n2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n") > 0);
-        QVERIFY(previo.open(QIODevice::WriteOnly) && previo.write("contenido anterior") > 0);
-        iguales.close();
-        previo.close();
+        for (const auto &[nombre, bytes] : {std::pair{"previo.svg", "contenido anterior"},
+                                            {"iguales.w1e", "B\r\nM\r\nA\r\nF\r\n2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n"}}) {
+            QFile f(QString::fromLatin1(nombre));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) > 0);
+        }
         QFile::remove(u"tubo.svg"_s);
         QCOMPARE(mkfifo("tubo.svg", 0600), 0);
         const QStringList antes = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);

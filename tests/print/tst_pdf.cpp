@@ -1,4 +1,5 @@
 // The printer canvas on a real (PDF) printer and the "--pdf" command line.
+#include "Estudios.h"
 #include "LienzoGrabador.h"
 
 #include "core/estudio/ArchivoEstudio.h"
@@ -19,6 +20,7 @@
 namespace {
 
 const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/print/casos/");
 
 // The options of the four pages, numbered as ImprimePagina numbers them.
 const QStringList opciones[] = {{"--pagina", "informacion"},
@@ -27,8 +29,7 @@ const QStringList opciones[] = {{"--pagina", "informacion"},
                                 {"--pagina", "resultados", "--impresora", "deskjet"}};
 
 // Runs the program as a user would: no platform or display named.
-QPair<int, QString> ejecuta(const QStringList &argumentos,
-                            const QString &programa = QStringLiteral(TOLERANCIA_EJECUTABLE))
+QPair<int, QString> ejecuta(const QStringList &argumentos, const QString &programa = QStringLiteral(TOLERANCIA_EJECUTABLE))
 {
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -55,6 +56,14 @@ int paginasDe(const QString &pdf)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// A study file as the program writes it: Windows-1252, CR LF.
+QString escribeEstudio(const QString &ruta, const QStringList &lineas)
+{
+    QFile archivo(ruta);
+    const QByteArray bytes = lineas.join("\r\n").toLatin1() + "\r\n";
+    return archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size() ? ruta : QString();
+}
+
 std::unique_ptr<QPrinter> impresoraPdf(const QString &ruta, int dpi)
 {
     auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -75,8 +84,8 @@ private slots:
     {
         QTest::addColumn<int>("dpi");
         QTest::addColumn<int>("renglon");
-        QTest::newRow("600 dpi") << 600 << 100;
-        QTest::newRow("300 dpi") << 300 << 50;
+        for (int dpi : {600, 300})  // a 12-point line is 1/6 inch
+            QTest::addRow("%d dpi", dpi) << dpi << dpi / 6;
     }
 
     // The units and widths are those of the printer's resolution, and "ARIAL"
@@ -84,12 +93,11 @@ private slots:
     void medidasDeLaImpresora()
     {
         QFETCH(int, dpi);
-        QFETCH(int, renglon);
         const auto impresora = impresoraPdf(m_dir.filePath(QStringLiteral("medidas.pdf")), dpi);
         LienzoImpresora lienzo(*impresora);
         lienzo.iniciaTrabajo();
         lienzo.ponFuente(QStringLiteral("ARIAL"), 12);
-        QCOMPARE(lienzo.alturaFuente(), renglon);
+        QTEST(lienzo.alturaFuente(), "renglon");
         QCOMPARE(lienzo.tamanoFuente(), 12);
         QCOMPARE(lienzo.dpiVertical(), dpi);
         QCOMPARE(lienzo.anchoPagina(), impresora->width());
@@ -133,10 +141,9 @@ private slots:
                 for (int i = 1; i <= k; ++i)
                     for (int j = 1; j <= forma.n; ++j)
                         lineas << QString::number(100 + forma.paso * i + 0.1 * ((3 * j + i) % 4), 'f', 2);
-                const QString ruta = m_dir.filePath(QStringLiteral("%1-%2.w1e").arg(forma.nombre).arg(k));
-                QFile archivo(ruta);
-                QVERIFY(archivo.open(QIODevice::WriteOnly));
-                archivo.write(lineas.join("\r\n").toLatin1() + "\r\n");
+                const QString ruta =
+                    escribeEstudio(m_dir.filePath(QStringLiteral("%1-%2.w1e").arg(forma.nombre).arg(k)), lineas);
+                QVERIFY(!ruta.isEmpty());
                 for (int pagina : forma.paginas)
                     QTest::addRow("%s, k = %d, %s", forma.nombre, k, qPrintable(opciones[pagina].join(u' ')))
                         << ruta << pagina;
@@ -175,9 +182,8 @@ private slots:
     void uso_data()
     {
         QTest::addColumn<QStringList>("argumentos");
-        QTest::newRow("solo --pdf") << QStringList{"--pdf"};
-        QTest::newRow("sin página") << QStringList{"--pdf", "x.pdf", ejemplo};
-        QTest::newRow("página desconocida") << QStringList{"--pdf", "x.pdf", "--pagina", "portada", ejemplo};
+        for (const QStringList &c : casosDe(casos + QStringLiteral("uso.tsv")))
+            QTest::newRow(qPrintable(c[0])) << c.mid(1).replaceInStrings(QStringLiteral("EJEMPLO"), ejemplo);
     }
 
     void uso()
@@ -197,24 +203,11 @@ private slots:
         QTest::addColumn<QString>("envoltura");   // shell commands run before the program
         QTest::addColumn<QString>("mensaje");     // %1 the output's path; empty: success
         QTest::addColumn<QString>("estudio");
-        const QString lleno = QStringLiteral("No se puede escribir el archivo «%1»: Archivo demasiado grande");
-        // A file size limit of 512 bytes stands for a full disk.
-        const QString limite = QStringLiteral("trap '' XFSZ; ulimit -f 1");
-        QTest::newRow("carpeta inexistente") << "no/existe/salida.pdf" << "" << ""
-            << "No se puede crear el archivo «%1»: No existe el archivo o el directorio" << ejemplo;
-        QTest::newRow("disco lleno") << "salida.pdf" << "" << limite << lleno << ejemplo;
-        QTest::newRow("disco lleno, archivo previo") << "salida.pdf" << "archivo" << limite << lleno << ejemplo;
-        QTest::newRow("tubería") << "salida.pdf" << "tubo" << "" << "No se puede guardar en «%1»: no es un archivo normal." << ejemplo;
-        QTest::newRow("carpeta") << "salida.pdf" << "carpeta" << "" << "No se puede guardar en «%1»: no es un archivo normal." << ejemplo;
-        // The page is drawn in memory: the temporary folder plays no part.
-        QTest::newRow("TMPDIR inservible") << "salida.pdf" << "archivo" << "export TMPDIR=/no/existe" << "" << ejemplo;
-        // A refused study writes nothing either. Files as the program writes
-        // them: Windows-1252, CR LF.
+        for (const QStringList &c : casosDe(casos + QStringLiteral("salidas.tsv")))
+            QTest::newRow(qPrintable(c[0])) << c[1] << c[2] << c[3] << c[4] << ejemplo;
+        // A refused study writes nothing either.
         const auto estudio = [this](const char *nombre, const QStringList &lineas) {
-            QFile archivo(m_dir.filePath(QString::fromLatin1(nombre)));
-            if (archivo.open(QIODevice::WriteOnly))
-                archivo.write(lineas.join("\r\n").toLatin1() + "\r\n");
-            return archivo.fileName();
+            return escribeEstudio(m_dir.filePath(QString::fromLatin1(nombre)), lineas);
         };
         QTest::newRow("seis FAM") << "salida.pdf" << "archivo" << "" << "Datos fuera de límite, 2-5 FAM."
             << estudio("seis.w1e", QStringList{"B", "M", "A", "F", "6", "2"} + QStringList(12, "10"));
@@ -255,17 +248,13 @@ private slots:
         const QFileInfo despues(ruta);
         if (mensaje.isEmpty()) {
             QVERIFY2(codigo == 0, qPrintable(error));
-            QFile f(ruta);
-            QVERIFY(f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-");
+            QVERIFY(contenido(ruta).startsWith("%PDF-"));
             return;
         }
         QCOMPARE(codigo, 1);
         QVERIFY2(error.contains(estudio + QStringLiteral(": ") + QString(mensaje).replace(QStringLiteral("%1"), ruta)), qPrintable(error));
-        if (previo == u"archivo") {
-            QFile f(ruta);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), anterior);
-        }
+        if (previo == u"archivo")
+            QCOMPARE(contenido(ruta), anterior);
         QCOMPARE(despues.isDir(), previo == u"carpeta");
         QCOMPARE(despues.isFile(), previo == u"archivo");
     }
