@@ -62,6 +62,12 @@ class TstVentanas : public QObject
     VentanaEstudio::OpcionesRejilla opciones() const { return documento()->opciones(); }
 
     QString foco() const { return componenteConFoco(ventana); }
+    QPoint celdaActual() const { return {rejilla()->currentColumn(), rejilla()->currentRow()}; }
+    // The current row's field of a table read with casos().
+    static QString dato(const char *columna)
+    {
+        return *static_cast<QString *>(QTest::qData(columna, QMetaType::QString));
+    }
     void enCaptura(const QString &nombre)
     {
         hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
@@ -158,21 +164,17 @@ private slots:
 
         // Every study command but the grid menu's item, which comes with a
         // document window; the window and help commands always usable.
-        const QStringList si = {u"FileNewItem"_s, u"spdnuevo"_s, u"FileOpenItem"_s, u"spdabrir"_s,
-                                u"FileExitItem"_s, u"spdexit"_s, u"WindowMenu"_s, u"HelpMenu"_s,
-                                u"HelpContentsItem"_s, u"HelpSearchItem"_s, u"HelpAboutItem"_s,
-                                u"spdcontenido"_s};
-        usables(si, {u"mnuclose"_s, u"spdclose"_s, u"FileSaveItem"_s, u"FileSaveAsItem"_s, u"spdprint"_s,
-                     u"mnucalculos"_s, u"mnuanova"_s, u"spdgrafica"_s, u"mnuinforme"_s, u"spdmosaico"_s});
+        QStringList si, no;
+        for (const QStringList &f : filas("usablesAlArrancar"))
+            (f[1] == u"sí"_s ? si : no) << f[0];
+        usables(si, no);
         // Hidden ones, the ink-jet button keeping its place.
         QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
 
-        for (const auto &[nombre, atajo] : {std::pair(u"FileNewItem"_s, u"Ctrl+N"_s), {u"FileOpenItem"_s, u"Ctrl+A"_s},
-                                            {u"FileSaveItem"_s, u"Ctrl+G"_s}, {u"HelpContentsItem"_s, u"F1"_s},
-                                            {u"HelpSearchItem"_s, u"Ctrl+F1"_s}})
-            QCOMPARE(accion(nombre)->shortcut(), QKeySequence(atajo));
+        for (const QStringList &f : filas("atajos"))
+            QCOMPARE(accion(f[0])->shortcut(), QKeySequence(f[1]));
         QCOMPARE(accion(u"FileNewItem"_s)->toolTip(), u"Archivo"_s);
         QCOMPARE(accion(u"HelpHowToUseItem"_s)->text(), u"Como &usar  la ayuda"_s);
 
@@ -182,12 +184,9 @@ private slots:
         QApplication::sendEvent(hijo<QAbstractButton>(ventana, u"spdguardar"_s), &entra);
         QCOMPARE(linea->text(), u"Guarda un archivo de Tolerancia a equipos"_s);
         QCOMPARE(hijo<QAbstractButton>(ventana, u"spdexit"_s)->toolTip(), u"Salir"_s);
-        for (const auto &[nombre, texto] :
-             {std::pair(u"FileNewItem"_s, u"Crea un nuevo archivo"_s),
-              {u"FileSaveAsItem"_s, u"Guarda el archivo con un nuevo nombre y/o trayectoria"_s},
-              {u"FileExitItem"_s, u"Salir del módulo ZANTU"_s}}) {
-            accion(nombre)->showStatusText(ventana);
-            QCOMPARE(linea->text(), texto);
+        for (const QStringList &f : filas("avisosDeOrden")) {
+            accion(f[0])->showStatusText(ventana);
+            QCOMPARE(linea->text(), f[1]);
         }
         nuevo();
         QApplication::sendEvent(rejilla(), &entra);
@@ -214,11 +213,8 @@ private slots:
         teclea(u"Valoración por HPLC"_s);
 
         aceptaConteos(u"2"_s, u"3"_s);
-        QCOMPARE(rejilla()->columnCount(), 2);
-        QCOMPARE(rejilla()->rowCount(), 3);
-        QCOMPARE(celda(0, 0), u" FAM"_s);
-        QCOMPARE(celda(2, 0), u"   2"_s);
-        QCOMPARE(celda(0, 3), u"Muestra 3"_s);
+        QCOMPARE(QSize(rejilla()->columnCount(), rejilla()->rowCount()), QSize(2, 3));
+        QCOMPARE(QStringList({celda(0, 0), celda(2, 0), celda(0, 3)}), QStringList({u" FAM"_s, u"   2"_s, u"Muestra 3"_s}));
         usables({u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s, u"mnucalculos"_s,
                  u"mnuanova"_s, u"PrintLasser"_s, u"spdprint"_s});
         QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::inicial);
@@ -239,9 +235,8 @@ private slots:
         QVERIFY(dialogos.mensajes.isEmpty());
         QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
         const Estudio e = documento()->estudio();
-        QCOMPARE(e.etole, u"Equipo de disolución"_s);
-        QCOMPARE(e.emetodo, u"Valoración por HPLC"_s);
-        QCOMPARE(e.stgdatos.celda(1, 2), u"100.2"_s);
+        QCOMPARE(QStringList({e.etole, e.emetodo, e.stgdatos.celda(1, 2)}),
+                 QStringList({u"Equipo de disolución"_s, u"Valoración por HPLC"_s, u"100.2"_s}));
 
         ventana->aplicaEvento(Evento::focoEntraDocumento);
         QVERIFY(!habilitado(u"mnucalculos"_s));
@@ -255,11 +250,8 @@ private slots:
     void conteos_data() { casos("conteos"); }
     void conteos()
     {
-        QFETCH(QString, campo);
-        QFETCH(QString, texto);
-        QFETCH(QString, mensaje);
-        QFETCH(QString, foco);
-        QFETCH(QString, salida);
+        QString campo = dato("campo"), texto = dato("texto"), mensaje = dato("mensaje"), foco = dato("foco"),
+                salida = dato("salida");
         nuevo();
         enCaptura(campo);
         reemplaza(texto);
@@ -372,9 +364,7 @@ private slots:
             QCOMPARE(foco(), u"boton1"_s);
             QCOMPARE(documento()->estudio().stgdatos.columnas(), k.toInt() + 1);
         }
-        QCOMPARE(celda(3, 1), u"31"_s);
-        QCOMPARE(celda(3, 2), u"32"_s);
-        QCOMPARE(celda(3, 0), u"   3"_s);
+        QCOMPARE(QStringList({celda(3, 1), celda(3, 2), celda(3, 0)}), QStringList({u"31"_s, u"32"_s, u"   3"_s}));
 
         dialogos.mensajes.clear();
         cambia(u"ereplica"_s, u"3"_s);
@@ -395,8 +385,7 @@ private slots:
         QCOMPARE(dialogos.mensajes, QStringList{u"Algún dato capturado no es un valor numérico."_s});
         QCOMPARE(foco(), u"stgdatos"_s);
         QCOMPARE(pagina(), 1);
-        QCOMPARE(rejilla()->currentRow(), 0);
-        QCOMPARE(rejilla()->currentColumn(), 0);
+        QCOMPARE(celdaActual(), QPoint(0, 0));
         QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::conTab);
 
         rejilla()->setCurrentCell(1, 0);
@@ -414,14 +403,12 @@ private slots:
         for (int i = 0; i < 7; ++i)
             tecla(Qt::Key_Tab);
         QCOMPARE(foco(), u"stgdatos"_s);
-        QCOMPARE(rejilla()->currentRow(), 0);
-        QCOMPARE(rejilla()->currentColumn(), 1);
+        QCOMPARE(celdaActual(), QPoint(1, 0));
         // Typing in the last column above the last row keeps Tab inside.
         teclea(u"7"_s);
         tecla(Qt::Key_Tab);
         QCOMPARE(foco(), u"stgdatos"_s);
-        QCOMPARE(rejilla()->currentRow(), 1);
-        QCOMPARE(rejilla()->currentColumn(), 0);
+        QCOMPARE(celdaActual(), QPoint(0, 1));
         // A key in the bottom-right cell lets the next Tab out.
         rejilla()->setCurrentCell(2, 1);
         tecla(Qt::Key_Backspace);
@@ -431,8 +418,7 @@ private slots:
         // Shift+Tab inside the grid goes back and wraps too.
         tecla(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(foco(), u"stgdatos"_s);
-        QCOMPARE(rejilla()->currentRow(), 2);
-        QCOMPARE(rejilla()->currentColumn(), 1);
+        QCOMPARE(celdaActual(), QPoint(1, 2));
     }
 
     void pegar()
@@ -455,9 +441,7 @@ private slots:
         rejilla()->setCurrentCell(1, 1);
         QApplication::clipboard()->setText(u"1\t2\t3\n4\t5\t6\n7\t8\t9\n"_s);
         tecla(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(celda(2, 2), u"1"_s);
-        QCOMPARE(celda(2, 3), u"4"_s);
-        QCOMPARE(celda(1, 2), u"97.3"_s);
+        QCOMPARE(QStringList({celda(2, 2), celda(2, 3), celda(1, 2)}), QStringList({u"1"_s, u"4"_s, u"97.3"_s}));
         QCOMPARE(documento()->estudio().stgdatos.columnas(), 3);
         QCOMPARE(opciones(), VentanaEstudio::OpcionesRejilla::sinTab);
     }
@@ -467,10 +451,7 @@ private slots:
     void validaCaptura_data() { casos("validaCaptura"); }
     void validaCaptura()
     {
-        QFETCH(QString, k);
-        QFETCH(QString, n);
-        QFETCH(QString, mensaje);
-        QFETCH(QString, foco);
+        QString k = dato("k"), n = dato("n"), mensaje = dato("mensaje"), foco = dato("foco");
         nuevo();
         // Texts set behind the checks' back, as a file may bring them.
         campo(u"econdicion"_s)->setText(k);
@@ -519,11 +500,9 @@ private slots:
         accion(u"FileOpenItem"_s)->trigger();
         QCOMPARE(documento()->windowTitle(), ruta);
         QCOMPARE(estado(), u" "_s);
-        QCOMPARE(celda(1, 1), u"1.5"_s);
-        QCOMPARE(celda(1, 3), QString());
-        QCOMPARE(celda(2, 5), u"101"_s);
-        // Labelled for the file's counts, as the accept button does.
-        QCOMPARE(celda(0, 5), u"Muestra 5"_s);
+        // The last labelled for the file's counts, as the accept button does.
+        QCOMPARE(QStringList({celda(1, 1), celda(1, 3), celda(2, 5), celda(0, 5)}),
+                 QStringList({u"1.5"_s, QString(), u"101"_s, u"Muestra 5"_s}));
 
         // "&Abrir..." leaves the calculations behind the document's "&OK".
         usables({u"mnuanova"_s, u"pmnudunet"_s}, {u"mnucalculos"_s, u"FileSaveItem"_s});
@@ -580,12 +559,9 @@ private slots:
     void preguntaAlCerrar_data() { casos("preguntaAlCerrar"); }
     void preguntaAlCerrar()
     {
-        QFETCH(QString, comando);
-        QFETCH(QString, archivo);  // the save dialog's answer
-        QFETCH(QString, k);
-        QFETCH(QString, mensaje);  // the start of the only message
-        QFETCH(QString, respuesta);
-        QFETCH(QString, sigueAbierta);
+        // archivo: the save dialog's answer; mensaje: the start of the only message.
+        QString comando = dato("comando"), archivo = dato("archivo"), k = dato("k"),
+                mensaje = dato("mensaje"), respuesta = dato("respuesta"), sigueAbierta = dato("sigueAbierta");
         const bool si = respuesta == u"sí"_s, abierta = sigueAbierta == u"sí"_s;
         nuevo();
         teclea(u"x"_s);
@@ -658,14 +634,12 @@ private slots:
     void conteosExtremosAceptados_data() { casos("conteosExtremosAceptados"); }
     void conteosExtremosAceptados()
     {
-        QFETCH(QString, k);
-        QFETCH(QString, lado);
+        QString k = dato("k"), lado = dato("lado");
         nuevo();
         campo(u"econdicion"_s)->setText(k);
         campo(u"ereplica"_s)->setText(k);
         hijo<QPushButton>(documento(), u"botonok"_s)->click();
-        QCOMPARE(rejilla()->columnCount(), lado.toInt());
-        QCOMPARE(rejilla()->rowCount(), lado.toInt());
+        QCOMPARE(QSize(rejilla()->columnCount(), rejilla()->rowCount()), QSize(lado.toInt(), lado.toInt()));
         rejilla()->setFocus();
         teclea(u"1"_s);
         tecla(Qt::Key_Tab);
@@ -734,8 +708,7 @@ private slots:
     void ventanasDentroDelMarco_data() { casos("ventanasDentroDelMarco"); }
     void ventanasDentroDelMarco()
     {
-        QFETCH(QString, ancho);
-        QFETCH(QString, alto);
+        QString ancho = dato("ancho"), alto = dato("alto");
         ventana->setFixedSize(ancho.toInt(), alto.toInt());
         abreConResultados();
         accion(u"mnuinforme"_s)->trigger();
@@ -760,8 +733,7 @@ private slots:
     void nombresAccesibles_data() { casos("nombresAccesibles"); }
     void nombresAccesibles()
     {
-        QFETCH(QString, objeto);
-        QFETCH(QString, nombre);
+        QString objeto = dato("objeto"), nombre = dato("nombre");
         abreConResultados();
         QAccessibleInterface *interfaz =
             QAccessible::queryAccessibleInterface(hijo<QWidget>(ventana, objeto));
@@ -792,8 +764,7 @@ private slots:
     void nombresDeVentana_data() { casos("nombresDeVentana"); }
     void nombresDeVentana()
     {
-        QFETCH(QString, clase);
-        QFETCH(QString, titulo);
+        QString clase = dato("clase"), titulo = dato("titulo");
         PreparaAplicacion();
         // Qt appends a display name of the program's own to every window name.
         QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
