@@ -16,9 +16,6 @@ inline QList<QStringList> tabla(const char *nombre)
     return lineas;
 }
 
-// A table's rows, without the line of the columns' names.
-inline QList<QStringList> filas(const char *nombre) { return tabla(nombre).mid(1); }
-
 // The rows of a test table: every column a string, each row starting with
 // its own name.
 inline void casos(const char *nombre)
