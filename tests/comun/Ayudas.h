@@ -1,7 +1,7 @@
 #pragma once
 
-// What the window tests share: the example studies, finding a child,
-// reading a file, typing as a user.
+// What the window tests share: the example study, finding a child,
+// typing as a user.
 #include "core/estudio/Estudio.h"
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaPrincipal.h"
@@ -16,7 +16,6 @@
 #include <QTest>
 
 inline const QString ejemploTrabajado = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
-inline const QString ejemploSignificativo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-significativo.w1e");
 
 template<typename T>
 T *hijo(const QObject *padre, const QString &nombre)
@@ -25,12 +24,6 @@ T *hijo(const QObject *padre, const QString &nombre)
     if (!w)
         qFatal("no existe %s", qPrintable(nombre));
     return w;
-}
-
-inline QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
 }
 
 // Usable as the command table means it: an action or a button, enabled.
