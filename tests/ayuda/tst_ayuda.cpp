@@ -188,8 +188,9 @@ private slots:
         QCOMPARE(tema.claves, (QStringList{u"uno"_s, u"dos"_s}));
     }
 
-    // The help menu's commands; one viewer answers every request.
-    void contenidoYAyudaDeAyuda()
+    // The help menu's commands; one viewer answers every request. Its links,
+    // back and forward.
+    void contenidoYEnlaces()
     {
         VentanaPrincipal ventana;
         const auto elige = [&](const char *nombre) {
@@ -215,11 +216,7 @@ private slots:
         QVERIFY(!primero->isVisible());
         PideAyuda(ComandoAyuda::contenido);
         QVERIFY(primero->isVisible());
-    }
 
-    void enlacesAtrasAdelante()
-    {
-        PideAyuda(ComandoAyuda::contenido);
         QAction *atras = accionVisor("actatras");
         QAction *adelante = accionVisor("actadelante");
 
@@ -243,10 +240,24 @@ private slots:
     }
 
     // The search list narrows with every letter typed; the arrows move in it
-    // while typing goes on; Enter or a double click opens the topic.
+    // while typing goes on; Enter or a double click opens the topic. The
+    // viewer and the search are named for a screen reader and by keys.
     void busqueda()
     {
         PideAyuda(ComandoAyuda::buscar, QString());
+        QVERIFY(!texto()->accessibleName().isEmpty());
+        auto *barra = visor()->findChild<QToolBar *>(u"barraayuda"_s);
+        QCOMPARE(barra->actions().size(), 5);
+        for (QAction *accion : barra->actions()) {
+            QVERIFY2(!accion->shortcut().isEmpty(), qPrintable(accion->objectName()));
+            QCOMPARE(barra->widgetForAction(accion)->accessibleName(), accion->objectName());
+        }
+        QSet<QWidget *> conEtiqueta;
+        for (QLabel *etiqueta : visor()->buscarAyuda()->findChildren<QLabel *>())
+            conEtiqueta.insert(etiqueta->buddy());
+        QVERIFY(conEtiqueta.contains(campoBuscar()) && conEtiqueta.contains(listaTemas()));
+        for (QPushButton *boton : visor()->buscarAyuda()->findChildren<QPushButton *>())
+            QVERIFY(!boton->accessibleName().isEmpty());
         QLineEdit *campo = campoBuscar();
         QListWidget *lista = listaTemas();
         QVERIFY(visor()->buscarAyuda()->isVisible() && campo->text().isEmpty());
@@ -289,24 +300,6 @@ private slots:
         PideAyuda(ComandoAyuda::buscar, u"guardar"_s);
         QVERIFY(visor()->buscarAyuda()->isVisible());
         QCOMPARE(campo->text(), u"guardar"_s);
-    }
-
-    void accesible()
-    {
-        PideAyuda(ComandoAyuda::buscar, QString());
-        QVERIFY(!texto()->accessibleName().isEmpty());
-        auto *barra = visor()->findChild<QToolBar *>(u"barraayuda"_s);
-        QCOMPARE(barra->actions().size(), 5);
-        for (QAction *accion : barra->actions()) {
-            QVERIFY2(!accion->shortcut().isEmpty(), qPrintable(accion->objectName()));
-            QCOMPARE(barra->widgetForAction(accion)->accessibleName(), accion->objectName());
-        }
-        QSet<QWidget *> conEtiqueta;
-        for (QLabel *etiqueta : visor()->buscarAyuda()->findChildren<QLabel *>())
-            conEtiqueta.insert(etiqueta->buddy());
-        QVERIFY(conEtiqueta.contains(campoBuscar()) && conEtiqueta.contains(listaTemas()));
-        for (QPushButton *boton : visor()->buscarAyuda()->findChildren<QPushButton *>())
-            QVERIFY(!boton->accessibleName().isEmpty());
     }
 
     // The words people type find the page that explains them.
