@@ -117,7 +117,7 @@ QString pfcalDe(QWidget *ventana) { return hijo<RejillaResultado>(ventana, u"stg
 } // namespace
 
 // The "&Cálculos" commands driven through the main window's real menu on a
-// study typed into the document window.
+// study typed into, or opened in, the document window.
 class TstResultados : public QObject
 {
     Q_OBJECT
