@@ -3,7 +3,6 @@
 #include "core/motor/Anova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
-#include "core/motor/TablaT.h"
 #include "gui/AcercaDe.h"
 #include "gui/Ayuda.h"
 #include "gui/BuscarAyuda.h"
@@ -11,7 +10,10 @@
 #include "gui/VentanaPrincipal.h"
 #include "gui/VisorAyuda.h"
 
+#include "Estudios.h"
+
 #include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/students_t.hpp>
 
 #include <QAction>
 #include <QDir>
@@ -36,6 +38,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/ayuda/casos/");
+const QString carpetaEjemplos = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/");
+
 QString leeTexto(const QString &ruta)
 {
     QFile archivo(ruta);
@@ -50,6 +55,16 @@ bool destinoExiste(const QString &destino)
     const QString html = paginaDeAyuda(destino.section(u'#', 0, 0));
     return !html.isEmpty()
            && (!destino.contains(u'#') || html.contains(u"name=\"%1\""_s.arg(destino.section(u'#', 1))));
+}
+
+// A row of the help's tables by design: its heading, then the figure of each
+// sample count n = 2..10 with two decimals.
+QString renglonDeDiseno(const QString &cabecera, const std::function<double(int)> &cifra)
+{
+    QString renglon = u"<tr><th>"_s + cabecera + u"</th>"_s;
+    for (int n = 2; n <= 10; ++n)
+        renglon += u"<td>%1</td>"_s.arg(cifra(n), 0, 'f', 2);
+    return renglon + u"</tr>"_s;
 }
 
 QString ejecuta(const QString &programa, const QStringList &argumentos, int *codigo)
@@ -110,24 +125,18 @@ private slots:
     // title; an unknown one, the contents.
     void contextos()
     {
-        const QMap<int, QString> esperados = {
-            {1, u"menu-archivo.html"_s}, {2, u"estudio.html"_s},          {3, u"abrir.html"_s},
-            {4, u"cerrar.html"_s},       {5, u"guardar.html"_s},          {6, u"guardar.html#como"_s},
-            {7, u"imprimir.html"_s},     {8, u"salir.html"_s},            {10, u"calculos.html"_s},
-            {11, u"anova.html"_s},       {12, u"intervalos.html"_s},      {13, u"dunnett.html"_s},
-            {14, u"supuestos.html"_s},   {15, u"grafica.html"_s},         {19, u"informe.html"_s},
-            {20, u"ventana.html"_s},     {30, u"menu-ayuda.html"_s},      {31, u"menu-ayuda.html#contenido"_s},
-            {32, u"menu-ayuda.html#buscar"_s}, {33, u"acerca.html"_s}};
         QList<int> numeros = NumerosDeContexto();
         std::sort(numeros.begin(), numeros.end());
-        QCOMPARE(numeros, esperados.keys());
-        for (auto it = esperados.cbegin(); it != esperados.cend(); ++it) {
-            QVERIFY2(destinoExiste(it.value()), qPrintable(it.value()));
-            AyudaContexto(it.key());
+        QList<int> esperados;
+        for (const QStringList &caso : casosDe(casos + u"contextos.tsv"_s)) {
+            esperados << caso[0].toInt();
+            QVERIFY2(destinoExiste(caso[1]), qPrintable(caso[1]));
+            AyudaContexto(caso[0].toInt());
             QVERIFY(visor()->isVisible());
-            QCOMPARE(visor()->paginaActual(), it.value());
+            QCOMPARE(visor()->paginaActual(), caso[1]);
             QVERIFY(!texto()->documentTitle().isEmpty());
         }
+        QCOMPARE(numeros, esperados);
         AyudaContexto(12345);
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
     }
@@ -179,8 +188,9 @@ private slots:
         QCOMPARE(tema.claves, (QStringList{u"uno"_s, u"dos"_s}));
     }
 
-    // The help menu's commands; one viewer answers every request.
-    void contenidoYAyudaDeAyuda()
+    // The help menu's commands; one viewer answers every request. Its links,
+    // back and forward.
+    void contenidoYEnlaces()
     {
         VentanaPrincipal ventana;
         const auto elige = [&](const char *nombre) {
@@ -206,11 +216,7 @@ private slots:
         QVERIFY(!primero->isVisible());
         PideAyuda(ComandoAyuda::contenido);
         QVERIFY(primero->isVisible());
-    }
 
-    void enlacesAtrasAdelante()
-    {
-        PideAyuda(ComandoAyuda::contenido);
         QAction *atras = accionVisor("actatras");
         QAction *adelante = accionVisor("actadelante");
 
@@ -234,10 +240,24 @@ private slots:
     }
 
     // The search list narrows with every letter typed; the arrows move in it
-    // while typing goes on; Enter or a double click opens the topic.
+    // while typing goes on; Enter or a double click opens the topic. The
+    // viewer and the search are named for a screen reader and by keys.
     void busqueda()
     {
         PideAyuda(ComandoAyuda::buscar, QString());
+        QVERIFY(!texto()->accessibleName().isEmpty());
+        auto *barra = visor()->findChild<QToolBar *>(u"barraayuda"_s);
+        QCOMPARE(barra->actions().size(), 5);
+        for (QAction *accion : barra->actions()) {
+            QVERIFY2(!accion->shortcut().isEmpty(), qPrintable(accion->objectName()));
+            QCOMPARE(barra->widgetForAction(accion)->accessibleName(), accion->objectName());
+        }
+        QSet<QWidget *> conEtiqueta;
+        for (QLabel *etiqueta : visor()->buscarAyuda()->findChildren<QLabel *>())
+            conEtiqueta.insert(etiqueta->buddy());
+        QVERIFY(conEtiqueta.contains(campoBuscar()) && conEtiqueta.contains(listaTemas()));
+        for (QPushButton *boton : visor()->buscarAyuda()->findChildren<QPushButton *>())
+            QVERIFY(!boton->accessibleName().isEmpty());
         QLineEdit *campo = campoBuscar();
         QListWidget *lista = listaTemas();
         QVERIFY(visor()->buscarAyuda()->isVisible() && campo->text().isEmpty());
@@ -282,40 +302,15 @@ private slots:
         QCOMPARE(campo->text(), u"guardar"_s);
     }
 
-    void accesible()
-    {
-        PideAyuda(ComandoAyuda::buscar, QString());
-        QVERIFY(!texto()->accessibleName().isEmpty());
-        auto *barra = visor()->findChild<QToolBar *>(u"barraayuda"_s);
-        QCOMPARE(barra->actions().size(), 5);
-        for (QAction *accion : barra->actions()) {
-            QVERIFY2(!accion->shortcut().isEmpty(), qPrintable(accion->objectName()));
-            QCOMPARE(barra->widgetForAction(accion)->accessibleName(), accion->objectName());
-        }
-        QSet<QWidget *> conEtiqueta;
-        for (QLabel *etiqueta : visor()->buscarAyuda()->findChildren<QLabel *>())
-            conEtiqueta.insert(etiqueta->buddy());
-        QVERIFY(conEtiqueta.contains(campoBuscar()) && conEtiqueta.contains(listaTemas()));
-        for (QPushButton *boton : visor()->buscarAyuda()->findChildren<QPushButton *>())
-            QVERIFY(!boton->accessibleName().isEmpty());
-    }
-
     // The words people type find the page that explains them.
     void palabrasBuscadas()
     {
         const QVector<EntradaIndice> indice = IndiceAyuda(LeeTemasAyuda());
-        const QList<std::pair<QString, QString>> esperadas = {
-            {u"Fisher"_s, u"anova.html"_s},          {u"LSD"_s, u"intervalos.html"_s},
-            {u"DMS"_s, u"intervalos.html"_s},        {u"aproximación"_s, u"anova.html"_s},
-            {u"valor crítico"_s, u"anova.html"_s},   {u"decisión"_s, u"decision.html"_s},
-            {u"supuestos"_s, u"supuestos.html"_s},   {u"normalidad"_s, u"supuestos.html"_s},
-            {u"atípico"_s, u"supuestos.html"_s},     {u"comparaciones"_s, u"intervalos.html"_s},
-            {u"celda"_s, u"estudio.html"_s},         {u"tolera"_s, u"decision.html"_s}};
-        for (const auto &[palabra, pagina] : esperadas) {
+        for (const QStringList &caso : casosDe(casos + u"palabras.tsv"_s)) {
             QStringList paginas;
-            for (const EntradaIndice &entrada : FiltraIndice(indice, palabra))
+            for (const EntradaIndice &entrada : FiltraIndice(indice, caso[0]))
                 paginas << entrada.pagina;
-            QVERIFY2(paginas.contains(pagina), qPrintable(palabra + u" → "_s + paginas.join(u' ')));
+            QVERIFY2(paginas.contains(caso[1]), qPrintable(caso[0] + u" → "_s + paginas.join(u' ')));
         }
     }
 
@@ -366,16 +361,15 @@ private slots:
     {
         VentanaPrincipal ventana;
         ventana.show();
-        ventana.abreArchivo(QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e"));
+        ventana.abreArchivo(carpetaEjemplos + u"ejemplo-trabajado.w1e"_s);
         QTest::mouseClick(ventana.documento()->findChild<QPushButton *>(u"boton1"_s), Qt::LeftButton);
         for (const char *orden : {"mnuanova", "mnuconclu", "mnuinforme", "mnusupuestos", "mnugrafica", "pmnudunet"})
             ventana.findChild<QAction *>(QLatin1String(orden))->trigger();
         ventana.findChild<QAction *>(u"HelpAboutItem"_s)->trigger();
-        const QMap<QString, QString> paginas = {
-            {u"Finforma"_s, u"estudio.html"_s},      {u"finfoA"_s, u"anova.html"_s},
-            {u"finfoB"_s, u"intervalos.html"_s},     {u"frminforme"_s, u"informe.html"_s},
-            {u"VentanaSupuestos"_s, u"supuestos.html"_s}, {u"VentanaGrafica"_s, u"grafica.html"_s},
-            {u"VentanaDunnett"_s, u"dunnett.html"_s}};
+        QMap<QString, QString> paginas;  // window → page
+        for (const QStringList &caso : casosDe(casos + u"contextos.tsv"_s))
+            if (caso.size() > 2)
+                paginas.insert(caso[2], caso[1]);
         QStringList vistas;
         for (QMdiSubWindow *hija : ventana.marco()->subWindowList()) {
             ventana.marco()->setActiveSubWindow(hija);
@@ -387,128 +381,81 @@ private slots:
             QVERIFY(hija->isVisible());
         }
         vistas.sort();
-        QStringList todas = paginas.keys();
-        todas.sort();
-        QCOMPARE(vistas, todas);
+        QCOMPARE(vistas, paginas.keys());
         QTest::keyClick(ventana.findChild<AcercaDe *>(), Qt::Key_F1);
         QCOMPARE(visor()->paginaActual(), u"acerca.html"_s);
     }
 
 
-    void ejemplos_data()
-    {
-        QTest::addColumn<QString>("archivo");
-        QTest::addColumn<bool>("significativo");
-        QTest::newRow("trabajado") << u"ejemplo-trabajado.w1e"_s << true;
-        QTest::newRow("significativo") << u"ejemplo-significativo.w1e"_s << true;
-        QTest::newRow("no significativo") << u"ejemplo-no-significativo.w1e"_s << false;
-        QTest::newRow("varianza aberrante") << u"ejemplo-varianza-aberrante.w1e"_s << false;
-        QTest::newRow("valor atípico") << u"ejemplo-valor-atipico.w1e"_s << false;
-        QTest::newRow("marginal") << u"ejemplo-marginal.w1e"_s << true;
-    }
-
-    // The shipped studies land on the side of 0.05 the help says, and the
-    // help quotes their figures as the program prints them.
+    // The shipped studies land on the side of 0.05 the help says, their
+    // pairs differ as it says, and it quotes their figures as the program
+    // prints them.
     void ejemplos()
     {
-        QFETCH(QString, archivo);
-        QFETCH(bool, significativo);
-        const Estudio estudio =
-            EstudioAceptado(LeeArchivoEstudio(QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/") + archivo));
-        const int k = estudio.econdicion.toInt();
-        JuegoResultados juego;
-        CalculaAnova(estudio, u'.', juego);
-        const auto &r = juego.resultados;
-        QCOMPARE(EsSignificativo(r[Ranura::pfcal]), significativo);
-        const auto cifra = [&](double valor) { return FormatoGeneral(valor, u'.'); };
-
-        const QString ayuda = paginaDeAyuda(u"ejemplos.html"_s);
-        const auto inicio = ayuda.indexOf(u"<h2>"_s + archivo);
-        QVERIFY(inicio >= 0);
-        const QString seccion = ayuda.mid(inicio, ayuda.indexOf(u"<h2>"_s, inicio + 4) - inicio);
-        QVERIFY2(seccion.contains(u"Fcal = "_s + cifra(r[Ranura::fcal])), qPrintable(cifra(r[Ranura::fcal])));
-        QVERIFY2(seccion.contains(u"PFcal = "_s + cifra(r[Ranura::pfcal])), qPrintable(cifra(r[Ranura::pfcal])));
-
-        if (archivo == u"ejemplo-trabajado.w1e") {
-            // The worked figures of the pages on the analysis and the intervals.
-            const QString anova = paginaDeAyuda(u"anova.html"_s);
-            for (const int ranura : {Ranura::scfam, Ranura::scerror, Ranura::mcfam, Ranura::mcerror,
-                                     Ranura::fcal, Ranura::pfcal})
-                QVERIFY2(anova.contains(u"<td>"_s + cifra(r[ranura]) + u"</td>"_s), qPrintable(cifra(r[ranura])));
-            const QString intervalos = paginaDeAyuda(u"intervalos.html"_s);
-            for (int p = 0; p < NumeroPares(k); ++p) {
+        const QList<QStringList> citas = casosDe(casos + u"citas.tsv"_s);
+        for (const QStringList &caso : casosDe(casos + u"ejemplos.tsv"_s)) {
+            const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(carpetaEjemplos + caso[0]));
+            JuegoResultados juego;
+            CalculaAnova(estudio, u'.', juego);
+            const auto &r = juego.resultados;
+            QCOMPARE(EsSignificativo(r[Ranura::pfcal]), caso[1] == u"sí");
+            QStringList difieren;
+            for (int p = 0; p < NumeroPares(estudio.econdicion.toInt()); ++p) {
                 const ParFam &par = OrdenPares.at(std::size_t(p));
-                const QString renglon =
-                    u"<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5 Diferencia entre FAM</td></tr>"_s
-                        .arg(par.menor).arg(par.mayor)
-                        .arg(cifra(r[par.liminf]), cifra(r[par.limsup]),
-                             HayDiferencia(r[par.liminf], r[par.limsup]) ? u"Hay"_s : u"Sin"_s);
-                QVERIFY2(intervalos.contains(renglon), qPrintable(renglon));
+                if (HayDiferencia(r[par.liminf], r[par.limsup]))
+                    difieren << u"%1-%2"_s.arg(par.menor).arg(par.mayor);
             }
-            QVERIFY(intervalos.contains(u"la amplitud es "_s + cifra((r[Ranura::limsup12] - r[Ranura::liminf12]) / 2)));
-            // The approximation the help compares with the exact tail.
-            QVERIFY(anova.contains(u"da 0.04945"_s));
-            QCOMPARE(cifra(ProbabilidadF(4.26, 2, 9)).left(7), u"0.04945"_s);
-        }
-        if (archivo == u"ejemplo-marginal.w1e") {
-            // The marginal decision the page on the approximation tells about.
-            const QString anova = paginaDeAyuda(u"anova.html"_s);
-            for (const double valor : {r[Ranura::fcal], r[Ranura::pfcal], r[Ranura::liminf12], r[Ranura::limsup12]})
-                QVERIFY2(anova.contains(cifra(valor)), qPrintable(cifra(valor)));
-            QVERIFY(!HayDiferencia(r[Ranura::liminf12], r[Ranura::limsup12]));
-        }
-        if (archivo == u"ejemplo-significativo.w1e") {
-            // Only the pairs with level 3 differ, as the help says.
-            for (int p = 0; p < NumeroPares(k); ++p) {
-                const ParFam &par = OrdenPares.at(std::size_t(p));
-                QCOMPARE(HayDiferencia(r[par.liminf], r[par.limsup]), par.menor == 3 || par.mayor == 3);
+            QCOMPARE(difieren.join(u' '), caso.value(2));
+
+            for (const QStringList &cita : citas) {
+                if (cita[0] != caso[0])
+                    continue;
+                QString texto = cita[2];
+                texto.replace(u"{a}"_s, FormatoGeneral((r[Ranura::limsup12] - r[Ranura::liminf12]) / 2, u'.'));
+                for (int ranura = 0; ranura < int(r.ranura.size()); ++ranura)
+                    texto.replace(u"{%1}"_s.arg(ranura), FormatoGeneral(r[ranura], u'.'));
+                QVERIFY2(paginaDeAyuda(cita[1]).simplified().contains(texto), qPrintable(cita[1] + u": "_s + texto));
             }
         }
     }
 
     // Every exact figure the help quotes, recomputed from the F distribution.
-    void cifrasExactas_data()
-    {
-        QTest::addColumn<QString>("pagina");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<double>("f");
-        QTest::addColumn<int>("gl1");
-        QTest::addColumn<int>("gl2");
-        QTest::newRow("F 4.26") << u"anova.html"_s << u"el valor exacto es %1"_s << 4.26 << 2 << 9;
-        QTest::newRow("trabajado") << u"anova.html"_s << u"(exacto %1)"_s << 10.0476 << 2 << 9;
-        QTest::newRow("marginal") << u"anova.html"_s << u"probabilidad exacta es %1"_s << 4.37545 << 1 << 18;
-        QTest::newRow("salto bajo 1") << u"anova.html"_s << u"probabilidad exacta es %1"_s << 0.99 << 1 << 18;
-        QTest::newRow("no significativo") << u"ejemplos.html"_s << u"probabilidad exacta es %1"_s << 0.777202 << 4 << 15;
-    }
-
     void cifrasExactas()
     {
-        QFETCH(QString, pagina);
-        QFETCH(QString, texto);
-        QFETCH(double, f);
-        QFETCH(int, gl1);
-        QFETCH(int, gl2);
-        const double p = boost::math::cdf(boost::math::complement(boost::math::fisher_f(gl1, gl2), f));
-        const QString cita = texto.arg(QString::number(p, 'g', 3));
-        QVERIFY2(paginaDeAyuda(pagina).simplified().contains(cita), qPrintable(cita));
+        for (const QStringList &caso : casosDe(casos + u"cifras-exactas.tsv"_s)) {
+            const boost::math::fisher_f f(caso[4].toInt(), caso[5].toInt());
+            const double p = boost::math::cdf(boost::math::complement(f, caso[3].toDouble()));
+            const QString cita = caso[2].arg(QString::number(p, 'g', 3));
+            QVERIFY2(paginaDeAyuda(caso[1]).simplified().contains(cita), qPrintable(caso[0] + u": "_s + cita));
+        }
     }
 
-    // The table of critical values of F covers every design of the program.
-    void valoresCriticosDeF()
+    // The tables by design, k = 2..5 levels: the exact critical F at 5 %,
+    // and the smallest difference the intervals can declare, in
+    // repeatability SDs.
+    void tablasPorDiseno()
     {
         const QString anova = paginaDeAyuda(u"anova.html"_s);
-        const qsizetype inicio = anova.indexOf(u"id=\"tabla-f-critica\""_s);
-        QVERIFY(inicio >= 0);
-        const QString tabla = anova.mid(inicio, anova.indexOf(u"</table>"_s, inicio) - inicio);
+        const QString decision = paginaDeAyuda(u"decision.html"_s);
         for (int k = 2; k <= 5; ++k) {
-            QString renglon = u"<tr><th>%1 (%2)</th>"_s.arg(k).arg(k - 1);
-            for (int n = 2; n <= 10; ++n) {
+            const QString critica = renglonDeDiseno(u"%1 (%2)"_s.arg(k).arg(k - 1), [k](int n) {
                 const boost::math::fisher_f f(k - 1, k * (n - 1));
-                renglon += u"<td>%1</td>"_s.arg(boost::math::quantile(boost::math::complement(f, 0.05)), 0, 'f', 2);
-            }
-            QVERIFY2(tabla.contains(renglon + u"</tr>"_s), qPrintable(renglon));
+                return boost::math::quantile(boost::math::complement(f, 0.05));
+            });
+            QVERIFY2(anova.contains(critica), qPrintable(critica));
+            const QString amplitud = renglonDeDiseno(QString::number(k), [k](int n) {
+                const boost::math::students_t t(k * (n - 1));
+                return boost::math::quantile(boost::math::complement(t, 0.025)) * std::sqrt(2.0 / n);
+            });
+            QVERIFY2(decision.contains(amplitud), qPrintable(amplitud));
         }
-        // The limits PFcal implies, as the page quotes them: where it crosses 0.05.
+    }
+
+    // What the help says of PFcal's approximation: where it crosses 0.05 for
+    // three designs, and what it gives for F = 4.26 with 2 and 9.
+    void aproximacion()
+    {
+        const QString anova = paginaDeAyuda(u"anova.html"_s);
         for (const auto &[gl1, gl2, texto] : {std::tuple{1, 18, u"4.32"_s}, std::tuple{1, 2, u"17.56"_s},
                                               std::tuple{3, 4, u"6.74"_s}}) {
             double bajo = 1.0, alto = 100.0;
@@ -519,18 +466,8 @@ private slots:
             QCOMPARE(QString::number(bajo, 'f', 2), texto);
             QVERIFY(anova.contains(texto));
         }
-    }
-
-    // The smallest difference a design can declare, in repeatability SDs.
-    void amplitudesPorDiseno()
-    {
-        const QString decision = paginaDeAyuda(u"decision.html"_s);
-        for (int k = 2; k <= 5; ++k) {
-            QString renglon = u"<tr><th>%1</th>"_s.arg(k);
-            for (int n = 2; n <= 10; ++n)
-                renglon += u"<td>%1</td>"_s.arg(ValorTablaT(k * (n - 1)) * std::sqrt(2.0 / n), 0, 'f', 2);
-            QVERIFY2(decision.contains(renglon + u"</tr>"_s), qPrintable(renglon));
-        }
+        QVERIFY(anova.contains(u"da 0.04945"_s));
+        QCOMPARE(FormatoGeneral(ProbabilidadF(4.26, 2, 9), u'.').left(7), u"0.04945"_s);
     }
 
     // `cmake --install` into a temporary prefix.
@@ -548,9 +485,8 @@ private slots:
         const QDir raiz(prefijo.path());
         const QFileInfo programa(raiz.filePath(u"bin/tolerancia"_s));
         QVERIFY(programa.isFile() && programa.isExecutable());
-        for (const char *ejemplo : {"ejemplo-trabajado.w1e", "ejemplo-significativo.w1e", "ejemplo-no-significativo.w1e",
-                                    "ejemplo-varianza-aberrante.w1e", "ejemplo-valor-atipico.w1e"})
-            QVERIFY(QFile::exists(raiz.filePath(u"share/tolerancia/ejemplos/"_s + QLatin1String(ejemplo))));
+        for (const QString &ejemplo : QDir(carpetaEjemplos).entryList({u"*.w1e"_s}))
+            QVERIFY2(QFile::exists(raiz.filePath(u"share/tolerancia/ejemplos/"_s + ejemplo)), qPrintable(ejemplo));
 
         // The desktop entry: valid, Spanish, opening studies with their path.
         const QString entrada = raiz.filePath(u"share/applications/tolerancia.desktop"_s);

@@ -10,7 +10,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QFile>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,15 +19,13 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include <cmath>
-
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString errorCalculo = u"Existió un error de cálculo, verificar valores de captura."_s;
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/results/casos/");
 // The worked example: k = 3, n = 4.
 const Valores ejemplo = {{"99.2", "100.1", "99.8", "100.5"},
                          {"100.9", "101.3", "100.6", "101.0"},
@@ -38,9 +35,6 @@ const Valores ejemplo = {{"99.2", "100.1", "99.8", "100.5"},
 // mcerror is 1, so the half-width is the t value 4.3027 itself, and the
 // difference of the means 5.3027 - 1 is that same double.
 const Valores limiteCero = {{"5.3027", "5.3027"}, {"0", "2"}};
-
-// k = 3, n = 3, all means close together: pfcal 0.967801.
-const Valores sinEfecto = {{"99.8", "100.4", "100.1"}, {"100.2", "99.7", "100.3"}, {"100.0", "100.5", "99.9"}};
 
 // The main window of the test running.
 VentanaPrincipal *ventanaPrincipal = nullptr;
@@ -76,14 +70,6 @@ QList<QWidget *> resultados(const char *nombre)
 
 QWidget *resultado(const char *nombre) { return resultados(nombre).value(0); }
 
-void escribeCampo(const QString &nombre, const QString &texto)
-{
-    auto *campo = hijo<QLineEdit>(documento(), nombre);
-    campo->setFocus(Qt::TabFocusReason);
-    campo->selectAll();
-    QTest::keyClicks(campo, texto);
-}
-
 void tecleaEstudio(const Valores &valores) { ::tecleaEstudio(ventanaPrincipal, valores); }
 
 // Types `texto` over cell (FAM i, sample j) of the document's grid.
@@ -99,20 +85,26 @@ void cambiaCelda(int i, int j, const QString &texto)
     QTest::keyClicks(editor, texto);
 }
 
-// Every cell of a result grid against its section of casos/rejillas.txt
-// (cells split by '|'); rows after those given must be empty.
-void compruebaFilas(QWidget *ventana, const QString &nombre, const QString &seccion)
+// The lines of section [seccion] of casos/`archivo` (those before any
+// section for none), fields split by '|'; notes start with '#'.
+Valores casosDe(const QString &archivo, const QString &seccion = {})
 {
-    QFile archivo(QStringLiteral(TOLERANCIA_FUENTES "/tests/results/casos/rejillas.txt"));
-    QVERIFY(archivo.open(QIODevice::ReadOnly));
     Valores filas;
-    bool dentro = false;
-    for (const QString &linea : QString::fromUtf8(archivo.readAll()).split(u'\n')) {
+    QString actual;
+    for (const QString &linea : QString::fromUtf8(contenido(casos + archivo)).split(u'\n', Qt::SkipEmptyParts)) {
         if (linea.startsWith(u'['))
-            dentro = linea == u'[' + seccion + u']';
-        else if (dentro && !linea.isEmpty())
+            actual = linea.mid(1, linea.size() - 2);
+        else if (actual == seccion && !linea.startsWith(u'#'))
             filas << linea.split(u'|');
     }
+    return filas;
+}
+
+// Every cell of a result grid against its section of casos/rejillas.txt;
+// rows after those given must be empty.
+void compruebaFilas(QWidget *ventana, const QString &nombre, const QString &seccion)
+{
+    const Valores filas = casosDe(u"rejillas.txt"_s, seccion);
     QVERIFY2(!filas.isEmpty(), qPrintable(seccion));
     auto *rejilla = hijo<RejillaResultado>(ventana, nombre);
     for (int f = 0; f < rejilla->rowCount(); ++f)
@@ -125,12 +117,11 @@ QString pfcalDe(QWidget *ventana) { return hijo<RejillaResultado>(ventana, u"stg
 } // namespace
 
 // The "&Cálculos" commands driven through the main window's real menu on a
-// study typed into the document window.
+// study typed into, or opened in, the document window.
 class TstResultados : public QObject
 {
     Q_OBJECT
 
-    VentanaPrincipal *principal = nullptr;
     DialogosFalsos *dialogos = nullptr;
 
 private slots:
@@ -138,27 +129,25 @@ private slots:
     {
         dialogos = new DialogosFalsos;
         Dialogos::instala(dialogos);
-        principal = new VentanaPrincipal;
-        ventanaPrincipal = principal;
-        principal->show();
-        principal->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(principal));
+        ventanaPrincipal = new VentanaPrincipal;
+        ventanaPrincipal->show();
+        ventanaPrincipal->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventanaPrincipal));
     }
 
     void cleanup()
     {
-        delete principal;
+        delete ventanaPrincipal;
         Dialogos::instala(nullptr);
         delete dialogos;
     }
 
-    // The worked example's three grids, cell by cell.
+    // The worked example's three grids, cell by cell, and Tab in them.
     void ventanasDeResultados()
     {
         tecleaEstudio(ejemplo);
         QVERIFY(!habilitado(u"mnuconclu"_s));
         ejecuta("mnuanova");
-        QVERIFY(habilitado(u"mnuconclu"_s));
         ejecuta("mnuconclu");
         QCOMPARE(dialogos->mensajes, QStringList());
 
@@ -167,9 +156,36 @@ private slots:
         QVERIFY(a && b);
         QCOMPARE(marco(a)->windowTitle(), u"Análisis de la varianza"_s);
         QCOMPARE(marco(b)->windowTitle(), u"Intervalo de Confianza"_s);
-        for (const QString nombre : {u"stganova"_s, u"stgeqpo"_s})
+        for (const QString &nombre : {u"stganova"_s, u"stgeqpo"_s})
             compruebaFilas(a, nombre, u"ejemplo "_s + nombre);
         compruebaFilas(b, u"stgconclu"_s, u"ejemplo stgconclu"_s);
+
+        // Each grid: a key in its bottom-right cell, then Tab leaves it (even
+        // from the cell above) and Tab between cells is back for the next visit.
+        const QList<QPair<QWidget *, QString>> rejillas = {
+            {a, u"stganova"_s}, {a, u"stgeqpo"_s}, {b, u"stgconclu"_s}};
+        for (const auto &[ventana, nombre] : rejillas) {
+            ventanaPrincipal->marco()->setActiveSubWindow(marco(ventana));
+            auto *rejilla = hijo<RejillaResultado>(ventana, nombre);
+            rejilla->setFocus(Qt::MouseFocusReason);
+            QVERIFY(rejilla->hasFocus());
+            const int ultimaFila = rejilla->rowCount() - 1;
+            const int ultimaColumna = rejilla->columnCount() - 1;
+            rejilla->setCurrentCell(ultimaFila - 1, ultimaColumna);
+            QTest::keyClick(rejilla, Qt::Key_Tab);
+            QVERIFY2(rejilla->hasFocus(), qPrintable(nombre));
+            rejilla->setCurrentCell(ultimaFila, ultimaColumna);
+            QTest::keyClick(rejilla, Qt::Key_Space);
+            QTest::keyClick(rejilla, Qt::Key_Up);
+            QCOMPARE(rejilla->currentRow(), ultimaFila - 1);
+            QTest::keyClick(rejilla, Qt::Key_Tab);
+            QVERIFY2(!rejilla->hasFocus(), qPrintable(nombre));
+            QVERIFY(rejilla->tabKeyNavigation());
+        }
+        // Leaving the confidence-interval grid also takes it back to row 0.
+        auto *stgconclu = hijo<RejillaResultado>(b, u"stgconclu"_s);
+        QCOMPARE(stgconclu->currentRow(), 0);
+        QCOMPARE(stgconclu->currentColumn(), 4);
 
         // A key in the study's bottom-right cell withdraws the interval.
         cambiaCelda(3, 4, u"99.7"_s);
@@ -182,7 +198,6 @@ private slots:
     {
         tecleaEstudio(ejemplo);
         ejecuta("mnuanova");
-        QVERIFY(habilitado(u"mnuconclu"_s));
         QWidget *primera = resultado("finfoA");
 
         // FAM 2 made equal to FAM 1; the bottom-right cell is not touched.
@@ -199,49 +214,38 @@ private slots:
         QCOMPARE(anova[0], primera);
         QCOMPARE(pfcalDe(anova[1]), u"0.96863"_s);
         QCOMPARE(pfcalDe(primera), u"0.00547427"_s);
-
-        // 0.05 itself is not significant; no typed study lands on it.
-        QVERIFY(!EsSignificativo(0.05));
-        QVERIFY(EsSignificativo(std::nextafter(0.05, 0.0)));
     }
 
+    // The command, the change made to the limiteCero study and the message
+    // of casos/errores.txt.
     void errores_data()
     {
-        QTest::addColumn<QString>("comando");
-        QTest::addColumn<QString>("mensaje");
-        // Every FAM's values equal (cell 2,1 typed "2"): mcerror is 0.
-        QTest::newRow("cálculo, análisis") << "mnuanova" << errorCalculo;
-        QTest::newRow("cálculo, intervalo") << "mnuconclu" << errorCalculo;
-        // Typed, and the command chosen before the grid is left.
-        QTest::newRow("celda no numérica") << "mnuanova" << "'2x' is not a valid floating point value";
-        // A failed validation stops the command after its own message.
-        QTest::newRow("validación, análisis") << "mnuanova" << "Datos fuera de límite, 2-5 FAM.";
-        QTest::newRow("validación, informe") << "mnuinforme" << "Datos fuera de límite, 2-5 FAM.";
-        QTest::newRow("cálculo, gráfica") << "mnugrafica" << errorCalculo;
-        QTest::newRow("validación, gráfica") << "mnugrafica" << "Datos fuera de límite, 2-5 FAM.";
-        QTest::newRow("cálculo, supuestos") << "mnusupuestos" << errorCalculo;
-        QTest::newRow("validación, supuestos") << "mnusupuestos" << "Datos fuera de límite, 2-5 FAM.";
-        QTest::newRow("cálculo, Dunnett") << "pmnudunet" << errorCalculo;
+        QTest::addColumn<QStringList>("caso");
+        for (const QStringList &caso : casosDe(u"errores.txt"_s))
+            QTest::newRow(qPrintable(caso[0])) << caso;
     }
 
-    // An error opens no window and leaves the commands as they were.
+    // An error opens no window; a calculation error leaves the commands as
+    // they were.
     void errores()
     {
-        QFETCH(QString, comando);
-        QFETCH(QString, mensaje);
+        QFETCH(QStringList, caso);
+        const QString cambio = caso[2];
         tecleaEstudio(limiteCero);
         ejecuta("mnuanova");
         const QStringList estado = habilitados();
         const auto abiertas = ventanas().size();
-        if (mensaje.startsWith(u"Datos"))
-            escribeCampo(u"econdicion"_s, u"6"_s);
-        else
-            cambiaCelda(2, 1, mensaje.startsWith(u'\'') ? u"2x"_s : u"2"_s);
+        if (cambio == u"6 FAM") {
+            hijo<QLineEdit>(documento(), u"econdicion"_s)->setFocus();
+            reemplaza(u"6"_s);
+        } else {
+            cambiaCelda(2, 1, cambio);
+        }
         dialogos->mensajes.clear();
-        accion(comando)->trigger();
-        QCOMPARE(dialogos->mensajes, QStringList{mensaje});
+        accion(caso[1])->trigger();
+        QCOMPARE(dialogos->mensajes, QStringList{caso[3]});
         QCOMPARE(ventanas().size(), abiertas);
-        if (mensaje == errorCalculo)
+        if (cambio == u"2")
             QCOMPARE(habilitados(), estado);
     }
 
@@ -249,7 +253,6 @@ private slots:
     void grafica()
     {
         tecleaEstudio(ejemplo);
-        QVERIFY(habilitado(u"spdgrafica"_s));
         ventanaPrincipal->findChild<QAbstractButton *>(u"spdgrafica"_s)->click();
         QWidget *ventana = resultado("VentanaGrafica");
         QVERIFY(ventana);
@@ -291,38 +294,33 @@ private slots:
 
     void informe_data()
     {
-        QTest::addColumn<Valores>("valores");
-        QTest::addColumn<QString>("celda21");
+        // A study and its expected report, beside the report tests or here.
+        QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<bool>("intervalos");
-        QTest::newRow("con intervalos") << limiteCero << QString() << QString() << true;
-        QTest::newRow("sin intervalos") << sinEfecto << QString() << QString() << false;
-        // The report has no message of its own: the error's text, and its
-        // window stays with the general information only.
-        QTest::newRow("error de cálculo") << limiteCero << "2" << "Floating point division by zero" << false;
+        const QString informes = QStringLiteral(TOLERANCIA_FUENTES "/tests/informe/casos/");
+        QTest::newRow("con intervalos") << informes + u"k2-intervalos"_s << QString();
+        QTest::newRow("sin intervalos") << informes + u"k3-sin-intervalos"_s << QString();
+        // Every FAM's values equal. The report has no message of its own: the
+        // error's text, and its window keeps the general information only.
+        QTest::newRow("error de cálculo") << casos + u"iguales"_s << u"Floating point division by zero"_s;
     }
 
-    // The window holds the composer's lines for the typed study.
+    // The window holds the opened study's report as the report tests expect it.
     void informe()
     {
-        QFETCH(Valores, valores);
-        QFETCH(QString, celda21);
+        QFETCH(QString, caso);
         QFETCH(QString, mensaje);
-        QFETCH(bool, intervalos);
-        tecleaEstudio(valores);
-        if (!celda21.isEmpty())
-            cambiaCelda(2, 1, celda21);
+        ventanaPrincipal->abreArchivo(caso + u".w1e"_s);
+        hijo<QPushButton>(documento(), u"boton1"_s)->click();
         ejecuta("mnuinforme");
         QCOMPARE(dialogos->mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
         const auto informes = resultados("frminforme");
         QCOMPARE(informes.size(), 1);
         QCOMPARE(marco(informes[0])->windowTitle(), u"Informe"_s);
-
-        const QStringList lineas = hijo<QPlainTextEdit>(informes[0], u"mminforme"_s)->toPlainText().split(u'\n');
-        QCOMPARE(lineas.mid(1, 4), (QStringList{u"FAM: Equipo HPLC"_s, u"Nombre del método: Valoracion"_s,
-                                                u"Nombre del Analista: Ana"_s, u"Fecha: 06/12/2026"_s}));
-        QCOMPARE(lineas.size() == 9, !mensaje.isEmpty());
-        QCOMPARE(lineas.contains(u"INTERVALO DE CONFIANZA"_s), intervalos);
+        auto *memo = hijo<QPlainTextEdit>(informes[0], u"mminforme"_s);
+        QVERIFY(memo->isReadOnly());
+        const QString texto = memo->toPlainText() + u'\n';
+        QCOMPARE(texto.split(u'\n'), QString::fromUtf8(contenido(caso + u".txt"_s)).split(u'\n'));
     }
 
     void cierreDeVentanas_data()
@@ -360,10 +358,17 @@ private slots:
                                                : resultado("frminforme");
             QVERIFY(ventana);
             // Each way of closing in turn: the frame, the popup's "Cerrar"
-            // (the report has none), "C&errar" on the active window.
+            // (the document has none), "C&errar" on the active window. The
+            // report has no popup: a right click or any key but F1 closes it.
             const int medio = paso++ % 3;
             auto *cerrar = ventana->findChild<QAction *>(u"Cerrar1"_s);
-            if (medio == 1 && cerrar) {
+            if (letra == u'I' && medio < 2) {
+                auto *memo = hijo<QPlainTextEdit>(ventana, u"mminforme"_s);
+                if (medio == 0)
+                    QTest::mouseClick(memo->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+                else
+                    QTest::keyClick(memo, Qt::Key_Down);
+            } else if (medio == 1 && cerrar) {
                 cerrar->trigger();
             } else if (medio == 2 && habilitado(u"mnuclose"_s)) {
                 ventanaPrincipal->marco()->setActiveSubWindow(marco(ventana));
@@ -390,62 +395,7 @@ private slots:
         QCOMPARE(dialogos->mensajes, QStringList());
     }
 
-    void informeSeCierraConTeclaOClic()
-    {
-        tecleaEstudio(ejemplo);
-        ejecuta("mnuinforme");
-        ejecuta("mnuinforme");
-        const auto informes = resultados("frminforme");
-        QCOMPARE(informes.size(), 2);
-
-        auto *memo = hijo<QPlainTextEdit>(informes[0], u"mminforme"_s);
-        QVERIFY(memo->isReadOnly());
-        QTest::keyClick(memo, Qt::Key_Down);
-        QTRY_COMPARE(resultados("frminforme").size(), 1);
-        memo = hijo<QPlainTextEdit>(informes[1], u"mminforme"_s);
-        QTest::mouseClick(memo->viewport(), Qt::RightButton, {}, QPoint(20, 20));
-        QTRY_COMPARE(resultados("frminforme").size(), 0);
-        QCOMPARE(dialogos->mensajes, QStringList());
-    }
-
-    void tabEnRejillasDeResultados()
-    {
-        tecleaEstudio(ejemplo);
-        ejecuta("mnuanova");
-        ejecuta("mnuconclu");
-
-        // Each grid: a key in its bottom-right cell, then Tab leaves it (even
-        // from the cell above) and Tab between cells is back for the next visit.
-        QWidget *a = resultado("finfoA");
-        QWidget *b = resultado("finfoB");
-        const QList<QPair<QWidget *, QString>> rejillas = {
-            {a, u"stganova"_s}, {a, u"stgeqpo"_s}, {b, u"stgconclu"_s}};
-        for (const auto &[ventana, nombre] : rejillas) {
-            ventanaPrincipal->marco()->setActiveSubWindow(marco(ventana));
-            auto *rejilla = hijo<RejillaResultado>(ventana, nombre);
-            rejilla->setFocus(Qt::MouseFocusReason);
-            QVERIFY(rejilla->hasFocus());
-            const int ultimaFila = rejilla->rowCount() - 1;
-            const int ultimaColumna = rejilla->columnCount() - 1;
-            rejilla->setCurrentCell(ultimaFila - 1, ultimaColumna);
-            QTest::keyClick(rejilla, Qt::Key_Tab);
-            QVERIFY2(rejilla->hasFocus(), qPrintable(nombre));
-            rejilla->setCurrentCell(ultimaFila, ultimaColumna);
-            QTest::keyClick(rejilla, Qt::Key_Space);
-            QTest::keyClick(rejilla, Qt::Key_Up);
-            QCOMPARE(rejilla->currentRow(), ultimaFila - 1);
-            QTest::keyClick(rejilla, Qt::Key_Tab);
-            QVERIFY2(!rejilla->hasFocus(), qPrintable(nombre));
-            QVERIFY(rejilla->tabKeyNavigation());
-        }
-        // Leaving the confidence-interval grid also takes it back to row 0.
-        auto *stgconclu = hijo<RejillaResultado>(b, u"stgconclu"_s);
-        QCOMPARE(stgconclu->currentRow(), 0);
-        QCOMPARE(stgconclu->currentColumn(), 4);
-    }
-
-    // Row 11, the last pair's, has its texts in lower case: "sin" is shown
-    // by the k = 5 study above, "hay" needs limits no such study gives.
+    // Row 11, the last pair's (4-5), has its texts in lower case.
     void ultimaFilaEnMinusculas()
     {
         AnovaResults r;
@@ -454,31 +404,40 @@ private slots:
         QCOMPARE(TablaConclusiones(r, 5, u'.').celda(4, 11), u"hay Diferencia entre FAM "_s);
     }
 
-    // "&t de Dunnett" on the worked example: FAM 1 as control, then FAM 2,
-    // always from the window's own copy of the study.
-    void dunnett()
+    // "&t de Dunnett" and the checks of the analysis on the worked example,
+    // each window kept as it was opened when the study changes: Dunnett's
+    // with FAM 1 as control, then FAM 2, from its own copy of the study.
+    void dunnettYSupuestos()
     {
         tecleaEstudio(ejemplo);
-        QVERIFY(habilitado(u"pmnudunet"_s));
         ejecuta("pmnudunet");
+        ejecuta("mnusupuestos");
         QCOMPARE(dialogos->mensajes, QStringList());
         QWidget *v = resultado("VentanaDunnett");
-        QVERIFY(v);
+        QWidget *s = resultado("VentanaSupuestos");
+        QVERIFY(v && s);
         QCOMPARE(marco(v)->windowTitle(), u"t de Dunnett"_s);
+        QCOMPARE(marco(s)->windowTitle(), u"Supuestos del análisis"_s);
         auto *control = hijo<QComboBox>(v, u"cbcontrol"_s);
         QCOMPARE(control->accessibleName(), u"FAM de control"_s);
         QCOMPARE(hijo<RejillaResultado>(v, u"stgdunnett"_s)->accessibleName(), u"t de Dunnett"_s);
         compruebaFilas(v, u"stgpromedios"_s, u"ejemplo stgpromedios"_s);
         compruebaFilas(v, u"stgdunnett"_s, u"dunnett control 1"_s);
+        auto *texto = hijo<QPlainTextEdit>(s, u"textoSupuestos"_s);
+        QCOMPARE(texto->accessibleName(), u"Supuestos del análisis"_s);
+        QVERIFY(texto->isReadOnly());
+        const QString antes = texto->toPlainText();
+        QVERIFY2(antes.split(u'\n').contains(u"C = 0.634921 (FAM 1)"_s), qPrintable(antes));
 
-        // A changed cell of the study does not reach the open window.
         cambiaCelda(1, 1, u"90"_s);
         control->setCurrentIndex(1);
         compruebaFilas(v, u"stgdunnett"_s, u"dunnett control 2"_s);
         control->setCurrentIndex(0);
         compruebaFilas(v, u"stgdunnett"_s, u"dunnett control 1"_s);
+        QCOMPARE(texto->toPlainText(), antes);
         QCOMPARE(dialogos->mensajes, QStringList());
-        QCOMPARE(principal->numeroAyuda(accion(u"pmnudunet"_s)), 13);
+        QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"pmnudunet"_s)), 13);
+        QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
     }
 
     // The grid menu's items are usable exactly when "Análisis de la varianza" is.
@@ -493,25 +452,6 @@ private slots:
         }
     }
 
-    // The checks of the typed study in a window of their own, kept as they
-    // were when the study changes.
-    void supuestos()
-    {
-        tecleaEstudio(ejemplo);
-        ejecuta("mnusupuestos");
-        QCOMPARE(dialogos->mensajes, QStringList());
-        QWidget *v = resultado("VentanaSupuestos");
-        QVERIFY(v);
-        QCOMPARE(marco(v)->windowTitle(), u"Supuestos del análisis"_s);
-        auto *texto = hijo<QPlainTextEdit>(v, u"textoSupuestos"_s);
-        QCOMPARE(texto->accessibleName(), u"Supuestos del análisis"_s);
-        QVERIFY(texto->isReadOnly());
-        const QString antes = texto->toPlainText();
-        QVERIFY2(antes.split(u'\n').contains(u"C = 0.634921 (FAM 1)"_s), qPrintable(antes));
-        cambiaCelda(2, 1, u"90"_s);
-        QCOMPARE(texto->toPlainText(), antes);
-        QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
-    }
 };
 
 QTEST_MAIN(TstResultados)
