@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,31 +26,6 @@ Estudio pequeno(QChar separador)
 {
     return estudioDe({{u"10"_s, u"10"_s, u"12"_s}, {u"13"_s, u"14"_s + separador + u"0"_s, u"15"_s}},
                      {u"Columna"_s, u"HPLC"_s, u"Ana"_s, u"01/02/2026"_s});
-}
-
-struct Ejecucion { int codigo; QString error; };
-
-// Runs the program as a user would: no platform or display named.
-Ejecucion ejecuta(const QStringList &argumentos)
-{
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        entorno.remove(QString::fromLatin1(variable));
-    entorno.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-    QProcess proceso;
-    proceso.setProcessEnvironment(entorno);
-    proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), argumentos);
-    if (!proceso.waitForFinished(60000))
-        return {-1, u"sin terminar"_s};
-    return {proceso.exitCode(), QString::fromUtf8(proceso.readAllStandardError())};
-}
-
-QString herramienta(const QString &programa, const QStringList &argumentos)
-{
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    proceso.waitForFinished(60000);
-    return QString::fromUtf8(proceso.readAllStandardOutput());
 }
 
 } // namespace
@@ -138,7 +112,7 @@ private slots:
         QFETCH(QStringList, medidas);
         QFETCH(QSize, tamano);
         const QString ruta = m_dir.filePath(nombre);
-        const Ejecucion e = ejecuta(QStringList{"--grafica", ruta, ejemplo} + medidas);
+        const Ejecucion e = ejecutaPrograma(QStringList{"--grafica", ruta, ejemplo} + medidas);
         QVERIFY2(e.codigo == 0, qPrintable(e.error));
 
         const QString tipo = QFileInfo(ruta).suffix().toLower();
@@ -161,13 +135,13 @@ private slots:
             // 1200 pixels at 150 to the inch.
             QVERIFY(contenido(ruta).contains("width=\"203.2mm\""));
         } else {
-            const QString info = herramienta(u"pdfinfo"_s, {ruta});
+            const QString info = salidaDe(u"pdfinfo"_s, {ruta});
             QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
             // 150 pixels to the inch.
             const QRegularExpression pagina(
                 u"Page size:\\s+%1 x %2 pts"_s.arg(tamano.width() * 72 / 150).arg(tamano.height() * 72 / 150));
             QVERIFY2(info.contains(pagina), qPrintable(info));
-            textos = herramienta(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s}).split(u'\n');
+            textos = salidaDe(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s}).split(u'\n');
             for (QString &t : textos)
                 t = t.simplified();
         }
@@ -201,7 +175,7 @@ private slots:
         QCOMPARE(mkfifo("tubo.svg", 0600), 0);
         const QStringList antes = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);
 
-        const Ejecucion e = ejecuta(argumentos);
+        const Ejecucion e = ejecutaPrograma(argumentos);
         QCOMPARE(e.codigo, codigo);
         // A failure's line names the study first.
         const QString estudio = codigo == 1 ? argumentos.value(2) + u": "_s : QString();
