@@ -293,18 +293,21 @@ private slots:
     {
         QTest::addColumn<QString>("radio");
         QTest::addColumn<bool>("deskjet");
-        QTest::newRow("DeskJet") << "SELECPRT0" << true;
-        QTest::newRow("Laser Jet") << "SELECPRT1" << false;
+        QTest::addColumn<int>("columna");  // of FAM 1's mean on the results page
+        QTest::addColumn<QStringList>("ajustes");
+        QTest::newRow("DeskJet") << "SELECPRT0" << true << 27 << QStringList{"vertical 1 300 dpi"};
+        QTest::newRow("Laser Jet") << "SELECPRT1" << false << 90 << QStringList{"vertical 1 600 dpi"};
     }
 
     // The printer kind window opens the options window of its choice and
-    // closes; the margin choice changes nothing on paper. The ink-jet window
-    // previews its results page (portrait, the study's figures, no print
-    // dialog), the laser one prints its information page.
+    // closes; the margin choice changes nothing on paper. Its preview draws
+    // the results page with the study's figures, in portrait at the
+    // resolution its layout was drawn for, without a print dialog.
     void tipoDeImpresora()
     {
         QFETCH(QString, radio);
         QFETCH(bool, deskjet);
+        QFETCH(int, columna);
         QTimer::singleShot(0, this, [&] {
             elige(tipo(), "SELECMAR0");
             elige(tipo(), radio);
@@ -314,25 +317,16 @@ private slots:
         QVERIFY(tipo()->isHidden());
         QCOMPARE(tinta()->isVisible(), deskjet);
         QCOMPARE(laser()->isVisible(), !deskjet);
-        if (deskjet) {
-            elige(tinta(), "opcion1");
-            pulsa(tinta(), "botonvista");
-        } else {
-            pulsa(laser());
-        }
-        QCOMPARE(dialogos.vistas, deskjet ? 1 : 0);
-        QCOMPARE(dialogos.dialogosImpresion, deskjet ? 0 : 1);
-        // Each layout at the resolution it was drawn for.
-        QCOMPARE(ajustes, QStringList{deskjet ? "vertical 1 300 dpi" : "vertical 1 600 dpi"});
+        OpcionesImpresion *ventana = deskjet ? tinta() : laser();
+        elige(ventana, "opcion1");
+        pulsa(ventana, "botonvista");
+        QCOMPARE(dialogos.vistas, 1);
+        QCOMPARE(dialogos.dialogosImpresion, 0);
+        QTEST(ajustes, "ajustes");
         QCOMPARE(lienzo.trabajos.size(), 1);
-        const auto &trabajo = lienzo.trabajos[0];
         // No margin: the body starts at its column and the rules at the edge.
-        if (deskjet)
-            QCOMPARE(trabajo.textoEn(27 * 12, 2500), QStringLiteral("99.9"));
-        else
-            QCOMPARE(trabajo.textoEn(45 * 12, 1600).left(9), QStringLiteral("Factores "));
-        QVERIFY(trabajo.veces(deskjet ? QStringLiteral("QUORIX v. w 3.0") : QStringLiteral("Información General")));
-        QCOMPARE(trabajo.lineas.first().x1, 0);
+        QCOMPARE(lienzo.trabajos[0].textoEn(columna * 12, 2500), QStringLiteral("99.9"));
+        QCOMPARE(lienzo.trabajos[0].lineas.first().x1, 0);
     }
 
     // The real preview draws the page and offers no printing of its own, which
