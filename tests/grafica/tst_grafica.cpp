@@ -156,7 +156,7 @@ private slots:
         QTest::addColumn<int>("codigo");
         QTest::addColumn<QString>("mensaje"); // %1: the output file
         for (const QStringList &c : casosDe(casos + u"fallos.tsv"_s))
-            QTest::newRow(qPrintable(c[0])) << c.mid(3).replaceInStrings(u"EJEMPLO"_s, ejemplo) << c[1].toInt() << c[2];
+            QTest::newRow(qPrintable(c[0])) << c.mid(3).replaceInStrings(u"EJEMPLO"_s, ejemplo).replaceInStrings(u"CASOS/"_s, casos) << c[1].toInt() << c[2];
     }
 
     // A refusal or failure writes nothing and leaves an earlier file whole.
@@ -166,11 +166,9 @@ private slots:
         QFETCH(int, codigo);
         QFETCH(QString, mensaje);
         QDir::setCurrent(m_dir.path());
-        for (const auto &[nombre, bytes] : {std::pair{"previo.svg", "contenido anterior"},
-                                            {"iguales.w1e", "B\r\nM\r\nA\r\nF\r\n2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n"}}) {
-            QFile f(QString::fromLatin1(nombre));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) > 0);
-        }
+        QFile previo(u"previo.svg"_s);
+        QVERIFY(previo.open(QIODevice::WriteOnly) && previo.write("contenido anterior") > 0);
+        previo.close();
         QFile::remove(u"tubo.svg"_s);
         QCOMPARE(mkfifo("tubo.svg", 0600), 0);
         const QStringList antes = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);

@@ -243,7 +243,7 @@ private slots:
         pulsa(laser());
         QCOMPARE(lienzo.trabajos.size(), 2 * textos.size());
         for (const auto &trabajo : lienzo.trabajos)
-            QVERIFY(trabajo.veces(titulo));
+            QVERIFY(trabajo.volcado().join(u'\n').contains(u'«' + titulo + u'»'));
         // "Cancelar" only hides the window.
         pulsa(laser(), "BitBtn2");
         QVERIFY(laser()->isHidden());
