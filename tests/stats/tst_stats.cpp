@@ -242,7 +242,8 @@ private slots:
 
         AceptaRejilla(r, 2, 6);
         QCOMPARE(QSize(r.columnas(), r.filas()), QSize(3, 7));
-        QCOMPARE(QStringList({r.celda(0, 0), r.celda(2, 2), r.celda(3, 0)}), QStringList({" FAM", "7.5", ""}));
+        QCOMPARE(QStringList({r.celda(0, 0), r.celda(1, 0), r.celda(2, 2), r.celda(3, 0)}),
+                 QStringList({" FAM", "   1", "7.5", ""}));
     }
 };
 
