@@ -4,6 +4,7 @@
 #include "core/motor/Errores.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -72,4 +73,32 @@ QString errorDe(Accion accion)
         return error.texto();
     }
     return QStringLiteral("<sin error>");
+}
+
+struct Ejecucion { int codigo; QString error; };
+
+// Runs the program (or a shell that ends in it) as a user would: no platform
+// or display named, in the C locale. The code is -1 if it does not end.
+inline Ejecucion ejecutaPrograma(const QStringList &argumentos,
+                                 const QString &programa = QStringLiteral(TOLERANCIA_EJECUTABLE))
+{
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        entorno.remove(QString::fromLatin1(variable));
+    entorno.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    QProcess proceso;
+    proceso.setProcessEnvironment(entorno);
+    proceso.start(programa, argumentos);
+    if (!proceso.waitForFinished(60000))
+        return {-1, QStringLiteral("sin terminar")};
+    return {proceso.exitCode(), QString::fromUtf8(proceso.readAllStandardError())};
+}
+
+// The standard output of a tool such as pdfinfo or pdftotext.
+inline QString salidaDe(const QString &programa, const QStringList &argumentos)
+{
+    QProcess proceso;
+    proceso.start(programa, argumentos);
+    proceso.waitForFinished(60000);
+    return QString::fromUtf8(proceso.readAllStandardOutput());
 }

@@ -47,17 +47,9 @@ public:
                 salida << QStringLiteral("regla %1,%2 %3,%4").arg(l.x1).arg(l.y1).arg(l.x2).arg(l.y2);
             return salida;
         }
-        // How many texts hold `parte`.
-        int veces(const QString &parte) const
-        {
-            return int(std::count_if(textos.begin(), textos.end(),
-                                     [&](const Texto &t) { return t.texto.contains(parte); }));
-        }
     };
 
     LienzoGrabador(int dpi, int ancho) : m_dpi(dpi), m_ancho(ancho) {}
-
-    static int anchoDe(const QString &texto, int puntos) { return int(texto.size()) * puntos * 5; }
 
     QList<Trabajo> trabajos;
     // Drawing or measuring with no job open, or a job begun over another.
@@ -92,7 +84,7 @@ public:
     int anchoTexto(const QString &texto) const override
     {
         fueraDeTrabajo += !abierto();
-        return anchoDe(texto, m_puntos);
+        return int(texto.size()) * m_puntos * 5;
     }
     void escribe(int x, int y, const QString &texto) override
     {

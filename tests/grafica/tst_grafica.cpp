@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,31 +26,6 @@ Estudio pequeno(QChar separador)
 {
     return estudioDe({{u"10"_s, u"10"_s, u"12"_s}, {u"13"_s, u"14"_s + separador + u"0"_s, u"15"_s}},
                      {u"Columna"_s, u"HPLC"_s, u"Ana"_s, u"01/02/2026"_s});
-}
-
-struct Ejecucion { int codigo; QString error; };
-
-// Runs the program as a user would: no platform or display named.
-Ejecucion ejecuta(const QStringList &argumentos)
-{
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        entorno.remove(QString::fromLatin1(variable));
-    entorno.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-    QProcess proceso;
-    proceso.setProcessEnvironment(entorno);
-    proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), argumentos);
-    if (!proceso.waitForFinished(60000))
-        return {-1, u"sin terminar"_s};
-    return {proceso.exitCode(), QString::fromUtf8(proceso.readAllStandardError())};
-}
-
-QString herramienta(const QString &programa, const QStringList &argumentos)
-{
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    proceso.waitForFinished(60000);
-    return QString::fromUtf8(proceso.readAllStandardOutput());
 }
 
 } // namespace
@@ -138,7 +112,7 @@ private slots:
         QFETCH(QStringList, medidas);
         QFETCH(QSize, tamano);
         const QString ruta = m_dir.filePath(nombre);
-        const Ejecucion e = ejecuta(QStringList{"--grafica", ruta, ejemplo} + medidas);
+        const Ejecucion e = ejecutaPrograma(QStringList{"--grafica", ruta, ejemplo} + medidas);
         QVERIFY2(e.codigo == 0, qPrintable(e.error));
 
         const QString tipo = QFileInfo(ruta).suffix().toLower();
@@ -161,13 +135,13 @@ private slots:
             // 1200 pixels at 150 to the inch.
             QVERIFY(contenido(ruta).contains("width=\"203.2mm\""));
         } else {
-            const QString info = herramienta(u"pdfinfo"_s, {ruta});
+            const QString info = salidaDe(u"pdfinfo"_s, {ruta});
             QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
             // 150 pixels to the inch.
             const QRegularExpression pagina(
                 u"Page size:\\s+%1 x %2 pts"_s.arg(tamano.width() * 72 / 150).arg(tamano.height() * 72 / 150));
             QVERIFY2(info.contains(pagina), qPrintable(info));
-            textos = herramienta(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s}).split(u'\n');
+            textos = salidaDe(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s}).split(u'\n');
             for (QString &t : textos)
                 t = t.simplified();
         }
@@ -182,7 +156,7 @@ private slots:
         QTest::addColumn<int>("codigo");
         QTest::addColumn<QString>("mensaje"); // %1: the output file
         for (const QStringList &c : casosDe(casos + u"fallos.tsv"_s))
-            QTest::newRow(qPrintable(c[0])) << c.mid(3).replaceInStrings(u"EJEMPLO"_s, ejemplo) << c[1].toInt() << c[2];
+            QTest::newRow(qPrintable(c[0])) << c.mid(3).replaceInStrings(u"EJEMPLO"_s, ejemplo).replaceInStrings(u"CASOS/"_s, casos) << c[1].toInt() << c[2];
     }
 
     // A refusal or failure writes nothing and leaves an earlier file whole.
@@ -192,16 +166,14 @@ private slots:
         QFETCH(int, codigo);
         QFETCH(QString, mensaje);
         QDir::setCurrent(m_dir.path());
-        for (const auto &[nombre, bytes] : {std::pair{"previo.svg", "contenido anterior"},
-                                            {"iguales.w1e", "B\r\nM\r\nA\r\nF\r\n2\r\n2\r\n5\r\n5\r\n7\r\n7\r\n"}}) {
-            QFile f(QString::fromLatin1(nombre));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) > 0);
-        }
+        QFile previo(u"previo.svg"_s);
+        QVERIFY(previo.open(QIODevice::WriteOnly) && previo.write("contenido anterior") > 0);
+        previo.close();
         QFile::remove(u"tubo.svg"_s);
         QCOMPARE(mkfifo("tubo.svg", 0600), 0);
         const QStringList antes = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);
 
-        const Ejecucion e = ejecuta(argumentos);
+        const Ejecucion e = ejecutaPrograma(argumentos);
         QCOMPARE(e.codigo, codigo);
         // A failure's line names the study first.
         const QString estudio = codigo == 1 ? argumentos.value(2) + u": "_s : QString();

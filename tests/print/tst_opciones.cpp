@@ -139,6 +139,12 @@ class TstOpciones : public QObject
     {
         QTest::mouseClick(hijo<QPushButton>(ventana, boton), Qt::LeftButton);
     }
+    void imprimeLaser(const QString &radio)
+    {
+        principal->imprimeLaser();
+        elige(laser(), radio);
+        pulsa(laser());
+    }
     QTableWidget *rejilla() { return hijo<QTableWidget>(principal->documento(), "stgdatos"); }
     OpcionesImpresion *laser() { return principal->opcionesLaser(); }
     OpcionesImpresion *tinta() { return principal->opcionesTinta(); }
@@ -185,125 +191,101 @@ private slots:
         Dialogos::instala(nullptr);
     }
 
-    // Three copies of the results: three jobs, each in portrait at 600 dpi with
-    // a printer copy count of 1, each on a calculation of the study as it stands.
-    void copiasDeResultados()
+    void impresion_data()
     {
-        dialogos.copias = 3;
-        principal->imprimeLaser();
-        elige(laser(), "opcion1");
-        // Between jobs the first value of FAM 1 goes up by 10, so its mean by 2.5.
-        int trabajo = 0;
-        lienzo.alTerminar = [&] {
-            ++trabajo;
-            rejilla()->item(0, 0)->setText(QString::number(99.2 + 10 * trabajo));
-        };
-        pulsa(laser());
-        QVERIFY2(dialogos.mensajes.isEmpty(), qPrintable(dialogos.mensajes.join(u'\n')));
-        QCOMPARE(dialogos.dialogosImpresion, 1);
-        QCOMPARE(ajustes, QStringList(3, "vertical 1 600 dpi"));
-        QCOMPARE(lienzo.trabajos.size(), 3);
-        const QStringList medias{"99.9", "102.4", "104.9"};
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(lienzo.trabajos[i].terminado && lienzo.trabajos[i].veces(QStringLiteral("Resultados")));
-            // FAM 1's mean at (90 C, 25 L).
-            QCOMPARE(lienzo.trabajos[i].textoEn(90 * 12, 2500), medias[i]);
-        }
-        // The window stays, with its choice; "Aceptar" prints again.
-        QVERIFY(laser()->isVisible());
-        lienzo.alTerminar = {};
-        dialogos.copias = 1;
-        pulsa(laser());
-        QCOMPARE(lienzo.trabajos.size(), 4);
-        QVERIFY(lienzo.trabajos[3].veces(QStringLiteral("Resultados")));
-    }
-
-    void dialogo_data()
-    {
+        QTest::addColumn<QString>("radio");
+        QTest::addColumn<QString>("titulo");
         QTest::addColumn<bool>("acepta");
         QTest::addColumn<QString>("celda");
-        QTest::addColumn<int>("trabajos");
+        QTest::addColumn<QPoint>("lugar");
+        QTest::addColumn<QStringList>("textos");
         QTest::addColumn<QStringList>("mensajes");
-        QTest::newRow("aceptado") << true << "98.50" << 2 << QStringList();
-        QTest::newRow("cancelado") << false << "98.50" << 0 << QStringList();
+        // The results page shows FAM 1's mean at (90 C, 25 L), the information
+        // page the cell as typed at (91 C, 28 L).
+        QTest::newRow("resultados") << "opcion1" << "Resultados" << true << "99.2" << QPoint(90 * 12, 2500)
+                                    << QStringList{"99.9", "102.4", "104.9"} << QStringList();
+        QTest::newRow("información") << "opcion0" << "Información General" << true << "98.50" << QPoint(91 * 12, 2800)
+                                     << QStringList{"98.50", "109.2", "119.2"} << QStringList();
+        QTest::newRow("cancelado") << "opcion0" << "" << false << "98.50" << QPoint() << QStringList() << QStringList();
         // The first calculation fails: its error is shown, no copy is tried.
-        QTest::newRow("celda vacía") << true << "" << 0 << QStringList{"'' is not a valid floating point value"};
+        QTest::newRow("celda vacía") << "opcion1" << "" << true << "" << QPoint() << QStringList()
+                                     << QStringList{"'' is not a valid floating point value"};
     }
 
-    // Two copies of the information page, whose cell reads as typed; a
-    // cancelled print dialog prints nothing.
-    void dialogo()
+    // Three copies: three jobs, each in portrait at 600 dpi with a printer copy
+    // count of 1, each on the study as it stands; a cancelled print dialog
+    // prints nothing.
+    void impresion()
     {
-        QFETCH(bool, acepta);
+        QFETCH(QString, titulo);
         QFETCH(QString, celda);
-        QFETCH(int, trabajos);
-        QFETCH(QStringList, mensajes);
+        QFETCH(QPoint, lugar);
+        QFETCH(QStringList, textos);
+        QFETCH(bool, acepta);
         dialogos.aceptaImpresion = acepta;
-        dialogos.copias = 2;
+        dialogos.copias = 3;
         rejilla()->item(0, 0)->setText(celda);
-        principal->imprimeLaser();
-        elige(laser(), celda.isEmpty() ? "opcion1" : "opcion0");
-        pulsa(laser());
+        // Between jobs the first value of FAM 1 goes up by 10, so its mean by 2.5.
+        int trabajo = 0;
+        lienzo.alTerminar = [&] { rejilla()->item(0, 0)->setText(QString::number(99.2 + 10 * ++trabajo)); };
+        QFETCH(QString, radio);
+        imprimeLaser(radio);
         QCOMPARE(dialogos.dialogosImpresion, 1);
-        QCOMPARE(dialogos.mensajes, mensajes);
-        QCOMPARE(lienzo.trabajos.size(), trabajos);
-        for (const auto &trabajo : lienzo.trabajos)
-            QCOMPARE(trabajo.textoEn((45 + 46) * 12, 2800), celda);
+        QTEST(dialogos.mensajes, "mensajes");
+        QCOMPARE(ajustes, QStringList(textos.size(), "vertical 1 600 dpi"));
+        QCOMPARE(lienzo.trabajos.size(), textos.size());
+        for (int i = 0; i < textos.size(); ++i) {
+            QVERIFY(lienzo.trabajos[i].terminado);
+            QCOMPARE(lienzo.trabajos[i].textoEn(lugar.x(), lugar.y()), textos[i]);
+        }
+        // The window stays, with its choice: "Aceptar" prints the same page again.
         QVERIFY(laser()->isVisible());
+        pulsa(laser());
+        QCOMPARE(lienzo.trabajos.size(), 2 * textos.size());
+        for (const auto &trabajo : lienzo.trabajos)
+            QVERIFY(trabajo.volcado().join(u'\n').contains(u'«' + titulo + u'»'));
         // "Cancelar" only hides the window.
         pulsa(laser(), "BitBtn2");
         QVERIFY(laser()->isHidden());
-        QCOMPARE(lienzo.trabajos.size(), trabajos);
+        QCOMPARE(lienzo.trabajos.size(), 2 * textos.size());
     }
 
-    void conteosRechazados_data()
+    void rechazos_data()
     {
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("sinEstudio");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("seis FAM") << "econdicion" << "6" << "Datos fuera de límite, 2-5 FAM.";
-        QTest::newRow("FAM no entero") << "econdicion" << "3.0" << "'3.0' is not a valid integer value";
+        QTest::newRow("seis FAM") << false << "Datos fuera de límite, 2-5 FAM.";
+        QTest::newRow("sin estudio") << true << "No hay ningún estudio abierto para imprimir.";
     }
 
-    // Counts out of range or not integers: refused before the print dialog,
-    // with the capture message; nothing calculated or printed.
-    void conteosRechazados()
+    // Counts out of range, or no study: both windows refuse to print or
+    // preview before any dialog, with their message; nothing is calculated or
+    // printed. A window without a study goes.
+    void rechazos()
     {
-        QFETCH(QString, nombre);
-        QFETCH(QString, texto);
+        QFETCH(bool, sinEstudio);
         QFETCH(QString, mensaje);
-        hijo<QLineEdit>(principal->documento(), nombre)->setText(texto);
+        if (sinEstudio) {
+            // The study goes while the print dialog is open: nothing is printed.
+            dialogos.duranteDialogo = [this] { principal->marco()->closeAllSubWindows(); };
+            imprimeLaser("opcion1");
+            QVERIFY(dialogos.mensajes.isEmpty());
+            QVERIFY(!principal->documento());
+            QVERIFY(laser()->isHidden());
+            dialogos.dialogosImpresion = 0;
+        } else {
+            hijo<QLineEdit>(principal->documento(), "econdicion")->setText("6");
+        }
         for (auto *ventana : std::initializer_list<OpcionesImpresion *>{laser(), tinta()}) {
             dialogos.mensajes.clear();
             ventana->show();
             elige(ventana, "opcion1");
             pulsa(ventana);
-            QCOMPARE(dialogos.mensajes, QStringList{mensaje});
-        }
-        QCOMPARE(dialogos.dialogosImpresion, 0);
-        QVERIFY(lienzo.trabajos.isEmpty());
-    }
-
-    // The study goes while the print dialog is open: nothing is printed, the
-    // window goes, and if it is reached again it refuses to print or preview.
-    void sinEstudio()
-    {
-        dialogos.duranteDialogo = [this] { principal->marco()->closeAllSubWindows(); };
-        principal->imprimeLaser();
-        elige(laser(), "opcion1");
-        pulsa(laser());
-        QVERIFY(dialogos.mensajes.isEmpty());
-        QVERIFY(!principal->documento());
-        QVERIFY(laser()->isHidden());
-        for (auto *ventana : std::initializer_list<OpcionesImpresion *>{laser(), tinta()}) {
-            dialogos.mensajes.clear();
-            ventana->show();
-            pulsa(ventana);
             pulsa(ventana, "botonvista");
-            QCOMPARE(dialogos.mensajes, QStringList(2, "No hay ningún estudio abierto para imprimir."));
-            QVERIFY(ventana->isHidden());
+            QCOMPARE(dialogos.mensajes, QStringList(2, mensaje));
+            QCOMPARE(ventana->isHidden(), sinEstudio);
         }
-        QCOMPARE(dialogos.dialogosImpresion + dialogos.vistas, 1);
+        QCOMPARE(dialogos.dialogosImpresion + dialogos.vistas, 0);
         QVERIFY(lienzo.trabajos.isEmpty());
     }
 
@@ -311,18 +293,21 @@ private slots:
     {
         QTest::addColumn<QString>("radio");
         QTest::addColumn<bool>("deskjet");
-        QTest::newRow("DeskJet") << "SELECPRT0" << true;
-        QTest::newRow("Laser Jet") << "SELECPRT1" << false;
+        QTest::addColumn<int>("columna");  // of FAM 1's mean on the results page
+        QTest::addColumn<QStringList>("ajustes");
+        QTest::newRow("DeskJet") << "SELECPRT0" << true << 27 << QStringList{"vertical 1 300 dpi"};
+        QTest::newRow("Laser Jet") << "SELECPRT1" << false << 90 << QStringList{"vertical 1 600 dpi"};
     }
 
     // The printer kind window opens the options window of its choice and
-    // closes; the margin choice changes nothing on paper. The ink-jet window
-    // previews its results page (portrait, the study's figures, no print
-    // dialog), the laser one prints its information page.
+    // closes; the margin choice changes nothing on paper. Its preview draws
+    // the results page with the study's figures, in portrait at the
+    // resolution its layout was drawn for, without a print dialog.
     void tipoDeImpresora()
     {
         QFETCH(QString, radio);
         QFETCH(bool, deskjet);
+        QFETCH(int, columna);
         QTimer::singleShot(0, this, [&] {
             elige(tipo(), "SELECMAR0");
             elige(tipo(), radio);
@@ -332,25 +317,16 @@ private slots:
         QVERIFY(tipo()->isHidden());
         QCOMPARE(tinta()->isVisible(), deskjet);
         QCOMPARE(laser()->isVisible(), !deskjet);
-        if (deskjet) {
-            elige(tinta(), "opcion1");
-            pulsa(tinta(), "botonvista");
-        } else {
-            pulsa(laser());
-        }
-        QCOMPARE(dialogos.vistas, deskjet ? 1 : 0);
-        QCOMPARE(dialogos.dialogosImpresion, deskjet ? 0 : 1);
-        // Each layout at the resolution it was drawn for.
-        QCOMPARE(ajustes, QStringList{deskjet ? "vertical 1 300 dpi" : "vertical 1 600 dpi"});
+        OpcionesImpresion *ventana = deskjet ? tinta() : laser();
+        elige(ventana, "opcion1");
+        pulsa(ventana, "botonvista");
+        QCOMPARE(dialogos.vistas, 1);
+        QCOMPARE(dialogos.dialogosImpresion, 0);
+        QTEST(ajustes, "ajustes");
         QCOMPARE(lienzo.trabajos.size(), 1);
-        const auto &trabajo = lienzo.trabajos[0];
         // No margin: the body starts at its column and the rules at the edge.
-        if (deskjet)
-            QCOMPARE(trabajo.textoEn(27 * 12, 2500), QStringLiteral("99.9"));
-        else
-            QCOMPARE(trabajo.textoEn(45 * 12, 1600).left(9), QStringLiteral("Factores "));
-        QVERIFY(trabajo.veces(deskjet ? QStringLiteral("QUORIX v. w 3.0") : QStringLiteral("Información General")));
-        QCOMPARE(trabajo.lineas.first().x1, 0);
+        QCOMPARE(lienzo.trabajos[0].textoEn(columna * 12, 2500), QStringLiteral("99.9"));
+        QCOMPARE(lienzo.trabajos[0].lineas.first().x1, 0);
     }
 
     // The real preview draws the page and offers no printing of its own, which
@@ -404,9 +380,7 @@ private slots:
             return std::make_unique<LienzoImpresora>(impresora);
         });
         dialogos.copias = 2;
-        principal->imprimeLaser();
-        elige(laser(), "opcion1");
-        pulsa(laser());
+        imprimeLaser("opcion1");
         instalaGrabador();
         QCOMPARE(dialogos.mensajes, mensajes);
         QTEST(impresora.trabajos(), "trabajos");

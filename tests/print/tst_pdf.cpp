@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,40 +27,10 @@ const QStringList opciones[] = {{"--pagina", "informacion"},
                                 {"--impresora", "deskjet", "--pagina", "informacion"},
                                 {"--pagina", "resultados", "--impresora", "deskjet"}};
 
-// Runs the program as a user would: no platform or display named.
-QPair<int, QString> ejecuta(const QStringList &argumentos, const QString &programa = QStringLiteral(TOLERANCIA_EJECUTABLE))
-{
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        entorno.remove(QString::fromLatin1(variable));
-    QProcess proceso;
-    proceso.setProcessEnvironment(entorno);
-    proceso.start(programa, argumentos);
-    if (!proceso.waitForFinished(60000))
-        return {-1, QStringLiteral("sin terminar")};
-    return {proceso.exitCode(), QString::fromUtf8(proceso.readAllStandardError())};
-}
-
-QString herramienta(const QString &programa, const QString &pdf)
-{
-    QProcess proceso;
-    proceso.start(programa, programa == u"pdfinfo" ? QStringList{pdf} : QStringList{pdf, "-"});
-    proceso.waitForFinished(60000);
-    return QString::fromUtf8(proceso.readAllStandardOutput());
-}
-
 int paginasDe(const QString &pdf)
 {
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(herramienta("pdfinfo", pdf));
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(salidaDe("pdfinfo", {pdf}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-// A study file as the program writes it: Windows-1252, CR LF.
-QString escribeEstudio(const QString &ruta, const QStringList &lineas)
-{
-    QFile archivo(ruta);
-    const QByteArray bytes = lineas.join("\r\n").toLatin1() + "\r\n";
-    return archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size() ? ruta : QString();
 }
 
 std::unique_ptr<QPrinter> impresoraPdf(const QString &ruta, int dpi)
@@ -122,33 +91,23 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto));
         QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio));
         QCOMPARE(paginasDe(ruta), 1);
-        QVERIFY(herramienta("pdftotext", ruta).contains(QStringLiteral("Muestra 4")));
+        QVERIFY(salidaDe("pdftotext", {ruta, "-"}).contains(QStringLiteral("Muestra 4")));
     }
 
     void pagina_data()
     {
         QTest::addColumn<QString>("estudio");
         QTest::addColumn<int>("pagina");
-        for (int pagina = 0; pagina < 4; ++pagina)
-            QTest::addRow("ejemplo, %s", qPrintable(opciones[pagina].join(u' '))) << ejemplo << pagina;
-        // Every count of FAM with the most samples and clearly different means
-        // (the interval block is printed), and with few samples and alike means.
-        struct Forma { const char *nombre; int n; double paso; QList<int> paginas; };
-        for (const Forma &forma : {Forma{"distintas", 10, 1.5, {0, 1, 2, 3}}, Forma{"iguales", 3, 0, {1, 3}}}) {
-            for (int k = 2; k <= 5; ++k) {
-                QStringList lineas{"Balanza", "Valoración", "Ana", "01/01/2026", QString::number(k),
-                                   QString::number(forma.n)};
-                for (int i = 1; i <= k; ++i)
-                    for (int j = 1; j <= forma.n; ++j)
-                        lineas << QString::number(100 + forma.paso * i + 0.1 * ((3 * j + i) % 4), 'f', 2);
-                const QString ruta =
-                    escribeEstudio(m_dir.filePath(QStringLiteral("%1-%2.w1e").arg(forma.nombre).arg(k)), lineas);
-                QVERIFY(!ruta.isEmpty());
-                for (int pagina : forma.paginas)
-                    QTest::addRow("%s, k = %d, %s", forma.nombre, k, qPrintable(opciones[pagina].join(u' ')))
-                        << ruta << pagina;
-            }
-        }
+        // Besides the worked example, every count of FAM with the most samples
+        // and clearly different means (the interval block is printed), and
+        // with few samples and alike means.
+        QStringList estudios{ejemplo};
+        for (const QString &nombre : QDir(casos + QStringLiteral("estudios")).entryList({QStringLiteral("*.w1e")}))
+            estudios << casos + QStringLiteral("estudios/") + nombre;
+        for (const QString &estudio : estudios)
+            for (int pagina = 0; pagina < 4; ++pagina)
+                QTest::addRow("%s, %s", qPrintable(QFileInfo(estudio).baseName()), qPrintable(opciones[pagina].join(u' ')))
+                    << estudio << pagina;
     }
 
     // One page whose words are exactly the page's words, from the study as read
@@ -159,7 +118,7 @@ private slots:
         QFETCH(QString, estudio);
         QFETCH(int, pagina);
         const QString pdf = m_dir.filePath(QStringLiteral("pagina.pdf"));
-        const auto [codigo, error] = ejecuta(QStringList{"--pdf", pdf} + opciones[pagina] + QStringList{estudio});
+        const auto [codigo, error] = ejecutaPrograma(QStringList{"--pdf", pdf} + opciones[pagina] + QStringList{estudio});
         QVERIFY2(codigo == 0, qPrintable(error));
         QCOMPARE(paginasDe(pdf), 1);
 
@@ -176,7 +135,7 @@ private slots:
             lista.sort();
             return lista;
         };
-        QCOMPARE(palabras(herramienta("pdftotext", pdf)), palabras(esperado));
+        QCOMPARE(palabras(salidaDe("pdftotext", {pdf, "-"})), palabras(esperado));
     }
 
     void uso_data()
@@ -190,7 +149,7 @@ private slots:
     {
         QFETCH(QStringList, argumentos);
         QDir::setCurrent(m_dir.path());
-        const auto [codigo, error] = ejecuta(argumentos);
+        const auto [codigo, error] = ejecutaPrograma(argumentos);
         QCOMPARE(codigo, 2);
         QVERIFY(error.contains(QStringLiteral("Uso: tolerancia --pdf SALIDA.pdf")));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.pdf"))));
@@ -203,18 +162,9 @@ private slots:
         QTest::addColumn<QString>("envoltura");   // shell commands run before the program
         QTest::addColumn<QString>("mensaje");     // %1 the output's path; empty: success
         QTest::addColumn<QString>("estudio");
+        // A refused study, or none, writes nothing either.
         for (const QStringList &c : casosDe(casos + QStringLiteral("salidas.tsv")))
-            QTest::newRow(qPrintable(c[0])) << c[1] << c[2] << c[3] << c[4] << ejemplo;
-        // A refused study writes nothing either.
-        const auto estudio = [this](const char *nombre, const QStringList &lineas) {
-            return escribeEstudio(m_dir.filePath(QString::fromLatin1(nombre)), lineas);
-        };
-        QTest::newRow("seis FAM") << "salida.pdf" << "archivo" << "" << "Datos fuera de límite, 2-5 FAM."
-            << estudio("seis.w1e", QStringList{"B", "M", "A", "F", "6", "2"} + QStringList(12, "10"));
-        QTest::newRow("celda no numérica") << "salida.pdf" << "archivo" << "" << "'10,3' is not a valid floating point value"
-            << estudio("coma.w1e", {"Balanza", "Método", "Ana", "01/01/2026", "2", "2", "10.1", "10,3", "10.4", "10.6"});
-        QTest::newRow("archivo inexistente") << "salida.pdf" << "archivo" << "" << "No se puede abrir el archivo"
-            << m_dir.filePath(QStringLiteral("no-existe.w1e"));
+            QTest::newRow(qPrintable(c[0])) << c[1] << c[2] << c[3] << c[4] << (c[5] == u"EJEMPLO" ? ejemplo : casos + c[5]);
     }
 
     // A PDF that cannot be written is a failure that names the file, and it
@@ -241,7 +191,7 @@ private slots:
         }
         const QStringList antes = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 
-        const auto [codigo, error] = ejecuta({"-c", envoltura + QStringLiteral("\nexec \"$0\" \"$@\""), TOLERANCIA_EJECUTABLE,
+        const auto [codigo, error] = ejecutaPrograma({"-c", envoltura + QStringLiteral("\nexec \"$0\" \"$@\""), TOLERANCIA_EJECUTABLE,
                                               "--pdf", ruta, "--pagina", "resultados", estudio},
                                              QStringLiteral("/bin/sh"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), antes);
