@@ -1,7 +1,7 @@
 #pragma once
 
 // What the window tests share: the example study, finding a child,
-// typing as a user.
+// reading a file, typing as a user.
 #include "core/estudio/Estudio.h"
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaPrincipal.h"
@@ -24,6 +24,12 @@ T *hijo(const QObject *padre, const QString &nombre)
     if (!w)
         qFatal("no existe %s", qPrintable(nombre));
     return w;
+}
+
+inline QByteArray contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
 }
 
 // Usable as the command table means it: an action or a button, enabled.
