@@ -8,6 +8,24 @@
 #include <exception>
 #include <optional>
 
+std::optional<Argumentos> LeeArgumentos(int argc, char **argv, int desde, const QStringList &nombres)
+{
+    Argumentos argumentos;
+    for (int i = desde; i < argc; ++i) {
+        const QString argumento = QString::fromLocal8Bit(argv[i]);
+        if (!nombres.contains(argumento)) {
+            if (argumentos.archivo || argumento.startsWith(u"--"))
+                return std::nullopt;
+            argumentos.archivo = argumento;
+        } else {
+            if (argumentos.valores.contains(argumento) || i + 1 >= argc)
+                return std::nullopt;
+            argumentos.valores.insert(argumento, QString::fromLocal8Bit(argv[++i]));
+        }
+    }
+    return argumentos;
+}
+
 void EscribeError(const QString &ruta, const QString &texto)
 {
     std::fflush(stdout);

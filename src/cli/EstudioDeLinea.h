@@ -3,12 +3,27 @@
 #include "core/estudio/Estudio.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // What every command of the command line shares.
+
+// A command's arguments from argv[desde] on: the study file, and options
+// "--nombre VALOR" of `nombres`, each at most once, in any order.
+struct Argumentos
+{
+    std::optional<QString> archivo;
+    QHash<QString, QString> valores;
+};
+
+// Nothing when they do not have that form: a second file, an unknown
+// option, a repeated one or one without its value.
+std::optional<Argumentos> LeeArgumentos(int argc, char **argv, int desde, const QStringList &nombres);
 
 // "ARCHIVO: texto" on the error output: a batch over many studies must tell
 // which one failed.

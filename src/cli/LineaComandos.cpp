@@ -123,33 +123,6 @@ int dunnett(const QString &ruta, int control)
         QStringLiteral("No se pudieron escribir las comparaciones en la salida estándar: %1"));
 }
 
-// The arguments after --dunnett: the file and, before or after it, an
-// optional "--control N". Nothing when they do not have that form.
-struct ArgumentosDunnett
-{
-    QString ruta;
-    QString control = QStringLiteral("1");
-};
-
-std::optional<ArgumentosDunnett> argumentosDunnett(int argc, char **argv)
-{
-    ArgumentosDunnett argumentos;
-    bool conControl = false;
-    for (int i = 2; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--control") == 0 && !conControl && i + 1 < argc) {
-            argumentos.control = QString::fromLocal8Bit(argv[++i]);
-            conControl = true;
-        } else if (argumentos.ruta.isEmpty() && std::strncmp(argv[i], "--", 2) != 0 && argv[i][0] != '\0') {
-            argumentos.ruta = QString::fromLocal8Bit(argv[i]);
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (argumentos.ruta.isEmpty())
-        return std::nullopt;
-    return argumentos;
-}
-
 } // namespace
 
 bool EsLineaComandos(int argc, char **argv)
@@ -170,15 +143,18 @@ int EjecutaLineaComandos(int argc, char **argv)
     if (std::strcmp(argv[1], "--json") == 0 && argc == 3)
         return json(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "--dunnett") == 0) {
-        if (const auto argumentos = argumentosDunnett(argc, argv)) {
+        // The file and, before or after it, an optional "--control N".
+        const auto argumentos = LeeArgumentos(argc, argv, 2, {QStringLiteral("--control")});
+        if (argumentos && argumentos->archivo && !argumentos->archivo->isEmpty()) {
+            const QString texto = argumentos->valores.value(QStringLiteral("--control"), QStringLiteral("1"));
             bool entero = false;
-            const int control = argumentos->control.toInt(&entero);
+            const int control = texto.toInt(&entero);
             if (!entero || control < 1 || control > 5) {
                 escribe(stderr, QStringLiteral("El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.")
-                                    .arg(argumentos->control));
+                                    .arg(texto));
                 return 2;
             }
-            return dunnett(argumentos->ruta, control);
+            return dunnett(*argumentos->archivo, control);
         }
     }
     std::fputs(uso, stderr);

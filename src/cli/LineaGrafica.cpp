@@ -6,9 +6,10 @@
 #include "core/paginas/ArchivoGrafica.h"
 #include "core/paginas/Grafica.h"
 
-
 #include <cstdio>
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,15 +23,16 @@ struct OrdenGrafica
 {
     QString salida;
     QString archivo;
-    QSize tamano = TamanoGrafica;
+    QSize tamano;
 };
 
-// A batch over many studies must tell which one failed.
-
-std::optional<int> lado(const QString &texto)
+// The side the option `nombre` gives, `porOmision` when it is not given.
+std::optional<int> lado(const Argumentos &argumentos, const QString &nombre, int porOmision)
 {
+    if (!argumentos.valores.contains(nombre))
+        return porOmision;
     bool bien = false;
-    const int valor = texto.toInt(&bien);
+    const int valor = argumentos.valores.value(nombre).toInt(&bien);
     if (!bien || valor < ladoMinimo || valor > ladoMaximo)
         return std::nullopt;
     return valor;
@@ -38,41 +40,16 @@ std::optional<int> lado(const QString &texto)
 
 std::optional<OrdenGrafica> LeeOrden(int argc, char **argv)
 {
-    OrdenGrafica orden;
-    bool conSalida = false, conArchivo = false, conAncho = false, conAlto = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString argumento = QString::fromLocal8Bit(argv[i]);
-        const bool opcion = argumento == u"--grafica" || argumento == u"--ancho" || argumento == u"--alto";
-        if (!opcion) {
-            if (conArchivo || argumento.startsWith(u"--"))
-                return std::nullopt;
-            orden.archivo = argumento;
-            conArchivo = true;
-            continue;
-        }
-        if (i + 1 >= argc)
-            return std::nullopt;
-        const QString valor = QString::fromLocal8Bit(argv[++i]);
-        if (argumento == u"--grafica") {
-            if (conSalida || !FormatoDeRuta(valor))
-                return std::nullopt;
-            orden.salida = valor;
-            conSalida = true;
-        } else {
-            bool &visto = argumento == u"--ancho" ? conAncho : conAlto;
-            const std::optional<int> medida = lado(valor);
-            if (visto || !medida)
-                return std::nullopt;
-            visto = true;
-            if (argumento == u"--ancho")
-                orden.tamano.setWidth(*medida);
-            else
-                orden.tamano.setHeight(*medida);
-        }
-    }
-    if (!conSalida || !conArchivo)
+    const std::optional<Argumentos> argumentos =
+        LeeArgumentos(argc, argv, 1, {u"--grafica"_s, u"--ancho"_s, u"--alto"_s});
+    if (!argumentos || !argumentos->archivo)
         return std::nullopt;
-    return orden;
+    const QString salida = argumentos->valores.value(u"--grafica"_s);
+    const std::optional<int> ancho = lado(*argumentos, u"--ancho"_s, TamanoGrafica.width());
+    const std::optional<int> alto = lado(*argumentos, u"--alto"_s, TamanoGrafica.height());
+    if (!FormatoDeRuta(salida) || !ancho || !alto)
+        return std::nullopt;
+    return OrdenGrafica{salida, *argumentos->archivo, QSize(*ancho, *alto)};
 }
 
 int Ejecuta(const OrdenGrafica &orden)

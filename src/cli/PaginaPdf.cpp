@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char *const uso =
@@ -32,48 +34,19 @@ struct OrdenPdf
     QString archivo;
 };
 
-// A batch over many studies must tell which one failed.
-
 std::optional<OrdenPdf> LeeOrden(int argc, char **argv)
 {
-    OrdenPdf orden;
-    bool conSalida = false;
-    bool conPagina = false;
-    bool conImpresora = false;
-    bool conArchivo = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString argumento = QString::fromLocal8Bit(argv[i]);
-        const bool opcion = argumento == u"--pdf" || argumento == u"--pagina" || argumento == u"--impresora";
-        if (!opcion) {
-            if (conArchivo || argumento.startsWith(u"--"))
-                return std::nullopt;
-            orden.archivo = argumento;
-            conArchivo = true;
-            continue;
-        }
-        if (i + 1 >= argc)
-            return std::nullopt;
-        const QString valor = QString::fromLocal8Bit(argv[++i]);
-        if (argumento == u"--pdf") {
-            if (conSalida || valor.isEmpty())
-                return std::nullopt;
-            orden.salida = valor;
-            conSalida = true;
-        } else if (argumento == u"--pagina") {
-            if (conPagina || (valor != u"informacion" && valor != u"resultados"))
-                return std::nullopt;
-            orden.resultados = valor == u"resultados";
-            conPagina = true;
-        } else {
-            if (conImpresora || (valor != u"laser" && valor != u"deskjet"))
-                return std::nullopt;
-            orden.laser = valor == u"laser";
-            conImpresora = true;
-        }
-    }
-    if (!conSalida || !conPagina || !conArchivo)
+    const std::optional<Argumentos> argumentos =
+        LeeArgumentos(argc, argv, 1, {u"--pdf"_s, u"--pagina"_s, u"--impresora"_s});
+    if (!argumentos || !argumentos->archivo)
         return std::nullopt;
-    return orden;
+    const QString salida = argumentos->valores.value(u"--pdf"_s);
+    const QString pagina = argumentos->valores.value(u"--pagina"_s);
+    const QString impresora = argumentos->valores.value(u"--impresora"_s, u"laser"_s);
+    if (salida.isEmpty() || (pagina != u"informacion" && pagina != u"resultados")
+        || (impresora != u"laser" && impresora != u"deskjet"))
+        return std::nullopt;
+    return OrdenPdf{salida, pagina == u"resultados", impresora == u"laser", *argumentos->archivo};
 }
 
 // The page as the print run draws it, at the resolution of its layout, as
