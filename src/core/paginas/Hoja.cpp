@@ -1,6 +1,7 @@
 #include "Hoja.h"
 
 #include "core/motor/Conversiones.h"
+#include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
 
@@ -100,6 +101,22 @@ void PieDePagina(Hoja &hoja, int linea, const QString &version)
 {
     hoja.derecha(linea, version);
     hoja.regla((linea + 1) * hoja.renglon());
+}
+
+int FilasAnovaEnHoja(Hoja &hoja, const AnovaResults &resultados, int linea, const ColumnasAnova &columnas)
+{
+    for (const FilaAnova &fila : FilasAnova(resultados)) {
+        hoja.escribe(columnas.fuente, linea, columnas.fuentes[fila.fuente == FilaAnova::Fuente::fam ? 0 : 1]);
+        hoja.numero(columnas.grados, linea, fila.gradosLibertad);
+        hoja.numero(columnas.suma, linea, fila.sumaCuadrados);
+        hoja.numero(columnas.media, linea, fila.mediaCuadrados);
+        if (fila.f)
+            hoja.numero(columnas.f, linea, *fila.f);
+        if (fila.probabilidad)
+            hoja.numero(columnas.probabilidad, linea, *fila.probabilidad);
+        ++linea;
+    }
+    return linea;
 }
 
 int BloqueIntervalos(Hoja &hoja, const AnovaResults &resultados, int pares, int linea,

@@ -77,6 +77,17 @@ void ImprimeRejilla(Hoja &hoja, const Estudio &estudio, int x0, int dx, int y0);
 // Footer right-aligned on `linea` and the closing rule on the line below.
 void PieDePagina(Hoja &hoja, int linea, const QString &version);
 
+// Where each layout puts the analysis-of-variance rows: the source's text
+// of the FAM row and of the error row, and the x of each column.
+struct ColumnasAnova
+{
+    std::array<QString, 2> fuentes;
+    int fuente, grados, suma, media, f, probabilidad;
+};
+
+// The rows from `linea` down; returns the line after them.
+int FilasAnovaEnHoja(Hoja &hoja, const AnovaResults &resultados, int linea, const ColumnasAnova &columnas);
+
 // Where each layout puts the interval block: the x of each heading text
 // ("FAM", "FAM", lower, upper, conclusion) and of each value of a pair line.
 struct ColumnasIntervalos

@@ -1,7 +1,6 @@
 #include "PaginasLaser.h"
 
 #include "core/motor/Conversiones.h"
-#include "core/motor/FilasAnova.h"
 #include "core/motor/Pares.h"
 
 #include <algorithm>
@@ -68,20 +67,8 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, JuegoResulta
         hoja.escribe(135, 15, QStringLiteral("Cuadrados"));
         hoja.escribe(190, 15, QStringLiteral("Cuadrados"));
 
-        int linea = 17;
-        for (const FilaAnova &fila : FilasAnova(r)) {
-            hoja.escribe(45, linea, fila.fuente == FilaAnova::Fuente::fam
-                                        ? QStringLiteral("FAM")
-                                        : QStringLiteral("Error de"));
-            hoja.numero(93, linea, fila.gradosLibertad);
-            hoja.numero(138, linea, fila.sumaCuadrados);
-            hoja.numero(193, linea, fila.mediaCuadrados);
-            if (fila.f)
-                hoja.numero(245, linea, *fila.f);
-            if (fila.probabilidad)
-                hoja.numero(280, linea, *fila.probabilidad);
-            ++linea;
-        }
+        const int linea = FilasAnovaEnHoja(hoja, r, 17,
+                                           {{QStringLiteral("FAM"), QStringLiteral("Error de")}, 45, 93, 138, 193, 245, 280});
         hoja.escribe(45, linea, QStringLiteral("Método"));
 
         hoja.escribe(135, 22, QStringLiteral("Desviación"));

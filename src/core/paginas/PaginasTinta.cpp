@@ -1,7 +1,6 @@
 #include "PaginasTinta.h"
 
 #include "core/motor/Conversiones.h"
-#include "core/motor/FilasAnova.h"
 #include "core/motor/Pares.h"
 
 namespace {
@@ -59,20 +58,8 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResul
         hoja.escribe(50, 14, QStringLiteral("CUADRADOS"));
         hoja.escribe(80, 14, QStringLiteral("CUADRADOS"));
 
-        int linea = 16;
-        for (const FilaAnova &fila : FilasAnova(r)) {
-            hoja.escribe(1, linea, fila.fuente == FilaAnova::Fuente::fam
-                                       ? QStringLiteral("FAM")
-                                       : QStringLiteral("ERROR DE"));
-            hoja.numero(27, linea, fila.gradosLibertad);
-            hoja.numero(52, linea, fila.sumaCuadrados);
-            hoja.numero(81, linea, fila.mediaCuadrados);
-            if (fila.f)
-                hoja.numero(112, linea, *fila.f);
-            if (fila.probabilidad)
-                hoja.numero(137, linea, *fila.probabilidad);
-            ++linea;
-        }
+        const int linea = FilasAnovaEnHoja(hoja, r, 16,
+                                           {{QStringLiteral("FAM"), QStringLiteral("ERROR DE")}, 1, 27, 52, 81, 112, 137});
         hoja.escribe(1, linea, QStringLiteral("MÉTODO"));
 
         hoja.escribe(2, 22, QStringLiteral("FAM"));
