@@ -23,10 +23,6 @@ public:
     // Adds the window to the frame and shows it.
     void muestra(QMdiArea *marco);
 
-    int control() const;
-    // Compares with FAM `control` (1..k) instead.
-    void ponControl(int control);
-
 private:
     void llena(const ResultadoDunnett &resultado);
 

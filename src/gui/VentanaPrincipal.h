@@ -56,7 +56,7 @@ public:
     void imprimeTinta();
     // The printer kind options window, modal; no menu item leads to it.
     void eligeImpresora();
-    // "&t de Dunnett": no function in this program.
+    // "&t de Dunnett", from the grid's menu.
     void dunnett();
 
     // The help number of a menu item: its own, or that of the nearest menu

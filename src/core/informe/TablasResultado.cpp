@@ -1,5 +1,6 @@
 #include "TablasResultado.h"
 
+#include "core/informe/TextoDunnett.h"
 #include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
@@ -16,6 +17,11 @@ QString Conclusion(bool hay, int fila)
                    : QStringLiteral("sin Diferencia entre FAM ");
     return hay ? QStringLiteral("Hay Diferencia entre FAM ")
                : QStringLiteral("Sin Diferencia entre FAM ");
+}
+
+QString FamDunnett(int i)
+{
+    return QStringLiteral("FAM %1").arg(i);
 }
 
 } // namespace
@@ -100,6 +106,44 @@ Rejilla TablaConclusiones(const AnovaResults &r, int k, QChar sep)
         t.ponCelda(2, fila, FormatoGeneral(inf, sep));
         t.ponCelda(3, fila, FormatoGeneral(sup, sep));
         t.ponCelda(4, fila, Conclusion(HayDiferencia(inf, sup), fila));
+    }
+    return t;
+}
+
+Rejilla TablaPromediosDunnett(const ResultadoDunnett &r, QChar sep)
+{
+    Rejilla t(2, r.k + 1);
+    t.ponCelda(0, 0, QStringLiteral("FAM"));
+    t.ponCelda(1, 0, QStringLiteral("Promedio"));
+    for (int i = 1; i <= r.k; ++i) {
+        t.ponCelda(0, i, FamDunnett(i));
+        t.ponCelda(1, i, FormatoGeneral(r.promedios[i], sep));
+    }
+    return t;
+}
+
+Rejilla TablaDunnett(const ResultadoDunnett &r, QChar sep)
+{
+    const auto F = [sep](double valor) { return FormatoGeneral(valor, sep); };
+    const QStringList encabezados = {
+        QStringLiteral("FAM"),             QStringLiteral("Diferencia"),
+        QStringLiteral("d"),               QStringLiteral("Semiamplitud"),
+        QStringLiteral("Límite inferior"), QStringLiteral("Límite superior"),
+        QStringLiteral("Conclusión"),      QStringLiteral("p ajustado"),
+    };
+    Rejilla t(ColumnasDunnett, r.k);
+    for (int columna = 0; columna < ColumnasDunnett; ++columna)
+        t.ponCelda(columna, 0, encabezados[columna]);
+    int fila = 1;
+    for (const ComparacionDunnett &c : r.comparaciones) {
+        const QStringList celdas = {
+            QStringLiteral("%1 − %2").arg(FamDunnett(c.fam), FamDunnett(r.control)),
+            F(c.diferencia), F(r.critico), F(c.amplitud), F(c.liminf), F(c.limsup),
+            ConclusionDunnett(c.hayDiferencia, r.control), F(c.p),
+        };
+        for (int columna = 0; columna < ColumnasDunnett; ++columna)
+            t.ponCelda(columna, fila, celdas[columna]);
+        ++fila;
     }
     return t;
 }

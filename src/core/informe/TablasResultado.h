@@ -2,6 +2,7 @@
 
 #include "core/estudio/Estudio.h"
 #include "core/motor/AnovaResults.h"
+#include "core/motor/Dunnett.h"
 
 #include <QChar>
 
@@ -19,3 +20,11 @@ Rejilla TablaEquipos(const JuegoResultados &juego, int k, QChar separador);
 // "Intervalo de Confianza": 5 × 12, two heading rows, then the pairs of k
 // FAM levels in pair order from row 2, the rows after them empty.
 Rejilla TablaConclusiones(const AnovaResults &resultados, int k, QChar separador);
+
+// "t de Dunnett", upper grid: 2 × (k + 1), each FAM level's mean.
+Rejilla TablaPromediosDunnett(const ResultadoDunnett &resultado, QChar separador);
+
+// "t de Dunnett", lower grid: ColumnasDunnett × k, a heading row, then each
+// level against the control.
+inline constexpr int ColumnasDunnett = 8;
+Rejilla TablaDunnett(const ResultadoDunnett &resultado, QChar separador);
