@@ -13,7 +13,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString fuentes = QStringLiteral(TOLERANCIA_FUENTES);
-const QString ejemplo = fuentes + u"/ejemplos/ejemplo-trabajado.w1e"_s;
 const QString casos = fuentes + u"/tests/informe/casos/"_s;
 
 } // namespace
@@ -34,16 +33,16 @@ private slots:
         const QString c = u"C.UTF-8"_s, es = u"es_ES.UTF-8"_s;
         const auto informe = [](const QString &ruta) { return QStringList{u"--informe"_s, ruta}; };
 
-        QTest::newRow("ejemplo, punto") << informe(ejemplo) << c << QString()
+        QTest::newRow("ejemplo, punto") << informe(archivoEjemploTrabajado) << c << QString()
                                         << contenido(casos + u"ejemplo-trabajado.txt"_s) << QByteArray() << 0;
         QTest::newRow("coma decimal") << informe(casos + u"coma.w1e"_s) << es << QString()
                                       << contenido(casos + u"coma.txt"_s) << QByteArray() << 0;
 
         // An error in the figures comes after the first block of the report.
         QTest::newRow("punto bajo coma decimal")
-            << informe(ejemplo) << es << QString()
+            << informe(archivoEjemploTrabajado) << es << QString()
             << contenido(casos + u"ejemplo-trabajado.txt"_s).split('\n').mid(0, 9).join('\n') + '\n'
-            << (ejemplo + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
+            << (archivoEjemploTrabajado + u": '99.2' is not a valid floating point value\n"_s).toUtf8() << 1;
 
         QVERIFY(m_dir.isValid());
         const QByteArray cabecera = "Equipo\r\nM\xE9todo\r\nAna\r\nhoy\r\n";
@@ -66,13 +65,13 @@ private slots:
         const auto dunnett = [](const QString &ruta, const QString &control) {
             return QStringList{u"--dunnett"_s, ruta, u"--control"_s, control};
         };
-        QTest::newRow("dunnett") << dunnett(ejemplo, u"2"_s) << c << QString()
+        QTest::newRow("dunnett") << dunnett(archivoEjemploTrabajado, u"2"_s) << c << QString()
                                  << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
-        QTest::newRow("dunnett, control antes") << QStringList{u"--dunnett"_s, u"--control"_s, u"2"_s, ejemplo} << c
+        QTest::newRow("dunnett, control antes") << QStringList{u"--dunnett"_s, u"--control"_s, u"2"_s, archivoEjemploTrabajado} << c
             << QString() << contenido(casos + u"dunnett-ejemplo-control-2.txt"_s) << QByteArray() << 0;
-        QTest::newRow("dunnett, control 4 de 3") << dunnett(ejemplo, u"4"_s) << c << QString() << QByteArray()
-            << fallo(ejemplo, u"El FAM de control debe estar entre 1 y 3: el estudio tiene 3 FAM."_s) << 2;
-        QTest::newRow("dunnett, control 6") << dunnett(ejemplo, u"6"_s) << c << QString() << QByteArray()
+        QTest::newRow("dunnett, control 4 de 3") << dunnett(archivoEjemploTrabajado, u"4"_s) << c << QString() << QByteArray()
+            << fallo(archivoEjemploTrabajado, u"El FAM de control debe estar entre 1 y 3: el estudio tiene 3 FAM."_s) << 2;
+        QTest::newRow("dunnett, control 6") << dunnett(archivoEjemploTrabajado, u"6"_s) << c << QString() << QByteArray()
             << "El FAM de control «6» no es válido: debe ser un número entero de 1 a 5.\n"_ba << 2;
         const QString k6 = estudio("k6", "6\r\n2\r\n");
         QTest::newRow("6 FAM") << informe(k6) << c << QString() << QByteArray()
@@ -86,24 +85,24 @@ private slots:
         QTest::newRow("tubería") << informe(tubo) << c << QString() << QByteArray()
             << fallo(tubo, u"No se puede abrir el archivo «%1»: no es un archivo normal."_s.arg(tubo)) << 1;
         // A report that could not be written is no success.
-        QTest::newRow("salida llena") << informe(ejemplo) << c << u"/dev/full"_s << QByteArray()
-            << fallo(ejemplo, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
+        QTest::newRow("salida llena") << informe(archivoEjemploTrabajado) << c << u"/dev/full"_s << QByteArray()
+            << fallo(archivoEjemploTrabajado, u"No se pudo escribir el informe en la salida estándar: No queda espacio en el dispositivo"_s)
             << 1;
 
         // The assumptions and the JSON document: their output and a failed write.
         const auto supuestos = [](const QString &ruta) { return QStringList{u"--supuestos"_s, ruta}; };
         const auto json = [](const QString &ruta) { return QStringList{u"--json"_s, ruta}; };
-        QTest::newRow("supuestos, ejemplo") << supuestos(ejemplo) << c << QString()
+        QTest::newRow("supuestos, ejemplo") << supuestos(archivoEjemploTrabajado) << c << QString()
             << contenido(fuentes + u"/tests/supuestos/ejemplo-trabajado.txt"_s) << QByteArray() << 0;
-        QTest::newRow("supuestos, salida llena") << supuestos(ejemplo) << c << u"/dev/full"_s << QByteArray()
-            << fallo(ejemplo, u"No se pudieron escribir los supuestos en la salida estándar: "
+        QTest::newRow("supuestos, salida llena") << supuestos(archivoEjemploTrabajado) << c << u"/dev/full"_s << QByteArray()
+            << fallo(archivoEjemploTrabajado, u"No se pudieron escribir los supuestos en la salida estándar: "
                               "No queda espacio en el dispositivo"_s) << 1;
         // The document's own "error" is the message alone.
         QTest::newRow("json, cálculo") << json(calculo) << c << QString()
             << "{\n    \"error\": \"Floating point division by zero\",\n    \"formato\": \"tolerancia-resultados/1\"\n}\n"_ba
             << fallo(calculo, u"Floating point division by zero"_s) << 1;
-        QTest::newRow("json, salida llena") << json(ejemplo) << c << u"/dev/full"_s << QByteArray()
-            << fallo(ejemplo, u"No se pudo escribir el documento JSON en la salida estándar: "
+        QTest::newRow("json, salida llena") << json(archivoEjemploTrabajado) << c << u"/dev/full"_s << QByteArray()
+            << fallo(archivoEjemploTrabajado, u"No se pudo escribir el documento JSON en la salida estándar: "
                               "No queda espacio en el dispositivo"_s) << 1;
 
         for (const QStringList &mal : {QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},

@@ -1,21 +1,18 @@
 #pragma once
 
-// What the window tests share: the example study, finding a child,
-// reading a file, typing as a user.
-#include "core/estudio/Estudio.h"
+// What the window tests share: finding a child, typing as a user; the
+// studies and files of the headless tests come with Estudios.h.
+#include "Estudios.h"
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaPrincipal.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-
-inline const QString ejemploTrabajado = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
 
 template<typename T>
 T *hijo(const QObject *padre, const QString &nombre)
@@ -24,12 +21,6 @@ T *hijo(const QObject *padre, const QString &nombre)
     if (!w)
         qFatal("no existe %s", qPrintable(nombre));
     return w;
-}
-
-inline QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
 }
 
 // Usable as the command table means it: an action or a button, enabled.
@@ -105,21 +96,4 @@ inline void tecleaEstudio(VentanaPrincipal *principal, const Valores &valores)
     }
     QVERIFY(hijo<QPushButton>(documento, QStringLiteral("boton1"))->hasFocus());
     tecla(Qt::Key_Space);
-}
-
-// A study of k FAM and n samples whose cell (i, j) holds "9i.0j".
-inline Estudio estudioDe(int k, int n)
-{
-    Estudio e;
-    e.etole = QStringLiteral("Equipo de disolución");
-    e.emetodo = QStringLiteral("Valoración por UV");
-    e.eanalista = QStringLiteral("Q.F.B. Núñez");
-    e.efecha = QStringLiteral("06/12/2026");
-    e.econdicion = QString::number(k);
-    e.ereplica = QString::number(n);
-    AceptaRejilla(e.stgdatos, k, n);
-    for (int i = 1; i <= k; ++i)
-        for (int j = 1; j <= n; ++j)
-            e.stgdatos.ponCelda(i, j, QStringLiteral("%1.%2").arg(90 + i).arg(j, 2, 10, QChar(u'0')));
-    return e;
 }

@@ -36,7 +36,25 @@ inline QList<QStringList> nivelesDe(const QString &texto)
     return niveles;
 }
 
-// The worked example: three FAM of four, also ejemplos/ejemplo-trabajado.w1e.
+// A study of k FAM and n samples whose cell (i, j) holds "9i.0j".
+inline Estudio estudioDe(int k, int n)
+{
+    Estudio e;
+    e.etole = QStringLiteral("Equipo de disolución");
+    e.emetodo = QStringLiteral("Valoración por UV");
+    e.eanalista = QStringLiteral("Q.F.B. Núñez");
+    e.efecha = QStringLiteral("06/12/2026");
+    e.econdicion = QString::number(k);
+    e.ereplica = QString::number(n);
+    AceptaRejilla(e.stgdatos, k, n);
+    for (int i = 1; i <= k; ++i)
+        for (int j = 1; j <= n; ++j)
+            e.stgdatos.ponCelda(i, j, QStringLiteral("%1.%2").arg(90 + i).arg(j, 2, 10, QChar(u'0')));
+    return e;
+}
+
+// The worked example: three FAM of four, also its file.
+inline const QString archivoEjemploTrabajado = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
 inline const QList<QStringList> ejemploTrabajado = {
     {"99.2", "100.1", "99.8", "100.5"},
     {"100.9", "101.3", "100.6", "101.0"},

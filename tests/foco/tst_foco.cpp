@@ -212,7 +212,7 @@ private slots:
     {
         QFETCH(QString, via);
         const bool raton = via == u"ratón"_s;
-        ventana->abreArchivo(ejemploTrabajado);
+        ventana->abreArchivo(archivoEjemploTrabajado);
         QTRY_VERIFY(ventana->documento() && foco() == u"etole"_s);
         const QStringList comandos{u"FileSaveItem"_s, u"spdguardar"_s, u"FileSaveAsItem"_s,
                                    u"FilePrintItem"_s, u"PrintLasser"_s, u"spdprint"_s};

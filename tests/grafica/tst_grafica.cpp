@@ -17,7 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
 const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/grafica/casos/");
 
 // Two FAM of three: 10 10 12 and 13 14 15. By hand: MSE = (8/3 + 2) / 4,
@@ -112,7 +111,7 @@ private slots:
         QFETCH(QStringList, medidas);
         QFETCH(QSize, tamano);
         const QString ruta = m_dir.filePath(nombre);
-        const Ejecucion e = ejecutaPrograma(QStringList{"--grafica", ruta, ejemplo} + medidas);
+        const Ejecucion e = ejecutaPrograma(QStringList{"--grafica", ruta, archivoEjemploTrabajado} + medidas);
         QVERIFY2(e.codigo == 0, qPrintable(e.error));
 
         const QString tipo = QFileInfo(ruta).suffix().toLower();
@@ -156,7 +155,7 @@ private slots:
         QTest::addColumn<int>("codigo");
         QTest::addColumn<QString>("mensaje"); // %1: the output file
         for (const QStringList &c : casosDe(casos + u"fallos.tsv"_s))
-            QTest::newRow(qPrintable(c[0])) << c.mid(3).replaceInStrings(u"EJEMPLO"_s, ejemplo).replaceInStrings(u"CASOS/"_s, casos) << c[1].toInt() << c[2];
+            QTest::newRow(qPrintable(c[0])) << c.mid(3).replaceInStrings(u"EJEMPLO"_s, archivoEjemploTrabajado).replaceInStrings(u"CASOS/"_s, casos) << c[1].toInt() << c[2];
     }
 
     // A refusal or failure writes nothing and leaves an earlier file whole.

@@ -39,8 +39,7 @@ private slots:
         QTest::addColumn<QString>("archivo");
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QChar>("separador");
-        const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
-        QTest::newRow("ejemplo trabajado, k = 3") << ejemplo << u"ejemplo-trabajado"_s << QChar(u'.');
+        QTest::newRow("ejemplo trabajado, k = 3") << archivoEjemploTrabajado << u"ejemplo-trabajado"_s << QChar(u'.');
         // k2-intervalos also pins texts copied as they are: "FAM: " for an
         // empty description, "98.50" as typed.
         for (const char *nombre : {"k2-intervalos", "k2-sin-intervalos", "k3-sin-intervalos", "k4-intervalos",

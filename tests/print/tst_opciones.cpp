@@ -172,7 +172,7 @@ private slots:
         principal = new VentanaPrincipal;
         principal->show();
         principal->creaVentanasImpresion();
-        principal->abreArchivo(ejemploTrabajado);
+        principal->abreArchivo(archivoEjemploTrabajado);
         QVERIFY(principal->documento());
     }
 

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString ejemplo = QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/ejemplo-trabajado.w1e");
 const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/print/casos/");
 
 // The options of the four pages, numbered as ImprimePagina numbers them.
@@ -85,7 +84,7 @@ private slots:
         const QString ruta = m_dir.filePath(QStringLiteral("abortado.pdf"));
         const auto impresora = impresoraPdf(ruta, 600);
         LienzoImpresora lienzo(*impresora);
-        Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ejemplo));
+        Estudio estudio = EstudioAceptado(LeeArchivoEstudio(archivoEjemploTrabajado));
         Estudio roto = estudio;
         roto.econdicion = QStringLiteral("tres");
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto));
@@ -101,7 +100,7 @@ private slots:
         // Besides the worked example, every count of FAM with the most samples
         // and clearly different means (the interval block is printed), and
         // with few samples and alike means.
-        QStringList estudios{ejemplo};
+        QStringList estudios{archivoEjemploTrabajado};
         for (const QString &nombre : QDir(casos + QStringLiteral("estudios")).entryList({QStringLiteral("*.w1e")}))
             estudios << casos + QStringLiteral("estudios/") + nombre;
         for (const QString &estudio : estudios)
@@ -142,7 +141,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("argumentos");
         for (const QStringList &c : casosDe(casos + QStringLiteral("uso.tsv")))
-            QTest::newRow(qPrintable(c[0])) << c.mid(1).replaceInStrings(QStringLiteral("EJEMPLO"), ejemplo);
+            QTest::newRow(qPrintable(c[0])) << c.mid(1).replaceInStrings(QStringLiteral("EJEMPLO"), archivoEjemploTrabajado);
     }
 
     void uso()
@@ -164,7 +163,7 @@ private slots:
         QTest::addColumn<QString>("estudio");
         // A refused study, or none, writes nothing either.
         for (const QStringList &c : casosDe(casos + QStringLiteral("salidas.tsv")))
-            QTest::newRow(qPrintable(c[0])) << c[1] << c[2] << c[3] << c[4] << (c[5] == u"EJEMPLO" ? ejemplo : casos + c[5]);
+            QTest::newRow(qPrintable(c[0])) << c[1] << c[2] << c[3] << c[4] << (c[5] == u"EJEMPLO" ? archivoEjemploTrabajado : casos + c[5]);
     }
 
     // A PDF that cannot be written is a failure that names the file, and it

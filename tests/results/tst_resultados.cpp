@@ -26,11 +26,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/results/casos/");
-// The worked example: k = 3, n = 4.
-const Valores ejemplo = {{"99.2", "100.1", "99.8", "100.5"},
-                         {"100.9", "101.3", "100.6", "101.0"},
-                         {"99.5", "99.9", "100.2", "99.7"}};
-
 // k = 2, n = 2, built so that the lower limit of pair 1-2 is exactly 0:
 // mcerror is 1, so the half-width is the t value 4.3027 itself, and the
 // difference of the means 5.3027 - 1 is that same double.
@@ -87,7 +82,7 @@ void cambiaCelda(int i, int j, const QString &texto)
 
 // The lines of section [seccion] of casos/`archivo` (those before any
 // section for none), fields split by '|'; notes start with '#'.
-Valores casosDe(const QString &archivo, const QString &seccion = {})
+Valores filasDe(const QString &archivo, const QString &seccion = {})
 {
     Valores filas;
     QString actual;
@@ -104,7 +99,7 @@ Valores casosDe(const QString &archivo, const QString &seccion = {})
 // rows after those given must be empty.
 void compruebaFilas(QWidget *ventana, const QString &nombre, const QString &seccion)
 {
-    const Valores filas = casosDe(u"rejillas.txt"_s, seccion);
+    const Valores filas = filasDe(u"rejillas.txt"_s, seccion);
     QVERIFY2(!filas.isEmpty(), qPrintable(seccion));
     auto *rejilla = hijo<RejillaResultado>(ventana, nombre);
     for (int f = 0; f < rejilla->rowCount(); ++f)
@@ -145,7 +140,7 @@ private slots:
     // The worked example's three grids, cell by cell, and Tab in them.
     void ventanasDeResultados()
     {
-        tecleaEstudio(ejemplo);
+        tecleaEstudio(ejemploTrabajado);
         QVERIFY(!habilitado(u"mnuconclu"_s));
         ejecuta("mnuanova");
         ejecuta("mnuconclu");
@@ -196,13 +191,13 @@ private slots:
 
     void probabilidadAltaRetiraIntervalo()
     {
-        tecleaEstudio(ejemplo);
+        tecleaEstudio(ejemploTrabajado);
         ejecuta("mnuanova");
         QWidget *primera = resultado("finfoA");
 
         // FAM 2 made equal to FAM 1; the bottom-right cell is not touched.
         for (int j = 1; j <= 4; ++j)
-            cambiaCelda(2, j, ejemplo[0][j - 1]);
+            cambiaCelda(2, j, ejemploTrabajado[0][j - 1]);
         QVERIFY(habilitado(u"mnuconclu"_s));
         ejecuta("mnuanova");
         QCOMPARE(dialogos->mensajes, QStringList());
@@ -221,7 +216,7 @@ private slots:
     void errores_data()
     {
         QTest::addColumn<QStringList>("caso");
-        for (const QStringList &caso : casosDe(u"errores.txt"_s))
+        for (const QStringList &caso : filasDe(u"errores.txt"_s))
             QTest::newRow(qPrintable(caso[0])) << caso;
     }
 
@@ -252,7 +247,7 @@ private slots:
     // The plot window: what a screen reader is told, saving and printing.
     void grafica()
     {
-        tecleaEstudio(ejemplo);
+        tecleaEstudio(ejemploTrabajado);
         ventanaPrincipal->findChild<QAbstractButton *>(u"spdgrafica"_s)->click();
         QWidget *ventana = resultado("VentanaGrafica");
         QVERIFY(ventana);
@@ -341,7 +336,7 @@ private slots:
     void cierreDeVentanas()
     {
         QFETCH(QString, orden);
-        tecleaEstudio(ejemplo);
+        tecleaEstudio(ejemploTrabajado);
         ejecuta("mnuanova");
         ejecuta("mnuconclu");
         ejecuta("mnuinforme");
@@ -409,7 +404,7 @@ private slots:
     // with FAM 1 as control, then FAM 2, from its own copy of the study.
     void dunnettYSupuestos()
     {
-        tecleaEstudio(ejemplo);
+        tecleaEstudio(ejemploTrabajado);
         ejecuta("pmnudunet");
         ejecuta("mnusupuestos");
         QCOMPARE(dialogos->mensajes, QStringList());
