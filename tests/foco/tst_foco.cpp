@@ -1,7 +1,7 @@
 // The document window's checks with real message boxes and focus on an X server.
 
 #include "Ayudas.h"
-#include "../shell/Casos.h"
+#include "TablaDePrueba.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -13,6 +13,8 @@
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
+
+static const QString carpetaCasos = u"" TOLERANCIA_FUENTES "/tests/foco/casos"_s;
 
 #define CALMA(cajas) do { calma(cajas); if (QTest::currentTestFailed()) return; } while (false)
 
@@ -104,7 +106,7 @@ private slots:
     }
 
     // The field by its label's accelerator (Alt+letter), a bad count, Tab.
-    void conteoFallido_data() { casos("conteoFallido"); }
+    void conteoFallido_data() { tablaDePrueba(carpetaCasos + u"/conteoFallido.tsv"_s); }
 
     // One message per failed leave; the keyboard stays with the field at
     // fault until its value passes.
@@ -130,7 +132,7 @@ private slots:
     }
 
     // k = 2, n = 3 typed row by row; the bad cell's row, in column 1.
-    void celdaFallida_data() { casos("celdaFallida"); }
+    void celdaFallida_data() { tablaDePrueba(carpetaCasos + u"/celdaFallida.tsv"_s); }
 
     void celdaFallida()
     {
@@ -167,7 +169,7 @@ private slots:
     }
 
     // A command, or the main window's close box ("cierre"); the answer.
-    void cierreConFallo_data() { casos("cierreConFallo"); }
+    void cierreConFallo_data() { tablaDePrueba(carpetaCasos + u"/cierreConFallo.tsv"_s); }
 
     // With a count at fault the close question still guards the study; Yes
     // keeps it (the count stops the save), No lets it go.
@@ -204,7 +206,7 @@ private slots:
         QTRY_COMPARE(foco(), u"econdicion"_s);
     }
 
-    void entraRejilla_data() { casos("entraRejilla"); }
+    void entraRejilla_data() { tablaDePrueba(carpetaCasos + u"/entraRejilla.tsv"_s); }
 
     // However the grid gets the focus after a study is opened, saving and
     // printing become usable.

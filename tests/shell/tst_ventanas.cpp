@@ -1,6 +1,6 @@
 #include "Ayudas.h"
-#include "Casos.h"
 #include "DialogosFalsos.h"
+#include "TablaDePrueba.h"
 
 #include "core/ayuda/TemasAyuda.h"
 #include "core/comandos/EstadoComandos.h"
@@ -77,11 +77,6 @@ class TstVentanas : public QObject
     QTableWidget *rejilla() const { return hijo<QTableWidget>(documento(), u"stgdatos"_s); }
     QString foco() const { return componenteConFoco(ventana); }
     QLabel *panel(const QString &nombre) const { return hijo<QLabel>(ventana, nombre); }
-    // The current row's field of a table read with casos().
-    static QString dato(const char *columna)
-    {
-        return *static_cast<QString *>(QTest::qData(columna, QMetaType::QString));
-    }
 
     // The counts typed on the capture page, each left by Tab, accepted, and
     // the focus into the grid.
@@ -431,10 +426,11 @@ private slots:
     // Every child window lies wholly inside the workspace, also the study
     // opened again while result windows are open, on a large and a small
     // main window; the report starts at its first line.
-    void ventanasDentroDelMarco_data() { casos("ventanasDentroDelMarco"); }
+    void ventanasDentroDelMarco_data() { tablaDePrueba(carpetaCasos + u"/ventanasDentroDelMarco.tsv"_s); }
     void ventanasDentroDelMarco()
     {
-        QString ancho = dato("ancho"), alto = dato("alto");
+        QFETCH(QString, ancho);
+        QFETCH(QString, alto);
         ventana->setFixedSize(ancho.toInt(), alto.toInt());
         abreConResultados();
         accion(u"mnuinforme"_s)->trigger();
@@ -456,10 +452,11 @@ private slots:
 
     // The name each top-level window gets is exactly the program's caption,
     // with nothing of the toolkit's appended.
-    void nombresDeVentana_data() { casos("nombresDeVentana"); }
+    void nombresDeVentana_data() { tablaDePrueba(carpetaCasos + u"/nombresDeVentana.tsv"_s); }
     void nombresDeVentana()
     {
-        QString clase = dato("clase"), titulo = dato("titulo");
+        QFETCH(QString, clase);
+        QFETCH(QString, titulo);
         PreparaAplicacion();
         // Qt appends a display name of the program's own to every window name.
         QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
