@@ -73,7 +73,6 @@ class TstFoco : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setApplicationDisplayName(u"Tolerancia del Método"_s);
         // Answers whatever box is open, as the user would, after a moment.
         connect(&responde, &QTimer::timeout, this, [this] {
             auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

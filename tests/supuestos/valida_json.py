@@ -3,7 +3,6 @@ reads the output with a strict parser, validates it against the schema and
 recomputes the figures that need no distribution with exact fractions."""
 import json
 import math
-import os
 import subprocess
 import sys
 import tempfile
