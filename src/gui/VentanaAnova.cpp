@@ -47,12 +47,6 @@ VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
     columna->addWidget(stganova);
     columna->addWidget(zona, 1);
 
-    for (RejillaResultado *rejilla : {stganova, stgeqpo}) {
-        connect(rejilla, &RejillaResultado::teclaPulsada, rejilla,
-                &RejillaResultado::aplicaTeclaTab);
-        connect(rejilla, &RejillaResultado::salida, rejilla, &RejillaResultado::restableceTab);
-    }
-
     creaMenuCerrar();
 }
 

@@ -50,10 +50,6 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
     columna->addWidget(stgpromedios);
     columna->addWidget(stgdunnett, 1);
 
-    for (RejillaResultado *rejilla : {stgpromedios, stgdunnett}) {
-        connect(rejilla, &RejillaResultado::teclaPulsada, rejilla, &RejillaResultado::aplicaTeclaTab);
-        connect(rejilla, &RejillaResultado::salida, rejilla, &RejillaResultado::restableceTab);
-    }
     connect(cbcontrol, &QComboBox::currentIndexChanged, this, [this](int indice) {
         if (indice >= 0)
             EjecutaComando([this, indice] { llena(CalculaDunnett(m_estudio, m_separador, indice + 1)); });

@@ -34,13 +34,8 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
     stgconclu->setColumnWidth(4, 250);
     stgconclu->raise();
 
-    connect(stgconclu, &RejillaResultado::teclaPulsada, stgconclu,
-            &RejillaResultado::aplicaTeclaTab);
     // Leaving the grid also takes it back to its first row.
-    connect(stgconclu, &RejillaResultado::salida, this, [this] {
-        stgconclu->restableceTab();
-        stgconclu->ponFilaActual(0);
-    });
+    connect(stgconclu, &RejillaResultado::salida, this, [this] { stgconclu->ponFilaActual(0); });
 
     creaMenuCerrar();
 }
