@@ -9,7 +9,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
+VentanaAnova::VentanaAnova(QWidget *parent)
+    : VentanaResultado(QStringLiteral("Análisis de la varianza"), {894, 603}, true, parent)
 {
     setObjectName(QStringLiteral("finfoA"));
     setProperty(PropiedadAyuda, 11);
@@ -55,9 +56,4 @@ void VentanaAnova::llena(const JuegoResultados &juego, int k)
     const QChar separador = SeparadorDecimal();
     stganova->ponCeldas(TablaAnova(juego.resultados, separador));
     stgeqpo->ponCeldas(TablaEquipos(juego, k, separador));
-}
-
-void VentanaAnova::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("Análisis de la varianza"), {894, 603}, true);
 }

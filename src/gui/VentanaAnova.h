@@ -3,7 +3,6 @@
 #include "core/motor/AnovaResults.h"
 #include "gui/VentanaResultado.h"
 
-class QMdiArea;
 class QTextEdit;
 class RejillaResultado;
 
@@ -18,8 +17,6 @@ public:
 
     // Fills both grids from a calculation of k FAM levels.
     void llena(const JuegoResultados &juego, int k);
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 private:
     RejillaResultado *stganova;

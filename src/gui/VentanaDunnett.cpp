@@ -12,7 +12,8 @@
 
 VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
                                const ResultadoDunnett &resultado, QWidget *parent)
-    : VentanaResultado(parent), m_estudio(estudio), m_separador(separador)
+    : VentanaResultado(QStringLiteral("t de Dunnett"), {960, 420}, true, parent),
+      m_estudio(estudio), m_separador(separador)
 {
     setObjectName(QStringLiteral("VentanaDunnett"));
     setProperty(PropiedadAyuda, 13);
@@ -63,9 +64,4 @@ void VentanaDunnett::llena(const ResultadoDunnett &resultado)
 {
     stgpromedios->ponCeldas(TablaPromediosDunnett(resultado, m_separador));
     stgdunnett->ponCeldas(TablaDunnett(resultado, m_separador));
-}
-
-void VentanaDunnett::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("t de Dunnett"), {960, 420}, true);
 }

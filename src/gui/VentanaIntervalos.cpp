@@ -8,7 +8,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
+VentanaIntervalos::VentanaIntervalos(QWidget *parent)
+    : VentanaResultado(QStringLiteral("Intervalo de Confianza"), {683, 414}, true, parent)
 {
     setObjectName(QStringLiteral("finfoB"));
     setProperty(PropiedadAyuda, 12);
@@ -43,9 +44,4 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
 void VentanaIntervalos::llena(const AnovaResults &resultados, int k)
 {
     stgconclu->ponCeldas(TablaConclusiones(resultados, k, SeparadorDecimal()));
-}
-
-void VentanaIntervalos::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("Intervalo de Confianza"), {683, 414}, true);
 }

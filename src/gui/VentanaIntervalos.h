@@ -3,7 +3,6 @@
 #include "core/motor/AnovaResults.h"
 #include "gui/VentanaResultado.h"
 
-class QMdiArea;
 class QTextEdit;
 class RejillaResultado;
 
@@ -18,8 +17,6 @@ public:
 
     // Fills the grid with the pairs of k FAM levels.
     void llena(const AnovaResults &resultados, int k);
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 private:
     QTextEdit *memoB;
