@@ -26,13 +26,8 @@ VentanaAnova::VentanaAnova(QWidget *parent)
     // The memo only shows as the background around the statistics grid.
     auto *zona = new QWidget(this);
     zona->setMinimumHeight(232);
-    memoa = new QTextEdit(zona);
-    memoa->setObjectName(QStringLiteral("memoa"));
-    memoa->setAccessibleName(QStringLiteral("Fondo de las estadísticas por FAM"));
-    memoa->setReadOnly(true);
-    memoa->setAlignment(Qt::AlignCenter);
-    memoa->setContextMenuPolicy(Qt::NoContextMenu);
-    memoa->setGeometry(0, 0, 878, 232);
+    creaFondo(QStringLiteral("memoa"), QStringLiteral("Fondo de las estadísticas por FAM"), zona)
+        ->setGeometry(0, 0, 878, 232);
 
     stgeqpo = new RejillaResultado(QStringLiteral("stgeqpo"),
                                     QStringLiteral("Estadísticas por FAM"), 4, 8, 1, 2, 140, zona);

@@ -3,7 +3,6 @@
 #include "core/motor/AnovaResults.h"
 #include "gui/VentanaResultado.h"
 
-class QTextEdit;
 class RejillaResultado;
 
 // "Análisis de la varianza": the analysis-of-variance table and the
@@ -20,6 +19,5 @@ public:
 
 private:
     RejillaResultado *stganova;
-    QTextEdit *memoa;
     RejillaResultado *stgeqpo;
 };

@@ -14,12 +14,8 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent)
     setObjectName(QStringLiteral("finfoB"));
     setProperty(PropiedadAyuda, 12);
 
-    memoB = new QTextEdit(this);
-    memoB->setObjectName(QStringLiteral("memoB"));
-    memoB->setAccessibleName(QStringLiteral("Fondo de los intervalos de confianza"));
-    memoB->setReadOnly(true);
-    memoB->setAlignment(Qt::AlignCenter);
-    memoB->setContextMenuPolicy(Qt::NoContextMenu);
+    QTextEdit *memoB =
+        creaFondo(QStringLiteral("memoB"), QStringLiteral("Fondo de los intervalos de confianza"), this);
     auto *fondo = new QVBoxLayout(this);
     fondo->setContentsMargins(0, 0, 0, 0);
     fondo->addWidget(memoB);

@@ -3,7 +3,6 @@
 #include "core/motor/AnovaResults.h"
 #include "gui/VentanaResultado.h"
 
-class QTextEdit;
 class RejillaResultado;
 
 // "Intervalo de Confianza": every pair of FAM levels of one calculation
@@ -19,6 +18,5 @@ public:
     void llena(const AnovaResults &resultados, int k);
 
 private:
-    QTextEdit *memoB;
     RejillaResultado *stgconclu;
 };

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -47,6 +48,18 @@ void VentanaResultado::creaMenuCerrar()
     QAction *cerrar = m_menu->addAction(QStringLiteral("Cerrar"));
     cerrar->setObjectName(QStringLiteral("Cerrar1"));
     connect(cerrar, &QAction::triggered, this, &VentanaResultado::cierra);
+}
+
+QTextEdit *VentanaResultado::creaFondo(const QString &nombre, const QString &nombreAccesible,
+                                       QWidget *padre)
+{
+    auto *memo = new QTextEdit(padre);
+    memo->setObjectName(nombre);
+    memo->setAccessibleName(nombreAccesible);
+    memo->setReadOnly(true);
+    memo->setAlignment(Qt::AlignCenter);
+    memo->setContextMenuPolicy(Qt::NoContextMenu);
+    return memo;
 }
 
 void VentanaResultado::closeEvent(QCloseEvent *evento)

@@ -8,6 +8,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QTextEdit;
 
 // What the six result windows share: they live in the main window's frame
 // with a caption and outer size of their own, are destroyed when closed, and
@@ -35,6 +36,10 @@ protected:
 
     // The window's context menu with its one item "Cerrar".
     void creaMenuCerrar();
+    // A read-only memo, centred and without a context menu, that only
+    // shows as the background of the window's grids.
+    static QTextEdit *creaFondo(const QString &nombre, const QString &nombreAccesible,
+                                QWidget *padre);
 
     void closeEvent(QCloseEvent *evento) override;
     void contextMenuEvent(QContextMenuEvent *evento) override;
