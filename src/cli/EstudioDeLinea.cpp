@@ -26,11 +26,16 @@ std::optional<Argumentos> LeeArgumentos(int argc, char **argv, int desde, const 
     return argumentos;
 }
 
+void EscribeLinea(std::FILE *flujo, const QString &texto)
+{
+    const QByteArray utf8 = texto.toUtf8() + '\n';
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), flujo);
+}
+
 void EscribeError(const QString &ruta, const QString &texto)
 {
     std::fflush(stdout);
-    const QByteArray utf8 = (ruta + QStringLiteral(": ") + texto).toUtf8() + '\n';
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
+    EscribeLinea(stderr, ruta + QStringLiteral(": ") + texto);
 }
 
 bool CalculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,

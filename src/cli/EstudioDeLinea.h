@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,6 +25,9 @@ struct Argumentos
 // Nothing when they do not have that form: a second file, an unknown
 // option, a repeated one or one without its value.
 std::optional<Argumentos> LeeArgumentos(int argc, char **argv, int desde, const QStringList &nombres);
+
+// `texto` in UTF-8 and a newline.
+void EscribeLinea(std::FILE *flujo, const QString &texto);
 
 // "ARCHIVO: texto" on the error output: a batch over many studies must tell
 // which one failed.

@@ -27,13 +27,6 @@ const char *const uso =
     " [--impresora laser|deskjet] ARCHIVO.w1e\n"
     "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
 
-void escribe(std::FILE *flujo, const QString &texto)
-{
-    const QByteArray utf8 = texto.toUtf8();
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), flujo);
-    std::fputc('\n', flujo);
-}
-
 bool salidaCompleta()
 {
     return std::fflush(stdout) == 0 && !std::ferror(stdout);
@@ -49,36 +42,33 @@ int compruebaSalida(const QString &ruta, const QString &mensaje)
     return 1;
 }
 
-std::function<void(const QString &)> fallaEnStderr(const QString &ruta)
+// A command that writes what it calculates from the study to stdout: it
+// fails when the study does not calculate or the output did not take it.
+int escribeEstudio(const QString &ruta, const std::function<void(const Estudio &)> &escribe,
+                   const QString &mensaje)
 {
-    return [ruta](const QString &mensaje) { EscribeError(ruta, mensaje); };
+    return CalculaEstudioOFalla(ruta, escribe) == 0 ? compruebaSalida(ruta, mensaje) : 1;
 }
 
 // What a user gets who opens the file, presses the accept button and
 // chooses "&Informe".
 int informe(const QString &ruta)
 {
-    const bool hecho = CalculaEstudio(ruta, [](const Estudio &estudio) {
+    return escribeEstudio(ruta, [](const Estudio &estudio) {
         JuegoResultados juego;
         ComponeInforme(estudio, SeparadorDecimal(), juego,
-                       [](const QString &linea) { escribe(stdout, linea); });
-    }, fallaEnStderr(ruta));
-    return hecho ? compruebaSalida(ruta,
-                       QStringLiteral("No se pudo escribir el informe en la salida estándar: %1"))
-                 : 1;
+                       [](const QString &linea) { EscribeLinea(stdout, linea); });
+    }, QStringLiteral("No se pudo escribir el informe en la salida estándar: %1"));
 }
 
 // The content of the "Supuestos del análisis" window.
 int supuestos(const QString &ruta)
 {
-    const bool hecho = CalculaEstudio(ruta, [](const Estudio &estudio) {
+    return escribeEstudio(ruta, [](const Estudio &estudio) {
         const QChar separador = SeparadorDecimal();
         for (const QString &linea : LineasSupuestos(CalculaSupuestos(estudio, separador), separador))
-            escribe(stdout, linea);
-    }, fallaEnStderr(ruta));
-    return hecho ? compruebaSalida(ruta,
-                       QStringLiteral("No se pudieron escribir los supuestos en la salida estándar: %1"))
-                 : 1;
+            EscribeLinea(stdout, linea);
+    }, QStringLiteral("No se pudieron escribir los supuestos en la salida estándar: %1"));
 }
 
 // Every result as one JSON document; a study that cannot be calculated
@@ -104,7 +94,7 @@ int json(const QString &ruta)
 int dunnett(const QString &ruta, int control)
 {
     bool fueraDelEstudio = false;
-    const bool hecho = CalculaEstudio(ruta, [&](const Estudio &estudio) {
+    const bool hecho = CalculaEstudioOFalla(ruta, [&](const Estudio &estudio) {
         const int k = StrToInt(estudio.econdicion);
         if (control > k) {
             EscribeError(ruta, QStringLiteral("El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM.")
@@ -113,8 +103,8 @@ int dunnett(const QString &ruta, int control)
             return;
         }
         ComponeDunnett(estudio, SeparadorDecimal(), control,
-                       [](const QString &linea) { escribe(stdout, linea); });
-    }, fallaEnStderr(ruta));
+                       [](const QString &linea) { EscribeLinea(stdout, linea); });
+    }) == 0;
     if (!hecho)
         return 1;
     if (fueraDelEstudio)
@@ -150,7 +140,7 @@ int EjecutaLineaComandos(int argc, char **argv)
             bool entero = false;
             const int control = texto.toInt(&entero);
             if (!entero || control < 1 || control > 5) {
-                escribe(stderr, QStringLiteral("El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.")
+                EscribeLinea(stderr, QStringLiteral("El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.")
                                     .arg(texto));
                 return 2;
             }

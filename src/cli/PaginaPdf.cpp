@@ -4,8 +4,7 @@
 #include "core/estudio/ArchivosSistema.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
-#include "core/paginas/PaginasLaser.h"
-#include "core/paginas/PaginasTinta.h"
+#include "core/paginas/PaginasImpresora.h"
 #include "gui/LienzoImpresora.h"
 
 #include <QBuffer>
@@ -57,24 +56,15 @@ QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoR
     QBuffer documento;
     documento.open(QIODevice::WriteOnly);
     {
+        const PaginasImpresora &paginas = orden.laser ? PaginasDeLaser : PaginasDeTinta;
         QPdfWriter pdf(&documento);
-        pdf.setResolution(orden.laser ? ResolucionLaser : ResolucionDeskJet);
+        pdf.setResolution(paginas.resolucion);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(margenPdfMm, margenPdfMm, margenPdfMm, margenPdfMm),
                                       QPageLayout::Millimeter));
         pdf.setCreator(QStringLiteral("Tolerancia del Método"));
         LienzoImpresora lienzo(pdf);
-        if (orden.laser) {
-            if (orden.resultados)
-                ImprimeToleranciaLaser(lienzo, estudio, juego);
-            else
-                ImprimeInformacionLaser(lienzo, estudio);
-        } else {
-            if (orden.resultados)
-                ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados);
-            else
-                ImprimeInformacionDeskJet(lienzo, estudio);
-        }
+        DibujaPagina(paginas, lienzo, estudio, orden.resultados, juego);
     }
     return documento.data();
 }

@@ -39,6 +39,14 @@ int ejecuta(QDialog &dialogo)
     return resultado;
 }
 
+// Runs a file dialog: the first file chosen, or empty when cancelled.
+QString eligeArchivo(QFileDialog &dialogo)
+{
+    if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return dialogo.selectedFiles().constFirst();
+}
+
 class DialogosQt : public Dialogos
 {
 public:
@@ -64,9 +72,7 @@ public:
         dialogo.setNameFilter(filtroEstudios);
         dialogo.setDefaultSuffix(QStringLiteral("w1e"));
         dialogo.setOption(QFileDialog::ReadOnly, false);
-        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-            return {};
-        return dialogo.selectedFiles().constFirst();
+        return eligeArchivo(dialogo);
     }
 
     QString guardaArchivo(QWidget *padre, const QString &nombre) override
@@ -77,9 +83,7 @@ public:
         dialogo.setNameFilter(filtroEstudios);
         dialogo.setDefaultSuffix(QStringLiteral("w1e"));
         dialogo.selectFile(nombre);
-        if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-            return {};
-        return dialogo.selectedFiles().constFirst();
+        return eligeArchivo(dialogo);
     }
 
     bool imprime(QPrinter *impresora, QWidget *padre) override
@@ -112,9 +116,9 @@ QString Dialogos::guardaGrafica(QWidget *padre, const QString &nombre)
         dialogo.setDefaultSuffix(extensiones.value(tipos.indexOf(tipo), extensiones.first()));
     });
     dialogo.selectFile(nombre);
-    if (ejecuta(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+    QString ruta = eligeArchivo(dialogo);
+    if (ruta.isEmpty())
         return {};
-    QString ruta = dialogo.selectedFiles().constFirst();
     if (!FormatoDeRuta(ruta))
         ruta += u'.' + extensiones.value(tipos.indexOf(dialogo.selectedNameFilter()), extensiones.first());
     return ruta;

@@ -5,8 +5,6 @@
 
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
-#include "core/paginas/PaginasLaser.h"
-#include "core/paginas/PaginasTinta.h"
 #include "gui/Dialogos.h"
 #include "gui/VentanaEstudio.h"
 
@@ -24,24 +22,12 @@ std::unique_ptr<Lienzo> CreaLienzo(QPrinter &impresora)
     return std::make_unique<LienzoImpresora>(impresora);
 }
 
-// The ink-jet results page reads the per-FAM figures from the record alone.
-void ToleranciaTinta(Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
-{
-    ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados);
-}
-
-void ToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
-{
-    ImprimeToleranciaLaser(lienzo, estudio, juego);
-}
-
 } // namespace
 
 OpcionesImpresion *OpcionesImpresion::laser(FuenteDocumento documento, QWidget *parent)
 {
     auto *ventana = new OpcionesImpresion(QStringLiteral("Imprimir en Lasser:"), QSize(433, 322),
-                                          {ImprimeInformacionLaser, ToleranciaLaser, ResolucionLaser},
-                                          std::move(documento), parent);
+                                          PaginasDeLaser, std::move(documento), parent);
     ventana->setObjectName(QStringLiteral("Foppr1"));
     ventana->move(244, 117);
     return ventana;
@@ -50,8 +36,7 @@ OpcionesImpresion *OpcionesImpresion::laser(FuenteDocumento documento, QWidget *
 OpcionesImpresion *OpcionesImpresion::tinta(FuenteDocumento documento, QWidget *parent)
 {
     auto *ventana = new OpcionesImpresion(QStringLiteral("Imprimir:"), QSize(438, 290),
-                                          {ImprimeInformacionDeskJet, ToleranciaTinta, ResolucionDeskJet},
-                                          std::move(documento), parent);
+                                          PaginasDeTinta, std::move(documento), parent);
     ventana->setObjectName(QStringLiteral("Foppr"));
     return ventana;
 }
@@ -61,7 +46,8 @@ void InstalaFabricaLienzo(FabricaLienzo fabrica)
     fabricaInstalada = std::move(fabrica);
 }
 
-OpcionesImpresion::OpcionesImpresion(const QString &tituloGrupo, QSize tamano, Paginas paginas,
+OpcionesImpresion::OpcionesImpresion(const QString &tituloGrupo, QSize tamano,
+                                     const PaginasImpresora &paginas,
                                      FuenteDocumento documento, QWidget *parent)
     : QDialog(parent), m_paginas(paginas), m_documento(std::move(documento))
 {
@@ -123,14 +109,6 @@ void OpcionesImpresion::preparaImpresora()
     m_impresora.setResolution(m_paginas.resolucion);
 }
 
-void OpcionesImpresion::dibujaPagina(Lienzo &lienzo, const Estudio &estudio, int pagina)
-{
-    if (pagina == 0)
-        m_paginas.informacion(lienzo, estudio);
-    else
-        m_paginas.tolerancia(lienzo, estudio, m_resultados);
-}
-
 void OpcionesImpresion::imprime()
 {
     EjecutaComando([this] {
@@ -142,9 +120,7 @@ void OpcionesImpresion::imprime()
         const int copias = m_impresora.copyCount();
         // Every copy is a job of its own; the printer must not multiply them.
         m_impresora.setCopyCount(1);
-        const int pagina = seleccion();
-        if (pagina != 0 && pagina != 1)
-            return;
+        const bool resultados = seleccion() == 1;
         const std::unique_ptr<Lienzo> lienzo = CreaLienzo(m_impresora);
         for (int copia = 0; copia < copias; ++copia) {
             // The dialogs and the printer may let the study window close.
@@ -153,9 +129,9 @@ void OpcionesImpresion::imprime()
                 return;
             const Estudio estudio = documento->estudio();
             // Every copy of the results rests on its own calculation.
-            if (pagina == 1)
+            if (resultados)
                 CalculaAnova(estudio, SeparadorDecimal(), m_resultados);
-            dibujaPagina(*lienzo, estudio, pagina);
+            DibujaPagina(m_paginas, *lienzo, estudio, resultados, m_resultados);
         }
     });
 }
@@ -165,18 +141,16 @@ void OpcionesImpresion::vistaPrevia()
     EjecutaComando([this] {
         if (!estudioImprimible())
             return;
-        const int pagina = seleccion();
-        if (pagina != 0 && pagina != 1)
-            return;
+        const bool resultados = seleccion() == 1;
         const Estudio estudio = m_documento()->estudio();
-        if (pagina == 1)
+        if (resultados)
             CalculaAnova(estudio, SeparadorDecimal(), m_resultados);
         preparaImpresora();
         Dialogos::actual().vistaPrevia(&m_impresora, this, [&](QPrinter *impresora) {
             // Called from the preview's own event handling: errors end here.
             EjecutaComando([&] {
                 const std::unique_ptr<Lienzo> lienzo = CreaLienzo(*impresora);
-                dibujaPagina(*lienzo, estudio, pagina);
+                DibujaPagina(m_paginas, *lienzo, estudio, resultados, m_resultados);
             });
         });
     });

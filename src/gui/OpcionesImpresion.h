@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/paginas/Lienzo.h"
+#include "core/paginas/PaginasImpresora.h"
 
 #include "core/estudio/Estudio.h"
 #include "core/motor/AnovaResults.h"
@@ -36,21 +37,11 @@ public:
     static OpcionesImpresion *laser(FuenteDocumento documento, QWidget *parent);
     static OpcionesImpresion *tinta(FuenteDocumento documento, QWidget *parent);
 
-    // The page routines of one printer kind, and the resolution its layout
-    // was drawn for: positions are printer pixels, so the page only keeps
-    // its proportions at that resolution.
-    struct Paginas
-    {
-        void (*informacion)(Lienzo &, const Estudio &);
-        void (*tolerancia)(Lienzo &, const Estudio &, const JuegoResultados &);
-        int resolucion;
-    };
-
     // The selected item of `opcion`: 0 general information, 1 results.
     int seleccion() const;
 
 private:
-    OpcionesImpresion(const QString &tituloGrupo, QSize tamano, Paginas paginas,
+    OpcionesImpresion(const QString &tituloGrupo, QSize tamano, const PaginasImpresora &paginas,
                       FuenteDocumento documento, QWidget *parent);
 
     void imprime();
@@ -61,13 +52,12 @@ private:
     bool estudioImprimible();
     // Portrait, at the layout's resolution, whatever the dialog chose.
     void preparaImpresora();
-    void dibujaPagina(Lienzo &lienzo, const Estudio &estudio, int pagina);
 
     GrupoOpciones *opcion;
     QPushButton *BitBtn1;
     QPushButton *BitBtn2;
     QPushButton *botonvista;
-    Paginas m_paginas;
+    const PaginasImpresora &m_paginas;
     FuenteDocumento m_documento;
     QPrinter m_impresora;
     JuegoResultados m_resultados;

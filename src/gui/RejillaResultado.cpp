@@ -80,13 +80,14 @@ void RejillaResultado::ponFilaActual(int fila)
 
 bool RejillaResultado::event(QEvent *evento)
 {
-    // A typed character, as opposed to a movement key. Tab itself moves by
-    // the rule and must not reset it.
+    // A typed character, as opposed to a movement key, applies the Tab rule
+    // before the grid handles it. Tab itself moves by the rule and must not
+    // reset it.
     if (evento->type() == QEvent::KeyPress) {
         const auto *tecla = static_cast<QKeyEvent *>(evento);
         if (!tecla->text().isEmpty() && tecla->key() != Qt::Key_Tab
             && tecla->key() != Qt::Key_Backtab)
-            emit teclaPulsada();
+            aplicaTeclaTab();
     }
     return QTableWidget::event(evento);
 }
@@ -96,6 +97,8 @@ void RejillaResultado::focusOutEvent(QFocusEvent *evento)
     QTableWidget::focusOutEvent(evento);
     // A menu opening or the window losing activation is not leaving the grid.
     if (evento->reason() != Qt::PopupFocusReason
-        && evento->reason() != Qt::ActiveWindowFocusReason)
+        && evento->reason() != Qt::ActiveWindowFocusReason) {
+        restableceTab();
         emit salida();
+    }
 }

@@ -22,23 +22,23 @@ public:
     // The text of cell (column, row), the grid's own addressing.
     QString celda(int columna, int fila) const;
 
-    // The Tab rule, shared by every result grid. After a character typed in
-    // the last column Tab moves between cells, except in the last row, where
-    // Tab leaves the grid from then on, until the grid is left.
-    void aplicaTeclaTab();
-    // On leaving the grid Tab moves between cells again.
-    void restableceTab();
     // Makes `fila` the current row, keeping the column; fixed rows included.
     void ponFilaActual(int fila);
 
 signals:
-    // A character typed while the grid has the focus (not Tab, not a
-    // movement key), before the grid handles it.
-    void teclaPulsada();
-    // The focus went to another control of the window.
+    // The focus went to another control of the window; Tab already moves
+    // between cells again.
     void salida();
 
 protected:
     bool event(QEvent *evento) override;
     void focusOutEvent(QFocusEvent *evento) override;
+
+private:
+    // The Tab rule. After a character typed in the last column Tab moves
+    // between cells, except in the last row, where Tab leaves the grid from
+    // then on, until the grid is left.
+    void aplicaTeclaTab();
+    // On leaving the grid Tab moves between cells again.
+    void restableceTab();
 };

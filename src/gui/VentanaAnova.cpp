@@ -9,7 +9,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
+VentanaAnova::VentanaAnova(QWidget *parent)
+    : VentanaResultado(QStringLiteral("Análisis de la varianza"), {894, 603}, true, parent)
 {
     setObjectName(QStringLiteral("finfoA"));
     setProperty(PropiedadAyuda, 11);
@@ -25,13 +26,8 @@ VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
     // The memo only shows as the background around the statistics grid.
     auto *zona = new QWidget(this);
     zona->setMinimumHeight(232);
-    memoa = new QTextEdit(zona);
-    memoa->setObjectName(QStringLiteral("memoa"));
-    memoa->setAccessibleName(QStringLiteral("Fondo de las estadísticas por FAM"));
-    memoa->setReadOnly(true);
-    memoa->setAlignment(Qt::AlignCenter);
-    memoa->setContextMenuPolicy(Qt::NoContextMenu);
-    memoa->setGeometry(0, 0, 878, 232);
+    creaFondo(QStringLiteral("memoa"), QStringLiteral("Fondo de las estadísticas por FAM"), zona)
+        ->setGeometry(0, 0, 878, 232);
 
     stgeqpo = new RejillaResultado(QStringLiteral("stgeqpo"),
                                     QStringLiteral("Estadísticas por FAM"), 4, 8, 1, 2, 140, zona);
@@ -47,12 +43,6 @@ VentanaAnova::VentanaAnova(QWidget *parent) : VentanaResultado(parent)
     columna->addWidget(stganova);
     columna->addWidget(zona, 1);
 
-    for (RejillaResultado *rejilla : {stganova, stgeqpo}) {
-        connect(rejilla, &RejillaResultado::teclaPulsada, rejilla,
-                &RejillaResultado::aplicaTeclaTab);
-        connect(rejilla, &RejillaResultado::salida, rejilla, &RejillaResultado::restableceTab);
-    }
-
     creaMenuCerrar();
 }
 
@@ -61,9 +51,4 @@ void VentanaAnova::llena(const JuegoResultados &juego, int k)
     const QChar separador = SeparadorDecimal();
     stganova->ponCeldas(TablaAnova(juego.resultados, separador));
     stgeqpo->ponCeldas(TablaEquipos(juego, k, separador));
-}
-
-void VentanaAnova::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("Análisis de la varianza"), {894, 603}, true);
 }

@@ -3,8 +3,6 @@
 #include "core/motor/AnovaResults.h"
 #include "gui/VentanaResultado.h"
 
-class QMdiArea;
-class QTextEdit;
 class RejillaResultado;
 
 // "Análisis de la varianza": the analysis-of-variance table and the
@@ -18,11 +16,8 @@ public:
 
     // Fills both grids from a calculation of k FAM levels.
     void llena(const JuegoResultados &juego, int k);
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 private:
     RejillaResultado *stganova;
-    QTextEdit *memoa;
     RejillaResultado *stgeqpo;
 };

@@ -12,7 +12,8 @@
 
 VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
                                const ResultadoDunnett &resultado, QWidget *parent)
-    : VentanaResultado(parent), m_estudio(estudio), m_separador(separador)
+    : VentanaResultado(QStringLiteral("t de Dunnett"), {960, 420}, true, parent),
+      m_estudio(estudio), m_separador(separador)
 {
     setObjectName(QStringLiteral("VentanaDunnett"));
     setProperty(PropiedadAyuda, 13);
@@ -50,10 +51,6 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
     columna->addWidget(stgpromedios);
     columna->addWidget(stgdunnett, 1);
 
-    for (RejillaResultado *rejilla : {stgpromedios, stgdunnett}) {
-        connect(rejilla, &RejillaResultado::teclaPulsada, rejilla, &RejillaResultado::aplicaTeclaTab);
-        connect(rejilla, &RejillaResultado::salida, rejilla, &RejillaResultado::restableceTab);
-    }
     connect(cbcontrol, &QComboBox::currentIndexChanged, this, [this](int indice) {
         if (indice >= 0)
             EjecutaComando([this, indice] { llena(CalculaDunnett(m_estudio, m_separador, indice + 1)); });
@@ -67,9 +64,4 @@ void VentanaDunnett::llena(const ResultadoDunnett &resultado)
 {
     stgpromedios->ponCeldas(TablaPromediosDunnett(resultado, m_separador));
     stgdunnett->ponCeldas(TablaDunnett(resultado, m_separador));
-}
-
-void VentanaDunnett::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("t de Dunnett"), {960, 420}, true);
 }

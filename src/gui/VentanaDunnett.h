@@ -5,7 +5,6 @@
 #include "core/estudio/Estudio.h"
 
 class QComboBox;
-class QMdiArea;
 class RejillaResultado;
 
 // "t de Dunnett": the means of every FAM level and each level compared with
@@ -19,9 +18,6 @@ public:
     // `estudio` was calculated with `separador` into `resultado`.
     VentanaDunnett(const Estudio &estudio, QChar separador, const ResultadoDunnett &resultado,
                    QWidget *parent = nullptr);
-
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 private:
     void llena(const ResultadoDunnett &resultado);

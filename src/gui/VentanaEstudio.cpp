@@ -600,13 +600,7 @@ void VentanaEstudio::aceptaConteos()
     Thojas->setCurrentIndex(1);
     const int n = StrToInt(ereplica->text());
     const int k = StrToInt(econdicion->text());
-    // Cells typed before stay, also those a smaller grid no longer shows.
-    const Rejilla actual = rejillaMostrada();
-    m_memoria.redimensiona(std::max(m_memoria.columnas(), actual.columnas()),
-                           std::max(m_memoria.filas(), actual.filas()));
-    for (int c = 1; c < actual.columnas(); ++c)
-        for (int f = 1; f < actual.filas(); ++f)
-            m_memoria.ponCelda(c, f, actual.celda(c, f));
+    RecuerdaCeldas(m_memoria, rejillaMostrada());
     Rejilla aceptada = m_memoria;
     AceptaRejilla(aceptada, k, n);
     muestraRejilla(aceptada);

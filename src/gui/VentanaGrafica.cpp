@@ -48,7 +48,7 @@ private:
 } // namespace
 
 VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent)
-    : VentanaResultado(parent), m_modelo(modelo)
+    : VentanaResultado(QStringLiteral("Gráfica"), {780, 580}, true, parent), m_modelo(modelo)
 {
     setObjectName(QStringLiteral("VentanaGrafica"));
     setProperty(PropiedadAyuda, 15);
@@ -69,11 +69,6 @@ VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent)
     capas->addWidget(lienzo, 1);
     capas->addLayout(botones);
     creaMenuCerrar();
-}
-
-void VentanaGrafica::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("Gráfica"), {780, 580}, true);
 }
 
 void VentanaGrafica::guarda()

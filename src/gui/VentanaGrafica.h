@@ -3,8 +3,6 @@
 #include "core/paginas/Grafica.h"
 #include "gui/VentanaResultado.h"
 
-class QMdiArea;
-
 // "Gráfica": the plot of one calculation, scaled to the window, with
 // commands to save it as a file and to print it on one page.
 class VentanaGrafica : public VentanaResultado
@@ -13,9 +11,6 @@ class VentanaGrafica : public VentanaResultado
 
 public:
     explicit VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent = nullptr);
-
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 public slots:
     void guarda();   // "Guardar gráfica..."

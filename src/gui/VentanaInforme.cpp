@@ -7,7 +7,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-VentanaInforme::VentanaInforme(QWidget *parent) : VentanaResultado(parent)
+VentanaInforme::VentanaInforme(QWidget *parent)
+    : VentanaResultado(QStringLiteral("Informe"), {435, 300}, false, parent)
 {
     setObjectName(QStringLiteral("frminforme"));
     setProperty(PropiedadAyuda, 19);
@@ -36,11 +37,6 @@ void VentanaInforme::agrega(const QString &linea)
     const int arriba = barra->value();
     mminforme->appendPlainText(linea);
     barra->setValue(arriba);
-}
-
-void VentanaInforme::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("Informe"), {435, 300}, false);
 }
 
 bool VentanaInforme::eventFilter(QObject *objeto, QEvent *evento)

@@ -2,7 +2,6 @@
 
 #include "gui/VentanaResultado.h"
 
-class QMdiArea;
 class QPlainTextEdit;
 
 // "Informe": the text report of one calculation, for reading only; any
@@ -16,8 +15,6 @@ public:
 
     // Appends one line of the report.
     void agrega(const QString &linea);
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;

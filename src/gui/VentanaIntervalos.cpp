@@ -8,17 +8,14 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
+VentanaIntervalos::VentanaIntervalos(QWidget *parent)
+    : VentanaResultado(QStringLiteral("Intervalo de Confianza"), {683, 414}, true, parent)
 {
     setObjectName(QStringLiteral("finfoB"));
     setProperty(PropiedadAyuda, 12);
 
-    memoB = new QTextEdit(this);
-    memoB->setObjectName(QStringLiteral("memoB"));
-    memoB->setAccessibleName(QStringLiteral("Fondo de los intervalos de confianza"));
-    memoB->setReadOnly(true);
-    memoB->setAlignment(Qt::AlignCenter);
-    memoB->setContextMenuPolicy(Qt::NoContextMenu);
+    QTextEdit *memoB =
+        creaFondo(QStringLiteral("memoB"), QStringLiteral("Fondo de los intervalos de confianza"), this);
     auto *fondo = new QVBoxLayout(this);
     fondo->setContentsMargins(0, 0, 0, 0);
     fondo->addWidget(memoB);
@@ -34,13 +31,8 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
     stgconclu->setColumnWidth(4, 250);
     stgconclu->raise();
 
-    connect(stgconclu, &RejillaResultado::teclaPulsada, stgconclu,
-            &RejillaResultado::aplicaTeclaTab);
     // Leaving the grid also takes it back to its first row.
-    connect(stgconclu, &RejillaResultado::salida, this, [this] {
-        stgconclu->restableceTab();
-        stgconclu->ponFilaActual(0);
-    });
+    connect(stgconclu, &RejillaResultado::salida, this, [this] { stgconclu->ponFilaActual(0); });
 
     creaMenuCerrar();
 }
@@ -48,9 +40,4 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent) : VentanaResultado(parent)
 void VentanaIntervalos::llena(const AnovaResults &resultados, int k)
 {
     stgconclu->ponCeldas(TablaConclusiones(resultados, k, SeparadorDecimal()));
-}
-
-void VentanaIntervalos::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("Intervalo de Confianza"), {683, 414}, true);
 }

@@ -3,8 +3,6 @@
 #include "core/motor/AnovaResults.h"
 #include "gui/VentanaResultado.h"
 
-class QMdiArea;
-class QTextEdit;
 class RejillaResultado;
 
 // "Intervalo de Confianza": every pair of FAM levels of one calculation
@@ -18,10 +16,7 @@ public:
 
     // Fills the grid with the pairs of k FAM levels.
     void llena(const AnovaResults &resultados, int k);
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 private:
-    QTextEdit *memoB;
     RejillaResultado *stgconclu;
 };

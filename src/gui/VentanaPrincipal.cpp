@@ -446,34 +446,22 @@ bool VentanaPrincipal::event(QEvent *event)
 
 bool VentanaPrincipal::eventFilter(QObject *objeto, QEvent *event)
 {
-    // F1 on a highlighted item of an open menu asks for that item's topic;
-    // the menu keeps the key from the "&Contenido" shortcut.
-    auto *menu = qobject_cast<QMenu *>(objeto);
-    if (menu && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+    auto *widget = qobject_cast<QWidget *>(objeto);
+    if (widget && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         const auto *tecla = static_cast<QKeyEvent *>(event);
         if (tecla->key() == Qt::Key_F1 && tecla->modifiers() == Qt::NoModifier) {
-            event->accept();
-            if (event->type() == QEvent::KeyPress) {
-                if (QAction *accion = menu->activeAction()) {
-                    const int numero = numeroAyuda(accion);
-                    if (numero != 0)
-                        EjecutaComando([numero] { AyudaContexto(numero); });
-                }
+            // F1 on a highlighted item of an open menu asks for that item's
+            // topic; the menu keeps the key from the "&Contenido" shortcut
+            // even when the item has none. Elsewhere F1 is taken only where
+            // the control or a window around it has a topic.
+            auto *menu = qobject_cast<QMenu *>(widget);
+            const int numero = menu ? numeroAyuda(menu->activeAction()) : NumeroAyudaDe(widget);
+            if (menu || numero != 0) {
+                event->accept();
+                if (event->type() == QEvent::KeyPress && numero != 0)
+                    EjecutaComando([numero] { AyudaContexto(numero); });
+                return true;
             }
-            return true;
-        }
-    }
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const auto *tecla = static_cast<QKeyEvent *>(event);
-        auto *widget = qobject_cast<QWidget *>(objeto);
-        const int numero = widget && tecla->key() == Qt::Key_F1 && tecla->modifiers() == Qt::NoModifier
-                               ? NumeroAyudaDe(widget)
-                               : 0;
-        if (numero != 0) {
-            event->accept();
-            if (event->type() == QEvent::KeyPress)
-                EjecutaComando([numero] { AyudaContexto(numero); });
-            return true;
         }
     }
     return QMainWindow::eventFilter(objeto, event);

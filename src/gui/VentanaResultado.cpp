@@ -5,26 +5,28 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTextEdit>
 
 #include <algorithm>
 
-VentanaResultado::VentanaResultado(QWidget *parent) : QWidget(parent)
+VentanaResultado::VentanaResultado(const QString &titulo, QSize tamano, bool centrada,
+                                   QWidget *parent)
+    : QWidget(parent), m_titulo(titulo), m_tamano(tamano), m_centrada(centrada)
 {
     QFont letra = font();
     letra.setPixelSize(13);
     setFont(letra);
 }
 
-void VentanaResultado::muestra(QMdiArea *marco, const QString &titulo, QSize tamano,
-                               bool centrada)
+void VentanaResultado::muestra(QMdiArea *marco)
 {
     m_marco = marco;
     QMdiSubWindow *hija = marco->addSubWindow(this);
     hija->setAttribute(Qt::WA_DeleteOnClose);
-    hija->setWindowTitle(titulo);
-    hija->resize(tamano);
-    if (centrada) {
-        const QSize libre = marco->viewport()->size() - tamano;
+    hija->setWindowTitle(m_titulo);
+    hija->resize(m_tamano);
+    if (m_centrada) {
+        const QSize libre = marco->viewport()->size() - m_tamano;
         hija->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
     }
     hija->show();
@@ -46,6 +48,18 @@ void VentanaResultado::creaMenuCerrar()
     QAction *cerrar = m_menu->addAction(QStringLiteral("Cerrar"));
     cerrar->setObjectName(QStringLiteral("Cerrar1"));
     connect(cerrar, &QAction::triggered, this, &VentanaResultado::cierra);
+}
+
+QTextEdit *VentanaResultado::creaFondo(const QString &nombre, const QString &nombreAccesible,
+                                       QWidget *padre)
+{
+    auto *memo = new QTextEdit(padre);
+    memo->setObjectName(nombre);
+    memo->setAccessibleName(nombreAccesible);
+    memo->setReadOnly(true);
+    memo->setAlignment(Qt::AlignCenter);
+    memo->setContextMenuPolicy(Qt::NoContextMenu);
+    return memo;
 }
 
 void VentanaResultado::closeEvent(QCloseEvent *evento)

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 VentanaSupuestos::VentanaSupuestos(const QStringList &lineas, QWidget *parent)
-    : VentanaResultado(parent)
+    : VentanaResultado(QStringLiteral("Supuestos del análisis"), {620, 560}, true, parent)
 {
     setObjectName(QStringLiteral("VentanaSupuestos"));
     setProperty(PropiedadAyuda, 14);
@@ -26,9 +26,4 @@ VentanaSupuestos::VentanaSupuestos(const QStringList &lineas, QWidget *parent)
     relleno->setContentsMargins(0, 0, 0, 0);
     relleno->addWidget(m_texto);
     setFocusProxy(m_texto);
-}
-
-void VentanaSupuestos::muestra(QMdiArea *marco)
-{
-    VentanaResultado::muestra(marco, QStringLiteral("Supuestos del análisis"), {620, 560}, true);
 }

@@ -4,7 +4,6 @@
 
 #include <QStringList>
 
-class QMdiArea;
 class QPlainTextEdit;
 
 // "Supuestos del análisis": a snapshot of the checks of one study (Cochran,
@@ -16,9 +15,6 @@ class VentanaSupuestos : public VentanaResultado
 
 public:
     explicit VentanaSupuestos(const QStringList &lineas, QWidget *parent = nullptr);
-
-    // Adds the window to the frame and shows it.
-    void muestra(QMdiArea *marco);
 
 private:
     QPlainTextEdit *m_texto;

@@ -59,3 +59,12 @@ void AceptaRejilla(Rejilla &rejilla, int k, int n)
     for (int i = 1; i <= k; ++i)
         rejilla.ponCelda(i, 0, Etiquetas::famAceptada(i));
 }
+
+void RecuerdaCeldas(Rejilla &memoria, const Rejilla &mostrada)
+{
+    memoria.redimensiona(std::max(memoria.columnas(), mostrada.columnas()),
+                         std::max(memoria.filas(), mostrada.filas()));
+    for (int c = 1; c < mostrada.columnas(); ++c)
+        for (int f = 1; f < mostrada.filas(); ++f)
+            memoria.ponCelda(c, f, mostrada.celda(c, f));
+}

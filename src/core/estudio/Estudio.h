@@ -57,3 +57,8 @@ Rejilla RejillaCreacion();
 // What the accept button does to the grid for k FAM and n samples:
 // size (k + 1) × (n + 1) and its labels; typed cells stay.
 void AceptaRejilla(Rejilla &rejilla, int k, int n);
+
+// Keeps in `memoria` the data cells of `mostrada` (all but its heading row
+// and column) over what it held, growing it to hold them: cells typed
+// before stay, also those a smaller grid no longer shows.
+void RecuerdaCeldas(Rejilla &memoria, const Rejilla &mostrada);
