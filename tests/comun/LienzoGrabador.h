@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/paginas/Lienzo.h"
-#include "core/paginas/PaginasLaser.h"
-#include "core/paginas/PaginasTinta.h"
+#include "core/paginas/PaginasImpresora.h"
 
 #include <QList>
 #include <QString>
@@ -118,10 +117,5 @@ private:
 // The four pages by number: laser information and results, then ink-jet.
 inline void ImprimePagina(int pagina, Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
 {
-    switch (pagina) {
-    case 0: ImprimeInformacionLaser(lienzo, estudio); break;
-    case 1: ImprimeToleranciaLaser(lienzo, estudio, juego); break;
-    case 2: ImprimeInformacionDeskJet(lienzo, estudio); break;
-    default: ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados); break;
-    }
+    DibujaPagina(pagina < 2 ? PaginasDeLaser : PaginasDeTinta, lienzo, estudio, pagina % 2 == 1, juego);
 }

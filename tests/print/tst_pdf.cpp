@@ -5,6 +5,7 @@
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Errores.h"
+#include "core/paginas/PaginasLaser.h"
 #include "gui/LienzoImpresora.h"
 
 #include <QFile>
