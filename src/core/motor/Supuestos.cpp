@@ -202,10 +202,8 @@ Supuestos CalculaSupuestos(const Estudio &estudio, QChar separador)
     // every level leave the engine a rounding residue to divide by; the
     // typed values themselves have no spread, so there is no F to judge.
     const AnovaResults &r = s.anova.resultados;
-    double dispersion = 0.0;
-    for (double v : varianzas)
-        dispersion += v;
-    s.probabilidadCalculable = dispersion > 0.0;
+    // Cochran's test is calculable exactly when the variances sum above zero.
+    s.probabilidadCalculable = s.cochran.calculable;
     if (s.probabilidadCalculable) {
         s.probabilidadExacta = ProbabilidadFExacta(r[Ranura::fcal], r[Ranura::glfam], r[Ranura::glerror]);
         s.decisionMarginal = EsSignificativo(r[Ranura::pfcal]) != EsSignificativo(s.probabilidadExacta);
