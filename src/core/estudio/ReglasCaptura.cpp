@@ -1,6 +1,5 @@
 #include "ReglasCaptura.h"
 
-#include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Conversiones.h"
 
 #include <QStringList>
@@ -84,13 +83,6 @@ std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &co
         }
     }
     return std::nullopt;
-}
-
-Rejilla RejillaDeArchivo(const ArchivoEstudio &archivo)
-{
-    // Labelled as the accept button labels it, so the window, its report,
-    // its pages and the command line show one and the same record.
-    return EstudioAceptado(archivo).stgdatos;
 }
 
 QList<Celda> PegaBloque(Rejilla &rejilla, int columna, int fila, const QString &bloque)
