@@ -4,7 +4,6 @@
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
-#include "core/motor/Potencia.h"
 #include "core/motor/TablaT.h"
 
 using namespace Aritmetica;
@@ -26,17 +25,17 @@ double colaF(double x, double d1, double d2)
     const double a1 = cociente(2.0 / 9.0, d1);
     const double a2 = cociente(2.0 / 9.0, d2);
     const double numerador =
-        std::fabs(resta(producto(1.0 - a2, Potencia(x, 0.333)), 1.0 - a1));
-    const double denominador = raiz(suma(producto(a2, Potencia(x, 0.666)), a1));
+        std::fabs(resta(producto(1.0 - a2, potencia(x, 0.333)), 1.0 - a1));
+    const double denominador = raiz(suma(producto(a2, potencia(x, 0.666)), a1));
     double z = cociente(numerador, denominador);
     if (d2 < 4.0)
-        z = producto(z, 1.0 + cociente(producto(0.08, Potencia(z, 4.0)), Potencia(d2, 3.0)));
+        z = producto(z, 1.0 + cociente(producto(0.08, potencia(z, 4.0)), potencia(d2, 3.0)));
     constexpr double c1 = 0.196854, c2 = 0.115194, c3 = 0.000344, c4 = 0.019527;
     double p = suma(producto(c4, z), c3);
     p = suma(producto(p, z), c2);
     p = suma(producto(p, z), c1);
     p = suma(producto(p, z), 1.0);
-    return cociente(0.5, Potencia(p, 4.0));
+    return cociente(0.5, potencia(p, 4.0));
 }
 
 } // namespace
