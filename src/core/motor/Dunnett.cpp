@@ -155,7 +155,6 @@ ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int con
 
     ResultadoDunnett resultado;
     resultado.k = StrToInt(estudio.econdicion);
-    resultado.n = StrToInt(estudio.ereplica);
     resultado.control = control;
     resultado.promedios = juego.promedios;
     resultado.mcerror = r[Ranura::mcerror];
@@ -164,7 +163,8 @@ ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int con
     resultado.critico = distribucion.critico();
 
     // The analysis has refused a zero or non-finite error mean square.
-    const double error = raiz(producto(2.0 / resultado.n, resultado.mcerror));
+    const int n = StrToInt(estudio.ereplica);
+    const double error = raiz(producto(2.0 / n, resultado.mcerror));
     const double amplitud = producto(error, resultado.critico);
     for (int i = 1; i <= resultado.k; ++i) {
         if (i == control)

@@ -59,7 +59,6 @@ struct ComparacionDunnett
 struct ResultadoDunnett
 {
     int k = 0;
-    int n = 0;
     int control = 1;
     ArregloFam promedios{};   // elements 1..k
     double mcerror = 0.0;
