@@ -6,9 +6,9 @@
 #include "core/estudio/ArchivosSistema.h"
 #include "core/informe/Informe.h"
 #include "core/informe/TextoDunnett.h"
+#include "core/informe/TextoSupuestos.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/ResultadosJson.h"
-#include "core/motor/Supuestos.h"
 
 #include <cerrno>
 #include <cstdio>

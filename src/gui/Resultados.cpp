@@ -1,11 +1,11 @@
 #include "Resultados.h"
 
 #include "core/informe/Informe.h"
+#include "core/informe/TextoSupuestos.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
-#include "core/motor/Supuestos.h"
 #include "gui/Dialogos.h"
 #include "gui/VentanaAnova.h"
 #include "gui/VentanaDunnett.h"

@@ -310,7 +310,7 @@ void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &
     ponTextoEntero(efecha, archivo.efecha);
     ponTextoEntero(econdicion, archivo.econdicion);
     ponTextoEntero(ereplica, archivo.ereplica);
-    m_memoria = RejillaDeArchivo(archivo);
+    m_memoria = EstudioAceptado(archivo).stgdatos;
     muestraRejilla(m_memoria);
     stgdatos->setFixedSize((archivo.k + 1) * anchoColumna + 20, (archivo.n + 1) * altoFila + 20);
     ponRuta(ruta);

@@ -109,7 +109,7 @@ private slots:
                 muestras.append(QString::number(i * 10 + j));
             archivo.valores.append(muestras);
         }
-        Rejilla r = RejillaDeArchivo(archivo);
+        Rejilla r = EstudioAceptado(archivo).stgdatos;
         QCOMPARE(r.columnas(), 6);
         QCOMPARE(r.filas(), 7);
         // Labelled as the accept button labels them.
@@ -119,7 +119,7 @@ private slots:
 
         // Fewer value lines than the counts announce: empty cells.
         archivo.valores = {{u"1"_s}};
-        r = RejillaDeArchivo(archivo);
+        r = EstudioAceptado(archivo).stgdatos;
         QCOMPARE(r.celda(1, 1), u"1"_s);
         QCOMPARE(r.celda(1, 2), QString());
         QCOMPARE(r.celda(2, 2), QString());

@@ -1,11 +1,11 @@
 // The statistics engine, its number format and its conversions.
 #include "core/estudio/ReglasCaptura.h"
 #include "core/motor/Anova.h"
+#include "core/motor/Aritmetica.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
-#include "core/motor/Potencia.h"
 #include "core/motor/TablaT.h"
 #include "Estudios.h"
 
@@ -136,9 +136,9 @@ private slots:
 
     void potenciaFuera()
     {
-        QCOMPARE(Potencia(2.0, 10.0), 1024.0000000000002);
+        QCOMPARE(Aritmetica::potencia(2.0, 10.0), 1024.0000000000002);
         for (const QStringList &c : casosDe(casos + u"potencia-fuera.tsv"_s))
-            QCOMPARE(errorDe([&] { Potencia(c[1].toDouble(), c[2].toDouble()); }), c[3]);
+            QCOMPARE(errorDe([&] { Aritmetica::potencia(c[1].toDouble(), c[2].toDouble()); }), c[3]);
         // z = 0 with d2 < 4 (d1 = d2, F = 1): the small-df correction takes ln 0.
         QCOMPARE(errorDe([] { ProbabilidadF(1.0, 2.0, 2.0); }), QStringLiteral("Floating point division by zero"));
     }

@@ -1,7 +1,7 @@
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/informe/TextoSupuestos.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Formato.h"
-#include "core/motor/Supuestos.h"
 #include "Estudios.h"
 
 #include <QFile>

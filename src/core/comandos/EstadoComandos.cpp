@@ -18,56 +18,39 @@ constexpr std::array nombres = {
 };
 static_assert(nombres.size() == static_cast<std::size_t>(Comando::pmnudunet) + 1);
 
+// The groups the table sets together.
 const QList<Comando> sinEstudio = {C::FileNewItem, C::spdnuevo, C::FileOpenItem, C::spdabrir};
+const QList<Comando> ventanas = {C::mnuclose,   C::spdclose,          C::WindowTileItem,
+                                 C::spdmosaico, C::WindowCascadeItem, C::spdcascada};
+const QList<Comando> guardar = {C::FileSaveItem, C::spdguardar, C::FileSaveAsItem};
+const QList<Comando> imprimir = {C::FilePrintItem, C::PrintLasser, C::PrintDeskjet, C::spdprint,
+                                 C::spdprint1};
+// The print menu itself and the visible print button, without the printers.
+const QList<Comando> accesoImprimir = {C::FilePrintItem, C::spdprint};
+// Usable exactly when the analysis is.
+const QList<Comando> analisis = {C::mnuanova, C::pmnudunet, C::mnugrafica, C::spdgrafica,
+                                 C::mnusupuestos};
 
 const QHash<Evento, CambioComandos> &tabla()
 {
     static const QHash<Evento, CambioComandos> t = {
         {Evento::inicio,
          {sinEstudio,
-          {C::mnuclose, C::spdclose, C::FileSaveItem, C::spdguardar, C::FileSaveAsItem,
-           C::FilePrintItem, C::PrintLasser, C::PrintDeskjet, C::spdprint, C::spdprint1,
-           C::mnucalculos, C::mnuanova, C::pmnudunet, C::mnugrafica, C::spdgrafica,
-           C::mnusupuestos, C::mnuconclu, C::mnuinforme, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
-           C::spdcascada}}},
-        {Evento::nuevo,
-         {{C::mnuclose, C::spdclose, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
-           C::spdcascada},
-          {C::FileNewItem, C::spdnuevo, C::FileOpenItem, C::spdabrir, C::FileSaveItem, C::spdguardar,
-           C::FileSaveAsItem, C::FilePrintItem, C::spdprint}}},
+          ventanas + guardar + imprimir + analisis
+              + QList{C::mnucalculos, C::mnuconclu, C::mnuinforme}}},
+        {Evento::nuevo, {ventanas, sinEstudio + guardar + accesoImprimir}},
         {Evento::abrir,
-         {{C::mnuclose, C::spdclose, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
-           C::spdcascada, C::mnuanova, C::mnugrafica, C::spdgrafica, C::mnusupuestos,
-           C::mnuinforme, C::pmnudunet},
-          {C::FileNewItem, C::spdnuevo, C::FileOpenItem, C::spdabrir, C::FileSaveItem, C::spdguardar,
-           C::FileSaveAsItem, C::FilePrintItem, C::PrintLasser, C::PrintDeskjet, C::spdprint,
-           C::spdprint1, C::mnuconclu}}},
+         {ventanas + analisis + QList{C::mnuinforme},
+          sinEstudio + guardar + imprimir + QList{C::mnuconclu}}},
         {Evento::documentoCierra,
          {sinEstudio,
-          {C::mnuclose, C::spdclose, C::FileSaveItem, C::spdguardar, C::FileSaveAsItem,
-           C::FilePrintItem, C::spdprint, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
-           C::spdcascada, C::mnuanova, C::mnugrafica, C::spdgrafica, C::mnusupuestos,
-           C::mnuconclu, C::mnuinforme, C::pmnudunet}}},
-        {Evento::resultadoCierraUltima,
-         {sinEstudio,
-          {C::mnuclose, C::spdclose, C::FileSaveItem, C::spdguardar, C::FileSaveAsItem,
-           C::FilePrintItem, C::spdprint, C::WindowTileItem, C::spdmosaico, C::WindowCascadeItem,
-           C::spdcascada}}},
-        {Evento::focoEntraDocumento,
-         {{}, {C::mnucalculos, C::mnuanova, C::pmnudunet, C::mnugrafica, C::spdgrafica,
-               C::mnusupuestos}}},
-        {Evento::focoEntraRejilla,
-         {{C::FileSaveItem, C::spdguardar, C::FileSaveAsItem, C::mnucalculos, C::mnuanova,
-           C::pmnudunet, C::mnugrafica, C::spdgrafica, C::mnusupuestos, C::FilePrintItem, C::PrintLasser,
-           C::spdprint, C::PrintDeskjet, C::spdprint1},
-          {}}},
-        {Evento::teclaEnRejilla, {{C::FileSaveItem, C::spdguardar, C::FileSaveAsItem}, {}}},
+          ventanas + guardar + accesoImprimir + analisis + QList{C::mnuconclu, C::mnuinforme}}},
+        {Evento::resultadoCierraUltima, {sinEstudio, ventanas + guardar + accesoImprimir}},
+        {Evento::focoEntraDocumento, {{}, analisis + QList{C::mnucalculos}}},
+        {Evento::focoEntraRejilla, {guardar + imprimir + analisis + QList{C::mnucalculos}, {}}},
+        {Evento::teclaEnRejilla, {guardar, {}}},
         {Evento::teclaEnUltimaCelda,
-         {{C::mnucalculos, C::mnuanova, C::pmnudunet, C::mnugrafica, C::spdgrafica,
-           C::mnusupuestos, C::mnuinforme, C::FileSaveItem, C::spdguardar,
-           C::FileSaveAsItem, C::FilePrintItem, C::PrintLasser, C::spdprint, C::PrintDeskjet,
-           C::spdprint1},
-          {C::mnuconclu}}},
+         {guardar + imprimir + analisis + QList{C::mnucalculos, C::mnuinforme}, {C::mnuconclu}}},
         {Evento::botonOk, {{C::mnucalculos}, {}}},
         {Evento::anovaSignificativo, {{C::mnuconclu}, {}}},
         {Evento::anovaNoSignificativo, {{}, {C::mnuconclu}}},

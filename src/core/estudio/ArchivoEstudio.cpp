@@ -188,13 +188,12 @@ Estudio EstudioAceptado(const ArchivoEstudio &archivo)
     estudio.econdicion = archivo.econdicion;
     estudio.ereplica = archivo.ereplica;
 
-    // What "&Abrir..." leaves in the grid, then what the accept button does.
-    estudio.stgdatos = RejillaCreacion();
-    estudio.stgdatos.redimensiona(archivo.k + 1, archivo.n + 1);
+    // Sized and labelled as the accept button leaves it, so the window, its
+    // report, its pages and the command line show one and the same record.
+    AceptaRejilla(estudio.stgdatos, archivo.k, archivo.n);
     for (int i = 1; i <= archivo.k; ++i) {
         for (int j = 1; j <= archivo.n; ++j)
             estudio.stgdatos.ponCelda(i, j, archivo.valores.value(i - 1).value(j - 1));
     }
-    AceptaRejilla(estudio.stgdatos, archivo.k, archivo.n);
     return estudio;
 }

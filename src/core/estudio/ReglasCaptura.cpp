@@ -1,28 +1,19 @@
 #include "ReglasCaptura.h"
 
-#include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Conversiones.h"
 
 #include <QStringList>
 
-std::optional<FalloCaptura> RevisaConteos(const QString &condicion, const QString &replica)
-{
-    if (condicion.isEmpty())
-        return FalloCaptura{QStringLiteral("Falta capturar el número de FAM."), CampoConteo::econdicion};
-    const int k = StrToInt(condicion);
-    if (k < 2 || k > 5)
-        return FalloCaptura{QStringLiteral("Datos fuera de límite, 2-5 FAM."), CampoConteo::econdicion};
-    if (replica.isEmpty())
-        return FalloCaptura{QStringLiteral("Falta capturar el número de valoraciones(replicaciones)."),
-                            CampoConteo::ereplica};
-    const int n = StrToInt(replica);
-    if (n < 2 || n > 10)
-        return FalloCaptura{QStringLiteral("Datos fuera de límite, 2-10 valoraciones (Replicaciones)."),
-                            CampoConteo::ereplica};
-    return std::nullopt;
-}
-
 namespace {
+
+// The limits of the two counts and their messages, the same on leaving a
+// count field and on validating the capture.
+constexpr int minimoFam = 2;
+constexpr int maximoFam = 5;
+constexpr int minimoMuestras = 2;
+constexpr int maximoMuestras = 10;
+const QString famFuera = QStringLiteral("Datos fuera de límite, 2-5 FAM.");
+const QString muestrasFuera = QStringLiteral("Datos fuera de límite, 2-10 valoraciones (Replicaciones).");
 
 std::optional<QString> revisaConteo(const QString &texto, const QString &falta, int minimo,
                                     int maximo, const QString &fuera)
@@ -39,17 +30,32 @@ std::optional<QString> revisaConteo(const QString &texto, const QString &falta, 
 
 } // namespace
 
+std::optional<FalloCaptura> RevisaConteos(const QString &condicion, const QString &replica)
+{
+    if (condicion.isEmpty())
+        return FalloCaptura{QStringLiteral("Falta capturar el número de FAM."), CampoConteo::econdicion};
+    const int k = StrToInt(condicion);
+    if (k < minimoFam || k > maximoFam)
+        return FalloCaptura{famFuera, CampoConteo::econdicion};
+    if (replica.isEmpty())
+        return FalloCaptura{QStringLiteral("Falta capturar el número de valoraciones(replicaciones)."),
+                            CampoConteo::ereplica};
+    const int n = StrToInt(replica);
+    if (n < minimoMuestras || n > maximoMuestras)
+        return FalloCaptura{muestrasFuera, CampoConteo::ereplica};
+    return std::nullopt;
+}
+
 std::optional<QString> RevisaConteoFam(const QString &texto)
 {
-    return revisaConteo(texto, QStringLiteral("Falta capturar el número de FAM"), 2, 5,
-                        QStringLiteral("Datos fuera de límite, 2-5 FAM."));
+    return revisaConteo(texto, QStringLiteral("Falta capturar el número de FAM"), minimoFam, maximoFam,
+                        famFuera);
 }
 
 std::optional<QString> RevisaConteoMuestras(const QString &texto)
 {
     return revisaConteo(texto, QStringLiteral("Falta capturar el número de valoraciones replicaciones"),
-                        2, 10,
-                        QStringLiteral("Datos fuera de límite, 2-10 valoraciones (Replicaciones)."));
+                        minimoMuestras, maximoMuestras, muestrasFuera);
 }
 
 std::optional<FalloCaptura> RevisaTamanoRejilla(const QString &condicion, const QString &replica,
@@ -84,13 +90,6 @@ std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &co
         }
     }
     return std::nullopt;
-}
-
-Rejilla RejillaDeArchivo(const ArchivoEstudio &archivo)
-{
-    // Labelled as the accept button labels it, so the window, its report,
-    // its pages and the command line show one and the same record.
-    return EstudioAceptado(archivo).stgdatos;
 }
 
 QList<Celda> PegaBloque(Rejilla &rejilla, int columna, int fila, const QString &bloque)

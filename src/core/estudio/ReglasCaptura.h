@@ -6,8 +6,6 @@
 #include <QString>
 #include <optional>
 
-struct ArchivoEstudio;
-
 // The count fields of the document window.
 enum class CampoConteo { econdicion, ereplica };
 
@@ -44,10 +42,6 @@ struct FalloCelda
 };
 std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &condicion,
                                        const QString &replica, QChar separador);
-
-// The grid as the document window shows it right after reading a file: sized
-// (k + 1) × (n + 1), the values, the labels the accept button writes.
-Rejilla RejillaDeArchivo(const ArchivoEstudio &archivo);
 
 // A cell of the grid, by column and row (labels at 0).
 struct Celda

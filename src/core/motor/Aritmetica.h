@@ -48,4 +48,9 @@ inline double logaritmo(double a)
 
 inline double exponencial(double a) { return finito(std::exp(a)); }
 
+// X raised to Y as exp(Y · ln X), for X > 0. ln 0 fails with
+// "Floating point division by zero", a negative X with
+// "Invalid floating point operation" (ErrorCalculo).
+inline double potencia(double x, double y) { return exponencial(producto(y, logaritmo(x))); }
+
 } // namespace Aritmetica

@@ -146,16 +146,13 @@ double DistribucionDunnett::critico() const
     return (a + b) / 2.0;
 }
 
-ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int control)
+ResultadoDunnett DunnettDeAnalisis(const JuegoResultados &juego, int k, int n, int control)
 {
     using namespace Aritmetica;
-    JuegoResultados juego;
-    CalculaAnova(estudio, separador, juego);
     const AnovaResults &r = juego.resultados;
 
     ResultadoDunnett resultado;
-    resultado.k = StrToInt(estudio.econdicion);
-    resultado.n = StrToInt(estudio.ereplica);
+    resultado.k = k;
     resultado.control = control;
     resultado.promedios = juego.promedios;
     resultado.mcerror = r[Ranura::mcerror];
@@ -164,7 +161,7 @@ ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int con
     resultado.critico = distribucion.critico();
 
     // The analysis has refused a zero or non-finite error mean square.
-    const double error = raiz(producto(2.0 / resultado.n, resultado.mcerror));
+    const double error = raiz(producto(2.0 / n, resultado.mcerror));
     const double amplitud = producto(error, resultado.critico);
     for (int i = 1; i <= resultado.k; ++i) {
         if (i == control)
@@ -180,4 +177,13 @@ ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int con
         resultado.comparaciones.append(c);
     }
     return resultado;
+}
+
+ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int control)
+{
+    JuegoResultados juego;
+    CalculaAnova(estudio, separador, juego);
+    const int k = StrToInt(estudio.econdicion);
+    const int n = StrToInt(estudio.ereplica);
+    return DunnettDeAnalisis(juego, k, n, control);
 }

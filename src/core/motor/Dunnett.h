@@ -59,7 +59,6 @@ struct ComparacionDunnett
 struct ResultadoDunnett
 {
     int k = 0;
-    int n = 0;
     int control = 1;
     ArregloFam promedios{};   // elements 1..k
     double mcerror = 0.0;
@@ -68,7 +67,11 @@ struct ResultadoDunnett
     QList<ComparacionDunnett> comparaciones;  // every level but the control, in order
 };
 
+// Compares every other level with FAM `control` from a finished analysis of
+// variance of k levels of n samples. The caller guarantees 1 <= control <= k.
+ResultadoDunnett DunnettDeAnalisis(const JuegoResultados &juego, int k, int n, int control);
+
 // Runs the analysis of variance of the study (the same errors, with the same
-// texts, as CalculaAnova) and compares every other level with FAM `control`.
+// texts, as CalculaAnova) and then DunnettDeAnalisis.
 // The caller guarantees 1 <= control <= k.
 ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int control);

@@ -118,9 +118,9 @@ QJsonObject intervalosJson(const Supuestos &s)
 }
 
 // Every other level against FAM 1, as the window "t de Dunnett" opens.
-QJsonObject dunnettJson(const Estudio &estudio, QChar separador)
+QJsonObject dunnettJson(const Supuestos &s)
 {
-    const ResultadoDunnett d = CalculaDunnett(estudio, separador, 1);
+    const ResultadoDunnett d = DunnettDeAnalisis(s.anova, s.k, s.n, 1);
     QJsonArray comparaciones;
     for (const ComparacionDunnett &c : d.comparaciones)
         comparaciones.append(QJsonObject{
@@ -150,24 +150,25 @@ QJsonObject supuestosJson(const Supuestos &s)
 
     const bool hayGrubbs = s.n >= 3;
     QJsonArray niveles;
-    for (const Grubbs &g : s.grubbs) {
-        if (!hayGrubbs)
-            break;
-        const bool calculada = g.estado == Grubbs::Estado::calculada;
-        const auto extremo = [&](double valor, int muestra, double estadistico) {
-            return QJsonObject{{QStringLiteral("muestra"), muestra},
-                               {QStringLiteral("valor"), valor},
-                               {QStringLiteral("g"), calculada ? QJsonValue(estadistico) : QJsonValue()}};
-        };
-        niveles.append(QJsonObject{
-            {QStringLiteral("fam"), g.nivel},
-            {QStringLiteral("calculable"), calculada},
-            {QStringLiteral("maximo"), extremo(g.maximo, g.muestraMaximo, g.gMaximo)},
-            {QStringLiteral("minimo"), extremo(g.minimo, g.muestraMinimo, g.gMinimo)},
-            {QStringLiteral("muestraSospechosa"),
-             calculada ? QJsonValue(g.sospechosoEsMaximo ? g.muestraMaximo : g.muestraMinimo) : QJsonValue()},
-            {QStringLiteral("veredicto"), calculada ? veredicto(g.veredicto) : QJsonValue()}});
-    }
+    if (hayGrubbs)
+        for (const Grubbs &g : s.grubbs) {
+            const bool calculada = g.estado == Grubbs::Estado::calculada;
+            const auto extremo = [&](double valor, int muestra, double estadistico) {
+                return QJsonObject{{QStringLiteral("muestra"), muestra},
+                                   {QStringLiteral("valor"), valor},
+                                   {QStringLiteral("g"),
+                                    calculada ? QJsonValue(estadistico) : QJsonValue()}};
+            };
+            niveles.append(QJsonObject{
+                {QStringLiteral("fam"), g.nivel},
+                {QStringLiteral("calculable"), calculada},
+                {QStringLiteral("maximo"), extremo(g.maximo, g.muestraMaximo, g.gMaximo)},
+                {QStringLiteral("minimo"), extremo(g.minimo, g.muestraMinimo, g.gMinimo)},
+                {QStringLiteral("muestraSospechosa"),
+                 calculada ? QJsonValue(g.sospechosoEsMaximo ? g.muestraMaximo : g.muestraMinimo)
+                           : QJsonValue()},
+                {QStringLiteral("veredicto"), calculada ? veredicto(g.veredicto) : QJsonValue()}});
+        }
     const QJsonObject grubbs{
         {QStringLiteral("calculable"), hayGrubbs},
         {QStringLiteral("critico5"), hayGrubbs ? QJsonValue(s.grubbs.front().critico5) : QJsonValue()},
@@ -212,7 +213,7 @@ QJsonObject ResultadosJson(const Estudio &estudio, QChar separador)
             {QStringLiteral("anova"), anovaJson(s)},
             {QStringLiteral("estadisticas"), estadisticasJson(s)},
             {QStringLiteral("intervalos"), intervalosJson(s)},
-            {QStringLiteral("dunnett"), dunnettJson(estudio, separador)},
+            {QStringLiteral("dunnett"), dunnettJson(s)},
             {QStringLiteral("supuestos"), supuestosJson(s)}};
 }
 

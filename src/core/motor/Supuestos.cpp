@@ -2,7 +2,6 @@
 
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
-#include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
 
 #include <boost/math/distributions/fisher_f.hpp>
@@ -202,10 +201,8 @@ Supuestos CalculaSupuestos(const Estudio &estudio, QChar separador)
     // every level leave the engine a rounding residue to divide by; the
     // typed values themselves have no spread, so there is no F to judge.
     const AnovaResults &r = s.anova.resultados;
-    double dispersion = 0.0;
-    for (double v : varianzas)
-        dispersion += v;
-    s.probabilidadCalculable = dispersion > 0.0;
+    // Cochran's test is calculable exactly when the variances sum above zero.
+    s.probabilidadCalculable = s.cochran.calculable;
     if (s.probabilidadCalculable) {
         s.probabilidadExacta = ProbabilidadFExacta(r[Ranura::fcal], r[Ranura::glfam], r[Ranura::glerror]);
         s.decisionMarginal = EsSignificativo(r[Ranura::pfcal]) != EsSignificativo(s.probabilidadExacta);
@@ -214,122 +211,4 @@ Supuestos CalculaSupuestos(const Estudio &estudio, QChar separador)
     // The analysis has refused a zero grand mean (its total CV).
     s.derRepetibilidad = s.repetibilidad / r[Ranura::promediototal] * 100.0;
     return s;
-}
-
-QStringList LineasSupuestos(const Supuestos &s, QChar separador)
-{
-    const auto F = [separador](double v) { return FormatoGeneral(v, separador); };
-    const AnovaResults &r = s.anova.resultados;
-    const auto valor = [&s](int nivel, int muestra) {
-        return s.textos[static_cast<std::size_t>(nivel - 1)][static_cast<std::size_t>(muestra - 1)].trimmed();
-    };
-    QStringList l;
-
-    l << QStringLiteral("SUPUESTOS DEL ANÁLISIS") << QString();
-
-    l << QStringLiteral("PRUEBA DE COCHRAN (varianza mayor)");
-    const Cochran &c = s.cochran;
-    if (c.calculable)
-        l << QStringLiteral("C = %1 (FAM %2)").arg(F(c.c)).arg(c.nivel);
-    l << QStringLiteral("Valor crítico al 5 % = ") + F(c.critico5)
-      << QStringLiteral("Valor crítico al 1 % = ") + F(c.critico1);
-    if (!c.calculable) {
-        l << QStringLiteral("Todas las varianzas son cero: la prueba de Cochran no tiene "
-                            "varianza mayor que señalar.");
-    } else {
-        switch (c.veredicto) {
-        case Veredicto::normal:
-            l << QStringLiteral("Conclusión = Varianzas homogéneas");
-            break;
-        case Veredicto::dudoso:
-            l << QStringLiteral("Conclusión = Varianza dudosa al 5 %: FAM %1").arg(c.nivel);
-            break;
-        case Veredicto::aberrante:
-            l << QStringLiteral("Conclusión = Varianza aberrante al 1 %: FAM %1").arg(c.nivel);
-            break;
-        }
-    }
-    l << QString();
-
-    l << QStringLiteral("PRUEBA DE GRUBBS (un valor atípico por FAM)");
-    if (s.n < 3) {
-        l << QStringLiteral("Con 2 muestras por FAM la prueba de Grubbs no puede señalar un "
-                            "valor atípico: necesita al menos 3.");
-    } else {
-        l << QStringLiteral("Valor crítico al 5 % = ") + F(s.grubbs.front().critico5)
-          << QStringLiteral("Valor crítico al 1 % = ") + F(s.grubbs.front().critico1);
-        for (const Grubbs &g : s.grubbs) {
-            l << QStringLiteral("FAM %1").arg(g.nivel);
-            if (g.estado == Grubbs::Estado::valoresIguales) {
-                l << QStringLiteral("Todos los valores son iguales: no hay valor atípico que señalar.");
-                continue;
-            }
-            l << QStringLiteral("Valor mayor = %1 (muestra %2), G = %3")
-                     .arg(valor(g.nivel, g.muestraMaximo)).arg(g.muestraMaximo).arg(F(g.gMaximo))
-              << QStringLiteral("Valor menor = %1 (muestra %2), G = %3")
-                     .arg(valor(g.nivel, g.muestraMinimo)).arg(g.muestraMinimo).arg(F(g.gMinimo));
-            const int muestra = g.sospechosoEsMaximo ? g.muestraMaximo : g.muestraMinimo;
-            const QString nombre = QStringLiteral("%1 (muestra %2)").arg(valor(g.nivel, muestra)).arg(muestra);
-            switch (g.veredicto) {
-            case Veredicto::normal:
-                l << QStringLiteral("Conclusión = Sin valor atípico");
-                break;
-            case Veredicto::dudoso:
-                l << QStringLiteral("Conclusión = Valor dudoso al 5 %: ") + nombre;
-                break;
-            case Veredicto::aberrante:
-                l << QStringLiteral("Conclusión = Valor atípico al 1 %: ") + nombre;
-                break;
-            }
-        }
-    }
-    l << QString();
-
-    l << QStringLiteral("PRUEBA DE LEVENE (centrada en la mediana)");
-    const Levene &lv = s.levene;
-    switch (lv.estado) {
-    case Levene::Estado::dosMuestras:
-        l << QStringLiteral("Con 2 muestras por FAM los dos valores distan lo mismo de su mediana: "
-                            "la prueba de Levene no puede calcularse.");
-        break;
-    case Levene::Estado::sinDispersion:
-        l << QStringLiteral("Las distancias a la mediana son iguales dentro de cada FAM: "
-                            "la prueba de Levene no puede calcularse.");
-        break;
-    case Levene::Estado::calculada:
-        l << QStringLiteral("W = ") + F(lv.w)
-          << QStringLiteral("Grados de libertad = %1 y %2").arg(lv.gl1).arg(lv.gl2)
-          << QStringLiteral("Probabilidad = ") + F(lv.probabilidad)
-          << (EsSignificativo(lv.probabilidad)
-                  ? QStringLiteral("Conclusión = Varianzas distintas al 5 %")
-                  : QStringLiteral("Conclusión = Sin evidencia de varianzas distintas"));
-        break;
-    }
-    l << QString();
-
-    l << QStringLiteral("PROBABILIDAD DE F")
-      << QStringLiteral("fcal = ") + F(r[Ranura::fcal])
-      << QStringLiteral("Grados de libertad = %1 y %2")
-             .arg(F(r[Ranura::glfam]), F(r[Ranura::glerror]))
-      << QStringLiteral("Pfcal (aproximación del programa) = ") + F(r[Ranura::pfcal]);
-    if (s.probabilidadCalculable)
-        l << QStringLiteral("Probabilidad exacta = ") + F(s.probabilidadExacta);
-    else
-        l << QStringLiteral("Los valores son iguales dentro de cada FAM: sin variación del método no hay "
-                            "probabilidad exacta de F que calcular.");
-    if (s.decisionMarginal) {
-        const auto lectura = [](double p) {
-            return EsSignificativo(p) ? QStringLiteral("el método no tolera el FAM")
-                                      : QStringLiteral("el método tolera el FAM");
-        };
-        l << QStringLiteral("Decisión marginal: según Pfcal %1, y según la probabilidad exacta %2. "
-                            "Conviene confirmarla con más muestras.")
-                 .arg(lectura(r[Ranura::pfcal]), lectura(s.probabilidadExacta));
-    }
-    l << QString();
-
-    l << QStringLiteral("REPETIBILIDAD (√MC error)")
-      << QStringLiteral("Desviación estándar de repetibilidad = ") + F(s.repetibilidad)
-      << QStringLiteral("DER de repetibilidad (%) = ") + F(s.derRepetibilidad);
-    return l;
 }

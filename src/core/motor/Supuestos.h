@@ -4,9 +4,7 @@
 #include "core/motor/AnovaResults.h"
 
 #include <QChar>
-#include <QList>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 // Checks of what the analysis of variance takes for granted: comparable
@@ -91,6 +89,3 @@ struct Supuestos
 // (same conversions, same errors: ErrorConversion, ErrorCalculo) and then
 // the checks. The caller has validated the counts.
 Supuestos CalculaSupuestos(const Estudio &estudio, QChar separador);
-
-// The content of the assumptions window and of "--supuestos", line by line.
-QStringList LineasSupuestos(const Supuestos &supuestos, QChar separador);

@@ -2,7 +2,13 @@
 
 #include "core/motor/Errores.h"
 
+#include <array>
+
 namespace {
+
+// Two-sided 95 % critical values of Student's t, one per degree of freedom
+// 1..324 (index 0 and 325 unused).
+using TablaT = std::array<double, 326>;
 
 struct Tramo
 {
@@ -35,13 +41,13 @@ TablaT construye()
     return tabla;
 }
 
-} // namespace
-
 const TablaT &CargaTablaT()
 {
     static const TablaT tabla = construye();
     return tabla;
 }
+
+} // namespace
 
 double ValorTablaT(int df)
 {

@@ -81,6 +81,21 @@ QByteArray pdf(const ModeloGrafica &modelo, QSize tamano)
     return bytes;
 }
 
+// The plot as the bytes of a file of `formato`, `tamano` pixels (SVG and PDF
+// take the same physical size at `ResolucionGrafica`).
+QByteArray ExportaGrafica(const ModeloGrafica &modelo, FormatoGrafica formato, QSize tamano)
+{
+    switch (formato) {
+    case FormatoGrafica::png:
+        return png(modelo, tamano);
+    case FormatoGrafica::svg:
+        return svg(modelo, tamano);
+    case FormatoGrafica::pdf:
+        break;
+    }
+    return pdf(modelo, tamano);
+}
+
 } // namespace
 
 std::optional<FormatoGrafica> FormatoDeRuta(const QString &ruta)
@@ -93,19 +108,6 @@ std::optional<FormatoGrafica> FormatoDeRuta(const QString &ruta)
     if (extension == u"pdf")
         return FormatoGrafica::pdf;
     return std::nullopt;
-}
-
-QByteArray ExportaGrafica(const ModeloGrafica &modelo, FormatoGrafica formato, QSize tamano)
-{
-    switch (formato) {
-    case FormatoGrafica::png:
-        return png(modelo, tamano);
-    case FormatoGrafica::svg:
-        return svg(modelo, tamano);
-    case FormatoGrafica::pdf:
-        break;
-    }
-    return pdf(modelo, tamano);
 }
 
 void GuardaGrafica(const QString &ruta, const ModeloGrafica &modelo, QSize tamano)

@@ -77,11 +77,6 @@ void separaEmpates(QList<PuntoGrafica> &puntos, double tolerancia)
     }
 }
 
-QString numero(double valor, QChar separador)
-{
-    return FormatoGeneral(valor, separador);
-}
-
 } // namespace
 
 QList<MarcaEje> MarcasNitidas(double minimo, double maximo, int cuantas, QChar separador)
@@ -170,10 +165,11 @@ QString DescripcionGrafica(const ModeloGrafica &modelo)
             nivel.puntos.begin(), nivel.puntos.end(),
             [](const PuntoGrafica &a, const PuntoGrafica &b) { return a.valor < b.valor; });
         frases << QStringLiteral("%1: valores de %2 a %3; promedio %4, intervalo del 95 % de %5 a %6.")
-                      .arg(nivel.etiqueta, numero(menor->valor, s), numero(mayor->valor, s),
-                           numero(nivel.promedio, s), numero(nivel.inferior, s), numero(nivel.superior, s));
+                      .arg(nivel.etiqueta, FormatoGeneral(menor->valor, s),
+                           FormatoGeneral(mayor->valor, s), FormatoGeneral(nivel.promedio, s),
+                           FormatoGeneral(nivel.inferior, s), FormatoGeneral(nivel.superior, s));
     }
-    frases << QStringLiteral("Promedio general: %1.").arg(numero(modelo.promedioGeneral, s));
+    frases << QStringLiteral("Promedio general: %1.").arg(FormatoGeneral(modelo.promedioGeneral, s));
     return frases.join(u' ');
 }
 
@@ -240,8 +236,16 @@ void textoAjustado(QPainter &pintor, const QRectF &caja, int alineacion, const Q
 
 QPen pluma(const QColor &color, double ancho, Qt::PenStyle estilo = Qt::SolidLine)
 {
-    QPen p(color, ancho, estilo, Qt::FlatCap, Qt::MiterJoin);
-    return p;
+    return QPen(color, ancho, estilo, Qt::FlatCap, Qt::MiterJoin);
+}
+
+// The points of a level: light fill and dark outline, so overlapping ones show.
+void estiloPunto(QPainter &pintor, const QColor &color, double u)
+{
+    pintor.setPen(pluma(color.darker(170), u * 0.08));
+    QColor relleno = color;
+    relleno.setAlphaF(0.75);
+    pintor.setBrush(relleno);
 }
 
 } // namespace
@@ -257,6 +261,10 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
     // a half page.
     const double u = std::min(marco.width() / 52.0, marco.height() / 32.0);
     const QColor tinta(0x20, 0x20, 0x20);
+    // The marks the legend explains.
+    const QPen plumaPromedioGeneral = pluma(QColor(0x55, 0x55, 0x55), u * 0.1, Qt::DashLine);
+    const QPen plumaIntervalo = pluma(tinta, u * 0.12);
+    const QPen plumaPromedio = pluma(Qt::black, u * 0.3);
     const double margen = u * 0.8;
     QRectF libre = marco.adjusted(margen, margen * 0.6, -margen, -margen * 0.6);
 
@@ -324,7 +332,7 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
                             : 0.0;
 
     // The grand mean first, so points and bars stay on top of it.
-    pintor.setPen(pluma(QColor(0x55, 0x55, 0x55), u * 0.1, Qt::DashLine));
+    pintor.setPen(plumaPromedioGeneral);
     pintor.drawLine(QPointF(area.left(), y(modelo.promedioGeneral)),
                     QPointF(area.right(), y(modelo.promedioGeneral)));
 
@@ -340,20 +348,16 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
         // Interval and mean.
         const double xm = centro + columnaPromedio * columna;
         const double tapa = std::min(columna * 0.06, u * 0.6);
-        pintor.setPen(pluma(tinta, u * 0.12));
+        pintor.setPen(plumaIntervalo);
         pintor.drawLine(QPointF(xm, y(nivel.inferior)), QPointF(xm, y(nivel.superior)));
         pintor.drawLine(QPointF(xm - tapa, y(nivel.inferior)), QPointF(xm + tapa, y(nivel.inferior)));
         pintor.drawLine(QPointF(xm - tapa, y(nivel.superior)), QPointF(xm + tapa, y(nivel.superior)));
         const double barra = std::min(columna * 0.1, u * 1.3);
-        pintor.setPen(pluma(Qt::black, u * 0.3));
+        pintor.setPen(plumaPromedio);
         pintor.drawLine(QPointF(xm - barra, y(nivel.promedio)), QPointF(xm + barra, y(nivel.promedio)));
 
-        // Points, light fill and dark outline so overlapping ones show.
-        const QColor color = coloresNivel[i % 5];
-        QColor relleno = color;
-        relleno.setAlphaF(0.75);
-        pintor.setPen(pluma(color.darker(170), u * 0.08));
-        pintor.setBrush(relleno);
+        // Points.
+        estiloPunto(pintor, coloresNivel[i % 5], u);
         for (const PuntoGrafica &p : nivel.puntos) {
             const QPointF c(centro + columnaPuntos * columna + p.desplazamiento * paso, y(p.valor));
             pintor.drawPath(marcador(i, c, radio));
@@ -365,7 +369,8 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
         textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 0.3, columna, u * 1.2),
                       Qt::AlignCenter, nivel.etiqueta, fuente(u, true));
         textoAjustado(pintor, QRectF(centro - columna / 2, area.bottom() + u * 1.45, columna, u * 1.1),
-                      Qt::AlignCenter, QStringLiteral("promedio ") + numero(nivel.promedio, modelo.separador),
+                      Qt::AlignCenter,
+                      QStringLiteral("promedio ") + FormatoGeneral(nivel.promedio, modelo.separador),
                       fuente(u * 0.85));
     }
 
@@ -377,7 +382,7 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
     const QFont fuenteLeyenda = fuente(u * 0.85);
     const QString textos[] = {
         QStringLiteral("Valor de una muestra"), QStringLiteral("Promedio e intervalo del 95 %"),
-        QStringLiteral("Promedio general ") + numero(modelo.promedioGeneral, modelo.separador)};
+        QStringLiteral("Promedio general ") + FormatoGeneral(modelo.promedioGeneral, modelo.separador)};
     const double muestra = u * 1.6, hueco = u * 0.4, separacion = u * 1.5;
     double total = 0.0;
     for (const QString &t : textos)
@@ -391,19 +396,16 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
     for (int e = 0; e < 3; ++e) {
         const double centroMuestra = x + muestra * factor / 2;
         if (e == 0) {
-            pintor.setPen(pluma(coloresNivel[0].darker(170), u * 0.08));
-            QColor relleno = coloresNivel[0];
-            relleno.setAlphaF(0.75);
-            pintor.setBrush(relleno);
+            estiloPunto(pintor, coloresNivel[0], u);
             pintor.drawPath(marcador(0, QPointF(centroMuestra, yl), radio));
             pintor.setBrush(Qt::NoBrush);
         } else if (e == 1) {
-            pintor.setPen(pluma(tinta, u * 0.12));
+            pintor.setPen(plumaIntervalo);
             pintor.drawLine(QPointF(centroMuestra, yl - u * 0.55), QPointF(centroMuestra, yl + u * 0.55));
-            pintor.setPen(pluma(Qt::black, u * 0.3));
+            pintor.setPen(plumaPromedio);
             pintor.drawLine(QPointF(centroMuestra - u * 0.5, yl), QPointF(centroMuestra + u * 0.5, yl));
         } else {
-            pintor.setPen(pluma(QColor(0x55, 0x55, 0x55), u * 0.1, Qt::DashLine));
+            pintor.setPen(plumaPromedioGeneral);
             pintor.drawLine(QPointF(x, yl), QPointF(x + muestra * factor, yl));
         }
         x += (muestra + hueco) * factor;

@@ -20,8 +20,8 @@ void Cierre(Hoja &hoja, int linea)
     PieDePagina(hoja, linea + 2, TextoPagina::version31);
 }
 
-} // namespace
-
+// Begins the job and draws the laser header (12 points); the returned page
+// carries the units measured in it.
 Hoja EncabezadoLaser(Lienzo &lienzo)
 {
     return Hoja(lienzo, tamanoEncabezado, tamanoTexto,
@@ -29,6 +29,8 @@ Hoja EncabezadoLaser(Lienzo &lienzo)
                  QStringLiteral("Tolerancia del Método"), QStringLiteral("Factores Ajenos al Método")},
                 4);
 }
+
+} // namespace
 
 void ImprimeInformacionLaser(Lienzo &lienzo, const Estudio &estudio)
 {

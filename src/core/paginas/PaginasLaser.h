@@ -11,10 +11,6 @@
 // The resolution the layout's positions (printer pixels) were set for.
 inline constexpr int ResolucionLaser = 600;
 
-// Begins the job and draws the laser header (12 points); the returned page
-// carries the units measured in it.
-Hoja EncabezadoLaser(Lienzo &lienzo);
-
 // The general-information page: the study's description and its whole grid.
 // A FAM count that is not an integer throws ErrorConversion after the
 // description is drawn; the job is then dropped.

@@ -9,8 +9,7 @@ constexpr int tamanoEncabezado = 12;
 constexpr int tamanoTexto = 11;
 constexpr int margen = 2;
 
-} // namespace
-
+// Begins the job and draws the ink-jet header (12 points).
 Hoja EncabezadoDeskJet(Lienzo &lienzo)
 {
     return Hoja(lienzo, tamanoEncabezado, tamanoTexto,
@@ -18,6 +17,8 @@ Hoja EncabezadoDeskJet(Lienzo &lienzo)
                  QStringLiteral("TOLERANCIA DEL MÉTODO"), QStringLiteral("FACTORES AJENOS AL MÉTODO")},
                 5);
 }
+
+} // namespace
 
 void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio)
 {

@@ -12,9 +12,6 @@
 // The resolution the layout's positions (printer pixels) were set for.
 inline constexpr int ResolucionDeskJet = 300;
 
-// Begins the job and draws the ink-jet header (12 points).
-Hoja EncabezadoDeskJet(Lienzo &lienzo);
-
 // The general-information page. A FAM count that is not an integer throws
 // ErrorConversion after the description is drawn; the job is then dropped.
 void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio);
