@@ -251,8 +251,8 @@ private slots:
         QCOMPARE(documentadas, opciones);
     }
 
-    // The unpacked program, stripped and with nothing of the build tree,
-    // reads the packaged example and writes its whole report.
+    // The packaged program, stripped as it ships and run from where it was
+    // unpacked, reads the packaged example and writes its whole report.
     void programa()
     {
         const Salida informe = corre(instalado(u"/usr/bin/tolerancia"_s),
