@@ -1,5 +1,6 @@
 # make run   installs what is missing, builds and starts the program
 # make test  installs what is missing, builds and runs every test
+# make paquete  builds the Debian package tolerancia_VERSION_ARCH.deb in BUILD
 # make fuzz  fuzzes the study file reader and the conversions for
 #            FUZZ_SEGUNDOS seconds (new inputs go to fuzz/corpus-trabajo)
 BUILD ?= build
@@ -8,7 +9,7 @@ CMAKE_OPCIONES ?=
 NPROC := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SEGUNDOS ?= 60
 
-.PHONY: all run test deps build fuzz install clean
+.PHONY: all run test deps build paquete fuzz install clean
 
 all: build
 
@@ -24,6 +25,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(NPROC)
+
+paquete: build
+	cd $(BUILD) && cpack -G DEB
 
 # Builds, then installs under PREFIX. Under sudo, a build tree that belongs
 # to a user is installed as it stands and left that user's.
