@@ -395,15 +395,25 @@ private slots:
         const QList<QStringList> citas = casosDe(casos + u"citas.tsv"_s);
         for (const QStringList &caso : casosDe(casos + u"ejemplos.tsv"_s)) {
             const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(carpetaEjemplos + caso[0]));
-            JuegoResultados juego;
-            CalculaAnova(estudio, u'.', juego);
-            const auto &r = juego.resultados;
-            QCOMPARE(EsSignificativo(r[Ranura::pfcal]), caso[1] == u"sí");
+            const ResultadosAnova r = CalculaAnova(estudio, u'.');
+            QCOMPARE(EsSignificativo(r.pfcal), caso[1] == u"sí");
             QStringList difieren;
-            for (int p = 0; p < NumeroPares(estudio.econdicion.toInt()); ++p) {
-                const ParFam &par = OrdenPares.at(std::size_t(p));
-                if (HayDiferencia(r[par.liminf], r[par.limsup]))
+            QMap<QString, QString> cifras{
+                {u"glfam"_s, QString::number(r.fam.gradosLibertad)},
+                {u"glerror"_s, QString::number(r.error.gradosLibertad)},
+                {u"scfam"_s, FormatoGeneral(r.fam.sumaCuadrados, u'.')},
+                {u"scerror"_s, FormatoGeneral(r.error.sumaCuadrados, u'.')},
+                {u"mcfam"_s, FormatoGeneral(r.fam.mediaCuadrados, u'.')},
+                {u"mcerror"_s, FormatoGeneral(r.error.mediaCuadrados, u'.')},
+                {u"fcal"_s, FormatoGeneral(r.fcal, u'.')},
+                {u"pfcal"_s, FormatoGeneral(r.pfcal, u'.')},
+                {u"amplitud"_s, FormatoGeneral(r.amplitud, u'.')},
+            };
+            for (const IntervaloPar &par : r.pares) {
+                if (par.hayDiferencia)
                     difieren << u"%1-%2"_s.arg(par.menor).arg(par.mayor);
+                cifras.insert(u"inferior%1%2"_s.arg(par.menor).arg(par.mayor), FormatoGeneral(par.inferior, u'.'));
+                cifras.insert(u"superior%1%2"_s.arg(par.menor).arg(par.mayor), FormatoGeneral(par.superior, u'.'));
             }
             QCOMPARE(difieren.join(u' '), caso.value(2));
 
@@ -411,9 +421,8 @@ private slots:
                 if (cita[0] != caso[0])
                     continue;
                 QString texto = cita[2];
-                texto.replace(u"{a}"_s, FormatoGeneral((r[Ranura::limsup12] - r[Ranura::liminf12]) / 2, u'.'));
-                for (int ranura = 0; ranura < int(r.ranura.size()); ++ranura)
-                    texto.replace(u"{%1}"_s.arg(ranura), FormatoGeneral(r[ranura], u'.'));
+                for (auto c = cifras.cbegin(); c != cifras.cend(); ++c)
+                    texto.replace(u'{' + c.key() + u'}', c.value());
                 QVERIFY2(paginaDeAyuda(cita[1]).simplified().contains(texto), qPrintable(cita[1] + u": "_s + texto));
             }
         }
