@@ -143,8 +143,12 @@ private slots:
         QCOMPARE(Aritmetica::potencia(2.0, 10.0), 1024.0000000000002);
         for (const QStringList &c : casosDe(casos + u"potencia-fuera.tsv"_s))
             QCOMPARE(errorDe([&] { Aritmetica::potencia(c[1].toDouble(), c[2].toDouble()); }), c[3]);
-        // z = 0 with d2 < 4 (d1 = d2, F = 1): the small-df correction takes ln 0.
-        QCOMPARE(errorDe([] { ProbabilidadF(1.0, 2.0, 2.0); }), QStringLiteral("Floating point division by zero"));
+        // z = 0 with d2 < 4 (d1 = d2, F = 1): the small-df correction leaves 0
+        // as it is, and the two tails of F(2, 2) beyond 1 are one half each.
+        QCOMPARE(ProbabilidadF(1.0, 2.0, 2.0), 0.5);
+        // One of the few doubles F where z comes out exactly 0 in a design of 3
+        // levels of 4 (found by trying every double near the root).
+        QCOMPARE(ProbabilidadF(0.75682454877074545, 2.0, 9.0), 0.5);
     }
 
     void tablaT()

@@ -25,7 +25,9 @@ double colaF(double x, double d1, double d2)
         std::fabs(resta(producto(1.0 - a2, potencia(x, 0.333)), 1.0 - a1));
     const double denominador = raiz(suma(producto(a2, potencia(x, 0.666)), a1));
     double z = cociente(numerador, denominador);
-    if (d2 < 4.0)
+    // z is exactly 0 for a few values of F below 1 in designs of 2 to 4
+    // levels; the correction of 0 is 0, not the logarithm of 0.
+    if (d2 < 4.0 && z > 0.0)
         z = producto(z, 1.0 + cociente(producto(0.08, potencia(z, 4.0)), potencia(d2, 3.0)));
     constexpr double c1 = 0.196854, c2 = 0.115194, c3 = 0.000344, c4 = 0.019527;
     double p = suma(producto(c4, z), c3);
