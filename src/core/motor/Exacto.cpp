@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace mp = boost::multiprecision;
 
@@ -61,6 +62,24 @@ double log2Suma(double a, double b)
     return mayor + std::log2(1.0 + std::exp2(menor - mayor));
 }
 
+// ⌊√x⌋ for x ≥ 0 by Newton's iteration from just above the root, which a
+// double of x's leading bits gives to some fifty bits.
+Entero raizEntera(const Entero &x)
+{
+    if (x.is_zero())
+        return 0;
+    const auto b = static_cast<long>(mp::msb(x));
+    const long mitad = std::max<long>(0, (b - 100) / 2);
+    const double alto = (x >> (2 * mitad)).convert_to<double>();
+    Entero r = (Entero(static_cast<std::uint64_t>(std::sqrt(alto))) + 2) << mitad;
+    for (;;) {
+        const Entero siguiente = (r + x / r) >> 1;
+        if (siguiente >= r)
+            return r;
+        r = siguiente;
+    }
+}
+
 [[noreturn]] void desborde()
 {
     throw ErrorCalculo(QStringLiteral("Floating point overflow"));
@@ -70,6 +89,15 @@ double log2Suma(double a, double b)
 
 Entero Potencia(unsigned base, unsigned exponente)
 {
+    // The engine asks for small powers of ten again and again.
+    static const std::vector<Entero> diez = [] {
+        std::vector<Entero> potencias{1};
+        for (int i = 1; i < 64; ++i)
+            potencias.push_back(potencias.back() * 10);
+        return potencias;
+    }();
+    if (base == 10 && exponente < diez.size())
+        return diez[exponente];
     return mp::pow(Entero(base), exponente);
 }
 
@@ -81,9 +109,8 @@ Real::Real(const Fraccion &r, int s, const Fraccion &q) : m_r(r), m_s(q.num.is_z
         return;
     // √(a/b) = √(a·b)/b is rational exactly when a·b is a square.
     const Entero producto = m_q.num * m_q.den;
-    Entero resto;
-    const Entero raiz = mp::sqrt(producto, resto);
-    if (!resto.is_zero())
+    const Entero raiz = raizEntera(producto);
+    if (raiz * raiz != producto)
         return;
     m_r = {m_r.num * m_q.den + m_s * raiz * m_r.den, m_r.den * m_q.den};
     m_s = 0;
@@ -133,7 +160,7 @@ Entero Real::piso(const Fraccion &escala, bool *exacto) const
         *exacto = false;
     const Entero qn = m_q.num * escala.num * escala.num;
     const Entero qd = m_q.den * escala.den * escala.den;
-    const Entero a = mp::sqrt(Entero(qn / qd));
+    const Entero a = raizEntera(qn / qd);
     const Entero lado = qn * rd * rd;
     if (m_s > 0) {
         const Entero b = (a + 1) * rd - resto;
@@ -167,60 +194,37 @@ double Real::log2Aproximado() const
            - suma;
 }
 
-namespace {
-
-// The e with 2^e ≤ x < 2^(e+1), for x > 0, starting from an estimate.
-long exponente2(const Real &x, double estimado)
-{
-    long e = static_cast<long>(std::floor(estimado));
-    for (;;) {
-        const Entero p = x.piso(escala2(-e));
-        if (p.is_zero())
-            --e;
-        else if (p > 1)
-            e += static_cast<long>(mp::msb(p));
-        else
-            return e;
-    }
-}
-
-// The e with 10^(e−1) ≤ x < 10^e, for x > 0.
-long exponente10(const Real &x, double log2x)
-{
-    long e = static_cast<long>(std::floor(log2x * std::log10(2.0))) + 1;
-    for (;;) {
-        const Entero p = x.piso(escala10(1 - e));
-        if (p.is_zero())
-            --e;
-        else if (p > 9)
-            ++e;
-        else
-            return e;
-    }
-}
-
-} // namespace
-
 double DobleDe(const Real &valor)
 {
     const int signo = valor.signo();
     if (signo == 0)
         return 0.0;
     const Real a = valor.absoluto();
-    const long e = exponente2(a, a.log2Aproximado());
-    if (e > DBL_MAX_EXP)
-        desborde();
-    // The unit in the last place: 53 bits, fewer among the subnormals.
-    const long ulp = std::max<long>(e - 52, DBL_MIN_EXP - 53);
-    bool exacto = false;
-    const Entero mitades = a.piso(escala2(1 - ulp), &exacto);
-    Entero m = mitades >> 1;
-    if (mp::bit_test(mitades, 0) && (!exacto || mp::bit_test(m, 0)))
-        ++m;
-    const double resultado = std::ldexp(m.convert_to<double>(), static_cast<int>(ulp));
-    if (std::isinf(resultado))
-        desborde();
-    return signo < 0 ? -resultado : resultado;
+    // 2^e ≤ a < 2^(e+1): from the estimate, checked on the bits found.
+    long e = static_cast<long>(std::floor(a.log2Aproximado()));
+    for (;;) {
+        // The unit in the last place: 53 bits, fewer among the subnormals.
+        const long ulp = std::max<long>(e - 52, DBL_MIN_EXP - 53);
+        bool exacto = false;
+        const Entero mitades = a.piso(escala2(1 - ulp), &exacto);
+        if (mitades >= Entero(1) << 54) {
+            ++e;
+            continue;
+        }
+        if (ulp == e - 52 && mitades < Entero(1) << 53) {
+            --e;
+            continue;
+        }
+        if (e >= DBL_MAX_EXP)
+            desborde();
+        Entero m = mitades >> 1;
+        if (mp::bit_test(mitades, 0) && (!exacto || mp::bit_test(m, 0)))
+            ++m;
+        const double resultado = std::ldexp(m.convert_to<double>(), static_cast<int>(ulp));
+        if (std::isinf(resultado))
+            desborde();
+        return signo < 0 ? -resultado : resultado;
+    }
 }
 
 Cifra CifraDe(const Real &valor)
@@ -231,18 +235,29 @@ Cifra CifraDe(const Real &valor)
     if (cifra.signo == 0)
         return cifra;
     const Real a = valor.absoluto();
-    const long e = exponente10(a, a.log2Aproximado());
-    // Seven digits, cut: the seventh decides the rounding half-up.
-    const Entero siete = a.piso(escala10(7 - e));
-    auto digitos = (siete / 10).convert_to<int>();
-    long exponente = e;
-    if (siete % 10 >= 5 && ++digitos == 1000000) {
-        digitos = 100000;
-        ++exponente;
+    // 10^(e−1) ≤ a < 10^e, so that seven digits cut are 10^6 ≤ siete < 10^7;
+    // the seventh decides the rounding half-up.
+    long e = static_cast<long>(std::floor(a.log2Aproximado() * std::log10(2.0))) + 1;
+    static const Entero millon = Potencia(10, 6), diezMillones = Potencia(10, 7);
+    for (;;) {
+        const Entero siete = a.piso(escala10(7 - e));
+        if (siete < millon) {
+            --e;
+            continue;
+        }
+        if (siete >= diezMillones) {
+            ++e;
+            continue;
+        }
+        auto digitos = (siete / 10).convert_to<int>();
+        if (siete % 10 >= 5 && ++digitos == 1000000) {
+            digitos = 100000;
+            ++e;
+        }
+        cifra.digitos = digitos;
+        cifra.exponente = static_cast<int>(e);
+        return cifra;
     }
-    cifra.digitos = digitos;
-    cifra.exponente = static_cast<int>(exponente);
-    return cifra;
 }
 
 NumeroExacto ExactoDeDoble(double valor)
