@@ -6,6 +6,7 @@
 #include "core/informe/Informe.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Exacto.h"
 #include "core/motor/Formato.h"
 
 #include <cfloat>
@@ -53,10 +54,9 @@ QString revisaArchivo(const QByteArray &datos)
     if (RevisaConteos(estudio.econdicion, estudio.ereplica))
         return {};
     for (const QChar separador : {QChar(u'.'), QChar(u',')}) {
-        JuegoResultados juego;
         int lineas = 0;
         try {
-            ComponeInforme(estudio, separador, juego, [&lineas](const QString &) { ++lineas; });
+            ComponeInforme(estudio, separador, [&lineas](const QString &) { ++lineas; });
         } catch (const ErrorConversion &) {
         } catch (const ErrorCalculo &) {
         }
@@ -118,6 +118,11 @@ QString revisaReal(const QString &texto, QChar separador)
     }
     if (!EsReal(texto, separador) || !std::isfinite(valor))
         return QStringLiteral("StrToFloat(%1) = %2 incoherente").arg(texto).arg(valor);
+    // The exact value the engine computes with rounds to that same double.
+    double doble = 0.0;
+    const NumeroExacto exacto = ExactoDeTexto(texto, separador, &doble);
+    if (doble != valor || DobleDe(Real(FraccionDe(exacto))) != valor)
+        return QStringLiteral("el valor exacto de %1 no da %2").arg(texto).arg(valor);
     // Six significant digits, so a normal number comes back within half a
     // unit of the sixth digit.
     const QString formato = FormatoGeneral(valor, separador);

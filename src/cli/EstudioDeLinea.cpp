@@ -52,8 +52,9 @@ bool CalculaEstudio(const QString &ruta, const std::function<void(const Estudio 
         return true;
     } catch (const ErrorTolerancia &error) {
         falla(error.texto());
-    } catch (const std::exception &error) {
-        falla(QString::fromLocal8Bit(error.what()));
+    } catch (const std::exception &) {
+        // A library's own text is English and no help to the user.
+        falla(QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
     }
     return false;
 }

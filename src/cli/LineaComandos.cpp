@@ -55,9 +55,7 @@ int escribeEstudio(const QString &ruta, const std::function<void(const Estudio &
 int informe(const QString &ruta)
 {
     return escribeEstudio(ruta, [](const Estudio &estudio) {
-        JuegoResultados juego;
-        ComponeInforme(estudio, SeparadorDecimal(), juego,
-                       [](const QString &linea) { EscribeLinea(stdout, linea); });
+        ComponeInforme(estudio, SeparadorDecimal(), [](const QString &linea) { EscribeLinea(stdout, linea); });
     }, QStringLiteral("No se pudo escribir el informe en la salida estándar: %1"));
 }
 

@@ -56,9 +56,8 @@ int Ejecuta(const OrdenGrafica &orden)
 {
     return CalculaEstudioOFalla(orden.archivo, [&orden](const Estudio &estudio) {
         const QChar separador = SeparadorDecimal();
-        JuegoResultados juego;
-        CalculaAnova(estudio, separador, juego);
-        GuardaGrafica(orden.salida, ModeloDeGrafica(estudio, juego, separador), orden.tamano);
+        GuardaGrafica(orden.salida, ModeloDeGrafica(estudio, CalculaAnova(estudio, separador), separador),
+                      orden.tamano);
     });
 }
 

@@ -51,7 +51,7 @@ std::optional<OrdenPdf> LeeOrden(int argc, char **argv)
 // The page as the print run draws it, at the resolution of its layout, as
 // the bytes of a PDF document. Drawn in memory, so that nothing is written
 // until the page is whole.
-QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoResultados &juego)
+QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const ResultadosAnova &resultados)
 {
     QBuffer documento;
     documento.open(QIODevice::WriteOnly);
@@ -64,7 +64,7 @@ QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoR
                                       QPageLayout::Millimeter));
         pdf.setCreator(QStringLiteral("Tolerancia del Método"));
         LienzoImpresora lienzo(pdf);
-        DibujaPagina(paginas, lienzo, estudio, orden.resultados, juego);
+        DibujaPagina(paginas, lienzo, estudio, orden.resultados, resultados);
     }
     return documento.data();
 }
@@ -72,10 +72,9 @@ QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const JuegoR
 int Ejecuta(const OrdenPdf &orden)
 {
     return CalculaEstudioOFalla(orden.archivo, [&orden](const Estudio &estudio) {
-        JuegoResultados juego;
-        if (orden.resultados)
-            CalculaAnova(estudio, SeparadorDecimal(), juego);
-        EscribeArchivo(orden.salida, DibujaPdf(orden, estudio, juego));
+        const ResultadosAnova resultados =
+            orden.resultados ? CalculaAnova(estudio, SeparadorDecimal()) : ResultadosAnova();
+        EscribeArchivo(orden.salida, DibujaPdf(orden, estudio, resultados));
     });
 }
 

@@ -158,7 +158,8 @@ void EjecutaComando(const std::function<void()> &comando)
         comando();
     } catch (const ErrorTolerancia &error) {
         Dialogos::actual().mensaje(error.texto());
-    } catch (const std::exception &error) {
-        Dialogos::actual().mensaje(QString::fromLocal8Bit(error.what()));
+    } catch (const std::exception &) {
+        // A library's own text is English and no help to the user.
+        Dialogos::actual().mensaje(QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
     }
 }

@@ -130,7 +130,7 @@ void OpcionesImpresion::imprime()
             const Estudio estudio = documento->estudio();
             // Every copy of the results rests on its own calculation.
             if (resultados)
-                CalculaAnova(estudio, SeparadorDecimal(), m_resultados);
+                m_resultados = CalculaAnova(estudio, SeparadorDecimal());
             DibujaPagina(m_paginas, *lienzo, estudio, resultados, m_resultados);
         }
     });
@@ -144,7 +144,7 @@ void OpcionesImpresion::vistaPrevia()
         const bool resultados = seleccion() == 1;
         const Estudio estudio = m_documento()->estudio();
         if (resultados)
-            CalculaAnova(estudio, SeparadorDecimal(), m_resultados);
+            m_resultados = CalculaAnova(estudio, SeparadorDecimal());
         preparaImpresora();
         Dialogos::actual().vistaPrevia(&m_impresora, this, [&](QPrinter *impresora) {
             // Called from the preview's own event handling: errors end here.

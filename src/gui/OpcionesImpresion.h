@@ -4,7 +4,7 @@
 #include "core/paginas/PaginasImpresora.h"
 
 #include "core/estudio/Estudio.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 #include <QDialog>
 #include <QPrinter>
@@ -60,5 +60,5 @@ private:
     const PaginasImpresora &m_paginas;
     FuenteDocumento m_documento;
     QPrinter m_impresora;
-    JuegoResultados m_resultados;
+    ResultadosAnova m_resultados;
 };

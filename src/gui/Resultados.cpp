@@ -44,9 +44,9 @@ bool SinErrorDeCalculo(const std::function<void()> &calculo)
 }
 
 // A fresh calculation into the destination's result set.
-bool Calcula(const Estudio &estudio, JuegoResultados &juego)
+bool Calcula(const Estudio &estudio, ResultadosAnova &resultados)
 {
-    return SinErrorDeCalculo([&] { CalculaAnova(estudio, SeparadorDecimal(), juego); });
+    return SinErrorDeCalculo([&] { resultados = CalculaAnova(estudio, SeparadorDecimal()); });
 }
 
 // Result windows report the last child window closing.
@@ -63,33 +63,32 @@ Ventana *creaVentana(const DestinoResultados &destino, const Datos &...datos)
 void ComandoAnalisisVarianza(VentanaEstudio *documento, const DestinoResultados &destino)
 {
     const auto estudio = EstudioValidado(documento);
-    if (!estudio || !Calcula(*estudio, destino.juego))
+    if (!estudio || !Calcula(*estudio, destino.resultados))
         return;
-    const JuegoResultados &juego = destino.juego;
     auto *ventana = creaVentana<VentanaAnova>(destino);
-    ventana->llena(juego, StrToInt(estudio->econdicion));
+    ventana->llena(destino.resultados);
     ventana->muestra(destino.marco);
-    destino.aplica(EsSignificativo(juego.resultados[Ranura::pfcal]) ? Evento::anovaSignificativo
-                                                                     : Evento::anovaNoSignificativo);
+    destino.aplica(EsSignificativo(destino.resultados.pfcal) ? Evento::anovaSignificativo
+                                                             : Evento::anovaNoSignificativo);
 }
 
 void ComandoIntervaloConfianza(VentanaEstudio *documento, const DestinoResultados &destino)
 {
     const auto estudio = EstudioValidado(documento);
-    if (!estudio || !Calcula(*estudio, destino.juego))
+    if (!estudio || !Calcula(*estudio, destino.resultados))
         return;
     auto *ventana = creaVentana<VentanaIntervalos>(destino);
-    ventana->llena(destino.juego.resultados, StrToInt(estudio->econdicion));
+    ventana->llena(destino.resultados);
     ventana->muestra(destino.marco);
 }
 
 void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino)
 {
     const auto estudio = EstudioValidado(documento);
-    if (!estudio || !Calcula(*estudio, destino.juego))
+    if (!estudio || !Calcula(*estudio, destino.resultados))
         return;
     auto *ventana = creaVentana<VentanaGrafica>(
-        destino, ModeloDeGrafica(*estudio, destino.juego, SeparadorDecimal()));
+        destino, ModeloDeGrafica(*estudio, destino.resultados, SeparadorDecimal()));
     ventana->muestra(destino.marco);
 }
 
@@ -102,8 +101,8 @@ void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino)
     ventana->muestra(destino.marco);
     // Block 1 arrives before the calculation; an error after it leaves the
     // window open with what it already holds.
-    ComponeInforme(*estudio, SeparadorDecimal(), destino.juego,
-                   [ventana](const QString &linea) { ventana->agrega(linea); });
+    destino.resultados = ComponeInforme(*estudio, SeparadorDecimal(),
+                                        [ventana](const QString &linea) { ventana->agrega(linea); });
 }
 
 void ComandoSupuestos(VentanaEstudio *documento, const DestinoResultados &destino)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/comandos/EstadoComandos.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 #include <functional>
 
@@ -13,7 +13,7 @@ class VentanaEstudio;
 struct DestinoResultados
 {
     QMdiArea *marco;
-    JuegoResultados &juego;
+    ResultadosAnova &resultados;
     std::function<void(Evento)> aplica;
 };
 

@@ -46,9 +46,9 @@ VentanaAnova::VentanaAnova(QWidget *parent)
     creaMenuCerrar();
 }
 
-void VentanaAnova::llena(const JuegoResultados &juego, int k)
+void VentanaAnova::llena(const ResultadosAnova &resultados)
 {
     const QChar separador = SeparadorDecimal();
-    stganova->ponCeldas(TablaAnova(juego.resultados, separador));
-    stgeqpo->ponCeldas(TablaEquipos(juego, k, separador));
+    stganova->ponCeldas(TablaAnova(resultados, separador));
+    stgeqpo->ponCeldas(TablaEquipos(resultados, separador));
 }

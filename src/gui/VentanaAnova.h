@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 #include "gui/VentanaResultado.h"
 
 class RejillaResultado;
@@ -15,7 +15,7 @@ public:
     explicit VentanaAnova(QWidget *parent = nullptr);
 
     // Fills both grids from a calculation of k FAM levels.
-    void llena(const JuegoResultados &juego, int k);
+    void llena(const ResultadosAnova &resultados);
 
 private:
     RejillaResultado *stganova;

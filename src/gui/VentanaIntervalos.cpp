@@ -37,7 +37,7 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent)
     creaMenuCerrar();
 }
 
-void VentanaIntervalos::llena(const AnovaResults &resultados, int k)
+void VentanaIntervalos::llena(const ResultadosAnova &resultados)
 {
-    stgconclu->ponCeldas(TablaConclusiones(resultados, k, SeparadorDecimal()));
+    stgconclu->ponCeldas(TablaConclusiones(resultados, SeparadorDecimal()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 #include "gui/VentanaResultado.h"
 
 class RejillaResultado;
@@ -15,7 +15,7 @@ public:
     explicit VentanaIntervalos(QWidget *parent = nullptr);
 
     // Fills the grid with the pairs of k FAM levels.
-    void llena(const AnovaResults &resultados, int k);
+    void llena(const ResultadosAnova &resultados);
 
 private:
     RejillaResultado *stgconclu;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/comandos/EstadoComandos.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 #include "gui/Resultados.h"
 
 #include <QHash>
@@ -130,7 +130,7 @@ private:
     QHash<Comando, QList<QPointer<QObject>>> m_comandos;  // actions and buttons of each command
     QPointer<VentanaEstudio> m_documento;
     QString m_archivo;                     // the save dialog's current file name
-    JuegoResultados m_resultados;
+    ResultadosAnova m_resultados;
     OpcionesImpresion *m_opcionesLaser = nullptr;
     OpcionesImpresion *m_opcionesTinta = nullptr;
     VentanaTipoImpresora *m_tipoImpresora = nullptr;

@@ -3,6 +3,8 @@
 #include "core/motor/Anova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
+#include "core/motor/Supuestos.h"
+#include "core/motor/TablaT.h"
 #include "gui/AcercaDe.h"
 #include "gui/Ayuda.h"
 #include "gui/BuscarAyuda.h"
@@ -13,7 +15,10 @@
 #include "Estudios.h"
 
 #include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/non_central_f.hpp>
+#include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/distributions/students_t.hpp>
+#include <boost/math/tools/roots.hpp>
 
 #include <QAction>
 #include <QDir>
@@ -65,6 +70,15 @@ QString renglonDeDiseno(const QString &cabecera, const std::function<double(int)
     for (int n = 2; n <= 10; ++n)
         renglon += u"<td>%1</td>"_s.arg(cifra(n), 0, 'f', 2);
     return renglon + u"</tr>"_s;
+}
+
+// The x in [bajo, alto] where an increasing f crosses 0.
+double raiz(const std::function<double(double)> &f, double bajo, double alto)
+{
+    std::uintmax_t iteraciones = 200;
+    const auto [a, b] = boost::math::tools::toms748_solve(f, bajo, alto, boost::math::tools::eps_tolerance<double>(50),
+                                                          iteraciones);
+    return (a + b) / 2;
 }
 
 QString ejecuta(const QString &programa, const QStringList &argumentos, int *codigo)
@@ -395,15 +409,25 @@ private slots:
         const QList<QStringList> citas = casosDe(casos + u"citas.tsv"_s);
         for (const QStringList &caso : casosDe(casos + u"ejemplos.tsv"_s)) {
             const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(carpetaEjemplos + caso[0]));
-            JuegoResultados juego;
-            CalculaAnova(estudio, u'.', juego);
-            const auto &r = juego.resultados;
-            QCOMPARE(EsSignificativo(r[Ranura::pfcal]), caso[1] == u"sí");
+            const ResultadosAnova r = CalculaAnova(estudio, u'.');
+            QCOMPARE(EsSignificativo(r.pfcal), caso[1] == u"sí");
             QStringList difieren;
-            for (int p = 0; p < NumeroPares(estudio.econdicion.toInt()); ++p) {
-                const ParFam &par = OrdenPares.at(std::size_t(p));
-                if (HayDiferencia(r[par.liminf], r[par.limsup]))
+            QMap<QString, QString> cifras{
+                {u"glfam"_s, QString::number(r.fam.gradosLibertad)},
+                {u"glerror"_s, QString::number(r.error.gradosLibertad)},
+                {u"scfam"_s, FormatoGeneral(r.fam.sumaCuadrados, u'.')},
+                {u"scerror"_s, FormatoGeneral(r.error.sumaCuadrados, u'.')},
+                {u"mcfam"_s, FormatoGeneral(r.fam.mediaCuadrados, u'.')},
+                {u"mcerror"_s, FormatoGeneral(r.error.mediaCuadrados, u'.')},
+                {u"fcal"_s, FormatoGeneral(r.fcal, u'.')},
+                {u"pfcal"_s, FormatoGeneral(r.pfcal, u'.')},
+                {u"amplitud"_s, FormatoGeneral(r.amplitud, u'.')},
+            };
+            for (const IntervaloPar &par : r.pares) {
+                if (par.hayDiferencia)
                     difieren << u"%1-%2"_s.arg(par.menor).arg(par.mayor);
+                cifras.insert(u"inferior%1%2"_s.arg(par.menor).arg(par.mayor), FormatoGeneral(par.inferior, u'.'));
+                cifras.insert(u"superior%1%2"_s.arg(par.menor).arg(par.mayor), FormatoGeneral(par.superior, u'.'));
             }
             QCOMPARE(difieren.join(u' '), caso.value(2));
 
@@ -411,9 +435,8 @@ private slots:
                 if (cita[0] != caso[0])
                     continue;
                 QString texto = cita[2];
-                texto.replace(u"{a}"_s, FormatoGeneral((r[Ranura::limsup12] - r[Ranura::liminf12]) / 2, u'.'));
-                for (int ranura = 0; ranura < int(r.ranura.size()); ++ranura)
-                    texto.replace(u"{%1}"_s.arg(ranura), FormatoGeneral(r[ranura], u'.'));
+                for (auto c = cifras.cbegin(); c != cifras.cend(); ++c)
+                    texto.replace(u'{' + c.key() + u'}', c.value());
                 QVERIFY2(paginaDeAyuda(cita[1]).simplified().contains(texto), qPrintable(cita[1] + u": "_s + texto));
             }
         }
@@ -449,6 +472,132 @@ private slots:
             });
             QVERIFY2(decision.contains(amplitud), qPrintable(amplitud));
         }
+    }
+
+    // The power of the study: the true difference between the two levels
+    // furthest apart (the others between them) that the F test finds at 5 %
+    // with a probability of 80 % and 90 %, in repeatability SDs, from the
+    // noncentral F; and how often the pair's own interval finds a true
+    // difference as large as its half-width, from the noncentral t.
+    void potencia()
+    {
+        namespace bm = boost::math;
+        const QString decision = paginaDeAyuda(u"decision.html"_s);
+        const auto detectable = [](int k, int n, double potencia) {
+            const double critica = bm::quantile(bm::complement(bm::fisher_f(k - 1, k * (n - 1)), 0.05));
+            return raiz([&](double d) {
+                return bm::cdf(bm::complement(bm::non_central_f(k - 1, k * (n - 1), n * d * d / 2), critica)) - potencia;
+            }, 0.1, 20.0);
+        };
+        for (int k = 2; k <= 5; ++k)
+            for (double p : {0.8, 0.9}) {
+                const QString renglon = renglonDeDiseno(QString::number(k), [&](int n) { return detectable(k, n, p); });
+                QVERIFY2(decision.contains(renglon), qPrintable(renglon));
+            }
+        QVERIFY(paginaDeAyuda(u"ejemplos.html"_s).contains(u"de %1 desviaciones"_s.arg(detectable(5, 4, 0.8), 0, 'f', 2)));
+
+        double menor = 1, mayor = 0, menorVeces = 100, mayorVeces = 0;
+        for (int k = 2; k <= 5; ++k)
+            for (int n = 2; n <= 10; ++n) {
+                const int gl = k * (n - 1);
+                const double t = ValorTablaT(gl);
+                const auto declara = [&](double delta) {
+                    const bm::non_central_t nt(gl, delta);
+                    return bm::cdf(bm::complement(nt, t)) + bm::cdf(nt, -t);
+                };
+                menor = std::min(menor, declara(t));
+                mayor = std::max(mayor, declara(t));
+                const double veces = raiz([&](double delta) { return declara(delta) - 0.8; }, t, 3 * t) / t;
+                menorVeces = std::min(menorVeces, veces);
+                mayorVeces = std::max(mayorVeces, veces);
+            }
+        const QString frase = u"entre el %1 % y el %2 % de las veces"_s.arg(std::lround(100 * menor)).arg(std::lround(100 * mayor));
+        QVERIFY2(decision.simplified().contains(frase), qPrintable(frase));
+        const QString veces = u"de %1 a %2 veces"_s.arg(menorVeces, 0, 'f', 2).arg(mayorVeces, 0, 'f', 2);
+        QVERIFY2(decision.simplified().contains(veces), qPrintable(veces));
+    }
+
+    // The t table against the exact quantiles: to its digits up to 29
+    // degrees of freedom except where the help says it is not.
+    void tablaT()
+    {
+        const QString intervalos = paginaDeAyuda(u"intervalos.html"_s).simplified();
+        QList<int> distintos;
+        for (int gl = 1; gl < 30; ++gl) {
+            const double exacto = boost::math::quantile(boost::math::complement(boost::math::students_t(gl), 0.025));
+            const QString tabla = QString::number(ValorTablaT(gl), 'g', QLocale::FloatingPointShortest);
+            const int cifras = int(tabla.size() - tabla.indexOf(u'.') - 1);
+            if (QString::number(exacto, 'f', cifras) == tabla)
+                continue;
+            distintos << gl;
+            const QString frase = u"%1 donde el valor exacto es %2 (%3 redondeado)"_s.arg(tabla, QString::number(exacto, 'f', cifras + 1),
+                                                                                    QString::number(exacto, 'f', cifras));
+            const QString otra = u"%1 donde es %2 (%3)"_s.arg(tabla, QString::number(exacto, 'f', cifras + 1),
+                                                             QString::number(exacto, 'f', cifras));
+            QVERIFY2(intervalos.contains(frase) || intervalos.contains(otra), qPrintable(frase));
+        }
+        QCOMPARE(distintos, (QList<int>{3, 15}));
+        QVERIFY(intervalos.contains(u"salvo con 3 y 15 grados de libertad"_s));
+    }
+
+    // Two 95 % intervals of level means that just miss each other: the
+    // probability of the pair's difference, over every design.
+    void solapamiento()
+    {
+        double menor = 1, mayor = 0;
+        for (int k = 2; k <= 5; ++k)
+            for (int n = 2; n <= 10; ++n) {
+                const int gl = k * (n - 1);
+                const double p = 2 * boost::math::cdf(boost::math::complement(boost::math::students_t(gl),
+                                                                               std::sqrt(2.0) * ValorTablaT(gl)));
+                menor = std::min(menor, p);
+                mayor = std::max(mayor, p);
+            }
+        const QString frase = u"entre %1 y %2 según el diseño"_s.arg(menor, 0, 'f', 3).arg(mayor, 0, 'f', 3);
+        QVERIFY2(paginaDeAyuda(u"grafica.html"_s).simplified().contains(frase), qPrintable(frase));
+    }
+
+    // PFcal in the tail: how many times the exact probability it gives for
+    // the significant example, and at most between 1E-6 and 1E-3.
+    void colaDePFcal()
+    {
+        const Supuestos s = CalculaSupuestos(
+            EstudioAceptado(LeeArchivoEstudio(carpetaEjemplos + u"ejemplo-significativo.w1e"_s)), u'.');
+        const QString exacta = FormatoGeneral(s.probabilidadExacta, u'.');
+        const QString veces = QString::number(std::lround(s.anova.pfcal / s.probabilidadExacta));
+        for (const QString &pagina : {u"anova.html"_s, u"ejemplos.html"_s}) {
+            const QString texto = paginaDeAyuda(pagina).simplified();
+            QVERIFY2(texto.contains(exacta) && texto.contains(veces + u" veces menor"_s), qPrintable(pagina));
+        }
+        double mayor = 0;
+        for (int k = 2; k <= 5; ++k)
+            for (int n = 2; n <= 10; ++n) {
+                const boost::math::fisher_f f(k - 1, k * (n - 1));
+                const double desde = boost::math::quantile(boost::math::complement(f, 1e-3));
+                const double hasta = boost::math::quantile(boost::math::complement(f, 1e-6));
+                for (int i = 0; i <= 2000; ++i) {
+                    const double x = desde * std::pow(hasta / desde, i / 2000.0);
+                    mayor = std::max(mayor, ProbabilidadF(x, k - 1, k * (n - 1)) / boost::math::cdf(boost::math::complement(f, x)));
+                }
+            }
+        const QString frase = u"llega a ser %1 veces mayor"_s.arg(std::lround(mayor));
+        QVERIFY2(paginaDeAyuda(u"anova.html"_s).simplified().contains(frase), qPrintable(frase));
+    }
+
+    // Grubbs: G's bound with three values against the 1 % critical value,
+    // and the chance that some level of k is called atypical by chance.
+    void grubbsEnLaAyuda()
+    {
+        const QString supuestos = paginaDeAyuda(u"supuestos.html"_s).simplified();
+        const QString cota = u"G = %1 = 2/√3, y el valor crítico al 1 % es %2"_s.arg(
+            FormatoGeneral(2 / std::sqrt(3.0), u'.'), FormatoGeneral(CriticoGrubbs(3, 0.01), u'.'));
+        QVERIFY2(supuestos.contains(cota), qPrintable(cota));
+        const auto porCiento = [](double p) { return QString::number(100 * p, 'f', 1); };
+        QStringList k;
+        for (int niveles = 2; niveles <= 5; ++niveles)
+            k << porCiento(1 - std::pow(0.99, niveles));
+        QVERIFY(supuestos.contains(u"%1 % con 2 niveles, %2 % con 3, %3 % con 4 y %4 % con 5"_s.arg(k[0], k[1], k[2], k[3])));
+        QVERIFY(supuestos.contains(u"hasta %1 % con 5 niveles"_s.arg(porCiento(1 - std::pow(0.95, 5)))));
     }
 
     // What the help says of PFcal's approximation: where it crosses 0.05 for

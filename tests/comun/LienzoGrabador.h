@@ -115,7 +115,7 @@ private:
 };
 
 // The four pages by number: laser information and results, then ink-jet.
-inline void ImprimePagina(int pagina, Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
+inline void ImprimePagina(int pagina, Lienzo &lienzo, const Estudio &estudio, const ResultadosAnova &resultados)
 {
-    DibujaPagina(pagina < 2 ? PaginasDeLaser : PaginasDeTinta, lienzo, estudio, pagina % 2 == 1, juego);
+    DibujaPagina(pagina < 2 ? PaginasDeLaser : PaginasDeTinta, lienzo, estudio, pagina % 2 == 1, resultados);
 }

@@ -118,9 +118,9 @@ private slots:
         const double error = std::sqrt(2.0 * 0.1575 / 4.0);
         QCOMPARE(r.comparaciones.size(), 2);
         for (const ComparacionDunnett &c : r.comparaciones) {
-            QVERIFY(std::fabs(c.amplitud - r.critico * error) < 1e-9);
-            QVERIFY(std::fabs(c.limsup - (c.diferencia + c.amplitud)) < 1e-9);
-            QVERIFY(std::fabs(c.p - (1.0 - probabilidadTrapecios(std::fabs(c.diferencia) / error, 3, 9))) < 1e-9);
+            QVERIFY(std::fabs(c.amplitud.valor - r.critico * error) < 1e-9);
+            QVERIFY(std::fabs(c.limsup.valor - (c.diferencia.valor + c.amplitud.valor)) < 1e-9);
+            QVERIFY(std::fabs(c.p - (1.0 - probabilidadTrapecios(std::fabs(c.diferencia.valor) / error, 3, 9))) < 1e-9);
         }
     }
 

@@ -38,9 +38,7 @@ private slots:
     {
         Estudio estudio = pequeno(u'.');
         estudio.stgdatos.ponCelda(2, 0, u" Equipo B "_s);
-        JuegoResultados juego;
-        CalculaAnova(estudio, u'.', juego);
-        const ModeloGrafica m = ModeloDeGrafica(estudio, juego, u'.');
+        const ModeloGrafica m = ModeloDeGrafica(estudio, CalculaAnova(estudio, u'.'), u'.');
 
         QCOMPARE(m.niveles.size(), 2);
         QCOMPARE(m.niveles[0].etiqueta, u"FAM 1"_s);
@@ -89,9 +87,7 @@ private slots:
     void descripcion()
     {
         const Estudio estudio = pequeno(u',');
-        JuegoResultados juego;
-        CalculaAnova(estudio, u',', juego);
-        QCOMPARE(DescripcionGrafica(ModeloDeGrafica(estudio, juego, u',')),
+        QCOMPARE(DescripcionGrafica(ModeloDeGrafica(estudio, CalculaAnova(estudio, u','), u',')),
                  QString::fromUtf8(contenido(casos + u"descripcion-pequeno.txt"_s)).trimmed());
     }
 

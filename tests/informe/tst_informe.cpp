@@ -14,8 +14,7 @@ const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/informe/casos/")
 QStringList informe(const Estudio &estudio, QChar separador)
 {
     QStringList lineas;
-    JuegoResultados juego;
-    ComponeInforme(estudio, separador, juego, [&](const QString &linea) { lineas += linea; });
+    ComponeInforme(estudio, separador, [&](const QString &linea) { lineas += linea; });
     return lineas;
 }
 

@@ -4,6 +4,7 @@
 #include "LienzoGrabador.h"
 
 #include "core/motor/Errores.h"
+#include "core/motor/Pares.h"
 
 #include <QTest>
 #include <limits>
@@ -17,23 +18,34 @@ constexpr int W = 4801;
 
 const QString carpetaCasos = QStringLiteral(TOLERANCIA_FUENTES "/tests/print/casos/");
 
-// Every slot s holds 1000 + s + 0.25 and the arrays values of their own,
-// so each printed number tells where it came from. The pair 1–2 straddles
-// zero; every other pair lies above it.
-JuegoResultados resultadosDe(double pfcal)
+// Every figure holds a number of its own, so each printed one tells where
+// it came from: the table and the totals 1000 and up, the means of FAM i
+// 200 + i + 0.5, their deviations 300 + …, their coefficients 400 + …, the
+// limits 1025.25 and up. The pair 1–2 straddles zero; every other pair lies
+// above it.
+ResultadosAnova resultadosDe(double pfcal)
 {
-    JuegoResultados juego;
-    for (int s = 0; s < 48; ++s)
-        juego.resultados[s] = 1000 + s + 0.25;
-    juego.resultados[Ranura::pfcal] = pfcal;
-    juego.resultados[Ranura::liminf12] = -1.5;
-    juego.resultados[Ranura::limsup12] = 2.5;
-    for (std::size_t i = 1; i <= 10; ++i) {
-        juego.promedios[i] = 200 + i + 0.5;
-        juego.desviaciones[i] = 300 + i + 0.5;
-        juego.coeficientes[i] = 400 + i + 0.5;
+    const auto c = [](double valor) { return CifraDeDoble(valor); };
+    ResultadosAnova r;
+    r.fam = {1000, c(1002.25), c(1004.25)};
+    r.error = {1001, c(1003.25), c(1005.25)};
+    r.fcal = c(1006.25);
+    r.pfcal = pfcal;
+    for (int i = 1; i <= 5; ++i) {
+        NivelAnova nivel;
+        nivel.promedio = c(200 + i + 0.5);
+        nivel.desviacion = c(300 + i + 0.5);
+        nivel.coeficiente = c(400 + i + 0.5);
+        r.niveles.append(nivel);
     }
-    return juego;
+    r.total = {c(1012.25), c(1017.25), c(1022.25)};
+    // Each pair's lower limit; the upper one is 1 above it.
+    constexpr double inferiores[] = {-1.5, 1025.25, 1029.25, 1027.25, 1031.25,
+                                     1033.25, 1038.25, 1040.25, 1042.25, 1044.25};
+    for (std::size_t p = 0; p < OrdenPares.size(); ++p)
+        r.pares.append({OrdenPares[p].menor, OrdenPares[p].mayor, c(inferiores[p]),
+                        c(p == 0 ? 2.5 : inferiores[p] + 1), p != 0});
+    return r;
 }
 
 } // namespace
@@ -46,10 +58,9 @@ private slots:
     // Each page against its expected drawing, written once from pages checked
     // by eye. The interval block is printed only for pfcal strictly below
     // 0.05: "con" is just below, "sin" exactly 0.05 or, for k = 2, no number.
-    // The information pages show a typed "98.50" as it stands; in
-    // "limite-cero" a limit of exactly 0 makes the product zero: a difference;
-    // in "control" the control characters typed or read into the fields and a
-    // cell print as blanks.
+    // The information pages show a typed "98.50" as it stands; in "control"
+    // the control characters typed or read into the fields and a cell print
+    // as blanks.
     void casos_data()
     {
         QTest::addColumn<int>("pagina");
@@ -64,7 +75,6 @@ private slots:
                         << pagina << 600 << k << 4
                         << (con ? 0.0499999 : k == 2 ? std::numeric_limits<double>::quiet_NaN() : 0.05);
         QTest::newRow("resultados-laser-k3-300dpi") << 1 << 300 << 3 << 4 << 0.01;
-        QTest::newRow("resultados-laser-k3-limite-cero") << 1 << 600 << 3 << 3 << 0.01;
         QTest::newRow("resultados-laser-k3-control") << 1 << 600 << 3 << 4 << 0.01;
         QTest::newRow("informacion-laser-k2-n2") << 0 << 600 << 2 << 2 << 0.0;
         QTest::newRow("informacion-laser-k5-n10") << 0 << 600 << 5 << 10 << 0.0;
@@ -82,7 +92,7 @@ private slots:
         QFETCH(double, pfcal);
         Estudio estudio = estudioDe(k, n);
         estudio.stgdatos.ponCelda(k, n, u"98.50"_s);
-        JuegoResultados juego = resultadosDe(pfcal);
+        const ResultadosAnova resultados = resultadosDe(pfcal);
         if (QByteArray(QTest::currentDataTag()).endsWith("control")) {
             estudio.etole = u"Columna\nC18"_s;
             estudio.emetodo = u"a\u0081b\u008Dc"_s;
@@ -90,16 +100,8 @@ private slots:
             estudio.efecha = u"1\r2\t3"_s;
             estudio.stgdatos.ponCelda(0, 2, u"Muestra\u00852"_s);
         }
-        if (QByteArray(QTest::currentDataTag()).endsWith("limite-cero")) {
-            juego.resultados[Ranura::liminf12] = 0.0;
-            juego.resultados[Ranura::limsup12] = 3.0;
-            juego.resultados[Ranura::liminf13] = -2.0;
-            juego.resultados[Ranura::limsup13] = 0.0;
-            juego.resultados[Ranura::liminf23] = -2.0;
-            juego.resultados[Ranura::limsup23] = 0.5;
-        }
         LienzoGrabador lienzo(dpi, W);
-        ImprimePagina(pagina, lienzo, estudio, juego);
+        ImprimePagina(pagina, lienzo, estudio, resultados);
         QCOMPARE(lienzo.trabajos.size(), 1);
         QVERIFY(lienzo.trabajos[0].terminado);
         QCOMPARE(lienzo.fueraDeTrabajo, 0);
@@ -118,7 +120,7 @@ private slots:
         QTest::newRow("información láser") << 0 << QStringLiteral("3");
         QTest::newRow("resultados láser") << 1 << QStringLiteral("Variación");
         QTest::newRow("información deskjet") << 2 << QStringLiteral("3");
-        QTest::newRow("resultados deskjet") << 3 << QStringLiteral("1019.25");
+        QTest::newRow("resultados deskjet") << 3 << QStringLiteral("402.5");
     }
 
     // A FAM count that is not an integer stops the page where it is first

@@ -123,10 +123,8 @@ private slots:
         QCOMPARE(paginasDe(pdf), 1);
 
         const Estudio leido = EstudioAceptado(LeeArchivoEstudio(estudio));
-        JuegoResultados juego;
-        CalculaAnova(leido, u'.', juego);
         LienzoGrabador grabador(pagina < 2 ? 600 : 300, 4800);
-        ImprimePagina(pagina, grabador, leido, juego);
+        ImprimePagina(pagina, grabador, leido, CalculaAnova(leido, u'.'));
         QString esperado;
         for (const auto &t : grabador.trabajos.first().textos)
             esperado += t.texto + u' ';

@@ -393,10 +393,10 @@ private slots:
     // Row 11, the last pair's (4-5), has its texts in lower case.
     void ultimaFilaEnMinusculas()
     {
-        AnovaResults r;
-        r[Ranura::liminf45] = 0.5;
-        r[Ranura::limsup45] = 0.75;
-        QCOMPARE(TablaConclusiones(r, 5, u'.').celda(4, 11), u"hay Diferencia entre FAM "_s);
+        ResultadosAnova r;
+        for (const ParFam &par : OrdenPares)
+            r.pares.append({par.menor, par.mayor, CifraDeDoble(0.5), CifraDeDoble(0.75), true});
+        QCOMPARE(TablaConclusiones(r, u'.').celda(4, 11), u"hay Diferencia entre FAM "_s);
     }
 
     // "&t de Dunnett" and the checks of the analysis on the worked example,

@@ -1,7 +1,6 @@
 #include "Informe.h"
 
 #include "core/motor/Anova.h"
-#include "core/motor/Conversiones.h"
 #include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
 #include "core/motor/Pares.h"
@@ -92,18 +91,17 @@ void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QS
     agrega(estudio.ereplica);
 }
 
-void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &juego,
-                    const std::function<void(const QString &)> &entrega)
+ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
+                               const std::function<void(const QString &)> &entrega)
 {
     const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
 
     ComponeEncabezado(estudio, entrega);
-    CalculaAnova(estudio, separador, juego);
-    const AnovaResults &r = juego.resultados;
-    const auto F = [separador](double valor) { return FormatoGeneral(valor, separador); };
+    const ResultadosAnova r = CalculaAnova(estudio, separador);
+    const auto F = [separador](const auto &valor) { return FormatoGeneral(valor, separador); };
 
     // The engine has refused any k outside 2..5.
-    const int k = StrToInt(estudio.econdicion);
+    const int k = r.k();
     const Tabla &tabla = tablas.at(static_cast<std::size_t>(k - 2));
     agrega(cabecera(tabla, k));
     for (int fila = 1; fila < estudio.stgdatos.filas(); ++fila)
@@ -124,37 +122,32 @@ void ComponeInforme(const Estudio &estudio, QChar separador, JuegoResultados &ju
         agrega(Texto::blanco);
     }
 
-    const auto grupo = [&](const QString &titulo, double promedio, double desviacion,
-                           double coeficiente) {
+    const auto grupo = [&](const QString &titulo, const Estadisticas &e) {
         agrega(titulo);
-        agrega(Texto::promedio + F(promedio));
-        agrega(Texto::desviacion + F(desviacion));
-        agrega(Texto::coeficiente + F(coeficiente));
+        agrega(Texto::promedio + F(e.promedio));
+        agrega(Texto::desviacion + F(e.desviacion));
+        agrega(Texto::coeficiente + F(e.coeficiente));
         agrega(Texto::blanco);
     };
     for (int i = 1; i <= k; ++i)
-        grupo(Texto::grupoFam.arg(i), r[Ranura::promedio(i)], r[Ranura::desvest(i)],
-              r[Ranura::coefvar(i)]);
-    grupo(Texto::total, r[Ranura::promediototal], r[Ranura::desvesttotal],
-          r[Ranura::coefvartotal]);
+        grupo(Texto::grupoFam.arg(i), r.nivel(i));
+    grupo(Texto::total, r.total);
 
-    if (!EsSignificativo(r[Ranura::pfcal]))
-        return;
+    if (!EsSignificativo(r.pfcal))
+        return r;
     agrega(Texto::blanco);
     agrega(Texto::intervalo);
     agrega(Texto::blanco);
-    for (int p = 0; p < NumeroPares(k); ++p) {
-        const ParFam &par = OrdenPares[static_cast<std::size_t>(p)];
-        if (p > 0)
+    for (const IntervaloPar &par : r.pares) {
+        if (&par != &r.pares.front())
             agrega(Texto::blanco);
-        const double liminf = r[par.liminf];
-        const double limsup = r[par.limsup];
         agrega(Texto::par.arg(par.menor).arg(par.mayor));
-        agrega(Texto::inferior + F(liminf));
-        agrega(Texto::superior + F(limsup));
+        agrega(Texto::inferior + F(par.inferior));
+        agrega(Texto::superior + F(par.superior));
         agrega(Texto::conclusion
-               + (HayDiferencia(liminf, limsup) ? Texto::hayDiferencia : Texto::sinDiferencia).arg(par.menor).arg(par.mayor));
+               + (par.hayDiferencia ? Texto::hayDiferencia : Texto::sinDiferencia).arg(par.menor).arg(par.mayor));
     }
     if (k >= 3)
         agrega(Texto::blanco);
+    return r;
 }

@@ -3,7 +3,6 @@
 #include "core/informe/TextoDunnett.h"
 #include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
-#include "core/motor/Pares.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ QString FamDunnett(int i)
 
 } // namespace
 
-Rejilla TablaAnova(const AnovaResults &r, QChar sep)
+Rejilla TablaAnova(const ResultadosAnova &r, QChar sep)
 {
     Rejilla t(6, 5);
     t.ponCelda(0, 0, QStringLiteral("         FUENTE"));
@@ -60,16 +59,18 @@ Rejilla TablaAnova(const AnovaResults &r, QChar sep)
     return t;
 }
 
-Rejilla TablaEquipos(const JuegoResultados &juego, int k, QChar sep)
+Rejilla TablaEquipos(const ResultadosAnova &r, QChar sep)
 {
     Rejilla t(4, 8);
-    const auto &r = juego.resultados;
+    const int k = r.k();
+    const auto fila = [&](int y, const Estadisticas &e) {
+        t.ponCelda(1, y, FormatoGeneral(e.promedio, sep));
+        t.ponCelda(2, y, FormatoGeneral(e.desviacion, sep));
+        t.ponCelda(3, y, FormatoGeneral(e.coeficiente, sep));
+    };
     for (int i = 1; i <= k; ++i) {
-        const auto fam = static_cast<std::size_t>(i);
         t.ponCelda(0, i + 1, QString(13, u' ') + QString::number(i));
-        t.ponCelda(1, i + 1, FormatoGeneral(juego.promedios[fam], sep));
-        t.ponCelda(2, i + 1, FormatoGeneral(juego.desviaciones[fam], sep));
-        t.ponCelda(3, i + 1, FormatoGeneral(juego.coeficientes[fam], sep));
+        fila(i + 1, r.nivel(i));
     }
     t.ponCelda(0, 0, QStringLiteral("         FAM"));
     t.ponCelda(0, k + 2, QStringLiteral("          TOTAL"));
@@ -79,13 +80,11 @@ Rejilla TablaEquipos(const JuegoResultados &juego, int k, QChar sep)
     t.ponCelda(1, 1, QStringLiteral("   ARITMÉTICO"));
     t.ponCelda(2, 1, QStringLiteral("    ESTÁNDAR"));
     t.ponCelda(3, 1, QStringLiteral("DE VARIACIÓN"));
-    t.ponCelda(1, k + 2, FormatoGeneral(r[Ranura::promediototal], sep));
-    t.ponCelda(2, k + 2, FormatoGeneral(r[Ranura::desvesttotal], sep));
-    t.ponCelda(3, k + 2, FormatoGeneral(r[Ranura::coefvartotal], sep));
+    fila(k + 2, r.total);
     return t;
 }
 
-Rejilla TablaConclusiones(const AnovaResults &r, int k, QChar sep)
+Rejilla TablaConclusiones(const ResultadosAnova &r, QChar sep)
 {
     Rejilla t(5, 12);
     t.ponCelda(0, 0, QStringLiteral("FAM"));
@@ -96,16 +95,14 @@ Rejilla TablaConclusiones(const AnovaResults &r, int k, QChar sep)
     t.ponCelda(3, 1, QStringLiteral("   SUPERIOR"));
     t.ponCelda(4, 0, QStringLiteral(" CONCLUSIÓN"));
 
-    for (int p = 0; p < NumeroPares(k); ++p) {
-        const ParFam &par = OrdenPares[static_cast<std::size_t>(p)];
-        const int fila = 2 + p;
-        const double inf = r[par.liminf];
-        const double sup = r[par.limsup];
+    int fila = 2;
+    for (const IntervaloPar &par : r.pares) {
         t.ponCelda(0, fila, QStringLiteral("    ") + QString::number(par.menor));
         t.ponCelda(1, fila, QStringLiteral("    ") + QString::number(par.mayor));
-        t.ponCelda(2, fila, FormatoGeneral(inf, sep));
-        t.ponCelda(3, fila, FormatoGeneral(sup, sep));
-        t.ponCelda(4, fila, Conclusion(HayDiferencia(inf, sup), fila));
+        t.ponCelda(2, fila, FormatoGeneral(par.inferior, sep));
+        t.ponCelda(3, fila, FormatoGeneral(par.superior, sep));
+        t.ponCelda(4, fila, Conclusion(par.hayDiferencia, fila));
+        ++fila;
     }
     return t;
 }
@@ -117,14 +114,14 @@ Rejilla TablaPromediosDunnett(const ResultadoDunnett &r, QChar sep)
     t.ponCelda(1, 0, QStringLiteral("Promedio"));
     for (int i = 1; i <= r.k; ++i) {
         t.ponCelda(0, i, FamDunnett(i));
-        t.ponCelda(1, i, FormatoGeneral(r.promedios[i], sep));
+        t.ponCelda(1, i, FormatoGeneral(r.promedios.at(i - 1), sep));
     }
     return t;
 }
 
 Rejilla TablaDunnett(const ResultadoDunnett &r, QChar sep)
 {
-    const auto F = [sep](double valor) { return FormatoGeneral(valor, sep); };
+    const auto F = [sep](const auto &valor) { return FormatoGeneral(valor, sep); };
     const QStringList encabezados = {
         QStringLiteral("FAM"),             QStringLiteral("Diferencia"),
         QStringLiteral("d"),               QStringLiteral("Semiamplitud"),

@@ -37,7 +37,7 @@ void ComponeDunnett(const Estudio &estudio, QChar separador, int control,
 {
     ComponeEncabezado(estudio, agrega);
     const ResultadoDunnett r = CalculaDunnett(estudio, separador, control);
-    const auto F = [separador](double valor) { return FormatoGeneral(valor, separador); };
+    const auto F = [separador](const auto &valor) { return FormatoGeneral(valor, separador); };
 
     agrega(Texto::blanco);
     agrega(Texto::titulo);
@@ -48,7 +48,7 @@ void ComponeDunnett(const Estudio &estudio, QChar separador, int control,
     agrega(Texto::blanco);
     agrega(Texto::promedios);
     for (int i = 1; i <= r.k; ++i)
-        agrega(Texto::promedio.arg(i) + F(r.promedios[i]));
+        agrega(Texto::promedio.arg(i) + F(r.promedios.at(i - 1)));
     for (const ComparacionDunnett &c : r.comparaciones) {
         agrega(Texto::blanco);
         agrega(Texto::par.arg(c.fam).arg(control));

@@ -5,8 +5,8 @@
 
 QStringList LineasSupuestos(const Supuestos &s, QChar separador)
 {
-    const auto F = [separador](double v) { return FormatoGeneral(v, separador); };
-    const AnovaResults &r = s.anova.resultados;
+    const auto F = [separador](const auto &v) { return FormatoGeneral(v, separador); };
+    const ResultadosAnova &r = s.anova;
     const auto valor = [&s](int nivel, int muestra) {
         return s.textos[static_cast<std::size_t>(nivel - 1)][static_cast<std::size_t>(muestra - 1)].trimmed();
     };
@@ -16,26 +16,15 @@ QStringList LineasSupuestos(const Supuestos &s, QChar separador)
 
     l << QStringLiteral("PRUEBA DE COCHRAN (varianza mayor)");
     const Cochran &c = s.cochran;
-    if (c.calculable)
-        l << QStringLiteral("C = %1 (FAM %2)").arg(F(c.c)).arg(c.nivel);
-    l << QStringLiteral("Valor crítico al 5 % = ") + F(c.critico5)
+    l << QStringLiteral("C = %1 (FAM %2)").arg(F(c.c)).arg(c.nivel)
+      << QStringLiteral("Valor crítico al 5 % = ") + F(c.critico5)
       << QStringLiteral("Valor crítico al 1 % = ") + F(c.critico1);
-    if (!c.calculable) {
-        l << QStringLiteral("Todas las varianzas son cero: la prueba de Cochran no tiene "
-                            "varianza mayor que señalar.");
-    } else {
-        switch (c.veredicto) {
-        case Veredicto::normal:
-            l << QStringLiteral("Conclusión = Varianzas homogéneas");
-            break;
-        case Veredicto::dudoso:
-            l << QStringLiteral("Conclusión = Varianza dudosa al 5 %: FAM %1").arg(c.nivel);
-            break;
-        case Veredicto::aberrante:
-            l << QStringLiteral("Conclusión = Varianza aberrante al 1 %: FAM %1").arg(c.nivel);
-            break;
-        }
-    }
+    if (c.veredicto == Veredicto::aberrante)
+        l << QStringLiteral("Conclusión = Varianza aberrante al 1 %: FAM %1").arg(c.nivel);
+    else if (c.veredicto == Veredicto::dudoso)
+        l << QStringLiteral("Conclusión = Varianza dudosa al 5 %: FAM %1").arg(c.nivel);
+    else
+        l << QStringLiteral("Conclusión = Varianzas homogéneas");
     l << QString();
 
     l << QStringLiteral("PRUEBA DE GRUBBS (un valor atípico por FAM)");
@@ -67,6 +56,14 @@ QStringList LineasSupuestos(const Supuestos &s, QChar separador)
             case Veredicto::aberrante:
                 l << QStringLiteral("Conclusión = Valor atípico al 1 %: ") + nombre;
                 break;
+            case Veredicto::noConcluyente:
+                l << QStringLiteral("Conclusión = No concluyente: ") + nombre
+                  << QStringLiteral("Los demás valores del FAM son iguales: G = %1 es el máximo posible con %2 "
+                                    "muestras por cerca que esté el valor, y a la resolución de los datos la "
+                                    "prueba no puede juzgarlo.")
+                         .arg(F(g.sospechosoEsMaximo ? g.gMaximo : g.gMinimo))
+                         .arg(s.n);
+                break;
             }
         }
     }
@@ -95,23 +92,19 @@ QStringList LineasSupuestos(const Supuestos &s, QChar separador)
     l << QString();
 
     l << QStringLiteral("PROBABILIDAD DE F")
-      << QStringLiteral("fcal = ") + F(r[Ranura::fcal])
+      << QStringLiteral("fcal = ") + F(r.fcal)
       << QStringLiteral("Grados de libertad = %1 y %2")
-             .arg(F(r[Ranura::glfam]), F(r[Ranura::glerror]))
-      << QStringLiteral("Pfcal (aproximación del programa) = ") + F(r[Ranura::pfcal]);
-    if (s.probabilidadCalculable)
-        l << QStringLiteral("Probabilidad exacta = ") + F(s.probabilidadExacta);
-    else
-        l << QStringLiteral("Los valores son iguales dentro de cada FAM: sin variación del método no hay "
-                            "probabilidad exacta de F que calcular.");
+             .arg(r.fam.gradosLibertad).arg(r.error.gradosLibertad)
+      << QStringLiteral("Pfcal (aproximación del programa) = ") + F(r.pfcal)
+      << QStringLiteral("Probabilidad exacta = ") + F(s.probabilidadExacta);
     if (s.decisionMarginal) {
         const auto lectura = [](double p) {
-            return EsSignificativo(p) ? QStringLiteral("el método no tolera el FAM")
-                                      : QStringLiteral("el método tolera el FAM");
+            return EsSignificativo(p) ? QStringLiteral("el efecto del FAM es significativo al 5 %")
+                                      : QStringLiteral("el efecto del FAM no es significativo al 5 %");
         };
         l << QStringLiteral("Decisión marginal: según Pfcal %1, y según la probabilidad exacta %2. "
                             "Conviene confirmarla con más muestras.")
-                 .arg(lectura(r[Ranura::pfcal]), lectura(s.probabilidadExacta));
+                 .arg(lectura(r.pfcal), lectura(s.probabilidadExacta));
     }
     l << QString();
 

@@ -1,22 +1,19 @@
 #include "Anova.h"
 
+#include "core/motor/AnovaExacta.h"
 #include "core/motor/Aritmetica.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
 #include "core/motor/TablaT.h"
 
+#include <QLocale>
+
+#include <algorithm>
+
 using namespace Aritmetica;
 
 namespace {
-
-// Q[i] − T[i]²/n. With identical values that are not whole numbers the
-// computational form can leave a tiny negative residue; it is a zero.
-double residuo(double q, double t, double n)
-{
-    const double r = resta(q, cociente(producto(t, t), n));
-    return r < 0.0 ? 0.0 : r;
-}
 
 // Paulson's normalisation of F and the normal tail of Abramowitz and Stegun
 // 26.2.18, with the constants the program has always used.
@@ -28,7 +25,9 @@ double colaF(double x, double d1, double d2)
         std::fabs(resta(producto(1.0 - a2, potencia(x, 0.333)), 1.0 - a1));
     const double denominador = raiz(suma(producto(a2, potencia(x, 0.666)), a1));
     double z = cociente(numerador, denominador);
-    if (d2 < 4.0)
+    // z is exactly 0 for a few values of F below 1 in designs of 2 to 4
+    // levels; the correction of 0 is 0, not the logarithm of 0.
+    if (d2 < 4.0 && z > 0.0)
         z = producto(z, 1.0 + cociente(producto(0.08, potencia(z, 4.0)), potencia(d2, 3.0)));
     constexpr double c1 = 0.196854, c2 = 0.115194, c3 = 0.000344, c4 = 0.019527;
     double p = suma(producto(c4, z), c3);
@@ -36,6 +35,21 @@ double colaF(double x, double d1, double d2)
     p = suma(producto(p, z), c1);
     p = suma(producto(p, z), 1.0);
     return cociente(0.5, potencia(p, 4.0));
+}
+
+// A quotient whose divisor is exactly 0 has no value: the texts of the
+// arithmetic faults the program has always shown for it.
+[[noreturn]] void sinValor(const Entero &dividendo)
+{
+    if (dividendo.is_zero())
+        throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
+    throw ErrorCalculo(QStringLiteral("Floating point division by zero"));
+}
+
+// The tabulated t as the decimal the table writes (2.2622, not its double).
+Fraccion tDeTabla(double t)
+{
+    return FraccionDe(ExactoDeTexto(QString::number(t, 'g', QLocale::FloatingPointShortest), u'.'));
 }
 
 } // namespace
@@ -49,84 +63,122 @@ double ProbabilidadF(double f, double df1, double df2)
     return colaF(f, df1, df2);
 }
 
-void CalculaAnova(const Estudio &estudio, QChar separador, JuegoResultados &juego)
+AnovaExacta LeeAnovaExacta(const Estudio &estudio, QChar separador)
 {
-    const int n = StrToInt(estudio.ereplica);
-    const int k = StrToInt(estudio.econdicion);
-    if (k < 2 || k > 5 || n < 2 || n > 10)
+    AnovaExacta a;
+    a.n = StrToInt(estudio.ereplica);
+    a.k = StrToInt(estudio.econdicion);
+    if (a.k < 2 || a.k > 5 || a.n < 2 || a.n > 10)
         throw ErrorCalculo(QStringLiteral("Datos fuera de límite: 2-5 FAM, 2-10 muestras."));
-    const double nd = n;
 
-    ArregloFam T{};      // totals per FAM
-    ArregloFam Q{};      // raw sums of squares per FAM
-    double G = 0.0;      // grand total
-    double Qg = 0.0;     // grand sum of squares
-    double A = 0.0;      // sum of T[i]²/n
-    double scerror = 0.0;
-    int dferror = 0;
-    for (int i = 1; i <= k; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            const double x = StrToFloat(estudio.stgdatos.celda(i, j), separador);
-            const double x2 = producto(x, x);
-            G = suma(G, x);
-            T[i] = suma(T[i], x);
-            Q[i] = suma(Q[i], x2);
-            Qg = suma(Qg, x2);
+    std::vector<std::vector<NumeroExacto>> valores(static_cast<std::size_t>(a.k));
+    a.dobles.resize(static_cast<std::size_t>(a.k));
+    int exp10 = 0, exp2 = 0;  // the common denominator is 10^-exp10 · 2^-exp2
+    for (int i = 0; i < a.k; ++i)
+        for (int j = 0; j < a.n; ++j) {
+            double doble = 0.0;
+            const NumeroExacto x = ExactoDeTexto(estudio.stgdatos.celda(i + 1, j + 1), separador, &doble);
+            exp10 = std::min(exp10, x.exp10);
+            exp2 = std::min(exp2, x.exp2);
+            valores[static_cast<std::size_t>(i)].push_back(x);
+            a.dobles[static_cast<std::size_t>(i)].push_back(doble);
         }
-        A = suma(A, cociente(producto(T[i], T[i]), nd));
-        scerror = suma(scerror, residuo(Q[i], T[i], nd));
-        dferror += n - 1;
+    a.D = Potencia(10, unsigned(-exp10)) << -exp2;
+
+    for (const auto &nivel : valores) {
+        std::vector<Entero> fila;
+        Entero total = 0;
+        for (const NumeroExacto &x : nivel) {
+            fila.push_back((x.mantisa * Potencia(10, unsigned(x.exp10 - exp10))) << (x.exp2 - exp2));
+            total += fila.back();
+        }
+        Entero u = 0;
+        for (const Entero &x : fila) {
+            const Entero desvio = a.n * x - total;
+            u += desvio * desvio;
+        }
+        a.X.push_back(std::move(fila));
+        a.T.push_back(total);
+        a.G += total;
+        a.U.push_back(u);
+        a.sumaU += u;
+    }
+    return a;
+}
+
+ResultadosAnova ResultadosDe(const AnovaExacta &a)
+{
+    const int k = a.k, n = a.n, N = k * n;
+    const Entero nD = n * a.D;
+    const Entero nD2 = nD * nD;
+    ResultadosAnova r;
+
+    // SS FAM = Σi (mean i − grand mean)²·n = Σi (k·T[i] − G)² / (k²·n·D²).
+    Entero entre = 0;
+    for (const Entero &t : a.T) {
+        const Entero desvio = k * t - a.G;
+        entre += desvio * desvio;
+    }
+    const Entero denominadorFam = k * k * n * a.D * a.D;
+    r.fam = {k - 1, CifraDe(Fraccion{entre, denominadorFam}), CifraDe(Fraccion{entre, denominadorFam * (k - 1)})};
+    r.error = {a.glError(), CifraDe(Fraccion{a.sumaU, nD2}), CifraDe(a.mcError())};
+
+    // SD = √(U / ((n·D)²·(n − 1))); CV = SD / mean · 100 = ±√(10⁴·U / ((n − 1)·T²)).
+    for (int i = 0; i < k; ++i) {
+        const auto f = static_cast<std::size_t>(i);
+        NivelAnova nivel;
+        nivel.promedio = CifraDe(a.media(i));
+        nivel.desviacion = CifraDe(Real::Raiz({a.U[f], nD2 * (n - 1)}));
+        if (a.T[f].is_zero())
+            sinValor(a.U[f]);
+        nivel.coeficiente = CifraDe(Real::Raiz({10000 * a.U[f], (n - 1) * a.T[f] * a.T[f]}, a.T[f].sign()));
+        r.niveles.append(nivel);
     }
 
-    const double N = static_cast<double>(k * n);
-    const double scfam = resta(A, cociente(producto(G, G), N));
-    const int glfam = k - 1;
+    // The same for all values, from their deviations from the grand mean.
+    Entero total = 0;
+    for (const auto &nivel : a.X)
+        for (const Entero &x : nivel) {
+            const Entero desvio = N * x - a.G;
+            total += desvio * desvio;
+        }
+    r.total.promedio = CifraDe(a.mediaGeneral());
+    r.total.desviacion = CifraDe(Real::Raiz({total, N * N * a.D * a.D * (N - 1)}));
+    if (a.G.is_zero())
+        sinValor(total);
+    r.total.coeficiente = CifraDe(Real::Raiz({10000 * total, (N - 1) * a.G * a.G}, a.G.sign()));
 
-    // Zero beyond FAM k: the record keeps zeros for the absent FAMs.
-    ArregloFam SD{};
-    ArregloFam CV{};
-    for (int i = 1; i <= k; ++i) {
-        const double media = cociente(T[i], nd);
-        SD[i] = raiz(cociente(residuo(Q[i], T[i], nd), nd - 1.0));
-        CV[i] = producto(cociente(SD[i], media), 100.0);
-        juego.promedios[i] = media;
-        juego.desviaciones[i] = SD[i];
-        juego.coeficientes[i] = CV[i];
+    // F = MC FAM / MC error = entre·n·(n − 1) / (k·(k − 1)·sumaU).
+    if (a.sumaU.is_zero())
+        sinValor(entre);
+    r.fcal = CifraDe(Fraccion{entre * n * (n - 1), k * (k - 1) * a.sumaU});
+    r.pfcal = ProbabilidadF(r.fcal.valor, k - 1, a.glError());
+
+    r.ttabla = ValorTablaT(a.glError());
+    const Fraccion t = tDeTabla(r.ttabla);
+    // t²·MC error / n: the square of the half-width of one mean's interval;
+    // twice it, of a difference's (Fisher's least significant difference).
+    const Fraccion mc = a.mcError();
+    const Fraccion media2{t.num * t.num * mc.num, t.den * t.den * mc.den * n};
+    const Fraccion diferencia2{2 * media2.num, media2.den};
+    r.amplitud = CifraDe(Real::Raiz(diferencia2));
+    for (int i = 0; i < k; ++i) {
+        NivelAnova &nivel = r.niveles[i];
+        nivel.inferior = CifraDe(Real(a.media(i), -1, media2));
+        nivel.superior = CifraDe(Real(a.media(i), 1, media2));
     }
-
-    double dispersionTotal = resta(producto(N, Qg), producto(G, G));
-    if (dispersionTotal < 0.0)
-        dispersionTotal = 0.0;
-    const double desvesttotal = raiz(cociente(dispersionTotal, producto(N - 1.0, N)));
-    const double coefvartotal = producto(cociente(desvesttotal, cociente(G, N)), 100.0);
-
-    AnovaResults &r = juego.resultados;
-    r[Ranura::glfam] = glfam;
-    r[Ranura::glerror] = dferror;
-    r[Ranura::scfam] = scfam;
-    r[Ranura::scerror] = scerror;
-    r[Ranura::mcfam] = cociente(r[Ranura::scfam], r[Ranura::glfam]);
-    r[Ranura::mcerror] = cociente(r[Ranura::scerror], r[Ranura::glerror]);
-    r[Ranura::fcal] = cociente(r[Ranura::mcfam], r[Ranura::mcerror]);
-
-    r[Ranura::pfcal] = ProbabilidadF(r[Ranura::fcal], r[Ranura::glfam], r[Ranura::glerror]);
-
-    r[Ranura::promediototal] = cociente(G, N);
-    r[Ranura::desvesttotal] = desvesttotal;
-    r[Ranura::coefvartotal] = coefvartotal;
-    for (int i = 1; i <= 5; ++i) {
-        r[Ranura::promedio(i)] = cociente(T[i], nd);
-        r[Ranura::desvest(i)] = SD[i];
-        r[Ranura::coefvar(i)] = CV[i];
+    for (int p = 0; p < NumeroPares(k); ++p) {
+        const ParFam par = OrdenPares[static_cast<std::size_t>(p)];
+        const Fraccion d{a.T[static_cast<std::size_t>(par.menor - 1)] - a.T[static_cast<std::size_t>(par.mayor - 1)], nD};
+        const Real inferior(d, -1, diferencia2);
+        const Real superior(d, 1, diferencia2);
+        r.pares.append({par.menor, par.mayor, CifraDe(inferior), CifraDe(superior),
+                        HayDiferencia(inferior.signo(), superior.signo())});
     }
+    return r;
+}
 
-    juego.ttabla = ValorTablaT(dferror);
-
-    // One half-width for every pair: Fisher's least significant difference.
-    const double amplitud = producto(raiz(producto(2.0 / nd, r[Ranura::mcerror])), juego.ttabla);
-    for (const ParFam &par : OrdenPares) {
-        const double d = resta(r[Ranura::promedio(par.menor)], r[Ranura::promedio(par.mayor)]);
-        r[par.liminf] = resta(d, amplitud);
-        r[par.limsup] = suma(d, amplitud);
-    }
+ResultadosAnova CalculaAnova(const Estudio &estudio, QChar separador)
+{
+    return ResultadosDe(LeeAnovaExacta(estudio, separador));
 }

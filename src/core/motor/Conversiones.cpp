@@ -94,11 +94,11 @@ bool convierteEntero(const QString &texto, int &valor)
 
 bool convierteReal(const QString &texto, QChar separador, double &valor)
 {
-    QByteArray ascii;
-    if (!normalizaReal(sinBlancos(texto), separador, ascii))
+    const std::optional<QByteArray> ascii = NotacionC(texto, separador);
+    if (!ascii)
         return false;
     static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    const double resultado = strtod_l(ascii.constData(), nullptr, c);
+    const double resultado = strtod_l(ascii->constData(), nullptr, c);
     // Overflow is refused; an underflow keeps the nearest double, as the
     // arithmetic does everywhere else.
     if (std::isinf(resultado))
@@ -108,6 +108,14 @@ bool convierteReal(const QString &texto, QChar separador, double &valor)
 }
 
 } // namespace
+
+std::optional<QByteArray> NotacionC(const QString &texto, QChar separador)
+{
+    QByteArray ascii;
+    if (!normalizaReal(sinBlancos(texto), separador, ascii))
+        return std::nullopt;
+    return ascii;
+}
 
 int StrToInt(const QString &texto)
 {

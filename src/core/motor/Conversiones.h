@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QChar>
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // Text to number conversions of the whole program. Both throw ErrorConversion
 // with the runtime's text when the text is not a number of their kind.
@@ -15,6 +18,10 @@ int StrToInt(const QString &texto);
 // separators, no "inf"/"nan", nothing beyond the range of a double.
 // Failure: "'<texto>' is not a valid floating point value".
 double StrToFloat(const QString &texto, QChar separador);
+
+// The text StrToFloat accepts, written in the C notation ("-12.5e3"), or
+// nothing when it is not a number of that syntax (its range is not checked).
+std::optional<QByteArray> NotacionC(const QString &texto, QChar separador);
 
 bool EsEntero(const QString &texto);
 bool EsReal(const QString &texto, QChar separador);

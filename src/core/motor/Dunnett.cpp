@@ -1,9 +1,8 @@
 #include "Dunnett.h"
 
-#include "core/motor/Aritmetica.h"
-#include "core/motor/Conversiones.h"
+#include "core/motor/AnovaExacta.h"
+#include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
-#include "core/motor/Anova.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/normal.hpp>
@@ -146,44 +145,53 @@ double DistribucionDunnett::critico() const
     return (a + b) / 2.0;
 }
 
-ResultadoDunnett DunnettDeAnalisis(const JuegoResultados &juego, int k, int n, int control)
+ResultadoDunnett DunnettDe(const AnovaExacta &a, int control)
 {
-    using namespace Aritmetica;
-    const AnovaResults &r = juego.resultados;
-
+    const ResultadosAnova anova = ResultadosDe(a);
     ResultadoDunnett resultado;
-    resultado.k = k;
+    resultado.k = a.k;
     resultado.control = control;
-    resultado.promedios = juego.promedios;
-    resultado.mcerror = r[Ranura::mcerror];
-    resultado.glerror = static_cast<int>(r[Ranura::glerror]);
-    const DistribucionDunnett distribucion(resultado.k, resultado.glerror);
-    resultado.critico = distribucion.critico();
+    for (const NivelAnova &nivel : anova.niveles)
+        resultado.promedios.append(nivel.promedio);
+    resultado.mcerror = anova.error.mediaCuadrados;
+    resultado.glerror = a.glError();
+    SinTextoDeBiblioteca([&] {
+        const DistribucionDunnett distribucion(resultado.k, resultado.glerror);
+        resultado.critico = distribucion.critico();
 
-    // The analysis has refused a zero or non-finite error mean square.
-    const double error = raiz(producto(2.0 / n, resultado.mcerror));
-    const double amplitud = producto(error, resultado.critico);
-    for (int i = 1; i <= resultado.k; ++i) {
-        if (i == control)
-            continue;
-        ComparacionDunnett c;
-        c.fam = i;
-        c.diferencia = resta(resultado.promedios[i], resultado.promedios[control]);
-        c.amplitud = amplitud;
-        c.liminf = resta(c.diferencia, amplitud);
-        c.limsup = suma(c.diferencia, amplitud);
-        c.hayDiferencia = HayDiferencia(c.liminf, c.limsup);
-        c.p = distribucion.cola(std::fabs(cociente(c.diferencia, error)));
-        resultado.comparaciones.append(c);
-    }
+        // With e² = 2·MC error / n (the analysis has refused a zero one),
+        // the half-width is √(d²·e²) and each statistic |difference| / e is
+        // √(difference² / e²), the difference being (T − Tc) / (n·D).
+        const Fraccion mc = a.mcError();
+        const Fraccion d = FraccionDe(ExactoDeDoble(resultado.critico));
+        const Fraccion e2{2 * mc.num, mc.den * a.n};
+        const Fraccion amplitud2{d.num * d.num * e2.num, d.den * d.den * e2.den};
+        const Cifra amplitud = CifraDe(Real::Raiz(amplitud2));
+        const Entero nD = a.n * a.D;
+        const Entero &tc = a.T[static_cast<std::size_t>(control - 1)];
+        for (int i = 1; i <= resultado.k; ++i) {
+            if (i == control)
+                continue;
+            const Entero delta = a.T[static_cast<std::size_t>(i - 1)] - tc;
+            const Fraccion diferencia{delta, nD};
+            const Real liminf(diferencia, -1, amplitud2);
+            const Real limsup(diferencia, 1, amplitud2);
+            ComparacionDunnett c;
+            c.fam = i;
+            c.diferencia = CifraDe(diferencia);
+            c.amplitud = amplitud;
+            c.liminf = CifraDe(liminf);
+            c.limsup = CifraDe(limsup);
+            c.hayDiferencia = HayDiferencia(liminf.signo(), limsup.signo());
+            const double t = DobleDe(Real::Raiz({delta * delta * e2.den, nD * nD * e2.num}));
+            c.p = distribucion.cola(t);
+            resultado.comparaciones.append(c);
+        }
+    });
     return resultado;
 }
 
 ResultadoDunnett CalculaDunnett(const Estudio &estudio, QChar separador, int control)
 {
-    JuegoResultados juego;
-    CalculaAnova(estudio, separador, juego);
-    const int k = StrToInt(estudio.econdicion);
-    const int n = StrToInt(estudio.ereplica);
-    return DunnettDeAnalisis(juego, k, n, control);
+    return DunnettDe(LeeAnovaExacta(estudio, separador), control);
 }

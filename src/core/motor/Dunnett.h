@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/motor/AnovaResults.h"
 #include "core/estudio/Estudio.h"
+#include "core/motor/Cifra.h"
 
 #include <QChar>
 #include <QList>
@@ -44,32 +44,36 @@ private:
     std::vector<Nodo> m_nodos;
 };
 
-// One level compared with the control.
+struct AnovaExacta;
+
+// One level compared with the control; the figures are exact values of the
+// typed ones and of the double d, each rounded once.
 struct ComparacionDunnett
 {
     int fam = 0;
-    double diferencia = 0.0;  // mean of the level − mean of the control
-    double amplitud = 0.0;    // d·sqrt(2·MSE/n)
-    double liminf = 0.0;
-    double limsup = 0.0;
-    bool hayDiferencia = false;
-    double p = 1.0;           // adjusted p-value
+    Cifra diferencia;  // mean of the level − mean of the control
+    Cifra amplitud;    // d·sqrt(2·MSE/n)
+    Cifra liminf;
+    Cifra limsup;
+    bool hayDiferencia = false;  // the conclusion rule on the exact limits
+    double p = 1.0;              // adjusted p-value
 };
 
 struct ResultadoDunnett
 {
     int k = 0;
     int control = 1;
-    ArregloFam promedios{};   // elements 1..k
-    double mcerror = 0.0;
+    QList<Cifra> promedios;  // FAM 1..k
+    Cifra mcerror;
     int glerror = 0;
-    double critico = 0.0;     // d
+    double critico = 0.0;    // d
     QList<ComparacionDunnett> comparaciones;  // every level but the control, in order
 };
 
-// Compares every other level with FAM `control` from a finished analysis of
-// variance of k levels of n samples. The caller guarantees 1 <= control <= k.
-ResultadoDunnett DunnettDeAnalisis(const JuegoResultados &juego, int k, int n, int control);
+// Compares every other level with FAM `control` after the analysis of
+// variance (its calculation errors first). The caller guarantees
+// 1 <= control <= k.
+ResultadoDunnett DunnettDe(const AnovaExacta &anova, int control);
 
 // Runs the analysis of variance of the study (the same errors, with the same
 // texts, as CalculaAnova) and then DunnettDeAnalisis.

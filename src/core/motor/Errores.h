@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <exception>
+#include <functional>
 
 // Errors that end a user command. Each carries the exact text the user sees;
 // the general command handler shows it in the application's message box.
@@ -38,3 +39,9 @@ class ErrorArchivo : public ErrorTolerancia
 public:
     using ErrorTolerancia::ErrorTolerancia;
 };
+
+// Runs a calculation that uses a library (Boost.Math): a failure of the
+// library, which comes with its own English text, becomes the program's
+// calculation error ("Existió un error de cálculo, verificar valores de
+// captura."); the program's own errors go on as they are.
+void SinTextoDeBiblioteca(const std::function<void()> &calculo);

@@ -1,11 +1,11 @@
 #include "FilasAnova.h"
 
-std::array<FilaAnova, 2> FilasAnova(const AnovaResults &r)
+std::array<FilaAnova, 2> FilasAnova(const ResultadosAnova &r)
 {
     return {{
-        {FilaAnova::Fuente::fam, r[Ranura::glfam], r[Ranura::scfam], r[Ranura::mcfam],
-         r[Ranura::fcal], r[Ranura::pfcal]},
-        {FilaAnova::Fuente::errorMetodo, r[Ranura::glerror], r[Ranura::scerror],
-         r[Ranura::mcerror], std::nullopt, std::nullopt},
+        {FilaAnova::Fuente::fam, r.fam.gradosLibertad, r.fam.sumaCuadrados, r.fam.mediaCuadrados,
+         r.fcal, r.pfcal},
+        {FilaAnova::Fuente::errorMetodo, r.error.gradosLibertad, r.error.sumaCuadrados,
+         r.error.mediaCuadrados, std::nullopt, std::nullopt},
     }};
 }

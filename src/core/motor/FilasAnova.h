@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 #include <array>
 #include <optional>
@@ -13,12 +13,12 @@ struct FilaAnova
     enum class Fuente { fam, errorMetodo };
 
     Fuente fuente;
-    double gradosLibertad;
-    double sumaCuadrados;
-    double mediaCuadrados;
-    std::optional<double> f;             // the FAM row only
+    int gradosLibertad;
+    Cifra sumaCuadrados;
+    Cifra mediaCuadrados;
+    std::optional<Cifra> f;              // the FAM row only
     std::optional<double> probabilidad;  // P(F > f), the FAM row only
 };
 
 // The rows in the order they are shown: FAM, then the method's error.
-std::array<FilaAnova, 2> FilasAnova(const AnovaResults &resultados);
+std::array<FilaAnova, 2> FilasAnova(const ResultadosAnova &resultados);

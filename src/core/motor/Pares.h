@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/motor/AnovaResults.h"
-
 #include <array>
 
 // The pairs of FAM levels in the order every presenter lists them: by the
@@ -11,29 +9,22 @@ struct ParFam
 {
     int menor;
     int mayor;
-    int liminf;
-    int limsup;
 };
 
 inline constexpr std::array<ParFam, 10> OrdenPares{{
-    {1, 2, Ranura::liminf12, Ranura::limsup12},
-    {1, 3, Ranura::liminf13, Ranura::limsup13},
-    {2, 3, Ranura::liminf23, Ranura::limsup23},
-    {1, 4, Ranura::liminf14, Ranura::limsup14},
-    {2, 4, Ranura::liminf24, Ranura::limsup24},
-    {3, 4, Ranura::liminf34, Ranura::limsup34},
-    {1, 5, Ranura::liminf15, Ranura::limsup15},
-    {2, 5, Ranura::liminf25, Ranura::limsup25},
-    {3, 5, Ranura::liminf35, Ranura::limsup35},
-    {4, 5, Ranura::liminf45, Ranura::limsup45},
+    {1, 2}, {1, 3}, {2, 3}, {1, 4}, {2, 4}, {3, 4}, {1, 5}, {2, 5}, {3, 5}, {4, 5},
 }};
 
 // Number of pairs shown for k levels (0 outside 2..5).
 constexpr int NumeroPares(int k) { return (k >= 2 && k <= 5) ? k * (k - 1) / 2 : 0; }
 
-// Conclusion rule: lower × upper ≥ 0 means the two levels differ; a product
-// that is not a number means they do not.
-bool HayDiferencia(double liminf, double limsup);
+// Conclusion rule: lower × upper ≥ 0 means the two levels differ, decided
+// on the signs of the exact limits (-1, 0, 1), so a limit of exactly 0 is a
+// difference and no rounding can turn one.
+constexpr bool HayDiferencia(int signoInferior, int signoSuperior)
+{
+    return signoInferior * signoSuperior >= 0;
+}
 
 // Significance of the FAM effect: pfcal strictly below 0.05. The threshold
 // is compared as 0.05 in extended precision, which lies just below the

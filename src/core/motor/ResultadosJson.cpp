@@ -1,6 +1,7 @@
 #include "ResultadosJson.h"
 
 #include "Supuestos.h"
+#include "core/motor/AnovaExacta.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Dunnett.h"
 #include "core/motor/Pares.h"
@@ -20,6 +21,8 @@ QJsonValue veredicto(Veredicto v)
         return QStringLiteral("dudoso");
     case Veredicto::aberrante:
         return QStringLiteral("aberrante");
+    case Veredicto::noConcluyente:
+        return QStringLiteral("noConcluyente");
     }
     return QJsonValue::Null;
 }
@@ -54,81 +57,70 @@ QJsonObject estudioJson(const Estudio &e, const Supuestos &s, QChar separador)
 
 QJsonObject anovaJson(const Supuestos &s)
 {
-    const AnovaResults &r = s.anova.resultados;
-    const auto fuente = [&r](int gl, int sc, int mc) {
-        return QJsonObject{{QStringLiteral("gradosLibertad"), r[gl]},
-                           {QStringLiteral("sumaCuadrados"), r[sc]},
-                           {QStringLiteral("mediaCuadrados"), r[mc]}};
+    const ResultadosAnova &r = s.anova;
+    const auto fuente = [](const FuenteVariacion &f) {
+        return QJsonObject{{QStringLiteral("gradosLibertad"), f.gradosLibertad},
+                           {QStringLiteral("sumaCuadrados"), f.sumaCuadrados.valor},
+                           {QStringLiteral("mediaCuadrados"), f.mediaCuadrados.valor}};
     };
-    return {{QStringLiteral("fam"), fuente(Ranura::glfam, Ranura::scfam, Ranura::mcfam)},
-            {QStringLiteral("error"), fuente(Ranura::glerror, Ranura::scerror, Ranura::mcerror)},
-            {QStringLiteral("fcal"), r[Ranura::fcal]},
-            {QStringLiteral("pfcal"), r[Ranura::pfcal]},
-            {QStringLiteral("probabilidadExacta"),
-             s.probabilidadCalculable ? QJsonValue(s.probabilidadExacta) : QJsonValue()},
-            {QStringLiteral("significativo"), EsSignificativo(r[Ranura::pfcal])},
-            {QStringLiteral("significativoExacto"), s.probabilidadCalculable
-                                                        ? QJsonValue(EsSignificativo(s.probabilidadExacta))
-                                                        : QJsonValue()},
+    return {{QStringLiteral("fam"), fuente(r.fam)},
+            {QStringLiteral("error"), fuente(r.error)},
+            {QStringLiteral("fcal"), r.fcal.valor},
+            {QStringLiteral("pfcal"), r.pfcal},
+            {QStringLiteral("probabilidadExacta"), s.probabilidadExacta},
+            {QStringLiteral("significativo"), EsSignificativo(r.pfcal)},
+            {QStringLiteral("significativoExacto"), EsSignificativo(s.probabilidadExacta)},
             {QStringLiteral("decisionMarginal"), s.decisionMarginal}};
 }
 
 QJsonObject estadisticasJson(const Supuestos &s)
 {
-    const AnovaResults &r = s.anova.resultados;
-    const auto grupo = [](double promedio, double desviacion, double coeficiente) {
-        return QJsonObject{{QStringLiteral("promedio"), promedio},
-                           {QStringLiteral("desviacionEstandar"), desviacion},
-                           {QStringLiteral("coeficienteVariacion"), coeficiente}};
+    const auto grupo = [](const Estadisticas &e) {
+        return QJsonObject{{QStringLiteral("promedio"), e.promedio.valor},
+                           {QStringLiteral("desviacionEstandar"), e.desviacion.valor},
+                           {QStringLiteral("coeficienteVariacion"), e.coeficiente.valor}};
     };
     QJsonArray niveles;
     for (int i = 1; i <= s.k; ++i) {
-        QJsonObject g = grupo(r[Ranura::promedio(i)], r[Ranura::desvest(i)], r[Ranura::coefvar(i)]);
+        QJsonObject g = grupo(s.anova.nivel(i));
         g.insert(QStringLiteral("fam"), i);
         niveles.append(g);
     }
-    return {{QStringLiteral("niveles"), niveles},
-            {QStringLiteral("total"),
-             grupo(r[Ranura::promediototal], r[Ranura::desvesttotal], r[Ranura::coefvartotal])}};
+    return {{QStringLiteral("niveles"), niveles}, {QStringLiteral("total"), grupo(s.anova.total)}};
 }
 
 QJsonObject intervalosJson(const Supuestos &s)
 {
-    const AnovaResults &r = s.anova.resultados;
     QJsonArray pares;
-    for (int p = 0; p < NumeroPares(s.k); ++p) {
-        const ParFam &par = OrdenPares[static_cast<std::size_t>(p)];
-        const bool diferencia = HayDiferencia(r[par.liminf], r[par.limsup]);
+    for (const IntervaloPar &par : s.anova.pares)
         pares.append(QJsonObject{
             {QStringLiteral("famA"), par.menor},
             {QStringLiteral("famB"), par.mayor},
-            {QStringLiteral("limiteInferior"), r[par.liminf]},
-            {QStringLiteral("limiteSuperior"), r[par.limsup]},
-            {QStringLiteral("hayDiferencia"), diferencia},
+            {QStringLiteral("limiteInferior"), par.inferior.valor},
+            {QStringLiteral("limiteSuperior"), par.superior.valor},
+            {QStringLiteral("hayDiferencia"), par.hayDiferencia},
             {QStringLiteral("conclusion"),
-             (diferencia ? QStringLiteral("Hay diferencia entre FAM %1 y %2")
-                         : QStringLiteral("Sin diferencia entre FAM %1 y %2"))
+             (par.hayDiferencia ? QStringLiteral("Hay diferencia entre FAM %1 y %2")
+                                : QStringLiteral("Sin diferencia entre FAM %1 y %2"))
                  .arg(par.menor)
                  .arg(par.mayor)}});
-    }
     return {{QStringLiteral("confianza"), 0.95},
             {QStringLiteral("tTabla"), s.anova.ttabla},
-            {QStringLiteral("mostrados"), EsSignificativo(r[Ranura::pfcal])},
+            {QStringLiteral("mostrados"), EsSignificativo(s.anova.pfcal)},
             {QStringLiteral("pares"), pares}};
 }
 
 // Every other level against FAM 1, as the window "t de Dunnett" opens.
-QJsonObject dunnettJson(const Supuestos &s)
+QJsonObject dunnettJson(const ResultadoDunnett &d)
 {
-    const ResultadoDunnett d = DunnettDeAnalisis(s.anova, s.k, s.n, 1);
     QJsonArray comparaciones;
     for (const ComparacionDunnett &c : d.comparaciones)
         comparaciones.append(QJsonObject{
             {QStringLiteral("fam"), c.fam},
-            {QStringLiteral("diferencia"), c.diferencia},
-            {QStringLiteral("semiamplitud"), c.amplitud},
-            {QStringLiteral("limiteInferior"), c.liminf},
-            {QStringLiteral("limiteSuperior"), c.limsup},
+            {QStringLiteral("diferencia"), c.diferencia.valor},
+            {QStringLiteral("semiamplitud"), c.amplitud.valor},
+            {QStringLiteral("limiteInferior"), c.liminf.valor},
+            {QStringLiteral("limiteSuperior"), c.limsup.valor},
             {QStringLiteral("hayDiferencia"), c.hayDiferencia},
             {QStringLiteral("pAjustado"), c.p}});
     return {{QStringLiteral("control"), d.control},
@@ -139,25 +131,27 @@ QJsonObject dunnettJson(const Supuestos &s)
 
 QJsonObject supuestosJson(const Supuestos &s)
 {
+    // A study whose variances are all zero has no analysis: Cochran's test
+    // is always calculable here.
     const Cochran &c = s.cochran;
     const QJsonObject cochran{
-        {QStringLiteral("calculable"), c.calculable},
-        {QStringLiteral("c"), c.calculable ? QJsonValue(c.c) : QJsonValue()},
-        {QStringLiteral("fam"), c.calculable ? QJsonValue(c.nivel) : QJsonValue()},
+        {QStringLiteral("calculable"), true},
+        {QStringLiteral("c"), c.c.valor},
+        {QStringLiteral("fam"), c.nivel},
         {QStringLiteral("critico5"), c.critico5},
         {QStringLiteral("critico1"), c.critico1},
-        {QStringLiteral("veredicto"), c.calculable ? veredicto(c.veredicto) : QJsonValue()}};
+        {QStringLiteral("veredicto"), veredicto(c.veredicto)}};
 
     const bool hayGrubbs = s.n >= 3;
     QJsonArray niveles;
     if (hayGrubbs)
         for (const Grubbs &g : s.grubbs) {
             const bool calculada = g.estado == Grubbs::Estado::calculada;
-            const auto extremo = [&](double valor, int muestra, double estadistico) {
+            const auto extremo = [&](double valor, int muestra, const Cifra &estadistico) {
                 return QJsonObject{{QStringLiteral("muestra"), muestra},
                                    {QStringLiteral("valor"), valor},
                                    {QStringLiteral("g"),
-                                    calculada ? QJsonValue(estadistico) : QJsonValue()}};
+                                    calculada ? QJsonValue(estadistico.valor) : QJsonValue()}};
             };
             niveles.append(QJsonObject{
                 {QStringLiteral("fam"), g.nivel},
@@ -191,7 +185,7 @@ QJsonObject supuestosJson(const Supuestos &s)
     }
     const QJsonObject levene{
         {QStringLiteral("estado"), estado},
-        {QStringLiteral("w"), hayLevene ? QJsonValue(l.w) : QJsonValue()},
+        {QStringLiteral("w"), hayLevene ? QJsonValue(l.w.valor) : QJsonValue()},
         {QStringLiteral("gradosLibertad"), QJsonArray{l.gl1, l.gl2}},
         {QStringLiteral("probabilidad"), hayLevene ? QJsonValue(l.probabilidad) : QJsonValue()}};
 
@@ -199,21 +193,22 @@ QJsonObject supuestosJson(const Supuestos &s)
             {QStringLiteral("grubbs"), grubbs},
             {QStringLiteral("levene"), levene},
             {QStringLiteral("repetibilidad"),
-             QJsonObject{{QStringLiteral("desviacionEstandar"), s.repetibilidad},
-                         {QStringLiteral("der"), s.derRepetibilidad}}}};
+             QJsonObject{{QStringLiteral("desviacionEstandar"), s.repetibilidad.valor},
+                         {QStringLiteral("der"), s.derRepetibilidad.valor}}}};
 }
 
 } // namespace
 
 QJsonObject ResultadosJson(const Estudio &estudio, QChar separador)
 {
-    const Supuestos s = CalculaSupuestos(estudio, separador);
+    const AnovaExacta anova = LeeAnovaExacta(estudio, separador);
+    const Supuestos s = SupuestosDe(anova, estudio);
     return {{QStringLiteral("formato"), QLatin1String(FormatoResultadosJson)},
             {QStringLiteral("estudio"), estudioJson(estudio, s, separador)},
             {QStringLiteral("anova"), anovaJson(s)},
             {QStringLiteral("estadisticas"), estadisticasJson(s)},
             {QStringLiteral("intervalos"), intervalosJson(s)},
-            {QStringLiteral("dunnett"), dunnettJson(s)},
+            {QStringLiteral("dunnett"), dunnettJson(DunnettDe(anova, 1))},
             {QStringLiteral("supuestos"), supuestosJson(s)}};
 }
 

@@ -101,9 +101,9 @@ QList<MarcaEje> MarcasNitidas(double minimo, double maximo, int cuantas, QChar s
     return marcas;
 }
 
-ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const JuegoResultados &juego, QChar separador)
+ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &resultados, QChar separador)
 {
-    const int k = StrToInt(estudio.econdicion);
+    const int k = resultados.k();
     const int n = StrToInt(estudio.ereplica);
 
     ModeloGrafica modelo;
@@ -117,11 +117,10 @@ ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const JuegoResultados &jue
         detalle << QStringLiteral("Analista: ") + estudio.eanalista.trimmed();
     modelo.detalle = detalle.join(QStringLiteral("   ·   "));
 
-    modelo.semiamplitud = juego.ttabla * std::sqrt(juego.resultados[Ranura::mcerror] / n);
-    modelo.promedioGeneral = juego.resultados[Ranura::promediototal];
+    modelo.promedioGeneral = resultados.total.promedio;
 
-    double minimo = modelo.promedioGeneral;
-    double maximo = modelo.promedioGeneral;
+    double minimo = modelo.promedioGeneral.valor;
+    double maximo = modelo.promedioGeneral.valor;
     for (int i = 1; i <= k; ++i) {
         NivelGrafica nivel;
         nivel.etiqueta = etiquetaNivel(estudio.stgdatos.celda(i, 0), i);
@@ -131,11 +130,11 @@ ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const JuegoResultados &jue
             minimo = std::min(minimo, valor);
             maximo = std::max(maximo, valor);
         }
-        nivel.promedio = juego.promedios[i];
-        nivel.inferior = nivel.promedio - modelo.semiamplitud;
-        nivel.superior = nivel.promedio + modelo.semiamplitud;
-        minimo = std::min(minimo, nivel.inferior);
-        maximo = std::max(maximo, nivel.superior);
+        nivel.promedio = resultados.nivel(i).promedio;
+        nivel.inferior = resultados.nivel(i).inferior;
+        nivel.superior = resultados.nivel(i).superior;
+        minimo = std::min(minimo, nivel.inferior.valor);
+        maximo = std::max(maximo, nivel.superior.valor);
         modelo.niveles.append(nivel);
     }
 
@@ -333,8 +332,8 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
 
     // The grand mean first, so points and bars stay on top of it.
     pintor.setPen(plumaPromedioGeneral);
-    pintor.drawLine(QPointF(area.left(), y(modelo.promedioGeneral)),
-                    QPointF(area.right(), y(modelo.promedioGeneral)));
+    pintor.drawLine(QPointF(area.left(), y(modelo.promedioGeneral.valor)),
+                    QPointF(area.right(), y(modelo.promedioGeneral.valor)));
 
     for (int i = 0; i < k; ++i) {
         const NivelGrafica &nivel = modelo.niveles[i];
@@ -349,12 +348,12 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
         const double xm = centro + columnaPromedio * columna;
         const double tapa = std::min(columna * 0.06, u * 0.6);
         pintor.setPen(plumaIntervalo);
-        pintor.drawLine(QPointF(xm, y(nivel.inferior)), QPointF(xm, y(nivel.superior)));
-        pintor.drawLine(QPointF(xm - tapa, y(nivel.inferior)), QPointF(xm + tapa, y(nivel.inferior)));
-        pintor.drawLine(QPointF(xm - tapa, y(nivel.superior)), QPointF(xm + tapa, y(nivel.superior)));
+        pintor.drawLine(QPointF(xm, y(nivel.inferior.valor)), QPointF(xm, y(nivel.superior.valor)));
+        pintor.drawLine(QPointF(xm - tapa, y(nivel.inferior.valor)), QPointF(xm + tapa, y(nivel.inferior.valor)));
+        pintor.drawLine(QPointF(xm - tapa, y(nivel.superior.valor)), QPointF(xm + tapa, y(nivel.superior.valor)));
         const double barra = std::min(columna * 0.1, u * 1.3);
         pintor.setPen(plumaPromedio);
-        pintor.drawLine(QPointF(xm - barra, y(nivel.promedio)), QPointF(xm + barra, y(nivel.promedio)));
+        pintor.drawLine(QPointF(xm - barra, y(nivel.promedio.valor)), QPointF(xm + barra, y(nivel.promedio.valor)));
 
         // Points.
         estiloPunto(pintor, coloresNivel[i % 5], u);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/estudio/Estudio.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 #include <QChar>
 #include <QList>
@@ -26,9 +26,9 @@ struct NivelGrafica
 {
     QString etiqueta;           // "FAM 1", or the level's header text
     QList<PuntoGrafica> puntos; // in sample order
-    double promedio = 0.0;
-    double inferior = 0.0; // mean ± t·sqrt(MSE/n)
-    double superior = 0.0;
+    Cifra promedio;
+    Cifra inferior; // mean ± t·sqrt(MSE/n)
+    Cifra superior;
 };
 
 struct MarcaEje
@@ -43,18 +43,17 @@ struct ModeloGrafica
     QString subtitulo; // "Método: …"
     QString detalle;   // "Fecha: … · Analista: …"
     QList<NivelGrafica> niveles;
-    double promedioGeneral = 0.0;
-    double semiamplitud = 0.0; // t·sqrt(MSE/n), the same for every level
+    Cifra promedioGeneral;
     double ejeMinimo = 0.0;    // the vertical axis' ends, on ticks
     double ejeMaximo = 1.0;
     QList<MarcaEje> marcas; // from the bottom up
     QChar separador = u'.';
 };
 
-// The plot of an accepted, valid study whose analysis `juego` holds (the
-// cells are read with `separador`, which also writes every number shown).
+// The plot of an accepted, valid study and its analysis (the cells are
+// read with `separador`, which also writes every number shown).
 // Throws ErrorConversion for a count or cell that is not a number.
-ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const JuegoResultados &juego, QChar separador);
+ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &resultados, QChar separador);
 
 // "Nice" ticks (steps of 1, 2 or 5 times a power of ten) whose first and last
 // enclose [minimo, maximo], about `cuantas` of them, written with `separador`.

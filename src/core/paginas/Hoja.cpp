@@ -3,7 +3,6 @@
 #include "core/motor/Conversiones.h"
 #include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
-#include "core/motor/Pares.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,6 +48,11 @@ void Hoja::derecha(int lineas, const QString &texto)
     const QString visible = TextoVisible(texto);
     m_lienzo.escribe(m_lienzo.anchoPagina() - m_lienzo.anchoTexto(visible), lineas * m_renglon,
                      visible);
+}
+
+void Hoja::numero(int columnas, int lineas, const Cifra &valor)
+{
+    escribe(columnas, lineas, FormatoGeneral(valor));
 }
 
 void Hoja::numero(int columnas, int lineas, double valor)
@@ -103,7 +107,7 @@ void PieDePagina(Hoja &hoja, int linea, const QString &version)
     hoja.regla((linea + 1) * hoja.renglon());
 }
 
-int FilasAnovaEnHoja(Hoja &hoja, const AnovaResults &resultados, int linea, const ColumnasAnova &columnas)
+int FilasAnovaEnHoja(Hoja &hoja, const ResultadosAnova &resultados, int linea, const ColumnasAnova &columnas)
 {
     for (const FilaAnova &fila : FilasAnova(resultados)) {
         hoja.escribe(columnas.fuente, linea, columnas.fuentes[fila.fuente == FilaAnova::Fuente::fam ? 0 : 1]);
@@ -119,24 +123,21 @@ int FilasAnovaEnHoja(Hoja &hoja, const AnovaResults &resultados, int linea, cons
     return linea;
 }
 
-int BloqueIntervalos(Hoja &hoja, const AnovaResults &resultados, int pares, int linea,
+int BloqueIntervalos(Hoja &hoja, const ResultadosAnova &resultados, int pares, int linea,
                      const ColumnasIntervalos &columnas)
 {
     for (std::size_t i = 0; i < 5; ++i)
         hoja.escribe(columnas.titulos[i], linea, columnas.textos[i]);
-    pares = std::clamp(pares, 0, static_cast<int>(OrdenPares.size()));
+    pares = std::clamp(pares, 0, static_cast<int>(resultados.pares.size()));
     for (int p = 1; p <= pares; ++p) {
-        const ParFam &par = OrdenPares[static_cast<std::size_t>(p - 1)];
-        const double inferior = resultados[par.liminf];
-        const double superior = resultados[par.limsup];
+        const IntervaloPar &par = resultados.pares.at(p - 1);
         const int y = linea + p;
         hoja.escribe(columnas.valores[0], y, QString::number(par.menor));
         hoja.escribe(columnas.valores[1], y, QString::number(par.mayor));
-        hoja.numero(columnas.valores[2], y, inferior);
-        hoja.numero(columnas.valores[3], y, superior);
+        hoja.numero(columnas.valores[2], y, par.inferior);
+        hoja.numero(columnas.valores[3], y, par.superior);
         hoja.escribe(columnas.valores[4], y,
-                     HayDiferencia(inferior, superior) ? TextoPagina::hayDiferencia
-                                                       : TextoPagina::sinDiferencia);
+                     par.hayDiferencia ? TextoPagina::hayDiferencia : TextoPagina::sinDiferencia);
     }
     return pares;
 }

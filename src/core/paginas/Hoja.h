@@ -3,7 +3,7 @@
 #include "core/paginas/Lienzo.h"
 
 #include "core/estudio/Estudio.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 #include <QString>
 #include <array>
@@ -33,7 +33,8 @@ public:
     void centrado(int lineas, const QString &texto);
     // Right-aligned at the page's right edge, in the current font.
     void derecha(int lineas, const QString &texto);
-    // A number through the general format.
+    // A figure, or a number, through the general format.
+    void numero(int columnas, int lineas, const Cifra &valor);
     void numero(int columnas, int lineas, double valor);
     // A rule across the printable width at y pixels.
     void regla(int y);
@@ -86,7 +87,7 @@ struct ColumnasAnova
 };
 
 // The rows from `linea` down; returns the line after them.
-int FilasAnovaEnHoja(Hoja &hoja, const AnovaResults &resultados, int linea, const ColumnasAnova &columnas);
+int FilasAnovaEnHoja(Hoja &hoja, const ResultadosAnova &resultados, int linea, const ColumnasAnova &columnas);
 
 // Where each layout puts the interval block: the x of each heading text
 // ("FAM", "FAM", lower, upper, conclusion) and of each value of a pair line.
@@ -97,7 +98,8 @@ struct ColumnasIntervalos
     std::array<int, 5> valores;
 };
 
-// Heading on `linea`, then the first `pares` pairs in the pair order, the
-// p-th on linea + p. Returns the number of pair lines printed.
-int BloqueIntervalos(Hoja &hoja, const AnovaResults &resultados, int pares, int linea,
+// Heading on `linea`, then the first `pares` pairs in the pair order (no
+// more than the results hold), the p-th on linea + p. Returns the number of
+// pair lines printed.
+int BloqueIntervalos(Hoja &hoja, const ResultadosAnova &resultados, int pares, int linea,
                      const ColumnasIntervalos &columnas);

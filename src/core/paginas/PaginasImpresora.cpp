@@ -3,29 +3,14 @@
 #include "core/paginas/PaginasLaser.h"
 #include "core/paginas/PaginasTinta.h"
 
-namespace {
-
-void ToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
-{
-    ImprimeToleranciaLaser(lienzo, estudio, juego);
-}
-
-// The ink-jet results page reads the per-FAM figures from the record alone.
-void ToleranciaTinta(Lienzo &lienzo, const Estudio &estudio, const JuegoResultados &juego)
-{
-    ImprimeToleranciaDeskJet(lienzo, estudio, juego.resultados);
-}
-
-} // namespace
-
-const PaginasImpresora PaginasDeLaser{ImprimeInformacionLaser, ToleranciaLaser, ResolucionLaser};
-const PaginasImpresora PaginasDeTinta{ImprimeInformacionDeskJet, ToleranciaTinta, ResolucionDeskJet};
+const PaginasImpresora PaginasDeLaser{ImprimeInformacionLaser, ImprimeToleranciaLaser, ResolucionLaser};
+const PaginasImpresora PaginasDeTinta{ImprimeInformacionDeskJet, ImprimeToleranciaDeskJet, ResolucionDeskJet};
 
 void DibujaPagina(const PaginasImpresora &paginas, Lienzo &lienzo, const Estudio &estudio,
-                  bool resultados, const JuegoResultados &juego)
+                  bool resultados, const ResultadosAnova &calculo)
 {
     if (resultados)
-        paginas.tolerancia(lienzo, estudio, juego);
+        paginas.tolerancia(lienzo, estudio, calculo);
     else
         paginas.informacion(lienzo, estudio);
 }

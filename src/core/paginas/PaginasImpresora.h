@@ -3,7 +3,7 @@
 #include "core/paginas/Lienzo.h"
 
 #include "core/estudio/Estudio.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 // The page routines of one printer kind, and the resolution its layout was
 // drawn for: positions are printer pixels, so a page only keeps its
@@ -11,14 +11,14 @@
 struct PaginasImpresora
 {
     void (*informacion)(Lienzo &, const Estudio &);
-    void (*tolerancia)(Lienzo &, const Estudio &, const JuegoResultados &);
+    void (*tolerancia)(Lienzo &, const Estudio &, ResultadosAnova);
     int resolucion;
 };
 
 extern const PaginasImpresora PaginasDeLaser;
 extern const PaginasImpresora PaginasDeTinta;
 
-// Draws the results page from `juego` when `resultados` is set, the
+// Draws the results page from `calculo` when `resultados` is set, the
 // general-information page otherwise, as one print job.
 void DibujaPagina(const PaginasImpresora &paginas, Lienzo &lienzo, const Estudio &estudio,
-                  bool resultados, const JuegoResultados &juego);
+                  bool resultados, const ResultadosAnova &calculo);

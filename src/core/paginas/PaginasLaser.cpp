@@ -47,9 +47,9 @@ void ImprimeInformacionLaser(Lienzo &lienzo, const Estudio &estudio)
     });
 }
 
-void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, JuegoResultados juego)
+void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados)
 {
-    const AnovaResults &r = juego.resultados;
+    const ResultadosAnova &r = resultados;
     UnTrabajo(lienzo, [&] {
         Hoja hoja = EncabezadoLaser(lienzo);
         hoja.letraTexto();
@@ -83,23 +83,22 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, JuegoResulta
         hoja.escribe(245, 23, QStringLiteral("Aceptación"));
         hoja.escribe(190, 24, QStringLiteral("Variación"));
 
-        // A study has at most five FAM; the arrays go no further than that.
+        // The count as typed places the totals; the results bound the levels printed.
         const int k = StrToInt(estudio.econdicion);
         const int fam = std::clamp(k, 0, 5);
-        for (int i = 1; i <= fam; ++i) {
-            const auto f = static_cast<std::size_t>(i);
+        for (int i = 1; i <= std::min(fam, r.k()); ++i) {
             hoja.escribe(50, 24 + i, QString::number(i));
-            hoja.numero(90, 24 + i, juego.promedios[f]);
-            hoja.numero(135, 24 + i, juego.desviaciones[f]);
-            hoja.numero(190, 24 + i, juego.coeficientes[f]);
+            hoja.numero(90, 24 + i, r.nivel(i).promedio);
+            hoja.numero(135, 24 + i, r.nivel(i).desviacion);
+            hoja.numero(190, 24 + i, r.nivel(i).coeficiente);
         }
         const int t = 25 + fam;
         hoja.escribe(45, t, QStringLiteral("Totales"));
-        hoja.numero(93, t, r[Ranura::promediototal]);
-        hoja.numero(138, t, r[Ranura::desvesttotal]);
-        hoja.numero(193, t, r[Ranura::coefvartotal]);
+        hoja.numero(93, t, r.total.promedio);
+        hoja.numero(138, t, r.total.desviacion);
+        hoja.numero(193, t, r.total.coeficiente);
 
-        if (EsSignificativo(r[Ranura::pfcal])) {
+        if (EsSignificativo(r.pfcal)) {
             const ColumnasIntervalos columnas{
                 {45, 90, 140, 195, 245},
                 {QStringLiteral("FAM"), QStringLiteral("FAM"), QStringLiteral("L.I.C."),

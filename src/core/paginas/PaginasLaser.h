@@ -3,7 +3,7 @@
 #include "core/paginas/Hoja.h"
 
 #include "core/estudio/Estudio.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 // The laser layout of the two printed pages. Each page routine is one
 // complete print job on the canvas.
@@ -19,4 +19,4 @@ void ImprimeInformacionLaser(Lienzo &lienzo, const Estudio &estudio);
 // The results page from a calculation of the study: analysis of variance,
 // per-FAM statistics, the intervals when pfcal < 0.05, and the description.
 // The results are a copy; the critical t value is not printed.
-void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, JuegoResultados juego);
+void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados);

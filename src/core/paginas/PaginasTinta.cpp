@@ -36,9 +36,9 @@ void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio)
     });
 }
 
-void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResults resultados)
+void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados)
 {
-    const AnovaResults &r = resultados;
+    const ResultadosAnova &r = resultados;
     UnTrabajo(lienzo, [&] {
         Hoja hoja = EncabezadoDeskJet(lienzo);
         hoja.letraTexto();
@@ -73,9 +73,11 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResul
 
         const auto lineaFam = [&](int i, int y) {
             hoja.escribe(2, y, QStringLiteral("     ") + QString::number(i));
-            hoja.numero(27, y, r[Ranura::promedio(i)]);
-            hoja.numero(62, y, r[Ranura::desvest(i)]);
-            hoja.numero(96, y, r[Ranura::coefvar(i)]);
+            if (i > r.k())
+                return;
+            hoja.numero(27, y, r.nivel(i).promedio);
+            hoja.numero(62, y, r.nivel(i).desviacion);
+            hoja.numero(96, y, r.nivel(i).coeficiente);
         };
         // FAM 1 and 2 are printed before the count is read.
         lineaFam(1, 25);
@@ -87,13 +89,13 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResul
 
         const int fila = (k == 4 || k == 5) ? 29 : 27;
         hoja.escribe(2, fila + 1, QStringLiteral("TOTALES"));
-        hoja.numero(27, fila + 1, r[Ranura::promediototal]);
-        hoja.numero(62, fila + 1, r[Ranura::desvesttotal]);
-        hoja.numero(96, fila + 1, r[Ranura::coefvartotal]);
+        hoja.numero(27, fila + 1, r.total.promedio);
+        hoja.numero(62, fila + 1, r.total.desviacion);
+        hoja.numero(96, fila + 1, r.total.coeficiente);
 
         const int base = fila + 4;
         int estudioBase = base;
-        if (EsSignificativo(r[Ranura::pfcal])) {
+        if (EsSignificativo(r.pfcal)) {
             const bool variosPares = k >= 3 && k <= 5;
             const ColumnasIntervalos columnas{
                 {2, 25, 50, 75, 100},

@@ -3,7 +3,7 @@
 #include "core/paginas/Hoja.h"
 
 #include "core/estudio/Estudio.h"
-#include "core/motor/AnovaResults.h"
+#include "core/motor/ResultadosAnova.h"
 
 // The ink-jet layout of the two printed pages: a header of its own, an
 // 11-point body, capital headings and a results page whose foot follows the
@@ -16,5 +16,5 @@ inline constexpr int ResolucionDeskJet = 300;
 // ErrorConversion after the description is drawn; the job is then dropped.
 void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio);
 
-// The results page; the per-FAM figures come from the record's own slots.
-void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, AnovaResults resultados);
+// The results page, from a copy of the results.
+void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados);
