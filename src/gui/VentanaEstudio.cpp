@@ -744,18 +744,25 @@ void VentanaEstudio::closeEvent(QCloseEvent *event)
 
 bool VentanaEstudio::puedeCerrar()
 {
-    bool cierra = true;
-    if (m_modificado
-        && Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
-                                       QStringLiteral("Se realizaron cambios!\n"
-                                                      "Quiere guardar su información?"))) {
-        // The user asked for the study to be kept: if it was not saved
-        // (validation failed, dialog cancelled, write failed) the window stays.
-        bool guardado = false;
-        EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
-        cierra = guardado;
+    if (!m_modificado)
+        return true;
+    switch (Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
+                                        QStringLiteral("Se realizaron cambios!\n"
+                                                       "Quiere guardar su información?"))) {
+    case Dialogos::Respuesta::no:
+        return true;
+    case Dialogos::Respuesta::ninguna:
+        // Escape or the box's close button: the user did not decide, so
+        // nothing is closed.
+        return false;
+    case Dialogos::Respuesta::si:
+        break;
     }
-    return cierra;
+    // The user asked for the study to be kept: if it was not saved
+    // (validation failed, dialog cancelled, write failed) the window stays.
+    bool guardado = false;
+    EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
+    return guardado;
 }
 
 void VentanaEstudio::avisaCierre()

@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -150,12 +151,21 @@ VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
     columna->addWidget(findChild<QWidget *>(QStringLiteral("SpeedBar")));
     m_mdi = new QMdiArea(centro);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    // Children keep what their content needs; where the workspace is too
+    // small for them it scrolls, and the frame keeps its size.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     columna->addWidget(m_mdi, 1);
     setCentralWidget(centro);
 
     creaMenus();
     creaEstado();
     aplicaEvento(Evento::inicio);
+    // Ctrl+F4 closes the active child window, with the study's close
+    // question, wherever the platform itself does not bind it.
+    const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+    if (!QKeySequence::keyBindings(QKeySequence::Close).contains(ctrlF4))
+        new QShortcut(ctrlF4, this, this, &VentanaPrincipal::cerrar);
     // F1 in a window with a topic of its own (the study, a result window,
     // the about box) opens that topic rather than the contents.
     qApp->installEventFilter(this);

@@ -204,7 +204,14 @@ private slots:
                  accion(u"FileOpenItem"_s)->trigger();
              }},
             {u"guardarEn"_s, [&](A a) { dialogos.archivoGuardar = a.value(0); }},
-            {u"respuesta"_s, [&](A a) { dialogos.respuesta = si(a[0]); }},
+            // "sí", "no", or "escape" (the box's close button alike).
+            {u"respuesta"_s,
+             [&](A a) {
+                 using R = Dialogos::Respuesta;
+                 const QHash<QString, R> respuestas{{u"sí"_s, R::si}, {u"no"_s, R::no}, {u"escape"_s, R::ninguna}};
+                 QVERIFY2(respuestas.contains(a[0]), qPrintable(a[0]));
+                 dialogos.respuesta = respuestas.value(a[0]);
+             }},
             {u"teclea"_s, [&](A a) { teclea(a[0]); }},
             // A key to the focused widget, as many times as the second
             // argument says; or to the main window.
@@ -243,6 +250,7 @@ private slots:
                  QVERIFY2(eventos.contains(a[0]), qPrintable(a[0]));
                  ventana->aplicaEvento(eventos.value(a[0]));
              }},
+            {u"cierraMarco"_s, [&](A) { ventana->close(); }},
             {u"sinModificar"_s, [&](A) { documento()->ponModificado(false); }},
             {u"habilita"_s, [&](A a) { accion(a[0])->setEnabled(true); }},
             {u"muestra"_s, [&](A a) { accion(a[0])->setVisible(true); }},
