@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -277,8 +278,8 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
 
 void VentanaEstudio::inicia()
 {
-    econdicion->setText(QStringLiteral("2"));
-    ereplica->setText(QStringLiteral("3"));
+    econdicion->setText(QString::number(FamInicial));
+    ereplica->setText(QString::number(MuestrasInicial));
     m_memoria = RejillaCreacion();
     muestraRejilla(m_memoria);
     ponOpciones(OpcionesRejilla::inicial);
@@ -509,13 +510,34 @@ void VentanaEstudio::enfocaConteo(CampoConteo campo)
 
 void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
 {
-    // Only moves between this window's own components count: the focus going
-    // to a message box or another window and coming back is no exit.
-    if (m_enfocando || m_cerrada || !ahora || !isAncestorOf(ahora))
+    // Moves between this window's own components count; the focus going to
+    // a message box or another window and coming back is no exit, except
+    // that a count left for another window is checked.
+    if (m_enfocando || m_cerrada)
         return;
+    // Going to another top-level window, the focus first goes to nobody.
+    if (!ahora) {
+        m_dejado = antes && isAncestorOf(antes) ? antes : nullptr;
+        return;
+    }
+    QWidget *dejado = std::exchange(m_dejado, nullptr);
+    if (!isAncestorOf(ahora)) {
+        saleHaciaOtraVentana(antes ? antes : dejado, ahora);
+        return;
+    }
     QWidget *nuevo = componente(ahora);
     if (nuevo == m_foco)
         return;
+    // A count already checked as it was left for another window is not left
+    // again when the user comes back to another component.
+    if (std::exchange(m_conteoDejado, false)) {
+        m_foco = nuevo;
+        QScopedValueRollback enfocando(m_enfocando, true);
+        if (m_foco == stgdatos)
+            EjecutaComando([this] { entraRejilla(); });
+        m_foco = componente(focusWidget());
+        return;
+    }
     // The focus coming back from outside the main window (a message box
     // closed, the window activated again) is no move either. The toolkit
     // gives it to the widget it remembers, which can be one that a check has
@@ -539,6 +561,37 @@ void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
         EjecutaComando([this] { entraRejilla(); });
         m_foco = componente(focusWidget());
     }
+}
+
+void VentanaEstudio::saleHaciaOtraVentana(QWidget *antes, QWidget *ahora)
+{
+    // A count left for another window of the program (another child window,
+    // the help, a print window) is checked as when the focus moves on inside
+    // this one, so that a bad count never stays unannounced. A message box,
+    // a dialog or a menu that comes and goes takes the focus from nobody.
+    if (!antes || componente(antes) != m_foco || (m_foco != econdicion && m_foco != ereplica))
+        return;
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || ahora->window()->isModal())
+        return;
+    // Once the move is over: the other window takes the focus after this.
+    QLineEdit *campo = econdicion == m_foco ? econdicion : ereplica;
+    QTimer::singleShot(0, this, [this, campo] {
+        const QWidget *foco = QApplication::focusWidget();
+        if (m_cerrada || m_foco != campo || !foco || isAncestorOf(foco))
+            return;
+        QScopedValueRollback enfocando(m_enfocando, true);
+        EjecutaComando([this, campo] {
+            const auto mensaje = campo == econdicion ? RevisaConteoFam(campo->text())
+                                                     : RevisaConteoMuestras(campo->text());
+            // A good count lets the focus go where the user took it.
+            if (!mensaje) {
+                m_conteoDejado = true;
+                return;
+            }
+            enfoca(campo);
+            Dialogos::actual().mensaje(*mensaje);
+        });
+    });
 }
 
 void VentanaEstudio::sale(QWidget *componente)
@@ -636,6 +689,12 @@ void VentanaEstudio::saleRejilla()
         ponCeldaActual(1, 1);
     if (const auto fallo = RevisaCeldas(rejillaMostrada(), econdicion->text(), ereplica->text(),
                                         SeparadorDecimal())) {
+        // The cursor waits on the cell at fault, its text selected so that
+        // typing replaces it (a cell beyond the grid leaves it on the first).
+        const Celda &celda = fallo->celda;
+        if (celda.columna <= stgdatos->columnCount() && celda.fila <= stgdatos->rowCount())
+            ponCeldaActual(celda.columna, celda.fila);
+        editor->selectAll();
         enfoca(stgdatos);
         Dialogos::actual().mensaje(fallo->mensaje);
         return;

@@ -3,6 +3,9 @@
 #include "Ayudas.h"
 #include "TablaDePrueba.h"
 
+#include <QAbstractButton>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTabBar>
@@ -141,14 +144,17 @@ private slots:
         calma({mensaje});
     }
 
-    // k = 2, n = 3 typed row by row; the bad cell's row, in column 1.
+    // k = 2, n = 3 typed row by row; the cell at fault (FAM, sample) that
+    // the check finds first, FAM by FAM.
     void celdaFallida_data() { tablaDePrueba(carpetaCasos + u"/celdaFallida.tsv"_s); }
 
     void celdaFallida()
     {
         QFETCH(QString, valores);
-        QFETCH(QString, fila);
+        QFETCH(QString, celda);
         QFETCH(QString, mensaje);
+        const int fam = celda.section(u',', 0, 0).toInt();
+        const int muestra = celda.section(u',', 1, 1).toInt();
         nuevo();
         enCaptura(Qt::Key_N);
         tecla(Qt::Key_Tab);
@@ -157,21 +163,21 @@ private slots:
         tecla(Qt::Key_Return);  // accepts 2 × 3
         tecla(Qt::Key_Tab);
         QTRY_COMPARE(foco(), u"stgdatos"_s);
-        for (const QString &valor : valores.split(u',')) {  // the last Tab leaves the grid
+        const QStringList tecleados = valores.split(u',');
+        for (const QString &valor : tecleados) {  // the last Tab leaves the grid
             teclea(valor);
             tecla(Qt::Key_Tab);
         }
         CALMA({mensaje});
         QTRY_COMPARE(foco(), u"stgdatos"_s);
-        // The check left the first cell current: down to the bad one, mend it,
-        // retype the bottom-right cell and leave again.
-        for (int f = 1; f < fila.toInt(); ++f)
-            tecla(Qt::Key_Down);
-        reemplaza(u"7"_s);
-        QCOMPARE(ventana->documento()->estudio().stgdatos.celda(1, fila.toInt()), u"7"_s);
-        for (int f = fila.toInt(); f < 3; ++f)
-            tecla(Qt::Key_Down);
-        tecla(Qt::Key_Tab);
+        // The cursor waits on the cell at fault, its text selected: typing
+        // replaces it. Then the bottom-right cell retyped, and out.
+        QCOMPARE(QPoint(rejilla()->currentColumn() + 1, rejilla()->currentRow() + 1), QPoint(fam, muestra));
+        QCOMPARE(campo(u"editorstgdatos"_s)->selectedText(), tecleados.at((muestra - 1) * 2 + fam - 1));
+        teclea(u"7"_s);
+        QCOMPARE(ventana->documento()->estudio().stgdatos.celda(fam, muestra), u"7"_s);
+        for (int paso = (muestra - 1) * 2 + fam; paso < 6; ++paso)
+            tecla(Qt::Key_Tab);
         teclea(u"8"_s);
         tecla(Qt::Key_Tab);
         QTRY_COMPARE(foco(), u"boton1"_s);

@@ -243,6 +243,25 @@ private slots:
                  campo(a[0])->setFocus();
              }},
             {u"enfoca"_s, [&](A a) { hijo<QWidget>(documento(), a[0])->setFocus(); }},
+            // The focus to a control of another window of the frame, or to
+            // the help viewer and back to the main window.
+            {u"enfocaFuera"_s,
+             [&](A a) {
+                 hijo<QWidget>(ventana, a[0])->setFocus();
+                 QCoreApplication::processEvents();
+             }},
+            {u"enfocaAyuda"_s,
+             [&](A) {
+                 PideAyuda(ComandoAyuda::contenido);
+                 QVERIFY(QTest::qWaitForWindowActive(VisorDeAyuda()));
+                 QCoreApplication::processEvents();
+             }},
+            {u"cierraAyuda"_s,
+             [&](A) {
+                 VisorDeAyuda()->close();
+                 ventana->activateWindow();
+                 QVERIFY(QTest::qWaitForWindowActive(ventana));
+             }},
             {u"pon"_s, [&](A a) { campo(a[0])->setText(a.value(1)); }},
             {u"acepta"_s, [&](A a) { aceptaConteos(a[0], a[1]); }},
             {u"evento"_s,
@@ -275,6 +294,7 @@ private slots:
                  QCOMPARE(rejilla()->columnCount(), a[0].toInt());
                  QCOMPARE(rejilla()->rowCount(), a[1].toInt());
              }},
+            {u"seleccion"_s, [&](A a) { QCOMPARE(campo(u"editorstgdatos"_s)->selectedText(), a.value(0)); }},
             {u"posicion"_s,
              [&](A a) { QCOMPARE(QPoint(rejilla()->currentColumn(), rejilla()->currentRow()), posicion(a[0])); }},
             {u"opciones"_s,
