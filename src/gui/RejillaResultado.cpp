@@ -78,6 +78,17 @@ void RejillaResultado::ponFilaActual(int fila)
                                       QItemSelectionModel::NoUpdate);
 }
 
+QSize RejillaResultado::tamanoCompleto() const
+{
+    int ancho = 2 * frameWidth();
+    for (int columna = 0; columna < columnCount(); ++columna)
+        ancho += columnWidth(columna);
+    int alto = 2 * frameWidth();
+    for (int fila = 0; fila < rowCount(); ++fila)
+        alto += rowHeight(fila);
+    return {ancho, alto};
+}
+
 bool RejillaResultado::event(QEvent *evento)
 {
     // A typed character, as opposed to a movement key, applies the Tab rule

@@ -25,6 +25,10 @@ public:
     // Makes `fila` the current row, keeping the column; fixed rows included.
     void ponFilaActual(int fila);
 
+    // The size that shows every cell, frame included: what the grid's
+    // window must leave it.
+    QSize tamanoCompleto() const;
+
 signals:
     // The focus went to another control of the window; Tab already moves
     // between cells again.

@@ -41,6 +41,7 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
     stgdunnett->setColumnWidth(4, 110);
     stgdunnett->setColumnWidth(5, 110);
     stgdunnett->setColumnWidth(6, 210);
+    stgdunnett->setMinimumSize(stgdunnett->tamanoCompleto());
 
     auto *fila = new QHBoxLayout;
     fila->addWidget(etiqueta);

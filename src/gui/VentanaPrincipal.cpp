@@ -1,7 +1,9 @@
 #include "VentanaPrincipal.h"
 
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Errores.h"
 #include "gui/AcercaDe.h"
+#include "gui/ArregloVentanas.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
@@ -560,9 +562,18 @@ void VentanaPrincipal::abreArchivo(const QString &ruta)
     CursorOcupado cursor;
     // The file is read before the window exists: a file that cannot be read
     // leaves the program as it was.
-    const ArchivoEstudio archivo = LeeArchivoEstudio(ruta);
+    ArchivoEstudio archivo;
+    try {
+        archivo = LeeArchivoEstudio(ruta);
+    } catch (const ErrorConversion &error) {
+        // Counts that are no numbers: not a study at all. The message names
+        // the file, as the command line does.
+        throw ErrorArchivo(ruta + QStringLiteral(": ") + error.texto());
+    }
     VentanaEstudio *documento = creaDocumento();
     documento->cargaArchivo(archivo, ruta);
+    // The grid now has the file's size.
+    AjustaAlMarco(qobject_cast<QMdiSubWindow *>(documento->parentWidget()));
     m_archivo = ruta;
     aplicaEvento(Evento::abrir);
 }
@@ -689,12 +700,12 @@ void VentanaPrincipal::salir()
 
 void VentanaPrincipal::mosaico()
 {
-    EjecutaComando([this] { m_mdi->tileSubWindows(); });
+    EjecutaComando([this] { ArreglaEnMosaico(m_mdi); });
 }
 
 void VentanaPrincipal::cascada()
 {
-    EjecutaComando([this] { m_mdi->cascadeSubWindows(); });
+    EjecutaComando([this] { ArreglaEnCascada(m_mdi); });
 }
 
 void VentanaPrincipal::ayudaContenido()

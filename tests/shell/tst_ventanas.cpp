@@ -451,31 +451,108 @@ private slots:
         QTRY_VERIFY(!ventana->findChild<AcercaDe *>());
     }
 
-    // Every child window lies wholly inside the workspace, also the study
-    // opened again while result windows are open, on a large and a small
-    // main window; the report starts at its first line.
+    // Every child window keeps at least what its content needs, the grids
+    // all their columns, and lies within reach: inside the visible workspace
+    // or, where that is too small, within what its scroll bars reach. The
+    // frame keeps its size.
+    void compruebaHijas(QSize marcoAntes, bool todasALaVista)
+    {
+        QCOMPARE(ventana->size(), marcoAntes);
+        QMdiArea *marco = ventana->marco();
+        const QScrollBar *h = marco->horizontalScrollBar();
+        const QScrollBar *v = marco->verticalScrollBar();
+        const QRect aLaVista = marco->viewport()->rect();
+        const QRect alcance(h->minimum() - h->value(), v->minimum() - v->value(),
+                            aLaVista.width() + h->maximum() - h->minimum(),
+                            aLaVista.height() + v->maximum() - v->minimum());
+        for (QMdiSubWindow *hija : marco->subWindowList()) {
+            const QString nombre = hija->windowTitle() + u' ' + QString::number(hija->width()) + u'x'
+                                   + QString::number(hija->height()) + u" en "_s
+                                   + QString::number(aLaVista.width()) + u'x' + QString::number(aLaVista.height());
+            QVERIFY2(alcance.contains(hija->geometry()), qPrintable(nombre));
+            QVERIFY2(!todasALaVista || aLaVista.contains(hija->geometry()), qPrintable(nombre));
+            const QSize necesario = hija->minimumSizeHint();
+            QVERIFY2(hija->width() >= necesario.width() && hija->height() >= necesario.height(), qPrintable(nombre));
+            for (auto *rejilla : hija->findChildren<QTableWidget *>()) {
+                if (rejilla->objectName() == u"stgdatos"_s)
+                    continue;  // the study's grid has scroll bars of its own
+                int columnas = 0;
+                for (int c = 0; c < rejilla->columnCount(); ++c)
+                    columnas += rejilla->columnWidth(c);
+                QVERIFY2(rejilla->viewport()->width() >= columnas, qPrintable(nombre + u' ' + rejilla->objectName()));
+            }
+        }
+    }
+
+    // The study opened again while result windows are open, on a large and
+    // a small main window: where they fit, every child window lies wholly
+    // inside the workspace; the report starts at its first line.
     void ventanasDentroDelMarco_data() { tablaDePrueba(carpetaCasos + u"/ventanasDentroDelMarco.tsv"_s); }
     void ventanasDentroDelMarco()
     {
         QFETCH(QString, ancho);
         QFETCH(QString, alto);
-        ventana->setFixedSize(ancho.toInt(), alto.toInt());
+        QFETCH(QString, caben);
+        ventana->resize(ancho.toInt(), alto.toInt());
+        const QSize marco = ventana->size();
         abreConResultados();
         accion(u"mnuinforme"_s)->trigger();
         documento()->parentWidget()->close();
         QVERIFY(!documento());
         accion(u"FileOpenItem"_s)->trigger();
         QVERIFY(documento());
-        QMdiArea *marco = ventana->marco();
-        const QRect libre = marco->viewport()->rect();
-        const auto hijas = marco->subWindowList();
-        QCOMPARE(hijas.size(), 5);
-        for (QMdiSubWindow *hija : hijas)
-            QVERIFY2(libre.contains(hija->geometry()), qPrintable(hija->windowTitle()));
+        QCOMPARE(ventana->marco()->subWindowList().size(), 5);
+        compruebaHijas(marco, si(caben));
         for (auto *informe : ventana->findChildren<QPlainTextEdit *>(u"mminforme"_s)) {
             QCOMPARE(informe->verticalScrollBar()->value(), 0);
             QVERIFY(informe->verticalScrollBar()->maximum() > 0);
         }
+    }
+
+    // "Mosaico" and "Cascada" with the study and one result window, or five
+    // windows, on a large and a small main window.
+    void mosaicoYCascada_data() { tablaDePrueba(carpetaCasos + u"/mosaicoYCascada.tsv"_s); }
+    void mosaicoYCascada()
+    {
+        QFETCH(QString, ancho);
+        QFETCH(QString, alto);
+        QFETCH(QString, ventanas);
+        QFETCH(QString, orden);
+        QFETCH(QString, caben);
+        ventana->resize(ancho.toInt(), alto.toInt());
+        const QSize marco = ventana->size();
+        dialogos.archivoAbrir = u"" TOLERANCIA_FUENTES "/ejemplos/ejemplo-significativo.w1e"_s;
+        accion(u"FileOpenItem"_s)->trigger();
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        const QStringList ordenes{u"mnuanova"_s, u"mnuconclu"_s, u"mnuinforme"_s, u"mnugrafica"_s};
+        for (const QString &o : ordenes.mid(0, ventanas.toInt() - 1))
+            accion(o)->trigger();
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QMdiArea *area = ventana->marco();
+        QCOMPARE(area->subWindowList().size(), ventanas.toInt());
+        QMdiSubWindow *activa = area->activeSubWindow();
+        accion(orden)->trigger();
+        QCoreApplication::processEvents();
+        compruebaHijas(marco, si(caben));
+        QCOMPARE(area->activeSubWindow(), activa);
+        const auto hijas = area->subWindowList(QMdiArea::StackingOrder);
+        for (qsizetype i = 0; i < hijas.size(); ++i) {
+            for (qsizetype j = i + 1; j < hijas.size(); ++j) {
+                const QString par = hijas[i]->windowTitle() + u" / "_s + hijas[j]->windowTitle();
+                if (orden == u"WindowTileItem"_s) {
+                    // Side by side: none covers another.
+                    QVERIFY2(!hijas[i]->geometry().intersects(hijas[j]->geometry()), qPrintable(par));
+                } else {
+                    // Each one step further, every title bar in view.
+                    const int paso = hijas[i]->widget()->y();
+                    QCOMPARE(hijas[j]->pos() - hijas[i]->pos(), QPoint(paso, paso) * int(j - i));
+                    const QRect titulo(hijas[i]->pos(), QSize(hijas[i]->width(), paso));
+                    QVERIFY2(!hijas[j]->geometry().intersects(titulo), qPrintable(par));
+                }
+            }
+        }
+        if (orden == u"WindowCascadeItem"_s)
+            QCOMPARE(hijas.last(), activa);
     }
 
     // The name each top-level window gets is exactly the program's caption,
