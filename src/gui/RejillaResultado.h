@@ -1,5 +1,8 @@
 #pragma once
 
+#include "gui/TablaAccesible.h"
+
+#include <QAccessible>
 #include <QTableWidget>
 
 class Rejilla;
@@ -7,6 +10,8 @@ class Rejilla;
 // A read-only string grid of the result windows: fixed heading rows and
 // columns drawn like headers and never current, default row height 24 and
 // Tab moving between cells until a key is pressed in the bottom-right cell.
+// A screen reader is given its data cells with their real headings
+// (TablaAccesible).
 class RejillaResultado : public QTableWidget
 {
     Q_OBJECT
@@ -29,6 +34,9 @@ public:
     // window must leave it.
     QSize tamanoCompleto() const;
 
+    // The headings and data rows a screen reader is told of.
+    const EncabezadosRejilla &encabezados() const { return m_encabezados; }
+
 signals:
     // The focus went to another control of the window; Tab already moves
     // between cells again.
@@ -37,6 +45,9 @@ signals:
 protected:
     bool event(QEvent *evento) override;
     void focusOutEvent(QFocusEvent *evento) override;
+    // Told to a screen reader as cells of its table, not of the grid.
+    void currentChanged(const QModelIndex &actual, const QModelIndex &anterior) override;
+    void selectionChanged(const QItemSelection &elegidas, const QItemSelection &dejadas) override;
 
 private:
     // The Tab rule. After a character typed in the last column Tab moves
@@ -45,4 +56,10 @@ private:
     void aplicaTeclaTab();
     // On leaving the grid Tab moves between cells again.
     void restableceTab();
+    // A screen reader's event on the cell `lugar`, if it is one of its table.
+    void avisaCelda(QAccessible::Event tipo, const QModelIndex &lugar);
+
+    int m_columnasFijas;
+    int m_filasFijas;
+    EncabezadosRejilla m_encabezados;
 };

@@ -5,6 +5,7 @@
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -73,6 +74,25 @@ private:
     qsizetype m_largo = 0;
 };
 
+// A cell of the grid. A screen reader says of an empty one that it is empty,
+// where it would otherwise say nothing.
+class CeldaRejilla : public QTableWidgetItem
+{
+public:
+    QVariant data(int papel) const override
+    {
+        if (papel == Qt::AccessibleTextRole && text().isEmpty())
+            return QStringLiteral("vacía");
+        return QTableWidgetItem::data(papel);
+    }
+};
+
+// Where a cell is, as a screen reader says it: "FAM 2, Muestra 3".
+QString lugarDeCelda(int columna, int fila)
+{
+    return QStringLiteral("FAM %1, Muestra %2").arg(columna).arg(fila);
+}
+
 // Texts loaded from a file are taken whole: the typing limit is not asked,
 // so the field keeps counting the text as valid input.
 void ponTextoEntero(QLineEdit *campo, const QString &texto)
@@ -109,6 +129,7 @@ void VentanaEstudio::creaComponentes()
 {
     Thojas = new QTabWidget(this);
     Thojas->setObjectName(QStringLiteral("Thojas"));
+    Thojas->setAccessibleName(QStringLiteral("Páginas del estudio"));
     auto *todo = new QVBoxLayout(this);
     todo->addWidget(Thojas);
 
@@ -237,6 +258,7 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
     editor->installEventFilter(this);
     stgdatos->setFocusProxy(editor);
     connect(editor, &QLineEdit::textChanged, this, [this](const QString &texto) {
+        describeEditor();
         if (m_cargandoEditor)
             return;
         const int columna = stgdatos->currentColumn();
@@ -253,6 +275,7 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
         }
         editor->selectAll();
         colocaEditor();
+        describeEditor();
     });
     connect(stgdatos->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &VentanaEstudio::colocaEditor);
@@ -360,8 +383,12 @@ void VentanaEstudio::muestraRejilla(const Rejilla &r)
     stgdatos->setColumnCount(std::max(r.columnas() - 1, 0));
     stgdatos->setRowCount(std::max(r.filas() - 1, 0));
     esquina->setText(r.celda(0, 0));
-    for (int c = 1; c < r.columnas(); ++c)
-        stgdatos->setHorizontalHeaderItem(c - 1, new QTableWidgetItem(r.celda(c, 0)));
+    for (int c = 1; c < r.columnas(); ++c) {
+        // The label on screen is padded ("   1"); a screen reader says what it is.
+        auto *encabezado = new QTableWidgetItem(r.celda(c, 0));
+        encabezado->setData(Qt::AccessibleTextRole, QStringLiteral("FAM %1").arg(c));
+        stgdatos->setHorizontalHeaderItem(c - 1, encabezado);
+    }
     for (int f = 1; f < r.filas(); ++f) {
         stgdatos->setVerticalHeaderItem(f - 1, new QTableWidgetItem(r.celda(0, f)));
         for (int c = 1; c < r.columnas(); ++c)
@@ -376,7 +403,7 @@ QTableWidgetItem *VentanaEstudio::itemCelda(int columna, int fila)
 {
     QTableWidgetItem *celda = stgdatos->item(fila - 1, columna - 1);
     if (!celda) {
-        celda = new QTableWidgetItem;
+        celda = new CeldaRejilla;
         celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         stgdatos->setItem(fila - 1, columna - 1, celda);
     }
@@ -418,6 +445,19 @@ void VentanaEstudio::colocaEditor()
     }
     editor->setGeometry(stgdatos->visualRect(actual));
     editor->show();
+}
+
+void VentanaEstudio::describeEditor()
+{
+    // The editor stands over the current cell: a screen reader is told
+    // which one it is, and whether it is empty.
+    const QString lugar = lugarDeCelda(columnaActual(), filaActual());
+    const QString descripcion = editor->text().isEmpty() ? lugar + QStringLiteral(", vacía") : lugar;
+    if (descripcion == editor->accessibleDescription())
+        return;
+    editor->setAccessibleDescription(descripcion);
+    QAccessibleEvent cambio(editor, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&cambio);
 }
 
 void VentanaEstudio::mueveCelda(int columnas, int filas)

@@ -118,6 +118,7 @@ private:
     int filaActual() const;
     void ponCeldaActual(int columna, int fila);
     void colocaEditor();
+    void describeEditor();
     void mueveCelda(int columnas, int filas);
     void saleDeRejilla(bool adelante);
     void pega();

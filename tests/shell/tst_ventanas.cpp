@@ -5,6 +5,9 @@
 #include "core/ayuda/TemasAyuda.h"
 #include "core/comandos/EstadoComandos.h"
 #include "gui/AcercaDe.h"
+#include "gui/Ayuda.h"
+#include "gui/BuscarAyuda.h"
+#include "gui/OpcionesImpresion.h"
 #include "gui/Presentacion.h"
 #include "gui/Programa.h"
 #include "gui/VisorAyuda.h"
@@ -12,15 +15,18 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -347,6 +353,20 @@ private slots:
                  QCOMPARE(interfaz->text(a[1] == u"nombre"_s ? QAccessible::Name : QAccessible::Description),
                           a.value(2));
              }},
+            // ... and of the study's grid: a FAM's column heading, a cell
+            // ("c,f" as for "celda").
+            {u"encabezadoLeido"_s,
+             [&](A a) {
+                 QAccessibleTableInterface *tabla = QAccessible::queryAccessibleInterface(rejilla())->tableInterface();
+                 QAccessibleInterface *celda = tabla->cellAt(0, a[0].toInt() - 1);
+                 QCOMPARE(celda->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), a[1]);
+             }},
+            {u"celdaLeida"_s,
+             [&](A a) {
+                 QAccessibleTableInterface *tabla = QAccessible::queryAccessibleInterface(rejilla())->tableInterface();
+                 const QPoint p = posicion(a[0]);
+                 QCOMPARE(tabla->cellAt(p.y() - 1, p.x() - 1)->text(QAccessible::Name), a[1]);
+             }},
         };
         for (const QStringList &paso : pasos) {
             const auto orden = ordenes.constFind(paso[1]);
@@ -363,12 +383,162 @@ private slots:
         comparaLista(dialogos.mensajes, {});  // every box was looked at by a step
     }
 
+    // Every control that takes the focus, in every window of the program
+    // (the study, each result window, the help and its search, the print
+    // windows, the about box), has a name a screen reader can say: its own,
+    // not the object name the program uses.
+    void nombresAccesibles()
+    {
+        abreConResultados();
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s})
+            accion(orden)->trigger();
+        accion(u"HelpAboutItem"_s)->trigger();
+        ventana->creaVentanasImpresion();
+        PideAyuda(ComandoAyuda::buscar, QString());
+        // A list's choices show in a list of their own.
+        for (auto *lista : ventana->findChildren<QComboBox *>())
+            lista->view();
+        // The help's search dialog is the help viewer's child.
+        const QList<QWidget *> ventanas{ventana, VisorDeAyuda()};
+        QSet<QString> nombresDePrograma;
+        for (QWidget *v : ventanas)
+            for (QObject *o : v->findChildren<QObject *>())
+                nombresDePrograma << o->objectName();
+        // Shown, or on a page of a notebook not shown now.
+        const auto mostrable = [](QWidget *w) {
+            for (QWidget *p = w; p && !p->isWindow(); p = p->parentWidget())
+                if (p->isHidden() && !qobject_cast<QStackedWidget *>(p->parentWidget()))
+                    return false;
+            return true;
+        };
+        QStringList sinNombre;
+        int controles = 0;
+        for (QWidget *v : ventanas) {
+            QList<QWidget *> widgets = v->findChildren<QWidget *>();
+            widgets.prepend(v);
+            for (QWidget *w : std::as_const(widgets)) {
+                const bool boton = qobject_cast<QAbstractButton *>(w) && w->isEnabled();
+                if (!mostrable(w) || (w->focusPolicy() == Qt::NoFocus && !boton))
+                    continue;
+                ++controles;
+                const QString nombre = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                if (nombre.trimmed().isEmpty() || nombresDePrograma.contains(nombre))
+                    sinNombre << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName() + u" «"_s + nombre + u'»';
+            }
+        }
+        VisorDeAyuda()->buscarAyuda()->hide();
+        VisorDeAyuda()->hide();
+        QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(u'\n')));
+        QVERIFY2(controles > 60, qPrintable(QString::number(controles)));
+    }
+
+    // Alt and a letter: no label or button of a child window takes a
+    // letter of the menu bar's, and within a window (a page of the study's
+    // notebook), a menu or a window of its own no letter is taken twice.
+    // So Alt+A on "Captura de Datos" opens "&Archivo".
+    void aceleradores()
+    {
+        abreConResultados();
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"HelpAboutItem"_s})
+            accion(orden)->trigger();
+        ventana->creaVentanasImpresion();
+        PideAyuda(ComandoAyuda::buscar, QString());
+        const auto letra = [](const QString &texto) { return QKeySequence::mnemonic(texto).toString(); };
+        QStringList deMenus;
+        for (QAction *menu : ventana->menuBar()->actions())
+            deMenus << letra(menu->text());
+        QCOMPARE(deMenus, QStringList({u"Alt+A"_s, u"Alt+C"_s, u"Alt+V"_s, u"Alt+Y"_s}));
+        // The letters of the labels and buttons of one zone, each with its text.
+        const auto letras = [&](QWidget *zona) {
+            QStringList lista;
+            for (QWidget *w : zona->findChildren<QWidget *>()) {
+                if (w->window() != zona->window())
+                    continue;  // a window of its own
+                QString texto;
+                if (auto *etiqueta = qobject_cast<QLabel *>(w); etiqueta && etiqueta->buddy())
+                    texto = etiqueta->text();
+                else if (auto *boton = qobject_cast<QAbstractButton *>(w))
+                    texto = boton->text();
+                if (!letra(texto).isEmpty())
+                    lista << letra(texto) + u' ' + texto;
+            }
+            return lista;
+        };
+        const auto sinRepetir = [&](const QStringList &lista, const QStringList &ajenas, const QString &zona) {
+            QStringList vistas;
+            for (const QString &l : lista) {
+                const QString tecla = l.section(u' ', 0, 0);
+                QVERIFY2(!vistas.contains(tecla) && !ajenas.contains(tecla), qPrintable(zona + u": "_s + l));
+                vistas << tecla;
+            }
+        };
+        int zonas = 0;
+        for (QMdiSubWindow *hija : ventana->marco()->subWindowList()) {
+            QList<QWidget *> paginas{hija->widget()};
+            if (auto *cuaderno = hija->widget()->findChild<QTabWidget *>()) {
+                paginas.clear();
+                for (int i = 0; i < cuaderno->count(); ++i)
+                    paginas << cuaderno->widget(i);
+            }
+            for (QWidget *pagina : std::as_const(paginas)) {
+                sinRepetir(letras(pagina), deMenus, hija->windowTitle() + u' ' + pagina->objectName());
+                ++zonas;
+            }
+        }
+        QList<QWidget *> propias{VisorDeAyuda(), VisorDeAyuda()->buscarAyuda()};
+        for (QWidget *w : ventana->findChildren<QWidget *>())
+            if (w->isWindow() && !qobject_cast<QMenu *>(w) && w->parentWidget() == ventana)
+                propias << w;
+        for (QWidget *propia : std::as_const(propias)) {
+            sinRepetir(letras(propia), {}, propia->objectName());
+            ++zonas;
+        }
+        for (QMenu *menu : ventana->findChildren<QMenu *>()) {
+            QStringList lista;
+            for (QAction *a : menu->actions())
+                if (a->isVisible() && !letra(a->text()).isEmpty())
+                    lista << letra(a->text()) + u' ' + a->text();
+            sinRepetir(lista, {}, menu->objectName());
+        }
+        QVERIFY2(zonas >= 14, qPrintable(QString::number(zonas)));
+        VisorDeAyuda()->buscarAyuda()->hide();
+        VisorDeAyuda()->hide();
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+
+        // The keys themselves, on the capture page: the menu opens, and the
+        // accept button has a letter of its own.
+        ventana->marco()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(documento()->parentWidget()));
+        hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        tecla(Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(hijo<QMenu>(ventana, u"FileMenu"_s)->isVisible());
+        hijo<QMenu>(ventana, u"FileMenu"_s)->close();
+        campo(u"econdicion"_s)->setFocus();
+        QSignalSpy aceptado(hijo<QPushButton>(documento(), u"botonok"_s), &QPushButton::clicked);
+        tecla(Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(aceptado.size(), 1);
+    }
+
     // Hidden ones, the ink-jet button keeping its place.
     void ordenesOcultas()
     {
         QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
+
+        // Usable as the table says, the hidden button still cannot be
+        // pressed, not even by a screen reader's action.
+        accion(u"FileNewItem"_s)->trigger();
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        auto *boton = hijo<QAbstractButton>(ventana, u"spdprint1"_s);
+        QVERIFY(boton->isEnabled());
+        QAccessibleInterface *interfaz = QAccessible::queryAccessibleInterface(boton);
+        QVERIFY(interfaz->state().invisible);
+        interfaz->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(400);
+        QVERIFY(!ventana->opcionesTinta()->isVisible());
+        QVERIFY(dialogos.mensajes.isEmpty());
     }
 
     // Beyond a line edit's own default limit, in the fields and in the
