@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -318,6 +319,38 @@ private slots:
         QCOMPARE(texto.split(u'\n'), QString::fromUtf8(contenido(caso + u".txt"_s)).split(u'\n'));
     }
 
+    // The report is read by keyboard: the keys that move through a text
+    // scroll it, Shift or Ctrl alone do nothing, any other key closes it.
+    void informePorTeclado()
+    {
+        ventanaPrincipal->abreArchivo(QStringLiteral(TOLERANCIA_FUENTES "/tests/informe/casos/k2-intervalos.w1e"));
+        hijo<QPushButton>(documento(), u"boton1"_s)->click();
+        ejecuta("mnuinforme");
+        QWidget *informe = resultado("frminforme");
+        auto *memo = hijo<QPlainTextEdit>(informe, u"mminforme"_s);
+        QScrollBar *barra = memo->verticalScrollBar();
+        QVERIFY(barra->maximum() > barra->pageStep());
+        const QList<std::pair<Qt::Key, std::function<bool(int)>>> pasos{
+            {Qt::Key_Down, [](int v) { return v == 1; }},
+            {Qt::Key_Up, [](int v) { return v == 0; }},
+            {Qt::Key_PageDown, [barra](int v) { return v == barra->pageStep(); }},
+            {Qt::Key_PageUp, [](int v) { return v == 0; }},
+            {Qt::Key_End, [barra](int v) { return v == barra->maximum(); }},
+            {Qt::Key_Home, [](int v) { return v == 0; }},
+            {Qt::Key_Right, [](int v) { return v == 0; }},
+            {Qt::Key_Left, [](int v) { return v == 0; }},
+            {Qt::Key_Shift, [](int v) { return v == 0; }},
+            {Qt::Key_Control, [](int v) { return v == 0; }},
+        };
+        for (const auto &[tecla, posicion] : pasos) {
+            QTest::keyClick(memo, tecla);
+            QVERIFY2(resultado("frminforme"), qPrintable(QKeySequence(tecla).toString()));
+            QVERIFY2(posicion(barra->value()), qPrintable(QKeySequence(tecla).toString()));
+        }
+        QTest::keyClick(memo, Qt::Key_Space);
+        QTRY_VERIFY(!resultado("frminforme"));
+    }
+
     void cierreDeVentanas_data()
     {
         // The order in which the document (D), the analysis (A), the
@@ -354,7 +387,7 @@ private slots:
             QVERIFY(ventana);
             // Each way of closing in turn: the frame, the popup's "Cerrar"
             // (the document has none), "C&errar" on the active window. The
-            // report has no popup: a right click or any key but F1 closes it.
+            // report has no popup: a right click or a key closes it.
             const int medio = paso++ % 3;
             auto *cerrar = ventana->findChild<QAction *>(u"Cerrar1"_s);
             if (letra == u'I' && medio < 2) {
@@ -362,7 +395,7 @@ private slots:
                 if (medio == 0)
                     QTest::mouseClick(memo->viewport(), Qt::RightButton, {}, QPoint(20, 20));
                 else
-                    QTest::keyClick(memo, Qt::Key_Down);
+                    QTest::keyClick(memo, Qt::Key_X);
             } else if (medio == 1 && cerrar) {
                 cerrar->trigger();
             } else if (medio == 2 && habilitado(u"mnuclose"_s)) {
