@@ -187,7 +187,8 @@ void VentanaEstudio::creaComponentes()
     etiqueta(captura, QStringLiteral("Número de &Muestras:"), ereplica, cmuestras);
     conteos->addLayout(cfam);
     conteos->addLayout(cmuestras);
-    botonok = new QPushButton(QStringLiteral("&Aceptar número de FAM y  de Muestras"), captura);
+    // Alt+A is the "&Archivo" menu's.
+    botonok = new QPushButton(QStringLiteral("Ace&ptar número de FAM y  de Muestras"), captura);
     botonok->setObjectName(QStringLiteral("botonok"));
     botonok->setAccessibleName(QStringLiteral("Aceptar número de FAM y  de Muestras"));
     conteos->addWidget(botonok, 0, Qt::AlignBottom);

@@ -272,10 +272,11 @@ void VentanaPrincipal::creaMenus()
                                   QStringLiteral("&Cálculos"), 10,
                                   QStringLiteral("Cálculos de Precisión del sistema"));
     m_comandos[Comando::mnucalculos] << mnucalculos->menuAction();
-    creaAccion(mnucalculos, Comando::mnuanova, QStringLiteral("Análisis de la varianza"), 0,
+    // The two calculations have topics of their own, those of their windows.
+    creaAccion(mnucalculos, Comando::mnuanova, QStringLiteral("Análisis de la varianza"), 11,
                QStringLiteral("Calculos|Resultados de Análisis de la Varianza"),
                &VentanaPrincipal::analisisVarianza);
-    creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 0,
+    creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 12,
                {}, &VentanaPrincipal::intervalosConfianza);
     creaAccion(mnucalculos, Comando::mnugrafica, QStringLiteral("Gráfica"), 15,
                QStringLiteral("Cálculos|Presenta la gráfica de los valores, los promedios y sus intervalos"),
@@ -322,7 +323,12 @@ QAbstractButton *VentanaPrincipal::creaBoton(const QString &nombre, int izquierd
     boton->setGeometry(izquierda, 5, 23, 23);
     ponHint(boton, hint);
     boton->setAccessibleName(boton->toolTip());
-    connect(boton, &QToolButton::clicked, this, [this, comando] { (this->*comando)(); });
+    // A hidden button keeps its place and follows the command table, but
+    // nothing may press it (a screen reader's "press" included).
+    connect(boton, &QToolButton::clicked, this, [this, boton, comando] {
+        if (boton->isVisible())
+            (this->*comando)();
+    });
     return boton;
 }
 

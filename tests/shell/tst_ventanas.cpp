@@ -596,20 +596,29 @@ private slots:
         QCOMPARE(ventana->numeroAyuda(accion(u"FileSaveItem"_s)), 5);
         // Items without a number of their own take their menu's.
         QCOMPARE(ventana->numeroAyuda(accion(u"PrintLasser"_s)), 7);
-        QCOMPARE(ventana->numeroAyuda(accion(u"mnuanova"_s)), 10);
+        QCOMPARE(ventana->numeroAyuda(accion(u"mnuinforme"_s)), 19);
 
         // F1 in an open menu stays with the menu: it asks for the item's
-        // topic, not for the contents.
-        auto *menu = hijo<QMenu>(ventana, u"FileMenu"_s);
-        menu->popup(ventana->mapToGlobal(QPoint(10, 10)));
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        menu->setActiveAction(accion(u"FileNewItem"_s));
-        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-        QApplication::sendEvent(menu, &f1);
-        QVERIFY(f1.isAccepted());
-        QCOMPARE(VisorDeAyuda()->paginaActual(), PaginaDeContexto(2));
-        VisorDeAyuda()->close();
-        menu->close();
+        // topic, not for the contents nor the menu's own. The calculations
+        // open the pages of their windows.
+        const QList<QStringList> casos{{u"FileMenu"_s, u"FileNewItem"_s, u"estudio.html"_s},
+                                       {u"mnucalculos"_s, u"mnuanova"_s, u"anova.html"_s},
+                                       {u"mnucalculos"_s, u"mnuconclu"_s, u"intervalos.html"_s}};
+        for (const QStringList &caso : casos) {
+            auto *menu = hijo<QMenu>(ventana, caso[0]);
+            menu->popup(ventana->mapToGlobal(QPoint(10, 10)));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            menu->menuAction()->setEnabled(true);
+            accion(caso[1])->setEnabled(true);
+            menu->setActiveAction(accion(caso[1]));
+            QCOMPARE(menu->activeAction(), accion(caso[1]));
+            QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+            QApplication::sendEvent(menu, &f1);
+            QVERIFY(f1.isAccepted());
+            QCOMPARE(VisorDeAyuda()->paginaActual(), caso[2]);
+            VisorDeAyuda()->close();
+            menu->close();
+        }
     }
 
     void acercaDe()
