@@ -452,8 +452,12 @@ void VentanaEstudio::describeEditor()
 {
     // The editor stands over the current cell: a screen reader is told
     // which one it is, and whether it is empty.
-    const QString lugar = lugarDeCelda(columnaActual(), filaActual());
-    const QString descripcion = editor->text().isEmpty() ? lugar + QStringLiteral(", vacía") : lugar;
+    QString descripcion;
+    if (stgdatos->currentIndex().isValid()) {
+        descripcion = lugarDeCelda(columnaActual(), filaActual());
+        if (editor->text().isEmpty())
+            descripcion += QStringLiteral(", vacía");
+    }
     if (descripcion == editor->accessibleDescription())
         return;
     editor->setAccessibleDescription(descripcion);
