@@ -100,7 +100,12 @@ void VentanaGrafica::imprime()
                 const double ancho = pintor->device()->width();
                 const double alto = std::min(pintor->device()->height() / 2.0,
                                              ancho * TamanoGrafica.height() / TamanoGrafica.width());
+                // The canvas writes the pages' texts on white; the plot is
+                // drawn as on every other device.
+                pintor->save();
+                pintor->setBackgroundMode(Qt::TransparentMode);
                 dibujaGrafica(*pintor, QRectF(0, 0, ancho, alto), m_modelo);
+                pintor->restore();
             }
             lienzo->terminaTrabajo();
         } catch (const ErrorImpresion &) {
