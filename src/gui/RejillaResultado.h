@@ -12,7 +12,7 @@ class Rejilla;
 // Tab moving between cells until a key is pressed in the bottom-right cell.
 // A screen reader is given its data cells with their real headings
 // (TablaAccesible).
-class RejillaResultado : public QTableWidget
+class RejillaResultado : public QTableWidget, public TablaConEncabezados
 {
     Q_OBJECT
 
@@ -34,8 +34,6 @@ public:
     // window must leave it.
     QSize tamanoCompleto() const;
 
-    // The headings and data rows a screen reader is told of.
-    const EncabezadosRejilla &encabezados() const { return m_encabezados; }
 
 signals:
     // The focus went to another control of the window; Tab already moves
@@ -61,5 +59,4 @@ private:
 
     int m_columnasFijas;
     int m_filasFijas;
-    EncabezadosRejilla m_encabezados;
 };

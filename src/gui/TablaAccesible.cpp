@@ -1,11 +1,11 @@
 #include "TablaAccesible.h"
 
 #include "core/estudio/Estudio.h"
-#include "gui/RejillaResultado.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QRegularExpression>
+#include <QTableView>
 
 namespace {
 
@@ -79,16 +79,19 @@ private:
 class TablaAccesible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
-    explicit TablaAccesible(RejillaResultado *rejilla) : QAccessibleWidget(rejilla, QAccessible::Table) {}
+    explicit TablaAccesible(QTableView *rejilla) : QAccessibleWidget(rejilla, QAccessible::Table) {}
     ~TablaAccesible() override { olvidaHijos(); }
 
-    RejillaResultado *rejilla() const { return static_cast<RejillaResultado *>(widget()); }
-    const EncabezadosRejilla &encabezados() const { return rejilla()->encabezados(); }
+    QTableView *rejilla() const { return static_cast<QTableView *>(widget()); }
+    const EncabezadosRejilla &titulos() const
+    {
+        return dynamic_cast<const TablaConEncabezados &>(*rejilla()).encabezados();
+    }
 
     // The grid's cell of a row and a column of the reader's table.
     QModelIndex indice(int fila, int columna) const
     {
-        const EncabezadosRejilla &e = encabezados();
+        const EncabezadosRejilla &e = titulos();
         return rejilla()->model()->index(e.filas.value(fila, -1), e.columnasFijas + columna);
     }
     // Where the grid's cells from (fila, columna) to (hastaFila, hastaColumna)
@@ -127,7 +130,7 @@ public:
     QAccessibleInterface *childAt(int x, int y) const override
     {
         const QModelIndex lugar = rejilla()->indexAt(rejilla()->viewport()->mapFromGlobal(QPoint(x, y)));
-        const int hijo = lugar.isValid() ? encabezados().hijoDeCelda(lugar.row(), lugar.column()) : -1;
+        const int hijo = lugar.isValid() ? titulos().hijoDeCelda(lugar.row(), lugar.column()) : -1;
         return hijo >= 0 ? child(hijo) : nullptr;
     }
     void *interface_cast(QAccessible::InterfaceType tipo) override
@@ -145,16 +148,16 @@ public:
             return nullptr;
         return child((fila + 1) * (columnCount() + 1) + columna + 1);
     }
-    int columnCount() const override { return int(encabezados().columnas.size()); }
-    int rowCount() const override { return int(encabezados().filas.size()); }
-    QString columnDescription(int columna) const override { return encabezados().columnas.value(columna); }
-    QString rowDescription(int fila) const override { return encabezados().nombresFilas.value(fila); }
+    int columnCount() const override { return int(titulos().columnas.size()); }
+    int rowCount() const override { return int(titulos().filas.size()); }
+    QString columnDescription(int columna) const override { return titulos().columnas.value(columna); }
+    QString rowDescription(int fila) const override { return titulos().nombresFilas.value(fila); }
     int selectedCellCount() const override { return int(selectedCells().size()); }
     QList<QAccessibleInterface *> selectedCells() const override
     {
         QList<QAccessibleInterface *> celdas;
         for (const QModelIndex &i : rejilla()->selectionModel()->selectedIndexes())
-            if (const int hijo = encabezados().hijoDeCelda(i.row(), i.column()); hijo >= 0)
+            if (const int hijo = titulos().hijoDeCelda(i.row(), i.column()); hijo >= 0)
                 celdas << child(hijo);
         return celdas;
     }
@@ -222,7 +225,7 @@ QAccessible::State CeldaAccesible::state() const
 
 QRect CeldaAccesible::rect() const
 {
-    const EncabezadosRejilla &e = m_tabla->encabezados();
+    const EncabezadosRejilla &e = m_tabla->titulos();
     const int ultimaFija = e.filasFijas - 1;
     const int ultimaColumnaFija = e.columnasFijas - 1;
     const int fila = e.filas.value(m_fila, 0);
@@ -244,7 +247,7 @@ QString CeldaAccesible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name)
         return {};
-    const EncabezadosRejilla &e = m_tabla->encabezados();
+    const EncabezadosRejilla &e = m_tabla->titulos();
     switch (m_tipo) {
     case Tipo::esquina:
         return e.esquina;
@@ -284,10 +287,11 @@ QAccessibleInterface *CeldaAccesible::table() const
     return m_tabla;
 }
 
-QAccessibleInterface *fabrica(const QString &clase, QObject *objeto)
+QAccessibleInterface *fabrica(const QString &, QObject *objeto)
 {
-    if (clase == QLatin1String("RejillaResultado"))
-        return new TablaAccesible(static_cast<RejillaResultado *>(objeto));
+    auto *rejilla = qobject_cast<QTableView *>(objeto);
+    if (rejilla && dynamic_cast<TablaConEncabezados *>(rejilla))
+        return new TablaAccesible(rejilla);
     return nullptr;
 }
 

@@ -33,6 +33,18 @@ struct EncabezadosRejilla
 
 EncabezadosRejilla LeeEncabezados(const Rejilla &celdas, int columnasFijas, int filasFijas);
 
-// Installs, once, the accessible interface of the result grids
-// (RejillaResultado), built on their EncabezadosRejilla.
+// A table view that tells a screen reader its headings (the result grid
+// keeps them up to date with its texts).
+class TablaConEncabezados
+{
+public:
+    const EncabezadosRejilla &encabezados() const { return m_encabezados; }
+
+protected:
+    ~TablaConEncabezados() = default;
+    EncabezadosRejilla m_encabezados;
+};
+
+// Installs, once, the accessible interface of the table views that are a
+// TablaConEncabezados.
 void InstalaTablaAccesible();
