@@ -23,17 +23,17 @@ BuscarAyuda::BuscarAyuda(const QVector<EntradaIndice> &indice, QWidget *parent)
     auto *ltemas = new QLabel(QStringLiteral("&Temas que la contienen:"), this);
     lsttemas = new QListWidget(this);
     lsttemas->setObjectName(QStringLiteral("lsttemas"));
-    lsttemas->setAccessibleName(QStringLiteral("lsttemas"));
+    lsttemas->setAccessibleName(QStringLiteral("Temas que la contienen"));
     ltemas->setBuddy(lsttemas);
 
     auto *botones = new QDialogButtonBox(this);
     botonmostrar = botones->addButton(QStringLiteral("&Mostrar"), QDialogButtonBox::AcceptRole);
     botonmostrar->setObjectName(QStringLiteral("botonmostrar"));
-    botonmostrar->setAccessibleName(QStringLiteral("botonmostrar"));
+    botonmostrar->setAccessibleName(QStringLiteral("Mostrar"));
     botonmostrar->setDefault(true);
     QPushButton *botoncerrar = botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     botoncerrar->setObjectName(QStringLiteral("botoncerrar"));
-    botoncerrar->setAccessibleName(QStringLiteral("botoncerrar"));
+    botoncerrar->setAccessibleName(QStringLiteral("Cerrar"));
 
     auto *columna = new QVBoxLayout(this);
     columna->addWidget(lbuscar);

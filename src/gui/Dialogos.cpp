@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -39,6 +41,31 @@ int ejecuta(QDialog &dialogo)
     return resultado;
 }
 
+// A Yes/No box whose Escape key and close button answer neither: a box with
+// these two buttons alone would take either for "No".
+class CajaPregunta : public QMessageBox
+{
+public:
+    CajaPregunta(const QString &titulo, const QString &texto, QWidget *padre)
+        : QMessageBox(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No, padre)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *tecla) override
+    {
+        if (tecla->matches(QKeySequence::Cancel))
+            reject();
+        else
+            QMessageBox::keyPressEvent(tecla);
+    }
+    void closeEvent(QCloseEvent *evento) override
+    {
+        evento->accept();
+        reject();
+    }
+};
+
 // Runs a file dialog: the first file chosen, or empty when cancelled.
 QString eligeArchivo(QFileDialog &dialogo)
 {
@@ -57,11 +84,15 @@ public:
         ejecuta(caja);
     }
 
-    bool pregunta(const QString &titulo, const QString &texto) override
+    Respuesta pregunta(const QString &titulo, const QString &texto) override
     {
-        QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
-                         ventanaActiva());
-        return ejecuta(caja) == QMessageBox::Yes;
+        CajaPregunta caja(titulo, texto, ventanaActiva());
+        ejecuta(caja);
+        if (caja.clickedButton() == caja.button(QMessageBox::Yes))
+            return Respuesta::si;
+        if (caja.clickedButton() == caja.button(QMessageBox::No))
+            return Respuesta::no;
+        return Respuesta::ninguna;
     }
 
     QString abreArchivo(QWidget *padre) override

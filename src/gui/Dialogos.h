@@ -15,8 +15,11 @@ public:
 
     // Message box captioned "Tolerancia del Método", one OK button, no icon.
     virtual void mensaje(const QString &texto) = 0;
-    // Yes/No box with the question icon; true for Yes.
-    virtual bool pregunta(const QString &titulo, const QString &texto) = 0;
+    // The answer to a question: Yes, No, or neither (Escape or the box's
+    // close button: the user did not decide).
+    enum class Respuesta { si, no, ninguna };
+    // Yes/No box with the question icon.
+    virtual Respuesta pregunta(const QString &titulo, const QString &texto) = 0;
     // The open dialog of study files; empty when cancelled.
     virtual QString abreArchivo(QWidget *padre) = 0;
     // The save dialog of study files, "Guardar como", starting at `nombre`;

@@ -1,6 +1,7 @@
 #include "LienzoImpresora.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPrinter>
 
 #include <cups/cups.h>
@@ -37,13 +38,16 @@ void LienzoImpresora::iniciaTrabajo()
 
 void LienzoImpresora::terminaTrabajo()
 {
+    // A print preview draws pictures of the page: nothing goes to a printer.
+    const bool vistaPrevia = m_pintor.paintEngine() && m_pintor.paintEngine()->type() == QPaintEngine::Picture;
     if (!m_pintor.end())
         throw ErrorImpresion(QStringLiteral("No se pudo terminar la impresión."));
-    if (!m_impresora)
+    if (!m_impresora || vistaPrevia)
         return;
     // Qt's print engine hands the job to CUPS at the end and drops its
     // answer: a queue that rejects jobs leaves the printer "idle". The
-    // answer is still CUPS's last error on this thread.
+    // answer is still CUPS's last error on this thread; only a job that went
+    // to CUPS has one, and an error an earlier job left is not its own.
     const bool rechazado = m_impresora->printerState() == QPrinter::Error
                            || m_impresora->printerState() == QPrinter::Aborted
                            || (m_impresora->outputFormat() == QPrinter::NativeFormat
@@ -115,4 +119,9 @@ int LienzoImpresora::anchoPagina() const
 int LienzoImpresora::dpiVertical() const
 {
     return m_dispositivo.logicalDpiY();
+}
+
+QPainter *LienzoImpresora::pintor()
+{
+    return m_pintor.isActive() ? &m_pintor : nullptr;
 }

@@ -34,6 +34,8 @@ public:
     int anchoPagina() const override;
     int dpiVertical() const override;
 
+    QPainter *pintor() override;
+
 private:
     QString nombreDestino() const;
 

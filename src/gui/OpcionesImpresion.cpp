@@ -15,14 +15,14 @@ namespace {
 
 FabricaLienzo fabricaInstalada;
 
+} // namespace
+
 std::unique_ptr<Lienzo> CreaLienzo(QPrinter &impresora)
 {
     if (fabricaInstalada)
         return fabricaInstalada(impresora);
     return std::make_unique<LienzoImpresora>(impresora);
 }
-
-} // namespace
 
 OpcionesImpresion *OpcionesImpresion::laser(FuenteDocumento documento, QWidget *parent)
 {

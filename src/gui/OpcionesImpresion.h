@@ -20,6 +20,9 @@ class VentanaEstudio;
 // back to the printer's own.
 using FabricaLienzo = std::function<std::unique_ptr<Lienzo>(QPrinter &)>;
 void InstalaFabricaLienzo(FabricaLienzo fabrica);
+// The canvas of a print job on `impresora`: the installed one, or the
+// printer's own.
+std::unique_ptr<Lienzo> CreaLienzo(QPrinter &impresora);
 
 // A print options window: the choice of page, "Aceptar" (the print run),
 // "Cancelar" and "Vista previa". The program has two, one per printer kind.

@@ -13,8 +13,9 @@ constexpr int altoFila = 24;
 RejillaResultado::RejillaResultado(const QString &nombre, const QString &nombreAccesible,
                                      int columnas, int filas, int columnasFijas, int filasFijas,
                                      int anchoColumna, QWidget *parent)
-    : QTableWidget(filas, columnas, parent)
+    : QTableWidget(filas, columnas, parent), m_columnasFijas(columnasFijas), m_filasFijas(filasFijas)
 {
+    InstalaTablaAccesible();
     setObjectName(nombre);
     setAccessibleName(nombreAccesible);
     horizontalHeader()->hide();
@@ -43,6 +44,7 @@ RejillaResultado::RejillaResultado(const QString &nombre, const QString &nombreA
             setItem(fila, columna, item);
         }
     }
+    m_encabezados = LeeEncabezados(Rejilla(columnas, filas), columnasFijas, filasFijas);
     if (filasFijas < filas && columnasFijas < columnas)
         setCurrentCell(filasFijas, columnasFijas);
 }
@@ -52,6 +54,35 @@ void RejillaResultado::ponCeldas(const Rejilla &celdas)
     for (int fila = 0; fila < rowCount(); ++fila)
         for (int columna = 0; columna < columnCount(); ++columna)
             item(fila, columna)->setText(celdas.celda(columna, fila));
+    m_encabezados = LeeEncabezados(celdas, m_columnasFijas, m_filasFijas);
+    QAccessibleTableModelChangeEvent cambio(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&cambio);
+}
+
+void RejillaResultado::currentChanged(const QModelIndex &actual, const QModelIndex &anterior)
+{
+    // The table view's own events count the grid's cells, headings included.
+    QAbstractItemView::currentChanged(actual, anterior);
+    avisaCelda(QAccessible::Focus, actual);
+}
+
+void RejillaResultado::selectionChanged(const QItemSelection &elegidas, const QItemSelection &dejadas)
+{
+    QAbstractItemView::selectionChanged(elegidas, dejadas);
+    avisaCelda(QAccessible::SelectionRemove, dejadas.indexes().value(0));
+    avisaCelda(QAccessible::SelectionAdd, elegidas.indexes().value(0));
+}
+
+void RejillaResultado::avisaCelda(QAccessible::Event tipo, const QModelIndex &lugar)
+{
+    if (!lugar.isValid())
+        return;
+    const int hijo = m_encabezados.hijoDeCelda(lugar.row(), lugar.column());
+    if (hijo < 0)
+        return;
+    QAccessibleEvent evento(this, tipo);
+    evento.setChild(hijo);
+    QAccessible::updateAccessibility(&evento);
 }
 
 QString RejillaResultado::celda(int columna, int fila) const
@@ -76,6 +107,17 @@ void RejillaResultado::ponFilaActual(int fila)
 {
     selectionModel()->setCurrentIndex(model()->index(fila, currentColumn()),
                                       QItemSelectionModel::NoUpdate);
+}
+
+QSize RejillaResultado::tamanoCompleto() const
+{
+    int ancho = 2 * frameWidth();
+    for (int columna = 0; columna < columnCount(); ++columna)
+        ancho += columnWidth(columna);
+    int alto = 2 * frameWidth();
+    for (int fila = 0; fila < rowCount(); ++fila)
+        alto += rowHeight(fila);
+    return {ancho, alto};
 }
 
 bool RejillaResultado::event(QEvent *evento)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "gui/TablaAccesible.h"
+
+#include <QAccessible>
 #include <QTableWidget>
 
 class Rejilla;
@@ -7,7 +10,9 @@ class Rejilla;
 // A read-only string grid of the result windows: fixed heading rows and
 // columns drawn like headers and never current, default row height 24 and
 // Tab moving between cells until a key is pressed in the bottom-right cell.
-class RejillaResultado : public QTableWidget
+// A screen reader is given its data cells with their real headings
+// (TablaAccesible).
+class RejillaResultado : public QTableWidget, public TablaConEncabezados
 {
     Q_OBJECT
 
@@ -25,6 +30,11 @@ public:
     // Makes `fila` the current row, keeping the column; fixed rows included.
     void ponFilaActual(int fila);
 
+    // The size that shows every cell, frame included: what the grid's
+    // window must leave it.
+    QSize tamanoCompleto() const;
+
+
 signals:
     // The focus went to another control of the window; Tab already moves
     // between cells again.
@@ -33,6 +43,9 @@ signals:
 protected:
     bool event(QEvent *evento) override;
     void focusOutEvent(QFocusEvent *evento) override;
+    // Told to a screen reader as cells of its table, not of the grid.
+    void currentChanged(const QModelIndex &actual, const QModelIndex &anterior) override;
+    void selectionChanged(const QItemSelection &elegidas, const QItemSelection &dejadas) override;
 
 private:
     // The Tab rule. After a character typed in the last column Tab moves
@@ -41,4 +54,9 @@ private:
     void aplicaTeclaTab();
     // On leaving the grid Tab moves between cells again.
     void restableceTab();
+    // A screen reader's event on the cell `lugar`, if it is one of its table.
+    void avisaCelda(QAccessible::Event tipo, const QModelIndex &lugar);
+
+    int m_columnasFijas;
+    int m_filasFijas;
 };

@@ -36,6 +36,9 @@ VentanaAnova::VentanaAnova(QWidget *parent)
     stgeqpo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     stgeqpo->setColumnWidth(0, 170);
     stgeqpo->raise();
+    // Every column of the two grids shows; the statistics scroll.
+    stganova->setMinimumWidth(stganova->tamanoCompleto().width());
+    zona->setMinimumWidth(stgeqpo->geometry().right() + 1);
 
     auto *columna = new QVBoxLayout(this);
     columna->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include "gui/Dialogos.h"
 #include "gui/RejillaResultado.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,10 +20,12 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
     setProperty(PropiedadAyuda, 13);
     const int k = resultado.k;
 
-    auto *etiqueta = new QLabel(QStringLiteral("FAM de &control:"), this);
+    // Alt+C is the "&Cálculos" menu's.
+    auto *etiqueta = new QLabel(QStringLiteral("FAM de con&trol:"), this);
     cbcontrol = new QComboBox(this);
     cbcontrol->setObjectName(QStringLiteral("cbcontrol"));
     cbcontrol->setAccessibleName(QStringLiteral("FAM de control"));
+    cbcontrol->view()->setAccessibleName(QStringLiteral("FAM de control"));
     for (int i = 1; i <= k; ++i)
         cbcontrol->addItem(QStringLiteral("FAM %1").arg(i));
     cbcontrol->setCurrentIndex(resultado.control - 1);
@@ -41,6 +44,7 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
     stgdunnett->setColumnWidth(4, 110);
     stgdunnett->setColumnWidth(5, 110);
     stgdunnett->setColumnWidth(6, 210);
+    stgdunnett->setMinimumSize(stgdunnett->tamanoCompleto());
 
     auto *fila = new QHBoxLayout;
     fila->addWidget(etiqueta);

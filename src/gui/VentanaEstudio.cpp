@@ -5,6 +5,7 @@
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -72,6 +74,25 @@ private:
     qsizetype m_largo = 0;
 };
 
+// A cell of the grid. A screen reader says of an empty one that it is empty,
+// where it would otherwise say nothing.
+class CeldaRejilla : public QTableWidgetItem
+{
+public:
+    QVariant data(int papel) const override
+    {
+        if (papel == Qt::AccessibleTextRole && text().isEmpty())
+            return QStringLiteral("vacía");
+        return QTableWidgetItem::data(papel);
+    }
+};
+
+// Where a cell is, as a screen reader says it: "FAM 2, Muestra 3".
+QString lugarDeCelda(int columna, int fila)
+{
+    return QStringLiteral("FAM %1, Muestra %2").arg(columna).arg(fila);
+}
+
 // Texts loaded from a file are taken whole: the typing limit is not asked,
 // so the field keeps counting the text as valid input.
 void ponTextoEntero(QLineEdit *campo, const QString &texto)
@@ -108,6 +129,7 @@ void VentanaEstudio::creaComponentes()
 {
     Thojas = new QTabWidget(this);
     Thojas->setObjectName(QStringLiteral("Thojas"));
+    Thojas->setAccessibleName(QStringLiteral("Páginas del estudio"));
     auto *todo = new QVBoxLayout(this);
     todo->addWidget(Thojas);
 
@@ -165,7 +187,8 @@ void VentanaEstudio::creaComponentes()
     etiqueta(captura, QStringLiteral("Número de &Muestras:"), ereplica, cmuestras);
     conteos->addLayout(cfam);
     conteos->addLayout(cmuestras);
-    botonok = new QPushButton(QStringLiteral("&Aceptar número de FAM y  de Muestras"), captura);
+    // Alt+A is the "&Archivo" menu's.
+    botonok = new QPushButton(QStringLiteral("Ace&ptar número de FAM y  de Muestras"), captura);
     botonok->setObjectName(QStringLiteral("botonok"));
     botonok->setAccessibleName(QStringLiteral("Aceptar número de FAM y  de Muestras"));
     conteos->addWidget(botonok, 0, Qt::AlignBottom);
@@ -236,6 +259,7 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
     editor->installEventFilter(this);
     stgdatos->setFocusProxy(editor);
     connect(editor, &QLineEdit::textChanged, this, [this](const QString &texto) {
+        describeEditor();
         if (m_cargandoEditor)
             return;
         const int columna = stgdatos->currentColumn();
@@ -252,6 +276,7 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
         }
         editor->selectAll();
         colocaEditor();
+        describeEditor();
     });
     connect(stgdatos->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &VentanaEstudio::colocaEditor);
@@ -277,8 +302,8 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
 
 void VentanaEstudio::inicia()
 {
-    econdicion->setText(QStringLiteral("2"));
-    ereplica->setText(QStringLiteral("3"));
+    econdicion->setText(QString::number(FamInicial));
+    ereplica->setText(QString::number(MuestrasInicial));
     m_memoria = RejillaCreacion();
     muestraRejilla(m_memoria);
     ponOpciones(OpcionesRejilla::inicial);
@@ -359,8 +384,12 @@ void VentanaEstudio::muestraRejilla(const Rejilla &r)
     stgdatos->setColumnCount(std::max(r.columnas() - 1, 0));
     stgdatos->setRowCount(std::max(r.filas() - 1, 0));
     esquina->setText(r.celda(0, 0));
-    for (int c = 1; c < r.columnas(); ++c)
-        stgdatos->setHorizontalHeaderItem(c - 1, new QTableWidgetItem(r.celda(c, 0)));
+    for (int c = 1; c < r.columnas(); ++c) {
+        // The label on screen is padded ("   1"); a screen reader says what it is.
+        auto *encabezado = new QTableWidgetItem(r.celda(c, 0));
+        encabezado->setData(Qt::AccessibleTextRole, QStringLiteral("FAM %1").arg(c));
+        stgdatos->setHorizontalHeaderItem(c - 1, encabezado);
+    }
     for (int f = 1; f < r.filas(); ++f) {
         stgdatos->setVerticalHeaderItem(f - 1, new QTableWidgetItem(r.celda(0, f)));
         for (int c = 1; c < r.columnas(); ++c)
@@ -375,7 +404,7 @@ QTableWidgetItem *VentanaEstudio::itemCelda(int columna, int fila)
 {
     QTableWidgetItem *celda = stgdatos->item(fila - 1, columna - 1);
     if (!celda) {
-        celda = new QTableWidgetItem;
+        celda = new CeldaRejilla;
         celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         stgdatos->setItem(fila - 1, columna - 1, celda);
     }
@@ -417,6 +446,23 @@ void VentanaEstudio::colocaEditor()
     }
     editor->setGeometry(stgdatos->visualRect(actual));
     editor->show();
+}
+
+void VentanaEstudio::describeEditor()
+{
+    // The editor stands over the current cell: a screen reader is told
+    // which one it is, and whether it is empty.
+    QString descripcion;
+    if (stgdatos->currentIndex().isValid()) {
+        descripcion = lugarDeCelda(columnaActual(), filaActual());
+        if (editor->text().isEmpty())
+            descripcion += QStringLiteral(", vacía");
+    }
+    if (descripcion == editor->accessibleDescription())
+        return;
+    editor->setAccessibleDescription(descripcion);
+    QAccessibleEvent cambio(editor, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&cambio);
 }
 
 void VentanaEstudio::mueveCelda(int columnas, int filas)
@@ -509,13 +555,34 @@ void VentanaEstudio::enfocaConteo(CampoConteo campo)
 
 void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
 {
-    // Only moves between this window's own components count: the focus going
-    // to a message box or another window and coming back is no exit.
-    if (m_enfocando || m_cerrada || !ahora || !isAncestorOf(ahora))
+    // Moves between this window's own components count; the focus going to
+    // a message box or another window and coming back is no exit, except
+    // that a count left for another window is checked.
+    if (m_enfocando || m_cerrada)
         return;
+    // Going to another top-level window, the focus first goes to nobody.
+    if (!ahora) {
+        m_dejado = antes && isAncestorOf(antes) ? antes : nullptr;
+        return;
+    }
+    QWidget *dejado = std::exchange(m_dejado, nullptr);
+    if (!isAncestorOf(ahora)) {
+        saleHaciaOtraVentana(antes ? antes : dejado, ahora);
+        return;
+    }
     QWidget *nuevo = componente(ahora);
     if (nuevo == m_foco)
         return;
+    // A count already checked as it was left for another window is not left
+    // again when the user comes back to another component.
+    if (std::exchange(m_conteoDejado, false)) {
+        m_foco = nuevo;
+        QScopedValueRollback enfocando(m_enfocando, true);
+        if (m_foco == stgdatos)
+            EjecutaComando([this] { entraRejilla(); });
+        m_foco = componente(focusWidget());
+        return;
+    }
     // The focus coming back from outside the main window (a message box
     // closed, the window activated again) is no move either. The toolkit
     // gives it to the widget it remembers, which can be one that a check has
@@ -539,6 +606,37 @@ void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
         EjecutaComando([this] { entraRejilla(); });
         m_foco = componente(focusWidget());
     }
+}
+
+void VentanaEstudio::saleHaciaOtraVentana(QWidget *antes, QWidget *ahora)
+{
+    // A count left for another window of the program (another child window,
+    // the help, a print window) is checked as when the focus moves on inside
+    // this one, so that a bad count never stays unannounced. A message box,
+    // a dialog or a menu that comes and goes takes the focus from nobody.
+    if (!antes || componente(antes) != m_foco || (m_foco != econdicion && m_foco != ereplica))
+        return;
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || ahora->window()->isModal())
+        return;
+    // Once the move is over: the other window takes the focus after this.
+    QLineEdit *campo = econdicion == m_foco ? econdicion : ereplica;
+    QTimer::singleShot(0, this, [this, campo] {
+        const QWidget *foco = QApplication::focusWidget();
+        if (m_cerrada || m_foco != campo || !foco || isAncestorOf(foco))
+            return;
+        QScopedValueRollback enfocando(m_enfocando, true);
+        EjecutaComando([this, campo] {
+            const auto mensaje = campo == econdicion ? RevisaConteoFam(campo->text())
+                                                     : RevisaConteoMuestras(campo->text());
+            // A good count lets the focus go where the user took it.
+            if (!mensaje) {
+                m_conteoDejado = true;
+                return;
+            }
+            enfoca(campo);
+            Dialogos::actual().mensaje(*mensaje);
+        });
+    });
 }
 
 void VentanaEstudio::sale(QWidget *componente)
@@ -636,6 +734,12 @@ void VentanaEstudio::saleRejilla()
         ponCeldaActual(1, 1);
     if (const auto fallo = RevisaCeldas(rejillaMostrada(), econdicion->text(), ereplica->text(),
                                         SeparadorDecimal())) {
+        // The cursor waits on the cell at fault, its text selected so that
+        // typing replaces it (a cell beyond the grid leaves it on the first).
+        const Celda &celda = fallo->celda;
+        if (celda.columna <= stgdatos->columnCount() && celda.fila <= stgdatos->rowCount())
+            ponCeldaActual(celda.columna, celda.fila);
+        editor->selectAll();
         enfoca(stgdatos);
         Dialogos::actual().mensaje(fallo->mensaje);
         return;
@@ -744,18 +848,25 @@ void VentanaEstudio::closeEvent(QCloseEvent *event)
 
 bool VentanaEstudio::puedeCerrar()
 {
-    bool cierra = true;
-    if (m_modificado
-        && Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
-                                       QStringLiteral("Se realizaron cambios!\n"
-                                                      "Quiere guardar su información?"))) {
-        // The user asked for the study to be kept: if it was not saved
-        // (validation failed, dialog cancelled, write failed) the window stays.
-        bool guardado = false;
-        EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
-        cierra = guardado;
+    if (!m_modificado)
+        return true;
+    switch (Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
+                                        QStringLiteral("Se realizaron cambios!\n"
+                                                       "Quiere guardar su información?"))) {
+    case Dialogos::Respuesta::no:
+        return true;
+    case Dialogos::Respuesta::ninguna:
+        // Escape or the box's close button: the user did not decide, so
+        // nothing is closed.
+        return false;
+    case Dialogos::Respuesta::si:
+        break;
     }
-    return cierra;
+    // The user asked for the study to be kept: if it was not saved
+    // (validation failed, dialog cancelled, write failed) the window stays.
+    bool guardado = false;
+    EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
+    return guardado;
 }
 
 void VentanaEstudio::avisaCierre()

@@ -104,6 +104,7 @@ private:
     void focoCambia(QWidget *antes, QWidget *ahora);
     QWidget *componente(QWidget *widget) const;
     void sale(QWidget *componente);
+    void saleHaciaOtraVentana(QWidget *antes, QWidget *ahora);
     void enfoca(QWidget *widget);
     bool enRejilla() const;
 
@@ -117,6 +118,7 @@ private:
     int filaActual() const;
     void ponCeldaActual(int columna, int fila);
     void colocaEditor();
+    void describeEditor();
     void mueveCelda(int columnas, int filas);
     void saleDeRejilla(bool adelante);
     void pega();
@@ -141,6 +143,8 @@ private:
     OpcionesRejilla m_opciones = OpcionesRejilla::inicial;
     Rejilla m_memoria;             // typed cells, also those outside a smaller grid
     QWidget *m_foco = nullptr;     // the component of this window that holds the focus
+    QWidget *m_dejado = nullptr;   // the widget the focus left for no widget (another window)
+    bool m_conteoDejado = false;   // the count holding m_foco was checked as it was left
     bool m_enfocando = false;      // a handler is moving the focus
     bool m_cerrada = false;
     bool m_cargandoEditor = false;

@@ -4,13 +4,15 @@
 #include "core/paginas/ArchivoGrafica.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
+#include "gui/OpcionesImpresion.h"
 
 #include <QHBoxLayout>
-#include <algorithm>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -89,14 +91,25 @@ void VentanaGrafica::imprime()
         impresora.setDocName(QStringLiteral("Gráfica"));
         if (!Dialogos::actual().imprime(&impresora, this))
             return;
-        QPainter pintor;
-        if (!pintor.begin(&impresora))
-            throw ErrorArchivo(QStringLiteral("No se pudo imprimir la gráfica."));
-        const double ancho = impresora.width();
-        const double alto =
-            std::min(impresora.height() / 2.0, ancho * TamanoGrafica.height() / TamanoGrafica.width());
-        dibujaGrafica(pintor, QRectF(0, 0, ancho, alto), m_modelo);
-        if (!pintor.end())
-            throw ErrorArchivo(QStringLiteral("No se pudo imprimir la gráfica."));
+        // The job is the page prints' own: a printer or queue that did not
+        // take it is found out the same way.
+        const std::unique_ptr<Lienzo> lienzo = CreaLienzo(impresora);
+        try {
+            lienzo->iniciaTrabajo();
+            if (QPainter *pintor = lienzo->pintor()) {
+                const double ancho = pintor->device()->width();
+                const double alto = std::min(pintor->device()->height() / 2.0,
+                                             ancho * TamanoGrafica.height() / TamanoGrafica.width());
+                // The canvas writes the pages' texts on white; the plot is
+                // drawn as on every other device.
+                pintor->save();
+                pintor->setBackgroundMode(Qt::TransparentMode);
+                dibujaGrafica(*pintor, QRectF(0, 0, ancho, alto), m_modelo);
+                pintor->restore();
+            }
+            lienzo->terminaTrabajo();
+        } catch (const ErrorImpresion &) {
+            throw ErrorImpresion(QStringLiteral("No se pudo imprimir la gráfica."));
+        }
     });
 }

@@ -2,7 +2,7 @@
 
 #include "gui/Ayuda.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -39,11 +39,42 @@ void VentanaInforme::agrega(const QString &linea)
     barra->setValue(arriba);
 }
 
+namespace {
+
+// The keys that move through a text scroll the report; a modifier alone is
+// no key yet (it comes with the next one, Ctrl+End for instance).
+bool mueveOModifica(int tecla)
+{
+    switch (tecla) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool VentanaInforme::eventFilter(QObject *objeto, QEvent *evento)
 {
-    // Any click or key closes the report.
-    if ((objeto == mminforme->viewport() && evento->type() == QEvent::MouseButtonPress)
-        || (objeto == mminforme && evento->type() == QEvent::KeyPress)) {
+    // Any click closes the report, and so does any key but those that move
+    // through it (F1 is taken before it arrives here: it opens the help).
+    const bool clic = objeto == mminforme->viewport() && evento->type() == QEvent::MouseButtonPress;
+    const bool tecla = objeto == mminforme && evento->type() == QEvent::KeyPress
+                       && !mueveOModifica(static_cast<QKeyEvent *>(evento)->key());
+    if (clic || tecla) {
         cierra();
         return true;
     }

@@ -30,6 +30,9 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent)
     stgconclu->setColumnWidth(1, 70);
     stgconclu->setColumnWidth(4, 250);
     stgconclu->raise();
+    // The grid lies over the background at the top-left corner, outside the
+    // layout: the window keeps room for it.
+    setMinimumSize(stgconclu->size());
 
     // Leaving the grid also takes it back to its first row.
     connect(stgconclu, &RejillaResultado::salida, this, [this] { stgconclu->ponFilaActual(0); });

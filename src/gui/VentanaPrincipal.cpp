@@ -1,7 +1,9 @@
 #include "VentanaPrincipal.h"
 
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/motor/Errores.h"
 #include "gui/AcercaDe.h"
+#include "gui/ArregloVentanas.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
@@ -19,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -150,12 +153,21 @@ VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
     columna->addWidget(findChild<QWidget *>(QStringLiteral("SpeedBar")));
     m_mdi = new QMdiArea(centro);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    // Children keep what their content needs; where the workspace is too
+    // small for them it scrolls, and the frame keeps its size.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     columna->addWidget(m_mdi, 1);
     setCentralWidget(centro);
 
     creaMenus();
     creaEstado();
     aplicaEvento(Evento::inicio);
+    // Ctrl+F4 closes the active child window, with the study's close
+    // question, wherever the platform itself does not bind it.
+    const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+    if (!QKeySequence::keyBindings(QKeySequence::Close).contains(ctrlF4))
+        new QShortcut(ctrlF4, this, this, &VentanaPrincipal::cerrar);
     // F1 in a window with a topic of its own (the study, a result window,
     // the about box) opens that topic rather than the contents.
     qApp->installEventFilter(this);
@@ -260,10 +272,11 @@ void VentanaPrincipal::creaMenus()
                                   QStringLiteral("&Cálculos"), 10,
                                   QStringLiteral("Cálculos de Precisión del sistema"));
     m_comandos[Comando::mnucalculos] << mnucalculos->menuAction();
-    creaAccion(mnucalculos, Comando::mnuanova, QStringLiteral("Análisis de la varianza"), 0,
+    // The two calculations have topics of their own, those of their windows.
+    creaAccion(mnucalculos, Comando::mnuanova, QStringLiteral("Análisis de la varianza"), 11,
                QStringLiteral("Calculos|Resultados de Análisis de la Varianza"),
                &VentanaPrincipal::analisisVarianza);
-    creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 0,
+    creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 12,
                {}, &VentanaPrincipal::intervalosConfianza);
     creaAccion(mnucalculos, Comando::mnugrafica, QStringLiteral("Gráfica"), 15,
                QStringLiteral("Cálculos|Presenta la gráfica de los valores, los promedios y sus intervalos"),
@@ -310,7 +323,12 @@ QAbstractButton *VentanaPrincipal::creaBoton(const QString &nombre, int izquierd
     boton->setGeometry(izquierda, 5, 23, 23);
     ponHint(boton, hint);
     boton->setAccessibleName(boton->toolTip());
-    connect(boton, &QToolButton::clicked, this, [this, comando] { (this->*comando)(); });
+    // A hidden button keeps its place and follows the command table, but
+    // nothing may press it (a screen reader's "press" included).
+    connect(boton, &QToolButton::clicked, this, [this, boton, comando] {
+        if (boton->isVisible())
+            (this->*comando)();
+    });
     return boton;
 }
 
@@ -550,9 +568,18 @@ void VentanaPrincipal::abreArchivo(const QString &ruta)
     CursorOcupado cursor;
     // The file is read before the window exists: a file that cannot be read
     // leaves the program as it was.
-    const ArchivoEstudio archivo = LeeArchivoEstudio(ruta);
+    ArchivoEstudio archivo;
+    try {
+        archivo = LeeArchivoEstudio(ruta);
+    } catch (const ErrorConversion &error) {
+        // Counts that are no numbers: not a study at all. The message names
+        // the file, as the command line does.
+        throw ErrorArchivo(ruta + QStringLiteral(": ") + error.texto());
+    }
     VentanaEstudio *documento = creaDocumento();
     documento->cargaArchivo(archivo, ruta);
+    // The grid now has the file's size.
+    AjustaAlMarco(qobject_cast<QMdiSubWindow *>(documento->parentWidget()));
     m_archivo = ruta;
     aplicaEvento(Evento::abrir);
 }
@@ -679,12 +706,12 @@ void VentanaPrincipal::salir()
 
 void VentanaPrincipal::mosaico()
 {
-    EjecutaComando([this] { m_mdi->tileSubWindows(); });
+    EjecutaComando([this] { ArreglaEnMosaico(m_mdi); });
 }
 
 void VentanaPrincipal::cascada()
 {
-    EjecutaComando([this] { m_mdi->cascadeSubWindows(); });
+    EjecutaComando([this] { ArreglaEnCascada(m_mdi); });
 }
 
 void VentanaPrincipal::ayudaContenido()

@@ -1,13 +1,13 @@
 #include "VentanaResultado.h"
 
+#include "gui/ArregloVentanas.h"
+
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTextEdit>
-
-#include <algorithm>
 
 VentanaResultado::VentanaResultado(const QString &titulo, QSize tamano, bool centrada,
                                    QWidget *parent)
@@ -76,17 +76,4 @@ void VentanaResultado::contextMenuEvent(QContextMenuEvent *evento)
         m_menu->exec(evento->globalPos());
     else
         QWidget::contextMenuEvent(evento);
-}
-
-void AjustaAlMarco(QMdiSubWindow *hija)
-{
-    // The frame places a new child before its size is set, so a child may
-    // hang over the right or bottom edge; on a small screen it may even be
-    // larger than the workspace.
-    const QSize libre = hija->mdiArea()->viewport()->size();
-    QRect zona = hija->geometry();
-    zona.setSize(zona.size().boundedTo(libre));
-    zona.moveTo(std::clamp(zona.x(), 0, libre.width() - zona.width()),
-                std::clamp(zona.y(), 0, libre.height() - zona.height()));
-    hija->setGeometry(zona);
 }

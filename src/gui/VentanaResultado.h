@@ -51,7 +51,3 @@ private:
     QPointer<QMdiArea> m_marco;
     QMenu *m_menu = nullptr;
 };
-
-// Shrinks and moves a shown child window of the frame so that it lies wholly
-// inside the frame's visible workspace.
-void AjustaAlMarco(QMdiSubWindow *hija);

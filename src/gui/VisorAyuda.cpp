@@ -39,8 +39,7 @@ VisorAyuda::VisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAy
 
     txtayuda = new QTextBrowser(this);
     txtayuda->setObjectName(QStringLiteral("txtayuda"));
-    txtayuda->setAccessibleName(QStringLiteral("txtayuda"));
-    txtayuda->setAccessibleDescription(QStringLiteral("Texto de la ayuda"));
+    txtayuda->setAccessibleName(QStringLiteral("Texto de la ayuda"));
     txtayuda->setOpenLinks(true);
     txtayuda->setOpenExternalLinks(false);
     QFile estilo(CarpetaAyuda() + QStringLiteral("/estilo.css"));
@@ -62,7 +61,7 @@ VisorAyuda::VisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAy
                       + u')');
         barra->addAction(a);
         if (QWidget *boton = barra->widgetForAction(a))
-            boton->setAccessibleName(QString::fromLatin1(nombre));
+            boton->setAccessibleName(texto);
         return a;
     };
     QAction *actcontenido = accion("actcontenido", QStringLiteral("Contenido"), QStyle::SP_DirHomeIcon,
@@ -146,6 +145,8 @@ void VisorAyuda::paginaCambiada(const QUrl &)
 {
     const QString titulo = txtayuda->documentTitle();
     setWindowTitle(titulo.isEmpty() ? tituloVisor : titulo + QStringLiteral(" - ") + tituloVisor);
+    // A screen reader tells which page the text is.
+    txtayuda->setAccessibleDescription(titulo);
 }
 
 void VisorAyuda::presenta()

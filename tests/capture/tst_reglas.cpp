@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(primero->campo, CampoConteo::econdicion);
         QCOMPARE(primero->mensaje, u" Falta aceptar el número de FAM y de Muestras"_s);
         QCOMPARE(RevisaTamanoRejilla(u"2"_s, u"4"_s, 3, 4)->campo, CampoConteo::ereplica);
-        // The grid at creation (5 × 4) against the default counts 2 and 3.
+        // Four FAM columns against the counts 2 and 3.
         QVERIFY(RevisaTamanoRejilla(u"2"_s, u"3"_s, 5, 4));
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, RevisaTamanoRejilla(u"z"_s, u"3"_s, 3, 4));
     }
@@ -81,8 +81,10 @@ private slots:
         const auto fallo = RevisaCeldas(dos, u"2"_s, u"3"_s, punto);
         QCOMPARE(fallo->mensaje, u"Algún dato capturado no es un valor numérico."_s);
         QVERIFY(!fallo->falta);
+        QCOMPARE(fallo->celda, (Celda{1, 3}));
         dos.ponCelda(1, 3, u"3"_s);
         QVERIFY(RevisaCeldas(dos, u"2"_s, u"3"_s, punto)->falta);
+        QCOMPARE(RevisaCeldas(dos, u"2"_s, u"3"_s, punto)->celda, (Celda{2, 1}));
 
         // Only the user's separator makes a number.
         Rejilla coma = completa;
@@ -95,6 +97,7 @@ private slots:
         // their columns have no label.
         QCOMPARE(RevisaCeldas(completa, u"3"_s, u"3"_s, punto)->mensaje,
                  u"Falta capturar la 1 ª muestra del FAM ."_s);
+        QCOMPARE(RevisaCeldas(completa, u"3"_s, u"3"_s, punto)->celda, (Celda{3, 1}));
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, RevisaCeldas(completa, u"2"_s, u""_s, punto));
     }
 

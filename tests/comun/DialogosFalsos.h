@@ -11,7 +11,7 @@ class DialogosFalsos : public Dialogos
 public:
     QStringList mensajes;
     QStringList preguntas;    // "title|text"
-    bool respuesta = false;   // to every question
+    Respuesta respuesta = Respuesta::no;  // to every question
     QString archivoAbrir;     // empty: cancelled
     QString archivoGuardar;
     QStringList nombresGuardar;  // the names the save dialog started at
@@ -26,7 +26,7 @@ public:
     int vistas = 0;
 
     void mensaje(const QString &texto) override { mensajes << texto; }
-    bool pregunta(const QString &titulo, const QString &texto) override
+    Respuesta pregunta(const QString &titulo, const QString &texto) override
     {
         preguntas << titulo + u'|' + texto;
         return respuesta;

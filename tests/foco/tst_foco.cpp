@@ -3,6 +3,9 @@
 #include "Ayudas.h"
 #include "TablaDePrueba.h"
 
+#include <QAbstractButton>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTabBar>
@@ -25,6 +28,8 @@ class TstFoco : public QObject
     VentanaPrincipal *ventana = nullptr;
     QStringList cajas;  // the text of every message box shown, in order
     QMessageBox::StandardButton respuesta = QMessageBox::No;
+    QString gesto;  // "Escape" or "cierre" (the box's close button) instead of a button
+    QMessageBox::StandardButtons botones;  // those of the last question
     QTimer responde;
 
     QLineEdit *campo(const QString &n) const { return hijo<QLineEdit>(ventana->documento(), n); }
@@ -81,7 +86,14 @@ private slots:
             caja->setProperty("respondida", true);
             cajas << caja->text();
             const bool ok = caja->button(QMessageBox::Ok);
-            QTest::mouseClick(caja->button(ok ? QMessageBox::Ok : respuesta), Qt::LeftButton);
+            if (!ok)
+                botones = caja->standardButtons();
+            if (!ok && gesto == u"Escape"_s)
+                QTest::keyClick(caja->focusWidget() ? caja->focusWidget() : caja, Qt::Key_Escape);
+            else if (!ok && gesto == u"cierre"_s)
+                caja->close();
+            else
+                QTest::mouseClick(caja->button(ok ? QMessageBox::Ok : respuesta), Qt::LeftButton);
         });
         responde.start(50);
     }
@@ -90,6 +102,8 @@ private slots:
     {
         cajas.clear();
         respuesta = QMessageBox::No;
+        gesto.clear();
+        botones = {};
         ventana = new VentanaPrincipal;
         ventana->resize(1000, 750);
         ventana->show();
@@ -130,14 +144,17 @@ private slots:
         calma({mensaje});
     }
 
-    // k = 2, n = 3 typed row by row; the bad cell's row, in column 1.
+    // k = 2, n = 3 typed row by row; the cell at fault (FAM, sample) that
+    // the check finds first, FAM by FAM.
     void celdaFallida_data() { tablaDePrueba(carpetaCasos + u"/celdaFallida.tsv"_s); }
 
     void celdaFallida()
     {
         QFETCH(QString, valores);
-        QFETCH(QString, fila);
+        QFETCH(QString, celda);
         QFETCH(QString, mensaje);
+        const int fam = celda.section(u',', 0, 0).toInt();
+        const int muestra = celda.section(u',', 1, 1).toInt();
         nuevo();
         enCaptura(Qt::Key_N);
         tecla(Qt::Key_Tab);
@@ -146,21 +163,21 @@ private slots:
         tecla(Qt::Key_Return);  // accepts 2 × 3
         tecla(Qt::Key_Tab);
         QTRY_COMPARE(foco(), u"stgdatos"_s);
-        for (const QString &valor : valores.split(u',')) {  // the last Tab leaves the grid
+        const QStringList tecleados = valores.split(u',');
+        for (const QString &valor : tecleados) {  // the last Tab leaves the grid
             teclea(valor);
             tecla(Qt::Key_Tab);
         }
         CALMA({mensaje});
         QTRY_COMPARE(foco(), u"stgdatos"_s);
-        // The check left the first cell current: down to the bad one, mend it,
-        // retype the bottom-right cell and leave again.
-        for (int f = 1; f < fila.toInt(); ++f)
-            tecla(Qt::Key_Down);
-        reemplaza(u"7"_s);
-        QCOMPARE(ventana->documento()->estudio().stgdatos.celda(1, fila.toInt()), u"7"_s);
-        for (int f = fila.toInt(); f < 3; ++f)
-            tecla(Qt::Key_Down);
-        tecla(Qt::Key_Tab);
+        // The cursor waits on the cell at fault, its text selected: typing
+        // replaces it. Then the bottom-right cell retyped, and out.
+        QCOMPARE(QPoint(rejilla()->currentColumn() + 1, rejilla()->currentRow() + 1), QPoint(fam, muestra));
+        QCOMPARE(campo(u"editorstgdatos"_s)->selectedText(), tecleados.at((muestra - 1) * 2 + fam - 1));
+        teclea(u"7"_s);
+        QCOMPARE(ventana->documento()->estudio().stgdatos.celda(fam, muestra), u"7"_s);
+        for (int paso = (muestra - 1) * 2 + fam; paso < 6; ++paso)
+            tecla(Qt::Key_Tab);
         teclea(u"8"_s);
         tecla(Qt::Key_Tab);
         QTRY_COMPARE(foco(), u"boton1"_s);
@@ -203,6 +220,69 @@ private slots:
         QCOMPARE(campo(u"econdicion"_s)->text(), u"1"_s);
         QCOMPARE(ventana->estado(), u"Modificado"_s);
         QTRY_COMPARE(foco(), u"econdicion"_s);
+    }
+
+    // How the close is asked for; how the question is left unanswered.
+    void preguntaSinDecidir_data() { tablaDePrueba(carpetaCasos + u"/preguntaSinDecidir.tsv"_s); }
+
+    // Escape, or the question's own close button, decides nothing: the study
+    // stays open and modified, the program goes on, the box kept its two
+    // buttons. A No afterwards still closes.
+    void preguntaSinDecidir()
+    {
+        QFETCH(QString, como);
+        QFETCH(QString, sinDecidir);
+        const QString pregunta = u"Se realizaron cambios!\nQuiere guardar su información?"_s;
+        const auto pide = [&] {
+            if (como == u"cierre"_s)
+                ventana->close();
+            else if (como == u"Ctrl+F4"_s)
+                tecla(Qt::Key_F4, Qt::ControlModifier);
+            else
+                ventana->findChild<QAction *>(como)->trigger();
+        };
+        nuevo();
+        teclea(u"x"_s);
+        gesto = sinDecidir;
+        pide();
+        CALMA({pregunta});
+        QCOMPARE(botones, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY(ventana->documento());
+        QVERIFY(ventana->isVisible());
+        QCOMPARE(ventana->estado(), u"Modificado"_s);
+        QCOMPARE(campo(u"etole"_s)->text(), u"x"_s);
+        QTRY_COMPARE(foco(), u"etole"_s);
+
+        gesto.clear();
+        pide();
+        QTRY_VERIFY(!ventana->documento());
+        QCOMPARE(cajas, QStringList({pregunta, pregunta}));
+        QCOMPARE(ventana->isVisible(), como == u"mnuclose"_s || como == u"Ctrl+F4"_s);
+    }
+
+    // A bad count left for another child window by a click: its message,
+    // once, and the keyboard back in the field; a good one lets the click be.
+    void conteoDejadoConClic()
+    {
+        const QString fuera = u"Datos fuera de límite, 2-5 FAM."_s;
+        ventana->abreArchivo(archivoEjemploTrabajado);
+        QTRY_VERIFY(ventana->documento() && foco() == u"etole"_s);
+        auto *estudio = qobject_cast<QMdiSubWindow *>(ventana->documento()->parentWidget());
+        hijo<QAbstractButton>(ventana, u"spdgrafica"_s)->click();
+        auto *grafica = hijo<QWidget>(ventana, u"lienzografica"_s);
+        QTRY_VERIFY(grafica->isVisible() && ventana->marco()->activeSubWindow() != estudio);
+        ventana->marco()->setActiveSubWindow(estudio);
+        enCaptura(Qt::Key_N);
+        QTRY_COMPARE(foco(), u"econdicion"_s);
+        reemplaza(u"9"_s);
+        QTest::mouseClick(grafica, Qt::LeftButton, {}, grafica->rect().center());
+        CALMA({fuera});
+        QTRY_COMPARE(foco(), u"econdicion"_s);
+        QCOMPARE(ventana->marco()->activeSubWindow(), estudio);
+        reemplaza(u"3"_s);
+        QTest::mouseClick(grafica, Qt::LeftButton, {}, grafica->rect().center());
+        QTRY_COMPARE(QApplication::focusWidget(), grafica);
+        calma({fuera});
     }
 
     void entraRejilla_data() { tablaDePrueba(carpetaCasos + u"/entraRejilla.tsv"_s); }

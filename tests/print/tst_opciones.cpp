@@ -9,6 +9,7 @@
 #include "gui/VentanaTipoImpresora.h"
 #include "gui/LienzoImpresora.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -384,6 +385,66 @@ private slots:
         instalaGrabador();
         QCOMPARE(dialogos.mensajes, mensajes);
         QTEST(impresora.trabajos(), "trabajos");
+    }
+
+    // "Imprimir gráfica..." is one job on the same printer canvas as the
+    // pages: a printer that did not take it is reported, with the help's text.
+    void graficaQueFalla_data() { impresoraQueFalla_data(); }
+    void graficaQueFalla()
+    {
+        QFETCH(bool, comienza);
+        QFETCH(int, estado);
+        QFETCH(QStringList, mensajes);
+        ImpresoraFalsa impresora(comienza, QPrinter::PrinterState(estado));
+        InstalaFabricaLienzo([&](QPrinter &) -> std::unique_ptr<Lienzo> {
+            return std::make_unique<LienzoImpresora>(impresora);
+        });
+        hijo<QAbstractButton>(principal, "spdgrafica")->click();
+        QWidget *grafica = principal->findChild<QWidget *>("VentanaGrafica");
+        QVERIFY(grafica);
+        QTest::mouseClick(hijo<QPushButton>(grafica, "btnimprimirgrafica"), Qt::LeftButton);
+        instalaGrabador();
+        QCOMPARE(dialogos.mensajes.size(), mensajes.size());
+        if (!mensajes.isEmpty())
+            QCOMPARE(dialogos.mensajes, QStringList{"No se pudo imprimir la gráfica."});
+        QCOMPARE(impresora.trabajos(), 1);
+    }
+
+    // A refusal belongs to the job refused: the preview that follows, and
+    // the next print on a printer that takes it, report nothing.
+    void rechazoDeSuTrabajo()
+    {
+        ImpresoraFalsa rechaza(true, QPrinter::Error);
+        ImpresoraFalsa acepta(true, QPrinter::Idle);
+        ImpresoraFalsa *actual = &rechaza;
+        InstalaFabricaLienzo([&](QPrinter &impresora) -> std::unique_ptr<Lienzo> {
+            // The preview draws on the printer it is given.
+            if (impresora.paintEngine() && impresora.paintEngine()->type() == QPaintEngine::Picture)
+                return std::make_unique<LienzoImpresora>(impresora);
+            return std::make_unique<LienzoImpresora>(*actual);
+        });
+        imprimeLaser("opcion1");
+        QCOMPARE(dialogos.mensajes,
+                 QStringList{"La impresora «falsa» no aceptó el trabajo: la página no se imprimió."});
+        dialogos.mensajes.clear();
+        // The real preview, closed as soon as it shows.
+        Dialogos::instala(nullptr);
+        bool vista = false;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *dialogo = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+                vista = true;
+                dialogo->reject();
+            }
+        });
+        pulsa(laser(), "botonvista");
+        Dialogos::instala(&dialogos);
+        QVERIFY(vista);
+        QCOMPARE(dialogos.mensajes, QStringList());
+        actual = &acepta;
+        pulsa(laser());
+        QCOMPARE(dialogos.mensajes, QStringList());
+        QCOMPARE(acepta.trabajos(), 1);
+        instalaGrabador();
     }
 
     // The print run prints one page, all of it: the real print dialog offers no

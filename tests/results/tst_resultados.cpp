@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -318,6 +319,38 @@ private slots:
         QCOMPARE(texto.split(u'\n'), QString::fromUtf8(contenido(caso + u".txt"_s)).split(u'\n'));
     }
 
+    // The report is read by keyboard: the keys that move through a text
+    // scroll it, Shift or Ctrl alone do nothing, any other key closes it.
+    void informePorTeclado()
+    {
+        ventanaPrincipal->abreArchivo(QStringLiteral(TOLERANCIA_FUENTES "/tests/informe/casos/k2-intervalos.w1e"));
+        hijo<QPushButton>(documento(), u"boton1"_s)->click();
+        ejecuta("mnuinforme");
+        QWidget *informe = resultado("frminforme");
+        auto *memo = hijo<QPlainTextEdit>(informe, u"mminforme"_s);
+        QScrollBar *barra = memo->verticalScrollBar();
+        QVERIFY(barra->maximum() > barra->pageStep());
+        const QList<std::pair<Qt::Key, std::function<bool(int)>>> pasos{
+            {Qt::Key_Down, [](int v) { return v == 1; }},
+            {Qt::Key_Up, [](int v) { return v == 0; }},
+            {Qt::Key_PageDown, [barra](int v) { return v == barra->pageStep(); }},
+            {Qt::Key_PageUp, [](int v) { return v == 0; }},
+            {Qt::Key_End, [barra](int v) { return v == barra->maximum(); }},
+            {Qt::Key_Home, [](int v) { return v == 0; }},
+            {Qt::Key_Right, [](int v) { return v == 0; }},
+            {Qt::Key_Left, [](int v) { return v == 0; }},
+            {Qt::Key_Shift, [](int v) { return v == 0; }},
+            {Qt::Key_Control, [](int v) { return v == 0; }},
+        };
+        for (const auto &[tecla, posicion] : pasos) {
+            QTest::keyClick(memo, tecla);
+            QVERIFY2(resultado("frminforme"), qPrintable(QKeySequence(tecla).toString()));
+            QVERIFY2(posicion(barra->value()), qPrintable(QKeySequence(tecla).toString()));
+        }
+        QTest::keyClick(memo, Qt::Key_Space);
+        QTRY_VERIFY(!resultado("frminforme"));
+    }
+
     void cierreDeVentanas_data()
     {
         // The order in which the document (D), the analysis (A), the
@@ -354,7 +387,7 @@ private slots:
             QVERIFY(ventana);
             // Each way of closing in turn: the frame, the popup's "Cerrar"
             // (the document has none), "C&errar" on the active window. The
-            // report has no popup: a right click or any key but F1 closes it.
+            // report has no popup: a right click or a key closes it.
             const int medio = paso++ % 3;
             auto *cerrar = ventana->findChild<QAction *>(u"Cerrar1"_s);
             if (letra == u'I' && medio < 2) {
@@ -362,7 +395,7 @@ private slots:
                 if (medio == 0)
                     QTest::mouseClick(memo->viewport(), Qt::RightButton, {}, QPoint(20, 20));
                 else
-                    QTest::keyClick(memo, Qt::Key_Down);
+                    QTest::keyClick(memo, Qt::Key_X);
             } else if (medio == 1 && cerrar) {
                 cerrar->trigger();
             } else if (medio == 2 && habilitado(u"mnuclose"_s)) {
@@ -433,6 +466,70 @@ private slots:
         QCOMPARE(dialogos->mensajes, QStringList());
         QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"pmnudunet"_s)), 13);
         QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
+    }
+
+    // What a screen reader finds in each result grid, walked through the
+    // accessibility interface: a table of the data cells alone, each named
+    // by its text as shown (an empty one "vacía") and headed by the real
+    // headings of its row and column; moving the cursor tells which cell.
+    void tablasLeidas()
+    {
+        tecleaEstudio(ejemploTrabajado);
+        ejecuta("mnuanova");
+        ejecuta("mnuconclu");
+        ejecuta("pmnudunet");
+        QCOMPARE(dialogos->mensajes, QStringList());
+        // Each grid with its fixed columns and rows.
+        const QList<std::tuple<const char *, QString, int, int>> rejillas{
+            {"finfoA", u"stganova"_s, 1, 3}, {"finfoA", u"stgeqpo"_s, 1, 2}, {"finfoB", u"stgconclu"_s, 2, 2},
+            {"VentanaDunnett", u"stgpromedios"_s, 1, 1}, {"VentanaDunnett", u"stgdunnett"_s, 1, 1}};
+        for (const auto &[ventana, nombre, columnasFijas, filasFijas] : rejillas) {
+            const Valores esperado = filasDe(u"accesibles.txt"_s, nombre);
+            QVERIFY2(!esperado.isEmpty(), qPrintable(nombre));
+            auto *rejilla = hijo<RejillaResultado>(resultado(ventana), nombre);
+            QAccessibleInterface *tabla = QAccessible::queryAccessibleInterface(rejilla);
+            QCOMPARE(tabla->role(), QAccessible::Table);
+            QAccessibleTableInterface *celdas = tabla->tableInterface();
+            QVERIFY(celdas);
+            const QStringList columnas = esperado[0].mid(1);
+            QCOMPARE(celdas->columnCount(), columnas.size());
+            QCOMPARE(celdas->rowCount(), esperado.size() - 1);
+            QCOMPARE(tabla->childCount(), (celdas->rowCount() + 1) * (celdas->columnCount() + 1));
+            QCOMPARE(tabla->child(0)->text(QAccessible::Name), esperado[0][0]);
+            for (int f = 0; f < celdas->rowCount(); ++f) {
+                QCOMPARE(celdas->rowDescription(f), esperado[f + 1][0]);
+                for (int c = 0; c < celdas->columnCount(); ++c) {
+                    QAccessibleInterface *celda = celdas->cellAt(f, c);
+                    const QString texto = rejilla->celda(columnasFijas + c, filasFijas + f).simplified();
+                    QCOMPARE(celda->text(QAccessible::Name), texto.isEmpty() ? u"vacía"_s : texto);
+                    QCOMPARE(celda->role(), QAccessible::Cell);
+                    QCOMPARE(celda->parent(), tabla);
+                    QCOMPARE(tabla->indexOfChild(celda), (f + 1) * (columnas.size() + 1) + c + 1);
+                    QAccessibleTableCellInterface *lugar = celda->tableCellInterface();
+                    QCOMPARE(lugar->columnHeaderCells().value(0)->text(QAccessible::Name), columnas[c]);
+                    QCOMPARE(lugar->rowHeaderCells().value(0)->text(QAccessible::Name), esperado[f + 1][0]);
+                    QCOMPARE(lugar->rowHeaderCells().value(0)->role(), QAccessible::RowHeader);
+                }
+            }
+        }
+
+        // The cursor moved in the interval grid: the focused cell is the
+        // reader's, with its headings.
+        auto *stgconclu = hijo<RejillaResultado>(resultado("finfoB"), u"stgconclu"_s);
+        ventanaPrincipal->marco()->setActiveSubWindow(marco(resultado("finfoB")));
+        stgconclu->setFocus();
+        stgconclu->setCurrentCell(2, 4);
+        QTest::keyClick(stgconclu, Qt::Key_Down);
+        QAccessibleInterface *tabla = QAccessible::queryAccessibleInterface(stgconclu);
+        QStringList enfocadas;
+        for (int i = 0; i < tabla->childCount(); ++i) {
+            QAccessibleInterface *celda = tabla->child(i);
+            if (celda->state().focused)
+                enfocadas << celda->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name) + u'|'
+                                 + celda->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name)
+                                 + u'|' + celda->text(QAccessible::Name);
+        }
+        QCOMPARE(enfocadas, QStringList{u"FAM 1, FAM 3|CONCLUSIÓN|Sin Diferencia entre FAM"_s});
     }
 
     // The grid menu's items are usable exactly when "Análisis de la varianza" is.

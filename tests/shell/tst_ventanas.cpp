@@ -5,6 +5,9 @@
 #include "core/ayuda/TemasAyuda.h"
 #include "core/comandos/EstadoComandos.h"
 #include "gui/AcercaDe.h"
+#include "gui/Ayuda.h"
+#include "gui/BuscarAyuda.h"
+#include "gui/OpcionesImpresion.h"
 #include "gui/Presentacion.h"
 #include "gui/Programa.h"
 #include "gui/VisorAyuda.h"
@@ -12,15 +15,18 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -204,7 +210,14 @@ private slots:
                  accion(u"FileOpenItem"_s)->trigger();
              }},
             {u"guardarEn"_s, [&](A a) { dialogos.archivoGuardar = a.value(0); }},
-            {u"respuesta"_s, [&](A a) { dialogos.respuesta = si(a[0]); }},
+            // "sí", "no", or "escape" (the box's close button alike).
+            {u"respuesta"_s,
+             [&](A a) {
+                 using R = Dialogos::Respuesta;
+                 const QHash<QString, R> respuestas{{u"sí"_s, R::si}, {u"no"_s, R::no}, {u"escape"_s, R::ninguna}};
+                 QVERIFY2(respuestas.contains(a[0]), qPrintable(a[0]));
+                 dialogos.respuesta = respuestas.value(a[0]);
+             }},
             {u"teclea"_s, [&](A a) { teclea(a[0]); }},
             // A key to the focused widget, as many times as the second
             // argument says; or to the main window.
@@ -236,6 +249,25 @@ private slots:
                  campo(a[0])->setFocus();
              }},
             {u"enfoca"_s, [&](A a) { hijo<QWidget>(documento(), a[0])->setFocus(); }},
+            // The focus to a control of another window of the frame, or to
+            // the help viewer and back to the main window.
+            {u"enfocaFuera"_s,
+             [&](A a) {
+                 hijo<QWidget>(ventana, a[0])->setFocus();
+                 QCoreApplication::processEvents();
+             }},
+            {u"enfocaAyuda"_s,
+             [&](A) {
+                 PideAyuda(ComandoAyuda::contenido);
+                 QVERIFY(QTest::qWaitForWindowActive(VisorDeAyuda()));
+                 QCoreApplication::processEvents();
+             }},
+            {u"cierraAyuda"_s,
+             [&](A) {
+                 VisorDeAyuda()->close();
+                 ventana->activateWindow();
+                 QVERIFY(QTest::qWaitForWindowActive(ventana));
+             }},
             {u"pon"_s, [&](A a) { campo(a[0])->setText(a.value(1)); }},
             {u"acepta"_s, [&](A a) { aceptaConteos(a[0], a[1]); }},
             {u"evento"_s,
@@ -243,6 +275,7 @@ private slots:
                  QVERIFY2(eventos.contains(a[0]), qPrintable(a[0]));
                  ventana->aplicaEvento(eventos.value(a[0]));
              }},
+            {u"cierraMarco"_s, [&](A) { ventana->close(); }},
             {u"sinModificar"_s, [&](A) { documento()->ponModificado(false); }},
             {u"habilita"_s, [&](A a) { accion(a[0])->setEnabled(true); }},
             {u"muestra"_s, [&](A a) { accion(a[0])->setVisible(true); }},
@@ -267,6 +300,7 @@ private slots:
                  QCOMPARE(rejilla()->columnCount(), a[0].toInt());
                  QCOMPARE(rejilla()->rowCount(), a[1].toInt());
              }},
+            {u"seleccion"_s, [&](A a) { QCOMPARE(campo(u"editorstgdatos"_s)->selectedText(), a.value(0)); }},
             {u"posicion"_s,
              [&](A a) { QCOMPARE(QPoint(rejilla()->currentColumn(), rejilla()->currentRow()), posicion(a[0])); }},
             {u"opciones"_s,
@@ -319,6 +353,26 @@ private slots:
                  QCOMPARE(interfaz->text(a[1] == u"nombre"_s ? QAccessible::Name : QAccessible::Description),
                           a.value(2));
              }},
+            // ... and of the study's grid: a FAM's column heading, a cell
+            // ("c,f" as for "celda").
+            {u"encabezadoLeido"_s,
+             [&](A a) {
+                 QAccessibleTableInterface *tabla = QAccessible::queryAccessibleInterface(rejilla())->tableInterface();
+                 QAccessibleInterface *celda = tabla->cellAt(0, a[0].toInt() - 1);
+                 const QList<QAccessibleInterface *> encabezados = celda->tableCellInterface()->columnHeaderCells();
+                 QCOMPARE(encabezados.size(), 1);
+                 // The toolkit makes the heading for the asker, who keeps it.
+                 const QAccessible::Id encabezado = QAccessible::uniqueId(encabezados[0]);
+                 const QString texto = encabezados[0]->text(QAccessible::Name);
+                 QAccessible::deleteAccessibleInterface(encabezado);
+                 QCOMPARE(texto, a[1]);
+             }},
+            {u"celdaLeida"_s,
+             [&](A a) {
+                 QAccessibleTableInterface *tabla = QAccessible::queryAccessibleInterface(rejilla())->tableInterface();
+                 const QPoint p = posicion(a[0]);
+                 QCOMPARE(tabla->cellAt(p.y() - 1, p.x() - 1)->text(QAccessible::Name), a[1]);
+             }},
         };
         for (const QStringList &paso : pasos) {
             const auto orden = ordenes.constFind(paso[1]);
@@ -335,12 +389,162 @@ private slots:
         comparaLista(dialogos.mensajes, {});  // every box was looked at by a step
     }
 
+    // Every control that takes the focus, in every window of the program
+    // (the study, each result window, the help and its search, the print
+    // windows, the about box), has a name a screen reader can say: its own,
+    // not the object name the program uses.
+    void nombresAccesibles()
+    {
+        abreConResultados();
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s})
+            accion(orden)->trigger();
+        accion(u"HelpAboutItem"_s)->trigger();
+        ventana->creaVentanasImpresion();
+        PideAyuda(ComandoAyuda::buscar, QString());
+        // A list's choices show in a list of their own.
+        for (auto *lista : ventana->findChildren<QComboBox *>())
+            lista->view();
+        // The help's search dialog is the help viewer's child.
+        const QList<QWidget *> ventanas{ventana, VisorDeAyuda()};
+        QSet<QString> nombresDePrograma;
+        for (QWidget *v : ventanas)
+            for (QObject *o : v->findChildren<QObject *>())
+                nombresDePrograma << o->objectName();
+        // Shown, or on a page of a notebook not shown now.
+        const auto mostrable = [](QWidget *w) {
+            for (QWidget *p = w; p && !p->isWindow(); p = p->parentWidget())
+                if (p->isHidden() && !qobject_cast<QStackedWidget *>(p->parentWidget()))
+                    return false;
+            return true;
+        };
+        QStringList sinNombre;
+        int controles = 0;
+        for (QWidget *v : ventanas) {
+            QList<QWidget *> widgets = v->findChildren<QWidget *>();
+            widgets.prepend(v);
+            for (QWidget *w : std::as_const(widgets)) {
+                const bool boton = qobject_cast<QAbstractButton *>(w) && w->isEnabled();
+                if (!mostrable(w) || (w->focusPolicy() == Qt::NoFocus && !boton))
+                    continue;
+                ++controles;
+                const QString nombre = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                if (nombre.trimmed().isEmpty() || nombresDePrograma.contains(nombre))
+                    sinNombre << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName() + u" «"_s + nombre + u'»';
+            }
+        }
+        VisorDeAyuda()->buscarAyuda()->hide();
+        VisorDeAyuda()->hide();
+        QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(u'\n')));
+        QVERIFY2(controles > 60, qPrintable(QString::number(controles)));
+    }
+
+    // Alt and a letter: no label or button of a child window takes a
+    // letter of the menu bar's, and within a window (a page of the study's
+    // notebook), a menu or a window of its own no letter is taken twice.
+    // So Alt+A on "Captura de Datos" opens "&Archivo".
+    void aceleradores()
+    {
+        abreConResultados();
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"HelpAboutItem"_s})
+            accion(orden)->trigger();
+        ventana->creaVentanasImpresion();
+        PideAyuda(ComandoAyuda::buscar, QString());
+        const auto letra = [](const QString &texto) { return QKeySequence::mnemonic(texto).toString(); };
+        QStringList deMenus;
+        for (QAction *menu : ventana->menuBar()->actions())
+            deMenus << letra(menu->text());
+        QCOMPARE(deMenus, QStringList({u"Alt+A"_s, u"Alt+C"_s, u"Alt+V"_s, u"Alt+Y"_s}));
+        // The letters of the labels and buttons of one zone, each with its text.
+        const auto letras = [&](QWidget *zona) {
+            QStringList lista;
+            for (QWidget *w : zona->findChildren<QWidget *>()) {
+                if (w->window() != zona->window())
+                    continue;  // a window of its own
+                QString texto;
+                if (auto *etiqueta = qobject_cast<QLabel *>(w); etiqueta && etiqueta->buddy())
+                    texto = etiqueta->text();
+                else if (auto *boton = qobject_cast<QAbstractButton *>(w))
+                    texto = boton->text();
+                if (!letra(texto).isEmpty())
+                    lista << letra(texto) + u' ' + texto;
+            }
+            return lista;
+        };
+        const auto sinRepetir = [&](const QStringList &lista, const QStringList &ajenas, const QString &zona) {
+            QStringList vistas;
+            for (const QString &l : lista) {
+                const QString tecla = l.section(u' ', 0, 0);
+                QVERIFY2(!vistas.contains(tecla) && !ajenas.contains(tecla), qPrintable(zona + u": "_s + l));
+                vistas << tecla;
+            }
+        };
+        int zonas = 0;
+        for (QMdiSubWindow *hija : ventana->marco()->subWindowList()) {
+            QList<QWidget *> paginas{hija->widget()};
+            if (auto *cuaderno = hija->widget()->findChild<QTabWidget *>()) {
+                paginas.clear();
+                for (int i = 0; i < cuaderno->count(); ++i)
+                    paginas << cuaderno->widget(i);
+            }
+            for (QWidget *pagina : std::as_const(paginas)) {
+                sinRepetir(letras(pagina), deMenus, hija->windowTitle() + u' ' + pagina->objectName());
+                ++zonas;
+            }
+        }
+        QList<QWidget *> propias{VisorDeAyuda(), VisorDeAyuda()->buscarAyuda()};
+        for (QWidget *w : ventana->findChildren<QWidget *>())
+            if (w->isWindow() && !qobject_cast<QMenu *>(w) && w->parentWidget() == ventana)
+                propias << w;
+        for (QWidget *propia : std::as_const(propias)) {
+            sinRepetir(letras(propia), {}, propia->objectName());
+            ++zonas;
+        }
+        for (QMenu *menu : ventana->findChildren<QMenu *>()) {
+            QStringList lista;
+            for (QAction *a : menu->actions())
+                if (a->isVisible() && !letra(a->text()).isEmpty())
+                    lista << letra(a->text()) + u' ' + a->text();
+            sinRepetir(lista, {}, menu->objectName());
+        }
+        QVERIFY2(zonas >= 14, qPrintable(QString::number(zonas)));
+        VisorDeAyuda()->buscarAyuda()->hide();
+        VisorDeAyuda()->hide();
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+
+        // The keys themselves, on the capture page: the menu opens, and the
+        // accept button has a letter of its own.
+        ventana->marco()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(documento()->parentWidget()));
+        hijo<QTabWidget>(documento(), u"Thojas"_s)->setCurrentIndex(1);
+        campo(u"econdicion"_s)->setFocus();
+        tecla(Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(hijo<QMenu>(ventana, u"FileMenu"_s)->isVisible());
+        hijo<QMenu>(ventana, u"FileMenu"_s)->close();
+        campo(u"econdicion"_s)->setFocus();
+        QSignalSpy aceptado(hijo<QPushButton>(documento(), u"botonok"_s), &QPushButton::clicked);
+        tecla(Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(aceptado.size(), 1);
+    }
+
     // Hidden ones, the ink-jet button keeping its place.
     void ordenesOcultas()
     {
         QVERIFY(!hijo<QMenu>(ventana, u"FilePrintItem"_s)->actions().contains(accion(u"PrintDeskjet"_s)));
         QVERIFY(!accion(u"HelpHowToUseItem"_s)->isVisible());
         QVERIFY(hijo<QAbstractButton>(ventana, u"spdprint1"_s)->isHidden());
+
+        // Usable as the table says, the hidden button still cannot be
+        // pressed, not even by a screen reader's action.
+        accion(u"FileNewItem"_s)->trigger();
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        auto *boton = hijo<QAbstractButton>(ventana, u"spdprint1"_s);
+        QVERIFY(boton->isEnabled());
+        QAccessibleInterface *interfaz = QAccessible::queryAccessibleInterface(boton);
+        QVERIFY(interfaz->state().invisible);
+        interfaz->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(400);
+        QVERIFY(!ventana->opcionesTinta()->isVisible());
+        QVERIFY(dialogos.mensajes.isEmpty());
     }
 
     // Beyond a line edit's own default limit, in the fields and in the
@@ -398,20 +602,29 @@ private slots:
         QCOMPARE(ventana->numeroAyuda(accion(u"FileSaveItem"_s)), 5);
         // Items without a number of their own take their menu's.
         QCOMPARE(ventana->numeroAyuda(accion(u"PrintLasser"_s)), 7);
-        QCOMPARE(ventana->numeroAyuda(accion(u"mnuanova"_s)), 10);
+        QCOMPARE(ventana->numeroAyuda(accion(u"mnuinforme"_s)), 19);
 
         // F1 in an open menu stays with the menu: it asks for the item's
-        // topic, not for the contents.
-        auto *menu = hijo<QMenu>(ventana, u"FileMenu"_s);
-        menu->popup(ventana->mapToGlobal(QPoint(10, 10)));
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        menu->setActiveAction(accion(u"FileNewItem"_s));
-        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-        QApplication::sendEvent(menu, &f1);
-        QVERIFY(f1.isAccepted());
-        QCOMPARE(VisorDeAyuda()->paginaActual(), PaginaDeContexto(2));
-        VisorDeAyuda()->close();
-        menu->close();
+        // topic, not for the contents nor the menu's own. The calculations
+        // open the pages of their windows.
+        const QList<QStringList> casos{{u"FileMenu"_s, u"FileNewItem"_s, u"estudio.html"_s},
+                                       {u"mnucalculos"_s, u"mnuanova"_s, u"anova.html"_s},
+                                       {u"mnucalculos"_s, u"mnuconclu"_s, u"intervalos.html"_s}};
+        for (const QStringList &caso : casos) {
+            auto *menu = hijo<QMenu>(ventana, caso[0]);
+            menu->popup(ventana->mapToGlobal(QPoint(10, 10)));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            menu->menuAction()->setEnabled(true);
+            accion(caso[1])->setEnabled(true);
+            menu->setActiveAction(accion(caso[1]));
+            QCOMPARE(menu->activeAction(), accion(caso[1]));
+            QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+            QApplication::sendEvent(menu, &f1);
+            QVERIFY(f1.isAccepted());
+            QCOMPARE(VisorDeAyuda()->paginaActual(), caso[2]);
+            VisorDeAyuda()->close();
+            menu->close();
+        }
     }
 
     void acercaDe()
@@ -423,31 +636,108 @@ private slots:
         QTRY_VERIFY(!ventana->findChild<AcercaDe *>());
     }
 
-    // Every child window lies wholly inside the workspace, also the study
-    // opened again while result windows are open, on a large and a small
-    // main window; the report starts at its first line.
+    // Every child window keeps at least what its content needs, the grids
+    // all their columns, and lies within reach: inside the visible workspace
+    // or, where that is too small, within what its scroll bars reach. The
+    // frame keeps its size.
+    void compruebaHijas(QSize marcoAntes, bool todasALaVista)
+    {
+        QCOMPARE(ventana->size(), marcoAntes);
+        QMdiArea *marco = ventana->marco();
+        const QScrollBar *h = marco->horizontalScrollBar();
+        const QScrollBar *v = marco->verticalScrollBar();
+        const QRect aLaVista = marco->viewport()->rect();
+        const QRect alcance(h->minimum() - h->value(), v->minimum() - v->value(),
+                            aLaVista.width() + h->maximum() - h->minimum(),
+                            aLaVista.height() + v->maximum() - v->minimum());
+        for (QMdiSubWindow *hija : marco->subWindowList()) {
+            const QString nombre = hija->windowTitle() + u' ' + QString::number(hija->width()) + u'x'
+                                   + QString::number(hija->height()) + u" en "_s
+                                   + QString::number(aLaVista.width()) + u'x' + QString::number(aLaVista.height());
+            QVERIFY2(alcance.contains(hija->geometry()), qPrintable(nombre));
+            QVERIFY2(!todasALaVista || aLaVista.contains(hija->geometry()), qPrintable(nombre));
+            const QSize necesario = hija->minimumSizeHint();
+            QVERIFY2(hija->width() >= necesario.width() && hija->height() >= necesario.height(), qPrintable(nombre));
+            for (auto *rejilla : hija->findChildren<QTableWidget *>()) {
+                if (rejilla->objectName() == u"stgdatos"_s)
+                    continue;  // the study's grid has scroll bars of its own
+                int columnas = 0;
+                for (int c = 0; c < rejilla->columnCount(); ++c)
+                    columnas += rejilla->columnWidth(c);
+                QVERIFY2(rejilla->viewport()->width() >= columnas, qPrintable(nombre + u' ' + rejilla->objectName()));
+            }
+        }
+    }
+
+    // The study opened again while result windows are open, on a large and
+    // a small main window: where they fit, every child window lies wholly
+    // inside the workspace; the report starts at its first line.
     void ventanasDentroDelMarco_data() { tablaDePrueba(carpetaCasos + u"/ventanasDentroDelMarco.tsv"_s); }
     void ventanasDentroDelMarco()
     {
         QFETCH(QString, ancho);
         QFETCH(QString, alto);
-        ventana->setFixedSize(ancho.toInt(), alto.toInt());
+        QFETCH(QString, caben);
+        ventana->resize(ancho.toInt(), alto.toInt());
+        const QSize marco = ventana->size();
         abreConResultados();
         accion(u"mnuinforme"_s)->trigger();
         documento()->parentWidget()->close();
         QVERIFY(!documento());
         accion(u"FileOpenItem"_s)->trigger();
         QVERIFY(documento());
-        QMdiArea *marco = ventana->marco();
-        const QRect libre = marco->viewport()->rect();
-        const auto hijas = marco->subWindowList();
-        QCOMPARE(hijas.size(), 5);
-        for (QMdiSubWindow *hija : hijas)
-            QVERIFY2(libre.contains(hija->geometry()), qPrintable(hija->windowTitle()));
+        QCOMPARE(ventana->marco()->subWindowList().size(), 5);
+        compruebaHijas(marco, si(caben));
         for (auto *informe : ventana->findChildren<QPlainTextEdit *>(u"mminforme"_s)) {
             QCOMPARE(informe->verticalScrollBar()->value(), 0);
             QVERIFY(informe->verticalScrollBar()->maximum() > 0);
         }
+    }
+
+    // "Mosaico" and "Cascada" with the study and one result window, or five
+    // windows, on a large and a small main window.
+    void mosaicoYCascada_data() { tablaDePrueba(carpetaCasos + u"/mosaicoYCascada.tsv"_s); }
+    void mosaicoYCascada()
+    {
+        QFETCH(QString, ancho);
+        QFETCH(QString, alto);
+        QFETCH(QString, ventanas);
+        QFETCH(QString, orden);
+        QFETCH(QString, caben);
+        ventana->resize(ancho.toInt(), alto.toInt());
+        const QSize marco = ventana->size();
+        dialogos.archivoAbrir = u"" TOLERANCIA_FUENTES "/ejemplos/ejemplo-significativo.w1e"_s;
+        accion(u"FileOpenItem"_s)->trigger();
+        ventana->aplicaEvento(Evento::focoEntraRejilla);
+        const QStringList ordenes{u"mnuanova"_s, u"mnuconclu"_s, u"mnuinforme"_s, u"mnugrafica"_s};
+        for (const QString &o : ordenes.mid(0, ventanas.toInt() - 1))
+            accion(o)->trigger();
+        QVERIFY(dialogos.mensajes.isEmpty());
+        QMdiArea *area = ventana->marco();
+        QCOMPARE(area->subWindowList().size(), ventanas.toInt());
+        QMdiSubWindow *activa = area->activeSubWindow();
+        accion(orden)->trigger();
+        QCoreApplication::processEvents();
+        compruebaHijas(marco, si(caben));
+        QCOMPARE(area->activeSubWindow(), activa);
+        const auto hijas = area->subWindowList(QMdiArea::StackingOrder);
+        for (qsizetype i = 0; i < hijas.size(); ++i) {
+            for (qsizetype j = i + 1; j < hijas.size(); ++j) {
+                const QString par = hijas[i]->windowTitle() + u" / "_s + hijas[j]->windowTitle();
+                if (orden == u"WindowTileItem"_s) {
+                    // Side by side: none covers another.
+                    QVERIFY2(!hijas[i]->geometry().intersects(hijas[j]->geometry()), qPrintable(par));
+                } else {
+                    // Each one step further, every title bar in view.
+                    const int paso = hijas[i]->widget()->y();
+                    QCOMPARE(hijas[j]->pos() - hijas[i]->pos(), QPoint(paso, paso) * int(j - i));
+                    const QRect titulo(hijas[i]->pos(), QSize(hijas[i]->width(), paso));
+                    QVERIFY2(!hijas[j]->geometry().intersects(titulo), qPrintable(par));
+                }
+            }
+        }
+        if (orden == u"WindowCascadeItem"_s)
+            QCOMPARE(hijas.last(), activa);
     }
 
     // The name each top-level window gets is exactly the program's caption,

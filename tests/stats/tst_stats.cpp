@@ -336,8 +336,9 @@ private slots:
     void rejilla()
     {
         Rejilla r = RejillaCreacion();
-        QCOMPARE(QSize(r.columnas(), r.filas()), QSize(5, 4));
-        QCOMPARE(QStringList({r.celda(0, 0), r.celda(4, 0), r.celda(0, 3)}), QStringList({"  FAM", " 4", "Muestra 3"}));
+        // As many FAM and samples as a new study's counts say: 2 and 3.
+        QCOMPARE(QSize(r.columnas(), r.filas()), QSize(3, 4));
+        QCOMPARE(QStringList({r.celda(0, 0), r.celda(2, 0), r.celda(0, 3)}), QStringList({"  FAM", " 2", "Muestra 3"}));
         r.ponCelda(2, 2, "7.5");
 
         AceptaRejilla(r, 2, 6);

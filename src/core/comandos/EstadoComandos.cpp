@@ -44,7 +44,8 @@ const QHash<Evento, CambioComandos> &tabla()
           sinEstudio + guardar + imprimir + QList{C::mnuconclu}}},
         {Evento::documentoCierra,
          {sinEstudio,
-          ventanas + guardar + accesoImprimir + analisis + QList{C::mnuconclu, C::mnuinforme}}},
+          ventanas + guardar + accesoImprimir + analisis
+              + QList{C::mnucalculos, C::mnuconclu, C::mnuinforme}}},
         {Evento::resultadoCierraUltima, {sinEstudio, ventanas + guardar + accesoImprimir}},
         {Evento::focoEntraDocumento, {{}, analisis + QList{C::mnucalculos}}},
         {Evento::focoEntraRejilla, {guardar + imprimir + analisis + QList{C::mnucalculos}, {}}},

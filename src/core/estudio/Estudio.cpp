@@ -41,7 +41,7 @@ QString muestra(int j) { return QStringLiteral("Muestra ") + QString::number(j);
 
 Rejilla RejillaCreacion()
 {
-    Rejilla rejilla(5, 4);
+    Rejilla rejilla(FamInicial + 1, MuestrasInicial + 1);
     rejilla.ponCelda(0, 0, Etiquetas::esquinaCreacion());
     for (int i = 1; i < rejilla.columnas(); ++i)
         rejilla.ponCelda(i, 0, Etiquetas::famCreacion(i));

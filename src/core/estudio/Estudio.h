@@ -51,7 +51,12 @@ QString famAceptada(int i);     // "   1"
 QString muestra(int j);         // "Muestra 1"
 } // namespace Etiquetas
 
-// The grid as the document window creates it: 5 × 4 with creation labels.
+// The counts of a new study.
+inline constexpr int FamInicial = 2;
+inline constexpr int MuestrasInicial = 3;
+
+// The grid as the document window creates it, sized to the counts of a new
+// study (so that entering it asks for no accept), with creation labels.
 Rejilla RejillaCreacion();
 
 // What the accept button does to the grid for k FAM and n samples:

@@ -83,10 +83,10 @@ std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &co
                 return FalloCelda{QStringLiteral("Falta capturar la ") + QString::number(j)
                                       + QStringLiteral(" ª muestra del FAM ") + rejilla.celda(i, 0)
                                       + QStringLiteral("."),
-                                  true};
+                                  true, {i, j}};
             if (!EsReal(texto, separador))
                 return FalloCelda{QStringLiteral("Algún dato capturado no es un valor numérico."),
-                                  false};
+                                  false, {i, j}};
         }
     }
     return std::nullopt;

@@ -32,17 +32,6 @@ std::optional<QString> RevisaConteoMuestras(const QString &texto); // 2 to 10
 std::optional<FalloCaptura> RevisaTamanoRejilla(const QString &condicion, const QString &replica,
                                                 int columnas, int filas);
 
-// The check made when the focus leaves the grid: every cell of the k × n
-// block filled with a real number, FAM by FAM, sample by sample. Counts that
-// are not integers throw ErrorConversion.
-struct FalloCelda
-{
-    QString mensaje;
-    bool falta;  // the cell is empty (as opposed to not a number)
-};
-std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &condicion,
-                                       const QString &replica, QChar separador);
-
 // A cell of the grid, by column and row (labels at 0).
 struct Celda
 {
@@ -50,6 +39,18 @@ struct Celda
     int fila;
     friend bool operator==(const Celda &, const Celda &) = default;
 };
+
+// The check made when the focus leaves the grid: every cell of the k × n
+// block filled with a real number, FAM by FAM, sample by sample. Counts that
+// are not integers throw ErrorConversion.
+struct FalloCelda
+{
+    QString mensaje;
+    bool falta;    // the cell is empty (as opposed to not a number)
+    Celda celda;   // the first cell at fault, in the order of the check
+};
+std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &condicion,
+                                       const QString &replica, QChar separador);
 
 // Pastes a block of texts (cells separated by tabs, rows by line ends) into
 // the data cells from (columna, fila) on, clipped to the grid. Returns the

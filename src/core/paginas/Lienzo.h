@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QPainter;
+
 // A printer's drawing surface, reduced to what the printed pages use. All
 // positions are printer pixels from the top-left corner of the printable area.
 class Lienzo
@@ -39,6 +41,10 @@ public:
     // Printable width in pixels.
     virtual int anchoPagina() const = 0;
     virtual int dpiVertical() const = 0;
+
+    // The painter of the open job, for drawings beyond texts and lines (the
+    // plot); null where the canvas has none (a recording one).
+    virtual QPainter *pintor() { return nullptr; }
 };
 
 // A printer or print job that failed.
