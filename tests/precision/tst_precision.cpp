@@ -1,6 +1,7 @@
 // Intermediate precision and equivalence: the figures against R and the
 // published limits, the exact square roots, the degenerate studies, the
 // limits as typed, the text and the results document.
+#include "core/estudio/ArchivoEstudio.h"
 #include "core/informe/TextoPrecision.h"
 #include "core/motor/Anova.h"
 #include "core/motor/AnovaExacta.h"
@@ -300,6 +301,36 @@ private slots:
         const QStringList esperadas = QString::fromUtf8(contenido(casos + archivo)).split(u'\n');
         for (qsizetype i = 0; i < std::max(lineas.size(), esperadas.size() - 1); ++i)
             QCOMPARE(lineas.value(i), esperadas.value(i));
+    }
+
+    // The help quotes the worked example's text and figures as the program
+    // gives them.
+    void ayudaCitaLosEjemplos()
+    {
+        const QString pagina = QString::fromUtf8(contenido(QStringLiteral(TOLERANCIA_FUENTES "/ayuda/precision.html")));
+        const auto calcula = [](const QString &nombre, const QString &limite, const QString &der) {
+            const Estudio estudio = EstudioAceptado(
+                LeeArchivoEstudio(QStringLiteral(TOLERANCIA_FUENTES "/ejemplos/") + nombre + u".w1e"_s));
+            return CalculaPrecision(estudio, u'.', criteriosDe(limite, der, false));
+        };
+        const ResultadoPrecision trabajado = calcula(u"ejemplo-trabajado"_s, u"1.5"_s, u"3"_s);
+        QVERIFY(pagina.contains(u"<pre id=\"ejemplo-precision\">\n%1\n</pre>"_s.arg(LineasPrecision(trabajado, u'.').join(u'\n'))));
+        const Precision &p = trabajado.precision;
+        const double veces = p.intermedia.limitesDesviacion.superior.valor / p.intermedia.desviacion.valor;
+        QVERIFY(veces > 5 && veces < 6 && pagina.contains(u"más de cinco veces mayor"_s));
+        const QString texto = pagina.simplified();
+        QVERIFY(texto.contains(u"es 0.716764, pero su límite superior del 95 % es 3.96825"_s));
+        const Equivalencia &e = *trabajado.equivalencia;
+        QVERIFY(texto.contains(u"sus intervalos llegan a %1 y %2"_s.arg(FormatoGeneral(e.pares[0].inferior, u'.'),
+                                                                        FormatoGeneral(e.pares[2].superior, u'.'))));
+
+        const Equivalencia ochoDecimas = *calcula(u"ejemplo-no-significativo"_s, u"0.8"_s, QString()).equivalencia;
+        const ParEquivalencia &par35 = ochoDecimas.pares[8];
+        QVERIFY(par35.menor == 3 && par35.mayor == 5 && !par35.equivalentes);
+        for (const ParEquivalencia &par : ochoDecimas.pares)
+            QCOMPARE(par.equivalentes, par.menor != 3 || par.mayor != 5);
+        QVERIFY(texto.contains(u"llega a %1. Con δ = 1 todos los pares lo son"_s.arg(FormatoGeneral(par35.inferior, u'.'))));
+        QVERIFY(calcula(u"ejemplo-no-significativo"_s, u"1"_s, QString()).equivalencia->todosEquivalentes);
     }
 
     // The document with both members, against its schema; the limits are
