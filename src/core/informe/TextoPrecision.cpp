@@ -36,7 +36,7 @@ void agregaPrecision(QStringList &l, const Precision &p, QChar separador)
     componente(p.repetibilidad, true);
     l << QString();
 
-    l << QStringLiteral("ENTRE NIVELES DEL FAM (límites de Graybill y Wang)");
+    l << QStringLiteral("ENTRE NIVELES DEL FAM (límites de grandes muestras modificados)");
     componente(p.entreNiveles, true);
     if (p.sinVarianzaEntre)
         l << (limites ? QStringLiteral("MC FAM no supera MC error: la varianza entre niveles se estima en 0; su "
@@ -44,7 +44,7 @@ void agregaPrecision(QStringList &l, const Precision &p, QChar separador)
                       : QStringLiteral("MC FAM no supera MC error: la varianza entre niveles se estima en 0."));
     l << QString();
 
-    l << QStringLiteral("PRECISIÓN INTERMEDIA (repetibilidad + entre niveles; límites de Graybill y Wang)");
+    l << QStringLiteral("PRECISIÓN INTERMEDIA (repetibilidad + entre niveles; límites de grandes muestras modificados)");
     componente(p.intermedia, false);
     if (limites)
         l << QStringLiteral("Cota superior unilateral del 95 % de la desviación estándar = ") + F(p.cotaDesviacion)
