@@ -14,10 +14,13 @@
 
 #include "Estudios.h"
 
+#include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/fisher_f.hpp>
 #include <boost/math/distributions/non_central_f.hpp>
 #include <boost/math/distributions/non_central_t.hpp>
+#include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
+#include <boost/math/quadrature/gauss_kronrod.hpp>
 #include <boost/math/tools/roots.hpp>
 
 #include <QAction>
@@ -516,6 +519,42 @@ private slots:
         QVERIFY2(decision.simplified().contains(frase), qPrintable(frase));
         const QString veces = u"de %1 a %2 veces"_s.arg(menorVeces, 0, 'f', 2).arg(mayorVeces, 0, 'f', 2);
         QVERIFY2(decision.simplified().contains(veces), qPrintable(veces));
+    }
+
+    // What a design can show: the smallest acceptance limit, in
+    // repeatability SDs, at which a study of truly equal levels declares
+    // every pair equivalent (two one-sided tests at 5 %) 8 times in 10. It
+    // does when the range of the k means stays below δ − t·s·√(2/n): the
+    // distribution of the range of k normals, averaged over that of s.
+    void equivalenciaPorDiseno()
+    {
+        namespace bm = boost::math;
+        using Cuadratura = bm::quadrature::gauss_kronrod<double, 61>;
+        const bm::normal z;
+        const QString precision = paginaDeAyuda(u"precision.html"_s);
+        for (int k = 2; k <= 5; ++k) {
+            const auto rango = [&](double w) {
+                return Cuadratura::integrate(
+                    [&](double x) { return k * bm::pdf(z, x) * std::pow(bm::cdf(z, x + w) - bm::cdf(z, x), k - 1); },
+                    -9.0, 9.0, 8, 1e-12);
+            };
+            const QString renglon = renglonDeDiseno(QString::number(k), [&](int n) {
+                const int gl = k * (n - 1);
+                const double t = bm::quantile(bm::complement(bm::students_t(gl), 0.05));
+                const bm::chi_squared chi(gl);
+                // u = s/σ has the density 2·gl·u·f(gl·u²), f that of χ²(gl).
+                const auto potencia = [&](double delta) {
+                    return Cuadratura::integrate(
+                        [&](double u) {
+                            return rango(std::sqrt(double(n)) * delta - std::sqrt(2.0) * t * u) * 2 * gl * u
+                                   * bm::pdf(chi, gl * u * u);
+                        },
+                        0.0, std::sqrt(n / 2.0) * delta / t, 8, 1e-10);
+                };
+                return raiz([&](double delta) { return potencia(delta) - 0.8; }, 0.5, 20.0);
+            });
+            QVERIFY2(precision.contains(renglon), qPrintable(renglon));
+        }
     }
 
     // The t table against the exact quantiles: to its digits up to 29

@@ -1,11 +1,14 @@
 // The study's plot: its model, its description and "--grafica".
 #include "core/motor/Anova.h"
+#include "core/motor/Equivalencia.h"
+#include "core/paginas/ArchivoGrafica.h"
 #include "core/paginas/Grafica.h"
 #include "Estudios.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,6 +178,44 @@ private slots:
         QVERIFY2(e.error.contains(estudio + mensaje.replace(u"%1"_s, argumentos.value(1))), qPrintable(e.error));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::System), antes);
         QCOMPARE(contenido(u"previo.svg"_s), QByteArray("contenido anterior"));
+    }
+
+    // The band of an acceptance limit δ = 6 about the grand mean 74/6: the
+    // axis (8 to 17 without it) takes in 6.33333 to 18.3333, the
+    // description and the legend name it, and it is drawn between them.
+    void banda()
+    {
+        const Estudio estudio = pequeno(u'.');
+        const ResultadosAnova resultados = CalculaAnova(estudio, u'.');
+        const CriteriosEquivalencia criterios{LeeLimiteAceptacion(u"6"_s, u'.'), std::nullopt, false};
+        const ModeloGrafica sin = ModeloDeGrafica(estudio, resultados, u'.');
+        const ModeloGrafica con = ModeloDeGrafica(
+            estudio, resultados, u'.', BandaDe(*CalculaPrecision(estudio, u'.', criterios).equivalencia));
+        QVERIFY(con.ejeMinimo <= 6.33333 && con.ejeMaximo >= 18.3334);
+        QVERIFY(DescripcionGrafica(con).endsWith(
+            u"Promedio general: 12.3333. Banda de aceptación, promedio general ± 6: de 6.33333 a 18.3333."_s));
+        QVERIFY(!DescripcionGrafica(sin).contains(u"Banda"_s));
+
+        // The band's tint, white under its colour at 42/255.
+        const auto tintes = [](const ModeloGrafica &modelo) {
+            QImage imagen(1200, 800, QImage::Format_RGB32);
+            QPainter pintor(&imagen);
+            dibujaGrafica(pintor, QRectF(0, 0, 1200, 800), modelo);
+            pintor.end();
+            int cuenta = 0;
+            for (int y = 0; y < imagen.height(); ++y)
+                for (int x = 0; x < imagen.width(); ++x) {
+                    const QColor c = imagen.pixelColor(x, y);
+                    cuenta += std::abs(c.red() - 213) <= 2 && std::abs(c.green() - 240) <= 2 && std::abs(c.blue() - 232) <= 2;
+                }
+            return cuenta;
+        };
+        QCOMPARE(tintes(sin), 0);
+        QVERIFY(tintes(con) > 100000);
+
+        const QString ruta = m_dir.filePath(u"banda.svg"_s);
+        GuardaGrafica(ruta, con, TamanoGrafica);
+        QVERIFY(contenido(ruta).contains("Límite de aceptación ±6"));
     }
 
 private:

@@ -41,6 +41,19 @@ def cerca(a, b, rel=1e-9):
     assert abs(a - float(b)) <= rel * abs(float(b)), (a, float(b))
 
 
+def raiz_cercana(x):
+    """The double nearest √x for a Fraction x ≥ 0, decided exactly."""
+    y = math.sqrt(float(x))
+    while True:
+        abajo, arriba = math.nextafter(y, 0), math.nextafter(y, math.inf)
+        if x < ((Fraction(y) + Fraction(abajo)) / 2) ** 2:
+            y = abajo
+        elif x > ((Fraction(y) + Fraction(arriba)) / 2) ** 2:
+            y = arriba
+        else:
+            return y
+
+
 def varianza(x):
     m = sum(x) / len(x)
     return sum((v - m) ** 2 for v in x) / (len(x) - 1)
@@ -97,6 +110,27 @@ for ruta in rutas:
         assert c["diferencia"] == float(sum(x[c["fam"] - 1]) / m - sum(x[0]) / m), (ruta, c)
         cerca(c["semiamplitud"], dunnett["critico"] * math.sqrt(2 * float(mce) / m), 1e-8)
         assert c["hayDiferencia"] == (c["limiteInferior"] * c["limiteSuperior"] >= 0)
+    # Intermediate precision: the components are exact; their limits
+    # (checked against R elsewhere) surround them.
+    precision = doc["precision"]
+    assert precision["gradosLibertad"] == [k - 1, k * (m - 1)]
+    assert (precision["mcFam"], precision["mcError"], precision["promedio"]) == (float(mcf), float(mce), float(total))
+    entre = max(Fraction(0), (mcf - mce) / m)
+    assert precision["sinVarianzaEntre"] == (mcf <= mce) and not precision["sinVariacionDentro"]
+    for nombre, v in (("repetibilidad", mce), ("entreNiveles", entre), ("intermedia", entre + mce)):
+        c = precision[nombre]
+        assert c["varianza"] == float(v), (ruta, nombre)
+        assert c["desviacionEstandar"] == raiz_cercana(v), (ruta, nombre)
+        assert c["der"] == raiz_cercana(v * 10000 / total ** 2), (ruta, nombre)
+        assert c["parte"] == float(100 * v / (entre + mce)), (ruta, nombre)
+        for figura in ("varianza", "desviacionEstandar", "der"):
+            limites = c["limites"][figura]
+            assert limites["inferior"] <= c[figura] <= limites["superior"], (ruta, nombre, figura)
+        cerca(c["limites"]["desviacionEstandar"]["superior"] ** 2, c["limites"]["varianza"]["superior"], 1e-12)
+    cota = precision["intermedia"]["cotaSuperior"]
+    assert precision["intermedia"]["desviacionEstandar"] < cota["desviacionEstandar"]
+    assert cota["desviacionEstandar"] < precision["intermedia"]["limites"]["desviacionEstandar"]["superior"]
+    assert "equivalencia" not in doc
     print(f"{ruta.name}: válido")
 
 with tempfile.TemporaryDirectory() as carpeta:

@@ -36,6 +36,7 @@ constexpr Destino contextos[] = {
     {13, "dunnett.html"},       // "&t de Dunnett" in the grid menu
     {14, "supuestos.html"},
     {15, "grafica.html"},
+    {16, "precision.html"},     // intermediate precision and equivalence
     {19, "informe.html"},
     {20, "ventana.html"},
     {30, "menu-ayuda.html"},

@@ -197,19 +197,99 @@ QJsonObject supuestosJson(const Supuestos &s)
                          {QStringLiteral("der"), s.derRepetibilidad.valor}}}};
 }
 
+QJsonObject limitesJson(const Limites &l)
+{
+    return {{QStringLiteral("inferior"), l.inferior.valor}, {QStringLiteral("superior"), l.superior.valor}};
+}
+
+QJsonObject componenteJson(const ComponenteVarianza &c, bool conLimites)
+{
+    return {{QStringLiteral("varianza"), c.varianza.valor},
+            {QStringLiteral("desviacionEstandar"), c.desviacion.valor},
+            {QStringLiteral("der"), c.der.valor},
+            {QStringLiteral("parte"), c.parte.valor},
+            {QStringLiteral("limites"),
+             conLimites ? QJsonValue(QJsonObject{{QStringLiteral("varianza"), limitesJson(c.limitesVarianza)},
+                                                 {QStringLiteral("desviacionEstandar"), limitesJson(c.limitesDesviacion)},
+                                                 {QStringLiteral("der"), limitesJson(c.limitesDer)}})
+                        : QJsonValue()}};
+}
+
 } // namespace
 
-QJsonObject ResultadosJson(const Estudio &estudio, QChar separador)
+QJsonObject PrecisionJson(const Precision &p)
+{
+    const bool limites = !p.sinVariacionDentro;
+    QJsonObject intermedia = componenteJson(p.intermedia, limites);
+    intermedia.insert(QStringLiteral("cotaSuperior"),
+                      limites ? QJsonValue(QJsonObject{{QStringLiteral("varianza"), p.cotaVarianza.valor},
+                                                       {QStringLiteral("desviacionEstandar"), p.cotaDesviacion.valor},
+                                                       {QStringLiteral("der"), p.cotaDer.valor}})
+                              : QJsonValue());
+    return {{QStringLiteral("confianza"), 0.95},
+            {QStringLiteral("gradosLibertad"), QJsonArray{p.glFam, p.glError}},
+            {QStringLiteral("mcFam"), p.mcFam.valor},
+            {QStringLiteral("mcError"), p.mcError.valor},
+            {QStringLiteral("promedio"), p.promedio.valor},
+            {QStringLiteral("sinVariacionDentro"), p.sinVariacionDentro},
+            {QStringLiteral("sinVarianzaEntre"), p.sinVarianzaEntre},
+            {QStringLiteral("repetibilidad"), componenteJson(p.repetibilidad, limites)},
+            {QStringLiteral("entreNiveles"), componenteJson(p.entreNiveles, limites)},
+            {QStringLiteral("intermedia"), intermedia}};
+}
+
+QJsonObject EquivalenciaJson(const Equivalencia &e)
+{
+    const auto siCalculable = [&e](const QJsonValue &valor) { return e.calculable ? valor : QJsonValue(); };
+    QJsonArray pares;
+    for (const ParEquivalencia &par : e.pares)
+        pares.append(QJsonObject{{QStringLiteral("famA"), par.menor},
+                                 {QStringLiteral("famB"), par.mayor},
+                                 {QStringLiteral("diferencia"), par.diferencia.valor},
+                                 {QStringLiteral("limiteInferior"), siCalculable(par.inferior.valor)},
+                                 {QStringLiteral("limiteSuperior"), siCalculable(par.superior.valor)},
+                                 {QStringLiteral("equivalentes"), par.equivalentes},
+                                 {QStringLiteral("pInferior"), siCalculable(par.pInferior)},
+                                 {QStringLiteral("pSuperior"), siCalculable(par.pSuperior)}});
+    const QJsonValue der = e.hayDerMaxima
+                               ? QJsonValue(QJsonObject{{QStringLiteral("maxima"), e.derMaxima.valor},
+                                                        {QStringLiteral("cota"), siCalculable(e.cotaDer.valor)},
+                                                        {QStringLiteral("cumple"), e.derCumple}})
+                               : QJsonValue();
+    return {{QStringLiteral("limite"),
+             QJsonObject{{QStringLiteral("valor"), e.delta.valor},
+                         {QStringLiteral("porcentaje"), e.porcentaje ? QJsonValue(e.deltaPorcentaje.valor) : QJsonValue()}}},
+            {QStringLiteral("banda"), QJsonObject{{QStringLiteral("inferior"), e.bandaInferior.valor},
+                                                  {QStringLiteral("superior"), e.bandaSuperior.valor}}},
+            {QStringLiteral("ajuste"), e.bonferroni ? QStringLiteral("bonferroni") : QStringLiteral("ninguno")},
+            {QStringLiteral("pruebas"), e.pruebas},
+            {QStringLiteral("alfa"), e.alfa},
+            {QStringLiteral("confianza"), e.confianza},
+            {QStringLiteral("calculable"), e.calculable},
+            {QStringLiteral("t"), siCalculable(e.t.valor)},
+            {QStringLiteral("semiamplitud"), siCalculable(e.semiamplitud.valor)},
+            {QStringLiteral("pares"), pares},
+            {QStringLiteral("todosEquivalentes"), e.todosEquivalentes},
+            {QStringLiteral("derMaxima"), der},
+            {QStringLiteral("cumple"), e.cumple}};
+}
+
+QJsonObject ResultadosJson(const Estudio &estudio, QChar separador, const std::optional<CriteriosEquivalencia> &criterios)
 {
     const AnovaExacta anova = LeeAnovaExacta(estudio, separador);
     const Supuestos s = SupuestosDe(anova, estudio);
-    return {{QStringLiteral("formato"), QLatin1String(FormatoResultadosJson)},
-            {QStringLiteral("estudio"), estudioJson(estudio, s, separador)},
-            {QStringLiteral("anova"), anovaJson(s)},
-            {QStringLiteral("estadisticas"), estadisticasJson(s)},
-            {QStringLiteral("intervalos"), intervalosJson(s)},
-            {QStringLiteral("dunnett"), dunnettJson(DunnettDe(anova, 1))},
-            {QStringLiteral("supuestos"), supuestosJson(s)}};
+    const ResultadoPrecision precision = ResultadoPrecisionDe(anova, criterios);
+    QJsonObject documento{{QStringLiteral("formato"), QLatin1String(FormatoResultadosJson)},
+                          {QStringLiteral("estudio"), estudioJson(estudio, s, separador)},
+                          {QStringLiteral("anova"), anovaJson(s)},
+                          {QStringLiteral("estadisticas"), estadisticasJson(s)},
+                          {QStringLiteral("intervalos"), intervalosJson(s)},
+                          {QStringLiteral("dunnett"), dunnettJson(DunnettDe(anova, 1))},
+                          {QStringLiteral("supuestos"), supuestosJson(s)},
+                          {QStringLiteral("precision"), PrecisionJson(precision.precision)}};
+    if (precision.equivalencia)
+        documento.insert(QStringLiteral("equivalencia"), EquivalenciaJson(*precision.equivalencia));
+    return documento;
 }
 
 QJsonObject ErrorJson(const QString &mensaje)

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/estudio/Estudio.h"
+#include "core/motor/Equivalencia.h"
 
 #include <QByteArray>
 #include <QChar>
 #include <QJsonObject>
 #include <QString>
+
+#include <optional>
 
 // Every result of a study as one JSON document for other programs. The
 // names are stable; docs/resultados.schema.json describes them.
@@ -13,10 +16,16 @@
 // Name and version of the document's layout, its "formato" member.
 inline constexpr char FormatoResultadosJson[] = "tolerancia-resultados/1";
 
-// The study, its analysis of variance, statistics, intervals and checks.
-// Throws what the analysis throws (ErrorConversion, ErrorCalculo); the
-// caller has validated the counts.
-QJsonObject ResultadosJson(const Estudio &estudio, QChar separador);
+// The study, its analysis of variance, statistics, intervals, checks and
+// intermediate precision, and the equivalence of its levels when criteria
+// are given. Throws what the analysis throws (ErrorConversion,
+// ErrorCalculo); the caller has validated the counts.
+QJsonObject ResultadosJson(const Estudio &estudio, QChar separador,
+                           const std::optional<CriteriosEquivalencia> &criterios = std::nullopt);
+
+// The "precision" and "equivalencia" members.
+QJsonObject PrecisionJson(const Precision &precision);
+QJsonObject EquivalenciaJson(const Equivalencia &equivalencia);
 
 // The document of a study that could not be calculated.
 QJsonObject ErrorJson(const QString &mensaje);

@@ -101,7 +101,13 @@ QList<MarcaEje> MarcasNitidas(double minimo, double maximo, int cuantas, QChar s
     return marcas;
 }
 
-ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &resultados, QChar separador)
+BandaAceptacion BandaDe(const Equivalencia &e)
+{
+    return {e.delta, e.bandaInferior, e.bandaSuperior};
+}
+
+ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &resultados, QChar separador,
+                              const std::optional<BandaAceptacion> &banda)
 {
     const int k = resultados.k();
     const int n = StrToInt(estudio.ereplica);
@@ -121,6 +127,11 @@ ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &res
 
     double minimo = modelo.promedioGeneral.valor;
     double maximo = modelo.promedioGeneral.valor;
+    modelo.banda = banda;
+    if (banda) {
+        minimo = banda->inferior.valor;
+        maximo = banda->superior.valor;
+    }
     for (int i = 1; i <= k; ++i) {
         NivelGrafica nivel;
         nivel.etiqueta = etiquetaNivel(estudio.stgdatos.celda(i, 0), i);
@@ -169,6 +180,10 @@ QString DescripcionGrafica(const ModeloGrafica &modelo)
                            FormatoGeneral(nivel.inferior, s), FormatoGeneral(nivel.superior, s));
     }
     frases << QStringLiteral("Promedio general: %1.").arg(FormatoGeneral(modelo.promedioGeneral, s));
+    if (modelo.banda)
+        frases << QStringLiteral("Banda de aceptación, promedio general ± %1: de %2 a %3.")
+                      .arg(FormatoGeneral(modelo.banda->delta, s), FormatoGeneral(modelo.banda->inferior, s),
+                           FormatoGeneral(modelo.banda->superior, s));
     return frases.join(u' ');
 }
 
@@ -264,6 +279,8 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
     const QPen plumaPromedioGeneral = pluma(QColor(0x55, 0x55, 0x55), u * 0.1, Qt::DashLine);
     const QPen plumaIntervalo = pluma(tinta, u * 0.12);
     const QPen plumaPromedio = pluma(Qt::black, u * 0.3);
+    const QPen plumaBanda = pluma(QColor(0x00, 0x6B, 0x4F), u * 0.1, Qt::DotLine);
+    const QColor rellenoBanda(0x00, 0x9E, 0x73, 0x2A);
     const double margen = u * 0.8;
     QRectF libre = marco.adjusted(margen, margen * 0.6, -margen, -margen * 0.6);
 
@@ -330,7 +347,15 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
                             ? std::min(radio * 2.3, anchoEnjambre * columna / mayorDesplazamiento)
                             : 0.0;
 
-    // The grand mean first, so points and bars stay on top of it.
+    // The band and the grand mean first, so points and bars stay on top of them.
+    if (modelo.banda) {
+        const double arriba = std::max(area.top(), y(modelo.banda->superior.valor));
+        const double abajo = std::min(area.bottom(), y(modelo.banda->inferior.valor));
+        pintor.fillRect(QRectF(area.left(), arriba, area.width(), abajo - arriba), rellenoBanda);
+        pintor.setPen(plumaBanda);
+        pintor.drawLine(QPointF(area.left(), arriba), QPointF(area.right(), arriba));
+        pintor.drawLine(QPointF(area.left(), abajo), QPointF(area.right(), abajo));
+    }
     pintor.setPen(plumaPromedioGeneral);
     pintor.drawLine(QPointF(area.left(), y(modelo.promedioGeneral.valor)),
                     QPointF(area.right(), y(modelo.promedioGeneral.valor)));
@@ -379,20 +404,22 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
     // Legend: what each mark means, drawn with the mark itself.
     const double yl = area.bottom() + altoEtiquetas + altoLeyenda / 2;
     const QFont fuenteLeyenda = fuente(u * 0.85);
-    const QString textos[] = {
+    QStringList textos = {
         QStringLiteral("Valor de una muestra"), QStringLiteral("Promedio e intervalo del 95 %"),
         QStringLiteral("Promedio general ") + FormatoGeneral(modelo.promedioGeneral, modelo.separador)};
+    if (modelo.banda)
+        textos << QStringLiteral("Límite de aceptación ±") + FormatoGeneral(modelo.banda->delta, modelo.separador);
     const double muestra = u * 1.6, hueco = u * 0.4, separacion = u * 1.5;
     double total = 0.0;
     for (const QString &t : textos)
         total += muestra + hueco + QFontMetricsF(fuenteLeyenda).horizontalAdvance(t);
-    total += 2 * separacion;
+    total += (textos.size() - 1) * separacion;
     const double factor = std::min(1.0, area.width() / total);
     QFont ajustada = fuenteLeyenda;
     ajustada.setPixelSize(std::max(1, int(fuenteLeyenda.pixelSize() * factor)));
     pintor.setFont(ajustada);
     double x = area.center().x() - std::min(total, area.width()) / 2;
-    for (int e = 0; e < 3; ++e) {
+    for (int e = 0; e < textos.size(); ++e) {
         const double centroMuestra = x + muestra * factor / 2;
         if (e == 0) {
             estiloPunto(pintor, coloresNivel[0], u);
@@ -403,9 +430,15 @@ void dibujaGrafica(QPainter &pintor, const QRectF &marco, const ModeloGrafica &m
             pintor.drawLine(QPointF(centroMuestra, yl - u * 0.55), QPointF(centroMuestra, yl + u * 0.55));
             pintor.setPen(plumaPromedio);
             pintor.drawLine(QPointF(centroMuestra - u * 0.5, yl), QPointF(centroMuestra + u * 0.5, yl));
-        } else {
+        } else if (e == 2) {
             pintor.setPen(plumaPromedioGeneral);
             pintor.drawLine(QPointF(x, yl), QPointF(x + muestra * factor, yl));
+        } else {
+            const QRectF caja(x, yl - u * 0.45, muestra * factor, u * 0.9);
+            pintor.fillRect(caja, rellenoBanda);
+            pintor.setPen(plumaBanda);
+            pintor.drawLine(caja.topLeft(), caja.topRight());
+            pintor.drawLine(caja.bottomLeft(), caja.bottomRight());
         }
         x += (muestra + hueco) * factor;
         const double ancho = QFontMetricsF(ajustada).horizontalAdvance(textos[e]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/estudio/Estudio.h"
+#include "core/motor/Equivalencia.h"
 #include "core/motor/ResultadosAnova.h"
 
 #include <QChar>
@@ -8,10 +9,13 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 
 // The plot of a study: every value of each FAM level, the level's mean with
-// its 95 % interval, and the grand mean. The model holds everything to draw
+// its 95 % interval, the grand mean and, when an acceptance limit δ is
+// given, the band of the grand mean ± δ. The model holds everything to draw
 // and nothing of the surface it is drawn on.
 
 struct PuntoGrafica
@@ -37,6 +41,16 @@ struct MarcaEje
     QString texto;
 };
 
+// The grand mean ± δ of an equivalence limit.
+struct BandaAceptacion
+{
+    Cifra delta;
+    Cifra inferior;
+    Cifra superior;
+};
+
+BandaAceptacion BandaDe(const Equivalencia &equivalencia);
+
 struct ModeloGrafica
 {
     QString titulo;    // "FAM: …"
@@ -44,6 +58,7 @@ struct ModeloGrafica
     QString detalle;   // "Fecha: … · Analista: …"
     QList<NivelGrafica> niveles;
     Cifra promedioGeneral;
+    std::optional<BandaAceptacion> banda;
     double ejeMinimo = 0.0;    // the vertical axis' ends, on ticks
     double ejeMaximo = 1.0;
     QList<MarcaEje> marcas; // from the bottom up
@@ -51,9 +66,11 @@ struct ModeloGrafica
 };
 
 // The plot of an accepted, valid study and its analysis (the cells are
-// read with `separador`, which also writes every number shown).
+// read with `separador`, which also writes every number shown), with the
+// band when one is given; the axis then takes it in.
 // Throws ErrorConversion for a count or cell that is not a number.
-ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &resultados, QChar separador);
+ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &resultados, QChar separador,
+                              const std::optional<BandaAceptacion> &banda = std::nullopt);
 
 // "Nice" ticks (steps of 1, 2 or 5 times a power of ten) whose first and last
 // enclose [minimo, maximo], about `cuantas` of them, written with `separador`.
