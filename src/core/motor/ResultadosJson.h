@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/estudio/Estudio.h"
+#include "core/estudio/Huella.h"
+#include "core/estudio/Registro.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -13,10 +15,13 @@
 // Name and version of the document's layout, its "formato" member.
 inline constexpr char FormatoResultadosJson[] = "tolerancia-resultados/1";
 
-// The study, its analysis of variance, statistics, intervals and checks.
-// Throws what the analysis throws (ErrorConversion, ErrorCalculo); the
-// caller has validated the counts.
-QJsonObject ResultadosJson(const Estudio &estudio, QChar separador);
+// The study, its fingerprint (of the file's bytes the caller read or saved,
+// or of unsaved changes), its signatures as its register checks them, its
+// analysis of variance, statistics, intervals and checks. Throws what the
+// analysis throws (ErrorConversion, ErrorCalculo); the caller has
+// validated the counts.
+QJsonObject ResultadosJson(const Estudio &estudio, QChar separador, const Huella &huella,
+                           const QList<Firma> &firmas);
 
 // The document of a study that could not be calculated.
 QJsonObject ErrorJson(const QString &mensaje);
