@@ -41,14 +41,24 @@ void EscribeError(const QString &ruta, const QString &texto)
 bool CalculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
                     const std::function<void(const QString &)> &falla)
 {
+    return CalculaEstudioConHuella(ruta, [&calcula](const Estudio &estudio, const Huella &) { calcula(estudio); },
+                                   falla);
+}
+
+bool CalculaEstudioConHuella(const QString &ruta,
+                             const std::function<void(const Estudio &, const Huella &)> &calcula,
+                             const std::function<void(const QString &)> &falla)
+{
     try {
-        const Estudio estudio = EstudioAceptado(LeeArchivoEstudio(ruta));
+        // Read once: the fingerprint is of the very bytes calculated.
+        const QByteArray bytes = LeeBytesEstudio(ruta);
+        const Estudio estudio = EstudioAceptado(LeeEstudio(bytes));
         if (const std::optional<FalloCaptura> fallo =
                 RevisaConteos(estudio.econdicion, estudio.ereplica)) {
             falla(fallo->mensaje);
             return false;
         }
-        calcula(estudio);
+        calcula(estudio, HuellaDe(bytes));
         return true;
     } catch (const ErrorTolerancia &error) {
         falla(error.texto());

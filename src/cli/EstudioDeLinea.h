@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/estudio/Estudio.h"
+#include "core/estudio/Huella.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -39,6 +40,12 @@ void EscribeError(const QString &ruta, const QString &texto);
 // whether the study was calculated.
 bool CalculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
                     const std::function<void(const QString &)> &falla);
+
+// The same, handing `calcula` also the fingerprint of the file's bytes the
+// study was read from.
+bool CalculaEstudioConHuella(const QString &ruta,
+                             const std::function<void(const Estudio &, const Huella &)> &calcula,
+                             const std::function<void(const QString &)> &falla);
 
 // The same, with the error line on the error output after what the
 // standard output already holds; the exit code, 0 or 1.

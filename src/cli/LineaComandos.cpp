@@ -3,6 +3,7 @@
 #include "EstudioDeLinea.h"
 #include "LineaGrafica.h"
 #include "PaginaPdf.h"
+#include "core/estudio/ArchivoRegistro.h"
 #include "core/estudio/ArchivosSistema.h"
 #include "core/informe/Informe.h"
 #include "core/informe/TextoDunnett.h"
@@ -69,13 +70,14 @@ int supuestos(const QString &ruta)
     }, QStringLiteral("No se pudieron escribir los supuestos en la salida estándar: %1"));
 }
 
-// Every result as one JSON document; a study that cannot be calculated
-// gives a document with its message in "error".
+// Every result as one JSON document, with the file's fingerprint and the
+// signatures its register holds; a study that cannot be calculated gives a
+// document with its message in "error".
 int json(const QString &ruta)
 {
     QJsonObject documento;
-    const bool hecho = CalculaEstudio(ruta, [&documento](const Estudio &estudio) {
-        documento = ResultadosJson(estudio, SeparadorDecimal());
+    const bool hecho = CalculaEstudioConHuella(ruta, [&documento, &ruta](const Estudio &estudio, const Huella &huella) {
+        documento = ResultadosJson(estudio, SeparadorDecimal(), huella, VerificaRegistroDe(ruta, huella).firmas);
     }, [&documento, &ruta](const QString &mensaje) {
         documento = ErrorJson(mensaje);
         EscribeError(ruta, mensaje);

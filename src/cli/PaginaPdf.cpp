@@ -1,9 +1,11 @@
 #include "PaginaPdf.h"
 
 #include "EstudioDeLinea.h"
+#include "core/estudio/ArchivoRegistro.h"
 #include "core/estudio/ArchivosSistema.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
+#include "core/paginas/Hoja.h"
 #include "core/paginas/PaginasImpresora.h"
 #include "gui/LienzoImpresora.h"
 
@@ -51,7 +53,8 @@ std::optional<OrdenPdf> LeeOrden(int argc, char **argv)
 // The page as the print run draws it, at the resolution of its layout, as
 // the bytes of a PDF document. Drawn in memory, so that nothing is written
 // until the page is whole.
-QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const ResultadosAnova &resultados)
+QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const ResultadosAnova &resultados,
+                     const QStringList &margen)
 {
     QBuffer documento;
     documento.open(QIODevice::WriteOnly);
@@ -64,18 +67,22 @@ QByteArray DibujaPdf(const OrdenPdf &orden, const Estudio &estudio, const Result
                                       QPageLayout::Millimeter));
         pdf.setCreator(QStringLiteral("Tolerancia del Método"));
         LienzoImpresora lienzo(pdf);
-        DibujaPagina(paginas, lienzo, estudio, orden.resultados, resultados);
+        DibujaPagina(paginas, lienzo, estudio, orden.resultados, resultados, margen);
     }
     return documento.data();
 }
 
+// The page carries the file's fingerprint and the valid signatures of its
+// register in its margin.
 int Ejecuta(const OrdenPdf &orden)
 {
-    return CalculaEstudioOFalla(orden.archivo, [&orden](const Estudio &estudio) {
+    const bool hecho = CalculaEstudioConHuella(orden.archivo, [&orden](const Estudio &estudio, const Huella &huella) {
         const ResultadosAnova resultados =
             orden.resultados ? CalculaAnova(estudio, SeparadorDecimal()) : ResultadosAnova();
-        EscribeArchivo(orden.salida, DibujaPdf(orden, estudio, resultados));
-    });
+        const QStringList margen = LineasMargen(huella, VerificaRegistroDe(orden.archivo, huella).firmas);
+        EscribeArchivo(orden.salida, DibujaPdf(orden, estudio, resultados, margen));
+    }, [&orden](const QString &mensaje) { EscribeError(orden.archivo, mensaje); });
+    return hecho ? 0 : 1;
 }
 
 } // namespace

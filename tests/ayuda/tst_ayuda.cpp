@@ -345,9 +345,10 @@ private slots:
         ayuda = ayuda.simplified();
 
         const QRegularExpression orden(QStringLiteral(
-            "(\\bError(?:Archivo|Calculo|Conversion|Impresion|Tolerancia)\\s*\\("
+            "(\\bError(?:Archivo|Calculo|Conversion|Impresion|Registro|Tolerancia)\\s*\\("
             "|compruebaSalida\\s*\\([^,;]*,|\\bmensaje\\s*\\(|Fallo\\w*\\s*\\{"
-            "|escribeError\\s*\\([^,;]*,|escribe\\s*\\(\\s*stderr\\s*,|revisaConteo\\s*\\(|pregunta\\s*\\()"));
+            "|escribeError\\s*\\([^,;]*,|escribe\\s*\\(\\s*stderr\\s*,|revisaConteo\\s*\\(|pregunta\\s*\\("
+            "|\\bAvisoRegistro\\s*\\{)"));
         const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\"(\\s*\"((?:[^\"\\\\]|\\\\.)*)\")*"));
         int mensajes = 0;
         QDirIterator fuentes(QStringLiteral(TOLERANCIA_FUENTES "/src"), {u"*.cpp"_s}, QDir::Files,

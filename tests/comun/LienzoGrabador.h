@@ -115,7 +115,8 @@ private:
 };
 
 // The four pages by number: laser information and results, then ink-jet.
-inline void ImprimePagina(int pagina, Lienzo &lienzo, const Estudio &estudio, const ResultadosAnova &resultados)
+inline void ImprimePagina(int pagina, Lienzo &lienzo, const Estudio &estudio, const ResultadosAnova &resultados,
+                          const QStringList &margen)
 {
-    DibujaPagina(pagina < 2 ? PaginasDeLaser : PaginasDeTinta, lienzo, estudio, pagina % 2 == 1, resultados);
+    DibujaPagina(pagina < 2 ? PaginasDeLaser : PaginasDeTinta, lienzo, estudio, pagina % 2 == 1, resultados, margen);
 }

@@ -338,7 +338,7 @@ private slots:
     void documentoJson()
     {
         const Estudio estudio = estudioDe(ejemploTrabajado);
-        const QJsonObject documento = ResultadosJson(estudio, u'.', criteriosDe(u"1.5%"_s, u"3"_s, true));
+        const QJsonObject documento = ResultadosJson(estudio, u'.', Huella{}, {}, criteriosDe(u"1.5%"_s, u"3"_s, true));
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(u"documento.json"_s);
         QFile archivo(ruta);
@@ -365,7 +365,7 @@ private slots:
         QVERIFY(e[u"derMaxima"_s][u"cumple"_s].toBool());
         QVERIFY(documento[u"precision"_s][u"intermedia"_s][u"cotaSuperior"_s].isObject());
         // Without criteria, no equivalence.
-        QVERIFY(!ResultadosJson(estudio, u'.').contains(u"equivalencia"_s));
+        QVERIFY(!ResultadosJson(estudio, u'.', Huella{}, {}).contains(u"equivalencia"_s));
     }
 };
 

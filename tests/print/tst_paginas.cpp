@@ -4,9 +4,11 @@
 #include "LienzoGrabador.h"
 
 #include "core/motor/Errores.h"
+#include "core/paginas/Hoja.h"
 #include "core/motor/Pares.h"
 
 #include <QTest>
+#include <climits>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +19,14 @@ namespace {
 constexpr int W = 4801;
 
 const QString carpetaCasos = QStringLiteral(TOLERANCIA_FUENTES "/tests/print/casos/");
+
+// A margin as full as LineasMargen makes it: the fingerprint, two
+// signatures and the count of those left out.
+const QStringList margen{
+    u"Huella del estudio (SHA-256): 9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08 · Tolerancia del Método 3.1"_s,
+    u"Firma: Realizado por Ana Núñez (anunez), 2026-03-04 15:20:11 UTC"_s,
+    u"Firma: Revisado por Luis Ríos (lrios), 2026-03-06 08:30:00 UTC"_s,
+    u"Y 2 firmas válidas más en el registro de cambios."_s};
 
 // Every figure holds a number of its own, so each printed one tells where
 // it came from: the table and the totals 1000 and up, the means of FAM i
@@ -101,7 +111,7 @@ private slots:
             estudio.stgdatos.ponCelda(0, 2, u"Muestra\u00852"_s);
         }
         LienzoGrabador lienzo(dpi, W);
-        ImprimePagina(pagina, lienzo, estudio, resultados);
+        ImprimePagina(pagina, lienzo, estudio, resultados, margen);
         QCOMPARE(lienzo.trabajos.size(), 1);
         QVERIFY(lienzo.trabajos[0].terminado);
         QCOMPARE(lienzo.fueraDeTrabajo, 0);
@@ -111,6 +121,42 @@ private slots:
         QStringList esperado = QString::fromUtf8(f.readAll()).split(u'\n');
         esperado.removeLast();
         QCOMPARE(lienzo.trabajos[0].volcado(), esperado);
+        // The margin's lines end above the header, with room to spare for
+        // a real font's descent.
+        int finMargen = 0, encabezado = INT_MAX;
+        for (const auto &t : lienzo.trabajos[0].textos)
+            if (t.puntos == 8)
+                finMargen = std::max(finMargen, t.y + 8 * dpi / 72 * 5 / 4);
+            else
+                encabezado = std::min(encabezado, t.y);
+        QVERIFY(finMargen < encabezado);
+    }
+
+    // The margin: the fingerprint line first, then the valid signatures
+    // (none while the study has unsaved changes), no more than four lines.
+    void lineasMargen()
+    {
+        const auto firma = [](Significado significado, const QString &nombre, EstadoFirma estado) {
+            EntradaRegistro e;
+            e.significado = significado;
+            e.firmante = nombre;
+            e.contexto = {u"2026-03-04T15:20:11Z"_s, u"2026-03-04T09:20:11-06:00"_s, {u"anunez"_s, u"Ana Núñez"_s}, u"3.1"_s};
+            return Firma{e, estado};
+        };
+        const Huella huella{u"9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08"_s};
+        const QList<Firma> firmas{firma(Significado::realizado, u"Ana Núñez"_s, EstadoFirma::valida),
+                                  firma(Significado::revisado, u"Luis Ríos"_s, EstadoFirma::estudioCambiado),
+                                  firma(Significado::aprobado, u"Eva Sol"_s, EstadoFirma::valida)};
+        QCOMPARE(LineasMargen(huella, firmas),
+                 (QStringList{LineaHuella(huella), u"Firma: Realizado por Ana Núñez (anunez), 2026-03-04 15:20:11 UTC"_s,
+                              u"Firma: Aprobado por Eva Sol (anunez), 2026-03-04 15:20:11 UTC"_s}));
+        QCOMPARE(LineasMargen(Huella{}, firmas), QStringList{LineaHuella(Huella{})});
+        const QList<Firma> cinco(5, firmas[0]);
+        const QStringList lineas = LineasMargen(huella, cinco);
+        QCOMPARE(lineas.size(), 4);
+        QCOMPARE(lineas[2], lineas[1]);
+        QCOMPARE(lineas[3], u"Y 3 firmas válidas más en el registro de cambios."_s);
+        QCOMPARE(LineasMargen(huella, cinco.first(3)).size(), 4);
     }
 
     void famNoEntero_data()
@@ -132,12 +178,12 @@ private slots:
         Estudio estudio = estudioDe(2, 3);
         estudio.econdicion = QStringLiteral("2,5");
         LienzoGrabador lienzo(600, W);
-        QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01)));
+        QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01), margen));
         QCOMPARE(lienzo.trabajos.size(), 1);
         QVERIFY(lienzo.trabajos[0].abortado && !lienzo.trabajos[0].terminado);
         QCOMPARE(lienzo.trabajos[0].textos.last().texto, ultimoTexto);
 
-        ImprimePagina(pagina, lienzo, estudioDe(2, 3), resultadosDe(0.01));
+        ImprimePagina(pagina, lienzo, estudioDe(2, 3), resultadosDe(0.01), margen);
         QCOMPARE(lienzo.trabajos.size(), 2);
         QVERIFY(lienzo.trabajos[1].terminado);
         QCOMPARE(lienzo.fueraDeTrabajo, 0);
@@ -159,7 +205,7 @@ private slots:
         estudio.econdicion = condicion;
         LienzoGrabador lienzo(600, W);
         for (int pagina = 0; pagina < 4; ++pagina)
-            ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01));
+            ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01), margen);
         QCOMPARE(lienzo.trabajos.size(), 4);
         for (const auto &trabajo : lienzo.trabajos) {
             QVERIFY(trabajo.terminado);

@@ -5,6 +5,7 @@
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Errores.h"
+#include "core/paginas/Hoja.h"
 #include "core/paginas/PaginasLaser.h"
 #include "gui/LienzoImpresora.h"
 
@@ -88,8 +89,8 @@ private slots:
         Estudio estudio = EstudioAceptado(LeeArchivoEstudio(archivoEjemploTrabajado));
         Estudio roto = estudio;
         roto.econdicion = QStringLiteral("tres");
-        QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto));
-        QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio));
+        QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto, {}));
+        QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio, {}));
         QCOMPARE(paginasDe(ruta), 1);
         QVERIFY(salidaDe("pdftotext", {ruta, "-"}).contains(QStringLiteral("Muestra 4")));
     }
@@ -124,7 +125,7 @@ private slots:
 
         const Estudio leido = EstudioAceptado(LeeArchivoEstudio(estudio));
         LienzoGrabador grabador(pagina < 2 ? 600 : 300, 4800);
-        ImprimePagina(pagina, grabador, leido, CalculaAnova(leido, u'.'));
+        ImprimePagina(pagina, grabador, leido, CalculaAnova(leido, u'.'), LineasMargen(HuellaDe(contenido(estudio)), {}));
         QString esperado;
         for (const auto &t : grabador.trabajos.first().textos)
             esperado += t.texto + u' ';
@@ -133,7 +134,10 @@ private slots:
             lista.sort();
             return lista;
         };
-        QCOMPARE(palabras(salidaDe("pdftotext", {pdf, "-"})), palabras(esperado));
+        const QString texto = salidaDe("pdftotext", {pdf, "-"});
+        QCOMPARE(palabras(texto), palabras(esperado));
+        // Its margin carries the study's SHA-256, as sha256sum gives it.
+        QVERIFY(texto.contains(salidaDe("sha256sum", {estudio}).section(u' ', 0, 0)));
     }
 
     void uso_data()

@@ -1,7 +1,11 @@
 """Runs `tolerancia --json` on every shipped example and on refused studies,
 reads the output with a strict parser, validates it against the schema and
 recomputes the figures that need no distribution with exact fractions: the
-rational ones must be the doubles nearest their exact values."""
+rational ones must be the doubles nearest their exact values. The study's
+fingerprint must be hashlib's SHA-256 of the file, and a signature written
+into a register beside it (by its documented layout) must be listed, valid
+until the study changes."""
+import hashlib
 import json
 import math
 import subprocess
@@ -69,6 +73,8 @@ rutas = sorted(ejemplos.glob("*.w1e"))
 assert len(rutas) >= 5, rutas
 for ruta in rutas:
     doc, _ = documento(ruta, 0)
+    assert doc["huella"]["sha256"] == hashlib.sha256(ruta.read_bytes()).hexdigest(), ruta
+    assert doc["huella"]["sinGuardar"] is False and doc["firmas"] == [], ruta
     niveles = doc["estudio"]["niveles"]
     # Exact values of the typed decimals, independent of the program.
     x = [[Fraction(t.strip()) for t in n["textos"]] for n in niveles]
@@ -152,6 +158,30 @@ with tempfile.TemporaryDirectory() as carpeta:
     assert grubbs[0]["muestraSospechosa"] == 3
     cerca(grubbs[0]["maximo"]["g"], 2 / math.sqrt(3), 1e-15)
     print("empate de Grubbs: válido")
+
+    # A signature in a register beside the study, chained by hand: valid
+    # while the study is the one signed.
+    firmado = Path(carpeta) / "firmado.w1e"
+    firmado.write_bytes(rutas[0].read_bytes())
+    sha = hashlib.sha256(firmado.read_bytes()).hexdigest()
+    quien = {"utc": "2026-03-06T08:30:00Z", "local": "2026-03-06T02:30:00-06:00", "cuenta": "lrios",
+             "nombreCompleto": "Luis Ríos", "version": "3.1"}
+    anterior, registro = "0" * 64, b""
+    for entrada in ({"tipo": "creado", "formato": "tolerancia-registro/1", "archivo": firmado.name, "sha256": sha},
+                    {"tipo": "firmado", "sha256": sha, "firmante": "Luis Ríos", "significado": "aprobado"}):
+        linea = json.dumps(dict(quien, anterior=anterior, **entrada), ensure_ascii=False).encode()
+        registro += linea + b"\n"
+        anterior = hashlib.sha256(linea).hexdigest()
+    Path(str(firmado) + ".registro").write_bytes(registro)
+    doc, _ = documento(firmado, 0)
+    firma = dict(quien, firmante="Luis Ríos", significado="aprobado", sha256=sha, valida=True, estado="valida")
+    del firma["version"]
+    assert doc["firmas"] == [firma], doc["firmas"]
+    firmado.write_bytes(rutas[1].read_bytes())
+    doc, _ = documento(firmado, 0)
+    assert doc["huella"]["sha256"] == hashlib.sha256(rutas[1].read_bytes()).hexdigest()
+    assert doc["firmas"] == [dict(firma, valida=False, estado="estudioCambiado")], doc["firmas"]
+    print("estudio firmado: válido")
 
     malo = Path(carpeta) / "k6.w1e"
     malo.write_bytes(b"Equipo\r\nM\xe9todo\r\nAna\r\nhoy\r\n6\r\n2\r\n")

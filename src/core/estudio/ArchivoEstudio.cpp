@@ -148,7 +148,7 @@ QByteArray EscribeEstudio(const Estudio &estudio)
     return salida;
 }
 
-ArchivoEstudio LeeArchivoEstudio(const QString &ruta)
+QByteArray LeeBytesEstudio(const QString &ruta)
 {
     // Opening a pipe waits for a writer, and a device may never end: only
     // a regular file can be a study.
@@ -164,11 +164,18 @@ ArchivoEstudio LeeArchivoEstudio(const QString &ruta)
     if (archivo.error() != QFileDevice::NoError)
         throw ErrorArchivo(QStringLiteral("No se puede leer el archivo «%1»: %2")
                                .arg(ruta, TextoSistema(archivo.errorString())));
-    if (bytes.size() > MaxBytesArchivo && !bytes.contains(FinDeTexto))
+    // Refused even when a Ctrl+Z ends its data early: what was read would
+    // not be the whole file, and the study's fingerprint is of the whole file.
+    if (bytes.size() > MaxBytesArchivo)
         throw ErrorArchivo(QStringLiteral("El archivo «%1» es demasiado grande para ser un "
                                           "estudio (más de %2 MiB).")
                                .arg(ruta, QString::number(MaxBytesArchivo / (1024 * 1024))));
-    return LeeEstudio(bytes);
+    return bytes;
+}
+
+ArchivoEstudio LeeArchivoEstudio(const QString &ruta)
+{
+    return LeeEstudio(LeeBytesEstudio(ruta));
 }
 
 void GuardaArchivoEstudio(const QString &ruta, const Estudio &estudio)

@@ -38,6 +38,8 @@ QByteArray EscribeEstudio(const Estudio &estudio);
 // File access around the two above; errors throw ErrorArchivo. Reading
 // refuses anything but a regular file (a pipe would never answer); saving
 // goes through a temporary file, so a failed save leaves the old file whole.
+// The file's bytes, as the reader takes them (what its fingerprint is of).
+QByteArray LeeBytesEstudio(const QString &ruta);
 ArchivoEstudio LeeArchivoEstudio(const QString &ruta);
 void GuardaArchivoEstudio(const QString &ruta, const Estudio &estudio);
 

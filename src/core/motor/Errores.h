@@ -40,6 +40,14 @@ public:
     using ErrorTolerancia::ErrorTolerancia;
 };
 
+// An entry the study's register refuses: a signature or a reason that
+// cannot be recorded as given.
+class ErrorRegistro : public ErrorTolerancia
+{
+public:
+    using ErrorTolerancia::ErrorTolerancia;
+};
+
 // Runs a calculation that uses a library (Boost.Math): a failure of the
 // library, which comes with its own English text, becomes the program's
 // calculation error ("Existió un error de cálculo, verificar valores de

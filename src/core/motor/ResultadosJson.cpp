@@ -215,6 +215,36 @@ QJsonObject componenteJson(const ComponenteVarianza &c, bool conLimites)
                         : QJsonValue()}};
 }
 
+QJsonArray firmasJson(const QList<Firma> &firmas)
+{
+    QJsonArray lista;
+    for (const Firma &f : firmas) {
+        const EntradaRegistro &e = f.entrada;
+        QString estado;
+        switch (f.estado) {
+        case EstadoFirma::valida:
+            estado = QStringLiteral("valida");
+            break;
+        case EstadoFirma::estudioCambiado:
+            estado = QStringLiteral("estudioCambiado");
+            break;
+        case EstadoFirma::registroModificado:
+            estado = QStringLiteral("registroModificado");
+            break;
+        }
+        lista.append(QJsonObject{{QStringLiteral("firmante"), e.firmante},
+                                 {QStringLiteral("significado"), ClaveSignificado(e.significado)},
+                                 {QStringLiteral("cuenta"), e.contexto.autor.cuenta},
+                                 {QStringLiteral("nombreCompleto"), e.contexto.autor.nombreCompleto},
+                                 {QStringLiteral("utc"), e.contexto.utc},
+                                 {QStringLiteral("local"), e.contexto.local},
+                                 {QStringLiteral("sha256"), e.sha256},
+                                 {QStringLiteral("valida"), f.valida()},
+                                 {QStringLiteral("estado"), estado}});
+    }
+    return lista;
+}
+
 } // namespace
 
 QJsonObject PrecisionJson(const Precision &p)
@@ -274,12 +304,15 @@ QJsonObject EquivalenciaJson(const Equivalencia &e)
             {QStringLiteral("cumple"), e.cumple}};
 }
 
-QJsonObject ResultadosJson(const Estudio &estudio, QChar separador, const std::optional<CriteriosEquivalencia> &criterios)
+QJsonObject ResultadosJson(const Estudio &estudio, QChar separador, const Huella &huella,
+                           const QList<Firma> &firmas, const std::optional<CriteriosEquivalencia> &criterios)
 {
     const AnovaExacta anova = LeeAnovaExacta(estudio, separador);
     const Supuestos s = SupuestosDe(anova, estudio);
     const ResultadoPrecision precision = ResultadoPrecisionDe(anova, criterios);
     QJsonObject documento{{QStringLiteral("formato"), QLatin1String(FormatoResultadosJson)},
+                          {QStringLiteral("huella"), HuellaJson(huella)},
+                          {QStringLiteral("firmas"), firmasJson(firmas)},
                           {QStringLiteral("estudio"), estudioJson(estudio, s, separador)},
                           {QStringLiteral("anova"), anovaJson(s)},
                           {QStringLiteral("estadisticas"), estadisticasJson(s)},

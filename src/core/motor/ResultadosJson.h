@@ -2,6 +2,8 @@
 
 #include "core/estudio/Estudio.h"
 #include "core/motor/Equivalencia.h"
+#include "core/estudio/Huella.h"
+#include "core/estudio/Registro.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -16,11 +18,14 @@
 // Name and version of the document's layout, its "formato" member.
 inline constexpr char FormatoResultadosJson[] = "tolerancia-resultados/1";
 
-// The study, its analysis of variance, statistics, intervals, checks and
-// intermediate precision, and the equivalence of its levels when criteria
-// are given. Throws what the analysis throws (ErrorConversion,
-// ErrorCalculo); the caller has validated the counts.
-QJsonObject ResultadosJson(const Estudio &estudio, QChar separador,
+// The study, its fingerprint (of the file's bytes the caller read or saved,
+// or of unsaved changes), its signatures as its register checks them, its
+// analysis of variance, statistics, intervals, checks and intermediate
+// precision, and the equivalence of its levels when criteria are given.
+// Throws what the analysis throws (ErrorConversion, ErrorCalculo); the
+// caller has validated the counts.
+QJsonObject ResultadosJson(const Estudio &estudio, QChar separador, const Huella &huella,
+                           const QList<Firma> &firmas,
                            const std::optional<CriteriosEquivalencia> &criterios = std::nullopt);
 
 // The "precision" and "equivalencia" members.

@@ -9,11 +9,15 @@
 
 namespace {
 const QString fuentePagina = QStringLiteral("ARIAL");
+// Points of the margin's lines.
+constexpr int tamanoMargen = 8;
+constexpr int maxLineasMargen = 4;
 }
 
 Hoja::Hoja(Lienzo &lienzo, int tamanoEncabezado, int tamanoTexto,
            const std::array<QString, 4> &encabezado, int primeraLinea)
-    : m_lienzo(lienzo), m_tamanoEncabezado(tamanoEncabezado), m_tamanoTexto(tamanoTexto)
+    : m_lienzo(lienzo), m_tamanoEncabezado(tamanoEncabezado), m_tamanoTexto(tamanoTexto),
+      m_primeraLinea(primeraLinea)
 {
     m_lienzo.iniciaTrabajo();
     m_lienzo.ponFuente(fuentePagina, m_tamanoEncabezado);
@@ -64,6 +68,43 @@ void Hoja::regla(int y)
 {
     m_lienzo.mueveA(0, y);
     m_lienzo.lineaA(m_lienzo.anchoPagina(), y);
+}
+
+void Hoja::margen(const QStringList &lineas)
+{
+    if (lineas.isEmpty())
+        return;
+    m_lienzo.ponFuente(fuentePagina, tamanoMargen);
+    // One and a quarter of the font's height apart: four lines take less
+    // than the four header lines of the laser layout's top (five ink-jet).
+    const int alto = std::abs(m_lienzo.alturaFuente());
+    const int paso = alto + alto / 4;
+    for (int i = 0; i < lineas.size(); ++i)
+        m_lienzo.escribe(0, i * paso, TextoVisible(lineas[i]));
+}
+
+QStringList LineasMargen(const Huella &huella, const QList<Firma> &firmas)
+{
+    QStringList lineas{LineaHuella(huella)};
+    if (huella.sinGuardar())
+        return lineas;
+    QStringList validas;
+    for (const Firma &firma : firmas) {
+        if (!firma.valida())
+            continue;
+        QString utc = firma.entrada.contexto.utc;
+        utc.replace(u'T', u' ').replace(u'Z', QStringLiteral(" UTC"));
+        validas << QStringLiteral("Firma: %1 %2 (%3), %4")
+                       .arg(TextoSignificado(firma.entrada.significado), firma.entrada.firmante,
+                            firma.entrada.contexto.autor.cuenta, utc);
+    }
+    if (validas.size() >= maxLineasMargen) {
+        const qsizetype caben = maxLineasMargen - 2;
+        lineas << validas.first(caben)
+               << QStringLiteral("Y %1 firmas válidas más en el registro de cambios.").arg(validas.size() - caben);
+        return lineas;
+    }
+    return lineas << validas;
 }
 
 void UnTrabajo(Lienzo &lienzo, const std::function<void()> &pagina)

@@ -3,9 +3,12 @@
 #include "core/paginas/Lienzo.h"
 
 #include "core/estudio/Estudio.h"
+#include "core/estudio/Huella.h"
+#include "core/estudio/Registro.h"
 #include "core/motor/ResultadosAnova.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -38,14 +41,26 @@ public:
     void numero(int columnas, int lineas, double valor);
     // A rule across the printable width at y pixels.
     void regla(int y);
+    // The lines of the top margin, from the top of the printable area down,
+    // in a small font, above the header and clear of it: no more than
+    // LineasMargen gives. Drawn last, so nothing else on the page moves.
+    void margen(const QStringList &lineas);
 
 private:
     Lienzo &m_lienzo;
     int m_tamanoEncabezado;
     int m_tamanoTexto;
+    int m_primeraLinea;
     int m_renglon = 0;
     int m_columna = 0;
 };
+
+// The top margin of a page: the study's fingerprint line, then the line of
+// each valid signature ("Firma: Aprobado por Ana Núñez (anunez),
+// 2026-03-04 15:20:11 UTC"), none while the study has unsaved changes. At
+// most four lines, which both layouts hold above their header: beyond
+// that the last line counts the signatures left out.
+QStringList LineasMargen(const Huella &huella, const QList<Firma> &firmas);
 
 // Runs one page as one print job: the page routine begins the job (through
 // its Hoja); the job is ended when the routine finishes and dropped when it

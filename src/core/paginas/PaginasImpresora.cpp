@@ -7,10 +7,10 @@ const PaginasImpresora PaginasDeLaser{ImprimeInformacionLaser, ImprimeTolerancia
 const PaginasImpresora PaginasDeTinta{ImprimeInformacionDeskJet, ImprimeToleranciaDeskJet, ResolucionDeskJet};
 
 void DibujaPagina(const PaginasImpresora &paginas, Lienzo &lienzo, const Estudio &estudio,
-                  bool resultados, const ResultadosAnova &calculo)
+                  bool resultados, const ResultadosAnova &calculo, const QStringList &margen)
 {
     if (resultados)
-        paginas.tolerancia(lienzo, estudio, calculo);
+        paginas.tolerancia(lienzo, estudio, calculo, margen);
     else
-        paginas.informacion(lienzo, estudio);
+        paginas.informacion(lienzo, estudio, margen);
 }

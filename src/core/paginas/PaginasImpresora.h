@@ -5,13 +5,15 @@
 #include "core/estudio/Estudio.h"
 #include "core/motor/ResultadosAnova.h"
 
+#include <QStringList>
+
 // The page routines of one printer kind, and the resolution its layout was
 // drawn for: positions are printer pixels, so a page only keeps its
 // proportions at that resolution.
 struct PaginasImpresora
 {
-    void (*informacion)(Lienzo &, const Estudio &);
-    void (*tolerancia)(Lienzo &, const Estudio &, ResultadosAnova);
+    void (*informacion)(Lienzo &, const Estudio &, const QStringList &);
+    void (*tolerancia)(Lienzo &, const Estudio &, ResultadosAnova, const QStringList &);
     int resolucion;
 };
 
@@ -19,6 +21,7 @@ extern const PaginasImpresora PaginasDeLaser;
 extern const PaginasImpresora PaginasDeTinta;
 
 // Draws the results page from `calculo` when `resultados` is set, the
-// general-information page otherwise, as one print job.
+// general-information page otherwise, as one print job, with `margen` in
+// its top margin (LineasMargen; nothing when empty).
 void DibujaPagina(const PaginasImpresora &paginas, Lienzo &lienzo, const Estudio &estudio,
-                  bool resultados, const ResultadosAnova &calculo);
+                  bool resultados, const ResultadosAnova &calculo, const QStringList &margen = {});

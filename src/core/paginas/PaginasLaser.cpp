@@ -32,7 +32,7 @@ Hoja EncabezadoLaser(Lienzo &lienzo)
 
 } // namespace
 
-void ImprimeInformacionLaser(Lienzo &lienzo, const Estudio &estudio)
+void ImprimeInformacionLaser(Lienzo &lienzo, const Estudio &estudio, const QStringList &lineasMargen)
 {
     UnTrabajo(lienzo, [&] {
         Hoja hoja = EncabezadoLaser(lienzo);
@@ -44,10 +44,12 @@ void ImprimeInformacionLaser(Lienzo &lienzo, const Estudio &estudio)
             hoja.escribe(margen, lineas[i], informacion[i]);
         ImprimeRejilla(hoja, estudio, margen, 46, 27);
         Cierre(hoja, 56);
+        hoja.margen(lineasMargen);
     });
 }
 
-void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados)
+void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados,
+                         const QStringList &lineasMargen)
 {
     const ResultadosAnova &r = resultados;
     UnTrabajo(lienzo, [&] {
@@ -114,5 +116,6 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAn
         hoja.escribe(margen, 53, TextoPagina::numeroMuestras + u' ' + estudio.ereplica);
         hoja.escribe(margen, 54, TextoPagina::fecha + estudio.efecha);
         Cierre(hoja, 57);
+        hoja.margen(lineasMargen);
     });
 }

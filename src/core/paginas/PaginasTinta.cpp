@@ -20,7 +20,7 @@ Hoja EncabezadoDeskJet(Lienzo &lienzo)
 
 } // namespace
 
-void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio)
+void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio, const QStringList &lineasMargen)
 {
     UnTrabajo(lienzo, [&] {
         Hoja hoja = EncabezadoDeskJet(lienzo);
@@ -33,10 +33,12 @@ void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio)
         ImprimeRejilla(hoja, estudio, margen, 26, 25);
         // Five lines below the last grid line, whatever the number of samples.
         PieDePagina(hoja, 29 + estudio.stgdatos.filas(), TextoPagina::version31);
+        hoja.margen(lineasMargen);
     });
 }
 
-void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados)
+void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados,
+                         const QStringList &lineasMargen)
 {
     const ResultadosAnova &r = resultados;
     UnTrabajo(lienzo, [&] {
@@ -112,5 +114,6 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, Resultados
         hoja.escribe(margen, estudioBase + 5, TextoPagina::analista + estudio.eanalista);
         hoja.escribe(margen, estudioBase + 7, TextoPagina::fecha + estudio.efecha);
         PieDePagina(hoja, estudioBase + 11, TextoPagina::version30);
+        hoja.margen(lineasMargen);
     });
 }
