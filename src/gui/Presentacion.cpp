@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 QPixmap FiguraProducto(const QSize &tamano)
 {
@@ -67,32 +66,34 @@ Presentacion::Presentacion(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(500, 421);
 
+    // Everything is placed by hand: a layout would measure the texts, and so
+    // load the fonts, before the window could first appear.
     auto *Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(2);
-    auto *fondo = new QVBoxLayout(this);
-    fondo->setContentsMargins(0, 0, 0, 0);
-    fondo->addWidget(Panel1);
+    Panel1->setGeometry(rect());
 
-    auto *producto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), Panel1);
+    auto *producto = m_producto = new QLabel(Panel1);
     producto->setObjectName(QStringLiteral("ProductName"));
     QFont script(QStringLiteral("Matura MT Script Capitals"));
     script.setStyleHint(QFont::Cursive);
     script.setPixelSize(27);
     script.setBold(true);
     producto->setFont(script);
-    producto->setStyleSheet(QStringLiteral("color: navy;"));
+    QPalette navy = producto->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    producto->setPalette(navy);
     producto->setAlignment(Qt::AlignCenter);
+    producto->setGeometry(11, 11, 478, 49);
 
-    auto *marco = new QLabel(Panel1);
+    auto *marco = m_marco = new QLabel(Panel1);
     marco->setObjectName(QStringLiteral("ProgramIcon"));
     marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    marco->setFixedSize(377, 289);
+    marco->setGeometry(61, 66, 377, 289);
     marco->setPixmap(FiguraProducto(marco->contentsRect().size()));
-    marco->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
 
-    auto *calidad = new QLabel(QStringLiteral("Control de Calidad"), Panel1);
+    auto *calidad = m_calidad = new QLabel(Panel1);
     calidad->setObjectName(QStringLiteral("Copyright"));
     QFont times(QStringLiteral("Times New Roman"));
     times.setStyleHint(QFont::Serif);
@@ -101,11 +102,7 @@ Presentacion::Presentacion(QWidget *parent)
     times.setItalic(true);
     calidad->setFont(times);
     calidad->setAlignment(Qt::AlignCenter);
-
-    auto *columna = new QVBoxLayout(Panel1);
-    columna->addWidget(producto);
-    columna->addWidget(marco, 0, Qt::AlignHCenter);
-    columna->addWidget(calidad);
+    calidad->setGeometry(11, 361, 478, 49);
 
     if (const QScreen *pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().center() - rect().center());
@@ -115,4 +112,21 @@ Presentacion::Presentacion(QWidget *parent)
     reloj->setInterval(3000);
     reloj->setSingleShot(true);
     connect(reloj, &QTimer::timeout, this, &Presentacion::close);
+}
+
+void Presentacion::showEvent(QShowEvent *evento)
+{
+    QWidget::showEvent(evento);
+    // The texts, and what a screen reader is told of them, are given as soon
+    // as the window is up and before it is first painted: telling the screen
+    // reader starts the accessibility bus, which need not delay the window.
+    if (m_producto->text().isEmpty())
+        QMetaObject::invokeMethod(this, &Presentacion::ponTextos, Qt::QueuedConnection);
+}
+
+void Presentacion::ponTextos()
+{
+    m_producto->setText(QStringLiteral("QUORIX v. w 3.1"));
+    m_marco->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
+    m_calidad->setText(QStringLiteral("Control de Calidad"));
 }
