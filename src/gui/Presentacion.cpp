@@ -65,45 +65,6 @@ Presentacion::Presentacion(QWidget *parent)
     setWindowTitle(QStringLiteral("Tolerancia del Método"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(500, 421);
-
-    // Everything is placed by hand: a layout would measure the texts, and so
-    // load the fonts, before the window could first appear.
-    auto *Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
-    Panel1->setGeometry(rect());
-
-    auto *producto = m_producto = new QLabel(Panel1);
-    producto->setObjectName(QStringLiteral("ProductName"));
-    QFont script(QStringLiteral("Matura MT Script Capitals"));
-    script.setStyleHint(QFont::Cursive);
-    script.setPixelSize(27);
-    script.setBold(true);
-    producto->setFont(script);
-    QPalette navy = producto->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    producto->setPalette(navy);
-    producto->setAlignment(Qt::AlignCenter);
-    producto->setGeometry(11, 11, 478, 49);
-
-    auto *marco = m_marco = new QLabel(Panel1);
-    marco->setObjectName(QStringLiteral("ProgramIcon"));
-    marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    marco->setGeometry(61, 66, 377, 289);
-    marco->setPixmap(FiguraProducto(marco->contentsRect().size()));
-
-    auto *calidad = m_calidad = new QLabel(Panel1);
-    calidad->setObjectName(QStringLiteral("Copyright"));
-    QFont times(QStringLiteral("Times New Roman"));
-    times.setStyleHint(QFont::Serif);
-    times.setPixelSize(19);
-    times.setBold(true);
-    times.setItalic(true);
-    calidad->setFont(times);
-    calidad->setAlignment(Qt::AlignCenter);
-    calidad->setGeometry(11, 361, 478, 49);
-
     if (const QScreen *pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().center() - rect().center());
 
@@ -117,16 +78,55 @@ Presentacion::Presentacion(QWidget *parent)
 void Presentacion::showEvent(QShowEvent *evento)
 {
     QWidget::showEvent(evento);
-    // The texts, and what a screen reader is told of them, are given as soon
-    // as the window is up and before it is first painted: telling the screen
-    // reader starts the accessibility bus, which need not delay the window.
-    if (m_producto->text().isEmpty())
-        QMetaObject::invokeMethod(this, &Presentacion::ponTextos, Qt::QueuedConnection);
+    // The contents are made as soon as the window is up, before it is first
+    // painted: showing a control tells the screen reader, which starts the
+    // accessibility bus, and that need not delay the window's appearance.
+    if (!m_contenido)
+        QMetaObject::invokeMethod(this, &Presentacion::creaContenido, Qt::QueuedConnection);
 }
 
-void Presentacion::ponTextos()
+void Presentacion::creaContenido()
 {
-    m_producto->setText(QStringLiteral("QUORIX v. w 3.1"));
-    m_marco->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
-    m_calidad->setText(QStringLiteral("Control de Calidad"));
+    if (m_contenido)
+        return;
+    // Everything is placed by hand, as the window's size is fixed.
+    auto *Panel1 = new QFrame(this);
+    m_contenido = Panel1;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setGeometry(rect());
+
+    auto *producto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), Panel1);
+    producto->setObjectName(QStringLiteral("ProductName"));
+    QFont script(QStringLiteral("Matura MT Script Capitals"));
+    script.setStyleHint(QFont::Cursive);
+    script.setPixelSize(27);
+    script.setBold(true);
+    producto->setFont(script);
+    QPalette navy = producto->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    producto->setPalette(navy);
+    producto->setAlignment(Qt::AlignCenter);
+    producto->setGeometry(11, 11, 478, 49);
+
+    auto *marco = new QLabel(Panel1);
+    marco->setObjectName(QStringLiteral("ProgramIcon"));
+    marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    marco->setGeometry(61, 66, 377, 289);
+    marco->setPixmap(FiguraProducto(marco->contentsRect().size()));
+    marco->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
+
+    auto *calidad = new QLabel(QStringLiteral("Control de Calidad"), Panel1);
+    calidad->setObjectName(QStringLiteral("Copyright"));
+    QFont times(QStringLiteral("Times New Roman"));
+    times.setStyleHint(QFont::Serif);
+    times.setPixelSize(19);
+    times.setBold(true);
+    times.setItalic(true);
+    calidad->setFont(times);
+    calidad->setAlignment(Qt::AlignCenter);
+    calidad->setGeometry(11, 361, 478, 49);
+
+    Panel1->show();
 }

@@ -3,11 +3,11 @@
 #include <QPixmap>
 #include <QWidget>
 
-class QLabel;
 class QTimer;
 
 // The splash window: shown at start on top of everything, closed three
-// seconds after the main window is first activated.
+// seconds after the main window is first activated. Its contents are made
+// once it is first shown.
 class Presentacion : public QWidget
 {
     Q_OBJECT
@@ -22,11 +22,10 @@ protected:
     void showEvent(QShowEvent *evento) override;
 
 private:
-    void ponTextos();
+    // The panel with the product's name and picture; made when first shown.
+    void creaContenido();
 
-    QLabel *m_producto = nullptr;
-    QLabel *m_marco = nullptr;
-    QLabel *m_calidad = nullptr;
+    QWidget *m_contenido = nullptr;
 };
 
 // The product picture, drawn to the given size (splash and about box).
