@@ -90,14 +90,14 @@ void Presentacion::creaContenido()
     if (m_contenido)
         return;
     // Everything is placed by hand, as the window's size is fixed.
-    auto *Panel1 = new QFrame(this);
-    m_contenido = Panel1;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
-    Panel1->setGeometry(rect());
+    auto *recuadro = new QFrame(this);
+    m_contenido = recuadro;
+    recuadro->setObjectName(QStringLiteral("Panel1"));
+    recuadro->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    recuadro->setLineWidth(2);
+    recuadro->setGeometry(rect());
 
-    auto *producto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), Panel1);
+    auto *producto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), recuadro);
     producto->setObjectName(QStringLiteral("ProductName"));
     QFont script(QStringLiteral("Matura MT Script Capitals"));
     script.setStyleHint(QFont::Cursive);
@@ -110,14 +110,14 @@ void Presentacion::creaContenido()
     producto->setAlignment(Qt::AlignCenter);
     producto->setGeometry(11, 11, 478, 49);
 
-    auto *marco = new QLabel(Panel1);
+    auto *marco = new QLabel(recuadro);
     marco->setObjectName(QStringLiteral("ProgramIcon"));
     marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
     marco->setGeometry(61, 66, 377, 289);
     marco->setPixmap(FiguraProducto(marco->contentsRect().size()));
     marco->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
 
-    auto *calidad = new QLabel(QStringLiteral("Control de Calidad"), Panel1);
+    auto *calidad = new QLabel(QStringLiteral("Control de Calidad"), recuadro);
     calidad->setObjectName(QStringLiteral("Copyright"));
     QFont times(QStringLiteral("Times New Roman"));
     times.setStyleHint(QFont::Serif);
@@ -128,5 +128,5 @@ void Presentacion::creaContenido()
     calidad->setAlignment(Qt::AlignCenter);
     calidad->setGeometry(11, 361, 478, 49);
 
-    Panel1->show();
+    recuadro->show();
 }
