@@ -59,9 +59,9 @@ private:
     void preparaImpresora();
 
     GrupoOpciones *opcion;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
-    QPushButton *botonvista;
+    QPushButton *botonAceptar;
+    QPushButton *botonCancelar;
+    QPushButton *botonVista;
     const PaginasImpresora &m_paginas;
     const QString m_clase;  // the printer kind, "láser" or "inyección de tinta"
     FuenteDocumento m_documento;
