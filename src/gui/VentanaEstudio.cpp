@@ -29,11 +29,11 @@ VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
     resize(631, 476);
     inicia();
 
-    m_seguimiento.agrupa(stgdatos);
+    m_seguimiento.agrupa(rejilla);
     connect(&m_seguimiento, &SeguimientoFoco::entra, this, &VentanaEstudio::entraDocumento);
     connect(&m_seguimiento, &SeguimientoFoco::sale, this, &VentanaEstudio::sale);
     connect(&m_seguimiento, &SeguimientoFoco::entraEn, this, [this](QWidget *componente) {
-        if (componente == stgdatos)
+        if (componente == rejilla)
             entraRejilla();
     });
     // A count left for another window of the program (another child window,
@@ -41,7 +41,7 @@ VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
     // this one, so that a bad count never stays unannounced. A good count
     // lets the focus go where the user took it.
     connect(&m_seguimiento, &SeguimientoFoco::saleHaciaOtraVentana, this, [this](QWidget *componente) {
-        if ((componente == econdicion || componente == ereplica)
+        if ((componente == numeroFam || componente == numeroMuestras)
             && revisaConteoDejado(static_cast<QLineEdit *>(componente)))
             m_seguimiento.salidaRevisada();
     });
@@ -54,11 +54,11 @@ VentanaEstudio::~VentanaEstudio() = default;
 
 void VentanaEstudio::creaComponentes()
 {
-    Thojas = new QTabWidget(this);
-    Thojas->setObjectName(QStringLiteral("Thojas"));
-    Thojas->setAccessibleName(QStringLiteral("Páginas del estudio"));
+    cuaderno = new QTabWidget(this);
+    cuaderno->setObjectName(QStringLiteral("Thojas"));
+    cuaderno->setAccessibleName(QStringLiteral("Páginas del estudio"));
     auto *todo = new QVBoxLayout(this);
-    todo->addWidget(Thojas);
+    todo->addWidget(cuaderno);
 
     auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
         auto *e = new QLineEdit(pagina);
@@ -84,16 +84,16 @@ void VentanaEstudio::creaComponentes()
     auto *general = new QWidget;
     general->setObjectName(QStringLiteral("general"));
     auto *g = new QVBoxLayout(general);
-    etole = campo(general, QStringLiteral("etole"), 60, 283);
-    emetodo = campo(general, QStringLiteral("emetodo"), 60, 577);
-    eanalista = campo(general, QStringLiteral("eanalista"), 60, 577);
-    efecha = campo(general, QStringLiteral("efecha"), 20, 230);
-    etiqueta(general, QStringLiteral("Factores Ajenos al Método (FAM)"), etole, g);
-    etiqueta(general, QStringLiteral("Nom&bre del método:"), emetodo, g);
-    etiqueta(general, QStringLiteral("Nombre del A&nalista:"), eanalista, g);
-    etiqueta(general, QStringLiteral("&Fecha:"), efecha, g);
+    factores = campo(general, QStringLiteral("etole"), 60, 283);
+    metodo = campo(general, QStringLiteral("emetodo"), 60, 577);
+    analista = campo(general, QStringLiteral("eanalista"), 60, 577);
+    fecha = campo(general, QStringLiteral("efecha"), 20, 230);
+    etiqueta(general, QStringLiteral("Factores Ajenos al Método (FAM)"), factores, g);
+    etiqueta(general, QStringLiteral("Nom&bre del método:"), metodo, g);
+    etiqueta(general, QStringLiteral("Nombre del A&nalista:"), analista, g);
+    etiqueta(general, QStringLiteral("&Fecha:"), fecha, g);
     g->addStretch();
-    Thojas->addTab(general, QStringLiteral("Información General"));
+    cuaderno->addTab(general, QStringLiteral("Información General"));
 
     auto *captura = new QWidget;
     captura->setObjectName(QStringLiteral("captura"));
@@ -104,119 +104,119 @@ void VentanaEstudio::creaComponentes()
     grande.setPointSizeF(grande.pointSizeF() * 1.3);
     titulo->setFont(grande);
     c->addWidget(titulo);
-    econdicion = campo(captura, QStringLiteral("econdicion"), 2, 33);
-    ereplica = campo(captura, QStringLiteral("ereplica"), 2, 33);
+    numeroFam = campo(captura, QStringLiteral("econdicion"), 2, 33);
+    numeroMuestras = campo(captura, QStringLiteral("ereplica"), 2, 33);
     auto *conteos = new QHBoxLayout;
     auto *cfam = new QVBoxLayout;
     auto *cmuestras = new QVBoxLayout;
-    etiqueta(captura, QStringLiteral("&Número de FAM:"), econdicion, cfam);
-    etiqueta(captura, QStringLiteral("Número de &Muestras:"), ereplica, cmuestras);
+    etiqueta(captura, QStringLiteral("&Número de FAM:"), numeroFam, cfam);
+    etiqueta(captura, QStringLiteral("Número de &Muestras:"), numeroMuestras, cmuestras);
     conteos->addLayout(cfam);
     conteos->addLayout(cmuestras);
     // Alt+A is the "&Archivo" menu's.
-    botonok = new QPushButton(QStringLiteral("Ace&ptar número de FAM y  de Muestras"), captura);
-    botonok->setObjectName(QStringLiteral("botonok"));
-    botonok->setAccessibleName(QStringLiteral("Aceptar número de FAM y  de Muestras"));
-    conteos->addWidget(botonok, 0, Qt::AlignBottom);
+    botonAceptarConteos = new QPushButton(QStringLiteral("Ace&ptar número de FAM y  de Muestras"), captura);
+    botonAceptarConteos->setObjectName(QStringLiteral("botonok"));
+    botonAceptarConteos->setAccessibleName(QStringLiteral("Aceptar número de FAM y  de Muestras"));
+    conteos->addWidget(botonAceptarConteos, 0, Qt::AlignBottom);
     conteos->addStretch();
     c->addLayout(conteos);
 
     creaRejilla(captura);
-    c->addWidget(stgdatos);
+    c->addWidget(rejilla);
 
-    boton1 = new QPushButton(QStringLiteral("&OK"), captura);
-    boton1->setObjectName(QStringLiteral("boton1"));
-    boton1->setAccessibleName(QStringLiteral("OK"));
-    c->addWidget(boton1, 0, Qt::AlignLeft);
+    botonAceptarDatos = new QPushButton(QStringLiteral("&OK"), captura);
+    botonAceptarDatos->setObjectName(QStringLiteral("boton1"));
+    botonAceptarDatos->setAccessibleName(QStringLiteral("OK"));
+    c->addWidget(botonAceptarDatos, 0, Qt::AlignLeft);
     c->addStretch();
-    Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
+    cuaderno->addTab(captura, QStringLiteral("Captura de Datos"));
 
-    botonok->installEventFilter(this);
-    boton1->installEventFilter(this);
-    connect(botonok, &QPushButton::clicked, this,
+    botonAceptarConteos->installEventFilter(this);
+    botonAceptarDatos->installEventFilter(this);
+    connect(botonAceptarConteos, &QPushButton::clicked, this,
             [this] { EjecutaComando([this] { aceptaConteos(); }); });
-    connect(boton1, &QPushButton::clicked, this,
+    connect(botonAceptarDatos, &QPushButton::clicked, this,
             [this] { EjecutaComando([this] { aceptaDatos(); }); });
 
-    setTabOrder(etole, emetodo);
-    setTabOrder(emetodo, eanalista);
-    setTabOrder(eanalista, efecha);
-    setTabOrder(efecha, econdicion);
-    setTabOrder(econdicion, ereplica);
-    setTabOrder(ereplica, botonok);
-    setTabOrder(botonok, stgdatos);
-    setTabOrder(stgdatos, boton1);
+    setTabOrder(factores, metodo);
+    setTabOrder(metodo, analista);
+    setTabOrder(analista, fecha);
+    setTabOrder(fecha, numeroFam);
+    setTabOrder(numeroFam, numeroMuestras);
+    setTabOrder(numeroMuestras, botonAceptarConteos);
+    setTabOrder(botonAceptarConteos, rejilla);
+    setTabOrder(rejilla, botonAceptarDatos);
 }
 
 // The grid and its menu.
 void VentanaEstudio::creaRejilla(QWidget *pagina)
 {
-    stgdatos = new RejillaCaptura(pagina);
-    stgdatos->setToolTip(QStringLiteral("opciones botón derecho"));
-    stgdatos->setStatusTip(QStringLiteral("opciones botón derecho"));
-    connect(stgdatos, &RejillaCaptura::celdaTecleada, this, [this] {
+    rejilla = new RejillaCaptura(pagina);
+    rejilla->setToolTip(QStringLiteral("opciones botón derecho"));
+    rejilla->setStatusTip(QStringLiteral("opciones botón derecho"));
+    connect(rejilla, &RejillaCaptura::celdaTecleada, this, [this] {
         ponModificado(true);
         emit evento(Evento::teclaEnRejilla);
     });
-    connect(stgdatos, &RejillaCaptura::ultimaCeldaTecleada, this,
+    connect(rejilla, &RejillaCaptura::ultimaCeldaTecleada, this,
             [this] { emit evento(Evento::teclaEnUltimaCelda); });
-    connect(stgdatos, &RejillaCaptura::celdaEditada, this, [this] { ponModificado(true); });
-    connect(stgdatos, &RejillaCaptura::dejada, this, [this](bool adelante) {
-        (adelante ? boton1 : botonok)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    connect(rejilla, &RejillaCaptura::celdaEditada, this, [this] { ponModificado(true); });
+    connect(rejilla, &RejillaCaptura::dejada, this, [this](bool adelante) {
+        (adelante ? botonAceptarDatos : botonAceptarConteos)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
 
-    pmenu = new QMenu(this);
-    pmenu->setObjectName(QStringLiteral("pmenu"));
-    pmnudunet = pmenu->addAction(QStringLiteral("&t de Dunnett"));
-    pmnudunet->setObjectName(QStringLiteral("pmnudunet"));
-    pmnudunet->setToolTip(QStringLiteral("Cálculos"));
-    pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
-    connect(pmnudunet, &QAction::triggered, this,
+    menuRejilla = new QMenu(this);
+    menuRejilla->setObjectName(QStringLiteral("pmenu"));
+    dunnettDeRejilla = menuRejilla->addAction(QStringLiteral("&t de Dunnett"));
+    dunnettDeRejilla->setObjectName(QStringLiteral("pmnudunet"));
+    dunnettDeRejilla->setToolTip(QStringLiteral("Cálculos"));
+    dunnettDeRejilla->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
+    connect(dunnettDeRejilla, &QAction::triggered, this,
             [this] { EjecutaComando([this] { emit dunnettPedido(); }); });
-    stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
-        pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));
+    rejilla->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rejilla, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
+        menuRejilla->popup(rejilla->viewport()->mapToGlobal(punto));
     });
 }
 
 void VentanaEstudio::inicia()
 {
-    econdicion->setText(QString::number(FamInicial));
-    ereplica->setText(QString::number(MuestrasInicial));
+    numeroFam->setText(QString::number(FamInicial));
+    numeroMuestras->setText(QString::number(MuestrasInicial));
     m_memoria = RejillaCreacion();
-    stgdatos->muestra(m_memoria);
-    stgdatos->ponOpciones(RejillaCaptura::Opciones::inicial);
+    rejilla->muestra(m_memoria);
+    rejilla->ponOpciones(RejillaCaptura::Opciones::inicial);
 }
 
 Estudio VentanaEstudio::estudio() const
 {
     Estudio e;
-    e.etole = etole->text();
-    e.emetodo = emetodo->text();
-    e.eanalista = eanalista->text();
-    e.efecha = efecha->text();
-    e.econdicion = econdicion->text();
-    e.ereplica = ereplica->text();
-    e.stgdatos = stgdatos->rejilla();
+    e.factores = factores->text();
+    e.metodo = metodo->text();
+    e.analista = analista->text();
+    e.fecha = fecha->text();
+    e.numeroFam = numeroFam->text();
+    e.numeroMuestras = numeroMuestras->text();
+    e.rejilla = rejilla->rejilla();
     return e;
 }
 
 QString VentanaEstudio::textoConteo(CampoConteo campo) const
 {
-    return campo == CampoConteo::econdicion ? econdicion->text() : ereplica->text();
+    return campo == CampoConteo::numeroFam ? numeroFam->text() : numeroMuestras->text();
 }
 
 void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta)
 {
-    PonTextoEntero(etole, archivo.etole);
-    PonTextoEntero(emetodo, archivo.emetodo);
-    PonTextoEntero(eanalista, archivo.eanalista);
-    PonTextoEntero(efecha, archivo.efecha);
-    PonTextoEntero(econdicion, archivo.econdicion);
-    PonTextoEntero(ereplica, archivo.ereplica);
-    m_memoria = EstudioAceptado(archivo).stgdatos;
-    stgdatos->muestra(m_memoria);
-    stgdatos->ajustaA(archivo.k, archivo.n);
+    PonTextoEntero(factores, archivo.factores);
+    PonTextoEntero(metodo, archivo.metodo);
+    PonTextoEntero(analista, archivo.analista);
+    PonTextoEntero(fecha, archivo.fecha);
+    PonTextoEntero(numeroFam, archivo.numeroFam);
+    PonTextoEntero(numeroMuestras, archivo.numeroMuestras);
+    m_memoria = EstudioAceptado(archivo).rejilla;
+    rejilla->muestra(m_memoria);
+    rejilla->ajustaA(archivo.k, archivo.n);
     ponRuta(ruta);
 }
 
@@ -246,7 +246,7 @@ void VentanaEstudio::tomaFoco()
 
 void VentanaEstudio::enfocaConteo(CampoConteo campo)
 {
-    m_seguimiento.enfoca(campo == CampoConteo::econdicion ? econdicion : ereplica);
+    m_seguimiento.enfoca(campo == CampoConteo::numeroFam ? numeroFam : numeroMuestras);
 }
 
 // A passed count check sends the focus forward unless the user has taken it
@@ -254,19 +254,19 @@ void VentanaEstudio::enfocaConteo(CampoConteo campo)
 // focus.
 bool VentanaEstudio::enRejilla() const
 {
-    return m_seguimiento.componente(focusWidget()) == stgdatos;
+    return m_seguimiento.componente(focusWidget()) == rejilla;
 }
 
 void VentanaEstudio::sale(QWidget *componente)
 {
-    if (componente == econdicion || componente == ereplica) {
+    if (componente == numeroFam || componente == numeroMuestras) {
         auto *campo = static_cast<QLineEdit *>(componente);
         if (revisaConteoDejado(campo) && !enRejilla())
-            m_seguimiento.enfoca(campo == econdicion ? static_cast<QWidget *>(ereplica) : botonok);
-    } else if (componente == botonok) {
-        if (stgdatos->isEnabled())
-            stgdatos->setFocus(Qt::OtherFocusReason);
-    } else if (componente == stgdatos) {
+            m_seguimiento.enfoca(campo == numeroFam ? static_cast<QWidget *>(numeroMuestras) : botonAceptarConteos);
+    } else if (componente == botonAceptarConteos) {
+        if (rejilla->isEnabled())
+            rejilla->setFocus(Qt::OtherFocusReason);
+    } else if (componente == rejilla) {
         saleRejilla();
     }
 }
@@ -275,8 +275,8 @@ void VentanaEstudio::sale(QWidget *componente)
 
 void VentanaEstudio::entraDocumento()
 {
-    Thojas->setCurrentIndex(0);
-    m_seguimiento.enfoca(etole);
+    cuaderno->setCurrentIndex(0);
+    m_seguimiento.enfoca(factores);
     emit evento(Evento::focoEntraDocumento);
 }
 
@@ -285,17 +285,17 @@ void VentanaEstudio::teclaEnCampo(QLineEdit *campo, QChar tecla)
     ponModificado(true);
     if (tecla != u'\r' || campo->text().isEmpty())
         return;
-    if (campo == econdicion)
-        ereplica->setFocus(Qt::OtherFocusReason);
-    else if (campo == ereplica)
-        botonok->setFocus(Qt::OtherFocusReason);
+    if (campo == numeroFam)
+        numeroMuestras->setFocus(Qt::OtherFocusReason);
+    else if (campo == numeroMuestras)
+        botonAceptarConteos->setFocus(Qt::OtherFocusReason);
 }
 
 // The check of a count as it is left, for another component or another
 // window: a bad count takes the focus back and says why.
 bool VentanaEstudio::revisaConteoDejado(QLineEdit *campo)
 {
-    const auto mensaje = campo == econdicion ? RevisaConteoFam(campo->text())
+    const auto mensaje = campo == numeroFam ? RevisaConteoFam(campo->text())
                                              : RevisaConteoMuestras(campo->text());
     if (mensaje) {
         m_seguimiento.enfoca(campo);
@@ -306,20 +306,20 @@ bool VentanaEstudio::revisaConteoDejado(QLineEdit *campo)
 
 void VentanaEstudio::aceptaConteos()
 {
-    Thojas->setCurrentIndex(1);
-    const int n = StrToInt(ereplica->text());
-    const int k = StrToInt(econdicion->text());
-    RecuerdaCeldas(m_memoria, stgdatos->rejilla());
+    cuaderno->setCurrentIndex(1);
+    const int n = EnteroDeTexto(numeroMuestras->text());
+    const int k = EnteroDeTexto(numeroFam->text());
+    RecuerdaCeldas(m_memoria, rejilla->rejilla());
     Rejilla aceptada = m_memoria;
     AceptaRejilla(aceptada, k, n);
-    stgdatos->muestra(aceptada);
+    rejilla->muestra(aceptada);
 }
 
 void VentanaEstudio::entraRejilla()
 {
-    if (const auto fallo = RevisaTamanoRejilla(econdicion->text(), ereplica->text(),
-                                               stgdatos->columnCount() + 1,
-                                               stgdatos->rowCount() + 1)) {
+    if (const auto fallo = RevisaTamanoRejilla(numeroFam->text(), numeroMuestras->text(),
+                                               rejilla->columnCount() + 1,
+                                               rejilla->rowCount() + 1)) {
         enfocaConteo(fallo->campo);
         Dialogos::actual().mensaje(fallo->mensaje);
         return;
@@ -329,22 +329,22 @@ void VentanaEstudio::entraRejilla()
 
 void VentanaEstudio::saleRejilla()
 {
-    stgdatos->ponOpciones(RejillaCaptura::Opciones::conTab);
-    if (stgdatos->rowCount() > 0 && stgdatos->columnCount() > 0)
-        stgdatos->ponCeldaActual(1, 1);
-    if (const auto fallo = RevisaCeldas(stgdatos->rejilla(), econdicion->text(), ereplica->text(),
+    rejilla->ponOpciones(RejillaCaptura::Opciones::conTab);
+    if (rejilla->rowCount() > 0 && rejilla->columnCount() > 0)
+        rejilla->ponCeldaActual(1, 1);
+    if (const auto fallo = RevisaCeldas(rejilla->rejilla(), numeroFam->text(), numeroMuestras->text(),
                                         SeparadorDecimal())) {
         // The cursor waits on the cell at fault, its text selected so that
         // typing replaces it (a cell beyond the grid leaves it on the first).
         const Celda &celda = fallo->celda;
-        if (celda.columna <= stgdatos->columnCount() && celda.fila <= stgdatos->rowCount())
-            stgdatos->ponCeldaActual(celda.columna, celda.fila);
-        stgdatos->seleccionaTexto();
-        m_seguimiento.enfoca(stgdatos);
+        if (celda.columna <= rejilla->columnCount() && celda.fila <= rejilla->rowCount())
+            rejilla->ponCeldaActual(celda.columna, celda.fila);
+        rejilla->seleccionaTexto();
+        m_seguimiento.enfoca(rejilla);
         Dialogos::actual().mensaje(fallo->mensaje);
         return;
     }
-    m_seguimiento.enfoca(boton1);
+    m_seguimiento.enfoca(botonAceptarDatos);
 }
 
 void VentanaEstudio::aceptaDatos()
@@ -365,7 +365,7 @@ bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
         teclaEnCampo(campo, tecla->text().front());
         // Enter in a filled count field has moved the focus on.
         return !vacio && tecla->text().front() == u'\r'
-               && (campo == econdicion || campo == ereplica);
+               && (campo == numeroFam || campo == numeroMuestras);
     }
     // A button with the focus answers Enter as well as the space bar, so the
     // keyboard road through the capture page goes on with the same key.
@@ -424,8 +424,8 @@ bool ValidaCaptura(VentanaEstudio *documento)
 {
     if (!documento)
         return false;
-    const auto fallo = RevisaConteos(documento->textoConteo(CampoConteo::econdicion),
-                                     documento->textoConteo(CampoConteo::ereplica));
+    const auto fallo = RevisaConteos(documento->textoConteo(CampoConteo::numeroFam),
+                                     documento->textoConteo(CampoConteo::numeroMuestras));
     if (!fallo)
         return true;
     Dialogos::actual().mensaje(fallo->mensaje);

@@ -61,7 +61,7 @@ public:
     void ponGuardado(std::function<bool()> guarda);
 
     // The grid menu's item "&t de Dunnett", a command of the state table.
-    QAction *accionDunnett() const { return pmnudunet; }
+    QAction *accionDunnett() const { return dunnettDeRejilla; }
 
 signals:
     // An event of the command-state table.
@@ -94,18 +94,18 @@ private:
     void avisaCierre();
     bool enRejilla() const;
 
-    QTabWidget *Thojas = nullptr;
-    QLineEdit *etole = nullptr;
-    QLineEdit *emetodo = nullptr;
-    QLineEdit *eanalista = nullptr;
-    QLineEdit *efecha = nullptr;
-    QLineEdit *econdicion = nullptr;
-    QLineEdit *ereplica = nullptr;
-    QPushButton *botonok = nullptr;
-    RejillaCaptura *stgdatos = nullptr;
-    QPushButton *boton1 = nullptr;
-    QMenu *pmenu = nullptr;
-    QAction *pmnudunet = nullptr;
+    QTabWidget *cuaderno = nullptr;
+    QLineEdit *factores = nullptr;
+    QLineEdit *metodo = nullptr;
+    QLineEdit *analista = nullptr;
+    QLineEdit *fecha = nullptr;
+    QLineEdit *numeroFam = nullptr;
+    QLineEdit *numeroMuestras = nullptr;
+    QPushButton *botonAceptarConteos = nullptr;
+    RejillaCaptura *rejilla = nullptr;
+    QPushButton *botonAceptarDatos = nullptr;
+    QMenu *menuRejilla = nullptr;
+    QAction *dunnettDeRejilla = nullptr;
 
     Rejilla m_memoria;             // typed cells, also those outside a smaller grid
     SeguimientoFoco m_seguimiento{this};
