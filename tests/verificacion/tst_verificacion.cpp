@@ -6,6 +6,7 @@
 #include "core/verificacion/DocumentoVerificacion.h"
 #include "gui/VentanaPrincipal.h"
 #include "gui/VentanaVerificacion.h"
+#include "gui/VisorAyuda.h"
 #include "DialogosFalsos.h"
 #include "Estudios.h"
 #include "LienzoGrabador.h"
@@ -247,7 +248,8 @@ private slots:
     }
 
     // Ayuda > "Verificación del programa…": the run read-only, with its
-    // accessible name; Imprimir and Guardar PDF write the document.
+    // accessible name and its help topic; Imprimir and Guardar PDF write
+    // the document.
     void ventana()
     {
         DialogosFalsos dialogos;
@@ -262,6 +264,8 @@ private slots:
         QVERIFY(texto->isReadOnly());
         QCOMPARE(texto->accessibleName(), u"Resultado de la verificación"_s);
         QVERIFY(texto->toPlainText().contains(u"Resultado: PASA."_s));
+        QTest::keyClick(texto, Qt::Key_F1);
+        QCOMPARE(VisorDeAyuda()->paginaActual(), u"verificacion.html"_s);
 
         dialogos.documentoPdf = carpeta.filePath(u"v.pdf"_s);
         ventana->findChild<QPushButton *>(u"guardarPdf"_s)->click();
