@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/print/casos/");
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/impresion/casos/");
 
 // The options of the four pages, numbered as ImprimePagina numbers them.
 const QStringList opciones[] = {{"--pagina", "informacion"},
@@ -88,7 +88,7 @@ private slots:
         LienzoImpresora lienzo(*impresora);
         Estudio estudio = EstudioAceptado(LeeArchivoEstudio(archivoEjemploTrabajado));
         Estudio roto = estudio;
-        roto.econdicion = QStringLiteral("tres");
+        roto.numeroFam = QStringLiteral("tres");
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto, {}));
         QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio, {}));
         QCOMPARE(paginasDe(ruta), 1);
