@@ -308,7 +308,7 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuAyuda, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
                0, QStringLiteral("Ayuda|Como usar la ayuda"), &VentanaPrincipal::ayudaDeAyuda)
         ->setVisible(false);
-    creaAccion(menuAyuda, QStringLiteral("HelpVerifyItem"), QStringLiteral("&Verificación del programa…"), 17,
+    creaAccion(menuAyuda, QStringLiteral("verificacionDelPrograma"), QStringLiteral("&Verificación del programa…"), 17,
                QStringLiteral("Ayuda|Comprueba los cálculos del programa con valores de referencia"),
                &VentanaPrincipal::verificacion);
     menuAyuda->addSeparator();

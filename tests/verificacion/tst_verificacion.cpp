@@ -256,7 +256,7 @@ private slots:
         Dialogos::instala(&dialogos);
         QTemporaryDir carpeta;
         VentanaPrincipal principal;
-        principal.findChild<QAction *>(u"HelpVerifyItem"_s)->trigger();
+        principal.findChild<QAction *>(u"verificacionDelPrograma"_s)->trigger();
         auto *ventana = principal.findChild<VentanaVerificacion *>();
         QVERIFY(ventana && ventana->isVisible());
         QVERIFY(ventana->todasPasan());
