@@ -2,6 +2,7 @@
 
 #include "EstudioDeLinea.h"
 #include "LineaGrafica.h"
+#include "LineaVerificacion.h"
 #include "PaginaPdf.h"
 #include "core/estudio/ArchivoRegistro.h"
 #include "core/estudio/ArchivosSistema.h"
@@ -26,7 +27,8 @@ const char *const uso =
     "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n"
-    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
+    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n"
+    "     tolerancia --verificar [--pdf SALIDA.pdf]\n";
 
 bool salidaCompleta()
 {
@@ -122,6 +124,8 @@ bool EsLineaComandos(int argc, char **argv)
 
 int EjecutaLineaComandos(int argc, char **argv)
 {
+    if (EsVerificacion(argc, argv))
+        return EjecutaVerificacion(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--pdf") == 0)
         return EjecutaPdf(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--grafica") == 0)

@@ -155,6 +155,17 @@ QString Dialogos::guardaGrafica(QWidget *padre, const QString &nombre)
     return ruta;
 }
 
+QString Dialogos::guardaPdf(QWidget *padre, const QString &nombre)
+{
+    QFileDialog dialogo(padre, QStringLiteral("Guardar PDF"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setNameFilter(QStringLiteral("Documento PDF (*.pdf)"));
+    dialogo.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogo.selectFile(nombre);
+    return eligeArchivo(dialogo);
+}
+
 void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,
                            const std::function<void(QPrinter *)> &dibuja)
 {

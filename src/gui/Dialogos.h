@@ -29,6 +29,9 @@ public:
     // file type chosen (PNG, SVG, PDF) adds its extension to a name without
     // one of them; empty when cancelled.
     virtual QString guardaGrafica(QWidget *padre, const QString &nombre);
+    // The save dialog of PDF documents, "Guardar PDF", starting at `nombre`:
+    // ".pdf" is added to a name without it; empty when cancelled.
+    virtual QString guardaPdf(QWidget *padre, const QString &nombre);
     // The print dialog on `impresora`; false when cancelled.
     virtual bool imprime(QPrinter *impresora, QWidget *padre) = 0;
     // The print preview of `impresora`, modal; `dibuja` draws the page on the

@@ -11,6 +11,7 @@
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaResultado.h"
 #include "gui/VentanaTipoImpresora.h"
+#include "gui/VentanaVerificacion.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -307,6 +308,9 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuAyuda, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
                0, QStringLiteral("Ayuda|Como usar la ayuda"), &VentanaPrincipal::ayudaDeAyuda)
         ->setVisible(false);
+    creaAccion(menuAyuda, QStringLiteral("verificacionDelPrograma"), QStringLiteral("&Verificación del programa…"), 17,
+               QStringLiteral("Ayuda|Comprueba los cálculos del programa con valores de referencia"),
+               &VentanaPrincipal::verificacion);
     menuAyuda->addSeparator();
     creaAccion(menuAyuda, QStringLiteral("HelpAboutItem"), QStringLiteral("&Acerca..."), 33,
                QStringLiteral("Ayuda|Presenta información del programa"), &VentanaPrincipal::acercaDe);
@@ -727,6 +731,11 @@ void VentanaPrincipal::ayudaBuscar()
 void VentanaPrincipal::ayudaDeAyuda()
 {
     EjecutaComando([] { PideAyuda(ComandoAyuda::ayudaDeAyuda); });
+}
+
+void VentanaPrincipal::verificacion()
+{
+    EjecutaComando([this] { (new VentanaVerificacion(this))->show(); });
 }
 
 void VentanaPrincipal::acercaDe()

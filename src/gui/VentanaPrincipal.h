@@ -116,6 +116,7 @@ private:
     void ayudaContenido();
     void ayudaBuscar();
     void ayudaDeAyuda();
+    void verificacion();
     void acercaDe();
     void analisisVarianza();
     void intervalosConfianza();

@@ -16,6 +16,7 @@ public:
     QString archivoGuardar;
     QStringList nombresGuardar;  // the names the save dialog started at
     QString grafica;          // the plot's save dialog
+    QString documentoPdf;     // the PDF documents' save dialog
     // The print dialog: the user chooses landscape, 1200 dpi and `copias`,
     // then answers; `pdf` (if any) stands for the printer.
     bool aceptaImpresion = false;
@@ -38,6 +39,7 @@ public:
         return archivoGuardar;
     }
     QString guardaGrafica(QWidget *, const QString &) override { return grafica; }
+    QString guardaPdf(QWidget *, const QString &) override { return documentoPdf; }
     bool imprime(QPrinter *impresora, QWidget *) override
     {
         ++dialogosImpresion;

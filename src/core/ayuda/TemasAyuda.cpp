@@ -37,6 +37,7 @@ constexpr Destino contextos[] = {
     {14, "supuestos.html"},
     {15, "grafica.html"},
     {16, "precision.html"},     // intermediate precision and equivalence
+    {17, "verificacion.html"},  // installing and verifying the program
     {19, "informe.html"},
     {20, "ventana.html"},
     {30, "menu-ayuda.html"},
