@@ -69,6 +69,13 @@ void LienzoImpresora::abortaTrabajo()
     m_pintor.end();
 }
 
+void LienzoImpresora::nuevaPagina()
+{
+    if (!m_pintor.isActive() || !m_dispositivo.newPage())
+        throw ErrorImpresion(QStringLiteral("No se pudo empezar una página nueva en «%1».")
+                                 .arg(nombreDestino()));
+}
+
 void LienzoImpresora::ponFuente(const QString &nombre, int puntos)
 {
     m_fuente = QFont(nombre);
@@ -114,6 +121,11 @@ void LienzoImpresora::lineaA(int x, int y)
 int LienzoImpresora::anchoPagina() const
 {
     return m_dispositivo.width();
+}
+
+int LienzoImpresora::altoPagina() const
+{
+    return m_dispositivo.height();
 }
 
 int LienzoImpresora::dpiVertical() const

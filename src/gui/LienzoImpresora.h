@@ -21,6 +21,7 @@ public:
     void iniciaTrabajo() override;
     void terminaTrabajo() override;
     void abortaTrabajo() override;
+    void nuevaPagina() override;
 
     void ponFuente(const QString &nombre, int puntos) override;
     int alturaFuente() const override;
@@ -32,6 +33,7 @@ public:
     void lineaA(int x, int y) override;
 
     int anchoPagina() const override;
+    int altoPagina() const override;
     int dpiVertical() const override;
 
     QPainter *pintor() override;

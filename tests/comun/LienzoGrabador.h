@@ -14,7 +14,8 @@
 class LienzoGrabador : public Lienzo
 {
 public:
-    struct Texto { int x, y, puntos; QString texto; };
+    // `pagina` counts the pages of the job from 0.
+    struct Texto { int x, y, puntos; QString texto; int pagina = 0; };
     struct Linea { int x1, y1, x2, y2; };
     struct Trabajo
     {
@@ -22,6 +23,7 @@ public:
         QList<Linea> lineas;
         bool terminado = false;
         bool abortado = false;
+        int paginas = 1;
 
         // The text drawn at (x, y), empty when there is none.
         QString textoEn(int x, int y) const
@@ -48,7 +50,7 @@ public:
         }
     };
 
-    LienzoGrabador(int dpi, int ancho) : m_dpi(dpi), m_ancho(ancho) {}
+    LienzoGrabador(int dpi, int ancho, int alto = 0) : m_dpi(dpi), m_ancho(ancho), m_alto(alto) {}
 
     QList<Trabajo> trabajos;
     // Drawing or measuring with no job open, or a job begun over another.
@@ -77,6 +79,13 @@ public:
         if (abierto())
             trabajos.last().abortado = true;
     }
+    void nuevaPagina() override
+    {
+        if (abierto())
+            ++trabajos.last().paginas;
+        else
+            ++fueraDeTrabajo;
+    }
     void ponFuente(const QString &nombre, int puntos) override { fuente = nombre; m_puntos = puntos; }
     int alturaFuente() const override { return int(std::lround(m_puntos * m_dpi / 72.0)); }
     int tamanoFuente() const override { return m_puntos; }
@@ -88,7 +97,7 @@ public:
     void escribe(int x, int y, const QString &texto) override
     {
         if (abierto())
-            trabajos.last().textos.append({x, y, m_puntos, texto});
+            trabajos.last().textos.append({x, y, m_puntos, texto, trabajos.last().paginas - 1});
         else
             ++fueraDeTrabajo;
     }
@@ -102,6 +111,7 @@ public:
         mueveA(x, y);
     }
     int anchoPagina() const override { return m_ancho; }
+    int altoPagina() const override { return m_alto; }
     int dpiVertical() const override { return m_dpi; }
 
 private:
@@ -109,6 +119,7 @@ private:
 
     int m_dpi;
     int m_ancho;
+    int m_alto;
     int m_puntos = 0;
     int m_x = 0;
     int m_y = 0;
