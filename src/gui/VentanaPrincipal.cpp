@@ -5,10 +5,12 @@
 #include "gui/AcercaDe.h"
 #include "gui/ArregloVentanas.h"
 #include "gui/Ayuda.h"
+#include "gui/DialogoFirma.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
 #include "gui/Resultados.h"
 #include "gui/VentanaEstudio.h"
+#include "gui/VentanaRegistro.h"
 #include "gui/VentanaResultado.h"
 #include "gui/VentanaTipoImpresora.h"
 
@@ -264,6 +266,13 @@ void VentanaPrincipal::creaMenus()
                                        QStringLiteral("Deskjet"), 0, {},
                                        &VentanaPrincipal::imprimeTinta);
     FilePrintItem->removeAction(PrintDeskjet);
+    FileMenu->addSeparator();
+    creaAccion(FileMenu, Comando::RegistroCambios, QStringLiteral("&Registro de cambios…"), 17,
+               QStringLiteral("Archivo|Presenta quién cambió el estudio, cuándo, qué y por qué, y sus firmas"),
+               &VentanaPrincipal::registroCambios);
+    creaAccion(FileMenu, Comando::FirmarEstudio, QStringLiteral("&Firmar…"), 18,
+               QStringLiteral("Archivo|Firma el estudio guardado en su registro de cambios"),
+               &VentanaPrincipal::firmar);
     FileMenu->addSeparator();
     creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
@@ -762,6 +771,19 @@ void VentanaPrincipal::informe()
 void VentanaPrincipal::supuestos()
 {
     EjecutaComando([this] { ComandoSupuestos(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::registroCambios()
+{
+    EjecutaComando([this] { ComandoRegistro(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::firmar()
+{
+    EjecutaComando([this] {
+        if (FirmaDocumento(m_documento, this))
+            RecargaRegistros(m_mdi);
+    });
 }
 
 DestinoResultados VentanaPrincipal::destinoResultados()

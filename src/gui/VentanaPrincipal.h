@@ -122,6 +122,8 @@ private:
     void grafica();
     void informe();
     void supuestos();
+    void registroCambios();
+    void firmar();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *lineaEstado = nullptr;

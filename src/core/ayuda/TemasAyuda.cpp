@@ -37,6 +37,8 @@ constexpr Destino contextos[] = {
     {14, "supuestos.html"},
     {15, "grafica.html"},
     {16, "precision.html"},     // intermediate precision and equivalence
+    {17, "registro.html"},      // the register window and its command
+    {18, "registro.html#firmas"},  // signing
     {19, "informe.html"},
     {20, "ventana.html"},
     {30, "menu-ayuda.html"},
