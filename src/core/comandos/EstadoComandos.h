@@ -20,7 +20,7 @@ enum class Evento {
 };
 
 // Every command whose state the table sets: one menu item, menu or tool
-// bar button each, named as its object is.
+// bar button each (Boton…); NombreComando gives its object name.
 enum class Comando {
     NuevoEstudio, BotonNuevo,
     AbrirEstudio, BotonAbrir,
