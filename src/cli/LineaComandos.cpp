@@ -3,6 +3,7 @@
 #include "EstudioDeLinea.h"
 #include "LineaGrafica.h"
 #include "LineaVerificacion.h"
+#include "LineaRegistro.h"
 #include "PaginaPdf.h"
 #include "core/estudio/ArchivoRegistro.h"
 #include "core/estudio/ArchivosSistema.h"
@@ -28,7 +29,9 @@ const char *const uso =
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n"
     "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n"
-    "     tolerancia --verificar [--pdf SALIDA.pdf]\n";
+    "     tolerancia --verificar [--pdf SALIDA.pdf]\n"
+    "     tolerancia --registro ARCHIVO.w1e\n"
+    "     tolerancia --firmar ARCHIVO.w1e --nombre \"NOMBRE\" --significado realizado|revisado|aprobado\n";
 
 bool salidaCompleta()
 {
@@ -130,6 +133,8 @@ int EjecutaLineaComandos(int argc, char **argv)
         return EjecutaPdf(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--grafica") == 0)
         return EjecutaGrafica(argc, argv);
+    if (EsLineaRegistro(argc, argv))
+        return EjecutaLineaRegistro(argc, argv);
     if (std::strcmp(argv[1], "--informe") == 0 && argc == 3)
         return informe(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "--supuestos") == 0 && argc == 3)

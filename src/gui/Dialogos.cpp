@@ -2,6 +2,7 @@
 
 #include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
+#include "gui/DialogoFirma.h"
 
 #include <QAction>
 #include <QApplication>
@@ -163,7 +164,18 @@ QString Dialogos::guardaPdf(QWidget *padre, const QString &nombre)
     dialogo.setNameFilter(QStringLiteral("Documento PDF (*.pdf)"));
     dialogo.setDefaultSuffix(QStringLiteral("pdf"));
     dialogo.selectFile(nombre);
-    return eligeArchivo(dialogo);
+    QString ruta = eligeArchivo(dialogo);
+    if (!ruta.isEmpty() && !ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        ruta += QStringLiteral(".pdf");
+    return ruta;
+}
+
+std::optional<DatosFirma> Dialogos::firma(QWidget *padre, const QString &estudio, const QString &nombre)
+{
+    DialogoFirma dialogo(estudio, nombre, padre);
+    if (ejecuta(dialogo) != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.datos();
 }
 
 void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,

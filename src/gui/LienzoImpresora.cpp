@@ -73,8 +73,8 @@ void LienzoImpresora::abortaTrabajo()
 
 void LienzoImpresora::nuevaPagina()
 {
-    if (!m_dispositivo.newPage())
-        throw ErrorImpresion(QStringLiteral("No se pudo pasar a la página siguiente en «%1».")
+    if (!m_pintor.isActive() || !m_dispositivo.newPage())
+        throw ErrorImpresion(QStringLiteral("No se pudo empezar una página nueva en «%1».")
                                  .arg(nombreDestino()));
 }
 

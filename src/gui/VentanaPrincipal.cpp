@@ -5,10 +5,12 @@
 #include "gui/AcercaDe.h"
 #include "gui/ArregloVentanas.h"
 #include "gui/Ayuda.h"
+#include "gui/DialogoFirma.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
 #include "gui/Resultados.h"
 #include "gui/VentanaEstudio.h"
+#include "gui/VentanaRegistro.h"
 #include "gui/VentanaResultado.h"
 #include "gui/VentanaTipoImpresora.h"
 #include "gui/VentanaVerificacion.h"
@@ -265,6 +267,13 @@ void VentanaPrincipal::creaMenus()
                                        QStringLiteral("Deskjet"), 0, {},
                                        &VentanaPrincipal::imprimeTinta);
     menuImprimir->removeAction(accionTinta);
+    menuArchivo->addSeparator();
+    creaAccion(menuArchivo, Comando::RegistroCambios, QStringLiteral("&Registro de cambios…"), 21,
+               QStringLiteral("Archivo|Presenta quién cambió el estudio, cuándo, qué y por qué, y sus firmas"),
+               &VentanaPrincipal::registroCambios);
+    creaAccion(menuArchivo, Comando::FirmarEstudio, QStringLiteral("&Firmar…"), 22,
+               QStringLiteral("Archivo|Firma el estudio guardado en su registro de cambios"),
+               &VentanaPrincipal::firmar);
     menuArchivo->addSeparator();
     creaAccion(menuArchivo, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
@@ -771,6 +780,19 @@ void VentanaPrincipal::informe()
 void VentanaPrincipal::supuestos()
 {
     EjecutaComando([this] { ComandoSupuestos(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::registroCambios()
+{
+    EjecutaComando([this] { ComandoRegistro(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::firmar()
+{
+    EjecutaComando([this] {
+        if (FirmaDocumento(m_documento, this))
+            RecargaRegistros(m_mdi);
+    });
 }
 
 DestinoResultados VentanaPrincipal::destinoResultados()

@@ -123,6 +123,8 @@ private:
     void grafica();
     void informe();
     void supuestos();
+    void registroCambios();
+    void firmar();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *lineaEstado = nullptr;

@@ -14,7 +14,8 @@
 class LienzoGrabador : public Lienzo
 {
 public:
-    struct Texto { int x, y, puntos; QString texto; };
+    // `pagina` counts the pages of the job from 0.
+    struct Texto { int x, y, puntos; QString texto; int pagina = 0; };
     struct Linea { int x1, y1, x2, y2; };
     struct Trabajo
     {
@@ -35,6 +36,7 @@ public:
                 salida << textos.at(i).texto;
             return salida;
         }
+        int paginas = 1;
 
         // The text drawn at (x, y), empty when there is none.
         QString textoEn(int x, int y) const
@@ -92,9 +94,10 @@ public:
     }
     void nuevaPagina() override
     {
-        if (abierto())
+        if (abierto()) {
             trabajos.last().saltos.append(trabajos.last().textos.size());
-        else
+            ++trabajos.last().paginas;
+        } else
             ++fueraDeTrabajo;
     }
     void ponFuente(const QString &nombre, int puntos) override { fuente = nombre; m_puntos = puntos; }
@@ -108,7 +111,7 @@ public:
     void escribe(int x, int y, const QString &texto) override
     {
         if (abierto())
-            trabajos.last().textos.append({x, y, m_puntos, texto});
+            trabajos.last().textos.append({x, y, m_puntos, texto, trabajos.last().paginas - 1});
         else
             ++fueraDeTrabajo;
     }

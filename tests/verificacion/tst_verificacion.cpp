@@ -267,9 +267,9 @@ private slots:
         QTest::keyClick(texto, Qt::Key_F1);
         QCOMPARE(VisorDeAyuda()->paginaActual(), u"verificacion.html"_s);
 
-        dialogos.documentoPdf = carpeta.filePath(u"v.pdf"_s);
+        dialogos.pdfGuardar = carpeta.filePath(u"v.pdf"_s);
         ventana->findChild<QPushButton *>(u"guardarPdf"_s)->click();
-        QVERIFY(contenido(dialogos.documentoPdf).startsWith("%PDF"));
+        QVERIFY(contenido(dialogos.pdfGuardar).startsWith("%PDF"));
         dialogos.pdf = carpeta.filePath(u"impreso.pdf"_s);
         dialogos.aceptaImpresion = true;
         ventana->findChild<QPushButton *>(u"imprimir"_s)->click();

@@ -21,8 +21,8 @@ public:
     virtual void terminaTrabajo() = 0;
     // Drops the open job, if any, so that the printer is free for the next one.
     virtual void abortaTrabajo() = 0;
-    // Ends the page of the open job and opens the next one. Throws
-    // ErrorImpresion when the printer refuses it.
+    // Ends the page of the open job and begins the next one. Throws
+    // ErrorImpresion when the printer cannot.
     virtual void nuevaPagina() = 0;
 
     // Font by name and size in points; default pitch, regular style.
