@@ -55,6 +55,7 @@ public:
     // Unsaved changes: every change of the study sets the mark, a save
     // clears it; the close question is asked while it is set.
     void ponModificado(bool modificado);
+    bool modificado() const { return m_modificado; }
 
     // How the study is saved when the close question is answered "Yes":
     // true when it was written. Handed by the frame.

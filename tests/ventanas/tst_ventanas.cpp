@@ -46,7 +46,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString carpetaCasos = u"" TOLERANCIA_FUENTES "/tests/shell/casos"_s;
+const QString carpetaCasos = u"" TOLERANCIA_FUENTES "/tests/ventanas/casos"_s;
 
 bool si(const QString &texto) { return texto == u"sí"_s; }
 
@@ -161,7 +161,7 @@ private slots:
 
     void cleanupTestCase() { Dialogos::instala(nullptr); }
 
-    // The flows of tests/shell/casos/flujos/*.txt: "== name" starts one,
+    // The flows of tests/ventanas/casos/flujos/*.txt: "== name" starts one,
     // then a step a line, its order and arguments separated by tabs; "#"
     // starts a comment.
     void flujos_data()
