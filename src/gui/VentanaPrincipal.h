@@ -112,12 +112,15 @@ private:
     void ayudaContenido();
     void ayudaBuscar();
     void ayudaDeAyuda();
+    void verificacion();
     void acercaDe();
     void analisisVarianza();
     void intervalosConfianza();
     void grafica();
     void informe();
     void supuestos();
+    void registroCambios();
+    void firmar();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *lineaEstado = nullptr;
