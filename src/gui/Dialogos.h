@@ -35,6 +35,9 @@ public:
     // The save dialog of study files, "Guardar como", starting at `nombre`;
     // empty when cancelled.
     virtual QString guardaArchivo(QWidget *padre, const QString &nombre) = 0;
+    // "Motivo del cambio": why a study that has a saved version is saved
+    // with changes, one line, required; nothing when cancelled.
+    virtual std::optional<QString> motivoCambio(QWidget *padre) = 0;
     // The save dialog of plots, "Guardar gráfica", starting at `nombre`: the
     // file type chosen (PNG, SVG, PDF) adds its extension to a name without
     // one of them; empty when cancelled.
@@ -57,6 +60,17 @@ public:
     static Dialogos &actual();
     // Installs `dialogos` (not owned); nullptr goes back to the real ones.
     static void instala(Dialogos *dialogos);
+};
+
+// The busy cursor for the length of a file operation, restored also when
+// the operation fails.
+class CursorOcupado
+{
+public:
+    CursorOcupado();
+    ~CursorOcupado();
+    CursorOcupado(const CursorOcupado &) = delete;
+    CursorOcupado &operator=(const CursorOcupado &) = delete;
 };
 
 // Runs one user command; an error escaping from it is shown with its text

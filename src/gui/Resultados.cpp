@@ -88,7 +88,8 @@ void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino)
     if (!estudio || !Calcula(*estudio, destino.resultados))
         return;
     auto *ventana = creaVentana<VentanaGrafica>(
-        destino, ModeloDeGrafica(*estudio, destino.resultados, SeparadorDecimal()));
+        destino, ModeloDeGrafica(*estudio, destino.resultados, SeparadorDecimal()), documento->ruta(),
+        documento->huella());
     ventana->muestra(destino.marco);
 }
 

@@ -5,6 +5,7 @@
 #include "gui/Ayuda.h"
 #include "gui/CamposTexto.h"
 #include "gui/Dialogos.h"
+#include "gui/RegistroEstudio.h"
 #include "gui/RejillaCaptura.h"
 
 #include <QAction>
@@ -206,7 +207,8 @@ QString VentanaEstudio::textoConteo(CampoConteo campo) const
     return campo == CampoConteo::numeroFam ? numeroFam->text() : numeroMuestras->text();
 }
 
-void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta)
+void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QByteArray &bytes,
+                                  const QString &ruta)
 {
     PonTextoEntero(factores, archivo.factores);
     PonTextoEntero(metodo, archivo.metodo);
@@ -217,7 +219,14 @@ void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &
     m_memoria = EstudioAceptado(archivo).rejilla;
     rejilla->muestra(m_memoria);
     rejilla->ajustaA(archivo.k, archivo.n);
+    m_guardado = bytes;
+    m_huellaGuardado = HuellaDe(bytes);
     ponRuta(ruta);
+}
+
+void VentanaEstudio::revisaRegistro()
+{
+    RevisaRegistroAlAbrir(m_ruta, m_huellaGuardado);
 }
 
 void VentanaEstudio::ponRuta(const QString &ruta)
@@ -232,9 +241,69 @@ void VentanaEstudio::ponModificado(bool modificado)
     emit modificadoCambia(modificado);
 }
 
-void VentanaEstudio::ponGuardado(std::function<bool()> guarda)
+Huella VentanaEstudio::huella() const
 {
-    m_guarda = std::move(guarda);
+    return m_modificado ? Huella{} : m_huellaGuardado;
+}
+
+// --- Saving --------------------------------------------------------------
+
+bool VentanaEstudio::guarda()
+{
+    if (!ValidaCaptura(this))
+        return false;
+    if (sinTitulo())
+        return guardaEn(Dialogos::actual().guardaArchivo(this, QStringLiteral("Nuevo")));
+    return guardaEn(m_ruta);
+}
+
+bool VentanaEstudio::guardaComo()
+{
+    if (!ValidaCaptura(this))
+        return false;
+    return guardaEn(Dialogos::actual().guardaArchivo(this, m_ruta));
+}
+
+bool VentanaEstudio::guardaEn(const QString &ruta)
+{
+    if (ruta.isEmpty())
+        return false;
+    // Composed first: a study the file cannot hold writes nothing.
+    const QByteArray bytes = EscribeEstudio(estudio());
+    // A save the register does not hold is no save: the study stays
+    // modified and the version its changes are from stays the same, so the
+    // next save records them again.
+    if (!GuardaConRegistro(ruta, m_guardado, bytes, this))
+        return false;
+    m_guardado = bytes;
+    m_huellaGuardado = HuellaDe(bytes);
+    ponRuta(ruta);
+    ponModificado(false);
+    return true;
+}
+
+bool VentanaEstudio::quiereGuardar()
+{
+    if (!m_modificado)
+        return true;
+    switch (Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
+                                        QStringLiteral("Se realizaron cambios!\n"
+                                                       "Quiere guardar su información?"))) {
+    case Dialogos::Respuesta::no:
+        return true;
+    case Dialogos::Respuesta::ninguna:
+        // Escape or the box's close button: the user did not decide, so
+        // nothing is closed.
+        return false;
+    case Dialogos::Respuesta::si:
+        break;
+    }
+    // The user asked for the study to be kept: if it was not saved
+    // (validation failed, dialog or reason cancelled, write failed) the
+    // window stays.
+    bool guardado = false;
+    EjecutaComando([this, &guardado] { guardado = guarda(); });
+    return guardado;
 }
 
 // --- Focus ---------------------------------------------------------------
@@ -379,35 +448,12 @@ bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
 
 void VentanaEstudio::closeEvent(QCloseEvent *event)
 {
-    if (!puedeCerrar()) {
+    if (!quiereGuardar()) {
         event->ignore();
         return;
     }
     avisaCierre();
     event->accept();
-}
-
-bool VentanaEstudio::puedeCerrar()
-{
-    if (!m_modificado)
-        return true;
-    switch (Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
-                                        QStringLiteral("Se realizaron cambios!\n"
-                                                       "Quiere guardar su información?"))) {
-    case Dialogos::Respuesta::no:
-        return true;
-    case Dialogos::Respuesta::ninguna:
-        // Escape or the box's close button: the user did not decide, so
-        // nothing is closed.
-        return false;
-    case Dialogos::Respuesta::si:
-        break;
-    }
-    // The user asked for the study to be kept: if it was not saved
-    // (validation failed, dialog cancelled, write failed) the window stays.
-    bool guardado = false;
-    EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
-    return guardado;
 }
 
 void VentanaEstudio::avisaCierre()

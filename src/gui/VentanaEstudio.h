@@ -2,12 +2,14 @@
 
 #include "core/comandos/EstadoComandos.h"
 #include "core/estudio/Estudio.h"
+#include "core/estudio/Huella.h"
 #include "core/estudio/ReglasCaptura.h"
 #include "gui/SeguimientoFoco.h"
 
+#include <QByteArray>
 #include <QWidget>
 
-#include <functional>
+#include <optional>
 
 class QLineEdit;
 class QMenu;
@@ -37,9 +39,12 @@ public:
     // The window takes the focus for the first time (inside "&Nuevo" and
     // "&Abrir...").
     void tomaFoco();
-    // Fills the window from a study file read from `ruta` (texts whole,
-    // grid sized to the file's counts with the creation labels).
-    void cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta);
+    // Fills the window from a study file read from `ruta` as `bytes` (texts
+    // whole, grid sized to the file's counts with the creation labels).
+    void cargaArchivo(const ArchivoEstudio &archivo, const QByteArray &bytes, const QString &ruta);
+    // Checks the register of the study just opened: shows and records what
+    // is wrong (RevisaRegistroAlAbrir). Errors propagate.
+    void revisaRegistro();
     // Shows the capture page and puts the focus in a count field, without
     // running the check of the field being left.
     void enfocaConteo(CampoConteo campo);
@@ -49,17 +54,28 @@ public:
     // The study's file; empty while the study is untitled ("Nuevo").
     QString ruta() const { return m_ruta; }
     bool sinTitulo() const { return m_ruta.isEmpty(); }
-    // The study now lives at `ruta`: the caption shows it.
-    void ponRuta(const QString &ruta);
 
     // Unsaved changes: every change of the study sets the mark, a save
     // clears it; the close question is asked while it is set.
     void ponModificado(bool modificado);
     bool modificado() const { return m_modificado; }
 
-    // How the study is saved when the close question is answered "Yes":
-    // true when it was written. Handed by the frame.
-    void ponGuardado(std::function<bool()> guarda);
+    // The fingerprint of the study as shown: that of the bytes it was
+    // opened from or last saved as; empty while it has unsaved changes or
+    // was never saved.
+    Huella huella() const;
+
+    // "&Guardar": to its file, or through the save dialog (starting at
+    // "Nuevo") while untitled. "Guardar &como...": through the save dialog,
+    // starting at its file. Both check the counts first and record the save
+    // in the study's register, asking for the reason of a change. True when
+    // the study was written and recorded; errors propagate.
+    bool guarda();
+    bool guardaComo();
+    // The close question "Guardar archivo?" while there are unsaved changes:
+    // true when the window may close (No, or Yes and saved). Escape or the
+    // box's close button decides nothing: false.
+    bool quiereGuardar();
 
     // The grid menu's item "&t de Dunnett", a command of the state table.
     QAction *accionDunnett() const { return dunnettDeRejilla; }
@@ -91,8 +107,9 @@ private:
     void entraRejilla();
     void saleRejilla();
     void aceptaDatos();
-    bool puedeCerrar();
     void avisaCierre();
+    void ponRuta(const QString &ruta);
+    bool guardaEn(const QString &ruta);
     bool enRejilla() const;
 
     QTabWidget *cuaderno = nullptr;
@@ -113,7 +130,8 @@ private:
     bool m_cerrada = false;
     QString m_ruta;
     bool m_modificado = false;
-    std::function<bool()> m_guarda;
+    std::optional<QByteArray> m_guardado;  // the bytes opened or last saved
+    Huella m_huellaGuardado;               // theirs
 };
 
 // Checks the two counts of the study window. On the first failure shows

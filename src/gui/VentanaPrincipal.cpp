@@ -8,6 +8,7 @@
 #include "gui/DialogoFirma.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
+#include "gui/RegistroEstudio.h"
 #include "gui/Resultados.h"
 #include "gui/VentanaEstudio.h"
 #include "gui/VentanaRegistro.h"
@@ -36,18 +37,6 @@
 #include <functional>
 
 namespace {
-
-
-// The busy cursor for the length of a file operation, restored also when
-// the operation fails.
-class CursorOcupado
-{
-public:
-    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado &) = delete;
-    CursorOcupado &operator=(const CursorOcupado &) = delete;
-};
 
 // A hint is "short|long": the short part is the tooltip, the long part goes
 // to the status line; without "|" the text serves as both.
@@ -254,6 +243,15 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuArchivo, Comando::GuardarComo, QStringLiteral("Guardar &como..."), 6,
                QStringLiteral("Archivo|Guarda el archivo con un nuevo nombre y/o trayectoria"),
                &VentanaPrincipal::guardarComo);
+    // The lab's preference, kept between runs; the register records every
+    // save either way.
+    m_preguntaMotivo = creaAccion(menuArchivo, QStringLiteral("preguntarMotivo"),
+                                  QStringLiteral("Pedir el &motivo de cada cambio"), 0,
+                                  QStringLiteral("Archivo|Al guardar un estudio con cambios pide el motivo, "
+                                                 "que queda en su registro de cambios"),
+                                  &VentanaPrincipal::cambiaPreguntaMotivo);
+    m_preguntaMotivo->setCheckable(true);
+    m_preguntaMotivo->setChecked(PreguntaMotivo());
     menuArchivo->addSeparator();
     QMenu *menuImprimir = creaMenu(menuArchivo, QStringLiteral("FilePrintItem"),
                                     QStringLiteral("&Imprimir..."), 7,
@@ -535,7 +533,6 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
             &VentanaPrincipal::muestraModificado);
     connect(documento, &VentanaEstudio::dunnettPedido, this, &VentanaPrincipal::dunnett);
     connect(documento, &VentanaEstudio::cerrada, this, &VentanaPrincipal::documentoCerrado);
-    documento->ponGuardado([this] { return guardaEstudio(); });
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
     ventana->resize(631, 476);
     ventana->show();
@@ -581,63 +578,43 @@ void VentanaPrincipal::abreArchivo(const QString &ruta)
     CursorOcupado cursor;
     // The file is read before the window exists: a file that cannot be read
     // leaves the program as it was.
+    QByteArray bytes;
     ArchivoEstudio archivo;
     try {
-        archivo = LeeArchivoEstudio(ruta);
+        bytes = LeeBytesEstudio(ruta);
+        archivo = LeeEstudio(bytes);
     } catch (const ErrorConversion &error) {
         // Counts that are no numbers: not a study at all. The message names
         // the file, as the command line does.
         throw ErrorArchivo(ruta + QStringLiteral(": ") + error.texto());
     }
     VentanaEstudio *documento = creaDocumento();
-    documento->cargaArchivo(archivo, ruta);
+    documento->cargaArchivo(archivo, bytes, ruta);
     // The grid now has the file's size.
     AjustaAlMarco(qobject_cast<QMdiSubWindow *>(documento->parentWidget()));
-    m_archivo = ruta;
     aplicaEvento(Evento::abrir);
-}
-
-void VentanaPrincipal::escribeArchivo(const QString &ruta)
-{
-    CursorOcupado cursor;
-    GuardaArchivoEstudio(ruta, m_documento->estudio());
-}
-
-bool VentanaPrincipal::guardaConNombre()
-{
-    const QString ruta = Dialogos::actual().guardaArchivo(this, m_archivo);
-    if (ruta.isEmpty())
-        return false;
-    escribeArchivo(ruta);
-    m_documento->ponRuta(ruta);
-    m_archivo = ruta;
-    m_documento->ponModificado(false);
-    return true;
-}
-
-bool VentanaPrincipal::guardaEstudio()
-{
-    if (!ValidaCaptura(m_documento))
-        return false;
-    if (m_documento->sinTitulo()) {
-        m_archivo = QStringLiteral("Nuevo");
-        return guardaConNombre();
-    }
-    escribeArchivo(m_documento->ruta());
-    m_documento->ponModificado(false);
-    return true;
+    // The study is open whatever its register says or whether it can be read.
+    EjecutaComando([documento] { documento->revisaRegistro(); });
 }
 
 void VentanaPrincipal::guardar()
 {
-    EjecutaComando([this] { guardaEstudio(); });
+    EjecutaComando([this] {
+        if (m_documento)
+            m_documento->guarda();
+    });
+}
+
+void VentanaPrincipal::cambiaPreguntaMotivo()
+{
+    EjecutaComando([this] { PonPreguntaMotivo(m_preguntaMotivo->isChecked()); });
 }
 
 void VentanaPrincipal::guardarComo()
 {
     EjecutaComando([this] {
-        if (ValidaCaptura(m_documento))
-            guardaConNombre();
+        if (m_documento)
+            m_documento->guardaComo();
     });
 }
 

@@ -17,6 +17,9 @@ public:
     QString archivoGuardar;
     QStringList nombresGuardar;  // the names the save dialog started at
     QString grafica;          // the plot's save dialog
+    // The reason typed at every "Motivo del cambio"; nothing: cancelled.
+    std::optional<QString> motivo = QStringLiteral("Corrección de captura");
+    int motivosPedidos = 0;
     // The print dialog: the user chooses landscape, 1200 dpi and `copias`,
     // then answers; `pdf` (if any) stands for the printer.
     bool aceptaImpresion = false;
@@ -43,6 +46,11 @@ public:
     {
         nombresGuardar << nombre;
         return archivoGuardar;
+    }
+    std::optional<QString> motivoCambio(QWidget *) override
+    {
+        ++motivosPedidos;
+        return motivo;
     }
     QString guardaGrafica(QWidget *, const QString &) override { return grafica; }
     QString guardaPdf(QWidget *, const QString &nombre) override

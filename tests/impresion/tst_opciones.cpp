@@ -22,7 +22,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 namespace {
@@ -328,6 +331,73 @@ private slots:
         // No margin: the body starts at its column and the rules at the edge.
         QCOMPARE(lienzo.trabajos[0].textoEn(columna * 12, 2500), QStringLiteral("99.9"));
         QCOMPARE(lienzo.trabajos[0].lineas.first().x1, 0);
+    }
+
+    // A study saved by the program: each page printed carries in its top
+    // margin the fingerprint sha256sum gives of its file, and its register
+    // records the page and where it went; with unsaved changes the margin
+    // says so and the entry holds no fingerprint. The plot's print and file
+    // alike. A study only read (the example init() opened) gets no register.
+    void registroDeLasSalidas()
+    {
+        imprimeLaser("opcion0");
+        QCOMPARE(lienzo.trabajos.size(), 1);
+        QVERIFY(!QFile::exists(archivoEjemploTrabajado + ".registro"));
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString ruta = dir.filePath("estudio.w1e");
+        QVERIFY(QFile::copy(archivoEjemploTrabajado, ruta));
+        QVERIFY(QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner));
+        principal->marco()->closeAllSubWindows();
+        principal->abreArchivo(ruta);
+        QVERIFY(principal->documento()->guarda());
+        const QString sha256 = salidaDe("sha256sum", {ruta}).section(u' ', 0, 0);
+        QCOMPARE(sha256.size(), 64);
+        const QString version = QStringLiteral(" · Tolerancia del Método " TOLERANCIA_VERSION);
+        const auto ultima = [&] {
+            QFile registro(ruta + ".registro");
+            if (!registro.open(QIODevice::ReadOnly))
+                return QStringList();
+            const QJsonObject e = QJsonDocument::fromJson(registro.readAll().trimmed().split('\n').constLast()).object();
+            return QStringList{e["tipo"].toString(), e["documento"].toString(), e["destino"].toString(),
+                               e["sha256"].isNull() ? "null" : e["sha256"].toString()};
+        };
+        const auto margen = [&](const QString &linea) {
+            return lienzo.trabajos.constLast().volcado().join(u'\n').contains(u'«' + linea + u'»');
+        };
+
+        dialogos.pdf.clear();
+        imprimeLaser("opcion1");
+        QCOMPARE(lienzo.trabajos.size(), 2);
+        QVERIFY(margen("Huella del estudio (SHA-256): " + sha256 + version));
+        QPrinter predeterminada;
+        QCOMPARE(ultima(), (QStringList{"impreso", "Tolerancia, láser", predeterminada.printerName(), sha256}));
+
+        principal->documento()->ponModificado(true);
+        dialogos.pdf = dir.filePath("paginas.pdf");
+        principal->imprimeTinta();
+        elige(tinta(), "opcion0");
+        pulsa(tinta());
+        QCOMPARE(lienzo.trabajos.size(), 3);
+        QVERIFY(margen("Huella del estudio: estudio sin guardar" + version));
+        QCOMPARE(ultima(), (QStringList{"exportado", "Información General, inyección de tinta, PDF",
+                                        dir.filePath("paginas.pdf"), "null"}));
+        principal->documento()->ponModificado(false);
+
+        dialogos.pdf.clear();
+        hijo<QAbstractButton>(principal, "spdgrafica")->click();
+        QWidget *grafica = principal->findChild<QWidget *>("VentanaGrafica");
+        QVERIFY(grafica);
+        QTest::mouseClick(hijo<QPushButton>(grafica, "btnimprimirgrafica"), Qt::LeftButton);
+        QCOMPARE(lienzo.trabajos.size(), 4);
+        QVERIFY(margen("Huella del estudio (SHA-256): " + sha256 + version));
+        QCOMPARE(ultima(), (QStringList{"impreso", "Gráfica", predeterminada.printerName(), sha256}));
+        dialogos.grafica = dir.filePath("grafica.svg");
+        QTest::mouseClick(hijo<QPushButton>(grafica, "btnguardargrafica"), Qt::LeftButton);
+        QVERIFY(QFile::exists(dir.filePath("grafica.svg")));
+        QCOMPARE(ultima(), (QStringList{"exportado", "Gráfica, SVG", dir.filePath("grafica.svg"), sha256}));
+        QVERIFY(dialogos.mensajes.isEmpty());
     }
 
     // The real preview draws the page and offers no printing of its own, which

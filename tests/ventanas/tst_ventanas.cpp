@@ -10,6 +10,7 @@
 #include "gui/OpcionesImpresion.h"
 #include "gui/Presentacion.h"
 #include "gui/Programa.h"
+#include "gui/RegistroEstudio.h"
 #include "gui/RejillaCaptura.h"
 #include "gui/VisorAyuda.h"
 
@@ -18,6 +19,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -35,9 +38,11 @@
 #include <QWindow>
 
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <future>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -47,6 +52,25 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString carpetaCasos = u"" TOLERANCIA_FUENTES "/tests/ventanas/casos"_s;
+
+// Checks a study's register with Python's hashlib and json alone: "intacto
+// N coincide|difiere" and the kinds of its entries, or "roto L".
+QString registroVerificado(const QString &estudio)
+{
+    return salidaDe(u"python3"_s, {u"" TOLERANCIA_FUENTES "/tests/registro/casos/verifica_registro.py"_s,
+                                   estudio + u".registro"_s, estudio})
+        .trimmed();
+}
+
+// The last entry of a study's register, read as the JSON line it is.
+QJsonObject ultimaEntrada(const QString &estudio)
+{
+    QFile f(estudio + u".registro"_s);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> lineas = f.readAll().trimmed().split('\n');
+    return QJsonDocument::fromJson(lineas.constLast()).object();
+}
 
 bool si(const QString &texto) { return texto == u"sí"_s; }
 
@@ -138,12 +162,15 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
+        // The preferences of the run, not the user's.
+        qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_s).toLocal8Bit());
         Dialogos::instala(&dialogos);
     }
 
     void init()
     {
         dialogos = DialogosFalsos();
+        PonPreguntaMotivo(true);
         ventana = new VentanaPrincipal;
         ventana->resize(1000, 750);
         ventana->show();
@@ -211,6 +238,44 @@ private slots:
                  accion(u"FileOpenItem"_s)->trigger();
              }},
             {u"guardarEn"_s, [&](A a) { dialogos.archivoGuardar = a.value(0); }},
+            // The reason typed when one is asked; none: the dialog is cancelled.
+            {u"motivo"_s,
+             [&](A a) { dialogos.motivo = a.isEmpty() ? std::nullopt : std::optional<QString>(a[0]); }},
+            // A command ("FileSaveItem", …) on a disk where no file may
+            // grow beyond a[1] bytes.
+            {u"ordenConDiscoLleno"_s,
+             [&](A a) {
+                 struct rlimit anterior;
+                 QCOMPARE(getrlimit(RLIMIT_FSIZE, &anterior), 0);
+                 struct rlimit limite = anterior;
+                 limite.rlim_cur = rlim_t(a[1].toInt());
+                 const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+                 QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+                 accion(a[0])->trigger();
+                 setrlimit(RLIMIT_FSIZE, &anterior);
+                 std::signal(SIGXFSZ, senal);
+             }},
+            // Files changed behind the program's back.
+            {u"copia"_s,
+             [&](A a) {
+                 QFile::remove(a[1]);
+                 QVERIFY(QFile::copy(a[0], a[1]));
+                 QVERIFY(QFile::setPermissions(a[1], QFile::ReadOwner | QFile::WriteOwner));
+             }},
+            {u"carpeta"_s, [&](A a) { QVERIFY(QDir().mkpath(a[0])); }},
+            // Line `a[1]` of a text file has `a[2]` replaced by `a[3]`.
+            {u"edita"_s,
+             [&](A a) {
+                 QFile f(a[0]);
+                 QVERIFY(f.open(QIODevice::ReadOnly));
+                 QList<QByteArray> lineas = f.readAll().split('\n');
+                 f.close();
+                 QByteArray &linea = lineas[a[1].toInt() - 1];
+                 QVERIFY(linea.contains(a[2].toUtf8()));
+                 linea.replace(a[2].toUtf8(), a[3].toUtf8());
+                 QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                 f.write(lineas.join('\n'));
+             }},
             // "sí", "no", or "escape" (the box's close button alike).
             {u"respuesta"_s,
              [&](A a) {
@@ -312,6 +377,11 @@ private slots:
             {u"mensajes"_s, [&](A a) { comparaLista(dialogos.mensajes, a); }},
             {u"preguntas"_s, [&](A a) { comparaLista(dialogos.preguntas, a); }},
             {u"nombresGuardar"_s, [&](A a) { QCOMPARE(dialogos.nombresGuardar, a); }},
+            {u"motivosPedidos"_s, [&](A a) { QCOMPARE(dialogos.motivosPedidos, a[0].toInt()); }},
+            {u"registro"_s, [&](A a) { QCOMPARE(registroVerificado(a[0]), a.value(1)); }},
+            {u"ultimaEntrada"_s,
+             [&](A a) { QCOMPARE(ultimaEntrada(a[0]).value(a[1]).toString(), a.value(2)); }},
+            {u"marcado"_s, [&](A a) { QCOMPARE(accion(a[0])->isChecked(), si(a[1])); }},
             {u"usables"_s,
              [&](A a) {
                  for (const QString &nombre : a[0].split(u' '))
