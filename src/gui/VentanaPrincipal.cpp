@@ -286,6 +286,9 @@ void VentanaPrincipal::creaMenus()
     creaAccion(mnucalculos, Comando::mnusupuestos, QStringLiteral("Supuestos del análisis"), 14,
                QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
                &VentanaPrincipal::supuestos);
+    creaAccion(mnucalculos, Comando::PrecisionEquivalencia, QStringLiteral("&Precisión intermedia y equivalencia..."), 16,
+               QStringLiteral("Cálculos|Componentes de la varianza con sus límites y equivalencia entre FAM"),
+               &VentanaPrincipal::precision);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
     QMenu *WindowMenu = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
@@ -762,6 +765,11 @@ void VentanaPrincipal::informe()
 void VentanaPrincipal::supuestos()
 {
     EjecutaComando([this] { ComandoSupuestos(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::precision()
+{
+    EjecutaComando([this] { ComandoPrecision(m_documento, destinoResultados()); });
 }
 
 DestinoResultados VentanaPrincipal::destinoResultados()

@@ -122,6 +122,7 @@ private:
     void grafica();
     void informe();
     void supuestos();
+    void precision();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *lineaEstado = nullptr;

@@ -13,7 +13,7 @@ constexpr std::array nombres = {
     "FileNewItem", "spdnuevo", "FileOpenItem", "spdabrir", "mnuclose", "spdclose",
     "FileSaveItem", "spdguardar", "FileSaveAsItem", "FilePrintItem", "PrintLasser",
     "PrintDeskjet", "spdprint", "spdprint1", "mnucalculos", "mnuanova", "mnugrafica",
-    "spdgrafica", "mnusupuestos", "mnuconclu", "mnuinforme", "WindowTileItem", "spdmosaico",
+    "spdgrafica", "mnusupuestos", "mnuconclu", "mnuinforme", "mnuprecision", "WindowTileItem", "spdmosaico",
     "WindowCascadeItem", "spdcascada", "pmnudunet",
 };
 static_assert(nombres.size() == static_cast<std::size_t>(Comando::pmnudunet) + 1);
@@ -29,7 +29,7 @@ const QList<Comando> imprimir = {C::FilePrintItem, C::PrintLasser, C::PrintDeskj
 const QList<Comando> accesoImprimir = {C::FilePrintItem, C::spdprint};
 // Usable exactly when the analysis is.
 const QList<Comando> analisis = {C::mnuanova, C::pmnudunet, C::mnugrafica, C::spdgrafica,
-                                 C::mnusupuestos};
+                                 C::mnusupuestos, C::PrecisionEquivalencia};
 
 const QHash<Evento, CambioComandos> &tabla()
 {

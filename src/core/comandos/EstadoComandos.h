@@ -29,6 +29,7 @@ enum class Comando {
     FileSaveAsItem,
     FilePrintItem, PrintLasser, PrintDeskjet, spdprint, spdprint1,
     mnucalculos, mnuanova, mnugrafica, spdgrafica, mnusupuestos, mnuconclu, mnuinforme,
+    PrecisionEquivalencia,  // "Precisión intermedia y equivalencia..."
     WindowTileItem, spdmosaico,
     WindowCascadeItem, spdcascada,
     pmnudunet,  // the grid menu's item, in the study window
