@@ -58,7 +58,7 @@ class TstVentanaPrecision : public QObject
 
     VentanaPrecision *abrePrecision()
     {
-        accion(u"mnuprecision"_s)->trigger();
+        accion(u"PrecisionEquivalencia"_s)->trigger();
         auto *v = qobject_cast<VentanaPrecision *>(resultado(u"VentanaPrecision"_s));
         if (v) {
             ventana->marco()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(v->parentWidget()));
@@ -103,14 +103,14 @@ private slots:
     // not without one; it carries its help topic.
     void estadoDelComando()
     {
-        QVERIFY(!habilitado(ventana, u"mnuprecision"_s));
+        QVERIFY(!habilitado(ventana, u"PrecisionEquivalencia"_s));
         abreTrabajado();
-        QVERIFY(habilitado(ventana, u"mnuprecision"_s));
-        QVERIFY(ventana->alcanzable(accion(u"mnuprecision"_s)));
-        QCOMPARE(accion(u"mnuprecision"_s)->text(), u"&Precisión intermedia y equivalencia..."_s);
-        QCOMPARE(ventana->numeroAyuda(accion(u"mnuprecision"_s)), 16);
+        QVERIFY(habilitado(ventana, u"PrecisionEquivalencia"_s));
+        QVERIFY(ventana->alcanzable(accion(u"PrecisionEquivalencia"_s)));
+        QCOMPARE(accion(u"PrecisionEquivalencia"_s)->text(), u"&Precisión intermedia y equivalencia..."_s);
+        QCOMPARE(ventana->numeroAyuda(accion(u"PrecisionEquivalencia"_s)), 16);
         ventana->documento()->close();
-        QVERIFY(!habilitado(ventana, u"mnuprecision"_s));
+        QVERIFY(!habilitado(ventana, u"PrecisionEquivalencia"_s));
         QCOMPARE(dialogos->mensajes, QStringList());
     }
 

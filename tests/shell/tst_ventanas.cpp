@@ -396,7 +396,7 @@ private slots:
     void nombresAccesibles()
     {
         abreConResultados();
-        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"mnuprecision"_s})
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"PrecisionEquivalencia"_s})
             accion(orden)->trigger();
         accion(u"HelpAboutItem"_s)->trigger();
         ventana->creaVentanasImpresion();
@@ -445,7 +445,7 @@ private slots:
     void aceleradores()
     {
         abreConResultados();
-        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"mnuprecision"_s, u"HelpAboutItem"_s})
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"PrecisionEquivalencia"_s, u"HelpAboutItem"_s})
             accion(orden)->trigger();
         ventana->creaVentanasImpresion();
         PideAyuda(ComandoAyuda::buscar, QString());

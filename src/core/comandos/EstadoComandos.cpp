@@ -13,7 +13,7 @@ constexpr std::array nombres = {
     "FileNewItem", "spdnuevo", "FileOpenItem", "spdabrir", "mnuclose", "spdclose",
     "FileSaveItem", "spdguardar", "FileSaveAsItem", "FilePrintItem", "PrintLasser",
     "PrintDeskjet", "spdprint", "spdprint1", "mnucalculos", "mnuanova", "mnugrafica",
-    "spdgrafica", "mnusupuestos", "mnuconclu", "mnuinforme", "mnuprecision", "WindowTileItem", "spdmosaico",
+    "spdgrafica", "mnusupuestos", "mnuconclu", "mnuinforme", "PrecisionEquivalencia", "WindowTileItem", "spdmosaico",
     "WindowCascadeItem", "spdcascada", "pmnudunet",
 };
 static_assert(nombres.size() == static_cast<std::size_t>(Comando::pmnudunet) + 1);
