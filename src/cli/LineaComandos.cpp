@@ -99,7 +99,7 @@ int dunnett(const QString &ruta, int control)
 {
     bool fueraDelEstudio = false;
     const bool hecho = CalculaEstudioOFalla(ruta, [&](const Estudio &estudio) {
-        const int k = StrToInt(estudio.econdicion);
+        const int k = EnteroDeTexto(estudio.numeroFam);
         if (control > k) {
             EscribeError(ruta, QStringLiteral("El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM.")
                                    .arg(k));

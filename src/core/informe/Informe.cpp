@@ -81,14 +81,14 @@ void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QS
     const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
 
     agrega(Texto::titulo);
-    agrega(Texto::fam + estudio.etole);
-    agrega(Texto::metodo + estudio.emetodo);
-    agrega(Texto::analista + estudio.eanalista);
-    agrega(Texto::fecha + estudio.efecha);
+    agrega(Texto::fam + estudio.factores);
+    agrega(Texto::metodo + estudio.metodo);
+    agrega(Texto::analista + estudio.analista);
+    agrega(Texto::fecha + estudio.fecha);
     agrega(Texto::numeroFam);
-    agrega(estudio.econdicion);
+    agrega(estudio.numeroFam);
     agrega(Texto::numeroMuestras);
-    agrega(estudio.ereplica);
+    agrega(estudio.numeroMuestras);
 }
 
 ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
@@ -104,8 +104,8 @@ ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
     const int k = r.k();
     const Tabla &tabla = tablas.at(static_cast<std::size_t>(k - 2));
     agrega(cabecera(tabla, k));
-    for (int fila = 1; fila < estudio.stgdatos.filas(); ++fila)
-        agrega(lineaDatos(tabla, estudio.stgdatos, k, fila));
+    for (int fila = 1; fila < estudio.rejilla.filas(); ++fila)
+        agrega(lineaDatos(tabla, estudio.rejilla, k, fila));
 
     agrega(Texto::blanco);
     agrega(Texto::anova);
