@@ -3,6 +3,8 @@
 #include "EstudioDeLinea.h"
 #include "LineaGrafica.h"
 #include "LineaPrecision.h"
+#include "LineaVerificacion.h"
+#include "LineaRegistro.h"
 #include "PaginaPdf.h"
 #include "core/estudio/ArchivoRegistro.h"
 #include "core/estudio/ArchivosSistema.h"
@@ -28,7 +30,10 @@ const char *const uso =
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n"
     "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX] [--limite X|X%]\n"
-    "     tolerancia --precision ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]\n";
+    "     tolerancia --precision ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]\n"
+    "     tolerancia --verificar [--pdf SALIDA.pdf]\n"
+    "     tolerancia --registro ARCHIVO.w1e\n"
+    "     tolerancia --firmar ARCHIVO.w1e --nombre \"NOMBRE\" --significado realizado|revisado|aprobado\n";
 
 bool salidaCompleta()
 {
@@ -126,10 +131,14 @@ bool EsLineaComandos(int argc, char **argv)
 
 int EjecutaLineaComandos(int argc, char **argv)
 {
+    if (EsVerificacion(argc, argv))
+        return EjecutaVerificacion(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--pdf") == 0)
         return EjecutaPdf(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--grafica") == 0)
         return EjecutaGrafica(argc, argv);
+    if (EsLineaRegistro(argc, argv))
+        return EjecutaLineaRegistro(argc, argv);
     if (std::strcmp(argv[1], "--informe") == 0 && argc == 3)
         return informe(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "--supuestos") == 0 && argc == 3)

@@ -2,6 +2,7 @@
 
 #include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
+#include "gui/DialogoFirma.h"
 
 #include <QAction>
 #include <QApplication>
@@ -153,6 +154,28 @@ QString Dialogos::guardaGrafica(QWidget *padre, const QString &nombre)
     if (!FormatoDeRuta(ruta))
         ruta += u'.' + extensiones.value(tipos.indexOf(dialogo.selectedNameFilter()), extensiones.first());
     return ruta;
+}
+
+QString Dialogos::guardaPdf(QWidget *padre, const QString &nombre)
+{
+    QFileDialog dialogo(padre, QStringLiteral("Guardar PDF"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setNameFilter(QStringLiteral("Documento PDF (*.pdf)"));
+    dialogo.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogo.selectFile(nombre);
+    QString ruta = eligeArchivo(dialogo);
+    if (!ruta.isEmpty() && !ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        ruta += QStringLiteral(".pdf");
+    return ruta;
+}
+
+std::optional<DatosFirma> Dialogos::firma(QWidget *padre, const QString &estudio, const QString &nombre)
+{
+    DialogoFirma dialogo(estudio, nombre, padre);
+    if (ejecuta(dialogo) != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.datos();
 }
 
 void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,

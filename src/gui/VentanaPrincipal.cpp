@@ -5,12 +5,15 @@
 #include "gui/AcercaDe.h"
 #include "gui/ArregloVentanas.h"
 #include "gui/Ayuda.h"
+#include "gui/DialogoFirma.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
 #include "gui/Resultados.h"
 #include "gui/VentanaEstudio.h"
+#include "gui/VentanaRegistro.h"
 #include "gui/VentanaResultado.h"
 #include "gui/VentanaTipoImpresora.h"
+#include "gui/VentanaVerificacion.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -265,6 +268,13 @@ void VentanaPrincipal::creaMenus()
                                        &VentanaPrincipal::imprimeTinta);
     menuImprimir->removeAction(accionTinta);
     menuArchivo->addSeparator();
+    creaAccion(menuArchivo, Comando::RegistroCambios, QStringLiteral("&Registro de cambios…"), 21,
+               QStringLiteral("Archivo|Presenta quién cambió el estudio, cuándo, qué y por qué, y sus firmas"),
+               &VentanaPrincipal::registroCambios);
+    creaAccion(menuArchivo, Comando::FirmarEstudio, QStringLiteral("&Firmar…"), 22,
+               QStringLiteral("Archivo|Firma el estudio guardado en su registro de cambios"),
+               &VentanaPrincipal::firmar);
+    menuArchivo->addSeparator();
     creaAccion(menuArchivo, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
 
@@ -310,6 +320,9 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuAyuda, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
                0, QStringLiteral("Ayuda|Como usar la ayuda"), &VentanaPrincipal::ayudaDeAyuda)
         ->setVisible(false);
+    creaAccion(menuAyuda, QStringLiteral("verificacionDelPrograma"), QStringLiteral("&Verificación del programa…"), 17,
+               QStringLiteral("Ayuda|Comprueba los cálculos del programa con valores de referencia"),
+               &VentanaPrincipal::verificacion);
     menuAyuda->addSeparator();
     creaAccion(menuAyuda, QStringLiteral("HelpAboutItem"), QStringLiteral("&Acerca..."), 33,
                QStringLiteral("Ayuda|Presenta información del programa"), &VentanaPrincipal::acercaDe);
@@ -732,6 +745,11 @@ void VentanaPrincipal::ayudaDeAyuda()
     EjecutaComando([] { PideAyuda(ComandoAyuda::ayudaDeAyuda); });
 }
 
+void VentanaPrincipal::verificacion()
+{
+    EjecutaComando([this] { (new VentanaVerificacion(this))->show(); });
+}
+
 void VentanaPrincipal::acercaDe()
 {
     EjecutaComando([this] { (new AcercaDe(this))->show(); });
@@ -770,6 +788,19 @@ void VentanaPrincipal::supuestos()
 void VentanaPrincipal::precision()
 {
     EjecutaComando([this] { ComandoPrecision(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::registroCambios()
+{
+    EjecutaComando([this] { ComandoRegistro(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::firmar()
+{
+    EjecutaComando([this] {
+        if (FirmaDocumento(m_documento, this))
+            RecargaRegistros(m_mdi);
+    });
 }
 
 DestinoResultados VentanaPrincipal::destinoResultados()

@@ -116,6 +116,7 @@ private:
     void ayudaContenido();
     void ayudaBuscar();
     void ayudaDeAyuda();
+    void verificacion();
     void acercaDe();
     void analisisVarianza();
     void intervalosConfianza();
@@ -123,6 +124,8 @@ private:
     void informe();
     void supuestos();
     void precision();
+    void registroCambios();
+    void firmar();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *lineaEstado = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QPrinter>
 #include <QStringList>
+#include <optional>
 
 // Answers every box and dialog the way the test says, and remembers them.
 class DialogosFalsos : public Dialogos
@@ -24,6 +25,12 @@ public:
     int dialogosImpresion = 0;
     std::function<void()> duranteDialogo;
     int vistas = 0;
+    QString pdfGuardar;       // the PDF save dialog; empty: cancelled
+    QStringList nombresPdf;   // the names it started at
+    // The signing dialog: the answer (nothing: cancelled), and the study
+    // and name it was opened with.
+    std::optional<DatosFirma> datosFirma;
+    QStringList firmasPedidas;  // "study|name"
 
     void mensaje(const QString &texto) override { mensajes << texto; }
     Respuesta pregunta(const QString &titulo, const QString &texto) override
@@ -38,6 +45,16 @@ public:
         return archivoGuardar;
     }
     QString guardaGrafica(QWidget *, const QString &) override { return grafica; }
+    QString guardaPdf(QWidget *, const QString &nombre) override
+    {
+        nombresPdf << nombre;
+        return pdfGuardar;
+    }
+    std::optional<DatosFirma> firma(QWidget *, const QString &estudio, const QString &nombre) override
+    {
+        firmasPedidas << estudio + u'|' + nombre;
+        return datosFirma;
+    }
     bool imprime(QPrinter *impresora, QWidget *) override
     {
         ++dialogosImpresion;

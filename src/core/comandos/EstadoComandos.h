@@ -20,7 +20,7 @@ enum class Evento {
 };
 
 // Every command whose state the table sets: one menu item, menu or tool
-// bar button each, named as its object is.
+// bar button each (Boton…); NombreComando gives its object name.
 enum class Comando {
     NuevoEstudio, BotonNuevo,
     AbrirEstudio, BotonAbrir,
@@ -29,10 +29,12 @@ enum class Comando {
     GuardarComo,
     MenuImprimir, ImprimirLaser, ImprimirTinta, BotonImprimirLaser, BotonImprimirTinta,
     MenuCalculos, AnalisisVarianza, Grafica, BotonGrafica, Supuestos, IntervalosConfianza, Informe,
-    PrecisionEquivalencia,  // "Precisión intermedia y equivalencia..."
     Mosaico, BotonMosaico,
     Cascada, BotonCascada,
     DunnettDeRejilla,  // the grid menu's item, in the study window
+    RegistroCambios,  // "Registro de cambios…": the study's register
+    FirmarEstudio,    // "Firmar…": a signature in the study's register
+    PrecisionEquivalencia,  // "Precisión intermedia y equivalencia..."
 };
 
 // What one event sets; every command it does not name keeps its state.

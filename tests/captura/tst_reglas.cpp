@@ -33,7 +33,7 @@ private slots:
         const QStringList reglas{u"ambos"_s, u"fam"_s, u"muestras"_s};
         const QMap<QString, int> campos{{u"FAM"_s, int(CampoConteo::numeroFam)},
                                         {u"muestras"_s, int(CampoConteo::numeroMuestras)}, {u"lanza"_s, lanza}};
-        for (const QStringList &c : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/capture/casos/conteos.tsv")))
+        for (const QStringList &c : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/captura/casos/conteos.tsv")))
             QTest::newRow(qPrintable(c[0])) << int(reglas.indexOf(c[1])) << c[2] << c[3] << c[4]
                                             << campos.value(c[5], valido);
     }

@@ -20,7 +20,7 @@
 
 using namespace Qt::StringLiterals;
 
-const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/stats/casos/");
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/estadistica/casos/");
 
 class TstEstadistica : public QObject
 {
@@ -349,4 +349,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TstEstadistica)
-#include "tst_stats.moc"
+#include "tst_estadistica.moc"

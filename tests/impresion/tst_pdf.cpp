@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/print/casos/");
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/impresion/casos/");
 
 // The options of the four pages, numbered as ImprimePagina numbers them.
 const QStringList opciones[] = {{"--pagina", "informacion"},

@@ -10,6 +10,7 @@
 #include "gui/OpcionesImpresion.h"
 #include "gui/Presentacion.h"
 #include "gui/Programa.h"
+#include "gui/RejillaCaptura.h"
 #include "gui/VisorAyuda.h"
 
 #include <QAbstractButton>
@@ -45,7 +46,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString carpetaCasos = u"" TOLERANCIA_FUENTES "/tests/shell/casos"_s;
+const QString carpetaCasos = u"" TOLERANCIA_FUENTES "/tests/ventanas/casos"_s;
 
 bool si(const QString &texto) { return texto == u"sí"_s; }
 
@@ -80,7 +81,7 @@ class TstVentanas : public QObject
     QAction *accion(const QString &nombre) const { return hijo<QAction>(ventana, nombre); }
     VentanaEstudio *documento() const { return ventana->documento(); }
     QLineEdit *campo(const QString &nombre) const { return hijo<QLineEdit>(documento(), nombre); }
-    QTableWidget *rejilla() const { return hijo<QTableWidget>(documento(), u"stgdatos"_s); }
+    RejillaCaptura *rejilla() const { return hijo<RejillaCaptura>(documento(), u"stgdatos"_s); }
     QString foco() const { return componenteConFoco(ventana); }
     QLabel *panel(const QString &nombre) const { return hijo<QLabel>(ventana, nombre); }
 
@@ -160,7 +161,7 @@ private slots:
 
     void cleanupTestCase() { Dialogos::instala(nullptr); }
 
-    // The flows of tests/shell/casos/flujos/*.txt: "== name" starts one,
+    // The flows of tests/ventanas/casos/flujos/*.txt: "== name" starts one,
     // then a step a line, its order and arguments separated by tabs; "#"
     // starts a comment.
     void flujos_data()
@@ -196,7 +197,7 @@ private slots:
         const QHash<QString, Evento> eventos{{u"nuevo"_s, Evento::nuevo},
                                             {u"focoEntraDocumento"_s, Evento::focoEntraDocumento},
                                             {u"focoEntraRejilla"_s, Evento::focoEntraRejilla}};
-        using Opciones = VentanaEstudio::OpcionesRejilla;
+        using Opciones = RejillaCaptura::Opciones;
         const QHash<QString, Opciones> opciones{
             {u"inicial"_s, Opciones::inicial}, {u"conTab"_s, Opciones::conTab}, {u"sinTab"_s, Opciones::sinTab}};
         using A = const QStringList &;
@@ -306,7 +307,7 @@ private slots:
             {u"opciones"_s,
              [&](A a) {
                  QVERIFY2(opciones.contains(a[0]), qPrintable(a[0]));
-                 QCOMPARE(documento()->opciones(), opciones.value(a[0]));
+                 QCOMPARE(rejilla()->opciones(), opciones.value(a[0]));
              }},
             {u"mensajes"_s, [&](A a) { comparaLista(dialogos.mensajes, a); }},
             {u"preguntas"_s, [&](A a) { comparaLista(dialogos.preguntas, a); }},

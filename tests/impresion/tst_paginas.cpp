@@ -18,7 +18,7 @@ namespace {
 // An odd printable width, so that centring has a half pixel to drop.
 constexpr int W = 4801;
 
-const QString carpetaCasos = QStringLiteral(TOLERANCIA_FUENTES "/tests/print/casos/");
+const QString carpetaCasos = QStringLiteral(TOLERANCIA_FUENTES "/tests/impresion/casos/");
 
 // A margin as full as LineasMargen makes it: the fingerprint, two
 // signatures and the count of those left out.

@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/results/casos/");
+const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/resultados/casos/");
 // k = 2, n = 2, built so that the lower limit of pair 1-2 is exactly 0:
 // mcerror is 1, so the half-width is the t value 4.3027 itself, and the
 // difference of the means 5.3027 - 1 is that same double.
