@@ -294,6 +294,9 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuCalculos, Comando::Supuestos, QStringLiteral("Supuestos del análisis"), 14,
                QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
                &VentanaPrincipal::supuestos);
+    creaAccion(menuCalculos, Comando::PrecisionEquivalencia, QStringLiteral("&Precisión intermedia y equivalencia..."), 16,
+               QStringLiteral("Cálculos|Componentes de la varianza con sus límites y equivalencia entre FAM"),
+               &VentanaPrincipal::precision);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
     QMenu *menuVentana = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
@@ -757,6 +760,11 @@ void VentanaPrincipal::informe()
 void VentanaPrincipal::supuestos()
 {
     EjecutaComando([this] { ComandoSupuestos(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::precision()
+{
+    EjecutaComando([this] { ComandoPrecision(m_documento, destinoResultados()); });
 }
 
 void VentanaPrincipal::registroCambios()

@@ -119,6 +119,7 @@ private:
     void grafica();
     void informe();
     void supuestos();
+    void precision();
     void registroCambios();
     void firmar();
 

@@ -467,7 +467,7 @@ private slots:
     void nombresAccesibles()
     {
         abreConResultados();
-        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s})
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"PrecisionEquivalencia"_s})
             accion(orden)->trigger();
         accion(u"HelpAboutItem"_s)->trigger();
         ventana->creaVentanasImpresion();
@@ -516,7 +516,7 @@ private slots:
     void aceleradores()
     {
         abreConResultados();
-        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"HelpAboutItem"_s})
+        for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"PrecisionEquivalencia"_s, u"HelpAboutItem"_s})
             accion(orden)->trigger();
         ventana->creaVentanasImpresion();
         PideAyuda(ComandoAyuda::buscar, QString());

@@ -15,8 +15,9 @@ constexpr std::array nombres = {
     "PrintDeskjet", "spdprint", "spdprint1", "mnucalculos", "mnuanova", "mnugrafica",
     "spdgrafica", "mnusupuestos", "mnuconclu", "mnuinforme", "WindowTileItem", "spdmosaico",
     "WindowCascadeItem", "spdcascada", "pmnudunet", "RegistroCambios", "FirmarEstudio",
+    "PrecisionEquivalencia",
 };
-static_assert(nombres.size() == static_cast<std::size_t>(Comando::FirmarEstudio) + 1);
+static_assert(nombres.size() == static_cast<std::size_t>(Comando::PrecisionEquivalencia) + 1);
 
 // The groups the table sets together.
 const QList<Comando> sinEstudio = {C::NuevoEstudio, C::BotonNuevo, C::AbrirEstudio, C::BotonAbrir};
@@ -29,7 +30,7 @@ const QList<Comando> imprimir = {C::MenuImprimir, C::ImprimirLaser, C::ImprimirT
 const QList<Comando> accesoImprimir = {C::MenuImprimir, C::BotonImprimirLaser};
 // Usable exactly when the analysis is.
 const QList<Comando> analisis = {C::AnalisisVarianza, C::DunnettDeRejilla, C::Grafica, C::BotonGrafica,
-                                 C::Supuestos};
+                                 C::Supuestos, C::PrecisionEquivalencia};
 // Usable while a study window is open, saved or not: each says itself why a
 // study never saved, or with unsaved changes, has no trail or cannot be signed.
 const QList<Comando> registro = {C::RegistroCambios, C::FirmarEstudio};

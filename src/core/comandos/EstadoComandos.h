@@ -34,6 +34,7 @@ enum class Comando {
     DunnettDeRejilla,  // the grid menu's item, in the study window
     RegistroCambios,  // "Registro de cambios…": the study's register
     FirmarEstudio,    // "Firmar…": a signature in the study's register
+    PrecisionEquivalencia,  // "Precisión intermedia y equivalencia..."
 };
 
 // What one event sets; every command it does not name keeps its state.
