@@ -1,6 +1,8 @@
 #include "CamposTexto.h"
 
+#include <QBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -62,4 +64,23 @@ void PonTextoEntero(QLineEdit *campo, const QString &texto)
     campo->setValidator(nullptr);
     campo->setText(texto);
     campo->setValidator(limite);
+}
+
+QLineEdit *CreaCampo(QWidget *pagina, const QString &nombre, int limite, int ancho)
+{
+    auto *campo = new QLineEdit(pagina);
+    campo->setObjectName(nombre);
+    PonLimiteDeTecleo(campo, limite);
+    campo->setFixedWidth(ancho);
+    return campo;
+}
+
+QLabel *PonEtiqueta(QWidget *pagina, const QString &texto, QWidget *campo, QBoxLayout *columna)
+{
+    auto *etiqueta = new QLabel(texto, pagina);
+    etiqueta->setBuddy(campo);
+    campo->setAccessibleName(QString(texto).remove(u'&').remove(u':'));
+    columna->addWidget(etiqueta);
+    columna->addWidget(campo);
+    return etiqueta;
 }

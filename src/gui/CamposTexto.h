@@ -2,8 +2,11 @@
 
 #include <QString>
 
+class QBoxLayout;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
+class QWidget;
 
 // What the study's text fields share: which keys type a character, and how
 // long their texts may grow by typing.
@@ -23,3 +26,11 @@ void PonLimiteDeTecleo(QLineEdit *campo, int limite);
 // Texts loaded from a file are taken whole: the typing limit is not asked,
 // so the field keeps counting the text as valid input.
 void PonTextoEntero(QLineEdit *campo, const QString &texto);
+
+// A study's text field on `pagina`, named `nombre`, `ancho` pixels wide,
+// whose typing stops at `limite` characters.
+QLineEdit *CreaCampo(QWidget *pagina, const QString &nombre, int limite, int ancho);
+
+// The label `texto` over its field `campo` in `columna`: its buddy, and the
+// field's accessible name (the label without its mnemonic and colon).
+QLabel *PonEtiqueta(QWidget *pagina, const QString &texto, QWidget *campo, QBoxLayout *columna);

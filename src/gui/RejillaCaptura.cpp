@@ -4,12 +4,14 @@
 #include "gui/CamposTexto.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
@@ -93,6 +95,19 @@ RejillaCaptura::RejillaCaptura(QWidget *parent) : QTableWidget(parent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &RejillaCaptura::colocaEditor);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, &RejillaCaptura::colocaEditor);
     viewport()->installEventFilter(this);
+
+    setToolTip(QStringLiteral("opciones botón derecho"));
+    setStatusTip(QStringLiteral("opciones botón derecho"));
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("pmenu"));
+    m_dunnett = menu->addAction(QStringLiteral("&t de Dunnett"));
+    m_dunnett->setObjectName(QStringLiteral("pmnudunet"));
+    m_dunnett->setToolTip(QStringLiteral("Cálculos"));
+    m_dunnett->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
+    connect(m_dunnett, &QAction::triggered, this, &RejillaCaptura::dunnettPedido);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint &punto) { menu->popup(viewport()->mapToGlobal(punto)); });
 }
 
 Rejilla RejillaCaptura::rejilla() const

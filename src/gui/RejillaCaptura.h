@@ -4,6 +4,8 @@
 
 #include <QTableWidget>
 
+class QAction;
+
 class QLabel;
 class QLineEdit;
 
@@ -43,6 +45,9 @@ public:
     void ponCeldaActual(int columna, int fila);
     // Selects the current cell's text, so that typing replaces it.
     void seleccionaTexto();
+    // The right-click menu's "&t de Dunnett" item, whose state the command
+    // table sets.
+    QAction *accionDunnett() const { return m_dunnett; }
 
 signals:
     // A character was typed into a cell, or a pasted text written into it
@@ -56,6 +61,8 @@ signals:
     void celdaEditada();
     // Tab (forwards) or Shift+Tab (backwards) leaves the grid.
     void dejada(bool adelante);
+    // "&t de Dunnett" chosen in the right-click menu.
+    void dunnettPedido();
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
@@ -71,6 +78,7 @@ private:
     void reglaDeTecla(int columna, int fila);
 
     QLabel *m_esquina = nullptr;   // the text of the top-left cell
+    QAction *m_dunnett = nullptr;
     QLineEdit *m_editor = nullptr;
     Opciones m_opciones = Opciones::inicial;
     bool m_cargandoEditor = false;

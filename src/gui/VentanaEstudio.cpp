@@ -8,14 +8,11 @@
 #include "gui/RegistroEstudio.h"
 #include "gui/RejillaCaptura.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -61,38 +58,17 @@ void VentanaEstudio::creaComponentes()
     auto *todo = new QVBoxLayout(this);
     todo->addWidget(cuaderno);
 
-    auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
-        auto *e = new QLineEdit(pagina);
-        e->setObjectName(nombre);
-        PonLimiteDeTecleo(e, limite);
-        e->setFixedWidth(ancho);
-        e->installEventFilter(this);
-        // Also edits made without a typed character (Delete, cut, paste, undo)
-        // change the study.
-        connect(e, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
-        return e;
-    };
-    auto etiqueta = [](QWidget *pagina, const QString &texto, QWidget *buddy,
-                       QBoxLayout *columna) {
-        auto *l = new QLabel(texto, pagina);
-        l->setBuddy(buddy);
-        buddy->setAccessibleName(QString(texto).remove(u'&').remove(u':'));
-        columna->addWidget(l);
-        columna->addWidget(buddy);
-        return l;
-    };
-
     auto *general = new QWidget;
     general->setObjectName(QStringLiteral("general"));
     auto *g = new QVBoxLayout(general);
-    factores = campo(general, QStringLiteral("etole"), 60, 283);
-    metodo = campo(general, QStringLiteral("emetodo"), 60, 577);
-    analista = campo(general, QStringLiteral("eanalista"), 60, 577);
-    fecha = campo(general, QStringLiteral("efecha"), 20, 230);
-    etiqueta(general, QStringLiteral("Factores Ajenos al Método (FAM)"), factores, g);
-    etiqueta(general, QStringLiteral("Nom&bre del método:"), metodo, g);
-    etiqueta(general, QStringLiteral("Nombre del A&nalista:"), analista, g);
-    etiqueta(general, QStringLiteral("&Fecha:"), fecha, g);
+    factores = CreaCampo(general, QStringLiteral("etole"), 60, 283);
+    metodo = CreaCampo(general, QStringLiteral("emetodo"), 60, 577);
+    analista = CreaCampo(general, QStringLiteral("eanalista"), 60, 577);
+    fecha = CreaCampo(general, QStringLiteral("efecha"), 20, 230);
+    PonEtiqueta(general, QStringLiteral("Factores Ajenos al Método (FAM)"), factores, g);
+    PonEtiqueta(general, QStringLiteral("Nom&bre del método:"), metodo, g);
+    PonEtiqueta(general, QStringLiteral("Nombre del A&nalista:"), analista, g);
+    PonEtiqueta(general, QStringLiteral("&Fecha:"), fecha, g);
     g->addStretch();
     cuaderno->addTab(general, QStringLiteral("Información General"));
 
@@ -105,13 +81,13 @@ void VentanaEstudio::creaComponentes()
     grande.setPointSizeF(grande.pointSizeF() * 1.3);
     titulo->setFont(grande);
     c->addWidget(titulo);
-    numeroFam = campo(captura, QStringLiteral("econdicion"), 2, 33);
-    numeroMuestras = campo(captura, QStringLiteral("ereplica"), 2, 33);
+    numeroFam = CreaCampo(captura, QStringLiteral("econdicion"), 2, 33);
+    numeroMuestras = CreaCampo(captura, QStringLiteral("ereplica"), 2, 33);
     auto *conteos = new QHBoxLayout;
     auto *cfam = new QVBoxLayout;
     auto *cmuestras = new QVBoxLayout;
-    etiqueta(captura, QStringLiteral("&Número de FAM:"), numeroFam, cfam);
-    etiqueta(captura, QStringLiteral("Número de &Muestras:"), numeroMuestras, cmuestras);
+    PonEtiqueta(captura, QStringLiteral("&Número de FAM:"), numeroFam, cfam);
+    PonEtiqueta(captura, QStringLiteral("Número de &Muestras:"), numeroMuestras, cmuestras);
     conteos->addLayout(cfam);
     conteos->addLayout(cmuestras);
     // Alt+A is the "&Archivo" menu's.
@@ -139,22 +115,22 @@ void VentanaEstudio::creaComponentes()
     connect(botonAceptarDatos, &QPushButton::clicked, this,
             [this] { EjecutaComando([this] { aceptaDatos(); }); });
 
-    setTabOrder(factores, metodo);
-    setTabOrder(metodo, analista);
-    setTabOrder(analista, fecha);
-    setTabOrder(fecha, numeroFam);
-    setTabOrder(numeroFam, numeroMuestras);
-    setTabOrder(numeroMuestras, botonAceptarConteos);
-    setTabOrder(botonAceptarConteos, rejilla);
-    setTabOrder(rejilla, botonAceptarDatos);
+    const QList<QWidget *> orden{factores, metodo, analista, fecha, numeroFam, numeroMuestras,
+                                 botonAceptarConteos, rejilla, botonAceptarDatos};
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+    for (QLineEdit *campo : {factores, metodo, analista, fecha, numeroFam, numeroMuestras}) {
+        campo->installEventFilter(this);
+        // Also edits made without a typed character (Delete, cut, paste,
+        // undo) change the study.
+        connect(campo, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
+    }
 }
 
 // The grid and its menu.
 void VentanaEstudio::creaRejilla(QWidget *pagina)
 {
     rejilla = new RejillaCaptura(pagina);
-    rejilla->setToolTip(QStringLiteral("opciones botón derecho"));
-    rejilla->setStatusTip(QStringLiteral("opciones botón derecho"));
     connect(rejilla, &RejillaCaptura::celdaTecleada, this, [this] {
         ponModificado(true);
         emit evento(Evento::teclaEnRejilla);
@@ -165,19 +141,8 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
     connect(rejilla, &RejillaCaptura::dejada, this, [this](bool adelante) {
         (adelante ? botonAceptarDatos : botonAceptarConteos)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
-
-    menuRejilla = new QMenu(this);
-    menuRejilla->setObjectName(QStringLiteral("pmenu"));
-    dunnettDeRejilla = menuRejilla->addAction(QStringLiteral("&t de Dunnett"));
-    dunnettDeRejilla->setObjectName(QStringLiteral("pmnudunet"));
-    dunnettDeRejilla->setToolTip(QStringLiteral("Cálculos"));
-    dunnettDeRejilla->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
-    connect(dunnettDeRejilla, &QAction::triggered, this,
+    connect(rejilla, &RejillaCaptura::dunnettPedido, this,
             [this] { EjecutaComando([this] { emit dunnettPedido(); }); });
-    rejilla->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(rejilla, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
-        menuRejilla->popup(rejilla->viewport()->mapToGlobal(punto));
-    });
 }
 
 void VentanaEstudio::inicia()
@@ -205,6 +170,11 @@ Estudio VentanaEstudio::estudio() const
 QString VentanaEstudio::textoConteo(CampoConteo campo) const
 {
     return campo == CampoConteo::numeroFam ? numeroFam->text() : numeroMuestras->text();
+}
+
+QAction *VentanaEstudio::accionDunnett() const
+{
+    return rejilla->accionDunnett();
 }
 
 void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QByteArray &bytes,
@@ -463,8 +433,6 @@ void VentanaEstudio::avisaCierre()
     m_cerrada = true;
     emit cerrada();
 }
-
-// --- Capture validation --------------------------------------------------
 
 bool ValidaCaptura(VentanaEstudio *documento)
 {

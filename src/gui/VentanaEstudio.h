@@ -12,7 +12,6 @@
 #include <optional>
 
 class QLineEdit;
-class QMenu;
 class QAction;
 class QPushButton;
 class QTabWidget;
@@ -78,7 +77,7 @@ public:
     bool quiereGuardar();
 
     // The grid menu's item "&t de Dunnett", a command of the state table.
-    QAction *accionDunnett() const { return dunnettDeRejilla; }
+    QAction *accionDunnett() const;
 
 signals:
     // An event of the command-state table.
@@ -122,8 +121,6 @@ private:
     QPushButton *botonAceptarConteos = nullptr;
     RejillaCaptura *rejilla = nullptr;
     QPushButton *botonAceptarDatos = nullptr;
-    QMenu *menuRejilla = nullptr;
-    QAction *dunnettDeRejilla = nullptr;
 
     Rejilla m_memoria;             // typed cells, also those outside a smaller grid
     SeguimientoFoco m_seguimiento{this};
