@@ -2,6 +2,9 @@
 
 #include "EstudioDeLinea.h"
 #include "LineaGrafica.h"
+#include "LineaPrecision.h"
+#include "LineaVerificacion.h"
+#include "LineaRegistro.h"
 #include "PaginaPdf.h"
 #include "core/estudio/ArchivoRegistro.h"
 #include "core/estudio/ArchivosSistema.h"
@@ -22,11 +25,15 @@ namespace {
 const char *const uso =
     "Uso: tolerancia --informe ARCHIVO.w1e\n"
     "     tolerancia --supuestos ARCHIVO.w1e\n"
-    "     tolerancia --json ARCHIVO.w1e\n"
+    "     tolerancia --json ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]\n"
     "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
     "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
     " [--impresora laser|deskjet] ARCHIVO.w1e\n"
-    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]\n";
+    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX] [--limite X|X%]\n"
+    "     tolerancia --precision ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]\n"
+    "     tolerancia --verificar [--pdf SALIDA.pdf]\n"
+    "     tolerancia --registro ARCHIVO.w1e\n"
+    "     tolerancia --firmar ARCHIVO.w1e --nombre \"NOMBRE\" --significado realizado|revisado|aprobado\n";
 
 bool salidaCompleta()
 {
@@ -71,13 +78,15 @@ int supuestos(const QString &ruta)
 }
 
 // Every result as one JSON document, with the file's fingerprint and the
-// signatures its register holds; a study that cannot be calculated gives a
-// document with its message in "error".
-int json(const QString &ruta)
+// signatures its register holds, and the equivalence of its levels when
+// criteria are given; a study that cannot be calculated gives a document
+// with its message in "error".
+int json(const QString &ruta, const std::optional<CriteriosEquivalencia> &criterios)
 {
     QJsonObject documento;
-    const bool hecho = CalculaEstudioConHuella(ruta, [&documento, &ruta](const Estudio &estudio, const Huella &huella) {
-        documento = ResultadosJson(estudio, SeparadorDecimal(), huella, VerificaRegistroDe(ruta, huella).firmas);
+    const bool hecho = CalculaEstudioConHuella(ruta, [&documento, &ruta, &criterios](const Estudio &estudio, const Huella &huella) {
+        documento = ResultadosJson(estudio, SeparadorDecimal(), huella, VerificaRegistroDe(ruta, huella).firmas,
+                                   criterios);
     }, [&documento, &ruta](const QString &mensaje) {
         documento = ErrorJson(mensaje);
         EscribeError(ruta, mensaje);
@@ -122,16 +131,29 @@ bool EsLineaComandos(int argc, char **argv)
 
 int EjecutaLineaComandos(int argc, char **argv)
 {
+    if (EsVerificacion(argc, argv))
+        return EjecutaVerificacion(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--pdf") == 0)
         return EjecutaPdf(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--grafica") == 0)
         return EjecutaGrafica(argc, argv);
+    if (EsLineaRegistro(argc, argv))
+        return EjecutaLineaRegistro(argc, argv);
     if (std::strcmp(argv[1], "--informe") == 0 && argc == 3)
         return informe(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "--supuestos") == 0 && argc == 3)
         return supuestos(QString::fromLocal8Bit(argv[2]));
-    if (std::strcmp(argv[1], "--json") == 0 && argc == 3)
-        return json(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "--precision") == 0)
+        return EjecutaPrecision(argc, argv);
+    if (std::strcmp(argv[1], "--json") == 0) {
+        if (const std::optional<OrdenPrecision> orden = LeeOrdenPrecision(argc, argv, 2)) {
+            if (!orden->error.isEmpty()) {
+                EscribeLinea(stderr, orden->error);
+                return 2;
+            }
+            return json(orden->archivo, orden->criterios);
+        }
+    }
     if (std::strcmp(argv[1], "--dunnett") == 0) {
         // The file and, before or after it, an optional "--control N".
         const auto argumentos = LeeArgumentos(argc, argv, 2, {QStringLiteral("--control")});

@@ -400,7 +400,7 @@ private slots:
         ventana.show();
         ventana.abreArchivo(carpetaEjemplos + u"ejemplo-trabajado.w1e"_s);
         QTest::mouseClick(ventana.documento()->findChild<QPushButton *>(u"boton1"_s), Qt::LeftButton);
-        for (const char *orden : {"mnuanova", "mnuconclu", "mnuinforme", "mnusupuestos", "mnugrafica", "pmnudunet"})
+        for (const char *orden : {"mnuanova", "mnuconclu", "mnuinforme", "mnusupuestos", "mnugrafica", "pmnudunet", "PrecisionEquivalencia"})
             ventana.findChild<QAction *>(QLatin1String(orden))->trigger();
         ventana.findChild<QAction *>(u"HelpAboutItem"_s)->trigger();
         QMap<QString, QString> paginas;  // window → page

@@ -110,8 +110,7 @@ EntradaRegistro EntradaCreacion(const ContextoEntrada &contexto, const QString &
     return e;
 }
 
-EntradaRegistro EntradaFirma(const ContextoEntrada &contexto, const VeredictoRegistro &registro,
-                             const Huella &estudio, const QString &firmante, Significado significado)
+void CompruebaFirmable(const VeredictoRegistro &registro, const Huella &estudio)
 {
     if (estudio.sinGuardar())
         throw ErrorRegistro(QStringLiteral("No se puede firmar un estudio con cambios sin guardar: "
@@ -123,10 +122,35 @@ EntradaRegistro EntradaFirma(const ContextoEntrada &contexto, const VeredictoReg
     if (estudio.sha256 != registro.sha256Estudio || (registro.hayRegistro && !registro.estudioCoincide))
         throw ErrorRegistro(QStringLiteral("No se puede firmar el estudio: fue modificado fuera del "
                                            "programa después de su último guardado."));
+}
+
+void RevisaFirmante(const QString &firmante)
+{
     if (firmante.trimmed().isEmpty())
         throw ErrorRegistro(QStringLiteral("Falta el nombre completo de quien firma."));
     if (!deUnaLinea(firmante))
         throw ErrorRegistro(QStringLiteral("El nombre de quien firma debe escribirse en una sola línea."));
+}
+
+Huella HuellaMostrada(const Estudio &mostrado, bool modificado, const QByteArray &enDisco,
+                      const QString &ruta)
+{
+    if (modificado)
+        return {};
+    // Compared as the program would write each: the texts and the values
+    // the file holds, whatever the grid's labels.
+    if (EscribeEstudio(mostrado) != EscribeEstudio(EstudioAceptado(LeeEstudio(enDisco))))
+        throw ErrorRegistro(QStringLiteral("No se puede firmar el estudio: su archivo «%1» cambió después de "
+                                           "abrirlo en esta ventana. Ábralo de nuevo para ver lo que "
+                                           "firmaría.").arg(ruta));
+    return HuellaDe(enDisco);
+}
+
+EntradaRegistro EntradaFirma(const ContextoEntrada &contexto, const VeredictoRegistro &registro,
+                             const Huella &estudio, const QString &firmante, Significado significado)
+{
+    CompruebaFirmable(registro, estudio);
+    RevisaFirmante(firmante);
     EntradaRegistro e = entrada(TipoEntrada::firmado, contexto, estudio.sha256);
     e.firmante = firmante.trimmed();
     e.significado = significado;
