@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 QPixmap FiguraProducto(const QSize &tamano)
 {
@@ -66,14 +65,37 @@ Presentacion::Presentacion(QWidget *parent)
     setWindowTitle(QStringLiteral("Tolerancia del Método"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(500, 421);
+    if (const QScreen *pantalla = QGuiApplication::primaryScreen())
+        move(pantalla->availableGeometry().center() - rect().center());
 
+    reloj = new QTimer(this);
+    reloj->setObjectName(QStringLiteral("Timer1"));
+    reloj->setInterval(3000);
+    reloj->setSingleShot(true);
+    connect(reloj, &QTimer::timeout, this, &Presentacion::close);
+}
+
+void Presentacion::showEvent(QShowEvent *evento)
+{
+    QWidget::showEvent(evento);
+    // The contents are made as soon as the window is up, before it is first
+    // painted: showing a control tells the screen reader, which starts the
+    // accessibility bus, and that need not delay the window's appearance.
+    if (!m_contenido)
+        QMetaObject::invokeMethod(this, &Presentacion::creaContenido, Qt::QueuedConnection);
+}
+
+void Presentacion::creaContenido()
+{
+    if (m_contenido)
+        return;
+    // Everything is placed by hand, as the window's size is fixed.
     auto *recuadro = new QFrame(this);
+    m_contenido = recuadro;
     recuadro->setObjectName(QStringLiteral("Panel1"));
     recuadro->setFrameStyle(QFrame::Panel | QFrame::Raised);
     recuadro->setLineWidth(2);
-    auto *fondo = new QVBoxLayout(this);
-    fondo->setContentsMargins(0, 0, 0, 0);
-    fondo->addWidget(recuadro);
+    recuadro->setGeometry(rect());
 
     auto *producto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), recuadro);
     producto->setObjectName(QStringLiteral("ProductName"));
@@ -82,13 +104,16 @@ Presentacion::Presentacion(QWidget *parent)
     script.setPixelSize(27);
     script.setBold(true);
     producto->setFont(script);
-    producto->setStyleSheet(QStringLiteral("color: navy;"));
+    QPalette navy = producto->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    producto->setPalette(navy);
     producto->setAlignment(Qt::AlignCenter);
+    producto->setGeometry(11, 11, 478, 49);
 
     auto *marco = new QLabel(recuadro);
     marco->setObjectName(QStringLiteral("ProgramIcon"));
     marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    marco->setFixedSize(377, 289);
+    marco->setGeometry(61, 66, 377, 289);
     marco->setPixmap(FiguraProducto(marco->contentsRect().size()));
     marco->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
 
@@ -101,18 +126,7 @@ Presentacion::Presentacion(QWidget *parent)
     times.setItalic(true);
     calidad->setFont(times);
     calidad->setAlignment(Qt::AlignCenter);
+    calidad->setGeometry(11, 361, 478, 49);
 
-    auto *columna = new QVBoxLayout(recuadro);
-    columna->addWidget(producto);
-    columna->addWidget(marco, 0, Qt::AlignHCenter);
-    columna->addWidget(calidad);
-
-    if (const QScreen *pantalla = QGuiApplication::primaryScreen())
-        move(pantalla->availableGeometry().center() - rect().center());
-
-    reloj = new QTimer(this);
-    reloj->setObjectName(QStringLiteral("Timer1"));
-    reloj->setInterval(3000);
-    reloj->setSingleShot(true);
-    connect(reloj, &QTimer::timeout, this, &Presentacion::close);
+    recuadro->show();
 }

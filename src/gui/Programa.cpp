@@ -5,12 +5,15 @@
 #include "gui/VentanaPrincipal.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <QTranslator>
 #include <QStringList>
 
@@ -26,9 +29,31 @@ void PreparaAplicacion()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolerancia.svg")));
 }
 
+namespace {
+
+// Lets the event loop run until `ventana` is on screen, then paints it, so
+// that it shows whole while the rest of the start-up keeps the loop busy.
+void MuestraYPinta(QWidget *ventana)
+{
+    ventana->show();
+    QElapsedTimer espera;
+    espera.start();
+    while (!ventana->windowHandle()->isExposed() && espera.elapsed() < 500) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(2);
+    }
+    ventana->repaint();
+}
+
+} // namespace
+
 int EjecutaPrograma(int argc, char **argv)
 {
     QApplication aplicacion(argc, argv);
+    // The splash is the first thing on screen; everything else is made while
+    // it shows. It stays above the main window.
+    auto splash = std::make_unique<Presentacion>();
+    MuestraYPinta(splash.get());
     PreparaAplicacion();
     // The program speaks Spanish whatever the user's language: so do the
     // toolkit's own dialogs and buttons.
@@ -46,14 +71,16 @@ int EjecutaPrograma(int argc, char **argv)
         principal->setGeometry(pantalla->availableGeometry());
     principal->showMaximized();
     principal->activateWindow();
-    auto splash = std::make_unique<Presentacion>();
+    // Without a window manager the last window shown would cover it.
+    splash->raise();
     QObject::connect(principal.get(), &VentanaPrincipal::activada, splash->reloj,
                      qOverload<>(&QTimer::start));
-    splash->show();
     // The main window is activated as it first shows; where no window
     // manager activates it, the splash must still go after its three seconds.
     splash->reloj->start();
-    principal->creaVentanasImpresion();
+    // The print windows ask the printing system for its printers: they are
+    // made once the event loop runs, when the windows are already up.
+    QTimer::singleShot(0, principal.get(), &VentanaPrincipal::creaVentanasImpresion);
 
     // "tolerancia ARCHIVO.w1e" opens the study as "&Abrir..." would.
     const QStringList argumentos = QApplication::arguments();

@@ -1,5 +1,6 @@
 #include "VentanaPrincipal.h"
 
+#include "core/ayuda/TemasAyuda.h"
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Errores.h"
 #include "gui/AcercaDe.h"
@@ -14,17 +15,16 @@
 #include "gui/VentanaRegistro.h"
 #include "gui/VentanaResultado.h"
 #include "gui/VentanaTipoImpresora.h"
+#include "gui/VisorAyuda.h"
 #include "gui/VentanaVerificacion.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPainter>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -34,7 +34,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -48,76 +47,11 @@ void ponPista(Componente *componente, const QString &pista)
     componente->setStatusTip(barra < 0 ? pista : pista.mid(barra + 1));
 }
 
-// Glyphs the style has no standard icon for.
-QIcon dibujaGlifo(const std::function<void(QPainter &)> &dibujo)
-{
-    QPixmap mapa(16, 16);
-    mapa.fill(Qt::transparent);
-    QPainter pintor(&mapa);
-    dibujo(pintor);
-    return QIcon(mapa);
-}
-
-QIcon glifoImpresora()
-{
-    return dibujaGlifo([](QPainter &p) {
-        p.setPen(Qt::black);
-        p.setBrush(Qt::white);
-        p.drawRect(4, 1, 8, 5);
-        p.setBrush(QColor(160, 160, 160));
-        p.drawRect(1, 6, 14, 6);
-        p.setBrush(Qt::white);
-        p.drawRect(4, 10, 8, 5);
-        p.setPen(Qt::green);
-        p.drawPoint(13, 8);
-    });
-}
-
-QIcon glifoMosaico()
-{
-    return dibujaGlifo([](QPainter &p) {
-        p.setPen(Qt::black);
-        p.setBrush(Qt::white);
-        p.drawRect(1, 1, 6, 13);
-        p.drawRect(8, 1, 6, 13);
-        p.fillRect(2, 2, 5, 2, Qt::darkBlue);
-        p.fillRect(9, 2, 5, 2, Qt::darkBlue);
-    });
-}
-
-QIcon glifoCascada()
-{
-    return dibujaGlifo([](QPainter &p) {
-        p.setPen(Qt::black);
-        p.setBrush(Qt::white);
-        for (int i = 0; i < 3; ++i) {
-            p.drawRect(1 + 3 * i, 1 + 3 * i, 8, 8);
-            p.fillRect(2 + 3 * i, 2 + 3 * i, 7, 2, Qt::darkBlue);
-        }
-    });
-}
-
 void muestraVentana(QWidget *ventana)
 {
     ventana->show();
     ventana->raise();
     ventana->activateWindow();
-}
-
-// Three columns of points, each with its mean.
-QIcon glifoGrafica()
-{
-    return dibujaGlifo([](QPainter &p) {
-        p.setPen(Qt::black);
-        p.drawLine(1, 1, 1, 14);
-        p.drawLine(1, 14, 14, 14);
-        p.fillRect(3, 9, 2, 2, Qt::darkBlue);
-        p.fillRect(3, 6, 2, 2, Qt::darkBlue);
-        p.fillRect(7, 4, 2, 2, Qt::darkRed);
-        p.fillRect(7, 7, 2, 2, Qt::darkRed);
-        p.fillRect(11, 8, 2, 2, Qt::darkGreen);
-        p.fillRect(11, 11, 2, 2, Qt::darkGreen);
-    });
 }
 
 // A status panel is named by its role; its text, which changes, is its
@@ -160,9 +94,11 @@ VentanaPrincipal::VentanaPrincipal(QWidget *parent) : QMainWindow(parent)
     const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
     if (!QKeySequence::keyBindings(QKeySequence::Close).contains(ctrlF4))
         new QShortcut(ctrlF4, this, this, &VentanaPrincipal::cerrar);
-    // F1 in a window with a topic of its own (the study, a result window,
-    // the about box) opens that topic rather than the contents.
-    qApp->installEventFilter(this);
+    // F1 in an open menu, or in a window with a topic of its own (the study,
+    // a result window, the about box), opens that topic rather than the
+    // contents.
+    new TeclaAyuda([this](int numero) { EjecutaComando([this, numero] { visorAyuda()->muestraContexto(numero); }); },
+                   this);
 }
 
 VentanaPrincipal::~VentanaPrincipal() = default;
@@ -194,7 +130,6 @@ QMenu *VentanaPrincipal::creaMenu(QMenu *padre, const QString &nombre, const QSt
     ponPista(menu->menuAction(), pista);
     if (padre)
         m_menuDe.insert(menu->menuAction(), padre->menuAction());
-    menu->installEventFilter(this);
     return menu;
 }
 
@@ -367,11 +302,11 @@ void VentanaPrincipal::creaBarra()
               QStringLiteral("Abre un archivo de Tolerancia a equipos"), &VentanaPrincipal::abrir);
     creaBoton(Comando::BotonGuardar, 56, s->standardIcon(QStyle::SP_DialogSaveButton),
               QStringLiteral("Guarda un archivo de Tolerancia a equipos"), &VentanaPrincipal::guardar);
-    creaBoton(Comando::BotonImprimirLaser, 88, glifoImpresora(),
+    creaBoton(Comando::BotonImprimirLaser, 88, QIcon(QStringLiteral(":/iconos/impresora.svg")),
               QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"),
               &VentanaPrincipal::imprimeLaser);
     // Hidden, but it keeps its place on the bar.
-    creaBoton(Comando::BotonImprimirTinta, 112, glifoImpresora(),
+    creaBoton(Comando::BotonImprimirTinta, 112, QIcon(QStringLiteral(":/iconos/impresora.svg")),
               QStringLiteral("Imprimir en Deskjet|Imprime el archivo actual"), &VentanaPrincipal::imprimeTinta)
         ->setVisible(false);
     creaBoton(Comando::BotonCerrar, 140, s->standardIcon(QStyle::SP_DialogCloseButton),
@@ -379,14 +314,14 @@ void VentanaPrincipal::creaBarra()
     creaBoton(QStringLiteral("spdexit"), 166, s->standardIcon(QStyle::SP_BrowserStop),
               QStringLiteral("Salir|Salir del módulo Tolerancia de Método (Tolerancia a equipos)"),
               &VentanaPrincipal::salir);
-    creaBoton(Comando::BotonMosaico, 188, glifoMosaico(),
+    creaBoton(Comando::BotonMosaico, 188, QIcon(QStringLiteral(":/iconos/mosaico.svg")),
               QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), &VentanaPrincipal::mosaico);
-    creaBoton(Comando::BotonCascada, 212, glifoCascada(),
+    creaBoton(Comando::BotonCascada, 212, QIcon(QStringLiteral(":/iconos/cascada.svg")),
               QStringLiteral("Cascada|Arregla las ventanas en cascada"), &VentanaPrincipal::cascada);
     creaBoton(QStringLiteral("spdcontenido"), 244, s->standardIcon(QStyle::SP_DialogHelpButton),
               QStringLiteral("Contenido|Presenta el contenido de la ayuda"),
               &VentanaPrincipal::ayudaContenido);
-    creaBoton(Comando::BotonGrafica, 276, glifoGrafica(),
+    creaBoton(Comando::BotonGrafica, 276, QIcon(QStringLiteral(":/iconos/grafica.svg")),
               QStringLiteral("Gráfica|Presenta la gráfica de los valores, los promedios y sus intervalos"),
               &VentanaPrincipal::grafica);
 }
@@ -449,16 +384,6 @@ bool VentanaPrincipal::alcanzable(QAction *accion) const
     return true;
 }
 
-int VentanaPrincipal::numeroAyuda(QAction *accion) const
-{
-    for (QAction *a = accion; a; a = m_menuDe.value(a)) {
-        const int numero = a->property(PropiedadAyuda).toInt();
-        if (numero != 0)
-            return numero;
-    }
-    return 0;
-}
-
 // --- Events --------------------------------------------------------------
 
 bool VentanaPrincipal::event(QEvent *event)
@@ -474,29 +399,6 @@ bool VentanaPrincipal::event(QEvent *event)
         break;
     }
     return QMainWindow::event(event);
-}
-
-bool VentanaPrincipal::eventFilter(QObject *objeto, QEvent *event)
-{
-    auto *widget = qobject_cast<QWidget *>(objeto);
-    if (widget && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-        const auto *tecla = static_cast<QKeyEvent *>(event);
-        if (tecla->key() == Qt::Key_F1 && tecla->modifiers() == Qt::NoModifier) {
-            // F1 on a highlighted item of an open menu asks for that item's
-            // topic; the menu keeps the key from the "&Contenido" shortcut
-            // even when the item has none. Elsewhere F1 is taken only where
-            // the control or a window around it has a topic.
-            auto *menu = qobject_cast<QMenu *>(widget);
-            const int numero = menu ? numeroAyuda(menu->activeAction()) : NumeroAyudaDe(widget);
-            if (menu || numero != 0) {
-                event->accept();
-                if (event->type() == QEvent::KeyPress && numero != 0)
-                    EjecutaComando([numero] { AyudaContexto(numero); });
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(objeto, event);
 }
 
 void VentanaPrincipal::closeEvent(QCloseEvent *event)
@@ -529,8 +431,6 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
     items << documento->accionDunnett();
     // The grid menu's item has a help topic of its own, reached by F1.
     documento->accionDunnett()->setProperty(PropiedadAyuda, 13);
-    for (QObject *menu : documento->accionDunnett()->associatedObjects())
-        menu->installEventFilter(this);
     connect(documento, &VentanaEstudio::evento, this, &VentanaPrincipal::aplicaEvento);
     connect(documento, &VentanaEstudio::modificadoCambia, this,
             &VentanaPrincipal::muestraModificado);
@@ -707,19 +607,26 @@ void VentanaPrincipal::cascada()
     EjecutaComando([this] { ArreglaEnCascada(m_mdi); });
 }
 
+VisorAyuda *VentanaPrincipal::visorAyuda()
+{
+    if (!m_visorAyuda)
+        m_visorAyuda = std::make_unique<VisorAyuda>();
+    return m_visorAyuda.get();
+}
+
 void VentanaPrincipal::ayudaContenido()
 {
-    EjecutaComando([] { PideAyuda(ComandoAyuda::contenido); });
+    EjecutaComando([this] { visorAyuda()->muestraComando(ComandoAyuda::contenido); });
 }
 
 void VentanaPrincipal::ayudaBuscar()
 {
-    EjecutaComando([] { PideAyuda(ComandoAyuda::buscar, QString()); });
+    EjecutaComando([this] { visorAyuda()->muestraComando(ComandoAyuda::buscar); });
 }
 
 void VentanaPrincipal::ayudaDeAyuda()
 {
-    EjecutaComando([] { PideAyuda(ComandoAyuda::ayudaDeAyuda); });
+    EjecutaComando([this] { visorAyuda()->muestraComando(ComandoAyuda::ayudaDeAyuda); });
 }
 
 void VentanaPrincipal::verificacion()

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class OpcionesImpresion;
 class QAbstractButton;
 class QAction;
@@ -17,10 +19,11 @@ class QMdiArea;
 class QMenu;
 class VentanaEstudio;
 class VentanaTipoImpresora;
+class VisorAyuda;
 
 // The main window: multiple-document frame, menus, tool bar, status bar and
-// the commands of the program. It holds at most one study window, and the
-// print options windows for the run.
+// the commands of the program. It holds at most one study window, the print
+// options windows for the run and the help viewer.
 class VentanaPrincipal : public QMainWindow
 {
     Q_OBJECT
@@ -59,9 +62,9 @@ public:
     // "&t de Dunnett", from the grid's menu.
     void dunnett();
 
-    // The help number of a menu item: its own, or that of the nearest menu
-    // holding it when it has none; 0 when neither has one.
-    int numeroAyuda(QAction *accion) const;
+    // The help viewer, created hidden on first use and living with this
+    // window.
+    VisorAyuda *visorAyuda();
     // False when a menu holding the item is disabled: the item cannot be
     // reached, not even by its shortcut.
     bool alcanzable(QAction *accion) const;
@@ -74,7 +77,6 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *objeto, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -134,4 +136,6 @@ private:
     OpcionesImpresion *m_opcionesLaser = nullptr;
     OpcionesImpresion *m_opcionesTinta = nullptr;
     VentanaTipoImpresora *m_tipoImpresora = nullptr;
+    // A window of its own rather than a child: it is not kept above the frame.
+    std::unique_ptr<VisorAyuda> m_visorAyuda;
 };

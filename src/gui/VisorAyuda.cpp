@@ -1,12 +1,9 @@
 #include "VisorAyuda.h"
 
-#include "gui/Ayuda.h"
 #include "gui/BuscarAyuda.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
-#include <QPointer>
 #include <QSet>
 #include <QStyle>
 #include <QTextBrowser>
@@ -19,13 +16,6 @@ const QString tituloVisor = QStringLiteral("Ayuda de Tolerancia del Método");
 QUrl urlDePagina(const QString &pagina)
 {
     return QUrl(QStringLiteral("qrc") + CarpetaAyuda() + u'/' + pagina);
-}
-
-QPointer<VisorAyuda> visor;
-
-void destruyeVisor()
-{
-    delete visor.data();
 }
 
 } // namespace
@@ -97,6 +87,22 @@ void VisorAyuda::muestraPagina(const QString &pagina)
     textoAyuda->setFocus();
 }
 
+void VisorAyuda::muestraComando(int comando, const QString &dato)
+{
+    if (comando == ComandoAyuda::buscar) {
+        buscaClave(dato);
+        return;
+    }
+    const QString pagina = PaginaDeComando(comando);
+    muestraPagina(pagina.isEmpty() ? PaginaDeComando(ComandoAyuda::contenido) : pagina);
+}
+
+void VisorAyuda::muestraContexto(int numero)
+{
+    const QString pagina = PaginaDeContexto(numero);
+    muestraPagina(pagina.isEmpty() ? PaginaDeComando(ComandoAyuda::contenido) : pagina);
+}
+
 void VisorAyuda::buscaClave(const QString &clave)
 {
     if (!clave.isEmpty()) {
@@ -156,13 +162,4 @@ void VisorAyuda::presenta()
     show();
     raise();
     activateWindow();
-}
-
-VisorAyuda *VisorDeAyuda()
-{
-    if (!visor) {
-        visor = new VisorAyuda;
-        qAddPostRoutine(destruyeVisor);
-    }
-    return visor;
 }

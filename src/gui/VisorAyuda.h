@@ -10,8 +10,8 @@ class QUrl;
 class BuscarAyuda;
 
 // The help viewer: the program's help pages in a browser with back and
-// forward, the contents page and the keyword search. One instance serves
-// every request of the run (see VisorDeAyuda()).
+// forward, the contents page and the keyword search. The main window owns
+// one and hands it every request.
 class VisorAyuda : public QMainWindow
 {
     Q_OBJECT
@@ -21,6 +21,14 @@ public:
 
     // Shows a page of the help set, "guardar.html" or "guardar.html#como".
     void muestraPagina(const QString &pagina);
+
+    // The page of a help command (`ComandoAyuda`); `buscar` opens the search
+    // with `dato` typed in it. An unknown command shows the contents.
+    void muestraComando(int comando, const QString &dato = QString());
+
+    // The topic of a help context number (a menu item's, a window's); an
+    // unknown number shows the contents.
+    void muestraContexto(int numero);
 
     // Opens the search dialog with `clave` typed in it. A key that leads to
     // one topic only shows that topic at once.
@@ -44,7 +52,3 @@ private:
     QAction *accionAdelante;
     BuscarAyuda *m_buscar = nullptr;
 };
-
-// The viewer of the run, created (hidden) on first use and destroyed with
-// the application.
-VisorAyuda *VisorDeAyuda();

@@ -32,6 +32,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -116,7 +117,10 @@ QStringList xmlDe(const QString &ruta)
     return xml.hasError() ? QStringList{xml.errorString()} : hallado;
 }
 
-VisorAyuda *visor() { return VisorDeAyuda(); }
+// The frame of the test on hand, whose help viewer answers its requests.
+VentanaPrincipal *principal = nullptr;
+
+VisorAyuda *visor() { return principal->visorAyuda(); }
 QTextBrowser *texto() { return visor()->findChild<QTextBrowser *>(u"txtayuda"_s); }
 QAction *accionVisor(const char *nombre) { return visor()->findChild<QAction *>(QLatin1String(nombre)); }
 QLineEdit *campoBuscar() { return visor()->buscarAyuda()->findChild<QLineEdit *>(u"ebuscar"_s); }
@@ -129,13 +133,12 @@ class TstAyuda : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { principal = new VentanaPrincipal; }
+
     void cleanup()
     {
-        if (VisorAyuda *v = VisorDeAyuda()) {
-            if (v->buscarAyuda())
-                v->buscarAyuda()->hide();
-            v->hide();
-        }
+        delete principal;
+        principal = nullptr;
     }
 
     // Every context number the program hands over opens its topic, with a
@@ -148,13 +151,13 @@ private slots:
         for (const QStringList &caso : casosDe(casos + u"contextos.tsv"_s)) {
             esperados << caso[0].toInt();
             QVERIFY2(destinoExiste(caso[1]), qPrintable(caso[1]));
-            AyudaContexto(caso[0].toInt());
+            visor()->muestraContexto(caso[0].toInt());
             QVERIFY(visor()->isVisible());
             QCOMPARE(visor()->paginaActual(), caso[1]);
             QVERIFY(!texto()->documentTitle().isEmpty());
         }
         QCOMPARE(numeros, esperados);
-        AyudaContexto(12345);
+        visor()->muestraContexto(12345);
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
     }
 
@@ -209,9 +212,8 @@ private slots:
     // back and forward.
     void contenidoYEnlaces()
     {
-        VentanaPrincipal ventana;
         const auto elige = [&](const char *nombre) {
-            ventana.findChild<QAction *>(QLatin1String(nombre))->trigger();
+            principal->findChild<QAction *>(QLatin1String(nombre))->trigger();
             return visor()->paginaActual();
         };
         QCOMPARE(elige("HelpContentsItem"), u"indice.html"_s);
@@ -226,12 +228,12 @@ private slots:
         QVERIFY(visor()->buscarAyuda() && visor()->buscarAyuda()->isVisible());
 
         // An unknown command still opens the help, on its contents.
-        PideAyuda(99);
+        visor()->muestraComando(99);
         QCOMPARE(primero->paginaActual(), u"indice.html"_s);
         // Closing hides it; the next request brings it back.
         accionVisor("actcerrar")->trigger();
         QVERIFY(!primero->isVisible());
-        PideAyuda(ComandoAyuda::contenido);
+        visor()->muestraComando(ComandoAyuda::contenido);
         QVERIFY(primero->isVisible());
 
         QAction *atras = accionVisor("actatras");
@@ -256,12 +258,28 @@ private slots:
         QCOMPARE(visor()->paginaActual(), u"indice.html"_s);
     }
 
+    // Each main window has a viewer of its own, which goes with it: no help
+    // window outlives its frame or answers another frame's requests.
+    void visorDelMarco()
+    {
+        auto *otra = new VentanaPrincipal;
+        otra->findChild<QAction *>(u"HelpSearchItem"_s)->trigger();
+        const QPointer<VisorAyuda> suyo = otra->visorAyuda();
+        const QPointer<BuscarAyuda> busqueda = suyo->buscarAyuda();
+        QVERIFY(suyo->isVisible() && busqueda && busqueda->isVisible());
+        QVERIFY(suyo != visor());
+        QCOMPARE(visor()->paginaActual(), QString());
+        delete otra;
+        QVERIFY(!suyo);
+        QVERIFY(!busqueda);
+    }
+
     // The search list narrows with every letter typed; the arrows move in it
     // while typing goes on; Enter or a double click opens the topic. The
     // viewer and the search are named for a screen reader and by keys.
     void busqueda()
     {
-        PideAyuda(ComandoAyuda::buscar, QString());
+        visor()->muestraComando(ComandoAyuda::buscar, QString());
         QVERIFY(!texto()->accessibleName().isEmpty());
         auto *barra = visor()->findChild<QToolBar *>(u"barraayuda"_s);
         QCOMPARE(barra->actions().size(), 5);
@@ -298,7 +316,7 @@ private slots:
         QVERIFY(!visor()->buscarAyuda()->isVisible());
         QCOMPARE(visor()->paginaActual(), pagina);
 
-        PideAyuda(ComandoAyuda::buscar, QString());
+        visor()->muestraComando(ComandoAyuda::buscar, QString());
         QListWidgetItem *item = lista->item(lista->count() - 1);
         pagina = item->data(Qt::UserRole).toString();
         lista->scrollToItem(item);
@@ -307,15 +325,15 @@ private slots:
         QCOMPARE(visor()->paginaActual(), pagina);
 
         // Nothing found: nothing to open.
-        PideAyuda(ComandoAyuda::buscar, QString());
+        visor()->muestraComando(ComandoAyuda::buscar, QString());
         QTest::keyClicks(campo, u"qqqzz"_s);
         QCOMPARE(lista->count(), 0);
         QVERIFY(!visor()->buscarAyuda()->findChild<QPushButton *>(u"botonmostrar"_s)->isEnabled());
 
         // A key of one topic goes straight to it; of several, opens the search.
-        PideAyuda(ComandoAyuda::buscar, u"LC_NUMERIC"_s);
+        visor()->muestraComando(ComandoAyuda::buscar, u"LC_NUMERIC"_s);
         QCOMPARE(visor()->paginaActual(), u"separador.html"_s);
-        PideAyuda(ComandoAyuda::buscar, u"guardar"_s);
+        visor()->muestraComando(ComandoAyuda::buscar, u"guardar"_s);
         QVERIFY(visor()->buscarAyuda()->isVisible());
         QCOMPARE(campo->text(), u"guardar"_s);
     }
@@ -378,7 +396,7 @@ private slots:
     // F1 in a window with a topic of its own opens that topic.
     void f1EnCadaVentana()
     {
-        VentanaPrincipal ventana;
+        VentanaPrincipal &ventana = *principal;
         ventana.show();
         ventana.abreArchivo(carpetaEjemplos + u"ejemplo-trabajado.w1e"_s);
         QTest::mouseClick(ventana.documento()->findChild<QPushButton *>(u"boton1"_s), Qt::LeftButton);

@@ -2,6 +2,7 @@
 #include "DialogosFalsos.h"
 
 #include "gui/VentanaPrecision.h"
+#include "gui/Ayuda.h"
 #include "gui/VisorAyuda.h"
 
 #include <QAccessible>
@@ -108,7 +109,7 @@ private slots:
         QVERIFY(habilitado(ventana, u"PrecisionEquivalencia"_s));
         QVERIFY(ventana->alcanzable(accion(u"PrecisionEquivalencia"_s)));
         QCOMPARE(accion(u"PrecisionEquivalencia"_s)->text(), u"&Precisión intermedia y equivalencia..."_s);
-        QCOMPARE(ventana->numeroAyuda(accion(u"PrecisionEquivalencia"_s)), 16);
+        QCOMPARE(NumeroAyudaDeItem(accion(u"PrecisionEquivalencia"_s)), 16);
         ventana->documento()->close();
         QVERIFY(!habilitado(ventana, u"PrecisionEquivalencia"_s));
         QCOMPARE(dialogos->mensajes, QStringList());
@@ -246,8 +247,8 @@ private slots:
 
         hijo<QLineEdit>(v, u"edermaxima"_s)->setFocus();
         tecla(Qt::Key_F1);
-        QCOMPARE(VisorDeAyuda()->paginaActual(), u"precision.html"_s);
-        VisorDeAyuda()->hide();
+        QCOMPARE(ventana->visorAyuda()->paginaActual(), u"precision.html"_s);
+        ventana->visorAyuda()->hide();
     }
 };
 

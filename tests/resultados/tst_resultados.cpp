@@ -4,6 +4,7 @@
 #include "core/comandos/EstadoComandos.h"
 #include "core/informe/TablasResultado.h"
 #include "core/motor/Pares.h"
+#include "gui/Ayuda.h"
 #include "gui/RejillaResultado.h"
 #include "gui/VentanaDunnett.h"
 
@@ -464,8 +465,8 @@ private slots:
         compruebaFilas(v, u"stgdunnett"_s, u"dunnett control 1"_s);
         QCOMPARE(texto->toPlainText(), antes);
         QCOMPARE(dialogos->mensajes, QStringList());
-        QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"pmnudunet"_s)), 13);
-        QCOMPARE(ventanaPrincipal->numeroAyuda(accion(u"mnusupuestos"_s)), 14);
+        QCOMPARE(NumeroAyudaDeItem(accion(u"pmnudunet"_s)), 13);
+        QCOMPARE(NumeroAyudaDeItem(accion(u"mnusupuestos"_s)), 14);
     }
 
     // What a screen reader finds in each result grid, walked through the

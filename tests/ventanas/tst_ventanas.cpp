@@ -324,13 +324,13 @@ private slots:
              }},
             {u"enfocaAyuda"_s,
              [&](A) {
-                 PideAyuda(ComandoAyuda::contenido);
-                 QVERIFY(QTest::qWaitForWindowActive(VisorDeAyuda()));
+                 ventana->visorAyuda()->muestraComando(ComandoAyuda::contenido);
+                 QVERIFY(QTest::qWaitForWindowActive(ventana->visorAyuda()));
                  QCoreApplication::processEvents();
              }},
             {u"cierraAyuda"_s,
              [&](A) {
-                 VisorDeAyuda()->close();
+                 ventana->visorAyuda()->close();
                  ventana->activateWindow();
                  QVERIFY(QTest::qWaitForWindowActive(ventana));
              }},
@@ -471,12 +471,12 @@ private slots:
             accion(orden)->trigger();
         accion(u"HelpAboutItem"_s)->trigger();
         ventana->creaVentanasImpresion();
-        PideAyuda(ComandoAyuda::buscar, QString());
+        ventana->visorAyuda()->muestraComando(ComandoAyuda::buscar);
         // A list's choices show in a list of their own.
         for (auto *lista : ventana->findChildren<QComboBox *>())
             lista->view();
         // The help's search dialog is the help viewer's child.
-        const QList<QWidget *> ventanas{ventana, VisorDeAyuda()};
+        const QList<QWidget *> ventanas{ventana, ventana->visorAyuda()};
         QSet<QString> nombresDePrograma;
         for (QWidget *v : ventanas)
             for (QObject *o : v->findChildren<QObject *>())
@@ -503,8 +503,8 @@ private slots:
                     sinNombre << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName() + u" «"_s + nombre + u'»';
             }
         }
-        VisorDeAyuda()->buscarAyuda()->hide();
-        VisorDeAyuda()->hide();
+        ventana->visorAyuda()->buscarAyuda()->hide();
+        ventana->visorAyuda()->hide();
         QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(u'\n')));
         QVERIFY2(controles > 60, qPrintable(QString::number(controles)));
     }
@@ -519,7 +519,7 @@ private slots:
         for (const QString &orden : {u"mnugrafica"_s, u"mnusupuestos"_s, u"pmnudunet"_s, u"PrecisionEquivalencia"_s, u"HelpAboutItem"_s})
             accion(orden)->trigger();
         ventana->creaVentanasImpresion();
-        PideAyuda(ComandoAyuda::buscar, QString());
+        ventana->visorAyuda()->muestraComando(ComandoAyuda::buscar);
         const auto letra = [](const QString &texto) { return QKeySequence::mnemonic(texto).toString(); };
         QStringList deMenus;
         for (QAction *menu : ventana->menuBar()->actions())
@@ -562,7 +562,7 @@ private slots:
                 ++zonas;
             }
         }
-        QList<QWidget *> propias{VisorDeAyuda(), VisorDeAyuda()->buscarAyuda()};
+        QList<QWidget *> propias{ventana->visorAyuda(), ventana->visorAyuda()->buscarAyuda()};
         for (QWidget *w : ventana->findChildren<QWidget *>())
             if (w->isWindow() && !qobject_cast<QMenu *>(w) && w->parentWidget() == ventana)
                 propias << w;
@@ -578,8 +578,8 @@ private slots:
             sinRepetir(lista, {}, menu->objectName());
         }
         QVERIFY2(zonas >= 14, qPrintable(QString::number(zonas)));
-        VisorDeAyuda()->buscarAyuda()->hide();
-        VisorDeAyuda()->hide();
+        ventana->visorAyuda()->buscarAyuda()->hide();
+        ventana->visorAyuda()->hide();
         ventana->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ventana));
 
@@ -670,10 +670,10 @@ private slots:
 
     void ayudaDeMenu()
     {
-        QCOMPARE(ventana->numeroAyuda(accion(u"FileSaveItem"_s)), 5);
+        QCOMPARE(NumeroAyudaDeItem(accion(u"FileSaveItem"_s)), 5);
         // Items without a number of their own take their menu's.
-        QCOMPARE(ventana->numeroAyuda(accion(u"PrintLasser"_s)), 7);
-        QCOMPARE(ventana->numeroAyuda(accion(u"mnuinforme"_s)), 19);
+        QCOMPARE(NumeroAyudaDeItem(accion(u"PrintLasser"_s)), 7);
+        QCOMPARE(NumeroAyudaDeItem(accion(u"mnuinforme"_s)), 19);
 
         // F1 in an open menu stays with the menu: it asks for the item's
         // topic, not for the contents nor the menu's own. The calculations
@@ -692,8 +692,8 @@ private slots:
             QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
             QApplication::sendEvent(menu, &f1);
             QVERIFY(f1.isAccepted());
-            QCOMPARE(VisorDeAyuda()->paginaActual(), caso[2]);
-            VisorDeAyuda()->close();
+            QCOMPARE(ventana->visorAyuda()->paginaActual(), caso[2]);
+            ventana->visorAyuda()->close();
             menu->close();
         }
     }

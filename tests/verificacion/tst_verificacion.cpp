@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(texto->accessibleName(), u"Resultado de la verificación"_s);
         QVERIFY(texto->toPlainText().contains(u"Resultado: PASA."_s));
         QTest::keyClick(texto, Qt::Key_F1);
-        QCOMPARE(VisorDeAyuda()->paginaActual(), u"verificacion.html"_s);
+        QCOMPARE(principal.visorAyuda()->paginaActual(), u"verificacion.html"_s);
 
         dialogos.pdfGuardar = carpeta.filePath(u"v.pdf"_s);
         ventana->findChild<QPushButton *>(u"guardarPdf"_s)->click();
