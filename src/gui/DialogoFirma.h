@@ -7,7 +7,6 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class VentanaEstudio;
 
 // "Firmar el estudio": the signer's full name and what the signature means
 // (Realizado por, Revisado por, Aprobado por). "Firmar" is usable once a
@@ -27,10 +26,3 @@ private:
     QComboBox *m_significado;
     QPushButton *m_firmar;
 };
-
-// "Firmar…": signs the study of `documento` as it is saved. A study never
-// saved, with unsaved changes, changed on disk since it was read, or whose
-// register says it was changed outside the program is refused before any
-// question (ErrorRegistro); then the dialog, a last confirmation and the
-// signature in the register. False when nothing was signed.
-bool FirmaDocumento(VentanaEstudio *documento, QWidget *padre);

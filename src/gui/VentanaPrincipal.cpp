@@ -6,7 +6,6 @@
 #include "gui/AcercaDe.h"
 #include "gui/ArregloVentanas.h"
 #include "gui/Ayuda.h"
-#include "gui/DialogoFirma.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
 #include "gui/RegistroEstudio.h"

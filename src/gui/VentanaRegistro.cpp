@@ -186,3 +186,34 @@ void RecargaRegistros(QMdiArea *marco)
     for (VentanaRegistro *ventana : abiertas(marco))
         ventana->recarga();
 }
+
+bool FirmaDocumento(VentanaEstudio *documento, QWidget *padre)
+{
+    if (!documento)
+        return false;
+    if (documento->sinTitulo())
+        throw ErrorRegistro(QStringLiteral("No se puede firmar un estudio que nunca se ha guardado: guárdelo "
+                                           "antes de firmar."));
+    const QString ruta = documento->ruta();
+    const bool modificado = documento->modificado();
+    const Huella mostrado =
+        HuellaMostrada(documento->estudio(), modificado, modificado ? QByteArray() : LeeBytesEstudio(ruta), ruta);
+    CompruebaFirmable(mostrado.sinGuardar() ? VeredictoRegistro{} : VerificaRegistroDe(ruta, mostrado), mostrado);
+
+    const std::optional<DatosFirma> datos = Dialogos::actual().firma(padre, ruta, AutorDelSistema().nombreCompleto);
+    if (!datos)
+        return false;
+    RevisaFirmante(datos->nombre);
+    const QString como = TextoSignificado(datos->significado) + u' ' + datos->nombre.trimmed();
+    if (Dialogos::actual().pregunta(QStringLiteral("Firmar el estudio"),
+                                    QStringLiteral("¿Firmar el estudio «%1» como «%2»? La firma no se puede quitar "
+                                                   "de su registro de cambios.").arg(ruta, como))
+        != Dialogos::Respuesta::si)
+        return false;
+    // The register is checked again under its lock: the study signed is the
+    // one shown, or nothing is signed.
+    FirmaEstudio(ruta, ContextoActual(), datos->nombre, datos->significado, mostrado);
+    Dialogos::actual().mensaje(
+        QStringLiteral("Firma anotada en el registro de cambios «%1»: %2.").arg(RutaRegistro(ruta), como));
+    return true;
+}

@@ -50,3 +50,10 @@ void ComandoRegistro(VentanaEstudio *documento, const DestinoResultados &destino
 
 // Brings every open register window up to date (after a signature).
 void RecargaRegistros(QMdiArea *marco);
+
+// "Firmar…": signs the study of `documento` as it is saved. A study never
+// saved, with unsaved changes, changed on disk since it was read, or whose
+// register says it was changed outside the program is refused before any
+// question (ErrorRegistro); then the dialog, a last confirmation and the
+// signature in the register. False when nothing was signed.
+bool FirmaDocumento(VentanaEstudio *documento, QWidget *padre);
