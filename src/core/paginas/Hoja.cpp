@@ -122,12 +122,12 @@ void UnTrabajo(Lienzo &lienzo, const std::function<void()> &pagina)
 std::array<QString, 8> InformacionGeneral(const Estudio &estudio)
 {
     return {TextoPagina::fam + estudio.etole,
-            TextoPagina::metodo + estudio.emetodo,
-            TextoPagina::analista + estudio.eanalista,
-            TextoPagina::fecha + estudio.efecha,
-            TextoPagina::numeroFam,
+            EtiquetaEstudio::metodo + estudio.emetodo,
+            EtiquetaEstudio::analista + estudio.eanalista,
+            EtiquetaEstudio::fecha + estudio.efecha,
+            EtiquetaEstudio::numeroFam,
             estudio.econdicion,
-            TextoPagina::numeroMuestras,
+            EtiquetaEstudio::numeroMuestras,
             estudio.ereplica};
 }
 

@@ -110,11 +110,11 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAn
         }
 
         hoja.escribe(margen, 49, TextoPagina::fam + estudio.etole);
-        hoja.escribe(margen, 50, TextoPagina::metodo + estudio.emetodo);
-        hoja.escribe(margen, 51, TextoPagina::analista + estudio.eanalista);
-        hoja.escribe(margen, 52, TextoPagina::numeroFam + u' ' + estudio.econdicion);
-        hoja.escribe(margen, 53, TextoPagina::numeroMuestras + u' ' + estudio.ereplica);
-        hoja.escribe(margen, 54, TextoPagina::fecha + estudio.efecha);
+        hoja.escribe(margen, 50, EtiquetaEstudio::metodo + estudio.emetodo);
+        hoja.escribe(margen, 51, EtiquetaEstudio::analista + estudio.eanalista);
+        hoja.escribe(margen, 52, EtiquetaEstudio::numeroFam + u' ' + estudio.econdicion);
+        hoja.escribe(margen, 53, EtiquetaEstudio::numeroMuestras + u' ' + estudio.ereplica);
+        hoja.escribe(margen, 54, EtiquetaEstudio::fecha + estudio.efecha);
         Cierre(hoja, 57);
         hoja.margen(lineasMargen);
     });

@@ -110,9 +110,9 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, Resultados
                 estudioBase = base + 1 + pares;
         }
 
-        hoja.escribe(margen, estudioBase + 3, TextoPagina::metodo + estudio.emetodo);
-        hoja.escribe(margen, estudioBase + 5, TextoPagina::analista + estudio.eanalista);
-        hoja.escribe(margen, estudioBase + 7, TextoPagina::fecha + estudio.efecha);
+        hoja.escribe(margen, estudioBase + 3, EtiquetaEstudio::metodo + estudio.emetodo);
+        hoja.escribe(margen, estudioBase + 5, EtiquetaEstudio::analista + estudio.eanalista);
+        hoja.escribe(margen, estudioBase + 7, EtiquetaEstudio::fecha + estudio.efecha);
         PieDePagina(hoja, estudioBase + 11, TextoPagina::version30);
         hoja.margen(lineasMargen);
     });
