@@ -7,7 +7,7 @@
 #include "core/motor/Conversiones.h"
 #include "core/paginas/Hoja.h"
 #include "core/paginas/PaginasImpresora.h"
-#include "gui/LienzoImpresora.h"
+#include "impresion/LienzoImpresora.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

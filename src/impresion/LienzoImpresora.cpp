@@ -1,5 +1,7 @@
 #include "LienzoImpresora.h"
 
+#include "core/motor/Mensajes.h"
+
 #include <QFontMetrics>
 #include <QPaintEngine>
 #include <QPrinter>
@@ -27,8 +29,7 @@ QString LienzoImpresora::nombreDestino() const
 void LienzoImpresora::iniciaTrabajo()
 {
     if (!m_pintor.begin(&m_dispositivo))
-        throw ErrorImpresion(QStringLiteral("No se pudo iniciar la impresión en «%1».")
-                                 .arg(nombreDestino()));
+        throw ErrorImpresion(TextoDe(Mensaje::impresionNoInicia).arg(nombreDestino()));
     // The canvas's defaults: black pen one pixel wide, texts on white.
     m_pintor.setBackgroundMode(Qt::OpaqueMode);
     m_pintor.setBackground(Qt::white);
@@ -41,7 +42,7 @@ void LienzoImpresora::terminaTrabajo()
     // A print preview draws pictures of the page: nothing goes to a printer.
     const bool vistaPrevia = m_pintor.paintEngine() && m_pintor.paintEngine()->type() == QPaintEngine::Picture;
     if (!m_pintor.end())
-        throw ErrorImpresion(QStringLiteral("No se pudo terminar la impresión."));
+        throw ErrorImpresion(TextoDe(Mensaje::impresionNoTermina));
     if (!m_impresora || vistaPrevia)
         return;
     // Qt's print engine hands the job to CUPS at the end and drops its
@@ -53,9 +54,7 @@ void LienzoImpresora::terminaTrabajo()
                            || (m_impresora->outputFormat() == QPrinter::NativeFormat
                                && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE);
     if (rechazado)
-        throw ErrorImpresion(QStringLiteral("La impresora «%1» no aceptó el trabajo: la página no "
-                                            "se imprimió.")
-                                 .arg(nombreDestino()));
+        throw ErrorImpresion(TextoDe(Mensaje::impresoraNoAcepta).arg(nombreDestino()));
 }
 
 void LienzoImpresora::abortaTrabajo()
