@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/EstudioDeLinea.h"
+
+// The commands that draw the study into a file, written whole or not at
+// all; handlers of the table of commands, run on a GUI application.
+
+// tolerancia --pdf SALIDA.pdf --pagina informacion|resultados
+//            [--impresora laser|deskjet] ARCHIVO.w1e
+// One of the two printed pages, as the chosen printer kind prints it.
+int EjecutaPdf(const ArgumentosOrden &argumentos);
+
+// tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]
+// The study's plot, in the format of the file's extension.
+int EjecutaGrafica(const ArgumentosOrden &argumentos);
