@@ -75,11 +75,11 @@ int CalculaEstudioOFalla(const QString &ruta, const std::function<void(const Est
     return hecho ? 0 : 1;
 }
 
-std::unique_ptr<QGuiApplication> AplicacionSinPantalla(int &argc, char **argv)
+std::unique_ptr<QGuiApplication> AplicacionSinPantalla(const ArgumentosOrden &argumentos)
 {
     if (QCoreApplication::instance())
         return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(*argumentos.argc, argumentos.argv);
 }

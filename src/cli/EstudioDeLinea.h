@@ -26,13 +26,16 @@
 // second file and a value that is not one of an option's choices; what
 // only the handler can judge (a number out of range) it refuses with
 // `return UsoIncorrecto(argumentos);`, or with a message of its own and 2.
-// A row that draws runs its handler on a QGuiApplication.
+// A handler that draws makes its application with AplicacionSinPantalla
+// once it has checked its arguments.
 struct ArgumentosOrden
 {
     QString orden;    // "--pdf"
     QString archivo;  // the study; empty for a command that takes none
     QHash<QString, QString> valores;
     QString uso;      // the command's usage line, with its "Uso: "
+    int *argc = nullptr;  // the process's, for an application
+    char **argv = nullptr;
 
     bool tiene(const QString &opcion) const { return valores.contains(opcion); }
     QString valor(const QString &opcion, const QString &porOmision = QString()) const
@@ -76,4 +79,4 @@ int CalculaEstudioOFalla(const QString &ruta, const std::function<void(const Est
 // Drawing needs fonts, so a GUI application, but no screen: without a
 // platform of its own choosing the command runs on the offscreen one.
 // Nothing when an application exists already.
-std::unique_ptr<QGuiApplication> AplicacionSinPantalla(int &argc, char **argv);
+std::unique_ptr<QGuiApplication> AplicacionSinPantalla(const ArgumentosOrden &argumentos);

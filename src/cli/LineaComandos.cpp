@@ -50,7 +50,6 @@ struct Orden
     const char *nombre;                 // "--pdf"
     const char *valor = nullptr;        // its own value ("SALIDA.pdf"), if it takes one
     std::vector<Parametro> parametros{};  // in the order of its usage line
-    bool dibuja = false;                // needs fonts: runs on a GUI application
     int (*ejecuta)(const ArgumentosOrden &) = nullptr;
 };
 
@@ -68,12 +67,10 @@ const std::vector<Orden> ordenes{
      .valor = "SALIDA.pdf",
      .parametros = {eleccion("--pagina", "informacion|resultados", true), eleccion("--impresora", "laser|deskjet"),
                     estudio},
-     .dibuja = true,
      .ejecuta = EjecutaPdf},
     {.nombre = "--grafica",
      .valor = "SALIDA.png|svg|pdf",
      .parametros = {estudio, opcion("--ancho", "PX"), opcion("--alto", "PX")},
-     .dibuja = true,
      .ejecuta = EjecutaGrafica},
     {.nombre = "--help", .ejecuta = ayuda},
     {.nombre = "--version", .ejecuta = version},
@@ -133,11 +130,13 @@ const Parametro *parametroDe(const Orden &orden, const QString &nombre)
 // The arguments from argv[2] on, as the row of the command asks for them:
 // options in any order, each at most once and the study anywhere among
 // them. Nothing when they do not fit.
-std::optional<ArgumentosOrden> leeArgumentos(const Orden &orden, int argc, char **argv)
+std::optional<ArgumentosOrden> leeArgumentos(const Orden &orden, int &argc, char **argv)
 {
     ArgumentosOrden argumentos;
     argumentos.orden = QLatin1String(orden.nombre);
     argumentos.uso = QStringLiteral("Uso: ") + sinopsis(orden);
+    argumentos.argc = &argc;
+    argumentos.argv = argv;
     int i = 2;
     if (orden.valor) {
         if (i >= argc || argv[i][0] == '\0')
@@ -194,7 +193,6 @@ int EjecutaLineaComandos(int argc, char **argv)
             EscribeLinea(stderr, QStringLiteral("Uso: ") + sinopsis(orden));
             return 2;
         }
-        const auto aplicacion = orden.dibuja ? AplicacionSinPantalla(argc, argv) : nullptr;
         return orden.ejecuta(*argumentos);
     }
     EscribeLinea(stderr, textoUso());

@@ -71,6 +71,7 @@ int EjecutaPdf(const ArgumentosOrden &argumentos)
     const bool pideResultados = argumentos.valor(u"--pagina"_s) == u"resultados";
     const PaginasImpresora &paginas =
         argumentos.valor(u"--impresora"_s, u"laser"_s) == u"laser" ? PaginasDeLaser : PaginasDeTinta;
+    const auto aplicacion = AplicacionSinPantalla(argumentos);
     const bool hecho = CalculaEstudioConHuella(ruta, [&](const Estudio &estudio, const Huella &huella) {
         const ResultadosAnova resultados =
             pideResultados ? CalculaAnova(estudio, SeparadorDecimal()) : ResultadosAnova();
@@ -87,6 +88,7 @@ int EjecutaGrafica(const ArgumentosOrden &argumentos)
     const std::optional<int> alto = lado(argumentos, u"--alto"_s, TamanoGrafica.height());
     if (!FormatoDeRuta(salida) || !ancho || !alto)
         return UsoIncorrecto(argumentos);
+    const auto aplicacion = AplicacionSinPantalla(argumentos);
     return CalculaEstudioOFalla(argumentos.archivo, [&](const Estudio &estudio) {
         const QChar separador = SeparadorDecimal();
         GuardaGrafica(salida, ModeloDeGrafica(estudio, CalculaAnova(estudio, separador), separador),

@@ -3,7 +3,8 @@
 #include "cli/EstudioDeLinea.h"
 
 // The commands that draw the study into a file, written whole or not at
-// all; handlers of the table of commands, run on a GUI application.
+// all; handlers of the table of commands. Drawing needs fonts: each runs
+// on a GUI application once its arguments are checked.
 
 // tolerancia --pdf SALIDA.pdf --pagina informacion|resultados
 //            [--impresora laser|deskjet] ARCHIVO.w1e
