@@ -16,8 +16,8 @@ namespace {
 
 bool mismoArchivo(const ArchivoEstudio &a, const ArchivoEstudio &b)
 {
-    return a.etole == b.etole && a.emetodo == b.emetodo && a.eanalista == b.eanalista
-        && a.efecha == b.efecha && a.econdicion == b.econdicion && a.ereplica == b.ereplica
+    return a.factores == b.factores && a.metodo == b.metodo && a.analista == b.analista
+        && a.fecha == b.fecha && a.numeroFam == b.numeroFam && a.numeroMuestras == b.numeroMuestras
         && a.k == b.k && a.n == b.n && a.valores == b.valores;
 }
 
@@ -51,7 +51,7 @@ QString revisaArchivo(const QByteArray &datos)
 
     // And the report of a study the capture rules let through either ends
     // or stops with an error after its first block.
-    if (RevisaConteos(estudio.econdicion, estudio.ereplica))
+    if (RevisaConteos(estudio.numeroFam, estudio.numeroMuestras))
         return {};
     for (const QChar separador : {QChar(u'.'), QChar(u',')}) {
         int lineas = 0;
@@ -71,9 +71,9 @@ QString revisaArchivo(const QByteArray &datos)
 QString revisaEscritura(const QString &texto)
 {
     Estudio estudio;
-    estudio.etole = texto;
-    AceptaRejilla(estudio.stgdatos, 2, 3);
-    estudio.stgdatos.ponCelda(2, 3, texto);
+    estudio.factores = texto;
+    AceptaRejilla(estudio.rejilla, 2, 3);
+    estudio.rejilla.ponCelda(2, 3, texto);
     const bool cabe = !texto.contains(QChar(13)) && !texto.contains(QChar(26))
                       && AWindows1252(texto).has_value();
     QByteArray bytes;
@@ -85,7 +85,7 @@ QString revisaEscritura(const QString &texto)
     if (!cabe)
         return QStringLiteral("el escritor acepta un texto que no se puede leer igual");
     const ArchivoEstudio leido = LeeEstudio(bytes);
-    if (leido.etole != texto || leido.valores.value(1).value(2) != texto)
+    if (leido.factores != texto || leido.valores.value(1).value(2) != texto)
         return QStringLiteral("un texto escrito no se lee igual");
     return {};
 }
@@ -94,13 +94,13 @@ QString revisaEntero(const QString &texto)
 {
     int valor = 0;
     try {
-        valor = StrToInt(texto);
+        valor = EnteroDeTexto(texto);
     } catch (const ErrorConversion &error) {
         if (EsEntero(texto))
             return QStringLiteral("StrToInt rechaza lo que EsEntero acepta: ") + error.texto();
         return {};
     }
-    if (!EsEntero(texto) || StrToInt(QString::number(valor)) != valor
+    if (!EsEntero(texto) || EnteroDeTexto(QString::number(valor)) != valor
         || QString::number(valor) != QString::number(texto.trimmed().toLongLong()))
         return QStringLiteral("StrToInt(%1) = %2 incoherente").arg(texto).arg(valor);
     return {};
@@ -110,7 +110,7 @@ QString revisaReal(const QString &texto, QChar separador)
 {
     double valor = 0.0;
     try {
-        valor = StrToFloat(texto, separador);
+        valor = RealDeTexto(texto, separador);
     } catch (const ErrorConversion &) {
         if (EsReal(texto, separador))
             return QStringLiteral("StrToFloat rechaza lo que EsReal acepta");
@@ -126,7 +126,7 @@ QString revisaReal(const QString &texto, QChar separador)
     // Six significant digits, so a normal number comes back within half a
     // unit of the sixth digit.
     const QString formato = FormatoGeneral(valor, separador);
-    const double vuelta = StrToFloat(formato, separador);
+    const double vuelta = RealDeTexto(formato, separador);
     if (std::fabs(valor) >= DBL_MIN && std::fabs(vuelta - valor) > 5.0000001e-6 * std::fabs(valor))
         return QStringLiteral("FormatoGeneral(%1) = %2 se aleja del valor").arg(valor).arg(formato);
     return {};

@@ -53,7 +53,7 @@ bool CalculaEstudioConHuella(const QString &ruta,
         const QByteArray bytes = LeeBytesEstudio(ruta);
         const Estudio estudio = EstudioAceptado(LeeEstudio(bytes));
         if (const std::optional<FalloCaptura> fallo =
-                RevisaConteos(estudio.econdicion, estudio.ereplica)) {
+                RevisaConteos(estudio.numeroFam, estudio.numeroMuestras)) {
             falla(fallo->mensaje);
             return false;
         }

@@ -73,7 +73,7 @@ int EjecutaDunnett(const ArgumentosOrden &argumentos)
     }
     bool fueraDelEstudio = false;
     const bool hecho = CalculaEstudioOFalla(ruta, [&](const Estudio &estudio) {
-        const int k = StrToInt(estudio.econdicion);
+        const int k = EnteroDeTexto(estudio.numeroFam);
         if (control > k) {
             EscribeError(ruta, TextoDe(Mensaje::controlFueraDelEstudio).arg(k));
             fueraDelEstudio = true;

@@ -19,33 +19,33 @@ AcercaDe::AcercaDe(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(365, 253);
 
-    auto *Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *recuadro = new QFrame(this);
+    recuadro->setObjectName(QStringLiteral("Panel1"));
+    recuadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    auto *ProgramIcon = new QLabel(Panel1);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setFixedSize(81, 73);
-    ProgramIcon->setPixmap(FiguraProducto(ProgramIcon->size()));
-    ProgramIcon->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
+    auto *iconoPrograma = new QLabel(recuadro);
+    iconoPrograma->setObjectName(QStringLiteral("ProgramIcon"));
+    iconoPrograma->setFixedSize(81, 73);
+    iconoPrograma->setPixmap(FiguraProducto(iconoPrograma->size()));
+    iconoPrograma->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
 
-    auto *ProductName = new QLabel(QStringLiteral("QUORIX v. w 3.1"), Panel1);
-    ProductName->setObjectName(QStringLiteral("ProductName"));
-    QFont negrita = ProductName->font();
+    auto *nombreProducto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), recuadro);
+    nombreProducto->setObjectName(QStringLiteral("ProductName"));
+    QFont negrita = nombreProducto->font();
     negrita.setPixelSize(19);
     negrita.setBold(true);
-    ProductName->setFont(negrita);
-    ProductName->setStyleSheet(QStringLiteral("color: blue;"));
+    nombreProducto->setFont(negrita);
+    nombreProducto->setStyleSheet(QStringLiteral("color: blue;"));
 
-    auto *Copyright = new QLabel(QStringLiteral("Control de Calidad"), Panel1);
-    Copyright->setObjectName(QStringLiteral("Copyright"));
+    auto *leyenda = new QLabel(QStringLiteral("Control de Calidad"), recuadro);
+    leyenda->setObjectName(QStringLiteral("Copyright"));
 
     auto *textos = new QVBoxLayout;
-    textos->addWidget(ProductName);
-    textos->addWidget(Copyright);
+    textos->addWidget(nombreProducto);
+    textos->addWidget(leyenda);
     textos->addStretch();
-    auto *dentro = new QHBoxLayout(Panel1);
-    dentro->addWidget(ProgramIcon, 0, Qt::AlignTop);
+    auto *dentro = new QHBoxLayout(recuadro);
+    dentro->addWidget(iconoPrograma, 0, Qt::AlignTop);
     dentro->addLayout(textos, 1);
 
     auto *OKButton = new QPushButton(QStringLiteral("OK"), this);
@@ -55,7 +55,7 @@ AcercaDe::AcercaDe(QWidget *parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &AcercaDe::close);
 
     auto *columna = new QVBoxLayout(this);
-    columna->addWidget(Panel1, 1);
+    columna->addWidget(recuadro, 1);
     columna->addWidget(OKButton, 0, Qt::AlignHCenter);
 
     if (const QScreen *pantalla = QGuiApplication::primaryScreen())

@@ -15,75 +15,75 @@ BuscarAyuda::BuscarAyuda(const QVector<EntradaIndice> &indice, QWidget *parent)
     setObjectName(QStringLiteral("BuscarAyuda"));
     setWindowTitle(QStringLiteral("Buscar ayuda sobre"));
 
-    auto *lbuscar = new QLabel(QStringLiteral("&Escriba una palabra o parte de ella:"), this);
-    ebuscar = new QLineEdit(this);
-    ebuscar->setObjectName(QStringLiteral("ebuscar"));
-    lbuscar->setBuddy(ebuscar);
+    auto *etiquetaBuscar = new QLabel(QStringLiteral("&Escriba una palabra o parte de ella:"), this);
+    campoBuscar = new QLineEdit(this);
+    campoBuscar->setObjectName(QStringLiteral("ebuscar"));
+    etiquetaBuscar->setBuddy(campoBuscar);
 
-    auto *ltemas = new QLabel(QStringLiteral("&Temas que la contienen:"), this);
-    lsttemas = new QListWidget(this);
-    lsttemas->setObjectName(QStringLiteral("lsttemas"));
-    lsttemas->setAccessibleName(QStringLiteral("Temas que la contienen"));
-    ltemas->setBuddy(lsttemas);
+    auto *etiquetaTemas = new QLabel(QStringLiteral("&Temas que la contienen:"), this);
+    listaTemas = new QListWidget(this);
+    listaTemas->setObjectName(QStringLiteral("lsttemas"));
+    listaTemas->setAccessibleName(QStringLiteral("Temas que la contienen"));
+    etiquetaTemas->setBuddy(listaTemas);
 
     auto *botones = new QDialogButtonBox(this);
-    botonmostrar = botones->addButton(QStringLiteral("&Mostrar"), QDialogButtonBox::AcceptRole);
-    botonmostrar->setObjectName(QStringLiteral("botonmostrar"));
-    botonmostrar->setAccessibleName(QStringLiteral("Mostrar"));
-    botonmostrar->setDefault(true);
-    QPushButton *botoncerrar = botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
-    botoncerrar->setObjectName(QStringLiteral("botoncerrar"));
-    botoncerrar->setAccessibleName(QStringLiteral("Cerrar"));
+    botonMostrar = botones->addButton(QStringLiteral("&Mostrar"), QDialogButtonBox::AcceptRole);
+    botonMostrar->setObjectName(QStringLiteral("botonmostrar"));
+    botonMostrar->setAccessibleName(QStringLiteral("Mostrar"));
+    botonMostrar->setDefault(true);
+    QPushButton *botonCerrar = botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+    botonCerrar->setObjectName(QStringLiteral("botoncerrar"));
+    botonCerrar->setAccessibleName(QStringLiteral("Cerrar"));
 
     auto *columna = new QVBoxLayout(this);
-    columna->addWidget(lbuscar);
-    columna->addWidget(ebuscar);
-    columna->addWidget(ltemas);
-    columna->addWidget(lsttemas, 1);
+    columna->addWidget(etiquetaBuscar);
+    columna->addWidget(campoBuscar);
+    columna->addWidget(etiquetaTemas);
+    columna->addWidget(listaTemas, 1);
     columna->addWidget(botones);
     resize(460, 420);
 
     // The arrow keys move through the list while the caret stays in the field.
-    ebuscar->installEventFilter(this);
-    connect(ebuscar, &QLineEdit::textChanged, this, &BuscarAyuda::filtra);
-    connect(lsttemas, &QListWidget::itemActivated, this, &BuscarAyuda::muestraTema);
-    connect(botonmostrar, &QPushButton::clicked, this, &BuscarAyuda::muestraActual);
-    connect(botoncerrar, &QPushButton::clicked, this, &QDialog::reject);
+    campoBuscar->installEventFilter(this);
+    connect(campoBuscar, &QLineEdit::textChanged, this, &BuscarAyuda::filtra);
+    connect(listaTemas, &QListWidget::itemActivated, this, &BuscarAyuda::muestraTema);
+    connect(botonMostrar, &QPushButton::clicked, this, &BuscarAyuda::muestraActual);
+    connect(botonCerrar, &QPushButton::clicked, this, &QDialog::reject);
 
     filtra(QString());
 }
 
 void BuscarAyuda::ponClave(const QString &clave)
 {
-    ebuscar->setText(clave);
+    campoBuscar->setText(clave);
     filtra(clave);  // also when the text did not change
-    ebuscar->selectAll();
-    ebuscar->setFocus();
+    campoBuscar->selectAll();
+    campoBuscar->setFocus();
 }
 
 void BuscarAyuda::filtra(const QString &texto)
 {
-    lsttemas->clear();
+    listaTemas->clear();
     const QVector<EntradaIndice> encontradas = FiltraIndice(m_indice, texto);
     for (const EntradaIndice &entrada : encontradas) {
         const QString linea = ClaveNormalizada(entrada.clave) == ClaveNormalizada(entrada.titulo)
                                   ? entrada.clave
                                   : entrada.clave + QStringLiteral(" — ") + entrada.titulo;
-        auto *item = new QListWidgetItem(linea, lsttemas);
+        auto *item = new QListWidgetItem(linea, listaTemas);
         item->setData(Qt::UserRole, entrada.pagina);
     }
-    if (lsttemas->count() > 0)
-        lsttemas->setCurrentRow(0);
-    botonmostrar->setEnabled(lsttemas->count() > 0);
+    if (listaTemas->count() > 0)
+        listaTemas->setCurrentRow(0);
+    botonMostrar->setEnabled(listaTemas->count() > 0);
 }
 
 bool BuscarAyuda::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto == ebuscar && evento->type() == QEvent::KeyPress) {
+    if (objeto == campoBuscar && evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent *>(evento)->key();
         if (tecla == Qt::Key_Up || tecla == Qt::Key_Down || tecla == Qt::Key_PageUp
             || tecla == Qt::Key_PageDown) {
-            QCoreApplication::sendEvent(lsttemas, evento);
+            QCoreApplication::sendEvent(listaTemas, evento);
             return true;
         }
     }
@@ -102,5 +102,5 @@ void BuscarAyuda::muestraTema(QListWidgetItem *item)
 
 void BuscarAyuda::muestraActual()
 {
-    muestraTema(lsttemas->currentItem());
+    muestraTema(listaTemas->currentItem());
 }

@@ -34,7 +34,7 @@ private:
     void muestraActual();
 
     QVector<EntradaIndice> m_indice;
-    QLineEdit *ebuscar;
-    QListWidget *lsttemas;
-    QPushButton *botonmostrar;
+    QLineEdit *campoBuscar;
+    QListWidget *listaTemas;
+    QPushButton *botonMostrar;
 };

@@ -60,27 +60,27 @@ OpcionesImpresion::OpcionesImpresion(const QString &tituloGrupo, QSize tamano,
                                0, this);
     opcion->setGeometry(0, 0, tamano.width(), 121);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+    botonAceptar = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
                               QStringLiteral("Aceptar"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(64, 152, 89, 33);
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &OpcionesImpresion::imprime);
+    botonAceptar->setObjectName(QStringLiteral("BitBtn1"));
+    botonAceptar->setGeometry(64, 152, 89, 33);
+    botonAceptar->setDefault(true);
+    connect(botonAceptar, &QPushButton::clicked, this, &OpcionesImpresion::imprime);
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+    botonCancelar = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
                               QStringLiteral("Cancelar"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(192, 152, 97, 33);
-    BitBtn2->setAutoDefault(false);
-    connect(BitBtn2, &QPushButton::clicked, this, &OpcionesImpresion::close);
+    botonCancelar->setObjectName(QStringLiteral("BitBtn2"));
+    botonCancelar->setGeometry(192, 152, 97, 33);
+    botonCancelar->setAutoDefault(false);
+    connect(botonCancelar, &QPushButton::clicked, this, &OpcionesImpresion::close);
 
-    botonvista = new QPushButton(QStringLiteral("Vista previa"), this);
-    botonvista->setObjectName(QStringLiteral("botonvista"));
-    botonvista->setGeometry(320, 152, 97, 33);
-    botonvista->setAutoDefault(false);
-    connect(botonvista, &QPushButton::clicked, this, &OpcionesImpresion::vistaPrevia);
+    botonVista = new QPushButton(QStringLiteral("Vista previa"), this);
+    botonVista->setObjectName(QStringLiteral("botonvista"));
+    botonVista->setGeometry(320, 152, 97, 33);
+    botonVista->setAutoDefault(false);
+    connect(botonVista, &QPushButton::clicked, this, &OpcionesImpresion::vistaPrevia);
 
-    for (QPushButton *boton : {BitBtn1, BitBtn2, botonvista})
+    for (QPushButton *boton : {botonAceptar, botonCancelar, botonVista})
         boton->setAccessibleName(boton->text());
 }
 

@@ -57,9 +57,9 @@ private:
     void preparaImpresora();
 
     GrupoOpciones *opcion;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
-    QPushButton *botonvista;
+    QPushButton *botonAceptar;
+    QPushButton *botonCancelar;
+    QPushButton *botonVista;
     const PaginasImpresora &m_paginas;
     FuenteDocumento m_documento;
     QPrinter m_impresora;

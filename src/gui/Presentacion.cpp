@@ -67,15 +67,15 @@ Presentacion::Presentacion(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(500, 421);
 
-    auto *Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
+    auto *recuadro = new QFrame(this);
+    recuadro->setObjectName(QStringLiteral("Panel1"));
+    recuadro->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    recuadro->setLineWidth(2);
     auto *fondo = new QVBoxLayout(this);
     fondo->setContentsMargins(0, 0, 0, 0);
-    fondo->addWidget(Panel1);
+    fondo->addWidget(recuadro);
 
-    auto *producto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), Panel1);
+    auto *producto = new QLabel(QStringLiteral("QUORIX v. w 3.1"), recuadro);
     producto->setObjectName(QStringLiteral("ProductName"));
     QFont script(QStringLiteral("Matura MT Script Capitals"));
     script.setStyleHint(QFont::Cursive);
@@ -85,14 +85,14 @@ Presentacion::Presentacion(QWidget *parent)
     producto->setStyleSheet(QStringLiteral("color: navy;"));
     producto->setAlignment(Qt::AlignCenter);
 
-    auto *marco = new QLabel(Panel1);
+    auto *marco = new QLabel(recuadro);
     marco->setObjectName(QStringLiteral("ProgramIcon"));
     marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
     marco->setFixedSize(377, 289);
     marco->setPixmap(FiguraProducto(marco->contentsRect().size()));
     marco->setAccessibleName(QStringLiteral("QUORIX v. w 3.1"));
 
-    auto *calidad = new QLabel(QStringLiteral("Control de Calidad"), Panel1);
+    auto *calidad = new QLabel(QStringLiteral("Control de Calidad"), recuadro);
     calidad->setObjectName(QStringLiteral("Copyright"));
     QFont times(QStringLiteral("Times New Roman"));
     times.setStyleHint(QFont::Serif);
@@ -102,7 +102,7 @@ Presentacion::Presentacion(QWidget *parent)
     calidad->setFont(times);
     calidad->setAlignment(Qt::AlignCenter);
 
-    auto *columna = new QVBoxLayout(Panel1);
+    auto *columna = new QVBoxLayout(recuadro);
     columna->addWidget(producto);
     columna->addWidget(marco, 0, Qt::AlignHCenter);
     columna->addWidget(calidad);

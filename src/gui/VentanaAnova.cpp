@@ -15,13 +15,13 @@ VentanaAnova::VentanaAnova(QWidget *parent)
     setObjectName(QStringLiteral("finfoA"));
     setProperty(PropiedadAyuda, 11);
 
-    stganova = new RejillaResultado(QStringLiteral("stganova"),
+    rejillaAnova = new RejillaResultado(QStringLiteral("stganova"),
                                      QStringLiteral("Análisis de la varianza"), 6, 5, 1, 3, 140,
                                      this);
-    stganova->setFixedHeight(145);
-    stganova->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stganova->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stganova->setColumnWidth(0, 175);
+    rejillaAnova->setFixedHeight(145);
+    rejillaAnova->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rejillaAnova->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rejillaAnova->setColumnWidth(0, 175);
 
     // The memo only shows as the background around the statistics grid.
     auto *zona = new QWidget(this);
@@ -29,21 +29,21 @@ VentanaAnova::VentanaAnova(QWidget *parent)
     creaFondo(QStringLiteral("memoa"), QStringLiteral("Fondo de las estadísticas por FAM"), zona)
         ->setGeometry(0, 0, 878, 232);
 
-    stgeqpo = new RejillaResultado(QStringLiteral("stgeqpo"),
+    rejillaEstadisticas = new RejillaResultado(QStringLiteral("stgeqpo"),
                                     QStringLiteral("Estadísticas por FAM"), 4, 8, 1, 2, 140, zona);
-    stgeqpo->setGeometry(0, 8, 713, 216);
-    stgeqpo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stgeqpo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    stgeqpo->setColumnWidth(0, 170);
-    stgeqpo->raise();
+    rejillaEstadisticas->setGeometry(0, 8, 713, 216);
+    rejillaEstadisticas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rejillaEstadisticas->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    rejillaEstadisticas->setColumnWidth(0, 170);
+    rejillaEstadisticas->raise();
     // Every column of the two grids shows; the statistics scroll.
-    stganova->setMinimumWidth(stganova->tamanoCompleto().width());
-    zona->setMinimumWidth(stgeqpo->geometry().right() + 1);
+    rejillaAnova->setMinimumWidth(rejillaAnova->tamanoCompleto().width());
+    zona->setMinimumWidth(rejillaEstadisticas->geometry().right() + 1);
 
     auto *columna = new QVBoxLayout(this);
     columna->setContentsMargins(0, 0, 0, 0);
     columna->setSpacing(0);
-    columna->addWidget(stganova);
+    columna->addWidget(rejillaAnova);
     columna->addWidget(zona, 1);
 
     creaMenuCerrar();
@@ -52,6 +52,6 @@ VentanaAnova::VentanaAnova(QWidget *parent)
 void VentanaAnova::llena(const ResultadosAnova &resultados)
 {
     const QChar separador = SeparadorDecimal();
-    stganova->ponCeldas(TablaAnova(resultados, separador));
-    stgeqpo->ponCeldas(TablaEquipos(resultados, separador));
+    rejillaAnova->ponCeldas(TablaAnova(resultados, separador));
+    rejillaEstadisticas->ponCeldas(TablaEquipos(resultados, separador));
 }

@@ -18,6 +18,6 @@ public:
     void llena(const ResultadosAnova &resultados);
 
 private:
-    RejillaResultado *stganova;
-    RejillaResultado *stgeqpo;
+    RejillaResultado *rejillaAnova;
+    RejillaResultado *rejillaEstadisticas;
 };

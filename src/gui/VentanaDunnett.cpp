@@ -22,40 +22,40 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
 
     // Alt+C is the "&Cálculos" menu's.
     auto *etiqueta = new QLabel(QStringLiteral("FAM de con&trol:"), this);
-    cbcontrol = new QComboBox(this);
-    cbcontrol->setObjectName(QStringLiteral("cbcontrol"));
-    cbcontrol->setAccessibleName(QStringLiteral("FAM de control"));
-    cbcontrol->view()->setAccessibleName(QStringLiteral("FAM de control"));
+    selectorControl = new QComboBox(this);
+    selectorControl->setObjectName(QStringLiteral("cbcontrol"));
+    selectorControl->setAccessibleName(QStringLiteral("FAM de control"));
+    selectorControl->view()->setAccessibleName(QStringLiteral("FAM de control"));
     for (int i = 1; i <= k; ++i)
-        cbcontrol->addItem(QStringLiteral("FAM %1").arg(i));
-    cbcontrol->setCurrentIndex(resultado.control - 1);
-    etiqueta->setBuddy(cbcontrol);
+        selectorControl->addItem(QStringLiteral("FAM %1").arg(i));
+    selectorControl->setCurrentIndex(resultado.control - 1);
+    etiqueta->setBuddy(selectorControl);
 
-    stgpromedios = new RejillaResultado(QStringLiteral("stgpromedios"), QStringLiteral("Promedios por FAM"),
+    rejillaPromedios = new RejillaResultado(QStringLiteral("stgpromedios"), QStringLiteral("Promedios por FAM"),
                                          2, k + 1, 1, 1, 140, this);
-    stgpromedios->setFixedSize(284, 24 * (k + 1) + 4);
-    stgpromedios->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stgpromedios->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rejillaPromedios->setFixedSize(284, 24 * (k + 1) + 4);
+    rejillaPromedios->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rejillaPromedios->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    stgdunnett = new RejillaResultado(QStringLiteral("stgdunnett"), QStringLiteral("t de Dunnett"),
+    rejillaDunnett = new RejillaResultado(QStringLiteral("stgdunnett"), QStringLiteral("t de Dunnett"),
                                        ColumnasDunnett, k, 1, 1, 100, this);
-    stgdunnett->setColumnWidth(0, 120);
-    stgdunnett->setColumnWidth(2, 80);
-    stgdunnett->setColumnWidth(4, 110);
-    stgdunnett->setColumnWidth(5, 110);
-    stgdunnett->setColumnWidth(6, 210);
-    stgdunnett->setMinimumSize(stgdunnett->tamanoCompleto());
+    rejillaDunnett->setColumnWidth(0, 120);
+    rejillaDunnett->setColumnWidth(2, 80);
+    rejillaDunnett->setColumnWidth(4, 110);
+    rejillaDunnett->setColumnWidth(5, 110);
+    rejillaDunnett->setColumnWidth(6, 210);
+    rejillaDunnett->setMinimumSize(rejillaDunnett->tamanoCompleto());
 
     auto *fila = new QHBoxLayout;
     fila->addWidget(etiqueta);
-    fila->addWidget(cbcontrol);
+    fila->addWidget(selectorControl);
     fila->addStretch(1);
     auto *columna = new QVBoxLayout(this);
     columna->addLayout(fila);
-    columna->addWidget(stgpromedios);
-    columna->addWidget(stgdunnett, 1);
+    columna->addWidget(rejillaPromedios);
+    columna->addWidget(rejillaDunnett, 1);
 
-    connect(cbcontrol, &QComboBox::currentIndexChanged, this, [this](int indice) {
+    connect(selectorControl, &QComboBox::currentIndexChanged, this, [this](int indice) {
         if (indice >= 0)
             EjecutaComando([this, indice] { llena(CalculaDunnett(m_estudio, m_separador, indice + 1)); });
     });
@@ -66,6 +66,6 @@ VentanaDunnett::VentanaDunnett(const Estudio &estudio, QChar separador,
 
 void VentanaDunnett::llena(const ResultadoDunnett &resultado)
 {
-    stgpromedios->ponCeldas(TablaPromediosDunnett(resultado, m_separador));
-    stgdunnett->ponCeldas(TablaDunnett(resultado, m_separador));
+    rejillaPromedios->ponCeldas(TablaPromediosDunnett(resultado, m_separador));
+    rejillaDunnett->ponCeldas(TablaDunnett(resultado, m_separador));
 }

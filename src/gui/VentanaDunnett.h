@@ -24,8 +24,8 @@ private:
 
     Estudio m_estudio;
     QChar m_separador;
-    QComboBox *cbcontrol;
-    RejillaResultado *stgpromedios;
-    RejillaResultado *stgdunnett;
+    QComboBox *selectorControl;
+    RejillaResultado *rejillaPromedios;
+    RejillaResultado *rejillaDunnett;
 };
 

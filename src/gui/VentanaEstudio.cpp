@@ -127,11 +127,11 @@ VentanaEstudio::~VentanaEstudio()
 
 void VentanaEstudio::creaComponentes()
 {
-    Thojas = new QTabWidget(this);
-    Thojas->setObjectName(QStringLiteral("Thojas"));
-    Thojas->setAccessibleName(QStringLiteral("Páginas del estudio"));
+    cuaderno = new QTabWidget(this);
+    cuaderno->setObjectName(QStringLiteral("Thojas"));
+    cuaderno->setAccessibleName(QStringLiteral("Páginas del estudio"));
     auto *todo = new QVBoxLayout(this);
-    todo->addWidget(Thojas);
+    todo->addWidget(cuaderno);
 
     auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
         auto *e = new QLineEdit(pagina);
@@ -158,16 +158,16 @@ void VentanaEstudio::creaComponentes()
     auto *general = new QWidget;
     general->setObjectName(QStringLiteral("general"));
     auto *g = new QVBoxLayout(general);
-    etole = campo(general, QStringLiteral("etole"), 60, 283);
-    emetodo = campo(general, QStringLiteral("emetodo"), 60, 577);
-    eanalista = campo(general, QStringLiteral("eanalista"), 60, 577);
-    efecha = campo(general, QStringLiteral("efecha"), 20, 230);
-    etiqueta(general, QStringLiteral("Factores Ajenos al Método (FAM)"), etole, g);
-    etiqueta(general, QStringLiteral("Nom&bre del método:"), emetodo, g);
-    etiqueta(general, QStringLiteral("Nombre del A&nalista:"), eanalista, g);
-    etiqueta(general, QStringLiteral("&Fecha:"), efecha, g);
+    factores = campo(general, QStringLiteral("etole"), 60, 283);
+    metodo = campo(general, QStringLiteral("emetodo"), 60, 577);
+    analista = campo(general, QStringLiteral("eanalista"), 60, 577);
+    fecha = campo(general, QStringLiteral("efecha"), 20, 230);
+    etiqueta(general, QStringLiteral("Factores Ajenos al Método (FAM)"), factores, g);
+    etiqueta(general, QStringLiteral("Nom&bre del método:"), metodo, g);
+    etiqueta(general, QStringLiteral("Nombre del A&nalista:"), analista, g);
+    etiqueta(general, QStringLiteral("&Fecha:"), fecha, g);
     g->addStretch();
-    Thojas->addTab(general, QStringLiteral("Información General"));
+    cuaderno->addTab(general, QStringLiteral("Información General"));
 
     auto *captura = new QWidget;
     captura->setObjectName(QStringLiteral("captura"));
@@ -178,99 +178,99 @@ void VentanaEstudio::creaComponentes()
     grande.setPointSizeF(grande.pointSizeF() * 1.3);
     titulo->setFont(grande);
     c->addWidget(titulo);
-    econdicion = campo(captura, QStringLiteral("econdicion"), 2, 33);
-    ereplica = campo(captura, QStringLiteral("ereplica"), 2, 33);
+    numeroFam = campo(captura, QStringLiteral("econdicion"), 2, 33);
+    numeroMuestras = campo(captura, QStringLiteral("ereplica"), 2, 33);
     auto *conteos = new QHBoxLayout;
     auto *cfam = new QVBoxLayout;
     auto *cmuestras = new QVBoxLayout;
-    etiqueta(captura, QStringLiteral("&Número de FAM:"), econdicion, cfam);
-    etiqueta(captura, QStringLiteral("Número de &Muestras:"), ereplica, cmuestras);
+    etiqueta(captura, QStringLiteral("&Número de FAM:"), numeroFam, cfam);
+    etiqueta(captura, QStringLiteral("Número de &Muestras:"), numeroMuestras, cmuestras);
     conteos->addLayout(cfam);
     conteos->addLayout(cmuestras);
     // Alt+A is the "&Archivo" menu's.
-    botonok = new QPushButton(QStringLiteral("Ace&ptar número de FAM y  de Muestras"), captura);
-    botonok->setObjectName(QStringLiteral("botonok"));
-    botonok->setAccessibleName(QStringLiteral("Aceptar número de FAM y  de Muestras"));
-    conteos->addWidget(botonok, 0, Qt::AlignBottom);
+    botonAceptarConteos = new QPushButton(QStringLiteral("Ace&ptar número de FAM y  de Muestras"), captura);
+    botonAceptarConteos->setObjectName(QStringLiteral("botonok"));
+    botonAceptarConteos->setAccessibleName(QStringLiteral("Aceptar número de FAM y  de Muestras"));
+    conteos->addWidget(botonAceptarConteos, 0, Qt::AlignBottom);
     conteos->addStretch();
     c->addLayout(conteos);
 
     creaRejilla(captura);
-    c->addWidget(stgdatos);
+    c->addWidget(rejilla);
 
-    boton1 = new QPushButton(QStringLiteral("&OK"), captura);
-    boton1->setObjectName(QStringLiteral("boton1"));
-    boton1->setAccessibleName(QStringLiteral("OK"));
-    c->addWidget(boton1, 0, Qt::AlignLeft);
+    botonAceptarDatos = new QPushButton(QStringLiteral("&OK"), captura);
+    botonAceptarDatos->setObjectName(QStringLiteral("boton1"));
+    botonAceptarDatos->setAccessibleName(QStringLiteral("OK"));
+    c->addWidget(botonAceptarDatos, 0, Qt::AlignLeft);
     c->addStretch();
-    Thojas->addTab(captura, QStringLiteral("Captura de Datos"));
+    cuaderno->addTab(captura, QStringLiteral("Captura de Datos"));
 
-    botonok->installEventFilter(this);
-    boton1->installEventFilter(this);
-    connect(botonok, &QPushButton::clicked, this,
+    botonAceptarConteos->installEventFilter(this);
+    botonAceptarDatos->installEventFilter(this);
+    connect(botonAceptarConteos, &QPushButton::clicked, this,
             [this] { EjecutaComando([this] { aceptaConteos(); }); });
-    connect(boton1, &QPushButton::clicked, this,
+    connect(botonAceptarDatos, &QPushButton::clicked, this,
             [this] { EjecutaComando([this] { aceptaDatos(); }); });
 
-    setTabOrder(etole, emetodo);
-    setTabOrder(emetodo, eanalista);
-    setTabOrder(eanalista, efecha);
-    setTabOrder(efecha, econdicion);
-    setTabOrder(econdicion, ereplica);
-    setTabOrder(ereplica, botonok);
-    setTabOrder(botonok, stgdatos);
-    setTabOrder(stgdatos, boton1);
+    setTabOrder(factores, metodo);
+    setTabOrder(metodo, analista);
+    setTabOrder(analista, fecha);
+    setTabOrder(fecha, numeroFam);
+    setTabOrder(numeroFam, numeroMuestras);
+    setTabOrder(numeroMuestras, botonAceptarConteos);
+    setTabOrder(botonAceptarConteos, rejilla);
+    setTabOrder(rejilla, botonAceptarDatos);
 }
 
 // The grid with its editor, always shown on the current cell, and its menu.
 void VentanaEstudio::creaRejilla(QWidget *pagina)
 {
-    stgdatos = new QTableWidget(pagina);
-    stgdatos->setObjectName(QStringLiteral("stgdatos"));
-    stgdatos->setAccessibleName(QStringLiteral("Valores de las muestras"));
-    stgdatos->setToolTip(QStringLiteral("opciones botón derecho"));
-    stgdatos->setStatusTip(QStringLiteral("opciones botón derecho"));
-    stgdatos->setFixedSize(582, 113);
-    stgdatos->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    stgdatos->horizontalHeader()->setDefaultSectionSize(anchoColumna);
-    stgdatos->horizontalHeader()->setMinimumSectionSize(8);
-    stgdatos->horizontalHeader()->setFixedHeight(altoFila);
-    stgdatos->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    stgdatos->horizontalHeader()->setHighlightSections(false);
-    stgdatos->verticalHeader()->setDefaultSectionSize(altoFila);
-    stgdatos->verticalHeader()->setMinimumSectionSize(8);
-    stgdatos->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    stgdatos->verticalHeader()->setFixedWidth(anchoColumna);
-    stgdatos->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    stgdatos->verticalHeader()->setHighlightSections(false);
-    stgdatos->setCornerButtonEnabled(false);
-    esquina = new QLabel(stgdatos);
+    rejilla = new QTableWidget(pagina);
+    rejilla->setObjectName(QStringLiteral("stgdatos"));
+    rejilla->setAccessibleName(QStringLiteral("Valores de las muestras"));
+    rejilla->setToolTip(QStringLiteral("opciones botón derecho"));
+    rejilla->setStatusTip(QStringLiteral("opciones botón derecho"));
+    rejilla->setFixedSize(582, 113);
+    rejilla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rejilla->horizontalHeader()->setDefaultSectionSize(anchoColumna);
+    rejilla->horizontalHeader()->setMinimumSectionSize(8);
+    rejilla->horizontalHeader()->setFixedHeight(altoFila);
+    rejilla->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rejilla->horizontalHeader()->setHighlightSections(false);
+    rejilla->verticalHeader()->setDefaultSectionSize(altoFila);
+    rejilla->verticalHeader()->setMinimumSectionSize(8);
+    rejilla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    rejilla->verticalHeader()->setFixedWidth(anchoColumna);
+    rejilla->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rejilla->verticalHeader()->setHighlightSections(false);
+    rejilla->setCornerButtonEnabled(false);
+    esquina = new QLabel(rejilla);
     esquina->setObjectName(QStringLiteral("esquina"));
     esquina->setAttribute(Qt::WA_TransparentForMouseEvents);
-    esquina->setGeometry(stgdatos->frameWidth(), stgdatos->frameWidth(), anchoColumna, altoFila);
+    esquina->setGeometry(rejilla->frameWidth(), rejilla->frameWidth(), anchoColumna, altoFila);
     esquina->setIndent(4);
 
-    editor = new QLineEdit(stgdatos->viewport());
+    editor = new QLineEdit(rejilla->viewport());
     editor->setObjectName(QStringLiteral("editorstgdatos"));
     editor->setAccessibleName(QStringLiteral("Valores de las muestras"));
     editor->setFrame(false);
     editor->setMaxLength(sinLimite);
     editor->setContextMenuPolicy(Qt::NoContextMenu);
     editor->installEventFilter(this);
-    stgdatos->setFocusProxy(editor);
+    rejilla->setFocusProxy(editor);
     connect(editor, &QLineEdit::textChanged, this, [this](const QString &texto) {
         describeEditor();
         if (m_cargandoEditor)
             return;
-        const int columna = stgdatos->currentColumn();
-        const int fila = stgdatos->currentRow();
+        const int columna = rejilla->currentColumn();
+        const int fila = rejilla->currentRow();
         if (columna >= 0 && fila >= 0)
             itemCelda(columna + 1, fila + 1)->setText(texto);
     });
     connect(editor, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
-    connect(stgdatos, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
+    connect(rejilla, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
         {
-            const QTableWidgetItem *actual = stgdatos->item(fila, columna);
+            const QTableWidgetItem *actual = rejilla->item(fila, columna);
             QScopedValueRollback cargando(m_cargandoEditor, true);
             editor->setText(actual ? actual->text() : QString());
         }
@@ -278,32 +278,32 @@ void VentanaEstudio::creaRejilla(QWidget *pagina)
         colocaEditor();
         describeEditor();
     });
-    connect(stgdatos->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+    connect(rejilla->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &VentanaEstudio::colocaEditor);
-    connect(stgdatos->verticalScrollBar(), &QScrollBar::valueChanged, this,
+    connect(rejilla->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &VentanaEstudio::colocaEditor);
-    connect(stgdatos->horizontalHeader(), &QHeaderView::sectionResized, this,
+    connect(rejilla->horizontalHeader(), &QHeaderView::sectionResized, this,
             &VentanaEstudio::colocaEditor);
-    stgdatos->viewport()->installEventFilter(this);
+    rejilla->viewport()->installEventFilter(this);
 
-    pmenu = new QMenu(this);
-    pmenu->setObjectName(QStringLiteral("pmenu"));
-    pmnudunet = pmenu->addAction(QStringLiteral("&t de Dunnett"));
-    pmnudunet->setObjectName(QStringLiteral("pmnudunet"));
-    pmnudunet->setToolTip(QStringLiteral("Cálculos"));
-    pmnudunet->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
-    connect(pmnudunet, &QAction::triggered, this,
+    menuRejilla = new QMenu(this);
+    menuRejilla->setObjectName(QStringLiteral("pmenu"));
+    dunnettDeRejilla = menuRejilla->addAction(QStringLiteral("&t de Dunnett"));
+    dunnettDeRejilla->setObjectName(QStringLiteral("pmnudunet"));
+    dunnettDeRejilla->setToolTip(QStringLiteral("Cálculos"));
+    dunnettDeRejilla->setStatusTip(QStringLiteral("Presenta lista de promedios y t de Dunnett"));
+    connect(dunnettDeRejilla, &QAction::triggered, this,
             [this] { EjecutaComando([this] { emit dunnettPedido(); }); });
-    stgdatos->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(stgdatos, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
-        pmenu->popup(stgdatos->viewport()->mapToGlobal(punto));
+    rejilla->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rejilla, &QWidget::customContextMenuRequested, this, [this](const QPoint &punto) {
+        menuRejilla->popup(rejilla->viewport()->mapToGlobal(punto));
     });
 }
 
 void VentanaEstudio::inicia()
 {
-    econdicion->setText(QString::number(FamInicial));
-    ereplica->setText(QString::number(MuestrasInicial));
+    numeroFam->setText(QString::number(FamInicial));
+    numeroMuestras->setText(QString::number(MuestrasInicial));
     m_memoria = RejillaCreacion();
     muestraRejilla(m_memoria);
     ponOpciones(OpcionesRejilla::inicial);
@@ -312,32 +312,32 @@ void VentanaEstudio::inicia()
 Estudio VentanaEstudio::estudio() const
 {
     Estudio e;
-    e.etole = etole->text();
-    e.emetodo = emetodo->text();
-    e.eanalista = eanalista->text();
-    e.efecha = efecha->text();
-    e.econdicion = econdicion->text();
-    e.ereplica = ereplica->text();
-    e.stgdatos = rejillaMostrada();
+    e.factores = factores->text();
+    e.metodo = metodo->text();
+    e.analista = analista->text();
+    e.fecha = fecha->text();
+    e.numeroFam = numeroFam->text();
+    e.numeroMuestras = numeroMuestras->text();
+    e.rejilla = rejillaMostrada();
     return e;
 }
 
 QString VentanaEstudio::textoConteo(CampoConteo campo) const
 {
-    return campo == CampoConteo::econdicion ? econdicion->text() : ereplica->text();
+    return campo == CampoConteo::numeroFam ? numeroFam->text() : numeroMuestras->text();
 }
 
 void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta)
 {
-    ponTextoEntero(etole, archivo.etole);
-    ponTextoEntero(emetodo, archivo.emetodo);
-    ponTextoEntero(eanalista, archivo.eanalista);
-    ponTextoEntero(efecha, archivo.efecha);
-    ponTextoEntero(econdicion, archivo.econdicion);
-    ponTextoEntero(ereplica, archivo.ereplica);
-    m_memoria = EstudioAceptado(archivo).stgdatos;
+    ponTextoEntero(factores, archivo.factores);
+    ponTextoEntero(metodo, archivo.metodo);
+    ponTextoEntero(analista, archivo.analista);
+    ponTextoEntero(fecha, archivo.fecha);
+    ponTextoEntero(numeroFam, archivo.numeroFam);
+    ponTextoEntero(numeroMuestras, archivo.numeroMuestras);
+    m_memoria = EstudioAceptado(archivo).rejilla;
     muestraRejilla(m_memoria);
-    stgdatos->setFixedSize((archivo.k + 1) * anchoColumna + 20, (archivo.n + 1) * altoFila + 20);
+    rejilla->setFixedSize((archivo.k + 1) * anchoColumna + 20, (archivo.n + 1) * altoFila + 20);
     ponRuta(ruta);
 }
 
@@ -362,17 +362,17 @@ void VentanaEstudio::ponGuardado(std::function<bool()> guarda)
 
 Rejilla VentanaEstudio::rejillaMostrada() const
 {
-    Rejilla r(stgdatos->columnCount() + 1, stgdatos->rowCount() + 1);
+    Rejilla r(rejilla->columnCount() + 1, rejilla->rowCount() + 1);
     r.ponCelda(0, 0, esquina->text());
     for (int c = 1; c < r.columnas(); ++c) {
-        const QTableWidgetItem *item = stgdatos->horizontalHeaderItem(c - 1);
+        const QTableWidgetItem *item = rejilla->horizontalHeaderItem(c - 1);
         r.ponCelda(c, 0, item ? item->text() : QString());
     }
     for (int f = 1; f < r.filas(); ++f) {
-        const QTableWidgetItem *item = stgdatos->verticalHeaderItem(f - 1);
+        const QTableWidgetItem *item = rejilla->verticalHeaderItem(f - 1);
         r.ponCelda(0, f, item ? item->text() : QString());
         for (int c = 1; c < r.columnas(); ++c) {
-            const QTableWidgetItem *celda = stgdatos->item(f - 1, c - 1);
+            const QTableWidgetItem *celda = rejilla->item(f - 1, c - 1);
             r.ponCelda(c, f, celda ? celda->text() : QString());
         }
     }
@@ -381,32 +381,32 @@ Rejilla VentanaEstudio::rejillaMostrada() const
 
 void VentanaEstudio::muestraRejilla(const Rejilla &r)
 {
-    stgdatos->setColumnCount(std::max(r.columnas() - 1, 0));
-    stgdatos->setRowCount(std::max(r.filas() - 1, 0));
+    rejilla->setColumnCount(std::max(r.columnas() - 1, 0));
+    rejilla->setRowCount(std::max(r.filas() - 1, 0));
     esquina->setText(r.celda(0, 0));
     for (int c = 1; c < r.columnas(); ++c) {
         // The label on screen is padded ("   1"); a screen reader says what it is.
         auto *encabezado = new QTableWidgetItem(r.celda(c, 0));
         encabezado->setData(Qt::AccessibleTextRole, QStringLiteral("FAM %1").arg(c));
-        stgdatos->setHorizontalHeaderItem(c - 1, encabezado);
+        rejilla->setHorizontalHeaderItem(c - 1, encabezado);
     }
     for (int f = 1; f < r.filas(); ++f) {
-        stgdatos->setVerticalHeaderItem(f - 1, new QTableWidgetItem(r.celda(0, f)));
+        rejilla->setVerticalHeaderItem(f - 1, new QTableWidgetItem(r.celda(0, f)));
         for (int c = 1; c < r.columnas(); ++c)
             muestraCelda(c, f, r.celda(c, f));
     }
-    if (stgdatos->currentRow() < 0 && stgdatos->rowCount() > 0 && stgdatos->columnCount() > 0)
-        stgdatos->setCurrentCell(0, 0);
+    if (rejilla->currentRow() < 0 && rejilla->rowCount() > 0 && rejilla->columnCount() > 0)
+        rejilla->setCurrentCell(0, 0);
     colocaEditor();
 }
 
 QTableWidgetItem *VentanaEstudio::itemCelda(int columna, int fila)
 {
-    QTableWidgetItem *celda = stgdatos->item(fila - 1, columna - 1);
+    QTableWidgetItem *celda = rejilla->item(fila - 1, columna - 1);
     if (!celda) {
         celda = new CeldaRejilla;
         celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        stgdatos->setItem(fila - 1, columna - 1, celda);
+        rejilla->setItem(fila - 1, columna - 1, celda);
     }
     return celda;
 }
@@ -422,29 +422,29 @@ void VentanaEstudio::muestraCelda(int columna, int fila, const QString &texto)
 
 int VentanaEstudio::columnaActual() const
 {
-    return stgdatos->currentColumn() + 1;
+    return rejilla->currentColumn() + 1;
 }
 
 int VentanaEstudio::filaActual() const
 {
-    return stgdatos->currentRow() + 1;
+    return rejilla->currentRow() + 1;
 }
 
 void VentanaEstudio::ponCeldaActual(int columna, int fila)
 {
-    stgdatos->setCurrentCell(fila - 1, columna - 1);
-    if (QTableWidgetItem *item = stgdatos->currentItem())
-        stgdatos->scrollToItem(item);
+    rejilla->setCurrentCell(fila - 1, columna - 1);
+    if (QTableWidgetItem *item = rejilla->currentItem())
+        rejilla->scrollToItem(item);
 }
 
 void VentanaEstudio::colocaEditor()
 {
-    const QModelIndex actual = stgdatos->currentIndex();
+    const QModelIndex actual = rejilla->currentIndex();
     if (!actual.isValid()) {
         editor->hide();
         return;
     }
-    editor->setGeometry(stgdatos->visualRect(actual));
+    editor->setGeometry(rejilla->visualRect(actual));
     editor->show();
 }
 
@@ -453,7 +453,7 @@ void VentanaEstudio::describeEditor()
     // The editor stands over the current cell: a screen reader is told
     // which one it is, and whether it is empty.
     QString descripcion;
-    if (stgdatos->currentIndex().isValid()) {
+    if (rejilla->currentIndex().isValid()) {
         descripcion = lugarDeCelda(columnaActual(), filaActual());
         if (editor->text().isEmpty())
             descripcion += QStringLiteral(", vacía");
@@ -467,8 +467,8 @@ void VentanaEstudio::describeEditor()
 
 void VentanaEstudio::mueveCelda(int columnas, int filas)
 {
-    const int c = std::clamp(columnaActual() + columnas, 1, std::max(stgdatos->columnCount(), 1));
-    const int f = std::clamp(filaActual() + filas, 1, std::max(stgdatos->rowCount(), 1));
+    const int c = std::clamp(columnaActual() + columnas, 1, std::max(rejilla->columnCount(), 1));
+    const int f = std::clamp(filaActual() + filas, 1, std::max(rejilla->rowCount(), 1));
     ponCeldaActual(c, f);
 }
 
@@ -476,15 +476,15 @@ void VentanaEstudio::ponOpciones(OpcionesRejilla opciones)
 {
     m_opciones = opciones;
     const bool inicial = opciones == OpcionesRejilla::inicial;
-    stgdatos->setSelectionMode(inicial ? QAbstractItemView::ContiguousSelection
+    rejilla->setSelectionMode(inicial ? QAbstractItemView::ContiguousSelection
                                        : QAbstractItemView::SingleSelection);
-    stgdatos->horizontalHeader()->setSectionResizeMode(inicial ? QHeaderView::Interactive
+    rejilla->horizontalHeader()->setSectionResizeMode(inicial ? QHeaderView::Interactive
                                                                : QHeaderView::Fixed);
 }
 
 void VentanaEstudio::saleDeRejilla(bool adelante)
 {
-    (adelante ? boton1 : botonok)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    (adelante ? botonAceptarDatos : botonAceptarConteos)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void VentanaEstudio::pega()
@@ -503,9 +503,9 @@ void VentanaEstudio::reglaDeTecla(int columna, int fila)
 {
     ponModificado(true);
     emit evento(Evento::teclaEnRejilla);
-    if (columna != stgdatos->columnCount())
+    if (columna != rejilla->columnCount())
         return;
-    if (fila == stgdatos->rowCount()) {
+    if (fila == rejilla->rowCount()) {
         ponOpciones(OpcionesRejilla::sinTab);
         emit evento(Evento::teclaEnUltimaCelda);
     } else {
@@ -517,8 +517,8 @@ void VentanaEstudio::reglaDeTecla(int columna, int fila)
 
 QWidget *VentanaEstudio::componente(QWidget *widget) const
 {
-    if (widget && (widget == stgdatos || stgdatos->isAncestorOf(widget)))
-        return stgdatos;
+    if (widget && (widget == rejilla || rejilla->isAncestorOf(widget)))
+        return rejilla;
     return widget;
 }
 
@@ -527,7 +527,7 @@ QWidget *VentanaEstudio::componente(QWidget *widget) const
 // focus.
 bool VentanaEstudio::enRejilla() const
 {
-    return componente(focusWidget()) == stgdatos;
+    return componente(focusWidget()) == rejilla;
 }
 
 void VentanaEstudio::tomaFoco()
@@ -541,16 +541,16 @@ void VentanaEstudio::tomaFoco()
 void VentanaEstudio::enfoca(QWidget *widget)
 {
     QScopedValueRollback enfocando(m_enfocando, true);
-    for (int i = 0; i < Thojas->count(); ++i)
-        if (Thojas->widget(i)->isAncestorOf(widget))
-            Thojas->setCurrentIndex(i);
+    for (int i = 0; i < cuaderno->count(); ++i)
+        if (cuaderno->widget(i)->isAncestorOf(widget))
+            cuaderno->setCurrentIndex(i);
     widget->setFocus(Qt::OtherFocusReason);
     m_foco = componente(widget);
 }
 
 void VentanaEstudio::enfocaConteo(CampoConteo campo)
 {
-    enfoca(campo == CampoConteo::econdicion ? econdicion : ereplica);
+    enfoca(campo == CampoConteo::numeroFam ? numeroFam : numeroMuestras);
 }
 
 void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
@@ -578,7 +578,7 @@ void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
     if (std::exchange(m_conteoDejado, false)) {
         m_foco = nuevo;
         QScopedValueRollback enfocando(m_enfocando, true);
-        if (m_foco == stgdatos)
+        if (m_foco == rejilla)
             EjecutaComando([this] { entraRejilla(); });
         m_foco = componente(focusWidget());
         return;
@@ -602,7 +602,7 @@ void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
     }
     EjecutaComando([this, previo] { sale(previo); });
     m_foco = componente(focusWidget());
-    if (m_foco == stgdatos && previo != stgdatos) {
+    if (m_foco == rejilla && previo != rejilla) {
         EjecutaComando([this] { entraRejilla(); });
         m_foco = componente(focusWidget());
     }
@@ -614,19 +614,19 @@ void VentanaEstudio::saleHaciaOtraVentana(QWidget *antes, QWidget *ahora)
     // the help, a print window) is checked as when the focus moves on inside
     // this one, so that a bad count never stays unannounced. A message box,
     // a dialog or a menu that comes and goes takes the focus from nobody.
-    if (!antes || componente(antes) != m_foco || (m_foco != econdicion && m_foco != ereplica))
+    if (!antes || componente(antes) != m_foco || (m_foco != numeroFam && m_foco != numeroMuestras))
         return;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || ahora->window()->isModal())
         return;
     // Once the move is over: the other window takes the focus after this.
-    QLineEdit *campo = econdicion == m_foco ? econdicion : ereplica;
+    QLineEdit *campo = numeroFam == m_foco ? numeroFam : numeroMuestras;
     QTimer::singleShot(0, this, [this, campo] {
         const QWidget *foco = QApplication::focusWidget();
         if (m_cerrada || m_foco != campo || !foco || isAncestorOf(foco))
             return;
         QScopedValueRollback enfocando(m_enfocando, true);
         EjecutaComando([this, campo] {
-            const auto mensaje = campo == econdicion ? RevisaConteoFam(campo->text())
+            const auto mensaje = campo == numeroFam ? RevisaConteoFam(campo->text())
                                                      : RevisaConteoMuestras(campo->text());
             // A good count lets the focus go where the user took it.
             if (!mensaje) {
@@ -641,13 +641,13 @@ void VentanaEstudio::saleHaciaOtraVentana(QWidget *antes, QWidget *ahora)
 
 void VentanaEstudio::sale(QWidget *componente)
 {
-    if (componente == econdicion)
+    if (componente == numeroFam)
         saleConteoFam();
-    else if (componente == ereplica)
+    else if (componente == numeroMuestras)
         saleConteoMuestras();
-    else if (componente == botonok)
+    else if (componente == botonAceptarConteos)
         saleAceptar();
-    else if (componente == stgdatos)
+    else if (componente == rejilla)
         saleRejilla();
 }
 
@@ -655,8 +655,8 @@ void VentanaEstudio::sale(QWidget *componente)
 
 void VentanaEstudio::entraDocumento()
 {
-    Thojas->setCurrentIndex(0);
-    enfoca(etole);
+    cuaderno->setCurrentIndex(0);
+    enfoca(factores);
     emit evento(Evento::focoEntraDocumento);
 }
 
@@ -665,39 +665,39 @@ void VentanaEstudio::teclaEnCampo(QLineEdit *campo, QChar tecla)
     ponModificado(true);
     if (tecla != u'\r' || campo->text().isEmpty())
         return;
-    if (campo == econdicion)
-        ereplica->setFocus(Qt::OtherFocusReason);
-    else if (campo == ereplica)
-        botonok->setFocus(Qt::OtherFocusReason);
+    if (campo == numeroFam)
+        numeroMuestras->setFocus(Qt::OtherFocusReason);
+    else if (campo == numeroMuestras)
+        botonAceptarConteos->setFocus(Qt::OtherFocusReason);
 }
 
 void VentanaEstudio::saleConteoFam()
 {
-    if (const auto mensaje = RevisaConteoFam(econdicion->text())) {
-        enfoca(econdicion);
+    if (const auto mensaje = RevisaConteoFam(numeroFam->text())) {
+        enfoca(numeroFam);
         Dialogos::actual().mensaje(*mensaje);
         return;
     }
     if (!enRejilla())
-        enfoca(ereplica);
+        enfoca(numeroMuestras);
 }
 
 void VentanaEstudio::saleConteoMuestras()
 {
-    if (const auto mensaje = RevisaConteoMuestras(ereplica->text())) {
-        enfoca(ereplica);
+    if (const auto mensaje = RevisaConteoMuestras(numeroMuestras->text())) {
+        enfoca(numeroMuestras);
         Dialogos::actual().mensaje(*mensaje);
         return;
     }
     if (!enRejilla())
-        enfoca(botonok);
+        enfoca(botonAceptarConteos);
 }
 
 void VentanaEstudio::aceptaConteos()
 {
-    Thojas->setCurrentIndex(1);
-    const int n = StrToInt(ereplica->text());
-    const int k = StrToInt(econdicion->text());
+    cuaderno->setCurrentIndex(1);
+    const int n = EnteroDeTexto(numeroMuestras->text());
+    const int k = EnteroDeTexto(numeroFam->text());
     RecuerdaCeldas(m_memoria, rejillaMostrada());
     Rejilla aceptada = m_memoria;
     AceptaRejilla(aceptada, k, n);
@@ -706,15 +706,15 @@ void VentanaEstudio::aceptaConteos()
 
 void VentanaEstudio::saleAceptar()
 {
-    if (stgdatos->isEnabled())
-        stgdatos->setFocus(Qt::OtherFocusReason);
+    if (rejilla->isEnabled())
+        rejilla->setFocus(Qt::OtherFocusReason);
 }
 
 void VentanaEstudio::entraRejilla()
 {
-    if (const auto fallo = RevisaTamanoRejilla(econdicion->text(), ereplica->text(),
-                                               stgdatos->columnCount() + 1,
-                                               stgdatos->rowCount() + 1)) {
+    if (const auto fallo = RevisaTamanoRejilla(numeroFam->text(), numeroMuestras->text(),
+                                               rejilla->columnCount() + 1,
+                                               rejilla->rowCount() + 1)) {
         enfocaConteo(fallo->campo);
         Dialogos::actual().mensaje(fallo->mensaje);
         return;
@@ -730,21 +730,21 @@ void VentanaEstudio::teclaEnRejilla()
 void VentanaEstudio::saleRejilla()
 {
     ponOpciones(OpcionesRejilla::conTab);
-    if (stgdatos->rowCount() > 0 && stgdatos->columnCount() > 0)
+    if (rejilla->rowCount() > 0 && rejilla->columnCount() > 0)
         ponCeldaActual(1, 1);
-    if (const auto fallo = RevisaCeldas(rejillaMostrada(), econdicion->text(), ereplica->text(),
+    if (const auto fallo = RevisaCeldas(rejillaMostrada(), numeroFam->text(), numeroMuestras->text(),
                                         SeparadorDecimal())) {
         // The cursor waits on the cell at fault, its text selected so that
         // typing replaces it (a cell beyond the grid leaves it on the first).
         const Celda &celda = fallo->celda;
-        if (celda.columna <= stgdatos->columnCount() && celda.fila <= stgdatos->rowCount())
+        if (celda.columna <= rejilla->columnCount() && celda.fila <= rejilla->rowCount())
             ponCeldaActual(celda.columna, celda.fila);
         editor->selectAll();
-        enfoca(stgdatos);
+        enfoca(rejilla);
         Dialogos::actual().mensaje(fallo->mensaje);
         return;
     }
-    enfoca(boton1);
+    enfoca(botonAceptarDatos);
 }
 
 void VentanaEstudio::aceptaDatos()
@@ -756,7 +756,7 @@ void VentanaEstudio::aceptaDatos()
 
 bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
 {
-    if (stgdatos && objeto == stgdatos->viewport()) {
+    if (rejilla && objeto == rejilla->viewport()) {
         if (event->type() == QEvent::Resize)
             colocaEditor();
         return false;
@@ -779,8 +779,8 @@ bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
                 return true;
             }
             // Tab moves along the rows and wraps round at the ends.
-            const int columnas = stgdatos->columnCount();
-            const int filas = stgdatos->rowCount();
+            const int columnas = rejilla->columnCount();
+            const int filas = rejilla->rowCount();
             if (columnas == 0 || filas == 0)
                 return true;
             int posicion = (filaActual() - 1) * columnas + (columnaActual() - 1);
@@ -824,7 +824,7 @@ bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
         teclaEnCampo(campo, tecla->text().front());
         // Enter in a filled count field has moved the focus on.
         return !vacio && tecla->text().front() == u'\r'
-               && (campo == econdicion || campo == ereplica);
+               && (campo == numeroFam || campo == numeroMuestras);
     }
     // A button with the focus answers Enter as well as the space bar, so the
     // keyboard road through the capture page goes on with the same key.
@@ -883,8 +883,8 @@ bool ValidaCaptura(VentanaEstudio *documento)
 {
     if (!documento)
         return false;
-    const auto fallo = RevisaConteos(documento->textoConteo(CampoConteo::econdicion),
-                                     documento->textoConteo(CampoConteo::ereplica));
+    const auto fallo = RevisaConteos(documento->textoConteo(CampoConteo::numeroFam),
+                                     documento->textoConteo(CampoConteo::numeroMuestras));
     if (!fallo)
         return true;
     Dialogos::actual().mensaje(fallo->mensaje);

@@ -65,7 +65,7 @@ public:
     void ponGuardado(std::function<bool()> guarda);
 
     // The grid menu's item "&t de Dunnett", a command of the state table.
-    QAction *accionDunnett() const { return pmnudunet; }
+    QAction *accionDunnett() const { return dunnettDeRejilla; }
 
 signals:
     // An event of the command-state table.
@@ -125,20 +125,20 @@ private:
     void ponOpciones(OpcionesRejilla opciones);
     void reglaDeTecla(int columna, int fila);
 
-    QTabWidget *Thojas = nullptr;
-    QLineEdit *etole = nullptr;
-    QLineEdit *emetodo = nullptr;
-    QLineEdit *eanalista = nullptr;
-    QLineEdit *efecha = nullptr;
-    QLineEdit *econdicion = nullptr;
-    QLineEdit *ereplica = nullptr;
-    QPushButton *botonok = nullptr;
-    QTableWidget *stgdatos = nullptr;
+    QTabWidget *cuaderno = nullptr;
+    QLineEdit *factores = nullptr;
+    QLineEdit *metodo = nullptr;
+    QLineEdit *analista = nullptr;
+    QLineEdit *fecha = nullptr;
+    QLineEdit *numeroFam = nullptr;
+    QLineEdit *numeroMuestras = nullptr;
+    QPushButton *botonAceptarConteos = nullptr;
+    QTableWidget *rejilla = nullptr;
     QLabel *esquina = nullptr;     // the text of the grid's top-left cell
     QLineEdit *editor = nullptr;   // the grid's editor, always on the current cell
-    QPushButton *boton1 = nullptr;
-    QMenu *pmenu = nullptr;
-    QAction *pmnudunet = nullptr;
+    QPushButton *botonAceptarDatos = nullptr;
+    QMenu *menuRejilla = nullptr;
+    QAction *dunnettDeRejilla = nullptr;
 
     OpcionesRejilla m_opciones = OpcionesRejilla::inicial;
     Rejilla m_memoria;             // typed cells, also those outside a smaller grid

@@ -13,29 +13,29 @@ VentanaInforme::VentanaInforme(QWidget *parent)
     setObjectName(QStringLiteral("frminforme"));
     setProperty(PropiedadAyuda, 19);
 
-    mminforme = new QPlainTextEdit(this);
-    mminforme->setObjectName(QStringLiteral("mminforme"));
-    mminforme->setAccessibleName(QStringLiteral("Informe"));
-    mminforme->setReadOnly(true);
-    mminforme->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    mminforme->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mminforme->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textoInforme = new QPlainTextEdit(this);
+    textoInforme->setObjectName(QStringLiteral("mminforme"));
+    textoInforme->setAccessibleName(QStringLiteral("Informe"));
+    textoInforme->setReadOnly(true);
+    textoInforme->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    textoInforme->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textoInforme->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Its own menu would open on a right click, which closes the report.
-    mminforme->setContextMenuPolicy(Qt::NoContextMenu);
-    mminforme->installEventFilter(this);
-    mminforme->viewport()->installEventFilter(this);
+    textoInforme->setContextMenuPolicy(Qt::NoContextMenu);
+    textoInforme->installEventFilter(this);
+    textoInforme->viewport()->installEventFilter(this);
 
     auto *relleno = new QVBoxLayout(this);
     relleno->setContentsMargins(0, 0, 0, 0);
-    relleno->addWidget(mminforme);
+    relleno->addWidget(textoInforme);
 }
 
 void VentanaInforme::agrega(const QString &linea)
 {
     // The report fills after it is shown; it stays on its first line.
-    QScrollBar *barra = mminforme->verticalScrollBar();
+    QScrollBar *barra = textoInforme->verticalScrollBar();
     const int arriba = barra->value();
-    mminforme->appendPlainText(linea);
+    textoInforme->appendPlainText(linea);
     barra->setValue(arriba);
 }
 
@@ -71,8 +71,8 @@ bool VentanaInforme::eventFilter(QObject *objeto, QEvent *evento)
 {
     // Any click closes the report, and so does any key but those that move
     // through it (F1 is taken before it arrives here: it opens the help).
-    const bool clic = objeto == mminforme->viewport() && evento->type() == QEvent::MouseButtonPress;
-    const bool tecla = objeto == mminforme && evento->type() == QEvent::KeyPress
+    const bool clic = objeto == textoInforme->viewport() && evento->type() == QEvent::MouseButtonPress;
+    const bool tecla = objeto == textoInforme && evento->type() == QEvent::KeyPress
                        && !mueveOModifica(static_cast<QKeyEvent *>(evento)->key());
     if (clic || tecla) {
         cierra();

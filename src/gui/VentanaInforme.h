@@ -20,5 +20,5 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    QPlainTextEdit *mminforme;
+    QPlainTextEdit *textoInforme;
 };

@@ -14,33 +14,33 @@ VentanaIntervalos::VentanaIntervalos(QWidget *parent)
     setObjectName(QStringLiteral("finfoB"));
     setProperty(PropiedadAyuda, 12);
 
-    QTextEdit *memoB =
+    QTextEdit *fondoIntervalos =
         creaFondo(QStringLiteral("memoB"), QStringLiteral("Fondo de los intervalos de confianza"), this);
     auto *fondo = new QVBoxLayout(this);
     fondo->setContentsMargins(0, 0, 0, 0);
-    fondo->addWidget(memoB);
+    fondo->addWidget(fondoIntervalos);
 
-    stgconclu = new RejillaResultado(QStringLiteral("stgconclu"),
+    rejillaIntervalos = new RejillaResultado(QStringLiteral("stgconclu"),
                                       QStringLiteral("Intervalos de confianza"), 5, 12, 2, 2, 100,
                                       this);
-    stgconclu->setGeometry(0, 0, 649, 337);
-    stgconclu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stgconclu->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    stgconclu->setColumnWidth(0, 70);
-    stgconclu->setColumnWidth(1, 70);
-    stgconclu->setColumnWidth(4, 250);
-    stgconclu->raise();
+    rejillaIntervalos->setGeometry(0, 0, 649, 337);
+    rejillaIntervalos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rejillaIntervalos->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    rejillaIntervalos->setColumnWidth(0, 70);
+    rejillaIntervalos->setColumnWidth(1, 70);
+    rejillaIntervalos->setColumnWidth(4, 250);
+    rejillaIntervalos->raise();
     // The grid lies over the background at the top-left corner, outside the
     // layout: the window keeps room for it.
-    setMinimumSize(stgconclu->size());
+    setMinimumSize(rejillaIntervalos->size());
 
     // Leaving the grid also takes it back to its first row.
-    connect(stgconclu, &RejillaResultado::salida, this, [this] { stgconclu->ponFilaActual(0); });
+    connect(rejillaIntervalos, &RejillaResultado::salida, this, [this] { rejillaIntervalos->ponFilaActual(0); });
 
     creaMenuCerrar();
 }
 
 void VentanaIntervalos::llena(const ResultadosAnova &resultados)
 {
-    stgconclu->ponCeldas(TablaConclusiones(resultados, SeparadorDecimal()));
+    rejillaIntervalos->ponCeldas(TablaConclusiones(resultados, SeparadorDecimal()));
 }

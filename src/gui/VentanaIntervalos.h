@@ -18,5 +18,5 @@ public:
     void llena(const ResultadosAnova &resultados);
 
 private:
-    RejillaResultado *stgconclu;
+    RejillaResultado *rejillaIntervalos;
 };

@@ -49,11 +49,11 @@ public:
 // A hint is "short|long": the short part is the tooltip, the long part goes
 // to the status line; without "|" the text serves as both.
 template<typename Componente>
-void ponHint(Componente *componente, const QString &hint)
+void ponPista(Componente *componente, const QString &pista)
 {
-    const qsizetype barra = hint.indexOf(u'|');
-    componente->setToolTip(barra < 0 ? hint : hint.left(barra));
-    componente->setStatusTip(barra < 0 ? hint : hint.mid(barra + 1));
+    const qsizetype barra = pista.indexOf(u'|');
+    componente->setToolTip(barra < 0 ? pista : pista.left(barra));
+    componente->setStatusTip(barra < 0 ? pista : pista.mid(barra + 1));
 }
 
 // Glyphs the style has no standard icon for.
@@ -193,13 +193,13 @@ QString VentanaPrincipal::estado() const
 // --- Building the window -------------------------------------------------
 
 QMenu *VentanaPrincipal::creaMenu(QMenu *padre, const QString &nombre, const QString &titulo, int ayuda,
-                           const QString &hint)
+                           const QString &pista)
 {
     QMenu *menu = padre ? padre->addMenu(titulo) : menuBar()->addMenu(titulo);
     menu->setObjectName(nombre);
     menu->menuAction()->setObjectName(nombre);
     menu->menuAction()->setProperty(PropiedadAyuda, ayuda);
-    ponHint(menu->menuAction(), hint);
+    ponPista(menu->menuAction(), pista);
     if (padre)
         m_menuDe.insert(menu->menuAction(), padre->menuAction());
     menu->installEventFilter(this);
@@ -207,12 +207,12 @@ QMenu *VentanaPrincipal::creaMenu(QMenu *padre, const QString &nombre, const QSt
 }
 
 QAction *VentanaPrincipal::creaAccion(QMenu *menu, const QString &nombre, const QString &titulo,
-                               int ayuda, const QString &hint, void (VentanaPrincipal::*comando)())
+                               int ayuda, const QString &pista, void (VentanaPrincipal::*comando)())
 {
     QAction *accion = menu->addAction(titulo);
     accion->setObjectName(nombre);
     accion->setProperty(PropiedadAyuda, ayuda);
-    ponHint(accion, hint);
+    ponPista(accion, pista);
     m_menuDe.insert(accion, menu->menuAction());
     connect(accion, &QAction::triggered, this, [this, accion, comando] {
         if (alcanzable(accion))
@@ -222,10 +222,10 @@ QAction *VentanaPrincipal::creaAccion(QMenu *menu, const QString &nombre, const 
 }
 
 QAction *VentanaPrincipal::creaAccion(QMenu *menu, Comando comando, const QString &titulo,
-                                     int ayuda, const QString &hint,
-                                     void (VentanaPrincipal::*handler)())
+                                     int ayuda, const QString &pista,
+                                     void (VentanaPrincipal::*manejador)())
 {
-    QAction *accion = creaAccion(menu, NombreComando(comando), titulo, ayuda, hint, handler);
+    QAction *accion = creaAccion(menu, NombreComando(comando), titulo, ayuda, pista, manejador);
     m_comandos[comando] << accion;
     return accion;
 }
@@ -234,86 +234,86 @@ void VentanaPrincipal::creaMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu"));
 
-    QMenu *FileMenu = creaMenu(nullptr, QStringLiteral("FileMenu"), QStringLiteral("&Archivo"), 1,
+    QMenu *menuArchivo = creaMenu(nullptr, QStringLiteral("FileMenu"), QStringLiteral("&Archivo"), 1,
                                QStringLiteral("Crea,abre,guarda e imrpime un archivo"));
-    creaAccion(FileMenu, Comando::FileNewItem, QStringLiteral("&Nuevo"), 2,
+    creaAccion(menuArchivo, Comando::NuevoEstudio, QStringLiteral("&Nuevo"), 2,
                QStringLiteral("Archivo|Crea un nuevo archivo"), &VentanaPrincipal::nuevo)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    creaAccion(FileMenu, Comando::FileOpenItem, QStringLiteral("&Abrir..."), 3,
+    creaAccion(menuArchivo, Comando::AbrirEstudio, QStringLiteral("&Abrir..."), 3,
                QStringLiteral("Archivo|Abre un archivo ya existente"), &VentanaPrincipal::abrir)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
-    creaAccion(FileMenu, Comando::mnuclose, QStringLiteral("C&errar"), 4,
+    creaAccion(menuArchivo, Comando::CerrarVentana, QStringLiteral("C&errar"), 4,
                QStringLiteral("Archivo|Cierra la ventana activa"), &VentanaPrincipal::cerrar);
-    FileMenu->addSeparator();
-    creaAccion(FileMenu, Comando::FileSaveItem, QStringLiteral("&Guardar"), 5,
+    menuArchivo->addSeparator();
+    creaAccion(menuArchivo, Comando::GuardarEstudio, QStringLiteral("&Guardar"), 5,
                QStringLiteral("Archivo|Guarda el archivo"), &VentanaPrincipal::guardar)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
-    creaAccion(FileMenu, Comando::FileSaveAsItem, QStringLiteral("Guardar &como..."), 6,
+    creaAccion(menuArchivo, Comando::GuardarComo, QStringLiteral("Guardar &como..."), 6,
                QStringLiteral("Archivo|Guarda el archivo con un nuevo nombre y/o trayectoria"),
                &VentanaPrincipal::guardarComo);
-    FileMenu->addSeparator();
-    QMenu *FilePrintItem = creaMenu(FileMenu, QStringLiteral("FilePrintItem"),
+    menuArchivo->addSeparator();
+    QMenu *menuImprimir = creaMenu(menuArchivo, QStringLiteral("FilePrintItem"),
                                     QStringLiteral("&Imprimir..."), 7,
                                     QStringLiteral("Archivo|Imprime el archivo actual"));
-    m_comandos[Comando::FilePrintItem] << FilePrintItem->menuAction();
-    creaAccion(FilePrintItem, Comando::PrintLasser, QStringLiteral("Lasser"), 0, {},
+    m_comandos[Comando::MenuImprimir] << menuImprimir->menuAction();
+    creaAccion(menuImprimir, Comando::ImprimirLaser, QStringLiteral("Lasser"), 0, {},
                &VentanaPrincipal::imprimeLaser);
     // Hidden by keeping it out of the menu: an action made invisible can never
     // be enabled, and this one follows the command table like its button.
-    QAction *PrintDeskjet = creaAccion(FilePrintItem, Comando::PrintDeskjet,
+    QAction *accionTinta = creaAccion(menuImprimir, Comando::ImprimirTinta,
                                        QStringLiteral("Deskjet"), 0, {},
                                        &VentanaPrincipal::imprimeTinta);
-    FilePrintItem->removeAction(PrintDeskjet);
-    FileMenu->addSeparator();
-    creaAccion(FileMenu, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
+    menuImprimir->removeAction(accionTinta);
+    menuArchivo->addSeparator();
+    creaAccion(menuArchivo, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
 
-    QMenu *mnucalculos = creaMenu(nullptr, QStringLiteral("mnucalculos"),
+    QMenu *menuCalculos = creaMenu(nullptr, QStringLiteral("mnucalculos"),
                                   QStringLiteral("&Cálculos"), 10,
                                   QStringLiteral("Cálculos de Precisión del sistema"));
-    m_comandos[Comando::mnucalculos] << mnucalculos->menuAction();
+    m_comandos[Comando::MenuCalculos] << menuCalculos->menuAction();
     // The two calculations have topics of their own, those of their windows.
-    creaAccion(mnucalculos, Comando::mnuanova, QStringLiteral("Análisis de la varianza"), 11,
+    creaAccion(menuCalculos, Comando::AnalisisVarianza, QStringLiteral("Análisis de la varianza"), 11,
                QStringLiteral("Calculos|Resultados de Análisis de la Varianza"),
                &VentanaPrincipal::analisisVarianza);
-    creaAccion(mnucalculos, Comando::mnuconclu, QStringLiteral("Intervalo de Confianza"), 12,
+    creaAccion(menuCalculos, Comando::IntervalosConfianza, QStringLiteral("Intervalo de Confianza"), 12,
                {}, &VentanaPrincipal::intervalosConfianza);
-    creaAccion(mnucalculos, Comando::mnugrafica, QStringLiteral("Gráfica"), 15,
+    creaAccion(menuCalculos, Comando::Grafica, QStringLiteral("Gráfica"), 15,
                QStringLiteral("Cálculos|Presenta la gráfica de los valores, los promedios y sus intervalos"),
                &VentanaPrincipal::grafica);
-    creaAccion(mnucalculos, Comando::mnuinforme, QStringLiteral("&Informe"), 19,
+    creaAccion(menuCalculos, Comando::Informe, QStringLiteral("&Informe"), 19,
                QStringLiteral("Cálculo|Presenta datos y resultados"), &VentanaPrincipal::informe);
-    creaAccion(mnucalculos, Comando::mnusupuestos, QStringLiteral("Supuestos del análisis"), 14,
+    creaAccion(menuCalculos, Comando::Supuestos, QStringLiteral("Supuestos del análisis"), 14,
                QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
                &VentanaPrincipal::supuestos);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
-    QMenu *WindowMenu = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
+    QMenu *menuVentana = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
                                  20, QStringLiteral("Arregla las ventanas presentes"));
-    creaAccion(WindowMenu, Comando::WindowTileItem, QStringLiteral("&Mosaico"), 20,
+    creaAccion(menuVentana, Comando::Mosaico, QStringLiteral("&Mosaico"), 20,
                QStringLiteral("Ventana|Arregla las ventanas en mosaico"), &VentanaPrincipal::mosaico);
-    creaAccion(WindowMenu, Comando::WindowCascadeItem, QStringLiteral("&Cascada"), 20,
+    creaAccion(menuVentana, Comando::Cascada, QStringLiteral("&Cascada"), 20,
                QStringLiteral("Ventana|Arregla las ventanas en cascada"), &VentanaPrincipal::cascada);
 
-    QMenu *HelpMenu = creaMenu(nullptr, QStringLiteral("HelpMenu"), QStringLiteral("A&yuda"), 30,
+    QMenu *menuAyuda = creaMenu(nullptr, QStringLiteral("HelpMenu"), QStringLiteral("A&yuda"), 30,
                                QStringLiteral("Ayuda del módulo RUXW"));
-    creaAccion(HelpMenu, QStringLiteral("HelpContentsItem"), QStringLiteral("&Contenido"), 31,
+    creaAccion(menuAyuda, QStringLiteral("HelpContentsItem"), QStringLiteral("&Contenido"), 31,
                QStringLiteral("Ayuda|Presenta el contenido de la ayuda"), &VentanaPrincipal::ayudaContenido)
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    creaAccion(HelpMenu, QStringLiteral("HelpSearchItem"),
+    creaAccion(menuAyuda, QStringLiteral("HelpSearchItem"),
                QStringLiteral("&Buscar ayuda sobre..."), 32,
                QStringLiteral("Ayuda|Busca ayuda sobre"), &VentanaPrincipal::ayudaBuscar)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
-    creaAccion(HelpMenu, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
+    creaAccion(menuAyuda, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
                0, QStringLiteral("Ayuda|Como usar la ayuda"), &VentanaPrincipal::ayudaDeAyuda)
         ->setVisible(false);
-    HelpMenu->addSeparator();
-    creaAccion(HelpMenu, QStringLiteral("HelpAboutItem"), QStringLiteral("&Acerca..."), 33,
+    menuAyuda->addSeparator();
+    creaAccion(menuAyuda, QStringLiteral("HelpAboutItem"), QStringLiteral("&Acerca..."), 33,
                QStringLiteral("Ayuda|Presenta información del programa"), &VentanaPrincipal::acercaDe);
 }
 
 QAbstractButton *VentanaPrincipal::creaBoton(const QString &nombre, int izquierda, const QIcon &icono,
-                                      const QString &hint, void (VentanaPrincipal::*comando)())
+                                      const QString &pista, void (VentanaPrincipal::*comando)())
 {
     auto *boton = new QToolButton(findChild<QWidget *>(QStringLiteral("SpeedBar")));
     boton->setObjectName(nombre);
@@ -321,7 +321,7 @@ QAbstractButton *VentanaPrincipal::creaBoton(const QString &nombre, int izquierd
     boton->setAutoRaise(true);
     boton->setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
     boton->setGeometry(izquierda, 5, 23, 23);
-    ponHint(boton, hint);
+    ponPista(boton, pista);
     boton->setAccessibleName(boton->toolTip());
     // A hidden button keeps its place and follows the command table, but
     // nothing may press it (a screen reader's "press" included).
@@ -333,58 +333,58 @@ QAbstractButton *VentanaPrincipal::creaBoton(const QString &nombre, int izquierd
 }
 
 QAbstractButton *VentanaPrincipal::creaBoton(Comando comando, int izquierda, const QIcon &icono,
-                                            const QString &hint,
-                                            void (VentanaPrincipal::*handler)())
+                                            const QString &pista,
+                                            void (VentanaPrincipal::*manejador)())
 {
-    QAbstractButton *boton = creaBoton(NombreComando(comando), izquierda, icono, hint, handler);
+    QAbstractButton *boton = creaBoton(NombreComando(comando), izquierda, icono, pista, manejador);
     m_comandos[comando] << boton;
     return boton;
 }
 
 void VentanaPrincipal::creaBarra()
 {
-    auto *SpeedBar = new QWidget(this);
-    SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
-    SpeedBar->setFixedHeight(33);
+    auto *barraBotones = new QWidget(this);
+    barraBotones->setObjectName(QStringLiteral("SpeedBar"));
+    barraBotones->setFixedHeight(33);
     const QStyle *s = style();
-    creaBoton(Comando::spdnuevo, 8, s->standardIcon(QStyle::SP_FileIcon),
+    creaBoton(Comando::BotonNuevo, 8, s->standardIcon(QStyle::SP_FileIcon),
               QStringLiteral("Nuevo|Crea un nuevo archivo"), &VentanaPrincipal::nuevo);
-    creaBoton(Comando::spdabrir, 32, s->standardIcon(QStyle::SP_DialogOpenButton),
+    creaBoton(Comando::BotonAbrir, 32, s->standardIcon(QStyle::SP_DialogOpenButton),
               QStringLiteral("Abre un archivo de Tolerancia a equipos"), &VentanaPrincipal::abrir);
-    creaBoton(Comando::spdguardar, 56, s->standardIcon(QStyle::SP_DialogSaveButton),
+    creaBoton(Comando::BotonGuardar, 56, s->standardIcon(QStyle::SP_DialogSaveButton),
               QStringLiteral("Guarda un archivo de Tolerancia a equipos"), &VentanaPrincipal::guardar);
-    creaBoton(Comando::spdprint, 88, glifoImpresora(),
+    creaBoton(Comando::BotonImprimirLaser, 88, glifoImpresora(),
               QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"),
               &VentanaPrincipal::imprimeLaser);
     // Hidden, but it keeps its place on the bar.
-    creaBoton(Comando::spdprint1, 112, glifoImpresora(),
+    creaBoton(Comando::BotonImprimirTinta, 112, glifoImpresora(),
               QStringLiteral("Imprimir en Deskjet|Imprime el archivo actual"), &VentanaPrincipal::imprimeTinta)
         ->setVisible(false);
-    creaBoton(Comando::spdclose, 140, s->standardIcon(QStyle::SP_DialogCloseButton),
+    creaBoton(Comando::BotonCerrar, 140, s->standardIcon(QStyle::SP_DialogCloseButton),
               QStringLiteral("Cerrar|Cierra la ventana activa"), &VentanaPrincipal::cerrar);
     creaBoton(QStringLiteral("spdexit"), 166, s->standardIcon(QStyle::SP_BrowserStop),
               QStringLiteral("Salir|Salir del módulo Tolerancia de Método (Tolerancia a equipos)"),
               &VentanaPrincipal::salir);
-    creaBoton(Comando::spdmosaico, 188, glifoMosaico(),
+    creaBoton(Comando::BotonMosaico, 188, glifoMosaico(),
               QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), &VentanaPrincipal::mosaico);
-    creaBoton(Comando::spdcascada, 212, glifoCascada(),
+    creaBoton(Comando::BotonCascada, 212, glifoCascada(),
               QStringLiteral("Cascada|Arregla las ventanas en cascada"), &VentanaPrincipal::cascada);
     creaBoton(QStringLiteral("spdcontenido"), 244, s->standardIcon(QStyle::SP_DialogHelpButton),
               QStringLiteral("Contenido|Presenta el contenido de la ayuda"),
               &VentanaPrincipal::ayudaContenido);
-    creaBoton(Comando::spdgrafica, 276, glifoGrafica(),
+    creaBoton(Comando::BotonGrafica, 276, glifoGrafica(),
               QStringLiteral("Gráfica|Presenta la gráfica de los valores, los promedios y sus intervalos"),
               &VentanaPrincipal::grafica);
 }
 
 void VentanaPrincipal::creaEstado()
 {
-    auto *Panel1 = new QStatusBar(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(33);
-    Panel1->setSizeGripEnabled(false);
-    auto panel = [Panel1](const QString &nombre, const QString &papel, const QString &texto) {
-        auto *etiqueta = new QLabel(Panel1);
+    auto *barraEstado = new QStatusBar(this);
+    barraEstado->setObjectName(QStringLiteral("Panel1"));
+    barraEstado->setFixedHeight(33);
+    barraEstado->setSizeGripEnabled(false);
+    auto panel = [barraEstado](const QString &nombre, const QString &papel, const QString &texto) {
+        auto *etiqueta = new QLabel(barraEstado);
         etiqueta->setObjectName(nombre);
         etiqueta->setAccessibleName(papel);
         ponTextoPanel(etiqueta, texto);
@@ -394,15 +394,15 @@ void VentanaPrincipal::creaEstado()
     lineaEstado = panel(QStringLiteral("StatusLine"), QStringLiteral("Ayuda de la orden"),
                         QString());
     lineaEstado->setFixedWidth(380);
-    QLabel *Paneld = panel(QStringLiteral("Paneld"), QStringLiteral("Tecla de ayuda"),
+    QLabel *panelAyuda = panel(QStringLiteral("Paneld"), QStringLiteral("Tecla de ayuda"),
                            QStringLiteral("F1 <Ayuda>"));
     estadoPanel = panel(QStringLiteral("estado"), QStringLiteral("Estado del estudio"), QString());
     estadoPanel->setFixedWidth(132);
     estadoPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Panel1->addWidget(lineaEstado);
-    Panel1->addWidget(Paneld, 1);
-    Panel1->addPermanentWidget(estadoPanel);
-    setStatusBar(Panel1);
+    barraEstado->addWidget(lineaEstado);
+    barraEstado->addWidget(panelAyuda, 1);
+    barraEstado->addPermanentWidget(estadoPanel);
+    setStatusBar(barraEstado);
 }
 
 // --- Command states ------------------------------------------------------
@@ -500,9 +500,9 @@ void VentanaPrincipal::closeEvent(QCloseEvent *event)
 
 // --- Handlers ------------------------------------------------------------
 
-void VentanaPrincipal::muestraPista(const QString &hint)
+void VentanaPrincipal::muestraPista(const QString &pista)
 {
-    ponTextoPanel(lineaEstado, hint);
+    ponTextoPanel(lineaEstado, pista);
 }
 
 VentanaEstudio *VentanaPrincipal::creaDocumento()
@@ -510,7 +510,7 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
     auto *documento = new VentanaEstudio;
     m_documento = documento;
     // A closed study window lingers until deleted, and its item with it.
-    QList<QPointer<QObject>> &items = m_comandos[Comando::pmnudunet];
+    QList<QPointer<QObject>> &items = m_comandos[Comando::DunnettDeRejilla];
     items.removeAll(nullptr);
     items << documento->accionDunnett();
     // The grid menu's item has a help topic of its own, reached by F1.

@@ -82,15 +82,15 @@ private:
     void creaBarra();
     void creaEstado();
     QAction *creaAccion(QMenu *menu, const QString &nombre, const QString &titulo, int ayuda,
-                        const QString &hint, void (VentanaPrincipal::*comando)());
+                        const QString &pista, void (VentanaPrincipal::*comando)());
     QAction *creaAccion(QMenu *menu, Comando comando, const QString &titulo, int ayuda,
-                        const QString &hint, void (VentanaPrincipal::*handler)());
+                        const QString &pista, void (VentanaPrincipal::*manejador)());
     QMenu *creaMenu(QMenu *padre, const QString &nombre, const QString &titulo, int ayuda,
-                    const QString &hint);
+                    const QString &pista);
     QAbstractButton *creaBoton(Comando comando, int izquierda, const QIcon &icono,
-                               const QString &hint, void (VentanaPrincipal::*handler)());
+                               const QString &pista, void (VentanaPrincipal::*manejador)());
     QAbstractButton *creaBoton(const QString &nombre, int izquierda, const QIcon &icono,
-                               const QString &hint, void (VentanaPrincipal::*handler)());
+                               const QString &pista, void (VentanaPrincipal::*manejador)());
     void ponHabilitado(Comando comando, bool habilitado);
     VentanaEstudio *creaDocumento();
     void documentoCerrado();
@@ -104,7 +104,7 @@ private:
     DestinoResultados destinoResultados();
 
     // Handlers of the menu and tool bar.
-    void muestraPista(const QString &hint);
+    void muestraPista(const QString &pista);
     void nuevo();
     void abrir();
     void guardar();

@@ -22,8 +22,8 @@ signals:
 private:
     void acepta();
 
-    GrupoOpciones *SELECPRT;
-    GrupoOpciones *SELECMAR;
-    QPushButton *BitBtn1;
+    GrupoOpciones *grupoImpresora;
+    GrupoOpciones *grupoMargen;
+    QPushButton *botonAceptar;
 };
 

@@ -37,15 +37,15 @@ VisorAyuda::VisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAy
     // Help never keeps the program alive once the main window is gone.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    txtayuda = new QTextBrowser(this);
-    txtayuda->setObjectName(QStringLiteral("txtayuda"));
-    txtayuda->setAccessibleName(QStringLiteral("Texto de la ayuda"));
-    txtayuda->setOpenLinks(true);
-    txtayuda->setOpenExternalLinks(false);
+    textoAyuda = new QTextBrowser(this);
+    textoAyuda->setObjectName(QStringLiteral("txtayuda"));
+    textoAyuda->setAccessibleName(QStringLiteral("Texto de la ayuda"));
+    textoAyuda->setOpenLinks(true);
+    textoAyuda->setOpenExternalLinks(false);
     QFile estilo(CarpetaAyuda() + QStringLiteral("/estilo.css"));
     if (estilo.open(QIODevice::ReadOnly))
-        txtayuda->document()->setDefaultStyleSheet(QString::fromUtf8(estilo.readAll()));
-    setCentralWidget(txtayuda);
+        textoAyuda->document()->setDefaultStyleSheet(QString::fromUtf8(estilo.readAll()));
+    setCentralWidget(textoAyuda);
 
     auto *barra = addToolBar(QStringLiteral("Navegación"));
     barra->setObjectName(QStringLiteral("barraayuda"));
@@ -64,27 +64,27 @@ VisorAyuda::VisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAy
             boton->setAccessibleName(texto);
         return a;
     };
-    QAction *actcontenido = accion("actcontenido", QStringLiteral("Contenido"), QStyle::SP_DirHomeIcon,
+    QAction *accionContenido = accion("actcontenido", QStringLiteral("Contenido"), QStyle::SP_DirHomeIcon,
                                    QKeySequence(Qt::ALT | Qt::Key_Home), QStringLiteral("Contenido de la ayuda"));
-    QAction *actbuscar = accion("actbuscar", QStringLiteral("Buscar"), QStyle::SP_FileDialogContentsView,
+    QAction *accionBuscar = accion("actbuscar", QStringLiteral("Buscar"), QStyle::SP_FileDialogContentsView,
                                 QKeySequence::Find, QStringLiteral("Buscar ayuda sobre una palabra"));
-    actatras = accion("actatras", QStringLiteral("Atrás"), QStyle::SP_ArrowBack, QKeySequence::Back,
+    accionAtras = accion("actatras", QStringLiteral("Atrás"), QStyle::SP_ArrowBack, QKeySequence::Back,
                       QStringLiteral("Tema anterior"));
-    actadelante = accion("actadelante", QStringLiteral("Adelante"), QStyle::SP_ArrowForward,
+    accionAdelante = accion("actadelante", QStringLiteral("Adelante"), QStyle::SP_ArrowForward,
                          QKeySequence::Forward, QStringLiteral("Tema siguiente"));
-    QAction *actcerrar = accion("actcerrar", QStringLiteral("Cerrar"), QStyle::SP_DialogCloseButton,
+    QAction *accionCerrar = accion("actcerrar", QStringLiteral("Cerrar"), QStyle::SP_DialogCloseButton,
                                 QKeySequence(Qt::Key_Escape), QStringLiteral("Cierra la ayuda"));
-    actatras->setEnabled(false);
-    actadelante->setEnabled(false);
+    accionAtras->setEnabled(false);
+    accionAdelante->setEnabled(false);
 
-    connect(actcontenido, &QAction::triggered, this, &VisorAyuda::muestraContenido);
-    connect(actbuscar, &QAction::triggered, this, &VisorAyuda::abreBusqueda);
-    connect(actatras, &QAction::triggered, txtayuda, &QTextBrowser::backward);
-    connect(actadelante, &QAction::triggered, txtayuda, &QTextBrowser::forward);
-    connect(actcerrar, &QAction::triggered, this, &QWidget::close);
-    connect(txtayuda, &QTextBrowser::backwardAvailable, actatras, &QAction::setEnabled);
-    connect(txtayuda, &QTextBrowser::forwardAvailable, actadelante, &QAction::setEnabled);
-    connect(txtayuda, &QTextBrowser::sourceChanged, this, &VisorAyuda::paginaCambiada);
+    connect(accionContenido, &QAction::triggered, this, &VisorAyuda::muestraContenido);
+    connect(accionBuscar, &QAction::triggered, this, &VisorAyuda::abreBusqueda);
+    connect(accionAtras, &QAction::triggered, textoAyuda, &QTextBrowser::backward);
+    connect(accionAdelante, &QAction::triggered, textoAyuda, &QTextBrowser::forward);
+    connect(accionCerrar, &QAction::triggered, this, &QWidget::close);
+    connect(textoAyuda, &QTextBrowser::backwardAvailable, accionAtras, &QAction::setEnabled);
+    connect(textoAyuda, &QTextBrowser::forwardAvailable, accionAdelante, &QAction::setEnabled);
+    connect(textoAyuda, &QTextBrowser::sourceChanged, this, &VisorAyuda::paginaCambiada);
 
     resize(760, 600);
 }
@@ -92,9 +92,9 @@ VisorAyuda::VisorAyuda(QWidget *parent) : QMainWindow(parent), m_indice(IndiceAy
 void VisorAyuda::muestraPagina(const QString &pagina)
 {
     // The same page again only scrolls back to its anchor; history is kept.
-    txtayuda->setSource(urlDePagina(pagina));
+    textoAyuda->setSource(urlDePagina(pagina));
     presenta();
-    txtayuda->setFocus();
+    textoAyuda->setFocus();
 }
 
 void VisorAyuda::buscaClave(const QString &clave)
@@ -109,7 +109,7 @@ void VisorAyuda::buscaClave(const QString &clave)
             return;
         }
     }
-    if (txtayuda->source().isEmpty())
+    if (textoAyuda->source().isEmpty())
         muestraPagina(PaginaDeComando(ComandoAyuda::contenido));
     presenta();
     if (!m_buscar) {
@@ -124,7 +124,7 @@ void VisorAyuda::buscaClave(const QString &clave)
 
 QString VisorAyuda::paginaActual() const
 {
-    const QUrl url = txtayuda->source();
+    const QUrl url = textoAyuda->source();
     if (url.isEmpty())
         return {};
     const QString pagina = url.fileName();
@@ -143,10 +143,10 @@ void VisorAyuda::abreBusqueda()
 
 void VisorAyuda::paginaCambiada(const QUrl &)
 {
-    const QString titulo = txtayuda->documentTitle();
+    const QString titulo = textoAyuda->documentTitle();
     setWindowTitle(titulo.isEmpty() ? tituloVisor : titulo + QStringLiteral(" - ") + tituloVisor);
     // A screen reader tells which page the text is.
-    txtayuda->setAccessibleDescription(titulo);
+    textoAyuda->setAccessibleDescription(titulo);
 }
 
 void VisorAyuda::presenta()

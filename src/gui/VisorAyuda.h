@@ -39,9 +39,9 @@ private:
     void presenta();
 
     const QVector<EntradaIndice> m_indice;
-    QTextBrowser *txtayuda;
-    QAction *actatras;
-    QAction *actadelante;
+    QTextBrowser *textoAyuda;
+    QAction *accionAtras;
+    QAction *accionAdelante;
     BuscarAyuda *m_buscar = nullptr;
 };
 

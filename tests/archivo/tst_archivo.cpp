@@ -57,8 +57,8 @@ private slots:
         QCOMPARE(EscribeEstudio(e), contenido(casos + u"escritura-exacta.w1e"_s));
 
         // Counts are written as typed; a cell outside the grid is an empty line.
-        e.econdicion = u" 2"_s;
-        e.stgdatos.redimensiona(3, 3);
+        e.numeroFam = u" 2"_s;
+        e.rejilla.redimensiona(3, 3);
         QCOMPARE(EscribeEstudio(e), contenido(casos + u"escritura-fuera-de-rejilla.w1e"_s));
     }
 
@@ -76,11 +76,11 @@ private slots:
         QFETCH(int, campo);
         QFETCH(QString, texto);
         Estudio e = estudioDe(seis, cabecera);
-        QString *campos[] = {&e.etole, &e.emetodo, &e.eanalista, &e.efecha, &e.econdicion, &e.ereplica};
+        QString *campos[] = {&e.factores, &e.metodo, &e.analista, &e.fecha, &e.numeroFam, &e.numeroMuestras};
         if (campo < 6)
             *campos[campo] = texto;
         else
-            e.stgdatos.ponCelda(2, 3, texto);
+            e.rejilla.ponCelda(2, 3, texto);
         QTEST(errorDe<ErrorArchivo>([&] { EscribeEstudio(e); }), "mensaje");
     }
 
@@ -97,7 +97,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         const ArchivoEstudio a = LeeEstudio(bytes);
-        QStringList leidos{a.etole, a.emetodo, a.eanalista, a.efecha, a.econdicion, a.ereplica};
+        QStringList leidos{a.factores, a.metodo, a.analista, a.fecha, a.numeroFam, a.numeroMuestras};
         for (const QVector<QString> &fam : a.valores)
             leidos += QStringList(fam.begin(), fam.end());
         QTEST(leidos, "textos");
@@ -127,17 +127,17 @@ private slots:
             if (b != 13 && b != 26)
                 todos += DesdeWindows1252(QByteArray(1, static_cast<char>(b)));
         Estudio e = estudioDe(QList<QStringList>(5, QStringList(10)), cabecera);
-        e.etole = todos;
+        e.factores = todos;
         for (int i = 1; i <= 5; ++i)
             for (int j = 1; j <= 10; ++j)
-                e.stgdatos.ponCelda(i, j, (i + j) % 7 ? QString::number(i * 100 + j) : QString());
+                e.rejilla.ponCelda(i, j, (i + j) % 7 ? QString::number(i * 100 + j) : QString());
         const QByteArray bytes = EscribeEstudio(e);
         QCOMPARE(bytes.count("\r\n"), 56);
 
         const Estudio leido = EstudioAceptado(LeeEstudio(bytes));
-        QCOMPARE(leido.etole, todos);
-        QCOMPARE(leido.stgdatos.celda(0, 0), u" FAM"_s);
-        QCOMPARE(leido.stgdatos.celda(5, 10), u"510"_s);
+        QCOMPARE(leido.factores, todos);
+        QCOMPARE(leido.rejilla.celda(0, 0), u" FAM"_s);
+        QCOMPARE(leido.rejilla.celda(5, 10), u"510"_s);
         QCOMPARE(EscribeEstudio(leido), bytes);
     }
 
@@ -179,7 +179,7 @@ private slots:
 
         // A text the file cannot hold: nothing is written.
         Estudio malo = e;
-        malo.eanalista = u"Ж"_s;
+        malo.analista = u"Ж"_s;
         QVERIFY(errorDe<ErrorArchivo>([&] { GuardaArchivoEstudio(ruta, malo); }).contains(u"Nombre del Analista"_s));
         QCOMPARE(contenido(ruta), viejo);
 

@@ -31,8 +31,8 @@ private slots:
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<int>("campo");  // of the combined check, or valido / lanza
         const QStringList reglas{u"ambos"_s, u"fam"_s, u"muestras"_s};
-        const QMap<QString, int> campos{{u"FAM"_s, int(CampoConteo::econdicion)},
-                                        {u"muestras"_s, int(CampoConteo::ereplica)}, {u"lanza"_s, lanza}};
+        const QMap<QString, int> campos{{u"FAM"_s, int(CampoConteo::numeroFam)},
+                                        {u"muestras"_s, int(CampoConteo::numeroMuestras)}, {u"lanza"_s, lanza}};
         for (const QStringList &c : casosDe(QStringLiteral(TOLERANCIA_FUENTES "/tests/capture/casos/conteos.tsv")))
             QTest::newRow(qPrintable(c[0])) << int(reglas.indexOf(c[1])) << c[2] << c[3] << c[4]
                                             << campos.value(c[5], valido);
@@ -60,9 +60,9 @@ private slots:
         QVERIFY(!RevisaTamanoRejilla(u"2"_s, u"3"_s, 3, 4));
         // The FAM count is looked at first.
         const auto primero = RevisaTamanoRejilla(u"4"_s, u"9"_s, 3, 4);
-        QCOMPARE(primero->campo, CampoConteo::econdicion);
+        QCOMPARE(primero->campo, CampoConteo::numeroFam);
         QCOMPARE(primero->mensaje, u" Falta aceptar el número de FAM y de Muestras"_s);
-        QCOMPARE(RevisaTamanoRejilla(u"2"_s, u"4"_s, 3, 4)->campo, CampoConteo::ereplica);
+        QCOMPARE(RevisaTamanoRejilla(u"2"_s, u"4"_s, 3, 4)->campo, CampoConteo::numeroMuestras);
         // Four FAM columns against the counts 2 and 3.
         QVERIFY(RevisaTamanoRejilla(u"2"_s, u"3"_s, 5, 4));
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, RevisaTamanoRejilla(u"z"_s, u"3"_s, 3, 4));
@@ -71,7 +71,7 @@ private slots:
     void celdas()
     {
         const QChar punto = u'.';
-        const Rejilla completa = estudioDe(nivelesDe(u"1 2.5 -3e2 / 4 5 6"_s)).stgdatos;
+        const Rejilla completa = estudioDe(nivelesDe(u"1 2.5 -3e2 / 4 5 6"_s)).rejilla;
         QVERIFY(!RevisaCeldas(completa, u"2"_s, u"3"_s, punto));
 
         // Column by column: FAM 1 is examined whole before FAM 2.
@@ -90,7 +90,7 @@ private slots:
         Rejilla coma = completa;
         coma.ponCelda(2, 2, u"4,5"_s);
         QVERIFY(RevisaCeldas(coma, u"2"_s, u"3"_s, punto));
-        QVERIFY(!RevisaCeldas(estudioDe(nivelesDe(u"1 2,5 3 / 4 5 6"_s)).stgdatos,
+        QVERIFY(!RevisaCeldas(estudioDe(nivelesDe(u"1 2,5 3 / 4 5 6"_s)).rejilla,
                               u"2"_s, u"3"_s, u','));
 
         // Counts larger than the grid: the cells beyond it are missing, and
@@ -112,7 +112,7 @@ private slots:
                 muestras.append(QString::number(i * 10 + j));
             archivo.valores.append(muestras);
         }
-        Rejilla r = EstudioAceptado(archivo).stgdatos;
+        Rejilla r = EstudioAceptado(archivo).rejilla;
         QCOMPARE(r.columnas(), 6);
         QCOMPARE(r.filas(), 7);
         // Labelled as the accept button labels them.
@@ -122,7 +122,7 @@ private slots:
 
         // Fewer value lines than the counts announce: empty cells.
         archivo.valores = {{u"1"_s}};
-        r = EstudioAceptado(archivo).stgdatos;
+        r = EstudioAceptado(archivo).rejilla;
         QCOMPARE(r.celda(1, 1), u"1"_s);
         QCOMPARE(r.celda(1, 2), QString());
         QCOMPARE(r.celda(2, 2), QString());
@@ -132,14 +132,14 @@ private slots:
     {
         // Windows line ends; the final line end is no empty row, even where
         // the grid goes on below the block.
-        Rejilla r = estudioDe(nivelesDe(u"1 2 3 / 4 5 6"_s)).stgdatos;
+        Rejilla r = estudioDe(nivelesDe(u"1 2 3 / 4 5 6"_s)).rejilla;
         QCOMPARE(PegaBloque(r, 1, 1, u"7\t8\r\n9\t10\r\n"_s).size(), 4);
         QCOMPARE(r.celda(2, 2), u"10"_s);
         QCOMPARE(r.celda(1, 3), u"3"_s);
         QCOMPARE(r.celda(0, 1), u"Muestra 1"_s);  // labels are never written
 
         // Clipped to the grid, in typing order, from the given cell on.
-        Rejilla c = estudioDe(QList<QStringList>(2, QStringList(3))).stgdatos;
+        Rejilla c = estudioDe(QList<QStringList>(2, QStringList(3))).rejilla;
         QCOMPARE(PegaBloque(c, 2, 2, u"a\tb\tc\nd\te\nf\ng\n"_s), (QList<Celda>{{2, 2}, {2, 3}}));
         QCOMPARE(c.celda(2, 3), u"d"_s);
         QCOMPARE(c.celda(1, 2), QString());

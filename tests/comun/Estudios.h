@@ -13,17 +13,17 @@
 inline Estudio estudioDe(const QList<QStringList> &niveles, const QStringList &cabecera = {})
 {
     Estudio e;
-    e.etole = cabecera.value(0);
-    e.emetodo = cabecera.value(1);
-    e.eanalista = cabecera.value(2);
-    e.efecha = cabecera.value(3);
+    e.factores = cabecera.value(0);
+    e.metodo = cabecera.value(1);
+    e.analista = cabecera.value(2);
+    e.fecha = cabecera.value(3);
     const int k = int(niveles.size()), n = int(niveles.constFirst().size());
-    e.econdicion = QString::number(k);
-    e.ereplica = QString::number(n);
-    AceptaRejilla(e.stgdatos, k, n);
+    e.numeroFam = QString::number(k);
+    e.numeroMuestras = QString::number(n);
+    AceptaRejilla(e.rejilla, k, n);
     for (int i = 0; i < k; ++i)
         for (int j = 0; j < n; ++j)
-            e.stgdatos.ponCelda(i + 1, j + 1, niveles[i][j]);
+            e.rejilla.ponCelda(i + 1, j + 1, niveles[i][j]);
     return e;
 }
 
@@ -40,16 +40,16 @@ inline QList<QStringList> nivelesDe(const QString &texto)
 inline Estudio estudioDe(int k, int n)
 {
     Estudio e;
-    e.etole = QStringLiteral("Equipo de disolución");
-    e.emetodo = QStringLiteral("Valoración por UV");
-    e.eanalista = QStringLiteral("Q.F.B. Núñez");
-    e.efecha = QStringLiteral("06/12/2026");
-    e.econdicion = QString::number(k);
-    e.ereplica = QString::number(n);
-    AceptaRejilla(e.stgdatos, k, n);
+    e.factores = QStringLiteral("Equipo de disolución");
+    e.metodo = QStringLiteral("Valoración por UV");
+    e.analista = QStringLiteral("Q.F.B. Núñez");
+    e.fecha = QStringLiteral("06/12/2026");
+    e.numeroFam = QString::number(k);
+    e.numeroMuestras = QString::number(n);
+    AceptaRejilla(e.rejilla, k, n);
     for (int i = 1; i <= k; ++i)
         for (int j = 1; j <= n; ++j)
-            e.stgdatos.ponCelda(i, j, QStringLiteral("%1.%2").arg(90 + i).arg(j, 2, 10, QChar(u'0')));
+            e.rejilla.ponCelda(i, j, QStringLiteral("%1.%2").arg(90 + i).arg(j, 2, 10, QChar(u'0')));
     return e;
 }
 

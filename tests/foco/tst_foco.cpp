@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(QPoint(rejilla()->currentColumn() + 1, rejilla()->currentRow() + 1), QPoint(fam, muestra));
         QCOMPARE(campo(u"editorstgdatos"_s)->selectedText(), tecleados.at((muestra - 1) * 2 + fam - 1));
         teclea(u"7"_s);
-        QCOMPARE(ventana->documento()->estudio().stgdatos.celda(fam, muestra), u"7"_s);
+        QCOMPARE(ventana->documento()->estudio().rejilla.celda(fam, muestra), u"7"_s);
         for (int paso = (muestra - 1) * 2 + fam; paso < 6; ++paso)
             tecla(Qt::Key_Tab);
         teclea(u"8"_s);

@@ -40,7 +40,7 @@ private slots:
     void modelo()
     {
         Estudio estudio = pequeno(u'.');
-        estudio.stgdatos.ponCelda(2, 0, u" Equipo B "_s);
+        estudio.rejilla.ponCelda(2, 0, u" Equipo B "_s);
         const ModeloGrafica m = ModeloDeGrafica(estudio, CalculaAnova(estudio, u'.'), u'.');
 
         QCOMPARE(m.niveles.size(), 2);

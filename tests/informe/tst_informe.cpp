@@ -65,9 +65,9 @@ private slots:
         // Four grid rows for three samples: every row is listed; cells are
         // neither widened nor cut, so a long cell shifts the rest of its line.
         Estudio e = estudioDe({{u"1"_s, u"2.000001"_s, u"3"_s}, {u"4"_s, u"5"_s, u"6"_s}}, {u"Equipo"_s});
-        e.stgdatos.redimensiona(3, 5);
-        e.stgdatos.ponCelda(0, 4, u"Muestra 4"_s);
-        e.stgdatos.ponCelda(1, 4, u"x"_s);
+        e.rejilla.redimensiona(3, 5);
+        e.rejilla.ponCelda(0, 4, u"Muestra 4"_s);
+        e.rejilla.ponCelda(1, 4, u"x"_s);
         const QStringList lineas = informe(e, u'.');
         QCOMPARE(lineas.mid(9, 5), (QStringList{u" FAM                1                   2"_s,
                                                 u"Muestra 1         1           4"_s,
@@ -84,9 +84,9 @@ private slots:
     {
         Estudio e = estudioDe({{u"1"_s, u"2"_s, u"3"_s}, {u"4"_s, u"5"_s, u"6"_s}}, {u"Equipo"_s});
         const QStringList limpias = informe(e, u'.');
-        e.etole = u"Columna\nC18"_s;
-        e.efecha = u"1\u008F2\u00903"_s;
-        e.stgdatos.ponCelda(0, 2, u"Muestra\u00812"_s);
+        e.factores = u"Columna\nC18"_s;
+        e.fecha = u"1\u008F2\u00903"_s;
+        e.rejilla.ponCelda(0, 2, u"Muestra\u00812"_s);
         const QStringList lineas = informe(e, u'.');
         QCOMPARE(lineas.size(), limpias.size());
         QCOMPARE(lineas[1], u"FAM: Columna C18"_s);

@@ -101,14 +101,14 @@ private slots:
         QFETCH(int, n);
         QFETCH(double, pfcal);
         Estudio estudio = estudioDe(k, n);
-        estudio.stgdatos.ponCelda(k, n, u"98.50"_s);
+        estudio.rejilla.ponCelda(k, n, u"98.50"_s);
         const ResultadosAnova resultados = resultadosDe(pfcal);
         if (QByteArray(QTest::currentDataTag()).endsWith("control")) {
-            estudio.etole = u"Columna\nC18"_s;
-            estudio.emetodo = u"a\u0081b\u008Dc"_s;
-            estudio.eanalista = u"d\u008Fe\u0090f\u009Dg"_s;
-            estudio.efecha = u"1\r2\t3"_s;
-            estudio.stgdatos.ponCelda(0, 2, u"Muestra\u00852"_s);
+            estudio.factores = u"Columna\nC18"_s;
+            estudio.metodo = u"a\u0081b\u008Dc"_s;
+            estudio.analista = u"d\u008Fe\u0090f\u009Dg"_s;
+            estudio.fecha = u"1\r2\t3"_s;
+            estudio.rejilla.ponCelda(0, 2, u"Muestra\u00852"_s);
         }
         LienzoGrabador lienzo(dpi, W);
         ImprimePagina(pagina, lienzo, estudio, resultados, margen);
@@ -176,7 +176,7 @@ private slots:
         QFETCH(int, pagina);
         QFETCH(QString, ultimoTexto);
         Estudio estudio = estudioDe(2, 3);
-        estudio.econdicion = QStringLiteral("2,5");
+        estudio.numeroFam = QStringLiteral("2,5");
         LienzoGrabador lienzo(600, W);
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01), margen));
         QCOMPARE(lienzo.trabajos.size(), 1);
@@ -202,7 +202,7 @@ private slots:
     {
         QFETCH(QString, condicion);
         Estudio estudio = estudioDe(5, 3);
-        estudio.econdicion = condicion;
+        estudio.numeroFam = condicion;
         LienzoGrabador lienzo(600, W);
         for (int pagina = 0; pagina < 4; ++pagina)
             ImprimePagina(pagina, lienzo, estudio, resultadosDe(0.01), margen);

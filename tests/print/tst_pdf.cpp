@@ -88,7 +88,7 @@ private slots:
         LienzoImpresora lienzo(*impresora);
         Estudio estudio = EstudioAceptado(LeeArchivoEstudio(archivoEjemploTrabajado));
         Estudio roto = estudio;
-        roto.econdicion = QStringLiteral("tres");
+        roto.numeroFam = QStringLiteral("tres");
         QVERIFY_THROWS_EXCEPTION(ErrorConversion, ImprimeInformacionLaser(lienzo, roto, {}));
         QVERIFY_THROWS_NO_EXCEPTION(ImprimeInformacionLaser(lienzo, estudio, {}));
         QCOMPARE(paginasDe(ruta), 1);

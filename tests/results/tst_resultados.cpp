@@ -46,7 +46,7 @@ QStringList habilitados()
 {
     QStringList lista;
     for (const Comando comando : ComandosDeEstudio())
-        if (comando != Comando::pmnudunet && habilitado(NombreComando(comando)))
+        if (comando != Comando::DunnettDeRejilla && habilitado(NombreComando(comando)))
             lista << NombreComando(comando);
     return lista;
 }
@@ -71,11 +71,11 @@ void tecleaEstudio(const Valores &valores) { ::tecleaEstudio(ventanaPrincipal, v
 // Types `texto` over cell (FAM i, sample j) of the document's grid.
 void cambiaCelda(int i, int j, const QString &texto)
 {
-    auto *stgdatos = hijo<QTableWidget>(documento(), u"stgdatos"_s);
-    const QRect rect = stgdatos->visualRect(stgdatos->model()->index(j - 1, i - 1));
-    QTest::mouseClick(stgdatos->viewport(), Qt::LeftButton, {}, rect.center());
-    QCOMPARE(stgdatos->currentRow(), j - 1);
-    QCOMPARE(stgdatos->currentColumn(), i - 1);
+    auto *rejilla = hijo<QTableWidget>(documento(), u"stgdatos"_s);
+    const QRect rect = rejilla->visualRect(rejilla->model()->index(j - 1, i - 1));
+    QTest::mouseClick(rejilla->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(rejilla->currentRow(), j - 1);
+    QCOMPARE(rejilla->currentColumn(), i - 1);
     auto *editor = hijo<QLineEdit>(documento(), u"editorstgdatos"_s);
     editor->selectAll();
     QTest::keyClicks(editor, texto);
@@ -179,9 +179,9 @@ private slots:
             QVERIFY(rejilla->tabKeyNavigation());
         }
         // Leaving the confidence-interval grid also takes it back to row 0.
-        auto *stgconclu = hijo<RejillaResultado>(b, u"stgconclu"_s);
-        QCOMPARE(stgconclu->currentRow(), 0);
-        QCOMPARE(stgconclu->currentColumn(), 4);
+        auto *rejillaIntervalos = hijo<RejillaResultado>(b, u"stgconclu"_s);
+        QCOMPARE(rejillaIntervalos->currentRow(), 0);
+        QCOMPARE(rejillaIntervalos->currentColumn(), 4);
 
         // A key in the study's bottom-right cell withdraws the interval.
         cambiaCelda(3, 4, u"99.7"_s);
@@ -515,12 +515,12 @@ private slots:
 
         // The cursor moved in the interval grid: the focused cell is the
         // reader's, with its headings.
-        auto *stgconclu = hijo<RejillaResultado>(resultado("finfoB"), u"stgconclu"_s);
+        auto *rejillaIntervalos = hijo<RejillaResultado>(resultado("finfoB"), u"stgconclu"_s);
         ventanaPrincipal->marco()->setActiveSubWindow(marco(resultado("finfoB")));
-        stgconclu->setFocus();
-        stgconclu->setCurrentCell(2, 4);
-        QTest::keyClick(stgconclu, Qt::Key_Down);
-        QAccessibleInterface *tabla = QAccessible::queryAccessibleInterface(stgconclu);
+        rejillaIntervalos->setFocus();
+        rejillaIntervalos->setCurrentCell(2, 4);
+        QTest::keyClick(rejillaIntervalos, Qt::Key_Down);
+        QAccessibleInterface *tabla = QAccessible::queryAccessibleInterface(rejillaIntervalos);
         QStringList enfocadas;
         for (int i = 0; i < tabla->childCount(); ++i) {
             QAccessibleInterface *celda = tabla->child(i);

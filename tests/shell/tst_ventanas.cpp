@@ -293,7 +293,7 @@ private slots:
             {u"celda"_s,
              [&](A a) {
                  const QPoint p = posicion(a[0]);
-                 QCOMPARE(documento()->estudio().stgdatos.celda(p.x(), p.y()), a.value(1));
+                 QCOMPARE(documento()->estudio().rejilla.celda(p.x(), p.y()), a.value(1));
              }},
             {u"rejilla"_s,
              [&](A a) {
@@ -563,7 +563,7 @@ private slots:
         QCOMPARE(campo(u"editorstgdatos"_s)->text().size(), 40000);
         tecla(Qt::Key_End);
         teclea(u"5"_s);
-        QCOMPARE(documento()->estudio().stgdatos.celda(1, 1).size(), 40001);
+        QCOMPARE(documento()->estudio().rejilla.celda(1, 1).size(), 40001);
     }
 
     // A pipe is refused before it is opened. Should the window wait on it,

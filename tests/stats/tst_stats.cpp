@@ -22,7 +22,7 @@ using namespace Qt::StringLiterals;
 
 const QString casos = QStringLiteral(TOLERANCIA_FUENTES "/tests/stats/casos/");
 
-class TstStats : public QObject
+class TstEstadistica : public QObject
 {
     Q_OBJECT
 
@@ -77,7 +77,7 @@ private slots:
         QFETCH(bool, valido);
         QFETCH(int, valor);
         QCOMPARE(EsEntero(texto), valido);
-        QCOMPARE(errorDe([&] { QCOMPARE(StrToInt(texto), valor); }),
+        QCOMPARE(errorDe([&] { QCOMPARE(EnteroDeTexto(texto), valor); }),
                  valido ? u"<sin error>"_s : u"'%1' is not a valid integer value"_s.arg(texto));
     }
 
@@ -98,7 +98,7 @@ private slots:
         QFETCH(bool, valido);
         QFETCH(double, valor);
         QCOMPARE(EsReal(texto, separador), valido);
-        QCOMPARE(errorDe([&] { QCOMPARE(StrToFloat(texto, separador), valor); }),
+        QCOMPARE(errorDe([&] { QCOMPARE(RealDeTexto(texto, separador), valor); }),
                  valido ? u"<sin error>"_s : u"'%1' is not a valid floating point value"_s.arg(texto));
     }
 
@@ -306,7 +306,7 @@ private slots:
         QFETCH(QString, denominador);
         double doble = 0.0;
         const Fraccion x = FraccionDe(ExactoDeTexto(texto, u'.', &doble));
-        QCOMPARE(doble, StrToFloat(texto, u'.'));
+        QCOMPARE(doble, RealDeTexto(texto, u'.'));
         const Fraccion esperado = denominador.isEmpty()
                                       ? FraccionDe(ExactoDeDoble(doble))
                                       : Fraccion{Entero(numerador.toStdString()), Entero(denominador.toStdString())};
@@ -348,5 +348,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TstStats)
+QTEST_APPLESS_MAIN(TstEstadistica)
 #include "tst_stats.moc"

@@ -16,20 +16,20 @@ constexpr std::array nombres = {
     "spdgrafica", "mnusupuestos", "mnuconclu", "mnuinforme", "WindowTileItem", "spdmosaico",
     "WindowCascadeItem", "spdcascada", "pmnudunet",
 };
-static_assert(nombres.size() == static_cast<std::size_t>(Comando::pmnudunet) + 1);
+static_assert(nombres.size() == static_cast<std::size_t>(Comando::DunnettDeRejilla) + 1);
 
 // The groups the table sets together.
-const QList<Comando> sinEstudio = {C::FileNewItem, C::spdnuevo, C::FileOpenItem, C::spdabrir};
-const QList<Comando> ventanas = {C::mnuclose,   C::spdclose,          C::WindowTileItem,
-                                 C::spdmosaico, C::WindowCascadeItem, C::spdcascada};
-const QList<Comando> guardar = {C::FileSaveItem, C::spdguardar, C::FileSaveAsItem};
-const QList<Comando> imprimir = {C::FilePrintItem, C::PrintLasser, C::PrintDeskjet, C::spdprint,
-                                 C::spdprint1};
+const QList<Comando> sinEstudio = {C::NuevoEstudio, C::BotonNuevo, C::AbrirEstudio, C::BotonAbrir};
+const QList<Comando> ventanas = {C::CerrarVentana,   C::BotonCerrar,          C::Mosaico,
+                                 C::BotonMosaico, C::Cascada, C::BotonCascada};
+const QList<Comando> guardar = {C::GuardarEstudio, C::BotonGuardar, C::GuardarComo};
+const QList<Comando> imprimir = {C::MenuImprimir, C::ImprimirLaser, C::ImprimirTinta, C::BotonImprimirLaser,
+                                 C::BotonImprimirTinta};
 // The print menu itself and the visible print button, without the printers.
-const QList<Comando> accesoImprimir = {C::FilePrintItem, C::spdprint};
+const QList<Comando> accesoImprimir = {C::MenuImprimir, C::BotonImprimirLaser};
 // Usable exactly when the analysis is.
-const QList<Comando> analisis = {C::mnuanova, C::pmnudunet, C::mnugrafica, C::spdgrafica,
-                                 C::mnusupuestos};
+const QList<Comando> analisis = {C::AnalisisVarianza, C::DunnettDeRejilla, C::Grafica, C::BotonGrafica,
+                                 C::Supuestos};
 
 const QHash<Evento, CambioComandos> &tabla()
 {
@@ -37,24 +37,24 @@ const QHash<Evento, CambioComandos> &tabla()
         {Evento::inicio,
          {sinEstudio,
           ventanas + guardar + imprimir + analisis
-              + QList{C::mnucalculos, C::mnuconclu, C::mnuinforme}}},
+              + QList{C::MenuCalculos, C::IntervalosConfianza, C::Informe}}},
         {Evento::nuevo, {ventanas, sinEstudio + guardar + accesoImprimir}},
         {Evento::abrir,
-         {ventanas + analisis + QList{C::mnuinforme},
-          sinEstudio + guardar + imprimir + QList{C::mnuconclu}}},
+         {ventanas + analisis + QList{C::Informe},
+          sinEstudio + guardar + imprimir + QList{C::IntervalosConfianza}}},
         {Evento::documentoCierra,
          {sinEstudio,
           ventanas + guardar + accesoImprimir + analisis
-              + QList{C::mnucalculos, C::mnuconclu, C::mnuinforme}}},
+              + QList{C::MenuCalculos, C::IntervalosConfianza, C::Informe}}},
         {Evento::resultadoCierraUltima, {sinEstudio, ventanas + guardar + accesoImprimir}},
-        {Evento::focoEntraDocumento, {{}, analisis + QList{C::mnucalculos}}},
-        {Evento::focoEntraRejilla, {guardar + imprimir + analisis + QList{C::mnucalculos}, {}}},
+        {Evento::focoEntraDocumento, {{}, analisis + QList{C::MenuCalculos}}},
+        {Evento::focoEntraRejilla, {guardar + imprimir + analisis + QList{C::MenuCalculos}, {}}},
         {Evento::teclaEnRejilla, {guardar, {}}},
         {Evento::teclaEnUltimaCelda,
-         {guardar + imprimir + analisis + QList{C::mnucalculos, C::mnuinforme}, {C::mnuconclu}}},
-        {Evento::botonOk, {{C::mnucalculos}, {}}},
-        {Evento::anovaSignificativo, {{C::mnuconclu}, {}}},
-        {Evento::anovaNoSignificativo, {{}, {C::mnuconclu}}},
+         {guardar + imprimir + analisis + QList{C::MenuCalculos, C::Informe}, {C::IntervalosConfianza}}},
+        {Evento::botonOk, {{C::MenuCalculos}, {}}},
+        {Evento::anovaSignificativo, {{C::IntervalosConfianza}, {}}},
+        {Evento::anovaNoSignificativo, {{}, {C::IntervalosConfianza}}},
     };
     return t;
 }

@@ -22,16 +22,16 @@ enum class Evento {
 // Every command whose state the table sets: one menu item, menu or tool
 // bar button each, named as its object is.
 enum class Comando {
-    FileNewItem, spdnuevo,
-    FileOpenItem, spdabrir,
-    mnuclose, spdclose,
-    FileSaveItem, spdguardar,
-    FileSaveAsItem,
-    FilePrintItem, PrintLasser, PrintDeskjet, spdprint, spdprint1,
-    mnucalculos, mnuanova, mnugrafica, spdgrafica, mnusupuestos, mnuconclu, mnuinforme,
-    WindowTileItem, spdmosaico,
-    WindowCascadeItem, spdcascada,
-    pmnudunet,  // the grid menu's item, in the study window
+    NuevoEstudio, BotonNuevo,
+    AbrirEstudio, BotonAbrir,
+    CerrarVentana, BotonCerrar,
+    GuardarEstudio, BotonGuardar,
+    GuardarComo,
+    MenuImprimir, ImprimirLaser, ImprimirTinta, BotonImprimirLaser, BotonImprimirTinta,
+    MenuCalculos, AnalisisVarianza, Grafica, BotonGrafica, Supuestos, IntervalosConfianza, Informe,
+    Mosaico, BotonMosaico,
+    Cascada, BotonCascada,
+    DunnettDeRejilla,  // the grid menu's item, in the study window
 };
 
 // What one event sets; every command it does not name keeps its state.

@@ -21,12 +21,12 @@ constexpr char FinDeTexto = 26;
 constexpr qint64 MaxBytesArchivo = 16 * 1024 * 1024;
 
 // The names by which the messages refer to the six fields: their labels.
-const QString nombreEtole = QStringLiteral("Factores Ajenos al Método (FAM)");
-const QString nombreEmetodo = QStringLiteral("Nombre del método");
-const QString nombreEanalista = QStringLiteral("Nombre del Analista");
-const QString nombreEfecha = QStringLiteral("Fecha");
-const QString nombreEcondicion = QStringLiteral("Número de FAM");
-const QString nombreEreplica = QStringLiteral("Número de Muestras");
+const QString etiquetaFactores = QStringLiteral("Factores Ajenos al Método (FAM)");
+const QString etiquetaMetodo = QStringLiteral("Nombre del método");
+const QString etiquetaAnalista = QStringLiteral("Nombre del Analista");
+const QString etiquetaFecha = QStringLiteral("Fecha");
+const QString etiquetaNumeroFam = QStringLiteral("Número de FAM");
+const QString etiquetaNumeroMuestras = QStringLiteral("Número de Muestras");
 
 QString nombreCelda(int i, int j)
 {
@@ -106,14 +106,14 @@ ArchivoEstudio LeeEstudio(const QByteArray &bytes)
 {
     Lector lector(bytes);
     ArchivoEstudio archivo;
-    archivo.etole = lector.linea();
-    archivo.emetodo = lector.linea();
-    archivo.eanalista = lector.linea();
-    archivo.efecha = lector.linea();
-    archivo.econdicion = lector.linea();
-    archivo.ereplica = lector.linea();
-    archivo.k = StrToInt(archivo.econdicion);
-    archivo.n = StrToInt(archivo.ereplica);
+    archivo.factores = lector.linea();
+    archivo.metodo = lector.linea();
+    archivo.analista = lector.linea();
+    archivo.fecha = lector.linea();
+    archivo.numeroFam = lector.linea();
+    archivo.numeroMuestras = lector.linea();
+    archivo.k = EnteroDeTexto(archivo.numeroFam);
+    archivo.n = EnteroDeTexto(archivo.numeroMuestras);
     revisaConteos(archivo.k, archivo.n, QStringLiteral("El archivo indica"));
 
     archivo.valores.resize(archivo.k);
@@ -128,19 +128,19 @@ ArchivoEstudio LeeEstudio(const QByteArray &bytes)
 QByteArray EscribeEstudio(const Estudio &estudio)
 {
     QByteArray salida;
-    escribeLinea(salida, estudio.etole, nombreEtole);
-    escribeLinea(salida, estudio.emetodo, nombreEmetodo);
-    escribeLinea(salida, estudio.eanalista, nombreEanalista);
-    escribeLinea(salida, estudio.efecha, nombreEfecha);
-    escribeLinea(salida, estudio.econdicion, nombreEcondicion);
-    escribeLinea(salida, estudio.ereplica, nombreEreplica);
+    escribeLinea(salida, estudio.factores, etiquetaFactores);
+    escribeLinea(salida, estudio.metodo, etiquetaMetodo);
+    escribeLinea(salida, estudio.analista, etiquetaAnalista);
+    escribeLinea(salida, estudio.fecha, etiquetaFecha);
+    escribeLinea(salida, estudio.numeroFam, etiquetaNumeroFam);
+    escribeLinea(salida, estudio.numeroMuestras, etiquetaNumeroMuestras);
 
-    const int k = StrToInt(estudio.econdicion);
-    const int n = StrToInt(estudio.ereplica);
+    const int k = EnteroDeTexto(estudio.numeroFam);
+    const int n = EnteroDeTexto(estudio.numeroMuestras);
     revisaConteos(k, n, QStringLiteral("No se puede guardar un estudio de"));
     for (int i = 1; i <= k; ++i) {
         for (int j = 1; j <= n; ++j)
-            escribeLinea(salida, estudio.stgdatos.celda(i, j), nombreCelda(i, j));
+            escribeLinea(salida, estudio.rejilla.celda(i, j), nombreCelda(i, j));
     }
     return salida;
 }
@@ -181,19 +181,19 @@ void GuardaArchivoEstudio(const QString &ruta, const Estudio &estudio)
 Estudio EstudioAceptado(const ArchivoEstudio &archivo)
 {
     Estudio estudio;
-    estudio.etole = archivo.etole;
-    estudio.emetodo = archivo.emetodo;
-    estudio.eanalista = archivo.eanalista;
-    estudio.efecha = archivo.efecha;
-    estudio.econdicion = archivo.econdicion;
-    estudio.ereplica = archivo.ereplica;
+    estudio.factores = archivo.factores;
+    estudio.metodo = archivo.metodo;
+    estudio.analista = archivo.analista;
+    estudio.fecha = archivo.fecha;
+    estudio.numeroFam = archivo.numeroFam;
+    estudio.numeroMuestras = archivo.numeroMuestras;
 
     // Sized and labelled as the accept button leaves it, so the window, its
     // report, its pages and the command line show one and the same record.
-    AceptaRejilla(estudio.stgdatos, archivo.k, archivo.n);
+    AceptaRejilla(estudio.rejilla, archivo.k, archivo.n);
     for (int i = 1; i <= archivo.k; ++i) {
         for (int j = 1; j <= archivo.n; ++j)
-            estudio.stgdatos.ponCelda(i, j, archivo.valores.value(i - 1).value(j - 1));
+            estudio.rejilla.ponCelda(i, j, archivo.valores.value(i - 1).value(j - 1));
     }
     return estudio;
 }

@@ -10,12 +10,12 @@
 // the value lines, valores[i - 1][j - 1] for FAM i, sample j.
 struct ArchivoEstudio
 {
-    QString etole;
-    QString emetodo;
-    QString eanalista;
-    QString efecha;
-    QString econdicion;
-    QString ereplica;
+    QString factores;
+    QString metodo;
+    QString analista;
+    QString fecha;
+    QString numeroFam;
+    QString numeroMuestras;
     int k = 0;
     int n = 0;
     QVector<QVector<QString>> valores;

@@ -14,12 +14,12 @@ struct Campo
 
 // The six fields in the file's order, under the labels of the study window.
 const std::array<Campo, 6> campos{{
-    {"fam", u"Factores Ajenos al Método (FAM)", &ArchivoEstudio::etole},
-    {"metodo", u"Nombre del método", &ArchivoEstudio::emetodo},
-    {"analista", u"Nombre del Analista", &ArchivoEstudio::eanalista},
-    {"fecha", u"Fecha", &ArchivoEstudio::efecha},
-    {"numeroFam", u"Número de FAM", &ArchivoEstudio::econdicion},
-    {"numeroMuestras", u"Número de Muestras", &ArchivoEstudio::ereplica},
+    {"fam", u"Factores Ajenos al Método (FAM)", &ArchivoEstudio::factores},
+    {"metodo", u"Nombre del método", &ArchivoEstudio::metodo},
+    {"analista", u"Nombre del Analista", &ArchivoEstudio::analista},
+    {"fecha", u"Fecha", &ArchivoEstudio::fecha},
+    {"numeroFam", u"Número de FAM", &ArchivoEstudio::numeroFam},
+    {"numeroMuestras", u"Número de Muestras", &ArchivoEstudio::numeroMuestras},
 }};
 
 const QString celda = QStringLiteral("celda");

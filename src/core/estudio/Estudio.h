@@ -30,13 +30,13 @@ private:
 // of its grid, exactly as typed or read.
 struct Estudio
 {
-    QString etole;
-    QString emetodo;
-    QString eanalista;
-    QString efecha;
-    QString econdicion = QStringLiteral("2");
-    QString ereplica = QStringLiteral("3");
-    Rejilla stgdatos;
+    QString factores;
+    QString metodo;
+    QString analista;
+    QString fecha;
+    QString numeroFam = QStringLiteral("2");
+    QString numeroMuestras = QStringLiteral("3");
+    Rejilla rejilla;
 };
 
 // Header texts of the grid.

@@ -23,7 +23,7 @@ std::optional<QString> revisaConteo(const QString &texto, const QString &falta, 
         return falta;
     if (!EsEntero(texto))
         return QStringLiteral("El valor de captura no es un valor numérico.");
-    const int valor = StrToInt(texto);
+    const int valor = EnteroDeTexto(texto);
     if (valor < minimo || valor > maximo)
         return fuera;
     return std::nullopt;
@@ -34,16 +34,16 @@ std::optional<QString> revisaConteo(const QString &texto, const QString &falta, 
 std::optional<FalloCaptura> RevisaConteos(const QString &condicion, const QString &replica)
 {
     if (condicion.isEmpty())
-        return FalloCaptura{TextoDe(Mensaje::faltaNumeroFam), CampoConteo::econdicion};
-    const int k = StrToInt(condicion);
+        return FalloCaptura{TextoDe(Mensaje::faltaNumeroFam), CampoConteo::numeroFam};
+    const int k = EnteroDeTexto(condicion);
     if (k < minimoFam || k > maximoFam)
-        return FalloCaptura{famFuera, CampoConteo::econdicion};
+        return FalloCaptura{famFuera, CampoConteo::numeroFam};
     if (replica.isEmpty())
         return FalloCaptura{TextoDe(Mensaje::faltaNumeroMuestras),
-                            CampoConteo::ereplica};
-    const int n = StrToInt(replica);
+                            CampoConteo::numeroMuestras};
+    const int n = EnteroDeTexto(replica);
     if (n < minimoMuestras || n > maximoMuestras)
-        return FalloCaptura{muestrasFuera, CampoConteo::ereplica};
+        return FalloCaptura{muestrasFuera, CampoConteo::numeroMuestras};
     return std::nullopt;
 }
 
@@ -62,20 +62,20 @@ std::optional<QString> RevisaConteoMuestras(const QString &texto)
 std::optional<FalloCaptura> RevisaTamanoRejilla(const QString &condicion, const QString &replica,
                                                 int columnas, int filas)
 {
-    if (StrToInt(condicion) != columnas - 1)
+    if (EnteroDeTexto(condicion) != columnas - 1)
         return FalloCaptura{TextoDe(Mensaje::faltaAceptarConteos),
-                            CampoConteo::econdicion};
-    if (StrToInt(replica) != filas - 1)
+                            CampoConteo::numeroFam};
+    if (EnteroDeTexto(replica) != filas - 1)
         return FalloCaptura{TextoDe(Mensaje::celdasNoCoinciden),
-                            CampoConteo::ereplica};
+                            CampoConteo::numeroMuestras};
     return std::nullopt;
 }
 
 std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &condicion,
                                        const QString &replica, QChar separador)
 {
-    const int k = StrToInt(condicion);
-    const int n = StrToInt(replica);
+    const int k = EnteroDeTexto(condicion);
+    const int n = EnteroDeTexto(replica);
     for (int i = 1; i <= k; ++i) {
         for (int j = 1; j <= n; ++j) {
             const QString texto = rejilla.celda(i, j);

@@ -7,7 +7,7 @@
 #include <optional>
 
 // The count fields of the document window.
-enum class CampoConteo { econdicion, ereplica };
+enum class CampoConteo { numeroFam, numeroMuestras };
 
 struct FalloCaptura
 {

@@ -72,14 +72,14 @@ void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QS
     const auto agrega = [&entrega](const QString &linea) { entrega(TextoVisible(linea)); };
 
     agrega(Texto::titulo);
-    agrega(Texto::fam + estudio.etole);
-    agrega(EtiquetaEstudio::metodo + estudio.emetodo);
-    agrega(EtiquetaEstudio::analista + estudio.eanalista);
-    agrega(EtiquetaEstudio::fecha + estudio.efecha);
+    agrega(Texto::fam + estudio.factores);
+    agrega(EtiquetaEstudio::metodo + estudio.metodo);
+    agrega(EtiquetaEstudio::analista + estudio.analista);
+    agrega(EtiquetaEstudio::fecha + estudio.fecha);
     agrega(EtiquetaEstudio::numeroFam);
-    agrega(estudio.econdicion);
+    agrega(estudio.numeroFam);
     agrega(EtiquetaEstudio::numeroMuestras);
-    agrega(estudio.ereplica);
+    agrega(estudio.numeroMuestras);
 }
 
 ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
@@ -95,8 +95,8 @@ ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
     const int k = r.k();
     const Tabla &tabla = tablas.at(static_cast<std::size_t>(k - 2));
     agrega(cabecera(tabla, k));
-    for (int fila = 1; fila < estudio.stgdatos.filas(); ++fila)
-        agrega(lineaDatos(tabla, estudio.stgdatos, k, fila));
+    for (int fila = 1; fila < estudio.rejilla.filas(); ++fila)
+        agrega(lineaDatos(tabla, estudio.rejilla, k, fila));
 
     agrega(TextoInforme::blanco);
     agrega(Texto::anova);

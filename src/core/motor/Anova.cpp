@@ -67,8 +67,8 @@ double ProbabilidadF(double f, double df1, double df2)
 AnovaExacta LeeAnovaExacta(const Estudio &estudio, QChar separador)
 {
     AnovaExacta a;
-    a.n = StrToInt(estudio.ereplica);
-    a.k = StrToInt(estudio.econdicion);
+    a.n = EnteroDeTexto(estudio.numeroMuestras);
+    a.k = EnteroDeTexto(estudio.numeroFam);
     if (a.k < 2 || a.k > 5 || a.n < 2 || a.n > 10)
         throw ErrorCalculo(TextoDe(Mensaje::datosFueraDeLimite));
 
@@ -78,7 +78,7 @@ AnovaExacta LeeAnovaExacta(const Estudio &estudio, QChar separador)
     for (int i = 0; i < a.k; ++i)
         for (int j = 0; j < a.n; ++j) {
             double doble = 0.0;
-            const NumeroExacto x = ExactoDeTexto(estudio.stgdatos.celda(i + 1, j + 1), separador, &doble);
+            const NumeroExacto x = ExactoDeTexto(estudio.rejilla.celda(i + 1, j + 1), separador, &doble);
             exp10 = std::min(exp10, x.exp10);
             exp2 = std::min(exp2, x.exp2);
             valores[static_cast<std::size_t>(i)].push_back(x);

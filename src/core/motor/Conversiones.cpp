@@ -118,7 +118,7 @@ std::optional<QByteArray> NotacionC(const QString &texto, QChar separador)
     return ascii;
 }
 
-int StrToInt(const QString &texto)
+int EnteroDeTexto(const QString &texto)
 {
     int valor = 0;
     if (!convierteEntero(texto, valor))
@@ -126,7 +126,7 @@ int StrToInt(const QString &texto)
     return valor;
 }
 
-double StrToFloat(const QString &texto, QChar separador)
+double RealDeTexto(const QString &texto, QChar separador)
 {
     double valor = 0.0;
     if (!convierteReal(texto, separador, valor))

@@ -11,15 +11,15 @@
 
 // Optional surrounding blanks, optional sign, decimal digits, 32-bit range.
 // Failure: "'<texto>' is not a valid integer value".
-int StrToInt(const QString &texto);
+int EnteroDeTexto(const QString &texto);
 
 // Optional surrounding blanks, optional sign, digits with at most one
 // decimal separator (the given one only), optional exponent. No thousands
 // separators, no "inf"/"nan", nothing beyond the range of a double.
 // Failure: "'<texto>' is not a valid floating point value".
-double StrToFloat(const QString &texto, QChar separador);
+double RealDeTexto(const QString &texto, QChar separador);
 
-// The text StrToFloat accepts, written in the C notation ("-12.5e3"), or
+// The text RealDeTexto accepts, written in the C notation ("-12.5e3"), or
 // nothing when it is not a number of that syntax (its range is not checked).
 std::optional<QByteArray> NotacionC(const QString &texto, QChar separador);
 

@@ -280,7 +280,7 @@ NumeroExacto ExactoDeDoble(double valor)
 
 NumeroExacto ExactoDeTexto(const QString &texto, QChar separador, double *doble)
 {
-    const double valor = StrToFloat(texto, separador);
+    const double valor = RealDeTexto(texto, separador);
     if (doble)
         *doble = valor;
     if (std::fabs(valor) < DBL_MIN)

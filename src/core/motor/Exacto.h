@@ -67,9 +67,9 @@ struct NumeroExacto
 // that no text can make the arithmetic unbounded.
 inline constexpr int DigitosExactos = 100;
 
-// A cell's text as StrToFloat reads it, exactly: the same texts are
+// A cell's text as RealDeTexto reads it, exactly: the same texts are
 // accepted and refused, with the same error. `doble` receives the nearest
-// double (StrToFloat's value).
+// double (RealDeTexto's value).
 NumeroExacto ExactoDeTexto(const QString &texto, QChar separador, double *doble = nullptr);
 // A double's own value.
 NumeroExacto ExactoDeDoble(double valor);

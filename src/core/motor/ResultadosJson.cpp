@@ -29,7 +29,7 @@ QJsonValue veredicto(Veredicto v)
 
 QJsonObject conteo(const QString &texto)
 {
-    return {{QStringLiteral("texto"), texto}, {QStringLiteral("valor"), StrToInt(texto)}};
+    return {{QStringLiteral("texto"), texto}, {QStringLiteral("valor"), EnteroDeTexto(texto)}};
 }
 
 QJsonObject estudioJson(const Estudio &e, const Supuestos &s, QChar separador)
@@ -45,12 +45,12 @@ QJsonObject estudioJson(const Estudio &e, const Supuestos &s, QChar separador)
                                    {QStringLiteral("textos"), textos},
                                    {QStringLiteral("valores"), valores}});
     }
-    return {{QStringLiteral("fam"), e.etole},
-            {QStringLiteral("metodo"), e.emetodo},
-            {QStringLiteral("analista"), e.eanalista},
-            {QStringLiteral("fecha"), e.efecha},
-            {QStringLiteral("numeroFam"), conteo(e.econdicion)},
-            {QStringLiteral("numeroMuestras"), conteo(e.ereplica)},
+    return {{QStringLiteral("fam"), e.factores},
+            {QStringLiteral("metodo"), e.metodo},
+            {QStringLiteral("analista"), e.analista},
+            {QStringLiteral("fecha"), e.fecha},
+            {QStringLiteral("numeroFam"), conteo(e.numeroFam)},
+            {QStringLiteral("numeroMuestras"), conteo(e.numeroMuestras)},
             {QStringLiteral("separadorDecimal"), QString(separador)},
             {QStringLiteral("niveles"), niveles}};
 }

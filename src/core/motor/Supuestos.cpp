@@ -171,7 +171,7 @@ Supuestos SupuestosDe(const AnovaExacta &a, const Estudio &estudio)
     for (int i = 1; i <= s.k; ++i) {
         std::vector<QString> t;
         for (int j = 1; j <= s.n; ++j)
-            t.push_back(estudio.stgdatos.celda(i, j));
+            t.push_back(estudio.rejilla.celda(i, j));
         s.textos.push_back(std::move(t));
     }
     s.cochran = pruebaCochran(a);

@@ -110,17 +110,17 @@ ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &res
                               const std::optional<BandaAceptacion> &banda)
 {
     const int k = resultados.k();
-    const int n = StrToInt(estudio.ereplica);
+    const int n = EnteroDeTexto(estudio.numeroMuestras);
 
     ModeloGrafica modelo;
     modelo.separador = separador;
-    modelo.titulo = QStringLiteral("FAM: ") + estudio.etole.trimmed();
-    modelo.subtitulo = QStringLiteral("Método: ") + estudio.emetodo.trimmed();
+    modelo.titulo = QStringLiteral("FAM: ") + estudio.factores.trimmed();
+    modelo.subtitulo = QStringLiteral("Método: ") + estudio.metodo.trimmed();
     QStringList detalle;
-    if (!estudio.efecha.trimmed().isEmpty())
-        detalle << QStringLiteral("Fecha: ") + estudio.efecha.trimmed();
-    if (!estudio.eanalista.trimmed().isEmpty())
-        detalle << QStringLiteral("Analista: ") + estudio.eanalista.trimmed();
+    if (!estudio.fecha.trimmed().isEmpty())
+        detalle << QStringLiteral("Fecha: ") + estudio.fecha.trimmed();
+    if (!estudio.analista.trimmed().isEmpty())
+        detalle << QStringLiteral("Analista: ") + estudio.analista.trimmed();
     modelo.detalle = detalle.join(QStringLiteral("   ·   "));
 
     modelo.promedioGeneral = resultados.total.promedio;
@@ -134,9 +134,9 @@ ModeloGrafica ModeloDeGrafica(const Estudio &estudio, const ResultadosAnova &res
     }
     for (int i = 1; i <= k; ++i) {
         NivelGrafica nivel;
-        nivel.etiqueta = etiquetaNivel(estudio.stgdatos.celda(i, 0), i);
+        nivel.etiqueta = etiquetaNivel(estudio.rejilla.celda(i, 0), i);
         for (int j = 1; j <= n; ++j) {
-            const double valor = StrToFloat(estudio.stgdatos.celda(i, j), separador);
+            const double valor = RealDeTexto(estudio.rejilla.celda(i, j), separador);
             nivel.puntos.append({valor, 0.0});
             minimo = std::min(minimo, valor);
             maximo = std::max(maximo, valor);

@@ -121,20 +121,20 @@ void UnTrabajo(Lienzo &lienzo, const std::function<void()> &pagina)
 
 std::array<QString, 8> InformacionGeneral(const Estudio &estudio)
 {
-    return {TextoPagina::fam + estudio.etole,
-            EtiquetaEstudio::metodo + estudio.emetodo,
-            EtiquetaEstudio::analista + estudio.eanalista,
-            EtiquetaEstudio::fecha + estudio.efecha,
+    return {TextoPagina::fam + estudio.factores,
+            EtiquetaEstudio::metodo + estudio.metodo,
+            EtiquetaEstudio::analista + estudio.analista,
+            EtiquetaEstudio::fecha + estudio.fecha,
             EtiquetaEstudio::numeroFam,
-            estudio.econdicion,
+            estudio.numeroFam,
             EtiquetaEstudio::numeroMuestras,
-            estudio.ereplica};
+            estudio.numeroMuestras};
 }
 
 void ImprimeRejilla(Hoja &hoja, const Estudio &estudio, int x0, int dx, int y0)
 {
-    const int k = StrToInt(estudio.econdicion);
-    const Rejilla &rejilla = estudio.stgdatos;
+    const int k = EnteroDeTexto(estudio.numeroFam);
+    const Rejilla &rejilla = estudio.rejilla;
     // k comes from the field as typed; the grid bounds what can be printed.
     const int ultimaColumna = std::min(k, rejilla.columnas() - 1);
     for (int c = 0; c <= ultimaColumna; ++c)

@@ -4,7 +4,7 @@
 #include "core/paginas/PaginasTinta.h"
 
 const PaginasImpresora PaginasDeLaser{ImprimeInformacionLaser, ImprimeToleranciaLaser, ResolucionLaser};
-const PaginasImpresora PaginasDeTinta{ImprimeInformacionDeskJet, ImprimeToleranciaDeskJet, ResolucionDeskJet};
+const PaginasImpresora PaginasDeTinta{ImprimeInformacionTinta, ImprimeToleranciaTinta, ResolucionTinta};
 
 void DibujaPagina(const PaginasImpresora &paginas, Lienzo &lienzo, const Estudio &estudio,
                   bool resultados, const ResultadosAnova &calculo, const QStringList &margen)

@@ -86,7 +86,7 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAn
         hoja.escribe(190, 24, QStringLiteral("Variación"));
 
         // The count as typed places the totals; the results bound the levels printed.
-        const int k = StrToInt(estudio.econdicion);
+        const int k = EnteroDeTexto(estudio.numeroFam);
         const int fam = std::clamp(k, 0, 5);
         for (int i = 1; i <= std::min(fam, r.k()); ++i) {
             hoja.escribe(50, 24 + i, QString::number(i));
@@ -109,12 +109,12 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAn
             BloqueIntervalos(hoja, r, NumeroPares(k), t + 4, columnas);
         }
 
-        hoja.escribe(margen, 49, TextoPagina::fam + estudio.etole);
-        hoja.escribe(margen, 50, EtiquetaEstudio::metodo + estudio.emetodo);
-        hoja.escribe(margen, 51, EtiquetaEstudio::analista + estudio.eanalista);
-        hoja.escribe(margen, 52, EtiquetaEstudio::numeroFam + u' ' + estudio.econdicion);
-        hoja.escribe(margen, 53, EtiquetaEstudio::numeroMuestras + u' ' + estudio.ereplica);
-        hoja.escribe(margen, 54, EtiquetaEstudio::fecha + estudio.efecha);
+        hoja.escribe(margen, 49, TextoPagina::fam + estudio.factores);
+        hoja.escribe(margen, 50, EtiquetaEstudio::metodo + estudio.metodo);
+        hoja.escribe(margen, 51, EtiquetaEstudio::analista + estudio.analista);
+        hoja.escribe(margen, 52, EtiquetaEstudio::numeroFam + u' ' + estudio.numeroFam);
+        hoja.escribe(margen, 53, EtiquetaEstudio::numeroMuestras + u' ' + estudio.numeroMuestras);
+        hoja.escribe(margen, 54, EtiquetaEstudio::fecha + estudio.fecha);
         Cierre(hoja, 57);
         hoja.margen(lineasMargen);
     });

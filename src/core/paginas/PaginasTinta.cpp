@@ -10,7 +10,7 @@ constexpr int tamanoTexto = 11;
 constexpr int margen = 2;
 
 // Begins the job and draws the ink-jet header (12 points).
-Hoja EncabezadoDeskJet(Lienzo &lienzo)
+Hoja EncabezadoTinta(Lienzo &lienzo)
 {
     return Hoja(lienzo, tamanoEncabezado, tamanoTexto,
                 {QStringLiteral("Velmora"), QStringLiteral("Control de Calidad"),
@@ -20,10 +20,10 @@ Hoja EncabezadoDeskJet(Lienzo &lienzo)
 
 } // namespace
 
-void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio, const QStringList &lineasMargen)
+void ImprimeInformacionTinta(Lienzo &lienzo, const Estudio &estudio, const QStringList &lineasMargen)
 {
     UnTrabajo(lienzo, [&] {
-        Hoja hoja = EncabezadoDeskJet(lienzo);
+        Hoja hoja = EncabezadoTinta(lienzo);
         hoja.letraTexto();
         hoja.centrado(10, QStringLiteral("INFORMACIÓN GENERAL"));
         const auto informacion = InformacionGeneral(estudio);
@@ -32,17 +32,17 @@ void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio, const QSt
             hoja.escribe(margen, lineas[i], informacion[i]);
         ImprimeRejilla(hoja, estudio, margen, 26, 25);
         // Five lines below the last grid line, whatever the number of samples.
-        PieDePagina(hoja, 29 + estudio.stgdatos.filas(), TextoPagina::version31);
+        PieDePagina(hoja, 29 + estudio.rejilla.filas(), TextoPagina::version31);
         hoja.margen(lineasMargen);
     });
 }
 
-void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados,
+void ImprimeToleranciaTinta(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados,
                          const QStringList &lineasMargen)
 {
     const ResultadosAnova &r = resultados;
     UnTrabajo(lienzo, [&] {
-        Hoja hoja = EncabezadoDeskJet(lienzo);
+        Hoja hoja = EncabezadoTinta(lienzo);
         hoja.letraTexto();
         // Drawn across the header rule, which it hides behind its background.
         hoja.centrado(9, QStringLiteral("TOLERANCIA"));
@@ -84,7 +84,7 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, Resultados
         // FAM 1 and 2 are printed before the count is read.
         lineaFam(1, 25);
         lineaFam(2, 26);
-        const int k = StrToInt(estudio.econdicion);
+        const int k = EnteroDeTexto(estudio.numeroFam);
         for (int i = 3; i <= 5; ++i)
             if (k >= i && k <= 5)
                 lineaFam(i, 24 + i);
@@ -110,9 +110,9 @@ void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, Resultados
                 estudioBase = base + 1 + pares;
         }
 
-        hoja.escribe(margen, estudioBase + 3, EtiquetaEstudio::metodo + estudio.emetodo);
-        hoja.escribe(margen, estudioBase + 5, EtiquetaEstudio::analista + estudio.eanalista);
-        hoja.escribe(margen, estudioBase + 7, EtiquetaEstudio::fecha + estudio.efecha);
+        hoja.escribe(margen, estudioBase + 3, EtiquetaEstudio::metodo + estudio.metodo);
+        hoja.escribe(margen, estudioBase + 5, EtiquetaEstudio::analista + estudio.analista);
+        hoja.escribe(margen, estudioBase + 7, EtiquetaEstudio::fecha + estudio.fecha);
         PieDePagina(hoja, estudioBase + 11, TextoPagina::version30);
         hoja.margen(lineasMargen);
     });

@@ -11,12 +11,12 @@
 // `lineasMargen` is what it prints in its top margin (LineasMargen).
 
 // The resolution the layout's positions (printer pixels) were set for.
-inline constexpr int ResolucionDeskJet = 300;
+inline constexpr int ResolucionTinta = 300;
 
 // The general-information page. A FAM count that is not an integer throws
 // ErrorConversion after the description is drawn; the job is then dropped.
-void ImprimeInformacionDeskJet(Lienzo &lienzo, const Estudio &estudio, const QStringList &lineasMargen);
+void ImprimeInformacionTinta(Lienzo &lienzo, const Estudio &estudio, const QStringList &lineasMargen);
 
 // The results page, from a copy of the results.
-void ImprimeToleranciaDeskJet(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados,
+void ImprimeToleranciaTinta(Lienzo &lienzo, const Estudio &estudio, ResultadosAnova resultados,
                               const QStringList &lineasMargen);
