@@ -97,12 +97,12 @@ QString revisaEntero(const QString &texto)
         valor = EnteroDeTexto(texto);
     } catch (const ErrorConversion &error) {
         if (EsEntero(texto))
-            return QStringLiteral("StrToInt rechaza lo que EsEntero acepta: ") + error.texto();
+            return QStringLiteral("EnteroDeTexto rechaza lo que EsEntero acepta: ") + error.texto();
         return {};
     }
     if (!EsEntero(texto) || EnteroDeTexto(QString::number(valor)) != valor
         || QString::number(valor) != QString::number(texto.trimmed().toLongLong()))
-        return QStringLiteral("StrToInt(%1) = %2 incoherente").arg(texto).arg(valor);
+        return QStringLiteral("EnteroDeTexto(%1) = %2 incoherente").arg(texto).arg(valor);
     return {};
 }
 
@@ -113,11 +113,11 @@ QString revisaReal(const QString &texto, QChar separador)
         valor = RealDeTexto(texto, separador);
     } catch (const ErrorConversion &) {
         if (EsReal(texto, separador))
-            return QStringLiteral("StrToFloat rechaza lo que EsReal acepta");
+            return QStringLiteral("RealDeTexto rechaza lo que EsReal acepta");
         return {};
     }
     if (!EsReal(texto, separador) || !std::isfinite(valor))
-        return QStringLiteral("StrToFloat(%1) = %2 incoherente").arg(texto).arg(valor);
+        return QStringLiteral("RealDeTexto(%1) = %2 incoherente").arg(texto).arg(valor);
     // The exact value the engine computes with rounds to that same double.
     double doble = 0.0;
     const NumeroExacto exacto = ExactoDeTexto(texto, separador, &doble);

@@ -1,6 +1,9 @@
 #include "LineaComandos.h"
 
 #include "EstudioDeLinea.h"
+#include "LineaPrecision.h"
+#include "LineaRegistro.h"
+#include "LineaVerificacion.h"
 #include "SalidasArchivo.h"
 #include "SalidasTexto.h"
 #include "core/Version.h"
@@ -40,7 +43,7 @@ Parametro eleccion(const char *nombre, const char *valores, bool obligatoria = f
 }
 
 // An option without a value, such as "[--bonferroni]".
-[[maybe_unused]] Parametro interruptor(const char *nombre)
+Parametro interruptor(const char *nombre)
 {
     return {Parametro::Interruptor, QLatin1String(nombre), QString()};
 }
@@ -58,10 +61,14 @@ int version(const ArgumentosOrden &);
 
 // Every command of the command line, in the order the usage lists them. A
 // new command is a row here and a handler as EstudioDeLinea.h describes.
+// The acceptance criteria of an equivalence, after the study.
+const std::vector<Parametro> conCriterios{estudio, opcion("--limite", "X|X%"), opcion("--der-maxima", "Y"),
+                                          interruptor("--bonferroni")};
+
 const std::vector<Orden> ordenes{
     {.nombre = "--informe", .parametros = {estudio}, .ejecuta = EjecutaInforme},
     {.nombre = "--supuestos", .parametros = {estudio}, .ejecuta = EjecutaSupuestos},
-    {.nombre = "--json", .parametros = {estudio}, .ejecuta = EjecutaJson},
+    {.nombre = "--json", .parametros = conCriterios, .ejecuta = EjecutaJson},
     {.nombre = "--dunnett", .parametros = {estudio, opcion("--control", "N")}, .ejecuta = EjecutaDunnett},
     {.nombre = "--pdf",
      .valor = "SALIDA.pdf",
@@ -70,8 +77,16 @@ const std::vector<Orden> ordenes{
      .ejecuta = EjecutaPdf},
     {.nombre = "--grafica",
      .valor = "SALIDA.png|svg|pdf",
-     .parametros = {estudio, opcion("--ancho", "PX"), opcion("--alto", "PX")},
+     .parametros = {estudio, opcion("--ancho", "PX"), opcion("--alto", "PX"), opcion("--limite", "X|X%")},
      .ejecuta = EjecutaGrafica},
+    {.nombre = "--precision", .parametros = conCriterios, .ejecuta = EjecutaPrecision},
+    {.nombre = "--verificar", .parametros = {opcion("--pdf", "SALIDA.pdf")}, .ejecuta = EjecutaVerificacion},
+    {.nombre = "--registro", .parametros = {estudio}, .ejecuta = EjecutaRegistro},
+    // The meaning is checked by its handler, which names the three.
+    {.nombre = "--firmar",
+     .parametros = {estudio, opcion("--nombre", "\"NOMBRE\"", true),
+                    opcion("--significado", "realizado|revisado|aprobado", true)},
+     .ejecuta = EjecutaFirma},
     {.nombre = "--help", .ejecuta = ayuda},
     {.nombre = "--version", .ejecuta = version},
 };

@@ -4,6 +4,8 @@
 #include "core/estudio/ArchivosSistema.h"
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
+#include "core/motor/Equivalencia.h"
+#include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
 #include "core/paginas/Grafica.h"
 #include "core/paginas/Hoja.h"
@@ -88,10 +90,25 @@ int EjecutaGrafica(const ArgumentosOrden &argumentos)
     const std::optional<int> alto = lado(argumentos, u"--alto"_s, TamanoGrafica.height());
     if (!FormatoDeRuta(salida) || !ancho || !alto)
         return UsoIncorrecto(argumentos);
+    std::optional<LimiteAceptacion> limite;
+    if (argumentos.tiene(u"--limite"_s)) {
+        try {
+            limite = LeeLimiteAceptacion(argumentos.valor(u"--limite"_s), SeparadorDecimal());
+        } catch (const ErrorConversion &error) {
+            EscribeLinea(stderr, error.texto());
+            return 2;
+        }
+    }
     const auto aplicacion = AplicacionSinPantalla(argumentos);
     return CalculaEstudioOFalla(argumentos.archivo, [&](const Estudio &estudio) {
         const QChar separador = SeparadorDecimal();
-        GuardaGrafica(salida, ModeloDeGrafica(estudio, CalculaAnova(estudio, separador), separador),
+        // The band of the grand mean ± δ.
+        std::optional<BandaAceptacion> banda;
+        if (limite) {
+            const CriteriosEquivalencia criterios{*limite, std::nullopt, false};
+            banda = BandaDe(*CalculaPrecision(estudio, separador, criterios).equivalencia);
+        }
+        GuardaGrafica(salida, ModeloDeGrafica(estudio, CalculaAnova(estudio, separador), separador, banda),
                       QSize(*ancho, *alto));
     });
 }

@@ -11,6 +11,7 @@
 // One of the two printed pages, as the chosen printer kind prints it.
 int EjecutaPdf(const ArgumentosOrden &argumentos);
 
-// tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX]
-// The study's plot, in the format of the file's extension.
+// tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX] [--limite X|X%]
+// The study's plot, in the format of the file's extension; with a limit,
+// the band of the grand mean ± the limit.
 int EjecutaGrafica(const ArgumentosOrden &argumentos);

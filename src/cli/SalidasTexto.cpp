@@ -1,5 +1,6 @@
 #include "SalidasTexto.h"
 
+#include "LineaPrecision.h"
 #include "core/estudio/ArchivoRegistro.h"
 #include "core/informe/Informe.h"
 #include "core/informe/TextoDunnett.h"
@@ -40,15 +41,19 @@ int EjecutaSupuestos(const ArgumentosOrden &argumentos)
     }, TextoDe(Mensaje::supuestosNoSeEscriben));
 }
 
-// With the file's fingerprint and the signatures its register holds; a
-// study that cannot be calculated gives a document with its message in
-// "error".
+// With the file's fingerprint and the signatures its register holds, and
+// the equivalence of its levels when criteria are given; a study that
+// cannot be calculated gives a document with its message in "error".
 int EjecutaJson(const ArgumentosOrden &argumentos)
 {
+    std::optional<CriteriosEquivalencia> criterios;
+    if (!LeeCriterios(argumentos, criterios))
+        return 2;
     const QString &ruta = argumentos.archivo;
     QJsonObject documento;
-    const bool hecho = CalculaEstudioConHuella(ruta, [&documento, &ruta](const Estudio &estudio, const Huella &huella) {
-        documento = ResultadosJson(estudio, SeparadorDecimal(), huella, VerificaRegistroDe(ruta, huella).firmas);
+    const bool hecho = CalculaEstudioConHuella(ruta, [&](const Estudio &estudio, const Huella &huella) {
+        documento = ResultadosJson(estudio, SeparadorDecimal(), huella, VerificaRegistroDe(ruta, huella).firmas,
+                                   criterios);
     }, [&documento, &ruta](const QString &mensaje) {
         documento = ErrorJson(mensaje);
         EscribeError(ruta, mensaje);

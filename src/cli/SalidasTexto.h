@@ -11,7 +11,9 @@ int EjecutaInforme(const ArgumentosOrden &argumentos);
 // tolerancia --supuestos ARCHIVO.w1e: the "Supuestos del análisis" window.
 int EjecutaSupuestos(const ArgumentosOrden &argumentos);
 
-// tolerancia --json ARCHIVO.w1e: every result as one JSON document.
+// tolerancia --json ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]:
+// every result as one JSON document, with the equivalence the criteria
+// ask for (LineaPrecision.h).
 int EjecutaJson(const ArgumentosOrden &argumentos);
 
 // tolerancia --dunnett ARCHIVO.w1e [--control N]: each level against the

@@ -2,17 +2,23 @@
 
 #include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
+#include "gui/DialogoFirma.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -117,6 +123,35 @@ public:
         return eligeArchivo(dialogo);
     }
 
+    std::optional<QString> motivoCambio(QWidget *padre) override
+    {
+        QDialog dialogo(padre);
+        dialogo.setWindowTitle(QStringLiteral("Motivo del cambio"));
+        auto *etiqueta = new QLabel(QStringLiteral("&Motivo del cambio (obligatorio):"), &dialogo);
+        auto *motivo = new QLineEdit(&dialogo);
+        motivo->setObjectName(QStringLiteral("motivo"));
+        motivo->setAccessibleName(QStringLiteral("Motivo del cambio"));
+        motivo->setMinimumWidth(420);
+        etiqueta->setBuddy(motivo);
+        auto *botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
+        botones->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
+        botones->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+        // Required: a blank reason cannot be accepted.
+        QPushButton *aceptar = botones->button(QDialogButtonBox::Ok);
+        aceptar->setEnabled(false);
+        QObject::connect(motivo, &QLineEdit::textChanged, aceptar,
+                         [aceptar](const QString &texto) { aceptar->setEnabled(!texto.trimmed().isEmpty()); });
+        QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+        QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+        auto *capas = new QVBoxLayout(&dialogo);
+        capas->addWidget(etiqueta);
+        capas->addWidget(motivo);
+        capas->addWidget(botones);
+        if (ejecuta(dialogo) != QDialog::Accepted)
+            return std::nullopt;
+        return motivo->text();
+    }
+
     bool imprime(QPrinter *impresora, QWidget *padre) override
     {
         // Each print run is one page: a range, the current page or a
@@ -155,6 +190,28 @@ QString Dialogos::guardaGrafica(QWidget *padre, const QString &nombre)
     return ruta;
 }
 
+QString Dialogos::guardaPdf(QWidget *padre, const QString &nombre)
+{
+    QFileDialog dialogo(padre, QStringLiteral("Guardar PDF"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setNameFilter(QStringLiteral("Documento PDF (*.pdf)"));
+    dialogo.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogo.selectFile(nombre);
+    QString ruta = eligeArchivo(dialogo);
+    if (!ruta.isEmpty() && !ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        ruta += QStringLiteral(".pdf");
+    return ruta;
+}
+
+std::optional<DatosFirma> Dialogos::firma(QWidget *padre, const QString &estudio, const QString &nombre)
+{
+    DialogoFirma dialogo(estudio, nombre, padre);
+    if (ejecuta(dialogo) != QDialog::Accepted)
+        return std::nullopt;
+    return dialogo.datos();
+}
+
 void Dialogos::vistaPrevia(QPrinter *impresora, QWidget *padre,
                            const std::function<void(QPrinter *)> &dibuja)
 {
@@ -181,6 +238,16 @@ Dialogos &Dialogos::actual()
 void Dialogos::instala(Dialogos *dialogos)
 {
     instalados = dialogos;
+}
+
+CursorOcupado::CursorOcupado()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+CursorOcupado::~CursorOcupado()
+{
+    QApplication::restoreOverrideCursor();
 }
 
 void EjecutaComando(const std::function<void()> &comando)

@@ -1,10 +1,20 @@
 #pragma once
 
+#include "core/estudio/Registro.h"
+
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QPrinter;
 class QWidget;
+
+// What a signer answers in the signing dialog.
+struct DatosFirma
+{
+    QString nombre;
+    Significado significado = Significado::realizado;
+};
 
 // Every message box and common dialog of the program goes through here, so
 // that tests can answer them.
@@ -25,10 +35,19 @@ public:
     // The save dialog of study files, "Guardar como", starting at `nombre`;
     // empty when cancelled.
     virtual QString guardaArchivo(QWidget *padre, const QString &nombre) = 0;
+    // "Motivo del cambio": why a study that has a saved version is saved
+    // with changes, one line, required; nothing when cancelled.
+    virtual std::optional<QString> motivoCambio(QWidget *padre) = 0;
     // The save dialog of plots, "Guardar gráfica", starting at `nombre`: the
     // file type chosen (PNG, SVG, PDF) adds its extension to a name without
     // one of them; empty when cancelled.
     virtual QString guardaGrafica(QWidget *padre, const QString &nombre);
+    // The save dialog of PDF documents, "Guardar PDF", starting at `nombre`:
+    // ".pdf" is added to a name without it; empty when cancelled.
+    virtual QString guardaPdf(QWidget *padre, const QString &nombre);
+    // The signing dialog (DialogoFirma) for the study `estudio`, its name
+    // field starting at `nombre`; nothing when cancelled.
+    virtual std::optional<DatosFirma> firma(QWidget *padre, const QString &estudio, const QString &nombre);
     // The print dialog on `impresora`; false when cancelled.
     virtual bool imprime(QPrinter *impresora, QWidget *padre) = 0;
     // The print preview of `impresora`, modal; `dibuja` draws the page on the
@@ -41,6 +60,17 @@ public:
     static Dialogos &actual();
     // Installs `dialogos` (not owned); nullptr goes back to the real ones.
     static void instala(Dialogos *dialogos);
+};
+
+// The busy cursor for the length of a file operation, restored also when
+// the operation fails.
+class CursorOcupado
+{
+public:
+    CursorOcupado();
+    ~CursorOcupado();
+    CursorOcupado(const CursorOcupado &) = delete;
+    CursorOcupado &operator=(const CursorOcupado &) = delete;
 };
 
 // Runs one user command; an error escaping from it is shown with its text

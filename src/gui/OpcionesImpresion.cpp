@@ -6,6 +6,7 @@
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"
 #include "gui/Dialogos.h"
+#include "gui/RegistroEstudio.h"
 #include "gui/VentanaEstudio.h"
 
 #include <QPushButton>
@@ -27,7 +28,8 @@ std::unique_ptr<Lienzo> CreaLienzo(QPrinter &impresora)
 OpcionesImpresion *OpcionesImpresion::laser(FuenteDocumento documento, QWidget *parent)
 {
     auto *ventana = new OpcionesImpresion(QStringLiteral("Imprimir en Lasser:"), QSize(433, 322),
-                                          PaginasDeLaser, std::move(documento), parent);
+                                          PaginasDeLaser, QStringLiteral("láser"), std::move(documento),
+                                          parent);
     ventana->setObjectName(QStringLiteral("Foppr1"));
     ventana->move(244, 117);
     return ventana;
@@ -36,7 +38,8 @@ OpcionesImpresion *OpcionesImpresion::laser(FuenteDocumento documento, QWidget *
 OpcionesImpresion *OpcionesImpresion::tinta(FuenteDocumento documento, QWidget *parent)
 {
     auto *ventana = new OpcionesImpresion(QStringLiteral("Imprimir:"), QSize(438, 290),
-                                          PaginasDeTinta, std::move(documento), parent);
+                                          PaginasDeTinta, QStringLiteral("inyección de tinta"),
+                                          std::move(documento), parent);
     ventana->setObjectName(QStringLiteral("Foppr"));
     return ventana;
 }
@@ -47,9 +50,9 @@ void InstalaFabricaLienzo(FabricaLienzo fabrica)
 }
 
 OpcionesImpresion::OpcionesImpresion(const QString &tituloGrupo, QSize tamano,
-                                     const PaginasImpresora &paginas,
+                                     const PaginasImpresora &paginas, const QString &clase,
                                      FuenteDocumento documento, QWidget *parent)
-    : QDialog(parent), m_paginas(paginas), m_documento(std::move(documento))
+    : QDialog(parent), m_paginas(paginas), m_clase(clase), m_documento(std::move(documento))
 {
     setWindowTitle(QStringLiteral("opciones"));
     resize(tamano);
@@ -87,6 +90,12 @@ OpcionesImpresion::OpcionesImpresion(const QString &tituloGrupo, QSize tamano,
 int OpcionesImpresion::seleccion() const
 {
     return opcion->itemIndex();
+}
+
+QString OpcionesImpresion::nombrePagina() const
+{
+    return (seleccion() == 1 ? QStringLiteral("Tolerancia, ") : QStringLiteral("Información General, "))
+           + m_clase;
 }
 
 bool OpcionesImpresion::estudioImprimible()
@@ -128,10 +137,19 @@ void OpcionesImpresion::imprime()
             if (!documento)
                 return;
             const Estudio estudio = documento->estudio();
+            const Huella huella = documento->huella();
             // Every copy of the results rests on its own calculation.
             if (resultados)
                 m_resultados = CalculaAnova(estudio, SeparadorDecimal());
-            DibujaPagina(m_paginas, *lienzo, estudio, resultados, m_resultados);
+            DibujaPagina(m_paginas, *lienzo, estudio, resultados, m_resultados,
+                         MargenDe(documento->ruta(), huella));
+            // The job was taken: the study's register holds it. Printing to
+            // a file is writing a PDF.
+            if (!m_impresora.outputFileName().isEmpty())
+                AnotaExportacion(documento->ruta(), huella, nombrePagina() + QStringLiteral(", PDF"),
+                                 m_impresora.outputFileName());
+            else
+                AnotaImpresion(documento->ruta(), huella, nombrePagina(), m_impresora.printerName());
         }
     });
 }
@@ -143,6 +161,7 @@ void OpcionesImpresion::vistaPrevia()
             return;
         const bool resultados = seleccion() == 1;
         const Estudio estudio = m_documento()->estudio();
+        const QStringList margen = MargenDe(m_documento()->ruta(), m_documento()->huella());
         if (resultados)
             m_resultados = CalculaAnova(estudio, SeparadorDecimal());
         preparaImpresora();
@@ -150,7 +169,7 @@ void OpcionesImpresion::vistaPrevia()
             // Called from the preview's own event handling: errors end here.
             EjecutaComando([&] {
                 const std::unique_ptr<Lienzo> lienzo = CreaLienzo(*impresora);
-                DibujaPagina(m_paginas, *lienzo, estudio, resultados, m_resultados);
+                DibujaPagina(m_paginas, *lienzo, estudio, resultados, m_resultados, margen);
             });
         });
     });

@@ -45,7 +45,7 @@ public:
 
 private:
     OpcionesImpresion(const QString &tituloGrupo, QSize tamano, const PaginasImpresora &paginas,
-                      FuenteDocumento documento, QWidget *parent);
+                      const QString &clase, FuenteDocumento documento, QWidget *parent);
 
     void imprime();
     void vistaPrevia();
@@ -53,6 +53,8 @@ private:
     // The study may be printed: a document window exists and its counts pass
     // the capture validation (which shows its own message otherwise).
     bool estudioImprimible();
+    // The page chosen as the study's register names it: "Tolerancia, láser".
+    QString nombrePagina() const;
     // Portrait, at the layout's resolution, whatever the dialog chose.
     void preparaImpresora();
 
@@ -61,6 +63,7 @@ private:
     QPushButton *botonCancelar;
     QPushButton *botonVista;
     const PaginasImpresora &m_paginas;
+    const QString m_clase;  // the printer kind, "láser" or "inyección de tinta"
     FuenteDocumento m_documento;
     QPrinter m_impresora;
     ResultadosAnova m_resultados;

@@ -6,6 +6,7 @@
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/Pares.h"
+#include "gui/CriteriosRecordados.h"
 #include "gui/Dialogos.h"
 #include "gui/VentanaAnova.h"
 #include "gui/VentanaDunnett.h"
@@ -13,6 +14,7 @@
 #include "gui/VentanaGrafica.h"
 #include "gui/VentanaInforme.h"
 #include "gui/VentanaIntervalos.h"
+#include "gui/VentanaPrecision.h"
 #include "gui/VentanaSupuestos.h"
 
 #include <functional>
@@ -47,6 +49,23 @@ bool SinErrorDeCalculo(const std::function<void()> &calculo)
 bool Calcula(const Estudio &estudio, ResultadosAnova &resultados)
 {
     return SinErrorDeCalculo([&] { resultados = CalculaAnova(estudio, SeparadorDecimal()); });
+}
+
+// The band of the acceptance limit last typed in the precision window, if
+// it still reads and the study calculates it; the plot goes without one
+// otherwise, as it does without a limit.
+std::optional<BandaAceptacion> BandaRecordada(const Estudio &estudio, QChar separador)
+{
+    const QString limite = CriteriosRecordados().limite;
+    if (limite.isEmpty())
+        return std::nullopt;
+    try {
+        const ResultadoPrecision r =
+            CalculaPrecision(estudio, separador, CriteriosEquivalencia{LeeLimiteAceptacion(limite, separador)});
+        return BandaDe(*r.equivalencia);
+    } catch (const ErrorTolerancia &) {
+        return std::nullopt;
+    }
 }
 
 // Result windows report the last child window closing.
@@ -87,8 +106,10 @@ void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino)
     const auto estudio = EstudioValidado(documento);
     if (!estudio || !Calcula(*estudio, destino.resultados))
         return;
+    const QChar separador = SeparadorDecimal();
     auto *ventana = creaVentana<VentanaGrafica>(
-        destino, ModeloDeGrafica(*estudio, destino.resultados, SeparadorDecimal()));
+        destino, ModeloDeGrafica(*estudio, destino.resultados, separador, BandaRecordada(*estudio, separador)),
+        documento->ruta(), documento->huella());
     ventana->muestra(destino.marco);
 }
 
@@ -132,4 +153,20 @@ void ComandoDunnett(VentanaEstudio *documento, const DestinoResultados &destino)
         return;
     auto *ventana = creaVentana<VentanaDunnett>(destino, *estudio, separador, resultado);
     ventana->muestra(destino.marco);
+}
+
+void ComandoPrecision(VentanaEstudio *documento, const DestinoResultados &destino)
+{
+    const auto estudio = EstudioValidado(documento);
+    if (!estudio)
+        return;
+    const QChar separador = SeparadorDecimal();
+    ResultadoPrecision componentes;
+    if (!SinErrorDeCalculo([&] { componentes = CalculaPrecision(*estudio, separador); }))
+        return;
+    auto *ventana = creaVentana<VentanaPrecision>(destino, *estudio, separador, componentes, CriteriosRecordados());
+    ventana->muestra(destino.marco);
+    // Criteria remembered from another session may no longer read (another
+    // decimal separator): the window is open with the components to correct them.
+    ventana->calcula();
 }

@@ -25,3 +25,4 @@ void ComandoGrafica(VentanaEstudio *documento, const DestinoResultados &destino)
 void ComandoInforme(VentanaEstudio *documento, const DestinoResultados &destino);             // "&Informe"
 void ComandoDunnett(VentanaEstudio *documento, const DestinoResultados &destino);            // "&t de Dunnett"
 void ComandoSupuestos(VentanaEstudio *documento, const DestinoResultados &destino);           // "Supuestos del análisis"
+void ComandoPrecision(VentanaEstudio *documento, const DestinoResultados &destino);           // "Precisión intermedia y equivalencia..."

@@ -3,107 +3,22 @@
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Conversiones.h"
 #include "gui/Ayuda.h"
+#include "gui/CamposTexto.h"
 #include "gui/Dialogos.h"
+#include "gui/RegistroEstudio.h"
+#include "gui/RejillaCaptura.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopedValueRollback>
-#include <QScrollBar>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTimer>
-#include <QValidator>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <limits>
-
-namespace {
-
-constexpr int anchoColumna = 110;
-constexpr int altoFila = 24;
-// A line edit cuts its text at 32767 characters unless told otherwise; the
-// texts of a study have no length limit of their own.
-constexpr int sinLimite = std::numeric_limits<int>::max();
-
-// A key that types a character, as the fields see it: text, Backspace,
-// Enter and Escape; not Tab, Delete or Ctrl combinations (editing commands).
-bool esCaracter(const QKeyEvent *tecla)
-{
-    const QString texto = tecla->text();
-    if (texto.isEmpty())
-        return false;
-    const QChar c = texto.front();
-    if (c == u'\t' || c == QChar(0x7f))
-        return false;
-    if ((tecla->modifiers() & Qt::ControlModifier) && !(tecla->modifiers() & Qt::AltModifier))
-        return false;
-    return c.isPrint() || c == u'\b' || c == u'\r' || c == QChar(0x1b);
-}
-
-// A field's limit binds typing only: a longer text loaded from a file stays
-// whole, typing cannot make it longer, deleting makes room down to the limit.
-class LimiteDeTecleo : public QValidator
-{
-public:
-    LimiteDeTecleo(QLineEdit *campo, int limite) : QValidator(campo), m_limite(limite)
-    {
-        // The field has already taken the edit when it asks: remember the
-        // length before it.
-        connect(campo, &QLineEdit::textChanged, this,
-                [this](const QString &texto) { m_largo = texto.size(); });
-    }
-
-    State validate(QString &texto, int &) const override
-    {
-        return texto.size() <= std::max<qsizetype>(m_limite, m_largo) ? Acceptable : Invalid;
-    }
-
-private:
-    int m_limite;
-    qsizetype m_largo = 0;
-};
-
-// A cell of the grid. A screen reader says of an empty one that it is empty,
-// where it would otherwise say nothing.
-class CeldaRejilla : public QTableWidgetItem
-{
-public:
-    QVariant data(int papel) const override
-    {
-        if (papel == Qt::AccessibleTextRole && text().isEmpty())
-            return QStringLiteral("vacía");
-        return QTableWidgetItem::data(papel);
-    }
-};
-
-// Where a cell is, as a screen reader says it: "FAM 2, Muestra 3".
-QString lugarDeCelda(int columna, int fila)
-{
-    return QStringLiteral("FAM %1, Muestra %2").arg(columna).arg(fila);
-}
-
-// Texts loaded from a file are taken whole: the typing limit is not asked,
-// so the field keeps counting the text as valid input.
-void ponTextoEntero(QLineEdit *campo, const QString &texto)
-{
-    const QValidator *limite = campo->validator();
-    campo->setValidator(nullptr);
-    campo->setText(texto);
-    campo->setValidator(limite);
-}
-
-} // namespace
 
 VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
 {
@@ -114,16 +29,29 @@ VentanaEstudio::VentanaEstudio(QWidget *parent) : QWidget(parent)
     creaComponentes();
     resize(631, 476);
     inicia();
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *antes, QWidget *ahora) { focoCambia(antes, ahora); });
+
+    m_seguimiento.agrupa(rejilla);
+    connect(&m_seguimiento, &SeguimientoFoco::entra, this, &VentanaEstudio::entraDocumento);
+    connect(&m_seguimiento, &SeguimientoFoco::sale, this, &VentanaEstudio::sale);
+    connect(&m_seguimiento, &SeguimientoFoco::entraEn, this, [this](QWidget *componente) {
+        if (componente == rejilla)
+            entraRejilla();
+    });
+    // A count left for another window of the program (another child window,
+    // the help, a print window) is checked as when the focus moves on inside
+    // this one, so that a bad count never stays unannounced. A good count
+    // lets the focus go where the user took it.
+    connect(&m_seguimiento, &SeguimientoFoco::saleHaciaOtraVentana, this, [this](QWidget *componente) {
+        if ((componente == numeroFam || componente == numeroMuestras)
+            && revisaConteoDejado(static_cast<QLineEdit *>(componente)))
+            m_seguimiento.salidaRevisada();
+    });
+    connect(this, &VentanaEstudio::cerrada, &m_seguimiento, &SeguimientoFoco::termina);
 }
 
-VentanaEstudio::~VentanaEstudio()
-{
-    // Children go after this destructor: their focus changes must not reach it.
-    disconnect(qApp, nullptr, this, nullptr);
-    m_cerrada = true;
-}
+// The focus tracker, a member, goes before the children: their focus
+// changes as they go reach no handler.
+VentanaEstudio::~VentanaEstudio() = default;
 
 void VentanaEstudio::creaComponentes()
 {
@@ -136,8 +64,7 @@ void VentanaEstudio::creaComponentes()
     auto campo = [this](QWidget *pagina, const QString &nombre, int limite, int ancho) {
         auto *e = new QLineEdit(pagina);
         e->setObjectName(nombre);
-        e->setMaxLength(sinLimite);
-        e->setValidator(new LimiteDeTecleo(e, limite));
+        PonLimiteDeTecleo(e, limite);
         e->setFixedWidth(ancho);
         e->installEventFilter(this);
         // Also edits made without a typed character (Delete, cut, paste, undo)
@@ -222,69 +149,22 @@ void VentanaEstudio::creaComponentes()
     setTabOrder(rejilla, botonAceptarDatos);
 }
 
-// The grid with its editor, always shown on the current cell, and its menu.
+// The grid and its menu.
 void VentanaEstudio::creaRejilla(QWidget *pagina)
 {
-    rejilla = new QTableWidget(pagina);
-    rejilla->setObjectName(QStringLiteral("stgdatos"));
-    rejilla->setAccessibleName(QStringLiteral("Valores de las muestras"));
+    rejilla = new RejillaCaptura(pagina);
     rejilla->setToolTip(QStringLiteral("opciones botón derecho"));
     rejilla->setStatusTip(QStringLiteral("opciones botón derecho"));
-    rejilla->setFixedSize(582, 113);
-    rejilla->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    rejilla->horizontalHeader()->setDefaultSectionSize(anchoColumna);
-    rejilla->horizontalHeader()->setMinimumSectionSize(8);
-    rejilla->horizontalHeader()->setFixedHeight(altoFila);
-    rejilla->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    rejilla->horizontalHeader()->setHighlightSections(false);
-    rejilla->verticalHeader()->setDefaultSectionSize(altoFila);
-    rejilla->verticalHeader()->setMinimumSectionSize(8);
-    rejilla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    rejilla->verticalHeader()->setFixedWidth(anchoColumna);
-    rejilla->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    rejilla->verticalHeader()->setHighlightSections(false);
-    rejilla->setCornerButtonEnabled(false);
-    esquina = new QLabel(rejilla);
-    esquina->setObjectName(QStringLiteral("esquina"));
-    esquina->setAttribute(Qt::WA_TransparentForMouseEvents);
-    esquina->setGeometry(rejilla->frameWidth(), rejilla->frameWidth(), anchoColumna, altoFila);
-    esquina->setIndent(4);
-
-    editor = new QLineEdit(rejilla->viewport());
-    editor->setObjectName(QStringLiteral("editorstgdatos"));
-    editor->setAccessibleName(QStringLiteral("Valores de las muestras"));
-    editor->setFrame(false);
-    editor->setMaxLength(sinLimite);
-    editor->setContextMenuPolicy(Qt::NoContextMenu);
-    editor->installEventFilter(this);
-    rejilla->setFocusProxy(editor);
-    connect(editor, &QLineEdit::textChanged, this, [this](const QString &texto) {
-        describeEditor();
-        if (m_cargandoEditor)
-            return;
-        const int columna = rejilla->currentColumn();
-        const int fila = rejilla->currentRow();
-        if (columna >= 0 && fila >= 0)
-            itemCelda(columna + 1, fila + 1)->setText(texto);
+    connect(rejilla, &RejillaCaptura::celdaTecleada, this, [this] {
+        ponModificado(true);
+        emit evento(Evento::teclaEnRejilla);
     });
-    connect(editor, &QLineEdit::textEdited, this, [this] { ponModificado(true); });
-    connect(rejilla, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
-        {
-            const QTableWidgetItem *actual = rejilla->item(fila, columna);
-            QScopedValueRollback cargando(m_cargandoEditor, true);
-            editor->setText(actual ? actual->text() : QString());
-        }
-        editor->selectAll();
-        colocaEditor();
-        describeEditor();
+    connect(rejilla, &RejillaCaptura::ultimaCeldaTecleada, this,
+            [this] { emit evento(Evento::teclaEnUltimaCelda); });
+    connect(rejilla, &RejillaCaptura::celdaEditada, this, [this] { ponModificado(true); });
+    connect(rejilla, &RejillaCaptura::dejada, this, [this](bool adelante) {
+        (adelante ? botonAceptarDatos : botonAceptarConteos)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
-    connect(rejilla->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &VentanaEstudio::colocaEditor);
-    connect(rejilla->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &VentanaEstudio::colocaEditor);
-    connect(rejilla->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &VentanaEstudio::colocaEditor);
-    rejilla->viewport()->installEventFilter(this);
 
     menuRejilla = new QMenu(this);
     menuRejilla->setObjectName(QStringLiteral("pmenu"));
@@ -305,8 +185,8 @@ void VentanaEstudio::inicia()
     numeroFam->setText(QString::number(FamInicial));
     numeroMuestras->setText(QString::number(MuestrasInicial));
     m_memoria = RejillaCreacion();
-    muestraRejilla(m_memoria);
-    ponOpciones(OpcionesRejilla::inicial);
+    rejilla->muestra(m_memoria);
+    rejilla->ponOpciones(RejillaCaptura::Opciones::inicial);
 }
 
 Estudio VentanaEstudio::estudio() const
@@ -318,7 +198,7 @@ Estudio VentanaEstudio::estudio() const
     e.fecha = fecha->text();
     e.numeroFam = numeroFam->text();
     e.numeroMuestras = numeroMuestras->text();
-    e.rejilla = rejillaMostrada();
+    e.rejilla = rejilla->rejilla();
     return e;
 }
 
@@ -327,18 +207,26 @@ QString VentanaEstudio::textoConteo(CampoConteo campo) const
     return campo == CampoConteo::numeroFam ? numeroFam->text() : numeroMuestras->text();
 }
 
-void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta)
+void VentanaEstudio::cargaArchivo(const ArchivoEstudio &archivo, const QByteArray &bytes,
+                                  const QString &ruta)
 {
-    ponTextoEntero(factores, archivo.factores);
-    ponTextoEntero(metodo, archivo.metodo);
-    ponTextoEntero(analista, archivo.analista);
-    ponTextoEntero(fecha, archivo.fecha);
-    ponTextoEntero(numeroFam, archivo.numeroFam);
-    ponTextoEntero(numeroMuestras, archivo.numeroMuestras);
+    PonTextoEntero(factores, archivo.factores);
+    PonTextoEntero(metodo, archivo.metodo);
+    PonTextoEntero(analista, archivo.analista);
+    PonTextoEntero(fecha, archivo.fecha);
+    PonTextoEntero(numeroFam, archivo.numeroFam);
+    PonTextoEntero(numeroMuestras, archivo.numeroMuestras);
     m_memoria = EstudioAceptado(archivo).rejilla;
-    muestraRejilla(m_memoria);
-    rejilla->setFixedSize((archivo.k + 1) * anchoColumna + 20, (archivo.n + 1) * altoFila + 20);
+    rejilla->muestra(m_memoria);
+    rejilla->ajustaA(archivo.k, archivo.n);
+    m_guardado = bytes;
+    m_huellaGuardado = HuellaDe(bytes);
     ponRuta(ruta);
+}
+
+void VentanaEstudio::revisaRegistro()
+{
+    RevisaRegistroAlAbrir(m_ruta, m_huellaGuardado);
 }
 
 void VentanaEstudio::ponRuta(const QString &ruta)
@@ -353,173 +241,81 @@ void VentanaEstudio::ponModificado(bool modificado)
     emit modificadoCambia(modificado);
 }
 
-void VentanaEstudio::ponGuardado(std::function<bool()> guarda)
+Huella VentanaEstudio::huella() const
 {
-    m_guarda = std::move(guarda);
+    return m_modificado ? Huella{} : m_huellaGuardado;
 }
 
-// --- The grid ------------------------------------------------------------
+// --- Saving --------------------------------------------------------------
 
-Rejilla VentanaEstudio::rejillaMostrada() const
+bool VentanaEstudio::guarda()
 {
-    Rejilla r(rejilla->columnCount() + 1, rejilla->rowCount() + 1);
-    r.ponCelda(0, 0, esquina->text());
-    for (int c = 1; c < r.columnas(); ++c) {
-        const QTableWidgetItem *item = rejilla->horizontalHeaderItem(c - 1);
-        r.ponCelda(c, 0, item ? item->text() : QString());
+    if (!ValidaCaptura(this))
+        return false;
+    if (sinTitulo())
+        return guardaEn(Dialogos::actual().guardaArchivo(this, QStringLiteral("Nuevo")));
+    return guardaEn(m_ruta);
+}
+
+bool VentanaEstudio::guardaComo()
+{
+    if (!ValidaCaptura(this))
+        return false;
+    return guardaEn(Dialogos::actual().guardaArchivo(this, m_ruta));
+}
+
+bool VentanaEstudio::guardaEn(const QString &ruta)
+{
+    if (ruta.isEmpty())
+        return false;
+    // Composed first: a study the file cannot hold writes nothing.
+    const QByteArray bytes = EscribeEstudio(estudio());
+    // A save the register does not hold is no save: the study stays
+    // modified and the version its changes are from stays the same, so the
+    // next save records them again.
+    if (!GuardaConRegistro(ruta, m_guardado, bytes, this))
+        return false;
+    m_guardado = bytes;
+    m_huellaGuardado = HuellaDe(bytes);
+    ponRuta(ruta);
+    ponModificado(false);
+    return true;
+}
+
+bool VentanaEstudio::quiereGuardar()
+{
+    if (!m_modificado)
+        return true;
+    switch (Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
+                                        QStringLiteral("Se realizaron cambios!\n"
+                                                       "Quiere guardar su información?"))) {
+    case Dialogos::Respuesta::no:
+        return true;
+    case Dialogos::Respuesta::ninguna:
+        // Escape or the box's close button: the user did not decide, so
+        // nothing is closed.
+        return false;
+    case Dialogos::Respuesta::si:
+        break;
     }
-    for (int f = 1; f < r.filas(); ++f) {
-        const QTableWidgetItem *item = rejilla->verticalHeaderItem(f - 1);
-        r.ponCelda(0, f, item ? item->text() : QString());
-        for (int c = 1; c < r.columnas(); ++c) {
-            const QTableWidgetItem *celda = rejilla->item(f - 1, c - 1);
-            r.ponCelda(c, f, celda ? celda->text() : QString());
-        }
-    }
-    return r;
-}
-
-void VentanaEstudio::muestraRejilla(const Rejilla &r)
-{
-    rejilla->setColumnCount(std::max(r.columnas() - 1, 0));
-    rejilla->setRowCount(std::max(r.filas() - 1, 0));
-    esquina->setText(r.celda(0, 0));
-    for (int c = 1; c < r.columnas(); ++c) {
-        // The label on screen is padded ("   1"); a screen reader says what it is.
-        auto *encabezado = new QTableWidgetItem(r.celda(c, 0));
-        encabezado->setData(Qt::AccessibleTextRole, QStringLiteral("FAM %1").arg(c));
-        rejilla->setHorizontalHeaderItem(c - 1, encabezado);
-    }
-    for (int f = 1; f < r.filas(); ++f) {
-        rejilla->setVerticalHeaderItem(f - 1, new QTableWidgetItem(r.celda(0, f)));
-        for (int c = 1; c < r.columnas(); ++c)
-            muestraCelda(c, f, r.celda(c, f));
-    }
-    if (rejilla->currentRow() < 0 && rejilla->rowCount() > 0 && rejilla->columnCount() > 0)
-        rejilla->setCurrentCell(0, 0);
-    colocaEditor();
-}
-
-QTableWidgetItem *VentanaEstudio::itemCelda(int columna, int fila)
-{
-    QTableWidgetItem *celda = rejilla->item(fila - 1, columna - 1);
-    if (!celda) {
-        celda = new CeldaRejilla;
-        celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        rejilla->setItem(fila - 1, columna - 1, celda);
-    }
-    return celda;
-}
-
-void VentanaEstudio::muestraCelda(int columna, int fila, const QString &texto)
-{
-    itemCelda(columna, fila)->setText(texto);
-    if (fila == filaActual() && columna == columnaActual()) {
-        QScopedValueRollback cargando(m_cargandoEditor, true);
-        editor->setText(texto);
-    }
-}
-
-int VentanaEstudio::columnaActual() const
-{
-    return rejilla->currentColumn() + 1;
-}
-
-int VentanaEstudio::filaActual() const
-{
-    return rejilla->currentRow() + 1;
-}
-
-void VentanaEstudio::ponCeldaActual(int columna, int fila)
-{
-    rejilla->setCurrentCell(fila - 1, columna - 1);
-    if (QTableWidgetItem *item = rejilla->currentItem())
-        rejilla->scrollToItem(item);
-}
-
-void VentanaEstudio::colocaEditor()
-{
-    const QModelIndex actual = rejilla->currentIndex();
-    if (!actual.isValid()) {
-        editor->hide();
-        return;
-    }
-    editor->setGeometry(rejilla->visualRect(actual));
-    editor->show();
-}
-
-void VentanaEstudio::describeEditor()
-{
-    // The editor stands over the current cell: a screen reader is told
-    // which one it is, and whether it is empty.
-    QString descripcion;
-    if (rejilla->currentIndex().isValid()) {
-        descripcion = lugarDeCelda(columnaActual(), filaActual());
-        if (editor->text().isEmpty())
-            descripcion += QStringLiteral(", vacía");
-    }
-    if (descripcion == editor->accessibleDescription())
-        return;
-    editor->setAccessibleDescription(descripcion);
-    QAccessibleEvent cambio(editor, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&cambio);
-}
-
-void VentanaEstudio::mueveCelda(int columnas, int filas)
-{
-    const int c = std::clamp(columnaActual() + columnas, 1, std::max(rejilla->columnCount(), 1));
-    const int f = std::clamp(filaActual() + filas, 1, std::max(rejilla->rowCount(), 1));
-    ponCeldaActual(c, f);
-}
-
-void VentanaEstudio::ponOpciones(OpcionesRejilla opciones)
-{
-    m_opciones = opciones;
-    const bool inicial = opciones == OpcionesRejilla::inicial;
-    rejilla->setSelectionMode(inicial ? QAbstractItemView::ContiguousSelection
-                                       : QAbstractItemView::SingleSelection);
-    rejilla->horizontalHeader()->setSectionResizeMode(inicial ? QHeaderView::Interactive
-                                                               : QHeaderView::Fixed);
-}
-
-void VentanaEstudio::saleDeRejilla(bool adelante)
-{
-    (adelante ? botonAceptarDatos : botonAceptarConteos)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-}
-
-void VentanaEstudio::pega()
-{
-    Rejilla r = rejillaMostrada();
-    const QList<Celda> escritas =
-        PegaBloque(r, columnaActual(), filaActual(), QApplication::clipboard()->text());
-    for (const Celda &celda : escritas)
-        muestraCelda(celda.columna, celda.fila, r.celda(celda.columna, celda.fila));
-    // As if each text had been typed into its cell.
-    for (const Celda &celda : escritas)
-        reglaDeTecla(celda.columna, celda.fila);
-}
-
-void VentanaEstudio::reglaDeTecla(int columna, int fila)
-{
-    ponModificado(true);
-    emit evento(Evento::teclaEnRejilla);
-    if (columna != rejilla->columnCount())
-        return;
-    if (fila == rejilla->rowCount()) {
-        ponOpciones(OpcionesRejilla::sinTab);
-        emit evento(Evento::teclaEnUltimaCelda);
-    } else {
-        ponOpciones(OpcionesRejilla::conTab);
-    }
+    // The user asked for the study to be kept: if it was not saved
+    // (validation failed, dialog or reason cancelled, write failed) the
+    // window stays.
+    bool guardado = false;
+    EjecutaComando([this, &guardado] { guardado = guarda(); });
+    return guardado;
 }
 
 // --- Focus ---------------------------------------------------------------
 
-QWidget *VentanaEstudio::componente(QWidget *widget) const
+void VentanaEstudio::tomaFoco()
 {
-    if (widget && (widget == rejilla || rejilla->isAncestorOf(widget)))
-        return rejilla;
-    return widget;
+    m_seguimiento.tomaFoco();
+}
+
+void VentanaEstudio::enfocaConteo(CampoConteo campo)
+{
+    m_seguimiento.enfoca(campo == CampoConteo::numeroFam ? numeroFam : numeroMuestras);
 }
 
 // A passed count check sends the focus forward unless the user has taken it
@@ -527,128 +323,21 @@ QWidget *VentanaEstudio::componente(QWidget *widget) const
 // focus.
 bool VentanaEstudio::enRejilla() const
 {
-    return componente(focusWidget()) == rejilla;
-}
-
-void VentanaEstudio::tomaFoco()
-{
-    if (m_foco)
-        return;
-    QScopedValueRollback enfocando(m_enfocando, true);
-    entraDocumento();
-}
-
-void VentanaEstudio::enfoca(QWidget *widget)
-{
-    QScopedValueRollback enfocando(m_enfocando, true);
-    for (int i = 0; i < cuaderno->count(); ++i)
-        if (cuaderno->widget(i)->isAncestorOf(widget))
-            cuaderno->setCurrentIndex(i);
-    widget->setFocus(Qt::OtherFocusReason);
-    m_foco = componente(widget);
-}
-
-void VentanaEstudio::enfocaConteo(CampoConteo campo)
-{
-    enfoca(campo == CampoConteo::numeroFam ? numeroFam : numeroMuestras);
-}
-
-void VentanaEstudio::focoCambia(QWidget *antes, QWidget *ahora)
-{
-    // Moves between this window's own components count; the focus going to
-    // a message box or another window and coming back is no exit, except
-    // that a count left for another window is checked.
-    if (m_enfocando || m_cerrada)
-        return;
-    // Going to another top-level window, the focus first goes to nobody.
-    if (!ahora) {
-        m_dejado = antes && isAncestorOf(antes) ? antes : nullptr;
-        return;
-    }
-    QWidget *dejado = std::exchange(m_dejado, nullptr);
-    if (!isAncestorOf(ahora)) {
-        saleHaciaOtraVentana(antes ? antes : dejado, ahora);
-        return;
-    }
-    QWidget *nuevo = componente(ahora);
-    if (nuevo == m_foco)
-        return;
-    // A count already checked as it was left for another window is not left
-    // again when the user comes back to another component.
-    if (std::exchange(m_conteoDejado, false)) {
-        m_foco = nuevo;
-        QScopedValueRollback enfocando(m_enfocando, true);
-        if (m_foco == rejilla)
-            EjecutaComando([this] { entraRejilla(); });
-        m_foco = componente(focusWidget());
-        return;
-    }
-    // The focus coming back from outside the main window (a message box
-    // closed, the window activated again) is no move either. The toolkit
-    // gives it to the widget it remembers, which can be one that a check has
-    // already sent the focus away from: the component that had it keeps it.
-    if (m_foco && (!antes || antes->window() != window())) {
-        enfoca(m_foco);
-        return;
-    }
-    QWidget *previo = m_foco;
-    m_foco = nuevo;
-    // The handlers may move the focus again; those moves run no handler, so
-    // the checks cannot call one another.
-    QScopedValueRollback enfocando(m_enfocando, true);
-    if (!previo) {
-        entraDocumento();
-        return;
-    }
-    EjecutaComando([this, previo] { sale(previo); });
-    m_foco = componente(focusWidget());
-    if (m_foco == rejilla && previo != rejilla) {
-        EjecutaComando([this] { entraRejilla(); });
-        m_foco = componente(focusWidget());
-    }
-}
-
-void VentanaEstudio::saleHaciaOtraVentana(QWidget *antes, QWidget *ahora)
-{
-    // A count left for another window of the program (another child window,
-    // the help, a print window) is checked as when the focus moves on inside
-    // this one, so that a bad count never stays unannounced. A message box,
-    // a dialog or a menu that comes and goes takes the focus from nobody.
-    if (!antes || componente(antes) != m_foco || (m_foco != numeroFam && m_foco != numeroMuestras))
-        return;
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || ahora->window()->isModal())
-        return;
-    // Once the move is over: the other window takes the focus after this.
-    QLineEdit *campo = numeroFam == m_foco ? numeroFam : numeroMuestras;
-    QTimer::singleShot(0, this, [this, campo] {
-        const QWidget *foco = QApplication::focusWidget();
-        if (m_cerrada || m_foco != campo || !foco || isAncestorOf(foco))
-            return;
-        QScopedValueRollback enfocando(m_enfocando, true);
-        EjecutaComando([this, campo] {
-            const auto mensaje = campo == numeroFam ? RevisaConteoFam(campo->text())
-                                                     : RevisaConteoMuestras(campo->text());
-            // A good count lets the focus go where the user took it.
-            if (!mensaje) {
-                m_conteoDejado = true;
-                return;
-            }
-            enfoca(campo);
-            Dialogos::actual().mensaje(*mensaje);
-        });
-    });
+    return m_seguimiento.componente(focusWidget()) == rejilla;
 }
 
 void VentanaEstudio::sale(QWidget *componente)
 {
-    if (componente == numeroFam)
-        saleConteoFam();
-    else if (componente == numeroMuestras)
-        saleConteoMuestras();
-    else if (componente == botonAceptarConteos)
-        saleAceptar();
-    else if (componente == rejilla)
+    if (componente == numeroFam || componente == numeroMuestras) {
+        auto *campo = static_cast<QLineEdit *>(componente);
+        if (revisaConteoDejado(campo) && !enRejilla())
+            m_seguimiento.enfoca(campo == numeroFam ? static_cast<QWidget *>(numeroMuestras) : botonAceptarConteos);
+    } else if (componente == botonAceptarConteos) {
+        if (rejilla->isEnabled())
+            rejilla->setFocus(Qt::OtherFocusReason);
+    } else if (componente == rejilla) {
         saleRejilla();
+    }
 }
 
 // --- Handlers ------------------------------------------------------------
@@ -656,7 +345,7 @@ void VentanaEstudio::sale(QWidget *componente)
 void VentanaEstudio::entraDocumento()
 {
     cuaderno->setCurrentIndex(0);
-    enfoca(factores);
+    m_seguimiento.enfoca(factores);
     emit evento(Evento::focoEntraDocumento);
 }
 
@@ -671,26 +360,17 @@ void VentanaEstudio::teclaEnCampo(QLineEdit *campo, QChar tecla)
         botonAceptarConteos->setFocus(Qt::OtherFocusReason);
 }
 
-void VentanaEstudio::saleConteoFam()
+// The check of a count as it is left, for another component or another
+// window: a bad count takes the focus back and says why.
+bool VentanaEstudio::revisaConteoDejado(QLineEdit *campo)
 {
-    if (const auto mensaje = RevisaConteoFam(numeroFam->text())) {
-        enfoca(numeroFam);
+    const auto mensaje = campo == numeroFam ? RevisaConteoFam(campo->text())
+                                             : RevisaConteoMuestras(campo->text());
+    if (mensaje) {
+        m_seguimiento.enfoca(campo);
         Dialogos::actual().mensaje(*mensaje);
-        return;
     }
-    if (!enRejilla())
-        enfoca(numeroMuestras);
-}
-
-void VentanaEstudio::saleConteoMuestras()
-{
-    if (const auto mensaje = RevisaConteoMuestras(numeroMuestras->text())) {
-        enfoca(numeroMuestras);
-        Dialogos::actual().mensaje(*mensaje);
-        return;
-    }
-    if (!enRejilla())
-        enfoca(botonAceptarConteos);
+    return !mensaje;
 }
 
 void VentanaEstudio::aceptaConteos()
@@ -698,16 +378,10 @@ void VentanaEstudio::aceptaConteos()
     cuaderno->setCurrentIndex(1);
     const int n = EnteroDeTexto(numeroMuestras->text());
     const int k = EnteroDeTexto(numeroFam->text());
-    RecuerdaCeldas(m_memoria, rejillaMostrada());
+    RecuerdaCeldas(m_memoria, rejilla->rejilla());
     Rejilla aceptada = m_memoria;
     AceptaRejilla(aceptada, k, n);
-    muestraRejilla(aceptada);
-}
-
-void VentanaEstudio::saleAceptar()
-{
-    if (rejilla->isEnabled())
-        rejilla->setFocus(Qt::OtherFocusReason);
+    rejilla->muestra(aceptada);
 }
 
 void VentanaEstudio::entraRejilla()
@@ -722,29 +396,24 @@ void VentanaEstudio::entraRejilla()
     emit evento(Evento::focoEntraRejilla);
 }
 
-void VentanaEstudio::teclaEnRejilla()
-{
-    reglaDeTecla(columnaActual(), filaActual());
-}
-
 void VentanaEstudio::saleRejilla()
 {
-    ponOpciones(OpcionesRejilla::conTab);
+    rejilla->ponOpciones(RejillaCaptura::Opciones::conTab);
     if (rejilla->rowCount() > 0 && rejilla->columnCount() > 0)
-        ponCeldaActual(1, 1);
-    if (const auto fallo = RevisaCeldas(rejillaMostrada(), numeroFam->text(), numeroMuestras->text(),
+        rejilla->ponCeldaActual(1, 1);
+    if (const auto fallo = RevisaCeldas(rejilla->rejilla(), numeroFam->text(), numeroMuestras->text(),
                                         SeparadorDecimal())) {
         // The cursor waits on the cell at fault, its text selected so that
         // typing replaces it (a cell beyond the grid leaves it on the first).
         const Celda &celda = fallo->celda;
         if (celda.columna <= rejilla->columnCount() && celda.fila <= rejilla->rowCount())
-            ponCeldaActual(celda.columna, celda.fila);
-        editor->selectAll();
-        enfoca(rejilla);
+            rejilla->ponCeldaActual(celda.columna, celda.fila);
+        rejilla->seleccionaTexto();
+        m_seguimiento.enfoca(rejilla);
         Dialogos::actual().mensaje(fallo->mensaje);
         return;
     }
-    enfoca(botonAceptarDatos);
+    m_seguimiento.enfoca(botonAceptarDatos);
 }
 
 void VentanaEstudio::aceptaDatos()
@@ -756,70 +425,11 @@ void VentanaEstudio::aceptaDatos()
 
 bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
 {
-    if (rejilla && objeto == rejilla->viewport()) {
-        if (event->type() == QEvent::Resize)
-            colocaEditor();
-        return false;
-    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(objeto, event);
     auto *tecla = static_cast<QKeyEvent *>(event);
-
-    if (objeto == editor) {
-        const bool conCtrl = tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-        switch (tecla->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab: {
-            if (conCtrl)
-                break;
-            const bool adelante = tecla->key() == Qt::Key_Tab
-                                  && !(tecla->modifiers() & Qt::ShiftModifier);
-            if (m_opciones == OpcionesRejilla::sinTab) {
-                saleDeRejilla(adelante);
-                return true;
-            }
-            // Tab moves along the rows and wraps round at the ends.
-            const int columnas = rejilla->columnCount();
-            const int filas = rejilla->rowCount();
-            if (columnas == 0 || filas == 0)
-                return true;
-            int posicion = (filaActual() - 1) * columnas + (columnaActual() - 1);
-            posicion = (posicion + (adelante ? 1 : -1) + columnas * filas) % (columnas * filas);
-            ponCeldaActual(posicion % columnas + 1, posicion / columnas + 1);
-            return true;
-        }
-        case Qt::Key_Up:
-            mueveCelda(0, -1);
-            return true;
-        case Qt::Key_Down:
-            mueveCelda(0, 1);
-            return true;
-        case Qt::Key_Left:
-            if (editor->cursorPosition() == 0 && !editor->hasSelectedText()) {
-                mueveCelda(-1, 0);
-                return true;
-            }
-            break;
-        case Qt::Key_Right:
-            if (editor->cursorPosition() == editor->text().size() && !editor->hasSelectedText()) {
-                mueveCelda(1, 0);
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
-        if (tecla->matches(QKeySequence::Paste)) {
-            pega();
-            return true;
-        }
-        if (esCaracter(tecla))
-            teclaEnRejilla();
-        return false;
-    }
-
     auto *campo = qobject_cast<QLineEdit *>(objeto);
-    if (campo && esCaracter(tecla)) {
+    if (campo && EsCaracter(tecla)) {
         const bool vacio = campo->text().isEmpty();
         teclaEnCampo(campo, tecla->text().front());
         // Enter in a filled count field has moved the focus on.
@@ -838,35 +448,12 @@ bool VentanaEstudio::eventFilter(QObject *objeto, QEvent *event)
 
 void VentanaEstudio::closeEvent(QCloseEvent *event)
 {
-    if (!puedeCerrar()) {
+    if (!quiereGuardar()) {
         event->ignore();
         return;
     }
     avisaCierre();
     event->accept();
-}
-
-bool VentanaEstudio::puedeCerrar()
-{
-    if (!m_modificado)
-        return true;
-    switch (Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
-                                        QStringLiteral("Se realizaron cambios!\n"
-                                                       "Quiere guardar su información?"))) {
-    case Dialogos::Respuesta::no:
-        return true;
-    case Dialogos::Respuesta::ninguna:
-        // Escape or the box's close button: the user did not decide, so
-        // nothing is closed.
-        return false;
-    case Dialogos::Respuesta::si:
-        break;
-    }
-    // The user asked for the study to be kept: if it was not saved
-    // (validation failed, dialog cancelled, write failed) the window stays.
-    bool guardado = false;
-    EjecutaComando([this, &guardado] { guardado = m_guarda && m_guarda(); });
-    return guardado;
 }
 
 void VentanaEstudio::avisaCierre()

@@ -2,26 +2,29 @@
 
 #include "core/comandos/EstadoComandos.h"
 #include "core/estudio/Estudio.h"
+#include "core/estudio/Huella.h"
 #include "core/estudio/ReglasCaptura.h"
+#include "gui/SeguimientoFoco.h"
 
+#include <QByteArray>
 #include <QWidget>
 
-#include <functional>
+#include <optional>
 
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QAction;
 class QPushButton;
-class QTableWidget;
-class QTableWidgetItem;
 class QTabWidget;
+class RejillaCaptura;
 struct ArchivoEstudio;
 
 // The study document window: general information, the two counts and the
 // data grid. Its components are the study; it also holds the study's file
 // path and whether it has unsaved changes, which the frame only displays.
 // It reports upward through its signals and never calls the frame.
+// Its own code is the form and the capture page's flow: the checks made as
+// the focus leaves a count or the grid (a RejillaCaptura, on its own).
 class VentanaEstudio : public QWidget
 {
     Q_OBJECT
@@ -33,17 +36,15 @@ public:
     // The study as the components hold it at this moment.
     Estudio estudio() const;
 
-    // The grid's behaviour: range selection and column resizing at first,
-    // Tab moving between cells, or Tab leaving the grid.
-    enum class OpcionesRejilla { inicial, conTab, sinTab };
-    OpcionesRejilla opciones() const { return m_opciones; }
-
     // The window takes the focus for the first time (inside "&Nuevo" and
     // "&Abrir...").
     void tomaFoco();
-    // Fills the window from a study file read from `ruta` (texts whole,
-    // grid sized to the file's counts with the creation labels).
-    void cargaArchivo(const ArchivoEstudio &archivo, const QString &ruta);
+    // Fills the window from a study file read from `ruta` as `bytes` (texts
+    // whole, grid sized to the file's counts with the creation labels).
+    void cargaArchivo(const ArchivoEstudio &archivo, const QByteArray &bytes, const QString &ruta);
+    // Checks the register of the study just opened: shows and records what
+    // is wrong (RevisaRegistroAlAbrir). Errors propagate.
+    void revisaRegistro();
     // Shows the capture page and puts the focus in a count field, without
     // running the check of the field being left.
     void enfocaConteo(CampoConteo campo);
@@ -53,16 +54,28 @@ public:
     // The study's file; empty while the study is untitled ("Nuevo").
     QString ruta() const { return m_ruta; }
     bool sinTitulo() const { return m_ruta.isEmpty(); }
-    // The study now lives at `ruta`: the caption shows it.
-    void ponRuta(const QString &ruta);
 
     // Unsaved changes: every change of the study sets the mark, a save
     // clears it; the close question is asked while it is set.
     void ponModificado(bool modificado);
+    bool modificado() const { return m_modificado; }
 
-    // How the study is saved when the close question is answered "Yes":
-    // true when it was written. Handed by the frame.
-    void ponGuardado(std::function<bool()> guarda);
+    // The fingerprint of the study as shown: that of the bytes it was
+    // opened from or last saved as; empty while it has unsaved changes or
+    // was never saved.
+    Huella huella() const;
+
+    // "&Guardar": to its file, or through the save dialog (starting at
+    // "Nuevo") while untitled. "Guardar &como...": through the save dialog,
+    // starting at its file. Both check the counts first and record the save
+    // in the study's register, asking for the reason of a change. True when
+    // the study was written and recorded; errors propagate.
+    bool guarda();
+    bool guardaComo();
+    // The close question "Guardar archivo?" while there are unsaved changes:
+    // true when the window may close (No, or Yes and saved). Escape or the
+    // box's close button decides nothing: false.
+    bool quiereGuardar();
 
     // The grid menu's item "&t de Dunnett", a command of the state table.
     QAction *accionDunnett() const { return dunnettDeRejilla; }
@@ -88,42 +101,16 @@ private:
 
     void entraDocumento();
     void teclaEnCampo(QLineEdit *campo, QChar tecla);
-    void saleConteoFam();
-    void saleConteoMuestras();
+    void sale(QWidget *componente);
+    bool revisaConteoDejado(QLineEdit *campo);
     void aceptaConteos();
-    void saleAceptar();
     void entraRejilla();
-    void teclaEnRejilla();
     void saleRejilla();
     void aceptaDatos();
-    bool puedeCerrar();
     void avisaCierre();
-
-    // Focus bookkeeping: enter and exit handlers run when the focus moves
-    // from one component of this window to another.
-    void focoCambia(QWidget *antes, QWidget *ahora);
-    QWidget *componente(QWidget *widget) const;
-    void sale(QWidget *componente);
-    void saleHaciaOtraVentana(QWidget *antes, QWidget *ahora);
-    void enfoca(QWidget *widget);
+    void ponRuta(const QString &ruta);
+    bool guardaEn(const QString &ruta);
     bool enRejilla() const;
-
-    // The grid: cells 1.. of the document map to the table's items 0..;
-    // column 0 and row 0 are its headers.
-    Rejilla rejillaMostrada() const;
-    void muestraRejilla(const Rejilla &rejilla);
-    QTableWidgetItem *itemCelda(int columna, int fila);  // created when missing
-    void muestraCelda(int columna, int fila, const QString &texto);
-    int columnaActual() const;
-    int filaActual() const;
-    void ponCeldaActual(int columna, int fila);
-    void colocaEditor();
-    void describeEditor();
-    void mueveCelda(int columnas, int filas);
-    void saleDeRejilla(bool adelante);
-    void pega();
-    void ponOpciones(OpcionesRejilla opciones);
-    void reglaDeTecla(int columna, int fila);
 
     QTabWidget *cuaderno = nullptr;
     QLineEdit *factores = nullptr;
@@ -133,24 +120,18 @@ private:
     QLineEdit *numeroFam = nullptr;
     QLineEdit *numeroMuestras = nullptr;
     QPushButton *botonAceptarConteos = nullptr;
-    QTableWidget *rejilla = nullptr;
-    QLabel *esquina = nullptr;     // the text of the grid's top-left cell
-    QLineEdit *editor = nullptr;   // the grid's editor, always on the current cell
+    RejillaCaptura *rejilla = nullptr;
     QPushButton *botonAceptarDatos = nullptr;
     QMenu *menuRejilla = nullptr;
     QAction *dunnettDeRejilla = nullptr;
 
-    OpcionesRejilla m_opciones = OpcionesRejilla::inicial;
     Rejilla m_memoria;             // typed cells, also those outside a smaller grid
-    QWidget *m_foco = nullptr;     // the component of this window that holds the focus
-    QWidget *m_dejado = nullptr;   // the widget the focus left for no widget (another window)
-    bool m_conteoDejado = false;   // the count holding m_foco was checked as it was left
-    bool m_enfocando = false;      // a handler is moving the focus
+    SeguimientoFoco m_seguimiento{this};
     bool m_cerrada = false;
-    bool m_cargandoEditor = false;
     QString m_ruta;
     bool m_modificado = false;
-    std::function<bool()> m_guarda;
+    std::optional<QByteArray> m_guardado;  // the bytes opened or last saved
+    Huella m_huellaGuardado;               // theirs
 };
 
 // Checks the two counts of the study window. On the first failure shows

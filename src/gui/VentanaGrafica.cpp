@@ -2,10 +2,13 @@
 
 #include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
+#include "core/paginas/Hoja.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
+#include "gui/RegistroEstudio.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -49,8 +52,10 @@ private:
 
 } // namespace
 
-VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, QWidget *parent)
-    : VentanaResultado(QStringLiteral("Gráfica"), {780, 580}, true, parent), m_modelo(modelo)
+VentanaGrafica::VentanaGrafica(const ModeloGrafica &modelo, const QString &rutaEstudio,
+                               const Huella &huella, QWidget *parent)
+    : VentanaResultado(QStringLiteral("Gráfica"), {780, 580}, true, parent), m_modelo(modelo),
+      m_rutaEstudio(rutaEstudio), m_huella(huella)
 {
     setObjectName(QStringLiteral("VentanaGrafica"));
     setProperty(PropiedadAyuda, 15);
@@ -77,12 +82,16 @@ void VentanaGrafica::guarda()
 {
     EjecutaComando([this] {
         const QString ruta = Dialogos::actual().guardaGrafica(this, QStringLiteral("grafica.png"));
-        if (!ruta.isEmpty())
-            GuardaGrafica(ruta, m_modelo, TamanoGrafica);
+        if (ruta.isEmpty())
+            return;
+        GuardaGrafica(ruta, m_modelo, TamanoGrafica);
+        AnotaExportacion(m_rutaEstudio, m_huella,
+                         QStringLiteral("Gráfica, ") + QFileInfo(ruta).suffix().toUpper(), ruta);
     });
 }
 
-// The plot across the top half of one page, as wide as the printer allows.
+// The plot across the top half of one page, as wide as the printer allows,
+// below the study's fingerprint and signatures.
 void VentanaGrafica::imprime()
 {
     EjecutaComando([this] {
@@ -93,9 +102,11 @@ void VentanaGrafica::imprime()
             return;
         // The job is the page prints' own: a printer or queue that did not
         // take it is found out the same way.
+        const QStringList margen = MargenDe(m_rutaEstudio, m_huella);
         const std::unique_ptr<Lienzo> lienzo = CreaLienzo(impresora);
         try {
             lienzo->iniciaTrabajo();
+            const int arriba = EscribeMargen(*lienzo, margen);
             if (QPainter *pintor = lienzo->pintor()) {
                 const double ancho = pintor->device()->width();
                 const double alto = std::min(pintor->device()->height() / 2.0,
@@ -104,12 +115,16 @@ void VentanaGrafica::imprime()
                 // drawn as on every other device.
                 pintor->save();
                 pintor->setBackgroundMode(Qt::TransparentMode);
-                dibujaGrafica(*pintor, QRectF(0, 0, ancho, alto), m_modelo);
+                dibujaGrafica(*pintor, QRectF(0, arriba, ancho, alto), m_modelo);
                 pintor->restore();
             }
             lienzo->terminaTrabajo();
         } catch (const ErrorImpresion &) {
             throw ErrorImpresion(QStringLiteral("No se pudo imprimir la gráfica."));
         }
+        if (!impresora.outputFileName().isEmpty())
+            AnotaExportacion(m_rutaEstudio, m_huella, QStringLiteral("Gráfica, PDF"), impresora.outputFileName());
+        else
+            AnotaImpresion(m_rutaEstudio, m_huella, QStringLiteral("Gráfica"), impresora.printerName());
     });
 }

@@ -5,12 +5,16 @@
 #include "gui/AcercaDe.h"
 #include "gui/ArregloVentanas.h"
 #include "gui/Ayuda.h"
+#include "gui/DialogoFirma.h"
 #include "gui/Dialogos.h"
 #include "gui/OpcionesImpresion.h"
+#include "gui/RegistroEstudio.h"
 #include "gui/Resultados.h"
 #include "gui/VentanaEstudio.h"
+#include "gui/VentanaRegistro.h"
 #include "gui/VentanaResultado.h"
 #include "gui/VentanaTipoImpresora.h"
+#include "gui/VentanaVerificacion.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -33,18 +37,6 @@
 #include <functional>
 
 namespace {
-
-
-// The busy cursor for the length of a file operation, restored also when
-// the operation fails.
-class CursorOcupado
-{
-public:
-    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado &) = delete;
-    CursorOcupado &operator=(const CursorOcupado &) = delete;
-};
 
 // A hint is "short|long": the short part is the tooltip, the long part goes
 // to the status line; without "|" the text serves as both.
@@ -251,6 +243,15 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuArchivo, Comando::GuardarComo, QStringLiteral("Guardar &como..."), 6,
                QStringLiteral("Archivo|Guarda el archivo con un nuevo nombre y/o trayectoria"),
                &VentanaPrincipal::guardarComo);
+    // The lab's preference, kept between runs; the register records every
+    // save either way.
+    m_preguntaMotivo = creaAccion(menuArchivo, QStringLiteral("preguntarMotivo"),
+                                  QStringLiteral("Pedir el &motivo de cada cambio"), 0,
+                                  QStringLiteral("Archivo|Al guardar un estudio con cambios pide el motivo, "
+                                                 "que queda en su registro de cambios"),
+                                  &VentanaPrincipal::cambiaPreguntaMotivo);
+    m_preguntaMotivo->setCheckable(true);
+    m_preguntaMotivo->setChecked(PreguntaMotivo());
     menuArchivo->addSeparator();
     QMenu *menuImprimir = creaMenu(menuArchivo, QStringLiteral("FilePrintItem"),
                                     QStringLiteral("&Imprimir..."), 7,
@@ -264,6 +265,13 @@ void VentanaPrincipal::creaMenus()
                                        QStringLiteral("Deskjet"), 0, {},
                                        &VentanaPrincipal::imprimeTinta);
     menuImprimir->removeAction(accionTinta);
+    menuArchivo->addSeparator();
+    creaAccion(menuArchivo, Comando::RegistroCambios, QStringLiteral("&Registro de cambios…"), 21,
+               QStringLiteral("Archivo|Presenta quién cambió el estudio, cuándo, qué y por qué, y sus firmas"),
+               &VentanaPrincipal::registroCambios);
+    creaAccion(menuArchivo, Comando::FirmarEstudio, QStringLiteral("&Firmar…"), 22,
+               QStringLiteral("Archivo|Firma el estudio guardado en su registro de cambios"),
+               &VentanaPrincipal::firmar);
     menuArchivo->addSeparator();
     creaAccion(menuArchivo, QStringLiteral("FileExitItem"), QStringLiteral("&Salir"), 8,
                QStringLiteral("Salir del módulo ZANTU"), &VentanaPrincipal::salir);
@@ -286,6 +294,9 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuCalculos, Comando::Supuestos, QStringLiteral("Supuestos del análisis"), 14,
                QStringLiteral("Cálculos|Pruebas de Cochran, Grubbs y Levene y probabilidad exacta de F"),
                &VentanaPrincipal::supuestos);
+    creaAccion(menuCalculos, Comando::PrecisionEquivalencia, QStringLiteral("&Precisión intermedia y equivalencia..."), 16,
+               QStringLiteral("Cálculos|Componentes de la varianza con sus límites y equivalencia entre FAM"),
+               &VentanaPrincipal::precision);
 
     // "&Ventana", "A&yuda" and the help button stay usable all the time.
     QMenu *menuVentana = creaMenu(nullptr, QStringLiteral("WindowMenu"), QStringLiteral("&Ventana"),
@@ -307,6 +318,9 @@ void VentanaPrincipal::creaMenus()
     creaAccion(menuAyuda, QStringLiteral("HelpHowToUseItem"), QStringLiteral("Como &usar  la ayuda"),
                0, QStringLiteral("Ayuda|Como usar la ayuda"), &VentanaPrincipal::ayudaDeAyuda)
         ->setVisible(false);
+    creaAccion(menuAyuda, QStringLiteral("verificacionDelPrograma"), QStringLiteral("&Verificación del programa…"), 17,
+               QStringLiteral("Ayuda|Comprueba los cálculos del programa con valores de referencia"),
+               &VentanaPrincipal::verificacion);
     menuAyuda->addSeparator();
     creaAccion(menuAyuda, QStringLiteral("HelpAboutItem"), QStringLiteral("&Acerca..."), 33,
                QStringLiteral("Ayuda|Presenta información del programa"), &VentanaPrincipal::acercaDe);
@@ -522,7 +536,6 @@ VentanaEstudio *VentanaPrincipal::creaDocumento()
             &VentanaPrincipal::muestraModificado);
     connect(documento, &VentanaEstudio::dunnettPedido, this, &VentanaPrincipal::dunnett);
     connect(documento, &VentanaEstudio::cerrada, this, &VentanaPrincipal::documentoCerrado);
-    documento->ponGuardado([this] { return guardaEstudio(); });
     QMdiSubWindow *ventana = m_mdi->addSubWindow(documento);
     ventana->resize(631, 476);
     ventana->show();
@@ -568,63 +581,43 @@ void VentanaPrincipal::abreArchivo(const QString &ruta)
     CursorOcupado cursor;
     // The file is read before the window exists: a file that cannot be read
     // leaves the program as it was.
+    QByteArray bytes;
     ArchivoEstudio archivo;
     try {
-        archivo = LeeArchivoEstudio(ruta);
+        bytes = LeeBytesEstudio(ruta);
+        archivo = LeeEstudio(bytes);
     } catch (const ErrorConversion &error) {
         // Counts that are no numbers: not a study at all. The message names
         // the file, as the command line does.
         throw ErrorArchivo(ruta + QStringLiteral(": ") + error.texto());
     }
     VentanaEstudio *documento = creaDocumento();
-    documento->cargaArchivo(archivo, ruta);
+    documento->cargaArchivo(archivo, bytes, ruta);
     // The grid now has the file's size.
     AjustaAlMarco(qobject_cast<QMdiSubWindow *>(documento->parentWidget()));
-    m_archivo = ruta;
     aplicaEvento(Evento::abrir);
-}
-
-void VentanaPrincipal::escribeArchivo(const QString &ruta)
-{
-    CursorOcupado cursor;
-    GuardaArchivoEstudio(ruta, m_documento->estudio());
-}
-
-bool VentanaPrincipal::guardaConNombre()
-{
-    const QString ruta = Dialogos::actual().guardaArchivo(this, m_archivo);
-    if (ruta.isEmpty())
-        return false;
-    escribeArchivo(ruta);
-    m_documento->ponRuta(ruta);
-    m_archivo = ruta;
-    m_documento->ponModificado(false);
-    return true;
-}
-
-bool VentanaPrincipal::guardaEstudio()
-{
-    if (!ValidaCaptura(m_documento))
-        return false;
-    if (m_documento->sinTitulo()) {
-        m_archivo = QStringLiteral("Nuevo");
-        return guardaConNombre();
-    }
-    escribeArchivo(m_documento->ruta());
-    m_documento->ponModificado(false);
-    return true;
+    // The study is open whatever its register says or whether it can be read.
+    EjecutaComando([documento] { documento->revisaRegistro(); });
 }
 
 void VentanaPrincipal::guardar()
 {
-    EjecutaComando([this] { guardaEstudio(); });
+    EjecutaComando([this] {
+        if (m_documento)
+            m_documento->guarda();
+    });
+}
+
+void VentanaPrincipal::cambiaPreguntaMotivo()
+{
+    EjecutaComando([this] { PonPreguntaMotivo(m_preguntaMotivo->isChecked()); });
 }
 
 void VentanaPrincipal::guardarComo()
 {
     EjecutaComando([this] {
-        if (ValidaCaptura(m_documento))
-            guardaConNombre();
+        if (m_documento)
+            m_documento->guardaComo();
     });
 }
 
@@ -729,6 +722,11 @@ void VentanaPrincipal::ayudaDeAyuda()
     EjecutaComando([] { PideAyuda(ComandoAyuda::ayudaDeAyuda); });
 }
 
+void VentanaPrincipal::verificacion()
+{
+    EjecutaComando([this] { (new VentanaVerificacion(this))->show(); });
+}
+
 void VentanaPrincipal::acercaDe()
 {
     EjecutaComando([this] { (new AcercaDe(this))->show(); });
@@ -762,6 +760,24 @@ void VentanaPrincipal::informe()
 void VentanaPrincipal::supuestos()
 {
     EjecutaComando([this] { ComandoSupuestos(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::precision()
+{
+    EjecutaComando([this] { ComandoPrecision(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::registroCambios()
+{
+    EjecutaComando([this] { ComandoRegistro(m_documento, destinoResultados()); });
+}
+
+void VentanaPrincipal::firmar()
+{
+    EjecutaComando([this] {
+        if (FirmaDocumento(m_documento, this))
+            RecargaRegistros(m_mdi);
+    });
 }
 
 DestinoResultados VentanaPrincipal::destinoResultados()

@@ -95,11 +95,6 @@ private:
     VentanaEstudio *creaDocumento();
     void documentoCerrado();
     void muestraModificado(bool modificado);
-    // "&Guardar" without the general handler: true when the study was
-    // written. Errors propagate.
-    bool guardaEstudio();
-    bool guardaConNombre();
-    void escribeArchivo(const QString &ruta);
     void ocultaVentanasImpresion();
     DestinoResultados destinoResultados();
 
@@ -109,6 +104,7 @@ private:
     void abrir();
     void guardar();
     void guardarComo();
+    void cambiaPreguntaMotivo();
     void cerrar();
     void salir();
     void mosaico();
@@ -116,12 +112,16 @@ private:
     void ayudaContenido();
     void ayudaBuscar();
     void ayudaDeAyuda();
+    void verificacion();
     void acercaDe();
     void analisisVarianza();
     void intervalosConfianza();
     void grafica();
     void informe();
     void supuestos();
+    void precision();
+    void registroCambios();
+    void firmar();
 
     QMdiArea *m_mdi = nullptr;
     QLabel *lineaEstado = nullptr;
@@ -129,7 +129,7 @@ private:
     QHash<QAction *, QAction *> m_menuDe;  // item -> the menu item holding it
     QHash<Comando, QList<QPointer<QObject>>> m_comandos;  // actions and buttons of each command
     QPointer<VentanaEstudio> m_documento;
-    QString m_archivo;                     // the save dialog's current file name
+    QAction *m_preguntaMotivo = nullptr;
     ResultadosAnova m_resultados;
     OpcionesImpresion *m_opcionesLaser = nullptr;
     OpcionesImpresion *m_opcionesTinta = nullptr;

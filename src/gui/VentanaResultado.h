@@ -10,7 +10,7 @@ class QMdiSubWindow;
 class QMenu;
 class QTextEdit;
 
-// What the six result windows share: they live in the main window's frame
+// What the result windows share: they live in the main window's frame
 // with a caption and outer size of their own, are destroyed when closed, and
 // the last child window to close reports the event that returns the commands
 // to their state without a study.

@@ -2,8 +2,10 @@
 
 #include "core/motor/Mensajes.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPaintEngine>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <cups/cups.h>
@@ -68,6 +70,12 @@ void LienzoImpresora::abortaTrabajo()
     m_pintor.end();
 }
 
+void LienzoImpresora::nuevaPagina()
+{
+    if (!m_pintor.isActive() || !m_dispositivo.newPage())
+        throw ErrorImpresion(TextoDe(Mensaje::paginaNuevaNoEmpieza).arg(nombreDestino()));
+}
+
 void LienzoImpresora::ponFuente(const QString &nombre, int puntos)
 {
     m_fuente = QFont(nombre);
@@ -115,6 +123,11 @@ int LienzoImpresora::anchoPagina() const
     return m_dispositivo.width();
 }
 
+int LienzoImpresora::altoPagina() const
+{
+    return m_dispositivo.height();
+}
+
 int LienzoImpresora::dpiVertical() const
 {
     return m_dispositivo.logicalDpiY();
@@ -123,4 +136,22 @@ int LienzoImpresora::dpiVertical() const
 QPainter *LienzoImpresora::pintor()
 {
     return m_pintor.isActive() ? &m_pintor : nullptr;
+}
+
+QByteArray DocumentoPdf(int resolucion, const QMarginsF &margenesMm, const QString &titulo,
+                        const std::function<void(Lienzo &)> &dibuja)
+{
+    QBuffer documento;
+    documento.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&documento);
+        pdf.setResolution(resolucion);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margenesMm,
+                                      QPageLayout::Millimeter));
+        pdf.setCreator(QStringLiteral("Tolerancia del Método"));
+        pdf.setTitle(titulo);
+        LienzoImpresora lienzo(pdf);
+        dibuja(lienzo);
+    }
+    return documento.data();
 }

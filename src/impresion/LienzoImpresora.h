@@ -2,9 +2,13 @@
 
 #include "core/paginas/Lienzo.h"
 
+#include <QByteArray>
 #include <QFont>
+#include <QMarginsF>
 #include <QPainter>
 #include <QPoint>
+
+#include <functional>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -21,6 +25,7 @@ public:
     void iniciaTrabajo() override;
     void terminaTrabajo() override;
     void abortaTrabajo() override;
+    void nuevaPagina() override;
 
     void ponFuente(const QString &nombre, int puntos) override;
     int alturaFuente() const override;
@@ -32,6 +37,7 @@ public:
     void lineaA(int x, int y) override;
 
     int anchoPagina() const override;
+    int altoPagina() const override;
     int dpiVertical() const override;
 
     QPainter *pintor() override;
@@ -46,3 +52,9 @@ private:
     QFont m_fuente;
     QPoint m_pluma;
 };
+
+// A PDF document of A4 portrait pages at `resolucion` dots per inch, with
+// margins in millimetres, drawn by `dibuja` on its canvas, as bytes: drawn in
+// memory, so that nothing is written until the document is whole.
+QByteArray DocumentoPdf(int resolucion, const QMarginsF &margenesMm, const QString &titulo,
+                        const std::function<void(Lienzo &)> &dibuja);

@@ -360,7 +360,7 @@ private slots:
     {
         const QRegularExpression propio(uR"(\bthrow\s+\w+\s*\(\s*(QStringLiteral\s*\(|u?"|QString\s*\())"_s);
         int errores = 0;
-        for (const QString carpeta : {u"core"_s, u"cli"_s, u"impresion"_s}) {
+        for (const QString &carpeta : {u"core"_s, u"cli"_s, u"impresion"_s}) {
             QDirIterator fuentes(QStringLiteral(TOLERANCIA_FUENTES "/src/") + carpeta, {u"*.cpp"_s}, QDir::Files,
                                  QDirIterator::Subdirectories);
             while (fuentes.hasNext()) {
@@ -380,7 +380,7 @@ private slots:
         ventana.show();
         ventana.abreArchivo(carpetaEjemplos + u"ejemplo-trabajado.w1e"_s);
         QTest::mouseClick(ventana.documento()->findChild<QPushButton *>(u"boton1"_s), Qt::LeftButton);
-        for (const char *orden : {"mnuanova", "mnuconclu", "mnuinforme", "mnusupuestos", "mnugrafica", "pmnudunet"})
+        for (const char *orden : {"mnuanova", "mnuconclu", "mnuinforme", "mnusupuestos", "mnugrafica", "pmnudunet", "PrecisionEquivalencia"})
             ventana.findChild<QAction *>(QLatin1String(orden))->trigger();
         ventana.findChild<QAction *>(u"HelpAboutItem"_s)->trigger();
         QMap<QString, QString> paginas;  // window → page

@@ -14,7 +14,8 @@
 class LienzoGrabador : public Lienzo
 {
 public:
-    struct Texto { int x, y, puntos; QString texto; };
+    // `pagina` counts the pages of the job from 0.
+    struct Texto { int x, y, puntos; QString texto; int pagina = 0; };
     struct Linea { int x1, y1, x2, y2; };
     struct Trabajo
     {
@@ -22,6 +23,20 @@ public:
         QList<Linea> lineas;
         bool terminado = false;
         bool abortado = false;
+        // Where each page after the first begins: the number of texts drawn before it.
+        QList<qsizetype> saltos;
+
+        // The texts of page p (0-based), in the order drawn.
+        QStringList textosDePagina(int p) const
+        {
+            const qsizetype desde = p == 0 ? 0 : saltos.value(p - 1, textos.size());
+            const qsizetype hasta = saltos.value(p, textos.size());
+            QStringList salida;
+            for (qsizetype i = desde; i < hasta; ++i)
+                salida << textos.at(i).texto;
+            return salida;
+        }
+        int paginas = 1;
 
         // The text drawn at (x, y), empty when there is none.
         QString textoEn(int x, int y) const
@@ -48,7 +63,7 @@ public:
         }
     };
 
-    LienzoGrabador(int dpi, int ancho) : m_dpi(dpi), m_ancho(ancho) {}
+    LienzoGrabador(int dpi, int ancho, int alto = 0) : m_dpi(dpi), m_ancho(ancho), m_alto(alto) {}
 
     QList<Trabajo> trabajos;
     // Drawing or measuring with no job open, or a job begun over another.
@@ -77,6 +92,14 @@ public:
         if (abierto())
             trabajos.last().abortado = true;
     }
+    void nuevaPagina() override
+    {
+        if (abierto()) {
+            trabajos.last().saltos.append(trabajos.last().textos.size());
+            ++trabajos.last().paginas;
+        } else
+            ++fueraDeTrabajo;
+    }
     void ponFuente(const QString &nombre, int puntos) override { fuente = nombre; m_puntos = puntos; }
     int alturaFuente() const override { return int(std::lround(m_puntos * m_dpi / 72.0)); }
     int tamanoFuente() const override { return m_puntos; }
@@ -88,7 +111,7 @@ public:
     void escribe(int x, int y, const QString &texto) override
     {
         if (abierto())
-            trabajos.last().textos.append({x, y, m_puntos, texto});
+            trabajos.last().textos.append({x, y, m_puntos, texto, trabajos.last().paginas - 1});
         else
             ++fueraDeTrabajo;
     }
@@ -102,6 +125,7 @@ public:
         mueveA(x, y);
     }
     int anchoPagina() const override { return m_ancho; }
+    int altoPagina() const override { return m_alto; }
     int dpiVertical() const override { return m_dpi; }
 
 private:
@@ -109,6 +133,7 @@ private:
 
     int m_dpi;
     int m_ancho;
+    int m_alto;
     int m_puntos = 0;
     int m_x = 0;
     int m_y = 0;

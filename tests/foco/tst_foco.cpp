@@ -4,6 +4,10 @@
 #include "TablaDePrueba.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -11,6 +15,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -31,6 +36,7 @@ class TstFoco : public QObject
     QString gesto;  // "Escape" or "cierre" (the box's close button) instead of a button
     QMessageBox::StandardButtons botones;  // those of the last question
     QTimer responde;
+    QTemporaryDir preferencias;
 
     QLineEdit *campo(const QString &n) const { return hijo<QLineEdit>(ventana->documento(), n); }
     QTableWidget *rejilla() const { return hijo<QTableWidget>(ventana->documento(), u"stgdatos"_s); }
@@ -78,6 +84,9 @@ class TstFoco : public QObject
 private slots:
     void initTestCase()
     {
+        // The preferences of the run (the reason is asked), not the user's.
+        QVERIFY(preferencias.isValid());
+        qputenv("XDG_CONFIG_HOME", preferencias.path().toLocal8Bit());
         // Answers whatever box is open, as the user would, after a moment.
         connect(&responde, &QTimer::timeout, this, [this] {
             auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -315,6 +324,67 @@ private slots:
             QCOMPARE(rejilla()->currentIndex(), rejilla()->model()->index(1, 2));
         for (const QString &nombre : comandos)
             QTRY_VERIFY2(habilitado(nombre), qPrintable(nombre));
+        calma({});
+    }
+
+    // The real "Motivo del cambio": it cannot be accepted blank, Escape
+    // cancels the save (nothing written, the study still modified), and the
+    // reason accepted is what the register holds.
+    void motivoDelCambio()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString ruta = dir.filePath(u"estudio.w1e"_s);
+        QVERIFY(QFile::copy(archivoEjemploTrabajado, ruta));
+        QVERIFY(QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner));
+        ventana->abreArchivo(ruta);
+        QTRY_VERIFY(ventana->documento() && foco() == u"etole"_s);
+        const QByteArray original = contenido(ruta);
+
+        // What the dialog offered, then the user's answer: Escape, or the
+        // reason typed after trying to accept blanks.
+        QString accion = u"Escape"_s;
+        QStringList vistos;
+        QTimer motivo;
+        connect(&motivo, &QTimer::timeout, this, [&] {
+            auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialogo || dialogo->windowTitle() != u"Motivo del cambio"_s || dialogo->property("respondido").toBool())
+                return;
+            dialogo->setProperty("respondido", true);
+            auto *campo = hijo<QLineEdit>(dialogo, u"motivo"_s);
+            QPushButton *aceptar = dialogo->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            vistos << campo->accessibleName() << (aceptar->isEnabled() ? u"aceptable"_s : u"en blanco"_s);
+            if (accion == u"Escape"_s) {
+                QTest::keyClick(campo, Qt::Key_Escape);
+                return;
+            }
+            QTest::keyClicks(campo, u"   "_s);
+            QTest::keyClick(campo, Qt::Key_Return);
+            vistos << (dialogo->isVisible() ? u"sigue"_s : u"aceptado"_s);
+            QTest::keyClicks(campo, accion);
+            QTest::keyClick(campo, Qt::Key_Return);
+        });
+        motivo.start(50);
+
+        campo(u"etole"_s)->setFocus();
+        teclea(u"x"_s);
+        QVERIFY(!ventana->documento()->guarda());
+        QCOMPARE(vistos, QStringList({u"Motivo del cambio"_s, u"en blanco"_s}));
+        QCOMPARE(ventana->estado(), u"Modificado"_s);
+        QCOMPARE(contenido(ruta), original);
+        QVERIFY(!QFile::exists(ruta + u".registro"_s));
+
+        vistos.clear();
+        accion = u"Cambio de equipo"_s;
+        QVERIFY(ventana->documento()->guarda());
+        QCOMPARE(vistos, QStringList({u"Motivo del cambio"_s, u"en blanco"_s, u"sigue"_s}));
+        QCOMPARE(ventana->estado(), QString());
+        QVERIFY(contenido(ruta) != original);
+        QFile registro(ruta + u".registro"_s);
+        QVERIFY(registro.open(QIODevice::ReadOnly));
+        const QJsonObject ultima = QJsonDocument::fromJson(registro.readAll().trimmed().split('\n').constLast()).object();
+        QCOMPARE(ultima.value(u"tipo"_s).toString(), u"motivo"_s);
+        QCOMPARE(ultima.value(u"motivo"_s).toString(), u"Cambio de equipo"_s);
         calma({});
     }
 };

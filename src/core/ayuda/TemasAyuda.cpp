@@ -37,8 +37,11 @@ constexpr Destino contextos[] = {
     {14, "supuestos.html"},
     {15, "grafica.html"},
     {16, "precision.html"},     // intermediate precision and equivalence
+    {17, "verificacion.html"},  // installing and verifying the program
     {19, "informe.html"},
     {20, "ventana.html"},
+    {21, "registro.html"},      // the register window and its command
+    {22, "registro.html#firmas"},  // signing
     {30, "menu-ayuda.html"},
     {31, "menu-ayuda.html#contenido"},
     {32, "menu-ayuda.html#buscar"},

@@ -14,9 +14,10 @@ constexpr std::array nombres = {
     "FileSaveItem", "spdguardar", "FileSaveAsItem", "FilePrintItem", "PrintLasser",
     "PrintDeskjet", "spdprint", "spdprint1", "mnucalculos", "mnuanova", "mnugrafica",
     "spdgrafica", "mnusupuestos", "mnuconclu", "mnuinforme", "WindowTileItem", "spdmosaico",
-    "WindowCascadeItem", "spdcascada", "pmnudunet",
+    "WindowCascadeItem", "spdcascada", "pmnudunet", "RegistroCambios", "FirmarEstudio",
+    "PrecisionEquivalencia",
 };
-static_assert(nombres.size() == static_cast<std::size_t>(Comando::DunnettDeRejilla) + 1);
+static_assert(nombres.size() == static_cast<std::size_t>(Comando::PrecisionEquivalencia) + 1);
 
 // The groups the table sets together.
 const QList<Comando> sinEstudio = {C::NuevoEstudio, C::BotonNuevo, C::AbrirEstudio, C::BotonAbrir};
@@ -29,24 +30,27 @@ const QList<Comando> imprimir = {C::MenuImprimir, C::ImprimirLaser, C::ImprimirT
 const QList<Comando> accesoImprimir = {C::MenuImprimir, C::BotonImprimirLaser};
 // Usable exactly when the analysis is.
 const QList<Comando> analisis = {C::AnalisisVarianza, C::DunnettDeRejilla, C::Grafica, C::BotonGrafica,
-                                 C::Supuestos};
+                                 C::Supuestos, C::PrecisionEquivalencia};
+// Usable while a study window is open, saved or not: each says itself why a
+// study never saved, or with unsaved changes, has no trail or cannot be signed.
+const QList<Comando> registro = {C::RegistroCambios, C::FirmarEstudio};
 
 const QHash<Evento, CambioComandos> &tabla()
 {
     static const QHash<Evento, CambioComandos> t = {
         {Evento::inicio,
          {sinEstudio,
-          ventanas + guardar + imprimir + analisis
+          ventanas + guardar + imprimir + analisis + registro
               + QList{C::MenuCalculos, C::IntervalosConfianza, C::Informe}}},
-        {Evento::nuevo, {ventanas, sinEstudio + guardar + accesoImprimir}},
+        {Evento::nuevo, {ventanas + registro, sinEstudio + guardar + accesoImprimir}},
         {Evento::abrir,
-         {ventanas + analisis + QList{C::Informe},
+         {ventanas + analisis + registro + QList{C::Informe},
           sinEstudio + guardar + imprimir + QList{C::IntervalosConfianza}}},
         {Evento::documentoCierra,
          {sinEstudio,
-          ventanas + guardar + accesoImprimir + analisis
+          ventanas + guardar + accesoImprimir + analisis + registro
               + QList{C::MenuCalculos, C::IntervalosConfianza, C::Informe}}},
-        {Evento::resultadoCierraUltima, {sinEstudio, ventanas + guardar + accesoImprimir}},
+        {Evento::resultadoCierraUltima, {sinEstudio, ventanas + guardar + accesoImprimir + registro}},
         {Evento::focoEntraDocumento, {{}, analisis + QList{C::MenuCalculos}}},
         {Evento::focoEntraRejilla, {guardar + imprimir + analisis + QList{C::MenuCalculos}, {}}},
         {Evento::teclaEnRejilla, {guardar, {}}},

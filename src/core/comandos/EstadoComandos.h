@@ -20,7 +20,7 @@ enum class Evento {
 };
 
 // Every command whose state the table sets: one menu item, menu or tool
-// bar button each, named as its object is.
+// bar button each (Boton…); NombreComando gives its object name.
 enum class Comando {
     NuevoEstudio, BotonNuevo,
     AbrirEstudio, BotonAbrir,
@@ -32,6 +32,9 @@ enum class Comando {
     Mosaico, BotonMosaico,
     Cascada, BotonCascada,
     DunnettDeRejilla,  // the grid menu's item, in the study window
+    RegistroCambios,  // "Registro de cambios…": the study's register
+    FirmarEstudio,    // "Firmar…": a signature in the study's register
+    PrecisionEquivalencia,  // "Precisión intermedia y equivalencia..."
 };
 
 // What one event sets; every command it does not name keeps its state.

@@ -106,8 +106,7 @@ EntradaRegistro EntradaCreacion(const ContextoEntrada &contexto, const QString &
     return e;
 }
 
-EntradaRegistro EntradaFirma(const ContextoEntrada &contexto, const VeredictoRegistro &registro,
-                             const Huella &estudio, const QString &firmante, Significado significado)
+void CompruebaFirmable(const VeredictoRegistro &registro, const Huella &estudio)
 {
     if (estudio.sinGuardar())
         throw ErrorRegistro(TextoDe(Mensaje::firmaConCambios));
@@ -116,10 +115,33 @@ EntradaRegistro EntradaFirma(const ContextoEntrada &contexto, const VeredictoReg
     // The study shown must be the one on disk, and the one last saved.
     if (estudio.sha256 != registro.sha256Estudio || (registro.hayRegistro && !registro.estudioCoincide))
         throw ErrorRegistro(TextoDe(Mensaje::firmaEstudioModificado));
+}
+
+void RevisaFirmante(const QString &firmante)
+{
     if (firmante.trimmed().isEmpty())
         throw ErrorRegistro(TextoDe(Mensaje::faltaFirmante));
     if (!deUnaLinea(firmante))
         throw ErrorRegistro(TextoDe(Mensaje::firmanteEnVariasLineas));
+}
+
+Huella HuellaMostrada(const Estudio &mostrado, bool modificado, const QByteArray &enDisco,
+                      const QString &ruta)
+{
+    if (modificado)
+        return {};
+    // Compared as the program would write each: the texts and the values
+    // the file holds, whatever the grid's labels.
+    if (EscribeEstudio(mostrado) != EscribeEstudio(EstudioAceptado(LeeEstudio(enDisco))))
+        throw ErrorRegistro(TextoDe(Mensaje::firmaArchivoCambiado).arg(ruta));
+    return HuellaDe(enDisco);
+}
+
+EntradaRegistro EntradaFirma(const ContextoEntrada &contexto, const VeredictoRegistro &registro,
+                             const Huella &estudio, const QString &firmante, Significado significado)
+{
+    CompruebaFirmable(registro, estudio);
+    RevisaFirmante(firmante);
     EntradaRegistro e = entrada(TipoEntrada::firmado, contexto, estudio.sha256);
     e.firmante = firmante.trimmed();
     e.significado = significado;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/estudio/Estudio.h"
 #include "core/estudio/Registro.h"
 
 #include <QByteArray>
@@ -54,6 +55,20 @@ EntradaRegistro EntradaCreacion(const ContextoEntrada &contexto, const QString &
 // not the one last saved, or a name that is empty or more than one line.
 EntradaRegistro EntradaFirma(const ContextoEntrada &contexto, const VeredictoRegistro &registro,
                              const Huella &estudio, const QString &firmante, Significado significado);
+
+// The refusals of EntradaFirma that concern the study, and those that
+// concern the name, each on its own: a window asks neither a name for a
+// study that cannot be signed, nor a command line a study for a bad name.
+void CompruebaFirmable(const VeredictoRegistro &registro, const Huella &estudio);
+void RevisaFirmante(const QString &firmante);
+
+// The study a window shows, as signing needs it: an empty Huella while the
+// window has unsaved changes (`modificado`), otherwise the fingerprint of
+// `enDisco`, the file's bytes, when they hold the very study shown. A file
+// that no longer holds it (saved from elsewhere since the window read it)
+// is refused with ErrorRegistro, naming `ruta`.
+Huella HuellaMostrada(const Estudio &mostrado, bool modificado, const QByteArray &enDisco,
+                      const QString &ruta);
 
 // A page printed on `impresora`, or a document written to `archivo`;
 // `documento` says which ("Información General, láser").

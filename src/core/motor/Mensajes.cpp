@@ -103,6 +103,11 @@ constexpr std::array catalogo{
     EntradaMensaje{Mensaje::estudioModificadoFuera,
                    u"El estudio «%1» fue modificado fuera del programa: no es el que anota su último guardado "
                    u"(línea %2 del registro de cambios)."},
+    EntradaMensaje{Mensaje::firmaArchivoCambiado,
+                   u"No se puede firmar el estudio: su archivo «%1» cambió después de abrirlo en esta ventana. "
+                   u"Ábralo de nuevo para ver lo que firmaría."},
+    EntradaMensaje{Mensaje::significadoNoValido,
+                   u"El significado «%1» no es válido: debe ser realizado, revisado o aprobado."},
     EntradaMensaje{Mensaje::graficaPngNoSeCompone, u"No se pudo componer la imagen PNG de la gráfica."},
     EntradaMensaje{Mensaje::graficaSvgNoSeCompone, u"No se pudo componer la gráfica SVG."},
     EntradaMensaje{Mensaje::graficaPdfNoSeCompone, u"No se pudo componer la gráfica PDF."},
@@ -114,6 +119,10 @@ constexpr std::array catalogo{
                    u"La impresora «%1» no aceptó el trabajo: la página no se imprimió."},
     EntradaMensaje{Mensaje::graficaNoSeImprime, u"No se pudo imprimir la gráfica."},
     EntradaMensaje{Mensaje::noHayEstudioParaImprimir, u"No hay ningún estudio abierto para imprimir."},
+    EntradaMensaje{Mensaje::paginaNuevaNoEmpieza, u"No se pudo empezar una página nueva en «%1»."},
+    EntradaMensaje{Mensaje::referenciaIncompleta,
+                   u"La línea %1 de la tabla de referencias no tiene sus seis campos."},
+    EntradaMensaje{Mensaje::referenciaQueFalta, u"El programa no contiene el estudio de referencia «%1»."},
     EntradaMensaje{Mensaje::guardarArchivo, u"Guardar archivo?"},
     EntradaMensaje{Mensaje::cambiosSinGuardar, u"Se realizaron cambios!\nQuiere guardar su información?"},
     EntradaMensaje{Mensaje::informeNoSeEscribe, u"No se pudo escribir el informe en la salida estándar: %1"},
@@ -127,6 +136,12 @@ constexpr std::array catalogo{
                    u"El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5."},
     EntradaMensaje{Mensaje::controlFueraDelEstudio,
                    u"El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM."},
+    EntradaMensaje{Mensaje::precisionNoSeEscribe,
+                   u"No se pudo escribir la precisión intermedia en la salida estándar: %1"},
+    EntradaMensaje{Mensaje::registroNoSeEscribe,
+                   u"No se pudo escribir el registro de cambios en la salida estándar: %1"},
+    EntradaMensaje{Mensaje::verificacionNoSeEscribe,
+                   u"No se pudo escribir la verificación en la salida estándar: %1"},
 };
 
 constexpr bool enOrden()

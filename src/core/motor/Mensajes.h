@@ -75,6 +75,8 @@ enum class Mensaje {
     sinRegistro,
     registroSinGuardados,
     estudioModificadoFuera,
+    firmaArchivoCambiado,
+    significadoNoValido,
 
     // The plot's files and the printer.
     graficaPngNoSeCompone,
@@ -86,6 +88,11 @@ enum class Mensaje {
     impresoraNoAcepta,
     graficaNoSeImprime,
     noHayEstudioParaImprimir,
+    paginaNuevaNoEmpieza,
+
+    // The program's verification against its reference studies.
+    referenciaIncompleta,
+    referenciaQueFalta,
 
     // The close question of a study with changes: its title and its text.
     guardarArchivo,
@@ -98,6 +105,9 @@ enum class Mensaje {
     comparacionesNoSeEscriben,
     controlNoValido,
     controlFueraDelEstudio,
+    precisionNoSeEscribe,
+    registroNoSeEscribe,
+    verificacionNoSeEscribe,
 };
 
 // The message's text, with its %1, %2… still to fill in.

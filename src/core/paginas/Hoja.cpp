@@ -72,15 +72,21 @@ void Hoja::regla(int y)
 
 void Hoja::margen(const QStringList &lineas)
 {
+    EscribeMargen(m_lienzo, lineas);
+}
+
+int EscribeMargen(Lienzo &lienzo, const QStringList &lineas)
+{
     if (lineas.isEmpty())
-        return;
-    m_lienzo.ponFuente(fuentePagina, tamanoMargen);
+        return 0;
+    lienzo.ponFuente(fuentePagina, tamanoMargen);
     // One and a quarter of the font's height apart: four lines take less
     // than the four header lines of the laser layout's top (five ink-jet).
-    const int alto = std::abs(m_lienzo.alturaFuente());
+    const int alto = std::abs(lienzo.alturaFuente());
     const int paso = alto + alto / 4;
     for (int i = 0; i < lineas.size(); ++i)
-        m_lienzo.escribe(0, i * paso, TextoVisible(lineas[i]));
+        lienzo.escribe(0, i * paso, TextoVisible(lineas[i]));
+    return int(lineas.size() + 1) * paso;
 }
 
 QStringList LineasMargen(const Huella &huella, const QList<Firma> &firmas)

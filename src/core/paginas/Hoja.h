@@ -63,6 +63,11 @@ private:
 // that the last line counts the signatures left out.
 QStringList LineasMargen(const Huella &huella, const QList<Firma> &firmas);
 
+// Writes `lineas` from the top of the printable area down, in the margin's
+// small font, as Hoja::margen does; returns how many pixels they take, their
+// spacing below included (0 for none).
+int EscribeMargen(Lienzo &lienzo, const QStringList &lineas);
+
 // Runs one page as one print job: the page routine begins the job (through
 // its Hoja); the job is ended when the routine finishes and dropped when it
 // fails, and the failure goes on to the caller.

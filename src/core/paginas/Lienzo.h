@@ -21,6 +21,9 @@ public:
     virtual void terminaTrabajo() = 0;
     // Drops the open job, if any, so that the printer is free for the next one.
     virtual void abortaTrabajo() = 0;
+    // Ends the page of the open job and begins the next one. Throws
+    // ErrorImpresion when the printer cannot.
+    virtual void nuevaPagina() = 0;
 
     // Font by name and size in points; default pitch, regular style.
     virtual void ponFuente(const QString &nombre, int puntos) = 0;
@@ -38,8 +41,9 @@ public:
     // A line from the pen's position to (x, y) with the default pen.
     virtual void lineaA(int x, int y) = 0;
 
-    // Printable width in pixels.
+    // Printable width and height in pixels.
     virtual int anchoPagina() const = 0;
+    virtual int altoPagina() const = 0;
     virtual int dpiVertical() const = 0;
 
     // The painter of the open job, for drawings beyond texts and lines (the
