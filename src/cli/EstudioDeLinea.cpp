@@ -1,29 +1,20 @@
 #include "EstudioDeLinea.h"
 
 #include "core/estudio/ArchivoEstudio.h"
+#include "core/estudio/ArchivosSistema.h"
 #include "core/estudio/ReglasCaptura.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <optional>
 
-std::optional<Argumentos> LeeArgumentos(int argc, char **argv, int desde, const QStringList &nombres)
+int UsoIncorrecto(const ArgumentosOrden &argumentos)
 {
-    Argumentos argumentos;
-    for (int i = desde; i < argc; ++i) {
-        const QString argumento = QString::fromLocal8Bit(argv[i]);
-        if (!nombres.contains(argumento)) {
-            if (argumentos.archivo || argumento.startsWith(u"--"))
-                return std::nullopt;
-            argumentos.archivo = argumento;
-        } else {
-            if (argumentos.valores.contains(argumento) || i + 1 >= argc)
-                return std::nullopt;
-            argumentos.valores.insert(argumento, QString::fromLocal8Bit(argv[++i]));
-        }
-    }
-    return argumentos;
+    EscribeLinea(stderr, argumentos.uso);
+    return 2;
 }
 
 void EscribeLinea(std::FILE *flujo, const QString &texto)
@@ -36,6 +27,14 @@ void EscribeError(const QString &ruta, const QString &texto)
 {
     std::fflush(stdout);
     EscribeLinea(stderr, ruta + QStringLiteral(": ") + texto);
+}
+
+int CompruebaSalida(const QString &ruta, const QString &mensaje)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    EscribeError(ruta, mensaje.arg(TextoSistema(qt_error_string(errno))));
+    return 1;
 }
 
 bool CalculaEstudio(const QString &ruta, const std::function<void(const Estudio &)> &calcula,
@@ -64,7 +63,7 @@ bool CalculaEstudioConHuella(const QString &ruta,
         falla(error.texto());
     } catch (const std::exception &) {
         // A library's own text is English and no help to the user.
-        falla(QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
+        falla(TextoDe(Mensaje::errorDeCalculo));
     }
     return false;
 }
@@ -76,11 +75,11 @@ int CalculaEstudioOFalla(const QString &ruta, const std::function<void(const Est
     return hecho ? 0 : 1;
 }
 
-std::unique_ptr<QGuiApplication> AplicacionSinPantalla(int &argc, char **argv)
+std::unique_ptr<QGuiApplication> AplicacionSinPantalla(const ArgumentosOrden &argumentos)
 {
     if (QCoreApplication::instance())
         return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(*argumentos.argc, argumentos.argv);
 }

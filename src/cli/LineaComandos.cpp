@@ -1,125 +1,194 @@
 #include "LineaComandos.h"
 
 #include "EstudioDeLinea.h"
-#include "LineaGrafica.h"
 #include "LineaPrecision.h"
-#include "LineaVerificacion.h"
 #include "LineaRegistro.h"
-#include "PaginaPdf.h"
-#include "core/estudio/ArchivoRegistro.h"
-#include "core/estudio/ArchivosSistema.h"
-#include "core/informe/Informe.h"
-#include "core/informe/TextoDunnett.h"
-#include "core/informe/TextoSupuestos.h"
-#include "core/motor/Conversiones.h"
-#include "core/motor/ResultadosJson.h"
+#include "LineaVerificacion.h"
+#include "SalidasArchivo.h"
+#include "SalidasTexto.h"
+#include "core/Version.h"
 
-#include <cerrno>
+#include <QStringList>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <optional>
+#include <vector>
 
 namespace {
 
-const char *const uso =
-    "Uso: tolerancia --informe ARCHIVO.w1e\n"
-    "     tolerancia --supuestos ARCHIVO.w1e\n"
-    "     tolerancia --json ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]\n"
-    "     tolerancia --dunnett ARCHIVO.w1e [--control N]\n"
-    "     tolerancia --pdf SALIDA.pdf --pagina informacion|resultados"
-    " [--impresora laser|deskjet] ARCHIVO.w1e\n"
-    "     tolerancia --grafica SALIDA.png|svg|pdf ARCHIVO.w1e [--ancho PX] [--alto PX] [--limite X|X%]\n"
-    "     tolerancia --precision ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]\n"
-    "     tolerancia --verificar [--pdf SALIDA.pdf]\n"
-    "     tolerancia --registro ARCHIVO.w1e\n"
-    "     tolerancia --firmar ARCHIVO.w1e --nombre \"NOMBRE\" --significado realizado|revisado|aprobado\n";
-
-bool salidaCompleta()
+// One parameter of a command, in the order the usage shows it.
+struct Parametro
 {
-    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+    enum Tipo { Archivo, Opcion, Interruptor };
+    Tipo tipo;
+    QString nombre;           // "--control"
+    QString valor;            // what its value is, as the usage names it
+    bool obligatorio = false;
+    bool eleccion = false;    // the value is one of valor's "a|b|c"
+};
+
+const Parametro estudio{Parametro::Archivo, QString(), QStringLiteral("ARCHIVO.w1e"), true};
+
+Parametro opcion(const char *nombre, const char *valor, bool obligatoria = false)
+{
+    return {Parametro::Opcion, QLatin1String(nombre), QLatin1String(valor), obligatoria};
 }
 
-// Stdout may be a full disk or a closed pipe: a result that did not reach
-// it must not end as a success. `mensaje` takes the system's reason as %1.
-int compruebaSalida(const QString &ruta, const QString &mensaje)
+// An option whose value is one of `valores` ("a|b"), as the usage shows.
+Parametro eleccion(const char *nombre, const char *valores, bool obligatoria = false)
 {
-    if (salidaCompleta())
-        return 0;
-    EscribeError(ruta, mensaje.arg(TextoSistema(qt_error_string(errno))));
-    return 1;
+    return {Parametro::Opcion, QLatin1String(nombre), QLatin1String(valores), obligatoria, true};
 }
 
-// A command that writes what it calculates from the study to stdout: it
-// fails when the study does not calculate or the output did not take it.
-int escribeEstudio(const QString &ruta, const std::function<void(const Estudio &)> &escribe,
-                   const QString &mensaje)
+// An option without a value, such as "[--bonferroni]".
+Parametro interruptor(const char *nombre)
 {
-    return CalculaEstudioOFalla(ruta, escribe) == 0 ? compruebaSalida(ruta, mensaje) : 1;
+    return {Parametro::Interruptor, QLatin1String(nombre), QString()};
 }
 
-// What a user gets who opens the file, presses the accept button and
-// chooses "&Informe".
-int informe(const QString &ruta)
+struct Orden
 {
-    return escribeEstudio(ruta, [](const Estudio &estudio) {
-        ComponeInforme(estudio, SeparadorDecimal(), [](const QString &linea) { EscribeLinea(stdout, linea); });
-    }, QStringLiteral("No se pudo escribir el informe en la salida estándar: %1"));
+    const char *nombre;                 // "--pdf"
+    const char *valor = nullptr;        // its own value ("SALIDA.pdf"), if it takes one
+    std::vector<Parametro> parametros{};  // in the order of its usage line
+    int (*ejecuta)(const ArgumentosOrden &) = nullptr;
+};
+
+int ayuda(const ArgumentosOrden &);
+int version(const ArgumentosOrden &);
+
+// Every command of the command line, in the order the usage lists them. A
+// new command is a row here and a handler as EstudioDeLinea.h describes.
+// The acceptance criteria of an equivalence, after the study.
+const std::vector<Parametro> conCriterios{estudio, opcion("--limite", "X|X%"), opcion("--der-maxima", "Y"),
+                                          interruptor("--bonferroni")};
+
+const std::vector<Orden> ordenes{
+    {.nombre = "--informe", .parametros = {estudio}, .ejecuta = EjecutaInforme},
+    {.nombre = "--supuestos", .parametros = {estudio}, .ejecuta = EjecutaSupuestos},
+    {.nombre = "--json", .parametros = conCriterios, .ejecuta = EjecutaJson},
+    {.nombre = "--dunnett", .parametros = {estudio, opcion("--control", "N")}, .ejecuta = EjecutaDunnett},
+    {.nombre = "--pdf",
+     .valor = "SALIDA.pdf",
+     .parametros = {eleccion("--pagina", "informacion|resultados", true), eleccion("--impresora", "laser|deskjet"),
+                    estudio},
+     .ejecuta = EjecutaPdf},
+    {.nombre = "--grafica",
+     .valor = "SALIDA.png|svg|pdf",
+     .parametros = {estudio, opcion("--ancho", "PX"), opcion("--alto", "PX"), opcion("--limite", "X|X%")},
+     .ejecuta = EjecutaGrafica},
+    {.nombre = "--precision", .parametros = conCriterios, .ejecuta = EjecutaPrecision},
+    {.nombre = "--verificar", .parametros = {opcion("--pdf", "SALIDA.pdf")}, .ejecuta = EjecutaVerificacion},
+    {.nombre = "--registro", .parametros = {estudio}, .ejecuta = EjecutaRegistro},
+    // The meaning is checked by its handler, which names the three.
+    {.nombre = "--firmar",
+     .parametros = {estudio, opcion("--nombre", "\"NOMBRE\"", true),
+                    opcion("--significado", "realizado|revisado|aprobado", true)},
+     .ejecuta = EjecutaFirma},
+    {.nombre = "--help", .ejecuta = ayuda},
+    {.nombre = "--version", .ejecuta = version},
+};
+
+// "tolerancia --pdf SALIDA.pdf --pagina informacion|resultados …"
+QString sinopsis(const Orden &orden)
+{
+    QString linea = QStringLiteral("tolerancia ") + QLatin1String(orden.nombre);
+    if (orden.valor)
+        linea += u' ' + QLatin1String(orden.valor);
+    for (const Parametro &p : orden.parametros) {
+        QString texto = p.tipo == Parametro::Archivo ? p.valor
+                      : p.tipo == Parametro::Interruptor ? p.nombre
+                      : p.nombre + u' ' + p.valor;
+        linea += u' ' + (p.obligatorio ? texto : u'[' + texto + u']');
+    }
+    return linea;
 }
 
-// The content of the "Supuestos del análisis" window.
-int supuestos(const QString &ruta)
+// The one usage text: every command's line.
+QString textoUso()
 {
-    return escribeEstudio(ruta, [](const Estudio &estudio) {
-        const QChar separador = SeparadorDecimal();
-        for (const QString &linea : LineasSupuestos(CalculaSupuestos(estudio, separador), separador))
-            EscribeLinea(stdout, linea);
-    }, QStringLiteral("No se pudieron escribir los supuestos en la salida estándar: %1"));
+    QStringList lineas;
+    for (const Orden &orden : ordenes)
+        lineas << (lineas.isEmpty() ? QStringLiteral("Uso: ") : QStringLiteral("     ")) + sinopsis(orden);
+    return lineas.join(u'\n');
 }
 
-// Every result as one JSON document, with the file's fingerprint and the
-// signatures its register holds, and the equivalence of its levels when
-// criteria are given; a study that cannot be calculated gives a document
-// with its message in "error".
-int json(const QString &ruta, const std::optional<CriteriosEquivalencia> &criterios)
+int salidaEscrita()
 {
-    QJsonObject documento;
-    const bool hecho = CalculaEstudioConHuella(ruta, [&documento, &ruta, &criterios](const Estudio &estudio, const Huella &huella) {
-        documento = ResultadosJson(estudio, SeparadorDecimal(), huella, VerificaRegistroDe(ruta, huella).firmas,
-                                   criterios);
-    }, [&documento, &ruta](const QString &mensaje) {
-        documento = ErrorJson(mensaje);
-        EscribeError(ruta, mensaje);
-    });
-    const QByteArray texto = TextoJson(documento);
-    std::fwrite(texto.constData(), 1, static_cast<std::size_t>(texto.size()), stdout);
-    const int escrito = compruebaSalida(ruta,
-        QStringLiteral("No se pudo escribir el documento JSON en la salida estándar: %1"));
-    return hecho ? escrito : 1;
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
-// Each level compared with FAM `control`, as the "t de Dunnett" window
-// lists it. A control the study does not have is a usage error.
-int dunnett(const QString &ruta, int control)
+int ayuda(const ArgumentosOrden &)
 {
-    bool fueraDelEstudio = false;
-    const bool hecho = CalculaEstudioOFalla(ruta, [&](const Estudio &estudio) {
-        const int k = EnteroDeTexto(estudio.numeroFam);
-        if (control > k) {
-            EscribeError(ruta, QStringLiteral("El FAM de control debe estar entre 1 y %1: el estudio tiene %1 FAM.")
-                                   .arg(k));
-            fueraDelEstudio = true;
-            return;
+    EscribeLinea(stdout, textoUso());
+    return salidaEscrita();
+}
+
+int version(const ArgumentosOrden &)
+{
+    EscribeLinea(stdout, QStringLiteral("Tolerancia del Método %1").arg(QLatin1String(VersionPrograma)));
+    EscribeLinea(stdout, QStringLiteral("Revisión de las fuentes: %1").arg(QString::fromUtf8(RevisionFuentes)));
+    EscribeLinea(stdout, QStringLiteral("Compilado el %1").arg(QLatin1String(FechaCompilacion)));
+    return salidaEscrita();
+}
+
+const Parametro *parametroDe(const Orden &orden, const QString &nombre)
+{
+    for (const Parametro &p : orden.parametros)
+        if (p.tipo != Parametro::Archivo && p.nombre == nombre)
+            return &p;
+    return nullptr;
+}
+
+// The arguments from argv[2] on, as the row of the command asks for them:
+// options in any order, each at most once and the study anywhere among
+// them. Nothing when they do not fit.
+std::optional<ArgumentosOrden> leeArgumentos(const Orden &orden, int &argc, char **argv)
+{
+    ArgumentosOrden argumentos;
+    argumentos.orden = QLatin1String(orden.nombre);
+    argumentos.uso = QStringLiteral("Uso: ") + sinopsis(orden);
+    argumentos.argc = &argc;
+    argumentos.argv = argv;
+    int i = 2;
+    if (orden.valor) {
+        if (i >= argc || argv[i][0] == '\0')
+            return std::nullopt;
+        argumentos.valores.insert(argumentos.orden, QString::fromLocal8Bit(argv[i++]));
+    }
+    const bool llevaEstudio = std::any_of(orden.parametros.begin(), orden.parametros.end(),
+                                          [](const Parametro &p) { return p.tipo == Parametro::Archivo; });
+    bool hayEstudio = false;
+    for (; i < argc; ++i) {
+        const QString argumento = QString::fromLocal8Bit(argv[i]);
+        const Parametro *parametro = parametroDe(orden, argumento);
+        if (!parametro) {
+            // The study; anything else beginning with "--" is no option of this command.
+            if (!llevaEstudio || hayEstudio || argumento.startsWith(u"--"))
+                return std::nullopt;
+            argumentos.archivo = argumento;
+            hayEstudio = true;
+        } else if (argumentos.tiene(argumento)) {
+            return std::nullopt;
+        } else if (parametro->tipo == Parametro::Interruptor) {
+            argumentos.valores.insert(argumento, QString());
+        } else {
+            if (i + 1 >= argc)
+                return std::nullopt;
+            const QString valor = QString::fromLocal8Bit(argv[++i]);
+            if (parametro->eleccion && !parametro->valor.split(u'|').contains(valor))
+                return std::nullopt;
+            argumentos.valores.insert(argumento, valor);
         }
-        ComponeDunnett(estudio, SeparadorDecimal(), control,
-                       [](const QString &linea) { EscribeLinea(stdout, linea); });
-    }) == 0;
-    if (!hecho)
-        return 1;
-    if (fueraDelEstudio)
-        return 2;
-    return compruebaSalida(ruta,
-        QStringLiteral("No se pudieron escribir las comparaciones en la salida estándar: %1"));
+    }
+    if (llevaEstudio && !hayEstudio)
+        return std::nullopt;
+    for (const Parametro &p : orden.parametros)
+        if (p.tipo == Parametro::Opcion && p.obligatorio && !argumentos.tiene(p.nombre))
+            return std::nullopt;
+    return argumentos;
 }
 
 } // namespace
@@ -131,44 +200,16 @@ bool EsLineaComandos(int argc, char **argv)
 
 int EjecutaLineaComandos(int argc, char **argv)
 {
-    if (EsVerificacion(argc, argv))
-        return EjecutaVerificacion(argc, argv);
-    if (argc >= 2 && std::strcmp(argv[1], "--pdf") == 0)
-        return EjecutaPdf(argc, argv);
-    if (argc >= 2 && std::strcmp(argv[1], "--grafica") == 0)
-        return EjecutaGrafica(argc, argv);
-    if (EsLineaRegistro(argc, argv))
-        return EjecutaLineaRegistro(argc, argv);
-    if (std::strcmp(argv[1], "--informe") == 0 && argc == 3)
-        return informe(QString::fromLocal8Bit(argv[2]));
-    if (std::strcmp(argv[1], "--supuestos") == 0 && argc == 3)
-        return supuestos(QString::fromLocal8Bit(argv[2]));
-    if (std::strcmp(argv[1], "--precision") == 0)
-        return EjecutaPrecision(argc, argv);
-    if (std::strcmp(argv[1], "--json") == 0) {
-        if (const std::optional<OrdenPrecision> orden = LeeOrdenPrecision(argc, argv, 2)) {
-            if (!orden->error.isEmpty()) {
-                EscribeLinea(stderr, orden->error);
-                return 2;
-            }
-            return json(orden->archivo, orden->criterios);
+    for (const Orden &orden : ordenes) {
+        if (std::strcmp(argv[1], orden.nombre) != 0)
+            continue;
+        const std::optional<ArgumentosOrden> argumentos = leeArgumentos(orden, argc, argv);
+        if (!argumentos) {
+            EscribeLinea(stderr, QStringLiteral("Uso: ") + sinopsis(orden));
+            return 2;
         }
+        return orden.ejecuta(*argumentos);
     }
-    if (std::strcmp(argv[1], "--dunnett") == 0) {
-        // The file and, before or after it, an optional "--control N".
-        const auto argumentos = LeeArgumentos(argc, argv, 2, {QStringLiteral("--control")});
-        if (argumentos && argumentos->archivo && !argumentos->archivo->isEmpty()) {
-            const QString texto = argumentos->valores.value(QStringLiteral("--control"), QStringLiteral("1"));
-            bool entero = false;
-            const int control = texto.toInt(&entero);
-            if (!entero || control < 1 || control > 5) {
-                EscribeLinea(stderr, QStringLiteral("El FAM de control «%1» no es válido: debe ser un número entero de 1 a 5.")
-                                    .arg(texto));
-                return 2;
-            }
-            return dunnett(*argumentos->archivo, control);
-        }
-    }
-    std::fputs(uso, stderr);
+    EscribeLinea(stderr, textoUso());
     return 2;
 }

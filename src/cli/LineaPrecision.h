@@ -1,8 +1,7 @@
 #pragma once
 
+#include "cli/EstudioDeLinea.h"
 #include "core/motor/Equivalencia.h"
-
-#include <QString>
 
 #include <optional>
 
@@ -11,20 +10,12 @@
 // (per cent; only with a limit) and "--bonferroni", in any order around
 // the study file.
 
-struct OrdenPrecision
-{
-    QString archivo;
-    std::optional<CriteriosEquivalencia> criterios;  // none without "--limite"
-    QString error;  // the message of a value that does not read: exit 2
-};
-
-// The study file and criteria from argv[desde] on, the values read with
-// the decimal separator of the user's locale. Nothing when the arguments
-// do not have that form (no file, an unknown or repeated option).
-std::optional<OrdenPrecision> LeeOrdenPrecision(int argc, char **argv, int desde);
+// The criteria the options give, read with the decimal separator of the
+// user's locale; none when no option names one. A value that does not read
+// is refused with its message on the error output: false.
+bool LeeCriterios(const ArgumentosOrden &argumentos, std::optional<CriteriosEquivalencia> &criterios);
 
 // tolerancia --precision ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]
-// writes what the window "Precisión intermedia y equivalencia" shows.
-// Takes the whole command line; returns the exit code (0 done, 1 refused
-// or failed, 2 wrong usage or a criterion that does not read).
-int EjecutaPrecision(int argc, char **argv);
+// writes what the window "Precisión intermedia y equivalencia" shows; a
+// handler of the table of commands (a criterion that does not read: 2).
+int EjecutaPrecision(const ArgumentosOrden &argumentos);

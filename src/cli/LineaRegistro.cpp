@@ -1,24 +1,20 @@
 #include "LineaRegistro.h"
 
-#include "EstudioDeLinea.h"
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/estudio/ArchivoRegistro.h"
 #include "core/estudio/ArchivosSistema.h"
+#include "core/estudio/FlujoRegistro.h"
 #include "core/informe/TextoRegistro.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const char *const usoRegistro = "Uso: tolerancia --registro ARCHIVO.w1e\n";
-const char *const usoFirma =
-    "Uso: tolerancia --firmar ARCHIVO.w1e --nombre \"NOMBRE\" --significado realizado|revisado|aprobado\n";
 
 std::optional<Significado> significadoDe(const QString &clave)
 {
@@ -38,8 +34,7 @@ int registro(const QString &ruta)
         for (const QString &linea : LineasRegistro(veredicto, ruta))
             EscribeLinea(stdout, linea);
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            EscribeError(ruta, QStringLiteral("No se pudo escribir el registro de cambios en la salida "
-                                              "estándar: %1").arg(TextoSistema(qt_error_string(errno))));
+            EscribeError(ruta, TextoDe(Mensaje::registroNoSeEscribe).arg(TextoSistema(qt_error_string(errno))));
             return 1;
         }
         if (veredicto.correcto())
@@ -71,46 +66,31 @@ int firma(const QString &ruta, const QString &nombre, Significado significado)
     }
 }
 
-int ordenFirma(int argc, char **argv)
+} // namespace
+
+int EjecutaRegistro(const ArgumentosOrden &argumentos)
 {
-    const std::optional<Argumentos> argumentos =
-        LeeArgumentos(argc, argv, 2, {u"--nombre"_s, u"--significado"_s});
-    if (!argumentos || !argumentos->archivo || argumentos->archivo->isEmpty()
-        || !argumentos->valores.contains(u"--nombre"_s) || !argumentos->valores.contains(u"--significado"_s)) {
-        std::fputs(usoFirma, stderr);
-        return 2;
-    }
-    const QString clave = argumentos->valores.value(u"--significado"_s);
+    if (argumentos.archivo.isEmpty())
+        return UsoIncorrecto(argumentos);
+    return registro(argumentos.archivo);
+}
+
+int EjecutaFirma(const ArgumentosOrden &argumentos)
+{
+    if (argumentos.archivo.isEmpty())
+        return UsoIncorrecto(argumentos);
+    const QString clave = argumentos.valor(u"--significado"_s);
     const std::optional<Significado> significado = significadoDe(clave);
     if (!significado) {
-        EscribeLinea(stderr, QStringLiteral("El significado «%1» no es válido: debe ser realizado, revisado o "
-                                            "aprobado.").arg(clave));
+        EscribeLinea(stderr, TextoDe(Mensaje::significadoNoValido).arg(clave));
         return 2;
     }
-    const QString nombre = argumentos->valores.value(u"--nombre"_s);
+    const QString nombre = argumentos.valor(u"--nombre"_s);
     try {
         RevisaFirmante(nombre);
     } catch (const ErrorRegistro &error) {
         EscribeLinea(stderr, error.texto());
         return 2;
     }
-    return firma(*argumentos->archivo, nombre, *significado);
-}
-
-} // namespace
-
-bool EsLineaRegistro(int argc, char **argv)
-{
-    return argc >= 2 && (std::strcmp(argv[1], "--registro") == 0 || std::strcmp(argv[1], "--firmar") == 0);
-}
-
-int EjecutaLineaRegistro(int argc, char **argv)
-{
-    if (std::strcmp(argv[1], "--firmar") == 0)
-        return ordenFirma(argc, argv);
-    if (argc != 3 || argv[2][0] == '\0' || std::strncmp(argv[2], "--", 2) == 0) {
-        std::fputs(usoRegistro, stderr);
-        return 2;
-    }
-    return registro(QString::fromLocal8Bit(argv[2]));
+    return firma(argumentos.archivo, nombre, *significado);
 }

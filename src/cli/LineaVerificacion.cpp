@@ -1,58 +1,28 @@
 #include "LineaVerificacion.h"
 
-#include "EstudioDeLinea.h"
 #include "core/estudio/ArchivosSistema.h"
+#include "core/motor/Mensajes.h"
 #include "core/verificacion/DocumentoVerificacion.h"
-#include "gui/LienzoImpresora.h"
+#include "impresion/LienzoImpresora.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const char *const uso = "Uso: tolerancia --verificar [--pdf SALIDA.pdf]\n";
-
-
-// The PDF file, when one was asked for; nothing for a wrong command line.
-std::optional<std::optional<QString>> LeeOrden(int argc, char **argv)
+int EjecutaVerificacion(const ArgumentosOrden &argumentos)
 {
     std::optional<QString> pdf;
-    bool verificar = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--verificar") == 0 && !verificar)
-            verificar = true;
-        else if (std::strcmp(argv[i], "--pdf") == 0 && !pdf && i + 1 < argc && *argv[i + 1])
-            pdf = QString::fromLocal8Bit(argv[++i]);
-        else
-            return std::nullopt;
+    if (argumentos.tiene(u"--pdf"_s)) {
+        // An empty name is no file to write.
+        pdf = argumentos.valor(u"--pdf"_s);
+        if (pdf->isEmpty())
+            return UsoIncorrecto(argumentos);
     }
-    return pdf;
-}
-
-} // namespace
-
-bool EsVerificacion(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--verificar") == 0)
-            return true;
-    return false;
-}
-
-int EjecutaVerificacion(int argc, char **argv)
-{
-    const auto orden = LeeOrden(argc, argv);
-    if (!orden) {
-        std::fputs(uso, stderr);
-        return 2;
-    }
-    const auto aplicacion = AplicacionSinPantalla(argc, argv);
+    const auto aplicacion = AplicacionSinPantalla(argumentos);
     const EntornoVerificacion entorno = EntornoActual(QCoreApplication::applicationFilePath());
     QList<Comprobacion> comprobaciones;
     try {
@@ -61,7 +31,7 @@ int EjecutaVerificacion(int argc, char **argv)
         EscribeLinea(stderr, error.texto());
         return 1;
     }
-    return InformaVerificacion(entorno, comprobaciones, *orden);
+    return InformaVerificacion(entorno, comprobaciones, pdf);
 }
 
 int InformaVerificacion(const EntornoVerificacion &entorno, const QList<Comprobacion> &comprobaciones,
@@ -71,8 +41,7 @@ int InformaVerificacion(const EntornoVerificacion &entorno, const QList<Comproba
         EscribeLinea(stdout, linea);
     int codigo = TodasPasan(comprobaciones) ? 0 : 1;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        EscribeLinea(stderr, u"No se pudo escribir la verificación en la salida estándar: %1"_s
-                                 .arg(TextoSistema(qt_error_string(errno))));
+        EscribeLinea(stderr, TextoDe(Mensaje::verificacionNoSeEscribe).arg(TextoSistema(qt_error_string(errno))));
         codigo = 1;
     }
     if (pdf) {

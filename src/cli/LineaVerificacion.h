@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/EstudioDeLinea.h"
 #include "core/verificacion/EntornoVerificacion.h"
 #include "core/verificacion/Verificacion.h"
 
@@ -8,13 +9,11 @@
 #include <optional>
 
 // tolerancia --verificar [--pdf SALIDA.pdf]
-// Whether the command line asks for the verification run.
-bool EsVerificacion(int argc, char **argv);
 // Runs the reference checks and writes them to stdout and, with --pdf, as
-// a document to sign. Returns the exit code: 0 every check passed and
-// everything was written, 1 a check failed or an output could not be
-// written, 2 wrong usage.
-int EjecutaVerificacion(int argc, char **argv);
+// a document to sign; a handler of the table of commands. Returns the exit
+// code: 0 every check passed and everything was written, 1 a check failed
+// or an output could not be written, 2 wrong usage.
+int EjecutaVerificacion(const ArgumentosOrden &argumentos);
 
 // Writes a run's checks to stdout and, given a path, as the PDF document;
 // the exit code as above.

@@ -1,7 +1,7 @@
 #include "OpcionesImpresion.h"
 
 #include "gui/GrupoOpciones.h"
-#include "gui/LienzoImpresora.h"
+#include "impresion/LienzoImpresora.h"
 
 #include "core/motor/Anova.h"
 #include "core/motor/Conversiones.h"

@@ -10,7 +10,7 @@
 #include "core/paginas/PaginasRegistro.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
-#include "gui/LienzoImpresora.h"
+#include "impresion/LienzoImpresora.h"
 #include "gui/OpcionesImpresion.h"
 #include "gui/VentanaEstudio.h"
 

@@ -4,7 +4,7 @@
 #include "core/verificacion/DocumentoVerificacion.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
-#include "gui/LienzoImpresora.h"
+#include "impresion/LienzoImpresora.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,9 +106,51 @@ private slots:
             << fallo(archivoEjemploTrabajado, u"No se pudo escribir el documento JSON en la salida estándar: "
                               "No queda espacio en el dispositivo"_s) << 1;
 
-        for (const QStringList &mal : {QStringList{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s},
-                                       QStringList{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s}, QStringList{u"--ayuda"_s}})
-            QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << contenido(fuentes + u"/tests/cli/casos/uso.txt"_s) << 2;
+        // The whole usage, on the standard output when asked for, on the
+        // error output for a command that does not exist; a known command
+        // used wrongly gets its own line.
+        const QByteArray uso = contenido(fuentes + u"/tests/cli/casos/uso.txt"_s);
+        QTest::newRow("--help") << QStringList{u"--help"_s} << c << QString() << uso << QByteArray() << 0;
+        QTest::newRow("--help, salida llena") << QStringList{u"--help"_s} << c << u"/dev/full"_s << QByteArray()
+                                              << QByteArray() << 1;
+        QTest::newRow("uso: --ayuda") << QStringList{u"--ayuda"_s} << c << QString() << QByteArray() << uso << 2;
+        QTest::newRow("uso: --") << QStringList{u"--"_s} << c << QString() << QByteArray() << uso << 2;
+        const QList<std::pair<QStringList, QByteArray>> malUsadas{
+            {{u"--help"_s, u"a.w1e"_s}, "Uso: tolerancia --help\n"_ba},
+            {{u"--version"_s, u"--help"_s}, "Uso: tolerancia --version\n"_ba},
+            {{u"--informe"_s}, "Uso: tolerancia --informe ARCHIVO.w1e\n"_ba},
+            // An argument that begins with "--" is never the study.
+            {{u"--informe"_s, u"--ayuda"_s}, "Uso: tolerancia --informe ARCHIVO.w1e\n"_ba},
+            {{u"--informe"_s, u"a.w1e"_s, u"--control"_s, u"2"_s}, "Uso: tolerancia --informe ARCHIVO.w1e\n"_ba},
+            {{u"--supuestos"_s, u"a.w1e"_s, u"b.w1e"_s}, "Uso: tolerancia --supuestos ARCHIVO.w1e\n"_ba},
+            {{u"--json"_s, u"a.w1e"_s, u"b.w1e"_s},
+             "Uso: tolerancia --json ARCHIVO.w1e [--limite X|X%] [--der-maxima Y] [--bonferroni]\n"_ba},
+            {{u"--dunnett"_s, u"a.w1e"_s, u"--control"_s}, "Uso: tolerancia --dunnett ARCHIVO.w1e [--control N]\n"_ba},
+            {{u"--dunnett"_s, u"--control"_s, u"2"_s, u"a.w1e"_s, u"--control"_s, u"3"_s},
+             "Uso: tolerancia --dunnett ARCHIVO.w1e [--control N]\n"_ba},
+            {{u"--control"_s, u"2"_s, u"--dunnett"_s, u"a.w1e"_s}, uso},
+        };
+        for (const auto &[mal, error] : malUsadas)
+            QTest::addRow("uso: %s", qPrintable(mal.join(u' '))) << mal << c << QString() << QByteArray() << error << 2;
+    }
+
+    // The version the build was given, the sources' revision and the day
+    // of the build, on the standard output.
+    void version()
+    {
+        QProcess proceso;
+        proceso.start(QStringLiteral(TOLERANCIA_EJECUTABLE), {u"--version"_s});
+        QVERIFY(proceso.waitForFinished(60000));
+        QCOMPARE(proceso.exitCode(), 0);
+        QCOMPARE(proceso.readAllStandardError(), QByteArray());
+        const QStringList lineas = QString::fromUtf8(proceso.readAllStandardOutput()).split(u'\n');
+        QCOMPARE(lineas.size(), 4);
+        QCOMPARE(lineas[0], u"Tolerancia del Método "_s + QStringLiteral(TOLERANCIA_VERSION));
+        QVERIFY2(QRegularExpression(u"^Revisión de las fuentes: ([0-9a-f]{12}(-modificada)?|sin revisión)$"_s)
+                     .match(lineas[1]).hasMatch(), qPrintable(lineas[1]));
+        QVERIFY2(QRegularExpression(u"^Compilado el 20\\d\\d-\\d\\d-\\d\\d$"_s).match(lineas[2]).hasMatch(),
+                 qPrintable(lineas[2]));
+        QCOMPARE(lineas[3], QString());
     }
 
     // Runs the real program with nothing of the environment but the locale:

@@ -7,7 +7,7 @@
 
 #include "gui/OpcionesImpresion.h"
 #include "gui/VentanaTipoImpresora.h"
-#include "gui/LienzoImpresora.h"
+#include "impresion/LienzoImpresora.h"
 
 #include <QAbstractButton>
 #include <QApplication>

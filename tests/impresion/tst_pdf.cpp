@@ -7,7 +7,7 @@
 #include "core/motor/Errores.h"
 #include "core/paginas/Hoja.h"
 #include "core/paginas/PaginasLaser.h"
-#include "gui/LienzoImpresora.h"
+#include "impresion/LienzoImpresora.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -533,18 +533,37 @@ private slots:
         QCOMPARE(enfocadas, QStringList{u"FAM 1, FAM 3|CONCLUSIÓN|Sin Diferencia entre FAM"_s});
     }
 
-    // The grid menu's items are usable exactly when "Análisis de la varianza" is.
+    // The grid menu's comparison with a control and the assumptions need an
+    // accepted study, as "Análisis de la varianza" does: through the real
+    // actions, in every state a user passes, they are usable exactly when
+    // it is.
     void sigueAlAnalisis()
     {
-        for (int e = int(Evento::inicio); e <= int(Evento::anovaNoSignificativo); ++e) {
-            const CambioComandos &cambio = CambiosDe(Evento(e));
-            for (const Comando comando : {Comando::DunnettDeRejilla, Comando::Supuestos}) {
-                QCOMPARE(cambio.habilita.contains(comando), cambio.habilita.contains(Comando::AnalisisVarianza));
-                QCOMPARE(cambio.deshabilita.contains(comando), cambio.deshabilita.contains(Comando::AnalisisVarianza));
-            }
-        }
+        QStringList estados;  // "momento: anova"
+        const auto compara = [&](const QString &momento) {
+            const bool anova = habilitado(u"mnuanova"_s);
+            QVERIFY2(habilitado(u"mnusupuestos"_s) == anova, qPrintable(momento));
+            // The grid menu is the study window's: it exists while the window does.
+            if (documento())
+                QVERIFY2(habilitado(u"pmnudunet"_s) == anova, qPrintable(momento));
+            estados << momento + (anova ? u": sí"_s : u": no"_s);
+        };
+        compara(u"inicio"_s);
+        ejecuta("FileNewItem");
+        compara(u"nuevo"_s);
+        ejecuta("mnuclose");
+        compara(u"cerrado"_s);
+        tecleaEstudio(ejemploTrabajado);
+        compara(u"aceptado"_s);
+        ejecuta("mnuanova");
+        compara(u"calculado"_s);
+        cambiaCelda(3, 4, u"99.7"_s);
+        compara(u"cambiado"_s);
+        ventanaPrincipal->marco()->closeAllSubWindows();
+        compara(u"sin ventanas"_s);
+        QCOMPARE(estados, QStringList({u"inicio: no"_s, u"nuevo: no"_s, u"cerrado: no"_s, u"aceptado: sí"_s,
+                                       u"calculado: sí"_s, u"cambiado: sí"_s, u"sin ventanas: no"_s}));
     }
-
 };
 
 QTEST_MAIN(TstResultados)

@@ -4,6 +4,7 @@
 #include "core/estudio/Windows1252.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -37,11 +38,11 @@ QString nombreCelda(int i, int j)
 void revisaConteos(int k, int n, const QString &contexto)
 {
     if (k < 0 || k > MaxFamArchivo)
-        throw ErrorArchivo(QStringLiteral("%1 %2 FAM: un archivo de estudio admite de 0 a %3.")
+        throw ErrorArchivo(TextoDe(Mensaje::conteoFamDeArchivo)
                                .arg(contexto, QString::number(k), QString::number(MaxFamArchivo)));
     if (n < 0 || n > MaxMuestrasArchivo)
         throw ErrorArchivo(
-            QStringLiteral("%1 %2 muestras por FAM: un archivo de estudio admite de 0 a %3.")
+            TextoDe(Mensaje::conteoMuestrasDeArchivo)
                 .arg(contexto, QString::number(n), QString::number(MaxMuestrasArchivo)));
 }
 
@@ -80,11 +81,9 @@ private:
 void escribeLinea(QByteArray &salida, const QString &texto, const QString &campo)
 {
     if (texto.contains(QChar(CR)))
-        throw ErrorArchivo(QStringLiteral("El campo «%1» contiene un salto de línea (retorno de "
-                                          "carro) y no se puede guardar.").arg(campo));
+        throw ErrorArchivo(TextoDe(Mensaje::campoConRetorno).arg(campo));
     if (texto.contains(QChar(FinDeTexto)))
-        throw ErrorArchivo(QStringLiteral("El campo «%1» contiene el carácter de control Ctrl+Z "
-                                          "y no se puede guardar.").arg(campo));
+        throw ErrorArchivo(TextoDe(Mensaje::campoConCtrlZ).arg(campo));
     const std::optional<QByteArray> bytes = AWindows1252(texto);
     if (!bytes) {
         QString caracter;
@@ -94,9 +93,7 @@ void escribeLinea(QByteArray &salida, const QString &texto, const QString &campo
                 caracter = texto.mid(i, largo);
             i += largo - 1;
         }
-        throw ErrorArchivo(QStringLiteral("El campo «%1» contiene el carácter «%2», que no se puede "
-                                          "guardar en un archivo de estudio (Windows-1252).")
-                               .arg(campo, caracter));
+        throw ErrorArchivo(TextoDe(Mensaje::campoConCaracterAjeno).arg(campo, caracter));
     }
     salida += *bytes;
     salida += CR;
@@ -154,21 +151,17 @@ QByteArray LeeBytesEstudio(const QString &ruta)
     // a regular file can be a study.
     const QFileInfo informacion(ruta);
     if (informacion.exists() && !informacion.isFile())
-        throw ErrorArchivo(QStringLiteral("No se puede abrir el archivo «%1»: no es un archivo normal.")
-                               .arg(ruta));
+        throw ErrorArchivo(TextoDe(Mensaje::abrirNoArchivoNormal).arg(ruta));
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
-        throw ErrorArchivo(QStringLiteral("No se puede abrir el archivo «%1»: %2")
-                               .arg(ruta, TextoSistema(archivo.errorString())));
+        throw ErrorArchivo(TextoDe(Mensaje::noSeAbre).arg(ruta, TextoSistema(archivo.errorString())));
     const QByteArray bytes = archivo.read(MaxBytesArchivo + 1);
     if (archivo.error() != QFileDevice::NoError)
-        throw ErrorArchivo(QStringLiteral("No se puede leer el archivo «%1»: %2")
-                               .arg(ruta, TextoSistema(archivo.errorString())));
+        throw ErrorArchivo(TextoDe(Mensaje::noSeLee).arg(ruta, TextoSistema(archivo.errorString())));
     // Refused even when a Ctrl+Z ends its data early: what was read would
     // not be the whole file, and the study's fingerprint is of the whole file.
     if (bytes.size() > MaxBytesArchivo)
-        throw ErrorArchivo(QStringLiteral("El archivo «%1» es demasiado grande para ser un "
-                                          "estudio (más de %2 MiB).")
+        throw ErrorArchivo(TextoDe(Mensaje::estudioDemasiadoGrande)
                                .arg(ruta, QString::number(MaxBytesArchivo / (1024 * 1024))));
     return bytes;
 }

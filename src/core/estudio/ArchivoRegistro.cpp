@@ -4,6 +4,7 @@
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/estudio/ArchivosSistema.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -38,10 +39,9 @@ public:
         if (m_cerrojo.tryLock(EsperaCerrojoMs))
             return;
         if (m_cerrojo.error() == QLockFile::LockFailedError)
-            throw ErrorArchivo(QStringLiteral("El registro de cambios «%1» está en uso por otro programa: "
-                                              "inténtelo de nuevo.").arg(registro));
-        throw ErrorArchivo(QStringLiteral("No se puede bloquear el registro de cambios «%1» para escribir "
-                                          "en él: %2").arg(registro, TextoSistema(qt_error_string(errno))));
+            throw ErrorArchivo(TextoDe(Mensaje::registroEnUso).arg(registro));
+        throw ErrorArchivo(TextoDe(Mensaje::registroNoSeBloquea)
+                               .arg(registro, TextoSistema(qt_error_string(errno))));
     }
 
 private:
@@ -90,18 +90,15 @@ std::optional<QByteArray> LeeRegistro(const QString &rutaEstudio)
     if (!informacion.exists())
         return std::nullopt;
     if (!informacion.isFile())
-        throw ErrorArchivo(QStringLiteral("No se puede leer el registro de cambios «%1»: no es un archivo "
-                                          "normal.").arg(ruta));
+        throw ErrorArchivo(TextoDe(Mensaje::registroNoArchivoNormal).arg(ruta));
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
-        throw ErrorArchivo(QStringLiteral("No se puede leer el registro de cambios «%1»: %2")
-                               .arg(ruta, TextoSistema(archivo.errorString())));
+        throw ErrorArchivo(TextoDe(Mensaje::registroNoSeLee).arg(ruta, TextoSistema(archivo.errorString())));
     const QByteArray bytes = archivo.read(MaxBytesRegistro + 1);
     if (archivo.error() != QFileDevice::NoError)
-        throw ErrorArchivo(QStringLiteral("No se puede leer el registro de cambios «%1»: %2")
-                               .arg(ruta, TextoSistema(archivo.errorString())));
+        throw ErrorArchivo(TextoDe(Mensaje::registroNoSeLee).arg(ruta, TextoSistema(archivo.errorString())));
     if (bytes.size() > MaxBytesRegistro)
-        throw ErrorArchivo(QStringLiteral("El registro de cambios «%1» es demasiado grande (más de %2 MiB).")
+        throw ErrorArchivo(TextoDe(Mensaje::registroDemasiadoGrande)
                                .arg(ruta, QString::number(MaxBytesRegistro / (1024 * 1024))));
     return bytes;
 }
@@ -123,9 +120,7 @@ void GuardaEstudioRegistrado(const QString &rutaEstudio, const ContextoEntrada &
     try {
         EscribeArchivo(ruta, nuevo);
     } catch (const ErrorArchivo &error) {
-        throw ErrorArchivo(QStringLiteral("El estudio «%1» se guardó, pero no se pudo anotar en su registro "
-                                          "de cambios, así que el guardado no está completo: vuelva a "
-                                          "guardarlo. Causa: %2").arg(rutaEstudio, error.texto()));
+        throw ErrorArchivo(TextoDe(Mensaje::guardadoSinRegistro).arg(rutaEstudio, error.texto()));
     }
 }
 

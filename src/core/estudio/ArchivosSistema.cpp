@@ -1,6 +1,7 @@
 #include "ArchivosSistema.h"
 
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -66,18 +67,15 @@ void EscribeArchivo(const QString &ruta, const QByteArray &bytes)
 {
     const QFileInfo destino(ruta);
     if (destino.exists() && !destino.isFile())
-        throw ErrorArchivo(QStringLiteral("No se puede guardar en «%1»: no es un archivo normal.")
-                               .arg(ruta));
+        throw ErrorArchivo(TextoDe(Mensaje::guardarNoArchivoNormal).arg(ruta));
 
     QSaveFile archivo(ruta);
     // Unbuffered: a buffered write of a full disk fails without the system's
     // reason, and the reason is what the user can act on.
     if (!archivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw ErrorArchivo(QStringLiteral("No se puede crear el archivo «%1»: %2")
-                               .arg(ruta, TextoSistema(archivo.errorString())));
+        throw ErrorArchivo(TextoDe(Mensaje::noSeCrea).arg(ruta, TextoSistema(archivo.errorString())));
     const auto fallo = [&] {
-        return ErrorArchivo(QStringLiteral("No se puede escribir el archivo «%1»: %2")
-                                .arg(ruta, TextoSistema(archivo.errorString())));
+        return ErrorArchivo(TextoDe(Mensaje::noSeEscribe).arg(ruta, TextoSistema(archivo.errorString())));
     };
     // A write cut short by a full disk reports no error: the next one does.
     for (qint64 escritos = 0; escritos < bytes.size();) {

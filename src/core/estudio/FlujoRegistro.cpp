@@ -2,6 +2,7 @@
 
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 
 using namespace Qt::StringLiterals;
@@ -46,23 +47,18 @@ AvisoRegistro avisoRotura(const RoturaCadena &rotura, const QString &registro)
     switch (rotura.fallo) {
     case FalloCadena::vacio:
         return AvisoRegistro{claveRegistroModificado,
-                             QStringLiteral("El registro de cambios «%1» fue modificado: está vacío.")
-                                 .arg(registro)};
+                             TextoDe(Mensaje::registroVacio).arg(registro)};
     case FalloCadena::lineaIlegible:
         return AvisoRegistro{claveRegistroModificado,
-                             QStringLiteral("El registro de cambios «%1» fue modificado: su línea %2 no es "
-                                            "una entrada del registro.").arg(registro).arg(rotura.linea)};
+                             TextoDe(Mensaje::registroLineaIlegible).arg(registro).arg(rotura.linea)};
     case FalloCadena::eslabonRoto:
         return AvisoRegistro{claveRegistroModificado,
-                             QStringLiteral("El registro de cambios «%1» fue modificado: la entrada de su "
-                                            "línea %2 no sigue a la anterior (se editó, quitó o reordenó "
-                                            "una entrada).").arg(registro).arg(rotura.linea)};
+                             TextoDe(Mensaje::registroEslabonRoto).arg(registro).arg(rotura.linea)};
     case FalloCadena::lineaIncompleta:
         break;
     }
     return AvisoRegistro{claveRegistroModificado,
-                         QStringLiteral("El registro de cambios «%1» fue modificado: su última línea (%2) "
-                                        "está incompleta.").arg(registro).arg(rotura.linea)};
+                         TextoDe(Mensaje::registroLineaIncompleta).arg(registro).arg(rotura.linea)};
 }
 
 } // namespace
@@ -80,9 +76,9 @@ bool NecesitaMotivo(const std::optional<QByteArray> &guardado, const QByteArray 
 void RevisaMotivo(const QString &motivo)
 {
     if (motivo.trimmed().isEmpty())
-        throw ErrorRegistro(QStringLiteral("Falta el motivo del cambio."));
+        throw ErrorRegistro(TextoDe(Mensaje::faltaMotivo));
     if (!deUnaLinea(motivo))
-        throw ErrorRegistro(QStringLiteral("El motivo del cambio debe escribirse en una sola línea."));
+        throw ErrorRegistro(TextoDe(Mensaje::motivoEnVariasLineas));
 }
 
 QList<EntradaRegistro> EntradasGuardado(const ContextoEntrada &contexto, const Guardado &guardado)
@@ -113,23 +109,20 @@ EntradaRegistro EntradaCreacion(const ContextoEntrada &contexto, const QString &
 void CompruebaFirmable(const VeredictoRegistro &registro, const Huella &estudio)
 {
     if (estudio.sinGuardar())
-        throw ErrorRegistro(QStringLiteral("No se puede firmar un estudio con cambios sin guardar: "
-                                           "guárdelo antes de firmar."));
+        throw ErrorRegistro(TextoDe(Mensaje::firmaConCambios));
     if (registro.rotura)
-        throw ErrorRegistro(QStringLiteral("No se puede firmar el estudio: su registro de cambios fue "
-                                           "modificado."));
+        throw ErrorRegistro(TextoDe(Mensaje::firmaRegistroModificado));
     // The study shown must be the one on disk, and the one last saved.
     if (estudio.sha256 != registro.sha256Estudio || (registro.hayRegistro && !registro.estudioCoincide))
-        throw ErrorRegistro(QStringLiteral("No se puede firmar el estudio: fue modificado fuera del "
-                                           "programa después de su último guardado."));
+        throw ErrorRegistro(TextoDe(Mensaje::firmaEstudioModificado));
 }
 
 void RevisaFirmante(const QString &firmante)
 {
     if (firmante.trimmed().isEmpty())
-        throw ErrorRegistro(QStringLiteral("Falta el nombre completo de quien firma."));
+        throw ErrorRegistro(TextoDe(Mensaje::faltaFirmante));
     if (!deUnaLinea(firmante))
-        throw ErrorRegistro(QStringLiteral("El nombre de quien firma debe escribirse en una sola línea."));
+        throw ErrorRegistro(TextoDe(Mensaje::firmanteEnVariasLineas));
 }
 
 Huella HuellaMostrada(const Estudio &mostrado, bool modificado, const QByteArray &enDisco,
@@ -140,9 +133,7 @@ Huella HuellaMostrada(const Estudio &mostrado, bool modificado, const QByteArray
     // Compared as the program would write each: the texts and the values
     // the file holds, whatever the grid's labels.
     if (EscribeEstudio(mostrado) != EscribeEstudio(EstudioAceptado(LeeEstudio(enDisco))))
-        throw ErrorRegistro(QStringLiteral("No se puede firmar el estudio: su archivo «%1» cambió después de "
-                                           "abrirlo en esta ventana. Ábralo de nuevo para ver lo que "
-                                           "firmaría.").arg(ruta));
+        throw ErrorRegistro(TextoDe(Mensaje::firmaArchivoCambiado).arg(ruta));
     return HuellaDe(enDisco);
 }
 
@@ -191,8 +182,7 @@ QList<AvisoRegistro> AvisosRegistro(const VeredictoRegistro &registro, const QSt
 {
     if (!registro.hayRegistro)
         return {AvisoRegistro{claveSinRegistro,
-                              QStringLiteral("El estudio «%1» no tiene registro de cambios: no se puede "
-                                             "comprobar su historia.").arg(rutaEstudio)}};
+                              TextoDe(Mensaje::sinRegistro).arg(rutaEstudio)}};
     QList<AvisoRegistro> avisos;
     if (registro.rotura)
         avisos.append(avisoRotura(*registro.rotura, RutaRegistro(rutaEstudio)));
@@ -200,14 +190,10 @@ QList<AvisoRegistro> AvisosRegistro(const VeredictoRegistro &registro, const QSt
         return avisos;
     if (registro.lineaGuardado == 0)
         avisos.append(AvisoRegistro{claveEstudioModificado,
-                                    QStringLiteral("El registro de cambios no anota ningún guardado del "
-                                                   "estudio «%1»: no se puede comprobar que sea el que "
-                                                   "guardó el programa.").arg(rutaEstudio)});
+                                    TextoDe(Mensaje::registroSinGuardados).arg(rutaEstudio)});
     else
         avisos.append(AvisoRegistro{claveEstudioModificado,
-                                    QStringLiteral("El estudio «%1» fue modificado fuera del programa: no "
-                                                   "es el que anota su último guardado (línea %2 del "
-                                                   "registro de cambios).")
+                                    TextoDe(Mensaje::estudioModificadoFuera)
                                         .arg(rutaEstudio).arg(registro.lineaGuardado)});
     return avisos;
 }

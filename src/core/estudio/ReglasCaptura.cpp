@@ -1,6 +1,7 @@
 #include "ReglasCaptura.h"
 
 #include "core/motor/Conversiones.h"
+#include "core/motor/Mensajes.h"
 
 #include <QStringList>
 
@@ -12,8 +13,8 @@ constexpr int minimoFam = 2;
 constexpr int maximoFam = 5;
 constexpr int minimoMuestras = 2;
 constexpr int maximoMuestras = 10;
-const QString famFuera = QStringLiteral("Datos fuera de límite, 2-5 FAM.");
-const QString muestrasFuera = QStringLiteral("Datos fuera de límite, 2-10 valoraciones (Replicaciones).");
+const QString famFuera = TextoDe(Mensaje::famFueraDeLimite);
+const QString muestrasFuera = TextoDe(Mensaje::muestrasFueraDeLimite);
 
 std::optional<QString> revisaConteo(const QString &texto, const QString &falta, int minimo,
                                     int maximo, const QString &fuera)
@@ -33,12 +34,12 @@ std::optional<QString> revisaConteo(const QString &texto, const QString &falta, 
 std::optional<FalloCaptura> RevisaConteos(const QString &condicion, const QString &replica)
 {
     if (condicion.isEmpty())
-        return FalloCaptura{QStringLiteral("Falta capturar el número de FAM."), CampoConteo::numeroFam};
+        return FalloCaptura{TextoDe(Mensaje::faltaNumeroFam), CampoConteo::numeroFam};
     const int k = EnteroDeTexto(condicion);
     if (k < minimoFam || k > maximoFam)
         return FalloCaptura{famFuera, CampoConteo::numeroFam};
     if (replica.isEmpty())
-        return FalloCaptura{QStringLiteral("Falta capturar el número de valoraciones(replicaciones)."),
+        return FalloCaptura{TextoDe(Mensaje::faltaNumeroMuestras),
                             CampoConteo::numeroMuestras};
     const int n = EnteroDeTexto(replica);
     if (n < minimoMuestras || n > maximoMuestras)
@@ -48,13 +49,13 @@ std::optional<FalloCaptura> RevisaConteos(const QString &condicion, const QStrin
 
 std::optional<QString> RevisaConteoFam(const QString &texto)
 {
-    return revisaConteo(texto, QStringLiteral("Falta capturar el número de FAM"), minimoFam, maximoFam,
+    return revisaConteo(texto, TextoDe(Mensaje::faltaNumeroFamAlSalir), minimoFam, maximoFam,
                         famFuera);
 }
 
 std::optional<QString> RevisaConteoMuestras(const QString &texto)
 {
-    return revisaConteo(texto, QStringLiteral("Falta capturar el número de valoraciones replicaciones"),
+    return revisaConteo(texto, TextoDe(Mensaje::faltaNumeroMuestrasAlSalir),
                         minimoMuestras, maximoMuestras, muestrasFuera);
 }
 
@@ -62,11 +63,10 @@ std::optional<FalloCaptura> RevisaTamanoRejilla(const QString &condicion, const 
                                                 int columnas, int filas)
 {
     if (EnteroDeTexto(condicion) != columnas - 1)
-        return FalloCaptura{QStringLiteral(" Falta aceptar el número de FAM y de Muestras"),
+        return FalloCaptura{TextoDe(Mensaje::faltaAceptarConteos),
                             CampoConteo::numeroFam};
     if (EnteroDeTexto(replica) != filas - 1)
-        return FalloCaptura{QStringLiteral("El número de celdas para las replicaciones, no coincide "
-                                           "con el número de replicas(Muestras)."),
+        return FalloCaptura{TextoDe(Mensaje::celdasNoCoinciden),
                             CampoConteo::numeroMuestras};
     return std::nullopt;
 }
@@ -80,12 +80,10 @@ std::optional<FalloCelda> RevisaCeldas(const Rejilla &rejilla, const QString &co
         for (int j = 1; j <= n; ++j) {
             const QString texto = rejilla.celda(i, j);
             if (texto.isEmpty())
-                return FalloCelda{QStringLiteral("Falta capturar la ") + QString::number(j)
-                                      + QStringLiteral(" ª muestra del FAM ") + rejilla.celda(i, 0)
-                                      + QStringLiteral("."),
+                return FalloCelda{TextoDe(Mensaje::faltaMuestra).arg(QString::number(j), rejilla.celda(i, 0)),
                                   true, {i, j}};
             if (!EsReal(texto, separador))
-                return FalloCelda{QStringLiteral("Algún dato capturado no es un valor numérico."),
+                return FalloCelda{TextoDe(Mensaje::datoNoNumerico),
                                   false, {i, j}};
         }
     }

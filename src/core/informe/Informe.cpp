@@ -1,5 +1,6 @@
 #include "Informe.h"
 
+#include "core/estudio/Etiquetas.h"
 #include "core/motor/Anova.h"
 #include "core/motor/FilasAnova.h"
 #include "core/motor/Formato.h"
@@ -14,12 +15,6 @@ namespace {
 namespace Texto {
 const QString titulo = QStringLiteral("TOLERANCIA DEL MÉTODO");
 const QString fam = QStringLiteral("FAM: ");
-const QString metodo = QStringLiteral("Nombre del método: ");
-const QString analista = QStringLiteral("Nombre del Analista: ");
-const QString fecha = QStringLiteral("Fecha: ");
-const QString numeroFam = QStringLiteral("Número de FAM:");
-const QString numeroMuestras = QStringLiteral("Número de Muestras (Replicaciones):");
-const QString blanco = QStringLiteral(" ");
 const QString anova = QStringLiteral("ANÁLISIS DE LA VARIANZA");
 const QString fuenteFam = QStringLiteral("FUENTE DE VARIACIÓN : FAM");
 const QString fuenteError = QStringLiteral("FUENTE DE VARIACIÓN : Error de Método");
@@ -34,10 +29,6 @@ const QString promedio = QStringLiteral("Promedio                        = ");
 const QString desviacion = QStringLiteral("Desviación Estándar      = ");
 const QString coeficiente = QStringLiteral("Coeficiente de Variación = ");
 const QString intervalo = QStringLiteral("INTERVALO DE CONFIANZA");
-const QString par = QStringLiteral("FAM %1 Vs FAM %2");
-const QString inferior = QStringLiteral("Límite Inferior de Confianza = ");
-const QString superior = QStringLiteral("Límite Superior de Confianza = ");
-const QString conclusion = QStringLiteral("Conclusión = ");
 const QString hayDiferencia = QStringLiteral("Hay diferencia entre FAM %1 y %2 ");
 const QString sinDiferencia = QStringLiteral("Sin diferencia entre FAM %1 y %2 ");
 } // namespace Texto
@@ -82,12 +73,12 @@ void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QS
 
     agrega(Texto::titulo);
     agrega(Texto::fam + estudio.factores);
-    agrega(Texto::metodo + estudio.metodo);
-    agrega(Texto::analista + estudio.analista);
-    agrega(Texto::fecha + estudio.fecha);
-    agrega(Texto::numeroFam);
+    agrega(EtiquetaEstudio::metodo + estudio.metodo);
+    agrega(EtiquetaEstudio::analista + estudio.analista);
+    agrega(EtiquetaEstudio::fecha + estudio.fecha);
+    agrega(EtiquetaEstudio::numeroFam);
     agrega(estudio.numeroFam);
-    agrega(Texto::numeroMuestras);
+    agrega(EtiquetaEstudio::numeroMuestras);
     agrega(estudio.numeroMuestras);
 }
 
@@ -107,9 +98,9 @@ ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
     for (int fila = 1; fila < estudio.rejilla.filas(); ++fila)
         agrega(lineaDatos(tabla, estudio.rejilla, k, fila));
 
-    agrega(Texto::blanco);
+    agrega(TextoInforme::blanco);
     agrega(Texto::anova);
-    agrega(Texto::blanco);
+    agrega(TextoInforme::blanco);
     for (const FilaAnova &fila : FilasAnova(r)) {
         agrega(fila.fuente == FilaAnova::Fuente::fam ? Texto::fuenteFam : Texto::fuenteError);
         agrega(Texto::grados + F(fila.gradosLibertad));
@@ -119,7 +110,7 @@ ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
             agrega(Texto::fcal + F(*fila.f));
         if (fila.probabilidad)
             agrega(Texto::pfcal + F(*fila.probabilidad));
-        agrega(Texto::blanco);
+        agrega(TextoInforme::blanco);
     }
 
     const auto grupo = [&](const QString &titulo, const Estadisticas &e) {
@@ -127,7 +118,7 @@ ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
         agrega(Texto::promedio + F(e.promedio));
         agrega(Texto::desviacion + F(e.desviacion));
         agrega(Texto::coeficiente + F(e.coeficiente));
-        agrega(Texto::blanco);
+        agrega(TextoInforme::blanco);
     };
     for (int i = 1; i <= k; ++i)
         grupo(Texto::grupoFam.arg(i), r.nivel(i));
@@ -135,19 +126,19 @@ ResultadosAnova ComponeInforme(const Estudio &estudio, QChar separador,
 
     if (!EsSignificativo(r.pfcal))
         return r;
-    agrega(Texto::blanco);
+    agrega(TextoInforme::blanco);
     agrega(Texto::intervalo);
-    agrega(Texto::blanco);
+    agrega(TextoInforme::blanco);
     for (const IntervaloPar &par : r.pares) {
         if (&par != &r.pares.front())
-            agrega(Texto::blanco);
-        agrega(Texto::par.arg(par.menor).arg(par.mayor));
-        agrega(Texto::inferior + F(par.inferior));
-        agrega(Texto::superior + F(par.superior));
-        agrega(Texto::conclusion
+            agrega(TextoInforme::blanco);
+        agrega(TextoInforme::par.arg(par.menor).arg(par.mayor));
+        agrega(TextoInforme::inferior + F(par.inferior));
+        agrega(TextoInforme::superior + F(par.superior));
+        agrega(TextoInforme::conclusion
                + (par.hayDiferencia ? Texto::hayDiferencia : Texto::sinDiferencia).arg(par.menor).arg(par.mayor));
     }
     if (k >= 3)
-        agrega(Texto::blanco);
+        agrega(TextoInforme::blanco);
     return r;
 }

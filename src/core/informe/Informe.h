@@ -7,6 +7,16 @@
 #include <QString>
 #include <functional>
 
+// The report's texts that the comparisons with a control also write: the
+// blank line between blocks and the lines of a pair's block.
+namespace TextoInforme {
+inline const QString blanco = QStringLiteral(" ");
+inline const QString par = QStringLiteral("FAM %1 Vs FAM %2");
+inline const QString inferior = QStringLiteral("Límite Inferior de Confianza = ");
+inline const QString superior = QStringLiteral("Límite Superior de Confianza = ");
+inline const QString conclusion = QStringLiteral("Conclusión = ");
+} // namespace TextoInforme
+
 // Block 1 of the report: title and general information of the study.
 void ComponeEncabezado(const Estudio &estudio, const std::function<void(const QString &)> &agrega);
 

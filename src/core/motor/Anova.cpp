@@ -4,6 +4,7 @@
 #include "core/motor/Aritmetica.h"
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 #include "core/motor/Pares.h"
 #include "core/motor/TablaT.h"
 
@@ -42,8 +43,8 @@ double colaF(double x, double d1, double d2)
 [[noreturn]] void sinValor(const Entero &dividendo)
 {
     if (dividendo.is_zero())
-        throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
-    throw ErrorCalculo(QStringLiteral("Floating point division by zero"));
+        throw ErrorCalculo(TextoDe(Mensaje::operacionInvalida));
+    throw ErrorCalculo(TextoDe(Mensaje::divisionPorCero));
 }
 
 // The tabulated t as the decimal the table writes (2.2622, not its double).
@@ -69,7 +70,7 @@ AnovaExacta LeeAnovaExacta(const Estudio &estudio, QChar separador)
     a.n = EnteroDeTexto(estudio.numeroMuestras);
     a.k = EnteroDeTexto(estudio.numeroFam);
     if (a.k < 2 || a.k > 5 || a.n < 2 || a.n > 10)
-        throw ErrorCalculo(QStringLiteral("Datos fuera de límite: 2-5 FAM, 2-10 muestras."));
+        throw ErrorCalculo(TextoDe(Mensaje::datosFueraDeLimite));
 
     std::vector<std::vector<NumeroExacto>> valores(static_cast<std::size_t>(a.k));
     a.dobles.resize(static_cast<std::size_t>(a.k));

@@ -1,6 +1,7 @@
 #include "Conversiones.h"
 
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -121,7 +122,7 @@ int EnteroDeTexto(const QString &texto)
 {
     int valor = 0;
     if (!convierteEntero(texto, valor))
-        throw ErrorConversion(QStringLiteral("'%1' is not a valid integer value").arg(texto));
+        throw ErrorConversion(TextoDe(Mensaje::enteroNoValido).arg(texto));
     return valor;
 }
 
@@ -129,7 +130,7 @@ double RealDeTexto(const QString &texto, QChar separador)
 {
     double valor = 0.0;
     if (!convierteReal(texto, separador, valor))
-        throw ErrorConversion(QStringLiteral("'%1' is not a valid floating point value").arg(texto));
+        throw ErrorConversion(TextoDe(Mensaje::decimalNoValido).arg(texto));
     return valor;
 }
 

@@ -4,6 +4,7 @@
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
 #include "core/motor/ExactoAlto.h"
+#include "core/motor/Mensajes.h"
 #include "core/motor/Pares.h"
 
 #include <boost/math/distributions/students_t.hpp>
@@ -43,16 +44,14 @@ double estadistico(const Fraccion &x, const Fraccion &varianza)
 LimiteAceptacion LeeLimiteAceptacion(const QString &texto, QChar separador)
 {
     if (texto.trimmed().isEmpty())
-        throw ErrorConversion(QStringLiteral("Falta capturar el límite de aceptación."));
+        throw ErrorConversion(TextoDe(Mensaje::faltaLimite));
     LimiteAceptacion limite;
     const std::optional<Fraccion> valor = numeroDe(texto, separador, &limite.porcentaje);
     if (!valor)
-        throw ErrorConversion(QStringLiteral("El límite de aceptación «%1» no es un número: escríbalo en las "
-                                             "unidades de los datos (por ejemplo, %2) o como porcentaje del "
-                                             "promedio general (por ejemplo, %3).")
+        throw ErrorConversion(TextoDe(Mensaje::limiteNoNumerico)
                                   .arg(texto.trimmed(), ejemplo("0.5", separador), ejemplo("1.5 %", separador)));
     if (SignoDe(*valor) <= 0)
-        throw ErrorConversion(QStringLiteral("El límite de aceptación debe ser mayor que 0."));
+        throw ErrorConversion(TextoDe(Mensaje::limiteNoPositivo));
     limite.valor = *valor;
     return limite;
 }
@@ -60,14 +59,13 @@ LimiteAceptacion LeeLimiteAceptacion(const QString &texto, QChar separador)
 Fraccion LeeDerMaxima(const QString &texto, QChar separador)
 {
     if (texto.trimmed().isEmpty())
-        throw ErrorConversion(QStringLiteral("Falta capturar la DER máxima."));
+        throw ErrorConversion(TextoDe(Mensaje::faltaDerMaxima));
     const std::optional<Fraccion> valor = numeroDe(texto, separador);
     if (!valor)
-        throw ErrorConversion(QStringLiteral("La DER máxima «%1» no es un número: escríbala en por ciento "
-                                             "(por ejemplo, %2).")
+        throw ErrorConversion(TextoDe(Mensaje::derMaximaNoNumerica)
                                   .arg(texto.trimmed(), ejemplo("2.5", separador)));
     if (SignoDe(*valor) <= 0)
-        throw ErrorConversion(QStringLiteral("La DER máxima debe ser mayor que 0."));
+        throw ErrorConversion(TextoDe(Mensaje::derMaximaNoPositiva));
     return *valor;
 }
 

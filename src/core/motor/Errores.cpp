@@ -1,5 +1,7 @@
 #include "Errores.h"
 
+#include "core/motor/Mensajes.h"
+
 void SinTextoDeBiblioteca(const std::function<void()> &calculo)
 {
     try {
@@ -7,6 +9,6 @@ void SinTextoDeBiblioteca(const std::function<void()> &calculo)
     } catch (const ErrorTolerancia &) {
         throw;
     } catch (const std::exception &) {
-        throw ErrorCalculo(QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
+        throw ErrorCalculo(TextoDe(Mensaje::errorDeCalculo));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/motor/Conversiones.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <cfloat>
 #include <cmath>
@@ -82,7 +83,7 @@ Entero raizEntera(const Entero &x)
 
 [[noreturn]] void desborde()
 {
-    throw ErrorCalculo(QStringLiteral("Floating point overflow"));
+    throw ErrorCalculo(TextoDe(Mensaje::desbordamiento));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ExactoAlto.h"
 
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/fisher_f.hpp>
@@ -58,7 +59,7 @@ Fraccion fraccionDeBits(std::uint64_t bits)
 
 [[noreturn]] void desborde()
 {
-    throw ErrorCalculo(QStringLiteral("Floating point overflow"));
+    throw ErrorCalculo(TextoDe(Mensaje::desbordamiento));
 }
 
 // The double nearest an irrational x = √v > 0: the first double whose

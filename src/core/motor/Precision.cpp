@@ -3,6 +3,7 @@
 #include "core/motor/AnovaExacta.h"
 #include "core/motor/Errores.h"
 #include "core/motor/ExactoAlto.h"
+#include "core/motor/Mensajes.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ Fraccion mcFam(const AnovaExacta &a)
 Fraccion escalaDer(const AnovaExacta &a)
 {
     if (a.G.is_zero())
-        throw ErrorCalculo(QStringLiteral("Floating point division by zero"));
+        throw ErrorCalculo(TextoDe(Mensaje::divisionPorCero));
     const Fraccion media = a.mediaGeneral();
     return Fraccion{10000, 1} / (media * media);
 }
@@ -105,7 +106,7 @@ Precision PrecisionDe(const AnovaExacta &a)
     const Fraccion intermedia = entre + b.mse;
     // Every value equal: nothing varies, and no share can be given.
     if (SignoDe(intermedia) == 0)
-        throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
+        throw ErrorCalculo(TextoDe(Mensaje::operacionInvalida));
     const Fraccion escala = escalaDer(a);
     p.repetibilidad = componente(b.mse, intermedia, escala);
     p.entreNiveles = componente(entre, intermedia, escala);

@@ -1,6 +1,7 @@
 #include "TablaT.h"
 
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <array>
 
@@ -52,6 +53,6 @@ const TablaT &CargaTablaT()
 double ValorTablaT(int df)
 {
     if (df < 1 || df > 324)
-        throw ErrorCalculo(QStringLiteral("Range check error"));
+        throw ErrorCalculo(TextoDe(Mensaje::fueraDeTabla));
     return CargaTablaT()[static_cast<std::size_t>(df)];
 }

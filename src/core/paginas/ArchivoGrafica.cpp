@@ -3,6 +3,7 @@
 #include "Grafica.h"
 #include "core/estudio/ArchivosSistema.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -36,7 +37,7 @@ QByteArray png(const ModeloGrafica &modelo, QSize tamano)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!imagen.save(&buffer, "PNG"))
-        throw ErrorArchivo(QStringLiteral("No se pudo componer la imagen PNG de la gráfica."));
+        throw ErrorArchivo(TextoDe(Mensaje::graficaPngNoSeCompone));
     return bytes;
 }
 
@@ -53,7 +54,7 @@ QByteArray svg(const ModeloGrafica &modelo, QSize tamano)
     generador.setDescription(DescripcionGrafica(modelo));
     QPainter pintor;
     if (!pintor.begin(&generador))
-        throw ErrorArchivo(QStringLiteral("No se pudo componer la gráfica SVG."));
+        throw ErrorArchivo(TextoDe(Mensaje::graficaSvgNoSeCompone));
     dibujaGrafica(pintor, QRectF(QPointF(0, 0), QSizeF(tamano)), modelo);
     pintor.end();
     return bytes;
@@ -74,7 +75,7 @@ QByteArray pdf(const ModeloGrafica &modelo, QSize tamano)
         escritor.setCreator(QStringLiteral("Tolerancia del Método"));
         QPainter pintor;
         if (!pintor.begin(&escritor))
-            throw ErrorArchivo(QStringLiteral("No se pudo componer la gráfica PDF."));
+            throw ErrorArchivo(TextoDe(Mensaje::graficaPdfNoSeCompone));
         dibujaGrafica(pintor, QRectF(0, 0, escritor.width(), escritor.height()), modelo);
         pintor.end();
     }
@@ -115,9 +116,7 @@ void GuardaGrafica(const QString &ruta, const ModeloGrafica &modelo, QSize taman
     const std::optional<FormatoGrafica> formato = FormatoDeRuta(ruta);
     if (!formato)
         throw ErrorArchivo(
-            QStringLiteral("No se puede guardar la gráfica en «%1»: el nombre debe terminar en "
-                           ".png, .svg o .pdf.")
-                .arg(ruta));
+            TextoDe(Mensaje::graficaSinExtension).arg(ruta));
     // Composed whole in memory first: a plot that cannot be drawn leaves the
     // file alone.
     const QByteArray bytes = ExportaGrafica(modelo, *formato, tamano);

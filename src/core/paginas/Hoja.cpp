@@ -128,12 +128,12 @@ void UnTrabajo(Lienzo &lienzo, const std::function<void()> &pagina)
 std::array<QString, 8> InformacionGeneral(const Estudio &estudio)
 {
     return {TextoPagina::fam + estudio.factores,
-            TextoPagina::metodo + estudio.metodo,
-            TextoPagina::analista + estudio.analista,
-            TextoPagina::fecha + estudio.fecha,
-            TextoPagina::numeroFam,
+            EtiquetaEstudio::metodo + estudio.metodo,
+            EtiquetaEstudio::analista + estudio.analista,
+            EtiquetaEstudio::fecha + estudio.fecha,
+            EtiquetaEstudio::numeroFam,
             estudio.numeroFam,
-            TextoPagina::numeroMuestras,
+            EtiquetaEstudio::numeroMuestras,
             estudio.numeroMuestras};
 }
 

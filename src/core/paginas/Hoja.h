@@ -3,6 +3,7 @@
 #include "core/paginas/Lienzo.h"
 
 #include "core/estudio/Estudio.h"
+#include "core/estudio/Etiquetas.h"
 #include "core/estudio/Huella.h"
 #include "core/estudio/Registro.h"
 #include "core/motor/ResultadosAnova.h"
@@ -75,11 +76,6 @@ void UnTrabajo(Lienzo &lienzo, const std::function<void()> &pagina);
 // Fixed texts shared by the two layouts.
 namespace TextoPagina {
 inline const QString fam = QStringLiteral("Factores Ajenos al Método (FAM): ");
-inline const QString metodo = QStringLiteral("Nombre del método: ");
-inline const QString analista = QStringLiteral("Nombre del Analista: ");
-inline const QString fecha = QStringLiteral("Fecha: ");
-inline const QString numeroFam = QStringLiteral("Número de FAM:");
-inline const QString numeroMuestras = QStringLiteral("Número de Muestras (Replicaciones):");
 inline const QString version31 = QStringLiteral("QUORIX v. w 3.1");
 inline const QString version30 = QStringLiteral("QUORIX v. w 3.0");
 inline const QString hayDiferencia = QStringLiteral("Hay Diferencia entre FAM");

@@ -110,11 +110,11 @@ void ImprimeToleranciaLaser(Lienzo &lienzo, const Estudio &estudio, ResultadosAn
         }
 
         hoja.escribe(margen, 49, TextoPagina::fam + estudio.factores);
-        hoja.escribe(margen, 50, TextoPagina::metodo + estudio.metodo);
-        hoja.escribe(margen, 51, TextoPagina::analista + estudio.analista);
-        hoja.escribe(margen, 52, TextoPagina::numeroFam + u' ' + estudio.numeroFam);
-        hoja.escribe(margen, 53, TextoPagina::numeroMuestras + u' ' + estudio.numeroMuestras);
-        hoja.escribe(margen, 54, TextoPagina::fecha + estudio.fecha);
+        hoja.escribe(margen, 50, EtiquetaEstudio::metodo + estudio.metodo);
+        hoja.escribe(margen, 51, EtiquetaEstudio::analista + estudio.analista);
+        hoja.escribe(margen, 52, EtiquetaEstudio::numeroFam + u' ' + estudio.numeroFam);
+        hoja.escribe(margen, 53, EtiquetaEstudio::numeroMuestras + u' ' + estudio.numeroMuestras);
+        hoja.escribe(margen, 54, EtiquetaEstudio::fecha + estudio.fecha);
         Cierre(hoja, 57);
         hoja.margen(lineasMargen);
     });

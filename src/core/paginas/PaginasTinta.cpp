@@ -110,9 +110,9 @@ void ImprimeToleranciaTinta(Lienzo &lienzo, const Estudio &estudio, ResultadosAn
                 estudioBase = base + 1 + pares;
         }
 
-        hoja.escribe(margen, estudioBase + 3, TextoPagina::metodo + estudio.metodo);
-        hoja.escribe(margen, estudioBase + 5, TextoPagina::analista + estudio.analista);
-        hoja.escribe(margen, estudioBase + 7, TextoPagina::fecha + estudio.fecha);
+        hoja.escribe(margen, estudioBase + 3, EtiquetaEstudio::metodo + estudio.metodo);
+        hoja.escribe(margen, estudioBase + 5, EtiquetaEstudio::analista + estudio.analista);
+        hoja.escribe(margen, estudioBase + 7, EtiquetaEstudio::fecha + estudio.fecha);
         PieDePagina(hoja, estudioBase + 11, TextoPagina::version30);
         hoja.margen(lineasMargen);
     });

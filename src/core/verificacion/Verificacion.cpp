@@ -5,6 +5,7 @@
 #include "core/motor/AnovaExacta.h"
 #include "core/motor/Dunnett.h"
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 #include "core/motor/Precision.h"
 #include "core/motor/Supuestos.h"
 
@@ -206,7 +207,7 @@ QList<Referencia> LeeReferencias(const QByteArray &tabla)
             continue;
         const QStringList campos = lineas.at(i).split(u'\t');
         if (campos.size() != 6)
-            throw ErrorArchivo(u"La línea %1 de la tabla de referencias no tiene sus seis campos."_s.arg(i + 1));
+            throw ErrorArchivo(TextoDe(Mensaje::referenciaIncompleta).arg(i + 1));
         referencias.append({campos[0], campos[1], campos[2], campos[3], campos[4].trimmed(), campos[5].trimmed()});
     }
     return referencias;
@@ -239,7 +240,7 @@ QList<Comprobacion> VerificaPrograma()
     const auto lee = [](const QString &nombre) {
         QFile archivo(u":/verificacion/"_s + nombre);
         if (!archivo.open(QIODevice::ReadOnly))
-            throw ErrorArchivo(u"El programa no contiene el estudio de referencia «%1»."_s.arg(nombre));
+            throw ErrorArchivo(TextoDe(Mensaje::referenciaQueFalta).arg(nombre));
         return archivo.readAll();
     };
     return EjecutaReferencias(LeeReferencias(lee(u"referencias.tsv"_s)), lee);

@@ -1,5 +1,7 @@
 #include "LienzoImpresora.h"
 
+#include "core/motor/Mensajes.h"
+
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -29,8 +31,7 @@ QString LienzoImpresora::nombreDestino() const
 void LienzoImpresora::iniciaTrabajo()
 {
     if (!m_pintor.begin(&m_dispositivo))
-        throw ErrorImpresion(QStringLiteral("No se pudo iniciar la impresión en «%1».")
-                                 .arg(nombreDestino()));
+        throw ErrorImpresion(TextoDe(Mensaje::impresionNoInicia).arg(nombreDestino()));
     // The canvas's defaults: black pen one pixel wide, texts on white.
     m_pintor.setBackgroundMode(Qt::OpaqueMode);
     m_pintor.setBackground(Qt::white);
@@ -43,7 +44,7 @@ void LienzoImpresora::terminaTrabajo()
     // A print preview draws pictures of the page: nothing goes to a printer.
     const bool vistaPrevia = m_pintor.paintEngine() && m_pintor.paintEngine()->type() == QPaintEngine::Picture;
     if (!m_pintor.end())
-        throw ErrorImpresion(QStringLiteral("No se pudo terminar la impresión."));
+        throw ErrorImpresion(TextoDe(Mensaje::impresionNoTermina));
     if (!m_impresora || vistaPrevia)
         return;
     // Qt's print engine hands the job to CUPS at the end and drops its
@@ -55,9 +56,7 @@ void LienzoImpresora::terminaTrabajo()
                            || (m_impresora->outputFormat() == QPrinter::NativeFormat
                                && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE);
     if (rechazado)
-        throw ErrorImpresion(QStringLiteral("La impresora «%1» no aceptó el trabajo: la página no "
-                                            "se imprimió.")
-                                 .arg(nombreDestino()));
+        throw ErrorImpresion(TextoDe(Mensaje::impresoraNoAcepta).arg(nombreDestino()));
 }
 
 void LienzoImpresora::abortaTrabajo()
@@ -74,8 +73,7 @@ void LienzoImpresora::abortaTrabajo()
 void LienzoImpresora::nuevaPagina()
 {
     if (!m_pintor.isActive() || !m_dispositivo.newPage())
-        throw ErrorImpresion(QStringLiteral("No se pudo empezar una página nueva en «%1».")
-                                 .arg(nombreDestino()));
+        throw ErrorImpresion(TextoDe(Mensaje::paginaNuevaNoEmpieza).arg(nombreDestino()));
 }
 
 void LienzoImpresora::ponFuente(const QString &nombre, int puntos)
