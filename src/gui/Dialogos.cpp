@@ -1,5 +1,6 @@
 #include "Dialogos.h"
 
+#include "core/motor/Mensajes.h"
 #include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
 #include "gui/DialogoFirma.h"
@@ -258,6 +259,6 @@ void EjecutaComando(const std::function<void()> &comando)
         Dialogos::actual().mensaje(error.texto());
     } catch (const std::exception &) {
         // A library's own text is English and no help to the user.
-        Dialogos::actual().mensaje(QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
+        Dialogos::actual().mensaje(TextoDe(Mensaje::errorDeCalculo));
     }
 }

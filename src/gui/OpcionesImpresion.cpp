@@ -1,5 +1,6 @@
 #include "OpcionesImpresion.h"
 
+#include "core/motor/Mensajes.h"
 #include "gui/GrupoOpciones.h"
 #include "impresion/LienzoImpresora.h"
 
@@ -105,7 +106,7 @@ bool OpcionesImpresion::estudioImprimible()
     VentanaEstudio *documento = m_documento();
     if (!documento) {
         hide();
-        Dialogos::actual().mensaje(QStringLiteral("No hay ningún estudio abierto para imprimir."));
+        Dialogos::actual().mensaje(TextoDe(Mensaje::noHayEstudioParaImprimir));
         return false;
     }
     // Pages and calculation need counts within their limits.

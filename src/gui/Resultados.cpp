@@ -1,5 +1,6 @@
 #include "Resultados.h"
 
+#include "core/motor/Mensajes.h"
 #include "core/informe/Informe.h"
 #include "core/informe/TextoSupuestos.h"
 #include "core/motor/Anova.h"
@@ -40,7 +41,7 @@ bool SinErrorDeCalculo(const std::function<void()> &calculo)
         return true;
     } catch (const ErrorCalculo &) {
         Dialogos::actual().mensaje(
-            QStringLiteral("Existió un error de cálculo, verificar valores de captura."));
+            TextoDe(Mensaje::errorDeCalculo));
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #include "VentanaEstudio.h"
 
+#include "core/motor/Mensajes.h"
 #include "core/estudio/ArchivoEstudio.h"
 #include "core/motor/Conversiones.h"
 #include "gui/Ayuda.h"
@@ -256,9 +257,8 @@ bool VentanaEstudio::quiereGuardar()
 {
     if (!m_modificado)
         return true;
-    switch (Dialogos::actual().pregunta(QStringLiteral("Guardar archivo?"),
-                                        QStringLiteral("Se realizaron cambios!\n"
-                                                       "Quiere guardar su información?"))) {
+    switch (Dialogos::actual().pregunta(TextoDe(Mensaje::guardarArchivo),
+                                        TextoDe(Mensaje::cambiosSinGuardar))) {
     case Dialogos::Respuesta::no:
         return true;
     case Dialogos::Respuesta::ninguna:

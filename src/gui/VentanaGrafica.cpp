@@ -1,5 +1,6 @@
 #include "VentanaGrafica.h"
 
+#include "core/motor/Mensajes.h"
 #include "core/motor/Errores.h"
 #include "core/paginas/ArchivoGrafica.h"
 #include "core/paginas/Hoja.h"
@@ -120,7 +121,7 @@ void VentanaGrafica::imprime()
             }
             lienzo->terminaTrabajo();
         } catch (const ErrorImpresion &) {
-            throw ErrorImpresion(QStringLiteral("No se pudo imprimir la gráfica."));
+            throw ErrorImpresion(TextoDe(Mensaje::graficaNoSeImprime));
         }
         if (!impresora.outputFileName().isEmpty())
             AnotaExportacion(m_rutaEstudio, m_huella, QStringLiteral("Gráfica, PDF"), impresora.outputFileName());
