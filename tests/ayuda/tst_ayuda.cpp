@@ -379,7 +379,7 @@ private slots:
         const QRegularExpression propio(uR"(\bthrow\s+\w+\s*\(\s*(QStringLiteral\s*\(|u?"|QString\s*\())"_s);
         int errores = 0;
         for (const QString &carpeta : {u"core"_s, u"cli"_s, u"impresion"_s}) {
-            QDirIterator fuentes(QStringLiteral(TOLERANCIA_FUENTES "/src/") + carpeta, {u"*.cpp"_s}, QDir::Files,
+            QDirIterator fuentes(QStringLiteral(TOLERANCIA_FUENTES "/src/") + carpeta, {u"*.cpp"_s, u"*.h"_s}, QDir::Files,
                                  QDirIterator::Subdirectories);
             while (fuentes.hasNext()) {
                 const QString codigo = leeTexto(fuentes.next());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/motor/Errores.h"
+#include "core/motor/Mensajes.h"
 
 #include <cmath>
 
@@ -12,7 +13,7 @@ namespace Aritmetica {
 inline double finito(double r)
 {
     if (std::isinf(r))
-        throw ErrorCalculo(QStringLiteral("Floating point overflow"));
+        throw ErrorCalculo(TextoDe(Mensaje::desbordamiento));
     return r;
 }
 
@@ -24,8 +25,8 @@ inline double cociente(double a, double b)
 {
     if (b == 0.0) {
         if (a == 0.0)
-            throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
-        throw ErrorCalculo(QStringLiteral("Floating point division by zero"));
+            throw ErrorCalculo(TextoDe(Mensaje::operacionInvalida));
+        throw ErrorCalculo(TextoDe(Mensaje::divisionPorCero));
     }
     return finito(a / b);
 }
@@ -33,16 +34,16 @@ inline double cociente(double a, double b)
 inline double raiz(double a)
 {
     if (a < 0.0)
-        throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
+        throw ErrorCalculo(TextoDe(Mensaje::operacionInvalida));
     return std::sqrt(a);
 }
 
 inline double logaritmo(double a)
 {
     if (a == 0.0)
-        throw ErrorCalculo(QStringLiteral("Floating point division by zero"));
+        throw ErrorCalculo(TextoDe(Mensaje::divisionPorCero));
     if (a < 0.0)
-        throw ErrorCalculo(QStringLiteral("Invalid floating point operation"));
+        throw ErrorCalculo(TextoDe(Mensaje::operacionInvalida));
     return std::log(a);
 }
 
