@@ -5,9 +5,9 @@
 #include "core/paginas/PaginasTexto.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
-#include "gui/LienzoImpresora.h"
 #include "gui/OpcionesImpresion.h"
 #include "gui/RegistroEstudio.h"
+#include "impresion/LienzoImpresora.h"
 
 #include <QCheckBox>
 #include <QDir>
