@@ -165,7 +165,8 @@ void ComandoPrecision(VentanaEstudio *documento, const DestinoResultados &destin
     ResultadoPrecision componentes;
     if (!SinErrorDeCalculo([&] { componentes = CalculaPrecision(*estudio, separador); }))
         return;
-    auto *ventana = creaVentana<VentanaPrecision>(destino, *estudio, separador, componentes, CriteriosRecordados());
+    auto *ventana = creaVentana<VentanaPrecision>(destino, *estudio, documento->ruta(), documento->huella(),
+                                                 separador, componentes, CriteriosRecordados());
     ventana->muestra(destino.marco);
     // Criteria remembered from another session may no longer read (another
     // decimal separator): the window is open with the components to correct them.

@@ -1,19 +1,34 @@
 #include "VentanaPrecision.h"
 
+#include "core/estudio/ArchivosSistema.h"
 #include "core/informe/TextoPrecision.h"
+#include "core/paginas/PaginasTexto.h"
 #include "gui/Ayuda.h"
 #include "gui/Dialogos.h"
+#include "gui/OpcionesImpresion.h"
+#include "gui/RegistroEstudio.h"
+#include "impresion/LienzoImpresora.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
+
+const QString documentoImpreso = QStringLiteral("Precisión intermedia y equivalencia");
+const QString documentoPdf = QStringLiteral("Precisión intermedia y equivalencia, PDF");
+
+// A laser printer's unprintable edge, as the other documents' PDFs.
+constexpr qreal margenPdfMm = 6.35;
+constexpr int resolucionPdf = 300;
 
 QLineEdit *creaCampo(const QString &nombre, const QString &nombreAccesible, const QString &descripcion,
                      const QString &texto, QWidget *padre)
@@ -28,10 +43,11 @@ QLineEdit *creaCampo(const QString &nombre, const QString &nombreAccesible, cons
 
 } // namespace
 
-VentanaPrecision::VentanaPrecision(const Estudio &estudio, QChar separador, const ResultadoPrecision &componentes,
+VentanaPrecision::VentanaPrecision(const Estudio &estudio, const QString &rutaEstudio, const Huella &huella,
+                                   QChar separador, const ResultadoPrecision &componentes,
                                    const TextosCriterios &textos, QWidget *parent)
     : VentanaResultado(QStringLiteral("Precisión intermedia y equivalencia"), {660, 600}, true, parent),
-      m_estudio(estudio), m_separador(separador)
+      m_estudio(estudio), m_rutaEstudio(rutaEstudio), m_huella(huella), m_separador(separador)
 {
     setObjectName(QStringLiteral("VentanaPrecision"));
     setProperty(PropiedadAyuda, 16);
@@ -65,7 +81,15 @@ VentanaPrecision::VentanaPrecision(const Estudio &estudio, QChar separador, cons
     // Keyboard users move through the text line by line with a caret.
     m_texto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_texto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_texto->setPlainText(LineasPrecision(componentes, separador).join(u'\n'));
+    ponLineas(LineasPrecision(componentes, separador));
+    auto *imprimir = new QPushButton(QStringLiteral("&Imprimir..."), this);
+    imprimir->setObjectName(QStringLiteral("btnimprimirprecision"));
+    imprimir->setAccessibleName(QStringLiteral("Imprimir"));
+    connect(imprimir, &QPushButton::clicked, this, &VentanaPrecision::imprime);
+    auto *pdf = new QPushButton(QStringLiteral("Guardar &PDF..."), this);
+    pdf->setObjectName(QStringLiteral("btnpdfprecision"));
+    pdf->setAccessibleName(QStringLiteral("Guardar PDF"));
+    connect(pdf, &QPushButton::clicked, this, &VentanaPrecision::guardaPdf);
 
     auto *campos = new QFormLayout;
     campos->addRow(etiquetaLimite, elimite);
@@ -78,6 +102,11 @@ VentanaPrecision::VentanaPrecision(const Estudio &estudio, QChar separador, cons
     relleno->addLayout(campos);
     relleno->addLayout(opciones);
     relleno->addWidget(m_texto, 1);
+    auto *botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(pdf);
+    botones->addWidget(imprimir);
+    relleno->addLayout(botones);
     setFocusProxy(elimite);
 
     // What the user asks for is remembered once it reads.
@@ -111,5 +140,56 @@ std::optional<CriteriosEquivalencia> VentanaPrecision::criterios() const
 void VentanaPrecision::calcula()
 {
     const std::optional<CriteriosEquivalencia> c = criterios();
-    m_texto->setPlainText(LineasPrecision(CalculaPrecision(m_estudio, m_separador, c), m_separador).join(u'\n'));
+    ponLineas(LineasPrecision(CalculaPrecision(m_estudio, m_separador, c), m_separador));
+}
+
+void VentanaPrecision::ponLineas(const QStringList &lineas)
+{
+    m_lineas = lineas;
+    m_texto->setPlainText(lineas.join(u'\n'));
+}
+
+QString VentanaPrecision::titulo() const
+{
+    if (m_rutaEstudio.isEmpty())
+        return documentoImpreso;
+    return QStringLiteral("%1 de «%2»").arg(documentoImpreso, QFileInfo(m_rutaEstudio).fileName());
+}
+
+// What the text shows, which names the criteria it was calculated with: a
+// criterion typed since and not yet calculated is not on paper.
+void VentanaPrecision::imprime()
+{
+    EjecutaComando([this] {
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setPageOrientation(QPageLayout::Portrait);
+        impresora.setDocName(documentoImpreso);
+        if (!Dialogos::actual().imprime(&impresora, this))
+            return;
+        const std::unique_ptr<Lienzo> lienzo = CreaLienzo(impresora);
+        DibujaPaginasTexto(*lienzo, titulo(), m_lineas, MargenDe(m_rutaEstudio, m_huella));
+        if (!impresora.outputFileName().isEmpty())
+            AnotaExportacion(m_rutaEstudio, m_huella, documentoPdf, impresora.outputFileName());
+        else
+            AnotaImpresion(m_rutaEstudio, m_huella, documentoImpreso, impresora.printerName());
+    });
+}
+
+void VentanaPrecision::guardaPdf()
+{
+    EjecutaComando([this] {
+        const QFileInfo estudio(m_rutaEstudio);
+        const QString nombre = m_rutaEstudio.isEmpty()
+                                   ? QStringLiteral("precision.pdf")
+                                   : estudio.dir().filePath(estudio.completeBaseName() + QStringLiteral("-precision.pdf"));
+        const QString ruta = Dialogos::actual().guardaPdf(this, nombre);
+        if (ruta.isEmpty())
+            return;
+        const QStringList margen = MargenDe(m_rutaEstudio, m_huella);
+        const QMarginsF margenes(margenPdfMm, margenPdfMm, margenPdfMm, margenPdfMm);
+        EscribeArchivo(ruta, DocumentoPdf(resolucionPdf, margenes, titulo(), [&](Lienzo &lienzo) {
+                           DibujaPaginasTexto(lienzo, titulo(), m_lineas, margen);
+                       }));
+        AnotaExportacion(m_rutaEstudio, m_huella, documentoPdf, ruta);
+    });
 }

@@ -1,4 +1,4 @@
-#include "PaginasRegistro.h"
+#include "PaginasTexto.h"
 
 #include "core/motor/Formato.h"
 #include "core/paginas/Hoja.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString fuenteRegistro = QStringLiteral("ARIAL");
+const QString fuenteTexto = QStringLiteral("ARIAL");
 constexpr int puntosTexto = 10;
 constexpr int puntosMargen = 8;
 
@@ -70,28 +70,33 @@ QStringList parte(const Lienzo &lienzo, const QString &linea, int ancho)
 
 } // namespace
 
-QString PiePaginaRegistro(int pagina, int paginas)
+QString PiePagina(int pagina, int paginas)
 {
     return QStringLiteral("Página %1 de %2").arg(pagina).arg(paginas);
 }
 
-void DibujaRegistro(Lienzo &lienzo, const QStringList &lineas, const QStringList &margen)
+void DibujaPaginasTexto(Lienzo &lienzo, const QString &titulo, const QStringList &lineas,
+                        const QStringList &margen)
 {
     UnTrabajo(lienzo, [&] {
         lienzo.iniciaTrabajo();
         const int ancho = lienzo.anchoPagina();
 
-        lienzo.ponFuente(fuenteRegistro, puntosMargen);
+        lienzo.ponFuente(fuenteTexto, puntosMargen);
         const int pasoMargen = paso(lienzo);
         QStringList lineasMargen;
         for (const QString &linea : margen)
             lineasMargen << parte(lienzo, linea, ancho);
-        lienzo.ponFuente(fuenteRegistro, puntosTexto);
+        lienzo.ponFuente(fuenteTexto, puntosTexto);
         const int pasoTexto = paso(lienzo);
-        // The body starts a line below the margin and ends a line above the foot.
+        QStringList cabecera;
+        if (!titulo.trimmed().isEmpty())
+            cabecera << parte(lienzo, titulo, ancho) << QString();
+        // The body starts a line below the margin (and below the title) and
+        // ends a line above the foot.
         const int arriba = int(lineasMargen.size()) * pasoMargen + pasoTexto;
         const int pie = lienzo.altoPagina() - pasoTexto;
-        const int porPagina = std::max(1, (pie - pasoTexto - arriba) / pasoTexto);
+        const int porPagina = std::max(1, (pie - pasoTexto - arriba) / pasoTexto - int(cabecera.size()));
 
         QList<QStringList> paginas(1);
         for (const QString &linea : lineas)
@@ -106,14 +111,15 @@ void DibujaRegistro(Lienzo &lienzo, const QStringList &lineas, const QStringList
         for (qsizetype p = 0; p < paginas.size(); ++p) {
             if (p > 0)
                 lienzo.nuevaPagina();
-            lienzo.ponFuente(fuenteRegistro, puntosMargen);
+            lienzo.ponFuente(fuenteTexto, puntosMargen);
             for (qsizetype i = 0; i < lineasMargen.size(); ++i)
                 lienzo.escribe(0, int(i) * pasoMargen, lineasMargen[i]);
-            lienzo.ponFuente(fuenteRegistro, puntosTexto);
-            for (qsizetype i = 0; i < paginas[p].size(); ++i)
-                if (!paginas[p][i].trimmed().isEmpty())
-                    lienzo.escribe(0, arriba + int(i) * pasoTexto, paginas[p][i]);
-            const QString textoPie = PiePaginaRegistro(int(p) + 1, int(paginas.size()));
+            lienzo.ponFuente(fuenteTexto, puntosTexto);
+            const QStringList pagina = cabecera + paginas[p];
+            for (qsizetype i = 0; i < pagina.size(); ++i)
+                if (!pagina[i].trimmed().isEmpty())
+                    lienzo.escribe(0, arriba + int(i) * pasoTexto, pagina[i]);
+            const QString textoPie = PiePagina(int(p) + 1, int(paginas.size()));
             lienzo.escribe(ancho - lienzo.anchoTexto(textoPie), pie, textoPie);
         }
     });
